@@ -21,7 +21,7 @@ struct Date {
     return secondsSinceReferenceDate - other.secondsSinceReferenceDate;
   }
 
-  auto operator<=>(const Date&) const = default;
+  auto operator<=>(const Date &) const = default;
 };
 
 } // namespace kit::foundation

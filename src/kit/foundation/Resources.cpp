@@ -18,12 +18,12 @@ std::filesystem::path executableDirectory() {
 } // namespace
 
 std::filesystem::path resourcesDirectory() {
-  if (const char* overridden = std::getenv("ZAVEL_RESOURCES"); overridden && *overridden)
+  if (const char *overridden = std::getenv("ZAVEL_RESOURCES"); overridden && *overridden)
     return overridden;
   return executableDirectory() / "resources";
 }
 
-std::filesystem::path resourcePath(const std::filesystem::path& relative) {
+std::filesystem::path resourcePath(const std::filesystem::path &relative) {
   return resourcesDirectory() / relative;
 }
 

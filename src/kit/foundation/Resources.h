@@ -9,6 +9,6 @@ namespace kit::foundation {
 std::filesystem::path resourcesDirectory();
 
 // A named file below the resources folder; the path may not exist.
-std::filesystem::path resourcePath(const std::filesystem::path& relative);
+std::filesystem::path resourcePath(const std::filesystem::path &relative);
 
 } // namespace kit::foundation

@@ -11,13 +11,13 @@ inline constexpr double infinity = std::numeric_limits<double>::infinity();
 struct Point {
   double x = 0;
   double y = 0;
-  bool operator==(const Point&) const = default;
+  bool operator==(const Point &) const = default;
 };
 
 struct Size {
   double width = 0;
   double height = 0;
-  bool operator==(const Size&) const = default;
+  bool operator==(const Size &) const = default;
 };
 
 struct Rect {
@@ -30,8 +30,10 @@ struct Rect {
   double maxY() const { return origin.y + size.height; }
   double midX() const { return origin.x + size.width / 2; }
   double midY() const { return origin.y + size.height / 2; }
-  bool contains(Point p) const { return p.x >= minX() && p.x < maxX() && p.y >= minY() && p.y < maxY(); }
-  bool operator==(const Rect&) const = default;
+  bool contains(Point p) const {
+    return p.x >= minX() && p.x < maxX() && p.y >= minY() && p.y < maxY();
+  }
+  bool operator==(const Rect &) const = default;
 };
 
 // What a parent offers a child along each axis: a length, unspecified (the child's ideal), or
@@ -48,7 +50,7 @@ struct ProposedSize {
   Size replacingUnspecified(double fallback) const {
     return {width.value_or(fallback), height.value_or(fallback)};
   }
-  bool operator==(const ProposedSize&) const = default;
+  bool operator==(const ProposedSize &) const = default;
 };
 
 struct EdgeInsets {
@@ -56,7 +58,7 @@ struct EdgeInsets {
   double leading = 0;
   double bottom = 0;
   double trailing = 0;
-  bool operator==(const EdgeInsets&) const = default;
+  bool operator==(const EdgeInsets &) const = default;
 };
 
 // Lengths from callers may be NaN, infinite or negative; layout and drawing only see finite ones.

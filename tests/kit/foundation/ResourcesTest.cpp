@@ -9,8 +9,8 @@
 namespace {
 
 struct ShippedFace {
-  const char* file;
-  const char* postScriptName;
+  const char *file;
+  const char *postScriptName;
 };
 
 // The converted faces setup brings, with the names fontconfig must read from them.
@@ -26,16 +26,16 @@ constexpr ShippedFace kShippedFaces[] = {
     {"Gruppo-Regular.ttf", "Gruppo-Regular"},
 };
 
-std::string postScriptNameOf(const std::filesystem::path& file) {
+std::string postScriptNameOf(const std::filesystem::path &file) {
   int count = 0;
-  FcPattern* pattern = FcFreeTypeQuery(reinterpret_cast<const FcChar8*>(file.c_str()), 0,
-                                       nullptr, &count);
+  FcPattern *pattern =
+      FcFreeTypeQuery(reinterpret_cast<const FcChar8 *>(file.c_str()), 0, nullptr, &count);
   if (!pattern)
     return {};
-  FcChar8* name = nullptr;
+  FcChar8 *name = nullptr;
   std::string result;
   if (FcPatternGetString(pattern, FC_POSTSCRIPT_NAME, 0, &name) == FcResultMatch)
-    result = reinterpret_cast<const char*>(name);
+    result = reinterpret_cast<const char *>(name);
   FcPatternDestroy(pattern);
   return result;
 }
@@ -43,7 +43,7 @@ std::string postScriptNameOf(const std::filesystem::path& file) {
 } // namespace
 
 TEST(Resources, EveryShippedFaceIsPresentAndReadableByFontconfig) {
-  for (const auto& face : kShippedFaces) {
+  for (const auto &face : kShippedFaces) {
     auto path = kit::foundation::resourcePath(std::filesystem::path("fonts") / face.file);
     SCOPED_TRACE(path.string());
     ASSERT_TRUE(std::filesystem::is_regular_file(path));
@@ -52,7 +52,7 @@ TEST(Resources, EveryShippedFaceIsPresentAndReadableByFontconfig) {
 }
 
 TEST(Resources, EnvironmentOverridesTheFolderBesideTheExecutable) {
-  const char* saved = std::getenv("ZAVEL_RESOURCES");
+  const char *saved = std::getenv("ZAVEL_RESOURCES");
   std::string restore = saved ? saved : "";
   setenv("ZAVEL_RESOURCES", "/tmp/elsewhere", 1);
   EXPECT_EQ(kit::foundation::resourcesDirectory(), "/tmp/elsewhere");

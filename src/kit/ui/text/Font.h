@@ -29,12 +29,12 @@ struct Font {
     return Font{Source::system, {}, size, weight, FontWidth::standard, design, false};
   }
   static Font family(std::string name, double size, FontWeight weight = FontWeight::regular) {
-    return Font{Source::family, std::move(name), size, weight, FontWidth::standard,
-                FontDesign::standard, false};
+    return Font{Source::family,      std::move(name),      size, weight,
+                FontWidth::standard, FontDesign::standard, false};
   }
   static Font postScript(std::string name, double size) {
-    return Font{Source::postScript, std::move(name), size, FontWeight::regular, FontWidth::standard,
-                FontDesign::standard, true};
+    return Font{Source::postScript,  std::move(name),      size, FontWeight::regular,
+                FontWidth::standard, FontDesign::standard, true};
   }
 
   Font withWeight(FontWeight w) const {
@@ -53,7 +53,7 @@ struct Font {
     return f;
   }
 
-  bool operator==(const Font&) const = default;
+  bool operator==(const Font &) const = default;
 };
 
 } // namespace kit::ui

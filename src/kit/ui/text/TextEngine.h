@@ -19,7 +19,7 @@ struct TextMetrics {
   double scale = 1;       // the shrink applied, never below the style's minimum scale factor
   bool truncated = false; // an ellipsis replaced the tail
   int lineCount = 0;
-  bool operator==(const TextMetrics&) const = default;
+  bool operator==(const TextMetrics &) const = default;
 };
 
 // Measures and draws text; layout asks it for sizes and baselines, the renderer asks it to draw.
@@ -28,19 +28,19 @@ class TextEngine {
 public:
   virtual ~TextEngine() = default;
 
-  virtual TextMetrics measure(std::string_view text, const TextStyle& style,
+  virtual TextMetrics measure(std::string_view text, const TextStyle &style,
                               ProposedSize proposal) const = 0;
 
   // Draws the text laid out as `measure` did for `frame.size`, with its top-left corner at
   // `frame.origin`, in the cairo context's current source.
-  virtual void draw(cairo_t* cr, std::string_view text, const TextStyle& style,
-                    const Rect& frame) const = 0;
+  virtual void draw(cairo_t *cr, std::string_view text, const TextStyle &style,
+                    const Rect &frame) const = 0;
 
   // The font a face request resolves to (its PostScript name), for checks and the tree dump.
-  virtual std::string resolvedFaceName(const Font& font) const = 0;
+  virtual std::string resolvedFaceName(const Font &font) const = 0;
 };
 
 // The process's engine on Pango and the registered fonts.
-const TextEngine& defaultTextEngine();
+const TextEngine &defaultTextEngine();
 
 } // namespace kit::ui

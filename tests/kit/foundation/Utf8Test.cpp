@@ -1,0 +1,31 @@
+#include "kit/foundation/Utf8.h"
+
+#include <gtest/gtest.h>
+
+using kit::foundation::sanitizedUtf8;
+
+TEST(Utf8, WellFormedTextPassesUnchanged) {
+  for (std::string_view text : {"", "plain", "caf\xC3\xA9", "\xE2\x80\x94", "\xF0\x9F\x98\x80"})
+    EXPECT_EQ(sanitizedUtf8(text), text);
+}
+
+TEST(Utf8, IllFormedSequencesBecomeReplacementCharacters) {
+  struct Case {
+    std::string_view in;
+    std::string_view out;
+  } cases[] = {
+      {"a\xFF"
+       "b",
+       "a\xEF\xBF\xBD"
+       "b"},                                // byte that never starts a sequence
+      {"\xC3", "\xEF\xBF\xBD"},             // truncated at the end
+      {"\xC0\xAF", "\xEF\xBF\xBD"},         // overlong slash, one run
+      {"\xE0\x80\x80", "\xEF\xBF\xBD"},     // overlong three-byte form
+      {"\xED\xA0\x80", "\xEF\xBF\xBD"},     // surrogate
+      {"\xF4\x90\x80\x80", "\xEF\xBF\xBD"}, // above U+10FFFF
+      {"\xE2\x80x", "\xEF\xBF\xBDx"},       // sequence cut by an ASCII byte
+      {"x\x80\x80y", "x\xEF\xBF\xBDy"},     // a run of stray continuation bytes
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(sanitizedUtf8(c.in), c.out) << testing::PrintToString(std::string(c.in));
+}
