@@ -25,8 +25,9 @@ function(zavel_tests name dir)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
   zavel_copy_resources(${name})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "ZAVEL_RESOURCES=${PROJECT_BINARY_DIR}/resources")
+  # Beside the build tree's resources/, as the program finds them.
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # The shipped fonts live in resources/fonts/ of every build tree, beside the executables.
