@@ -1,0 +1,63 @@
+#include "kit/foundation/net/URLEncoding.h"
+
+#include <gtest/gtest.h>
+
+using namespace kit::foundation;
+
+TEST(URLEncoding, QueryComponentsKeepOnlyUnreservedCharacters) {
+  struct Case {
+    std::string_view in, out;
+  } cases[] = {
+      {"", ""},
+      {"Az09-._~", "Az09-._~"},
+      {"New York", "New%20York"},
+      {"a+b", "a%2Bb"},
+      {"a&b=c", "a%26b%3Dc"},
+      {"x#y?z/w", "x%23y%3Fz%2Fw"},
+      {"a,b:c", "a%2Cb%3Ac"},
+      {"100%", "100%25"},
+      {"Z\xC3\xBCrich", "Z%C3%BCrich"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(percentEncodedQueryComponent(c.in), c.out) << c.in;
+}
+
+TEST(URLEncoding, PathSegmentsCannotChangeTheTarget) {
+  struct Case {
+    std::string_view in, out;
+  } cases[] = {
+      {"AAPL", "AAPL"},     {"BRK.B", "BRK.B"}, {"EURUSD=X", "EURUSD=X"},
+      {"^GSPC", "%5EGSPC"}, {"A/B", "A%2FB"},   {"X#Y?Z", "X%23Y%3FZ"},
+      {"a b%", "a%20b%25"}, {".", "%2E"},       {"..", "%2E%2E"},
+      {"..a", "..a"},       {"", ""},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(percentEncodedPathSegment(c.in), c.out) << c.in;
+}
+
+TEST(URLEncoding, QueryItemsReplaceTheQueryInOrder) {
+  std::vector<URLQueryItem> items = {{"range", "1d"}, {"a b", "c&d"}};
+  struct Case {
+    std::string_view url, out;
+  } cases[] = {
+      {"http://h/p", "http://h/p?range=1d&a%20b=c%26d"},
+      {"http://h/p?old=1&x", "http://h/p?range=1d&a%20b=c%26d"},
+      {"http://h/p?old#top", "http://h/p?range=1d&a%20b=c%26d#top"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(urlWithQueryItems(c.url, items), c.out) << c.url;
+  EXPECT_EQ(urlWithQueryItems("http://h/p?old", {}), "http://h/p");
+}
+
+TEST(URLEncoding, AppendingPathPutsOneSlashBetween) {
+  struct Case {
+    std::string_view base, path, out;
+  } cases[] = {
+      {"http://h:1", "/v1/search", "http://h:1/v1/search"},
+      {"http://h:1/", "/v1/search", "http://h:1/v1/search"},
+      {"http://h/api", "v1/search", "http://h/api/v1/search"},
+      {"http://h/api/", "", "http://h/api"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(appendingPath(c.base, c.path), c.out) << c.base << " + " << c.path;
+}

@@ -1,0 +1,286 @@
+#include "support/FakeHttpServer.h"
+
+#include <httplib.h>
+
+#include <condition_variable>
+#include <csignal>
+#include <list>
+#include <map>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+
+namespace testsupport {
+
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr milliseconds holdLimit{5000};
+
+// The server writes to sockets whose client gave up; that must fail the write, not the process.
+void ignoreBrokenPipes() {
+  static std::once_flag once;
+  std::call_once(once, [] { std::signal(SIGPIPE, SIG_IGN); });
+}
+
+int hexValue(char c) {
+  if (c >= '0' && c <= '9')
+    return c - '0';
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
+  return -1;
+}
+
+std::string decodedQueryComponent(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '+') {
+      out += ' ';
+    } else if (c == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
+               hexValue(text[i + 2]) >= 0) {
+      out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+      i += 2;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::vector<std::pair<std::string, std::string>> queryItems(std::string_view target) {
+  std::vector<std::pair<std::string, std::string>> items;
+  auto mark = target.find('?');
+  if (mark == std::string_view::npos)
+    return items;
+  std::string_view query = target.substr(mark + 1);
+  while (!query.empty()) {
+    std::string_view item = query.substr(0, query.find('&'));
+    query.remove_prefix(std::min(query.size(), item.size() + 1));
+    if (item.empty())
+      continue;
+    auto equals = item.find('=');
+    std::string_view name = item.substr(0, equals);
+    std::string_view value = equals == std::string_view::npos ? "" : item.substr(equals + 1);
+    items.emplace_back(decodedQueryComponent(name), decodedQueryComponent(value));
+  }
+  return items;
+}
+
+RecordedRequest recorded(const httplib::Request &request) {
+  RecordedRequest record;
+  record.method = request.method;
+  record.path = request.path;
+  record.target = request.target;
+  record.query = queryItems(request.target);
+  for (const auto &[name, value] : request.headers)
+    record.headers.emplace_back(name, value);
+  return record;
+}
+
+} // namespace
+
+struct FakeHttpServer::State {
+  httplib::Server server;
+  std::thread thread;
+  int port = 0;
+
+  mutable std::mutex mutex;
+  std::condition_variable changed;
+  std::map<std::string, Handler, std::less<>> handlers;
+  std::vector<RecordedRequest> records;
+  int inFlight = 0;
+  int maxInFlight = 0;
+  bool stopping = false;
+
+  // Waits, cut short when the server stops; false then.
+  bool pause(milliseconds duration) {
+    std::unique_lock lock(mutex);
+    return !changed.wait_for(lock, duration, [this] { return stopping; });
+  }
+
+  // Each request being answered, with the most requests in flight since it arrived: a hold
+  // ends once its count was reached at any moment, even if the others are done by then.
+  struct Visit {
+    int peak;
+  };
+  using VisitRef = std::list<Visit>::iterator;
+  std::list<Visit> visits;
+
+  void holdUntilInFlight(VisitRef visit, int count) {
+    std::unique_lock lock(mutex);
+    changed.wait_for(lock, holdLimit, [&] { return stopping || visit->peak >= count; });
+  }
+
+  std::pair<Handler, VisitRef> arrive(const RecordedRequest &record) {
+    std::lock_guard lock(mutex);
+    records.push_back(record);
+    maxInFlight = std::max(maxInFlight, ++inFlight);
+    auto visit = visits.insert(visits.end(), Visit{0});
+    for (auto &each : visits)
+      each.peak = std::max(each.peak, inFlight);
+    changed.notify_all();
+    auto found = handlers.find(record.path);
+    return {found == handlers.end() ? Handler{} : found->second, visit};
+  }
+
+  void leave(VisitRef visit) {
+    std::lock_guard lock(mutex);
+    --inFlight;
+    visits.erase(visit);
+    changed.notify_all();
+  }
+
+  struct StreamProgress {
+    FakeResponse::Stream stream;
+    std::size_t sent = 0;
+  };
+
+  // Sends the next piece, at most `limit` bytes; false when the stream is over or cut.
+  bool sendPiece(StreamProgress &progress, httplib::DataSink &sink, std::size_t limit) {
+    const auto &stream = progress.stream;
+    std::size_t remaining = stream.totalBytes ? *stream.totalBytes - progress.sent : SIZE_MAX;
+    std::size_t length = std::min({stream.piece.size(), remaining, limit});
+    if (length == 0)
+      return false;
+    if (progress.sent > 0 && stream.interval.count() > 0 && !pause(stream.interval))
+      return false;
+    if (!sink.write(stream.piece.data(), length))
+      return false;
+    progress.sent += length;
+    return true;
+  }
+
+  void answerWithStream(const FakeResponse &response, VisitRef visit, httplib::Response &out) {
+    auto progress = std::make_shared<StreamProgress>(StreamProgress{*response.stream});
+    auto releaser = [this, visit](bool) { leave(visit); };
+    if (auto declared = response.stream->declaredLength) {
+      out.set_content_provider(
+          *declared, response.contentType,
+          [this, progress](std::size_t, std::size_t length, httplib::DataSink &sink) {
+            return sendPiece(*progress, sink, length);
+          },
+          releaser);
+      return;
+    }
+    out.set_chunked_content_provider(
+        response.contentType,
+        [this, progress](std::size_t, httplib::DataSink &sink) {
+          const auto &total = progress->stream.totalBytes;
+          if (total && progress->sent >= *total) {
+            sink.done();
+            return true;
+          }
+          return sendPiece(*progress, sink, SIZE_MAX);
+        },
+        releaser);
+  }
+
+  httplib::Server::HandlerResponse answer(const httplib::Request &request, httplib::Response &out) {
+    RecordedRequest record = recorded(request);
+    auto [handler, visit] = arrive(record);
+    FakeResponse response;
+    try {
+      response =
+          handler ? handler(record) : FakeResponse::text("no handler for " + record.path, 404);
+    } catch (const std::exception &error) {
+      response = FakeResponse::text(std::string("handler failed: ") + error.what(), 500);
+    }
+    if (response.holdUntilInFlight > 0)
+      holdUntilInFlight(visit, response.holdUntilInFlight);
+    if (response.delay.count() > 0)
+      pause(response.delay);
+    out.status = response.status;
+    for (const auto &[name, value] : response.headers)
+      out.set_header(name, value);
+    if (response.stream) {
+      answerWithStream(response, visit, out);
+    } else {
+      if (!response.body.empty())
+        out.set_content(response.body, response.contentType);
+      leave(visit);
+    }
+    return httplib::Server::HandlerResponse::Handled;
+  }
+};
+
+FakeHttpServer::FakeHttpServer() : state_(std::make_unique<State>()) {
+  ignoreBrokenPipes();
+  State &state = *state_;
+  state.server.new_task_queue = [] { return new httplib::ThreadPool(32); };
+  state.server.set_keep_alive_timeout(1);
+  state.server.set_pre_routing_handler(
+      [&state](const httplib::Request &request, httplib::Response &response) {
+        return state.answer(request, response);
+      });
+  state.port = state.server.bind_to_any_port("127.0.0.1");
+  if (state.port <= 0)
+    throw std::runtime_error("the fake server cannot bind to 127.0.0.1");
+  state.thread = std::thread([&state] { state.server.listen_after_bind(); });
+  for (int i = 0; i < 5000 && !state.server.is_running(); ++i)
+    std::this_thread::sleep_for(milliseconds(1));
+}
+
+FakeHttpServer::~FakeHttpServer() {
+  {
+    std::lock_guard lock(state_->mutex);
+    state_->stopping = true;
+  }
+  state_->changed.notify_all();
+  state_->server.stop();
+  state_->thread.join();
+}
+
+std::string FakeHttpServer::baseURL() const {
+  return "http://127.0.0.1:" + std::to_string(state_->port);
+}
+
+std::string FakeHttpServer::url(std::string_view pathAndQuery) const {
+  return baseURL() + std::string(pathAndQuery);
+}
+
+int FakeHttpServer::port() const { return state_->port; }
+
+void FakeHttpServer::on(const std::string &path, Handler handler) {
+  std::lock_guard lock(state_->mutex);
+  state_->handlers[path] = std::move(handler);
+}
+
+void FakeHttpServer::serve(const std::string &path, FakeResponse response) {
+  on(path, [response = std::move(response)](const RecordedRequest &) { return response; });
+}
+
+std::vector<RecordedRequest> FakeHttpServer::requests() const {
+  std::lock_guard lock(state_->mutex);
+  return state_->records;
+}
+
+std::vector<RecordedRequest> FakeHttpServer::requests(std::string_view path) const {
+  std::lock_guard lock(state_->mutex);
+  std::vector<RecordedRequest> matching;
+  for (const auto &record : state_->records)
+    if (record.path == path)
+      matching.push_back(record);
+  return matching;
+}
+
+std::size_t FakeHttpServer::requestCount() const {
+  std::lock_guard lock(state_->mutex);
+  return state_->records.size();
+}
+
+int FakeHttpServer::maxInFlight() const {
+  std::lock_guard lock(state_->mutex);
+  return state_->maxInFlight;
+}
+
+void FakeHttpServer::clearRecords() {
+  std::lock_guard lock(state_->mutex);
+  state_->records.clear();
+  state_->maxInFlight = state_->inFlight;
+}
+
+} // namespace testsupport
