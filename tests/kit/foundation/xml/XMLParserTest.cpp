@@ -1,0 +1,205 @@
+#include "kit/foundation/xml/XMLParser.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+using kit::foundation::XMLAttributes;
+using kit::foundation::XMLParser;
+using kit::foundation::XMLParserDelegate;
+
+namespace {
+
+// Writes every event into one line: <name a="v">, text runs joined, </name>.
+class Trace : public XMLParserDelegate {
+public:
+  std::string events;
+
+  void didStartElement(std::string_view name, const XMLAttributes &attributes) override {
+    events += "<" + std::string(name);
+    for (auto [key, value] : attributes)
+      events += " " + std::string(key) + "=\"" + std::string(value) + "\"";
+    events += ">";
+  }
+  void didEndElement(std::string_view name) override { events += "</" + std::string(name) + ">"; }
+  void foundCharacters(std::string_view text) override { events += text; }
+};
+
+struct Outcome {
+  bool ok;
+  std::string events;
+  std::string error;
+};
+
+Outcome parsed(std::string_view document) {
+  XMLParser parser;
+  Trace trace;
+  bool ok = parser.parse(document, trace);
+  return {ok, trace.events, parser.parserError() ? parser.parserError()->message : ""};
+}
+
+} // namespace
+
+TEST(XMLParser, ReportsEventsWithNamesAsWritten) {
+  struct Case {
+    std::string_view document, events;
+  } cases[] = {
+      {"<rss version=\"2.0\"><channel/></rss>", "<rss version=\"2.0\"><channel></channel></rss>"},
+      {"<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\"><item/></rdf:RDF>",
+       "<rdf:RDF "
+       "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\"><item></item></rdf:RDF>"},
+      {"<i xmlns:content=\"c\"><content:encoded>x</content:encoded><dc:date>d</dc:date></i>",
+       "<i xmlns:content=\"c\"><content:encoded>x</content:encoded><dc:date>d</dc:date></i>"},
+      {"<a>1 &lt;b&gt; &amp;amp; &#x2014;&#8217;</a>",
+       "<a>1 <b> &amp; \xE2\x80\x94\xE2\x80\x99</a>"},
+      {"<a><![CDATA[<p>kept &amp; raw</p>]]> and <![CDATA[more]]></a>",
+       "<a><p>kept &amp; raw</p> and more</a>"},
+      {"<link href=\"h?a=1&amp;b=2\" rel='alternate'/>",
+       "<link href=\"h?a=1&b=2\" rel=\"alternate\"></link>"},
+      {"<?xml version=\"1.0\"?>\n<!-- note --><?pi x?><a>t</a>", "<a>t</a>"},
+      {"\xEF\xBB\xBF<a>bom</a>", "<a>bom</a>"},
+  };
+  for (const auto &c : cases) {
+    Outcome outcome = parsed(c.document);
+    EXPECT_TRUE(outcome.ok) << c.document << ": " << outcome.error;
+    EXPECT_EQ(outcome.events, c.events);
+  }
+}
+
+TEST(XMLParser, AttributesAreLookedUpByExactName) {
+  struct Probe : XMLParserDelegate {
+    std::optional<std::string_view> href, rel, upper;
+    std::size_t count = 0;
+    void didStartElement(std::string_view, const XMLAttributes &attributes) override {
+      href = attributes.value("href");
+      rel = attributes.value("rel");
+      upper = attributes.value("HREF");
+      count = attributes.size();
+    }
+  } probe;
+  XMLParser parser;
+  ASSERT_TRUE(parser.parse("<link href=\"\" type=\"t\"/>", probe));
+  EXPECT_EQ(probe.href, "");
+  EXPECT_EQ(probe.rel, std::nullopt);
+  EXPECT_EQ(probe.upper, std::nullopt);
+  EXPECT_EQ(probe.count, 2u);
+}
+
+TEST(XMLParser, ConvertsEncodingsTheReaderLacks) {
+  struct Case {
+    std::string_view document, events;
+  } cases[] = {
+      {"<?xml version=\"1.0\" encoding=\"windows-1252\"?><t>caf\xE9 \x93quoted\x94 \x80 "
+       "\x85</t>",
+       "<t>caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D \xE2\x82\xAC \xE2\x80\xA6</t>"},
+      {"<?xml version='1.0' encoding='WINDOWS-1252'?><t a=\"\x96\">x</t>",
+       "<t a=\"\xE2\x80\x93\">x</t>"},
+      {"<?xml version=\"1.0\" encoding=\"KOI8-R\"?><t>\xF0\xD2\xC9\xD7\xC5\xD4</t>",
+       "<t>\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82</t>"},
+      {"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><t>\x93\xFA\x96\x7B</t>",
+       "<t>\xE6\x97\xA5\xE6\x9C\xAC</t>"},
+      {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><t>\xE9</t>", "<t>\xC3\xA9</t>"},
+      {"<?xml version=\"1.0\" encoding=\"latin1\"?><t>\xE9</t>", "<t>\xC3\xA9</t>"},
+  };
+  for (const auto &c : cases) {
+    Outcome outcome = parsed(c.document);
+    EXPECT_TRUE(outcome.ok) << c.document << ": " << outcome.error;
+    EXPECT_EQ(outcome.events, c.events);
+  }
+  std::string utf16 = "\xFF\xFE";
+  for (char c : std::string_view("<t>\xE9</t>")) {
+    utf16 += c;
+    utf16 += '\0';
+  }
+  EXPECT_EQ(parsed(utf16).events, "<t>\xC3\xA9</t>");
+}
+
+TEST(XMLParser, MalformedDocumentsFailAndStopAtTheFirstError) {
+  struct Case {
+    std::string_view document, eventsBeforeError;
+  } cases[] = {
+      {"<r><a>1</a><b>2</c><d>3</d></r>", "<r><a>1</a><b>2"},
+      {"<r>&nbsp;</r>", "<r>"},
+      {"<r></r><r2/>", "<r></r>"},
+      {"", ""},
+      {"   ", ""},
+      {"junk<r/>", ""},
+      {"<r><item>cut", "<r><item>cut"},
+      {"<r>\xC3(</r>", "<r>"},
+      {"<?xml version=\"1.0\" encoding=\"x-no-such\"?><r/>", ""},
+      {"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><r>\xA0</r>", ""},
+  };
+  for (const auto &c : cases) {
+    Outcome outcome = parsed(c.document);
+    EXPECT_FALSE(outcome.ok) << c.document;
+    EXPECT_FALSE(outcome.error.empty()) << c.document;
+    EXPECT_EQ(outcome.events, c.eventsBeforeError) << c.document;
+  }
+}
+
+TEST(XMLParser, ReportsWhereTheErrorIs) {
+  XMLParser parser;
+  Trace trace;
+  ASSERT_FALSE(parser.parse("<r>\n<a>\n</b></r>", trace));
+  ASSERT_TRUE(parser.parserError());
+  EXPECT_EQ(parser.parserError()->line, 3u);
+  // The same parser reads the next document afresh.
+  EXPECT_TRUE(parser.parse("<ok/>", trace));
+  EXPECT_FALSE(parser.parserError());
+}
+
+TEST(XMLParser, RefusesDocumentsThatDeclareEntities) {
+  std::string_view cases[] = {
+      // External entity.
+      "<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/hostname\">]><r>&x;</r>",
+      // Billion laughs.
+      "<?xml version=\"1.0\"?><!DOCTYPE lolz [<!ENTITY lol \"lol\">"
+      "<!ENTITY lol1 \"&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;\">"
+      "<!ENTITY lol2 \"&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;&lol1;\">"
+      "<!ENTITY lol3 \"&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;\">"
+      "<!ENTITY lol4 \"&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;&lol3;\">"
+      "<!ENTITY lol5 \"&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;&lol4;\">"
+      "<!ENTITY lol6 \"&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;&lol5;\">"
+      "<!ENTITY lol7 \"&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;&lol6;\">"
+      "<!ENTITY lol8 \"&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;&lol7;\">"
+      "<!ENTITY lol9 \"&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;&lol8;\">"
+      "]><lolz>&lol9;</lolz>",
+      // A small internal one.
+      "<!DOCTYPE r [<!ENTITY a \"b\">]><r>&a;</r>",
+      // Parameter entity.
+      "<!DOCTYPE r [<!ENTITY % p \"x\">]><r/>",
+  };
+  for (std::string_view document : cases) {
+    Outcome outcome = parsed(document);
+    EXPECT_FALSE(outcome.ok) << document;
+    EXPECT_EQ(outcome.error, "the document declares entities");
+    EXPECT_EQ(outcome.events, "") << document;
+  }
+}
+
+TEST(XMLParser, NeverLoadsAnExternalDTD) {
+  auto dtd =
+      std::filesystem::temp_directory_path() / ("xmlparser-" + std::to_string(::getpid()) + ".dtd");
+  std::ofstream(dtd) << "<!ENTITY e \"LOADED\">";
+  std::string document = "<!DOCTYPE r SYSTEM \"" + dtd.string() + "\"><r>a&e;b</r>";
+  Outcome outcome = parsed(document);
+  std::filesystem::remove(dtd);
+  // The reference to the unread declaration is skipped; nothing of the file arrives.
+  EXPECT_TRUE(outcome.ok) << outcome.error;
+  EXPECT_EQ(outcome.events, "<r>ab</r>");
+}
+
+TEST(XMLParser, ADelegatesExceptionStopsTheParse) {
+  struct Throwing : Trace {
+    void didEndElement(std::string_view name) override {
+      Trace::didEndElement(name);
+      throw std::runtime_error("stop");
+    }
+  } delegate;
+  XMLParser parser;
+  EXPECT_THROW(parser.parse("<r><a/><b/></r>", delegate), std::runtime_error);
+  EXPECT_EQ(delegate.events, "<r><a></a>");
+}
