@@ -159,10 +159,10 @@ TEST(HttpSession, GivesUpWhenNoDataArrivesWithinTheTimeOut) {
 
 TEST(HttpSession, DataArrivingKeepsASlowRequestAlive) {
   FakeHttpServer server;
-  // Ten pieces 100 ms apart: a second in all, never 400 ms without data.
-  server.serve("/slow", FakeResponse::slowly("0123456789", 10, 100ms));
-  HttpResponse response = testSession().data({.url = server.url("/slow"), .timeout = 400ms});
-  EXPECT_EQ(response.body.size(), 100u);
+  // Eight pieces 150 ms apart: over a second in all, never 600 ms without data.
+  server.serve("/slow", FakeResponse::slowly("0123456789", 8, 150ms));
+  HttpResponse response = testSession().data({.url = server.url("/slow"), .timeout = 600ms});
+  EXPECT_EQ(response.body.size(), 80u);
 }
 
 TEST(HttpSession, TheDeadlineEndsATrickleThatNeverStalls) {
