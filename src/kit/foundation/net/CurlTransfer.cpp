@@ -139,6 +139,11 @@ void configure(CURL *easy, const std::string &url, const std::string &userAgent,
   curl_easy_setopt(easy, CURLOPT_HEADERDATA, &progress);
 }
 
+// Limits beyond a year mean "never" and must not overflow the clock.
+milliseconds bounded(milliseconds limit) {
+  return std::clamp(limit, milliseconds(0), milliseconds(std::chrono::hours(24 * 365)));
+}
+
 milliseconds ceilMilliseconds(Clock::duration duration) {
   return std::chrono::ceil<milliseconds>(duration);
 }
@@ -148,9 +153,10 @@ milliseconds ceilMilliseconds(Clock::duration duration) {
 CURLcode run(CURLM *multi, const TransferLimits &limits, Progress &progress) {
   Clock::time_point start = Clock::now();
   progress.lastData = start;
+  milliseconds timeout = bounded(limits.timeout);
   std::optional<Clock::time_point> deadline;
   if (limits.deadline)
-    deadline = start + *limits.deadline;
+    deadline = start + bounded(*limits.deadline);
   for (;;) {
     int running = 0;
     if (CURLMcode code = curl_multi_perform(multi, &running); code != CURLM_OK)
@@ -158,7 +164,7 @@ CURLcode run(CURLM *multi, const TransferLimits &limits, Progress &progress) {
     if (running == 0)
       break;
     Clock::time_point now = Clock::now();
-    Clock::time_point stallAt = progress.lastData + limits.timeout;
+    Clock::time_point stallAt = progress.lastData + timeout;
     if (now >= stallAt)
       throw HttpError(HttpError::Code::timedOut,
                       "no data for " + std::to_string(limits.timeout.count()) + " ms");

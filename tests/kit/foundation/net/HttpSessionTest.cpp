@@ -173,6 +173,17 @@ TEST(HttpSession, TheDeadlineEndsATrickleThatNeverStalls) {
       HttpError::Code::timedOut);
 }
 
+TEST(HttpSession, LimitsBeyondAnyClockMeanNoLimit) {
+  FakeHttpServer server;
+  server.serve("/s", FakeResponse::json("fine"));
+  HttpRequest request{.url = server.url("/s"),
+                      .timeout = std::chrono::milliseconds::max(),
+                      .deadline = std::chrono::milliseconds::max()};
+  EXPECT_EQ(testSession().data(request).body, "fine");
+  request.timeout = 0ms;
+  EXPECT_EQ(failureOf(testSession(), request), HttpError::Code::timedOut);
+}
+
 TEST(HttpSession, BodiesOverTheCapFail) {
   FakeHttpServer server;
   constexpr std::size_t cap = 64 * 1024;
