@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -197,4 +201,34 @@ TEST(ReminderCompletion, FailedWritesLeaveEverythingAsItWas) {
   EXPECT_EQ(kit::events::withCompletion("BEGIN:VCALENDAR\nBEGIN:VTODO\nEND:VTODO\nEND:VCALENDAR\n",
                                         1, true, utc(2024, 3, 12)),
             std::nullopt);
+}
+
+TEST(ReminderCompletion, ReadersNeverSeeAHalfWrittenFile) {
+  CalendarHome home;
+  std::string padding(2000, 'x'); // a file of several pages, so a partial write would show
+  home.add("c", "pair.ics",
+           "BEGIN:VTODO\nUID:toggled\nDESCRIPTION:" + padding +
+               "\nEND:VTODO\nBEGIN:VTODO\nUID:other\nDESCRIPTION:" + padding + "\nEND:VTODO");
+  auto store = home.store();
+  std::atomic<int> misses = 0;
+  std::atomic<bool> writing = true;
+  auto read = [&] {
+    while (writing) {
+      auto open = store.incompleteReminders({}, EventStore::Undated::included);
+      bool sawOther = std::any_of(open.begin(), open.end(),
+                                  [](const auto &reminder) { return reminder.id == "c/other"; });
+      misses += sawOther ? 0 : 1;
+    }
+  };
+  std::vector<std::thread> readers;
+  for (int i = 0; i < 3; ++i)
+    readers.emplace_back(read);
+  for (int i = 0; i < 40; ++i)
+    EXPECT_EQ(store.setCompleted("c/toggled", i % 2 == 0, utc(2024, 3, 12)),
+              EventStore::SaveResult::saved);
+  writing = false;
+  for (auto &reader : readers)
+    reader.join();
+  EXPECT_EQ(misses, 0);
+  EXPECT_FALSE(store.reminder("c/toggled")->completed);
 }
