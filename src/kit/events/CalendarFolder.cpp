@@ -34,17 +34,6 @@ bool isCalendarFileName(const fs::path &path) {
   return extension == ".ics";
 }
 
-std::optional<std::string> readSmallFile(const fs::path &path) {
-  std::error_code error;
-  if (!fs::is_regular_file(path, error) || fs::file_size(path, error) > kMaxFileSize || error)
-    return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in.good() && !in.eof())
-    return std::nullopt;
-  return text;
-}
-
 bool everyEventHasAStart(icalcomponent *calendar) {
   auto events = childComponents(calendar, ICAL_VEVENT_COMPONENT);
   return std::all_of(events.begin(), events.end(), [](icalcomponent *event) {
@@ -66,6 +55,16 @@ std::vector<icalcomponent *> calendarsOf(icalcomponent *root) {
 }
 
 } // namespace
+
+std::optional<std::string> readCalendarText(const fs::path &path) {
+  std::error_code error;
+  if (!fs::is_regular_file(path, error) || fs::file_size(path, error) > kMaxFileSize || error)
+    return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in)
+    return std::nullopt;
+  return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 std::vector<icalcomponent *> CalendarFile::calendars() const { return calendarsOf(root.get()); }
 
@@ -92,7 +91,7 @@ std::vector<CalendarFile> readCalendarFolder(const fs::path &folder) {
     for (const auto &path : sortedEntries(calendar)) {
       if (!isCalendarFileName(path))
         continue;
-      auto text = readSmallFile(path);
+      auto text = readCalendarText(path);
       auto root = text ? parseCalendarText(*text) : nullptr;
       if (!root)
         continue;

@@ -3,6 +3,7 @@
 #include "kit/events/Ical.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,10 @@ struct CalendarFile {
   // The VCALENDAR components of the file, in order.
   std::vector<icalcomponent *> calendars() const;
 };
+
+// The text of a calendar file; none when it is not a regular file, is too large to be one event
+// or reminder (8 MiB), or cannot be read.
+std::optional<std::string> readCalendarText(const std::filesystem::path &path);
 
 // Parses the text of a calendar file. None when libical cannot read it as a calendar holding an
 // event or a to-do, or when one of its events has no start.

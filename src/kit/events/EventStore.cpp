@@ -8,8 +8,6 @@
 #include "kit/events/ReminderReading.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -38,14 +36,6 @@ std::vector<Reminder> plain(std::vector<FoundReminder> found) {
   for (auto &item : found)
     reminders.push_back(std::move(item.reminder));
   return reminders;
-}
-
-std::optional<std::string> readWholeFile(const fs::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
-    return std::nullopt;
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  return in.bad() ? std::nullopt : std::optional(std::move(text));
 }
 
 // The reminders one file's text holds, read as the store reads them.
@@ -154,7 +144,7 @@ EventStore::SaveResult EventStore::setCompleted(std::string_view id, bool comple
                              [&](const FoundReminder &item) { return item.reminder.id == id; });
   if (target == found.end())
     return SaveResult::notFound;
-  auto text = readWholeFile(target->file);
+  auto text = readCalendarText(target->file);
   auto before = text ? remindersInText(*text, *target, timeZoneId_) : std::nullopt;
   auto edited = text ? withCompletion(*text, target->todoIndex, completed, now) : std::nullopt;
   auto after = edited ? remindersInText(*edited, *target, timeZoneId_) : std::nullopt;
