@@ -19,7 +19,7 @@ constexpr std::uint64_t saturatingMultiply(std::uint64_t a, std::uint64_t b) {
                                                 : product;
 }
 
-// Nearest integer, halves away from zero, clamped to the int range; NaN gives none of it (0).
+// Nearest integer, halves away from zero, clamped to the int range; NaN gives 0.
 inline int saturatingRound(double value) {
   if (std::isnan(value))
     return 0;
