@@ -1,0 +1,96 @@
+#include "kit/events/IcalTime.h"
+
+#include <fmt/format.h>
+
+namespace kit::events {
+
+namespace {
+
+using foundation::Date;
+
+const icaltimezone *zoneNamed(icalproperty *property, const char *tzid) {
+  auto *owner = icalproperty_get_parent(property);
+  auto *calendar = owner ? icalcomponent_get_parent(owner) : nullptr;
+  if (calendar && icalcomponent_isa(calendar) == ICAL_VCALENDAR_COMPONENT)
+    if (auto *own = icalcomponent_get_timezone(calendar, tzid))
+      return own;
+  if (auto *system = icaltimezone_get_builtin_timezone(tzid))
+    return system;
+  return icaltimezone_get_builtin_timezone_from_tzid(tzid);
+}
+
+icaltimetype valueTime(icalproperty *property) {
+  auto *value = icalproperty_get_value(property);
+  if (!value)
+    return icaltime_null_time();
+  if (icalvalue_isa(value) == ICAL_DATETIMEPERIOD_VALUE) {
+    auto both = icalvalue_get_datetimeperiod(value);
+    return icaltime_is_null_time(both.time) ? both.period.start : both.time;
+  }
+  if (icalvalue_isa(value) == ICAL_DATETIME_VALUE || icalvalue_isa(value) == ICAL_DATE_VALUE)
+    return icalvalue_get_datetime(value);
+  return icaltime_null_time();
+}
+
+const icaltimezone *effectiveZone(const ZonedTime &time, const icaltimezone *local) {
+  if (icaltime_is_utc(time.time))
+    return icaltimezone_get_utc_timezone();
+  return time.zone ? time.zone : local;
+}
+
+} // namespace
+
+const icaltimezone *namedZone(const std::string &id) {
+  if (auto *zone = id.empty() ? nullptr : icaltimezone_get_builtin_timezone(id.c_str()))
+    return zone;
+  return icaltimezone_get_utc_timezone();
+}
+
+std::optional<ZonedTime> zonedTimeOf(icalproperty *property) {
+  icaltimetype time = valueTime(property);
+  if (icaltime_is_null_time(time) || !icaltime_is_valid_time(time))
+    return std::nullopt;
+  ZonedTime zoned{.time = time, .zone = nullptr};
+  if (icaltime_is_utc(time) || time.is_date)
+    return zoned;
+  if (auto *tzid = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER))
+    if (const char *name = icalparameter_get_tzid(tzid))
+      zoned.zone = zoneNamed(property, name);
+  return zoned;
+}
+
+Date instantOf(const ZonedTime &time, const icaltimezone *local) {
+  auto seconds = icaltime_as_timet_with_zone(time.time, effectiveZone(time, local));
+  return Date::fromUnixTime(static_cast<double>(seconds));
+}
+
+ZonedTime zonedLike(Date date, const ZonedTime &like, const icaltimezone *local) {
+  auto seconds = static_cast<time_t>(date.unixTime());
+  auto *zone = effectiveZone(like, local);
+  ZonedTime result{.time = icaltime_from_timet_with_zone(seconds, like.time.is_date, zone),
+                   .zone = like.zone};
+  result.time.zone = like.time.zone;
+  return result;
+}
+
+Date instantAfterDays(const ZonedTime &time, int days, const icaltimezone *local) {
+  ZonedTime later = time;
+  icaltime_adjust(&later.time, days, 0, 0, 0);
+  return instantOf(later, local);
+}
+
+std::string timeKey(const ZonedTime &time) {
+  const auto &t = time.time;
+  if (t.is_date)
+    return fmt::format("{:04}{:02}{:02}", t.year, t.month, t.day);
+  if (!time.zone && !icaltime_is_utc(t))
+    return fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}", t.year, t.month, t.day, t.hour, t.minute,
+                       t.second);
+  auto *utcZone = icaltimezone_get_utc_timezone();
+  auto utc = icaltime_from_timet_with_zone(
+      icaltime_as_timet_with_zone(t, effectiveZone(time, utcZone)), 0, utcZone);
+  return fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}Z", utc.year, utc.month, utc.day, utc.hour,
+                     utc.minute, utc.second);
+}
+
+} // namespace kit::events

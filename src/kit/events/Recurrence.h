@@ -1,0 +1,16 @@
+#pragma once
+
+#include "kit/events/IcalTime.h"
+
+#include <vector>
+
+namespace kit::events {
+
+// The starts of an event's occurrences that may touch [windowStart, windowEnd): DTSTART, every
+// RRULE and RDATE start, less the EXDATE ones, that begin before the window's end and no earlier
+// than `longestSeconds` before its start. In time order, each moment once.
+std::vector<ZonedTime> occurrenceStarts(icalcomponent *event, const ZonedTime &dtstart,
+                                        foundation::Date windowStart, foundation::Date windowEnd,
+                                        double longestSeconds, const icaltimezone *local);
+
+} // namespace kit::events

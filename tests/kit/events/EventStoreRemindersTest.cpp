@@ -1,0 +1,139 @@
+#include "CalendarFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using events_test::CalendarHome;
+using events_test::utc;
+using kit::events::DateRange;
+using kit::events::DueDate;
+using kit::events::EventStore;
+using kit::events::Reminder;
+
+namespace {
+
+std::string todo(const std::string &uid, const std::string &lines) {
+  return "BEGIN:VTODO\nUID:" + uid + "\nSUMMARY:" + uid + "\n" + lines + "\nEND:VTODO\n";
+}
+
+std::vector<std::string> idsOf(const std::vector<Reminder> &reminders) {
+  std::vector<std::string> ids;
+  for (const auto &reminder : reminders)
+    ids.push_back(reminder.id);
+  return ids;
+}
+
+// March 12 in Oslo.
+const DateRange today{utc(2024, 3, 11, 23), utc(2024, 3, 12, 23)};
+const DateRange dueByEndOfToday{std::nullopt, utc(2024, 3, 12, 23)};
+
+void addInbox(const CalendarHome &home) {
+  home.add("inbox", "overdue.ics", todo("overdue", "DUE;VALUE=DATE:20240311"));
+  home.add("inbox", "call.ics", todo("call", "DUE;TZID=Europe/Oslo:20240312T170000"));
+  home.add("inbox", "someday.ics", todo("someday", ""));
+  home.add("inbox", "nextweek.ics", todo("nextweek", "DUE:20240319T090000Z"));
+  home.add(
+      "inbox", "reopened.ics",
+      todo("reopened", "DUE:20240312T100000Z\nSTATUS:NEEDS-ACTION\nCOMPLETED:20240310T100000Z"));
+  home.add("inbox", "cancelled.ics", todo("cancelled", "DUE:20240312T100000Z\nSTATUS:CANCELLED"));
+  home.add("inbox", "done-a.ics", todo("done-a", "STATUS:COMPLETED\nCOMPLETED:20240312T080000Z"));
+  home.add("inbox", "done-b.ics", todo("done-b", "COMPLETED:20240312T070000Z"));
+  home.add("inbox", "done-c.ics", todo("done-c", "STATUS:COMPLETED\nCOMPLETED:20240312T070000Z"));
+  home.add("inbox", "done-old.ics",
+           todo("done-old", "STATUS:COMPLETED\nCOMPLETED:20240311T120000Z"));
+  home.add("inbox", "undated-done.ics", todo("undated-done", "STATUS:COMPLETED"));
+  home.add("inbox", "meeting.ics",
+           "BEGIN:VEVENT\nUID:meeting\nDTSTART:20240312T090000Z\nEND:VEVENT");
+}
+
+} // namespace
+
+TEST(EventStoreReminders, OpenRemindersByDueMomentWithUndatedOnesLast) {
+  CalendarHome home;
+  addInbox(home);
+  auto store = home.store();
+  EXPECT_EQ(
+      idsOf(store.incompleteReminders(dueByEndOfToday, EventStore::Undated::included)),
+      (std::vector<std::string>{"inbox/overdue", "inbox/reopened", "inbox/call", "inbox/someday"}));
+  EXPECT_EQ(idsOf(store.incompleteReminders(dueByEndOfToday, EventStore::Undated::excluded)),
+            (std::vector<std::string>{"inbox/overdue", "inbox/reopened", "inbox/call"}));
+  EXPECT_EQ(idsOf(store.incompleteReminders(today, EventStore::Undated::excluded)),
+            (std::vector<std::string>{"inbox/reopened", "inbox/call"}));
+  EXPECT_EQ(idsOf(store.incompleteReminders({}, EventStore::Undated::excluded)),
+            (std::vector<std::string>{"inbox/overdue", "inbox/reopened", "inbox/call",
+                                      "inbox/nextweek"}));
+}
+
+TEST(EventStoreReminders, CompletedRemindersByCompletionMomentThenId) {
+  CalendarHome home;
+  addInbox(home);
+  EXPECT_EQ(idsOf(home.store().completedReminders(today)),
+            (std::vector<std::string>{"inbox/done-b", "inbox/done-c", "inbox/done-a"}));
+}
+
+TEST(EventStoreReminders, DueDatesWithAndWithoutATime) {
+  CalendarHome home;
+  addInbox(home);
+  auto store = home.store();
+  EXPECT_EQ(store.reminder("inbox/overdue"),
+            (Reminder{.id = "inbox/overdue",
+                      .calendar = "inbox",
+                      .title = "overdue",
+                      .due = DueDate{.date = utc(2024, 3, 10, 23), .hasTime = false},
+                      .completed = false,
+                      .completionDate = std::nullopt}));
+  EXPECT_EQ(store.reminder("inbox/call")->due,
+            (DueDate{.date = utc(2024, 3, 12, 16), .hasTime = true}));
+  EXPECT_EQ(store.reminder("inbox/someday")->due, std::nullopt);
+  auto done = store.reminder("inbox/done-a");
+  ASSERT_TRUE(done);
+  EXPECT_TRUE(done->completed);
+  EXPECT_EQ(done->completionDate, utc(2024, 3, 12, 8));
+  auto reopened = store.reminder("inbox/reopened");
+  EXPECT_FALSE(reopened->completed);
+  EXPECT_EQ(reopened->completionDate, std::nullopt);
+}
+
+TEST(EventStoreReminders, IdsAreOnlyMatchedAgainstReminders) {
+  CalendarHome home;
+  addInbox(home);
+  auto store = home.store();
+  for (const char *id : {"inbox/meeting", "", "inbox", "inbox/call.ics", "../calendars/inbox/call",
+                         "inbox/call/", "/inbox/call", "inbox/CALL"})
+    EXPECT_EQ(store.reminder(id), std::nullopt) << id;
+  EXPECT_EQ(store.setCompleted("inbox/meeting", true, utc(2024, 3, 12)),
+            EventStore::SaveResult::notFound);
+}
+
+TEST(EventStoreReminders, TitlesAreValidUtf8AndMayBeAbsent) {
+  CalendarHome home;
+  home.add("c", "a.ics", "BEGIN:VTODO\nUID:a\nSUMMARY:Milk \xC3\n\nEND:VTODO");
+  home.add("c", "b.ics", "BEGIN:VTODO\nUID:b\nEND:VTODO");
+  auto store = home.store();
+  EXPECT_EQ(store.reminder("c/a")->title, "Milk \xEF\xBF\xBD");
+  EXPECT_EQ(store.reminder("c/b")->title, std::nullopt);
+}
+
+TEST(EventStoreReminders, ARepeatingToDoIsOneReminderReadFromItsSeries) {
+  CalendarHome home;
+  home.add("c", "r.ics",
+           "BEGIN:VTODO\nUID:r\nRECURRENCE-ID:20240305T090000Z\nSUMMARY:Changed once\n"
+           "DUE:20240305T100000Z\nEND:VTODO\n"
+           "BEGIN:VTODO\nUID:r\nSUMMARY:Water plants\nDUE:20240301T090000Z\n"
+           "RRULE:FREQ=WEEKLY\nEND:VTODO\n");
+  auto reminders = home.store().incompleteReminders({}, EventStore::Undated::included);
+  ASSERT_EQ(reminders.size(), 1u);
+  EXPECT_EQ(reminders[0].title, "Water plants");
+}
+
+TEST(EventStoreReminders, OneReminderPerIdFirstFileFirst) {
+  CalendarHome home;
+  home.add("a", "1.ics", todo("dup", "SUMMARY:first"));
+  home.add("a", "2.ics", todo("dup", "SUMMARY:second"));
+  home.add("b", "1.ics", todo("dup", ""));
+  home.add("a", "3.ics", "BEGIN:VTODO\nSUMMARY:no uid\nEND:VTODO");
+  auto reminders = home.store().incompleteReminders({}, EventStore::Undated::included);
+  EXPECT_EQ(idsOf(reminders), (std::vector<std::string>{"a/3.ics", "a/dup", "b/dup"}));
+}

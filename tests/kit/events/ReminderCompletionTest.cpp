@@ -1,0 +1,234 @@
+#include "CalendarFixture.h"
+
+#include "kit/events/AtomicFile.h"
+#include "kit/events/CompletionEdit.h"
+#include "kit/events/Ical.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <sys/stat.h>
+
+using events_test::CalendarHome;
+using events_test::utc;
+using kit::events::EventStore;
+
+namespace {
+
+// Written by some other program: folded lines, a property and a parameter libical does not
+// know, an alarm, a stale libical error note.
+const std::string kCallFile = "BEGIN:VCALENDAR\r\n"
+                              "VERSION:2.0\r\n"
+                              "PRODID:-//Someone//EN\r\n"
+                              "BEGIN:VTODO\r\n"
+                              "UID:call\r\n"
+                              "DTSTAMP:20240301T000000Z\r\n"
+                              "SUMMARY;X-FOO=bar:Call the\r\n"
+                              "  bank\r\n"
+                              "FOO-BAR;LEVEL=3:an unknown property\r\n"
+                              "X-APPLE-SORT-ORDER:12\r\n"
+                              "DUE;TZID=Europe/Oslo:20240312T170000\r\n"
+                              "STATUS:NEEDS-ACTION\r\n"
+                              "BEGIN:VALARM\r\n"
+                              "ACTION:DISPLAY\r\n"
+                              "TRIGGER:-PT15M\r\n"
+                              "DESCRIPTION:Reminder\r\n"
+                              "END:VALARM\r\n"
+                              "END:VTODO\r\n"
+                              "X-LIC-ERROR:an old note\r\n"
+                              "END:VCALENDAR\r\n";
+
+std::string replaced(std::string text, const std::string &from, const std::string &to) {
+  text.replace(text.find(from), from.size(), to);
+  return text;
+}
+
+struct ParsedToDo {
+  icalproperty_status status;
+  std::string completed;
+  int percent;
+};
+
+// The to-do as libical itself reads the file back.
+ParsedToDo parsedByLibical(const std::string &text) {
+  auto lock = kit::events::lockLibical();
+  kit::events::IcalComponentPtr root(icalparser_parse_string(text.c_str()));
+  auto *todo = icalcomponent_get_first_component(root.get(), ICAL_VTODO_COMPONENT);
+  auto *completed = icalcomponent_get_first_property(todo, ICAL_COMPLETED_PROPERTY);
+  auto *percent = icalcomponent_get_first_property(todo, ICAL_PERCENTCOMPLETE_PROPERTY);
+  return {icalcomponent_get_status(todo),
+          completed ? icaltime_as_ical_string(icalproperty_get_completed(completed)) : "",
+          percent ? icalproperty_get_percentcomplete(percent) : -1};
+}
+
+} // namespace
+
+TEST(ReminderCompletion, CompletingAndReopeningRewriteOnlyTheCompletion) {
+  CalendarHome home;
+  home.addRaw("inbox", "call.ics", kCallFile);
+  auto store = home.store();
+
+  ASSERT_EQ(store.setCompleted("inbox/call", true, utc(2024, 3, 12, 10, 15, 30)),
+            EventStore::SaveResult::saved);
+  std::string completedText =
+      replaced(replaced(kCallFile, "X-LIC-ERROR:an old note\r\n", ""), "STATUS:NEEDS-ACTION\r\n",
+               "STATUS:COMPLETED\r\nCOMPLETED:20240312T101530Z\r\nPERCENT-COMPLETE:100\r\n");
+  EXPECT_EQ(home.read("inbox", "call.ics"), completedText);
+  auto parsed = parsedByLibical(completedText);
+  EXPECT_EQ(parsed.status, ICAL_STATUS_COMPLETED);
+  EXPECT_EQ(parsed.completed, "20240312T101530Z");
+  EXPECT_EQ(parsed.percent, 100);
+  auto reminder = store.reminder("inbox/call");
+  ASSERT_TRUE(reminder);
+  EXPECT_TRUE(reminder->completed);
+  EXPECT_EQ(reminder->completionDate, utc(2024, 3, 12, 10, 15, 30));
+  EXPECT_EQ(reminder->title, "Call the bank");
+  EXPECT_EQ(store.completedReminders({utc(2024, 3, 11, 23), utc(2024, 3, 12, 23)}).size(), 1u);
+
+  ASSERT_EQ(store.setCompleted("inbox/call", false, utc(2024, 3, 12, 11)),
+            EventStore::SaveResult::saved);
+  EXPECT_EQ(home.read("inbox", "call.ics"), replaced(kCallFile, "X-LIC-ERROR:an old note\r\n", ""));
+  EXPECT_EQ(parsedByLibical(home.read("inbox", "call.ics")).status, ICAL_STATUS_NEEDSACTION);
+  EXPECT_FALSE(store.reminder("inbox/call")->completed);
+  EXPECT_TRUE(store.completedReminders({}).empty());
+}
+
+TEST(ReminderCompletion, WhereTheNewLinesGo) {
+  struct Case {
+    const char *name;
+    std::string before;
+    bool complete;
+    std::string after;
+  } cases[] = {
+      {"no status: before the first alarm",
+       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\nBEGIN:VALARM\nACTION:DISPLAY\nEND:VALARM\n"
+       "END:VTODO\nEND:VCALENDAR\n",
+       true,
+       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\nSTATUS:COMPLETED\nCOMPLETED:20240312T090000Z\n"
+       "PERCENT-COMPLETE:100\nBEGIN:VALARM\nACTION:DISPLAY\nEND:VALARM\nEND:VTODO\n"
+       "END:VCALENDAR\n"},
+      {"folded percentage and lower-case names dropped whole",
+       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\nPERCENT-COMPLETE:\n 50\nsummary:x\n"
+       "completed:20240101T000000Z\nEND:VTODO\nEND:VCALENDAR\n",
+       false,
+       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\nSTATUS:NEEDS-ACTION\nsummary:x\nEND:VTODO\n"
+       "END:VCALENDAR\n"},
+      {"an alarm's own status stays",
+       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\nBEGIN:VALARM\nSTATUS:X\nEND:VALARM\nEND:VTODO\n"
+       "END:VCALENDAR\n",
+       false,
+       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\nSTATUS:NEEDS-ACTION\nBEGIN:VALARM\nSTATUS:X\n"
+       "END:VALARM\nEND:VTODO\nEND:VCALENDAR\n"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(kit::events::withCompletion(c.before, 0, c.complete, utc(2024, 3, 12, 9)), c.after)
+        << c.name;
+}
+
+TEST(ReminderCompletion, OnlyTheChosenToDoOfAFileChanges) {
+  CalendarHome home;
+  home.add("c", "two.ics",
+           "BEGIN:VTODO\nUID:first\nSTATUS:NEEDS-ACTION\nEND:VTODO\n"
+           "BEGIN:VEVENT\nUID:ev\nDTSTART:20240312T090000Z\nSTATUS:CONFIRMED\nEND:VEVENT\n"
+           "BEGIN:VTODO\nUID:second\nSTATUS:NEEDS-ACTION\nEND:VTODO");
+  home.add("c", "series.ics",
+           "BEGIN:VTODO\nUID:s\nRECURRENCE-ID:20240305T090000Z\nSTATUS:NEEDS-ACTION\nEND:VTODO\n"
+           "BEGIN:VTODO\nUID:s\nRRULE:FREQ=WEEKLY\nDUE:20240301T090000Z\nEND:VTODO");
+  auto store = home.store();
+  ASSERT_EQ(store.setCompleted("c/second", true, utc(2024, 3, 12)), EventStore::SaveResult::saved);
+  ASSERT_EQ(store.setCompleted("c/s", true, utc(2024, 3, 12)), EventStore::SaveResult::saved);
+  EXPECT_FALSE(store.reminder("c/first")->completed);
+  EXPECT_TRUE(store.reminder("c/second")->completed);
+  EXPECT_TRUE(store.reminder("c/s")->completed);
+  std::string two = home.read("c", "two.ics");
+  EXPECT_NE(two.find("UID:first\r\nSTATUS:NEEDS-ACTION\r\n"), std::string::npos);
+  EXPECT_NE(two.find("STATUS:CONFIRMED\r\n"), std::string::npos);
+  std::string series = home.read("c", "series.ics");
+  EXPECT_NE(series.find("RECURRENCE-ID:20240305T090000Z\r\nSTATUS:NEEDS-ACTION\r\n"),
+            std::string::npos);
+}
+
+TEST(ReminderCompletion, UnknownIdsChangeNothing) {
+  CalendarHome home;
+  home.add("c", "a.ics", "BEGIN:VTODO\nUID:a\nEND:VTODO");
+  std::string before = home.read("c", "a.ics");
+  for (const char *id : {"", "c/b", "a", "c/a.ics", "../c/a"})
+    EXPECT_EQ(home.store().setCompleted(id, true, utc(2024, 3, 12)),
+              EventStore::SaveResult::notFound)
+        << id;
+  EXPECT_EQ(home.read("c", "a.ics"), before);
+}
+
+TEST(ReminderCompletion, TheFileKeepsItsModeAndNoTemporaryFileStays) {
+  CalendarHome home;
+  auto path = home.add("c", "a.ics", "BEGIN:VTODO\nUID:a\nEND:VTODO");
+  ::chmod(path.c_str(), 0640);
+  ASSERT_EQ(home.store().setCompleted("c/a", true, utc(2024, 3, 12)),
+            EventStore::SaveResult::saved);
+  struct stat status {};
+  ASSERT_EQ(::stat(path.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0640u);
+  auto entries = std::distance(std::filesystem::directory_iterator(path.parent_path()),
+                               std::filesystem::directory_iterator());
+  EXPECT_EQ(entries, 1);
+}
+
+TEST(ReminderCompletion, ALinkedFileIsChangedWhereItLives) {
+  CalendarHome home;
+  auto real = home.add("elsewhere", "real.ics", "BEGIN:VTODO\nUID:a\nEND:VTODO");
+  std::filesystem::create_directories(home.folder() / "c");
+  std::filesystem::create_symlink(real, home.folder() / "c" / "a.ics");
+  ASSERT_EQ(home.store().setCompleted("c/a", true, utc(2024, 3, 12)),
+            EventStore::SaveResult::saved);
+  EXPECT_TRUE(std::filesystem::is_symlink(home.folder() / "c" / "a.ics"));
+  EXPECT_NE(home.read("elsewhere", "real.ics").find("STATUS:COMPLETED"), std::string::npos);
+}
+
+TEST(ReminderCompletion, FailedWritesLeaveEverythingAsItWas) {
+  test_support::ScratchTree tree;
+  EXPECT_FALSE(kit::events::replaceFileAtomically(tree.root() / "missing" / "a.ics", "x"));
+  auto folder = tree.folder("a-folder.ics");
+  EXPECT_FALSE(kit::events::replaceFileAtomically(folder, "x"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  auto entries = std::distance(std::filesystem::directory_iterator(tree.root()),
+                               std::filesystem::directory_iterator());
+  EXPECT_EQ(entries, 1); // no temporary file left behind
+  EXPECT_EQ(kit::events::withCompletion("BEGIN:VCALENDAR\nBEGIN:VTODO\nEND:VTODO\nEND:VCALENDAR\n",
+                                        1, true, utc(2024, 3, 12)),
+            std::nullopt);
+}
+
+TEST(ReminderCompletion, ReadersNeverSeeAHalfWrittenFile) {
+  CalendarHome home;
+  std::string padding(2000, 'x'); // a file of several pages, so a partial write would show
+  home.add("c", "pair.ics",
+           "BEGIN:VTODO\nUID:toggled\nDESCRIPTION:" + padding +
+               "\nEND:VTODO\nBEGIN:VTODO\nUID:other\nDESCRIPTION:" + padding + "\nEND:VTODO");
+  auto store = home.store();
+  std::atomic<int> misses = 0;
+  std::atomic<bool> writing = true;
+  auto read = [&] {
+    while (writing) {
+      auto open = store.incompleteReminders({}, EventStore::Undated::included);
+      bool sawOther = std::any_of(open.begin(), open.end(),
+                                  [](const auto &reminder) { return reminder.id == "c/other"; });
+      misses += sawOther ? 0 : 1;
+    }
+  };
+  std::vector<std::thread> readers;
+  for (int i = 0; i < 3; ++i)
+    readers.emplace_back(read);
+  for (int i = 0; i < 40; ++i)
+    EXPECT_EQ(store.setCompleted("c/toggled", i % 2 == 0, utc(2024, 3, 12)),
+              EventStore::SaveResult::saved);
+  writing = false;
+  for (auto &reader : readers)
+    reader.join();
+  EXPECT_EQ(misses, 0);
+  EXPECT_FALSE(store.reminder("c/toggled")->completed);
+}

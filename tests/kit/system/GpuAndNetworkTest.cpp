@@ -1,0 +1,89 @@
+#include "kit/system/GpuBusy.h"
+#include "kit/system/NetworkCounters.h"
+
+#include "support/ScratchTree.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using kit::system::NetworkCounters;
+using kit::system::readGpuBusyPercent;
+using kit::system::readNetworkCounters;
+using test_support::ScratchTree;
+
+TEST(GpuBusy, FirstCardInNumberOrderThatReportsAWholeNumber) {
+  ScratchTree tree;
+  tree.folder("sys/class/drm/card0/device"); // a driver that reports nothing
+  tree.write("sys/class/drm/card0-DP-1/device/gpu_busy_percent", "99\n"); // a connector
+  tree.write("sys/class/drm/card1/device/gpu_busy_percent", "12.5\n");
+  tree.write("sys/class/drm/card10/device/gpu_busy_percent", "70\n");
+  tree.write("sys/class/drm/card2/device/gpu_busy_percent", "37\n");
+  tree.write("sys/class/drm/renderD128/device/gpu_busy_percent", "5\n");
+  EXPECT_EQ(readGpuBusyPercent(tree.root()), 37);
+}
+
+TEST(GpuBusy, NoDriverFigureReadsAsNone) {
+  ScratchTree tree;
+  EXPECT_EQ(readGpuBusyPercent(tree.root()), std::nullopt);
+  tree.folder("sys/class/drm/card0/device");
+  tree.write("sys/class/drm/card1/device/gpu_busy_percent", "busy\n");
+  tree.folder("sys/class/drm/card2/device/gpu_busy_percent");
+  EXPECT_EQ(readGpuBusyPercent(tree.root()), std::nullopt);
+}
+
+namespace {
+
+void addInterface(const ScratchTree &tree, const std::string &name, bool physical,
+                  const std::string &received, const std::string &sent) {
+  auto base = "sys/class/net/" + name;
+  if (physical)
+    tree.folder(base + "/device");
+  tree.write(base + "/statistics/rx_bytes", received + "\n");
+  tree.write(base + "/statistics/tx_bytes", sent + "\n");
+}
+
+} // namespace
+
+TEST(NetworkCounters, SumsThePhysicalInterfacesOnly) {
+  ScratchTree tree;
+  addInterface(tree, "lo", false, "1000000", "1000000");
+  addInterface(tree, "enp3s0", true, "5000000000", "100");
+  addInterface(tree, "wlp2s0", true, "7000", "200");
+  addInterface(tree, "docker0", false, "1", "1");
+  addInterface(tree, "veth1a2b", false, "1", "1");
+  auto counters = readNetworkCounters(tree.root());
+  ASSERT_TRUE(counters);
+  EXPECT_EQ(*counters, (NetworkCounters{.receivedBytes = 5000007000,
+                                        .sentBytes = 300,
+                                        .interfaces = {"enp3s0", "wlp2s0"}}));
+}
+
+TEST(NetworkCounters, AnInterfaceAppearingChangesTheCountedSet) {
+  ScratchTree tree;
+  addInterface(tree, "lo", false, "5", "5");
+  addInterface(tree, "eth0", true, "100", "50");
+  auto before = readNetworkCounters(tree.root());
+  addInterface(tree, "wwan0", true, "7", "3");
+  auto after = readNetworkCounters(tree.root());
+  ASSERT_TRUE(before && after);
+  EXPECT_EQ(before->interfaces, std::vector<std::string>{"eth0"});
+  EXPECT_EQ(after->interfaces, (std::vector<std::string>{"eth0", "wwan0"}));
+  EXPECT_EQ(after->receivedBytes, 107u);
+}
+
+TEST(NetworkCounters, FallbacksWhenNothingCanBeCounted) {
+  ScratchTree tree;
+  EXPECT_EQ(readNetworkCounters(tree.root()), std::nullopt); // no interface list
+  tree.folder("sys/class/net");
+  EXPECT_EQ(readNetworkCounters(tree.root()), std::nullopt); // an empty one
+  addInterface(tree, "lo", false, "5", "5");
+  EXPECT_EQ(readNetworkCounters(tree.root()), NetworkCounters{}); // only virtual ones: zeros
+  addInterface(tree, "eth0", true, "garbage", "5");
+  tree.folder("sys/class/net/eth1/device"); // no counters at all
+  addInterface(tree, "eth2", true, "18446744073709551615", "1");
+  addInterface(tree, "eth3", true, "1", "2");
+  EXPECT_EQ(readNetworkCounters(tree.root()),
+            (NetworkCounters{
+                .receivedBytes = UINT64_MAX, .sentBytes = 3, .interfaces = {"eth2", "eth3"}}));
+}

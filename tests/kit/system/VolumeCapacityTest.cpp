@@ -1,0 +1,80 @@
+#include "kit/system/VolumeCapacity.h"
+
+#include "support/ScratchTree.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+using kit::system::readVolumeCapacity;
+using kit::system::StatVfsFunction;
+using kit::system::VolumeCapacity;
+
+namespace {
+
+StatVfsFunction reporting(unsigned long fragment, unsigned long block, fsblkcnt_t blocks,
+                          fsblkcnt_t available, std::string *askedPath = nullptr) {
+  return [=](const char *path, struct statvfs *result) {
+    if (askedPath)
+      *askedPath = path;
+    *result = {};
+    result->f_frsize = fragment;
+    result->f_bsize = block;
+    result->f_blocks = blocks;
+    result->f_bavail = available;
+    result->f_bfree = available + 10;
+    return 0;
+  };
+}
+
+} // namespace
+
+TEST(VolumeCapacity, MultipliesBlocksByTheirSize) {
+  struct Case {
+    StatVfsFunction call;
+    std::optional<VolumeCapacity> expected;
+  } cases[] = {
+      {reporting(4096, 4096, 1000, 250),
+       VolumeCapacity{.totalBytes = 4096000, .availableBytes = 1024000}},
+      {reporting(0, 512, 10, 5), VolumeCapacity{.totalBytes = 5120, .availableBytes = 2560}},
+      {reporting(4096, 4096, 10, 20), VolumeCapacity{.totalBytes = 40960, .availableBytes = 40960}},
+      {reporting(4096, 4096, UINT64_MAX, 1),
+       VolumeCapacity{.totalBytes = UINT64_MAX, .availableBytes = 4096}},
+      {reporting(4096, 4096, 0, 0), std::nullopt},
+      {[](const char *, struct statvfs *) { return -1; }, std::nullopt},
+      {nullptr, std::nullopt},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(readVolumeCapacity("/home/someone", c.call), c.expected);
+}
+
+TEST(VolumeCapacity, AsksAboutTheGivenPath) {
+  std::string asked;
+  readVolumeCapacity("/home/someone", reporting(1, 1, 1, 1, &asked));
+  EXPECT_EQ(asked, "/home/someone");
+}
+
+TEST(VolumeCapacity, TheRealCallReadsTheScratchVolume) {
+  test_support::ScratchTree tree;
+  auto capacity = readVolumeCapacity(tree.root());
+  ASSERT_TRUE(capacity);
+  EXPECT_GT(capacity->totalBytes, 0u);
+  EXPECT_LE(capacity->availableBytes, capacity->totalBytes);
+  EXPECT_EQ(readVolumeCapacity(tree.root() / "missing"), std::nullopt);
+}
+
+TEST(HomeDirectory, HomeVariableFirstThenThePasswordDatabase) {
+  const char *saved = std::getenv("HOME");
+  std::string savedHome = saved ? saved : "";
+  ::setenv("HOME", "/somewhere/else", 1);
+  EXPECT_EQ(kit::system::homeDirectory(), std::filesystem::path("/somewhere/else"));
+  ::setenv("HOME", "", 1);
+  auto fallback = kit::system::homeDirectory();
+  ASSERT_TRUE(fallback);
+  EXPECT_FALSE(fallback->empty());
+  if (saved)
+    ::setenv("HOME", savedHome.c_str(), 1);
+  else
+    ::unsetenv("HOME");
+}
