@@ -1,0 +1,42 @@
+#include "kit/foundation/ZavelHome.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace kit::foundation {
+
+namespace {
+
+const char *nonEmptyVariable(const char *name) {
+  const char *value = std::getenv(name);
+  return value && *value ? value : nullptr;
+}
+
+std::filesystem::path userHome() {
+  if (const char *home = nonEmptyVariable("HOME"))
+    return home;
+  if (const passwd *entry = getpwuid(getuid()); entry && entry->pw_dir)
+    return entry->pw_dir;
+  return "/";
+}
+
+} // namespace
+
+std::filesystem::path zavelHome() {
+  if (const char *home = nonEmptyVariable("ZAVEL_HOME"))
+    return home;
+  if (const char *data = nonEmptyVariable("XDG_DATA_HOME"))
+    return std::filesystem::path(data) / "zavel";
+  return userHome() / ".local/share/zavel";
+}
+
+std::filesystem::path temporaryDirectory() {
+  std::error_code error;
+  auto directory = std::filesystem::temp_directory_path(error);
+  if (error || !std::filesystem::is_directory(directory, error))
+    return "/tmp";
+  return directory;
+}
+
+} // namespace kit::foundation
