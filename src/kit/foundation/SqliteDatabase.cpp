@@ -67,6 +67,8 @@ std::shared_ptr<sqlite3> openSqliteFile(const std::filesystem::path &path, std::
   if (code != SQLITE_OK)
     return nullptr;
   sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+  // Readers and a writer of other processes proceed together; a commit is safe against a crash
+  // of the process without a sync of its own.
   if (!execute(raw, "PRAGMA journal_mode=WAL") || !execute(raw, "PRAGMA synchronous=NORMAL"))
     return nullptr;
   // The schema is applied only when the probe shows it missing: most opens find it in place.

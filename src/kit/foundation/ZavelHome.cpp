@@ -31,6 +31,16 @@ std::filesystem::path zavelHome() {
   return userHome() / ".local/share/zavel";
 }
 
+std::optional<std::filesystem::path> groupContainer(std::string_view group,
+                                                    const std::filesystem::path &home) {
+  auto container = home / "containers" / group;
+  std::error_code error;
+  std::filesystem::create_directories(container, error);
+  if (!std::filesystem::is_directory(container, error))
+    return std::nullopt;
+  return container;
+}
+
 std::filesystem::path temporaryDirectory() {
   std::error_code error;
   auto directory = std::filesystem::temp_directory_path(error);
