@@ -1,0 +1,49 @@
+#pragma once
+
+#include "kit/foundation/Defaults.h"
+#include "kit/foundation/JsonCoding.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Access to the defaults suite shared with the host application. Every access opens the suite
+// anew, so it sees the latest value any process wrote; records are kept as JSON data.
+namespace zavel::SharedSuite {
+
+// The suite for one access: the app group's, else the process's standard defaults. Plain values
+// are read and written through it: `SharedSuite::open().integer("zavel.timeformat")`.
+kit::foundation::Defaults open(const std::filesystem::path &home = kit::foundation::zavelHome());
+
+// The bytes stored as data under `key`; none when absent or stored as another type.
+std::optional<std::string>
+readData(std::string_view key, const std::filesystem::path &home = kit::foundation::zavelHome());
+
+// Stores `bytes` as data under `key`; false when the store refused.
+bool writeData(std::string_view key, std::string bytes,
+               const std::filesystem::path &home = kit::foundation::zavelHome());
+
+// The record stored under `key`; none when absent, not data, or not of the record's form.
+template <class Record>
+std::optional<Record> read(std::string_view key,
+                           const std::filesystem::path &home = kit::foundation::zavelHome()) {
+  auto bytes = readData(key, home);
+  if (!bytes)
+    return std::nullopt;
+  return kit::foundation::decodeJsonData<Record>(*bytes);
+}
+
+// Stores the record as JSON data under `key`, replacing the whole value. A record that cannot be
+// encoded (a number that is not finite) leaves the suite unopened and the stored value as it
+// was. False when nothing was written.
+template <class Record>
+bool write(std::string_view key, const Record &value,
+           const std::filesystem::path &home = kit::foundation::zavelHome()) {
+  auto bytes = kit::foundation::encodeJsonData(value);
+  if (!bytes)
+    return false;
+  return writeData(key, std::move(*bytes), home);
+}
+
+} // namespace zavel::SharedSuite

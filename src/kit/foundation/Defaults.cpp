@@ -1,0 +1,210 @@
+#include "kit/foundation/Defaults.h"
+
+#include "kit/foundation/DefaultsCoercion.h"
+#include "kit/foundation/JsonCoding.h"
+#include "kit/foundation/SqliteDatabase.h"
+
+#include <algorithm>
+#include <list>
+#include <mutex>
+#include <sqlite3.h>
+
+namespace kit::foundation {
+
+namespace {
+
+constexpr std::string_view kSchema =
+    "CREATE TABLE IF NOT EXISTS entries(key TEXT PRIMARY KEY NOT NULL, type TEXT NOT NULL, value)";
+constexpr std::string_view kSelect = "SELECT type, value FROM entries WHERE key = ?1";
+constexpr std::string_view kReplace =
+    "INSERT OR REPLACE INTO entries(key, type, value) VALUES(?1, ?2, ?3)";
+constexpr std::string_view kDelete = "DELETE FROM entries WHERE key = ?1";
+constexpr std::string_view kStandardName = "standard";
+
+// The type names stored beside each value, in the order of DefaultsValue's alternatives.
+constexpr std::string_view kTypeNames[] = {"data",    "integer", "double",
+                                           "boolean", "string",  "array"};
+
+std::filesystem::path suitePath(const std::filesystem::path &home, std::string_view name) {
+  return home / "suites" / (std::string(name) + ".sqlite3");
+}
+
+std::shared_ptr<sqlite3> memoryStore() {
+  static std::shared_ptr<sqlite3> store = openSqliteMemory(kSchema);
+  return store;
+}
+
+void bindText(sqlite3_stmt *statement, int index, std::string_view text) {
+  sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+// Binds the value and returns false when it has no stored form.
+bool bindValue(sqlite3_stmt *statement, int index, const DefaultsValue &value) {
+  struct Binder {
+    sqlite3_stmt *statement;
+    int index;
+    bool operator()(const Data &data) const {
+      return sqlite3_bind_blob(statement, index, data.bytes.data(),
+                               static_cast<int>(data.bytes.size()), SQLITE_TRANSIENT) == SQLITE_OK;
+    }
+    bool operator()(int64_t number) const {
+      return sqlite3_bind_int64(statement, index, number) == SQLITE_OK;
+    }
+    bool operator()(double number) const {
+      return sqlite3_bind_double(statement, index, number) == SQLITE_OK;
+    }
+    bool operator()(bool flag) const {
+      return sqlite3_bind_int64(statement, index, flag ? 1 : 0) == SQLITE_OK;
+    }
+    bool operator()(const std::string &text) const {
+      bindText(statement, index, text);
+      return true;
+    }
+    bool operator()(const std::vector<std::string> &strings) const {
+      auto text = encodeJsonData(strings);
+      if (!text)
+        return false;
+      bindText(statement, index, *text);
+      return true;
+    }
+  };
+  return std::visit(Binder{statement, index}, value);
+}
+
+std::string_view columnText(sqlite3_stmt *statement, int column) {
+  auto bytes = static_cast<const char *>(sqlite3_column_blob(statement, column));
+  return bytes ? std::string_view(bytes, sqlite3_column_bytes(statement, column))
+               : std::string_view();
+}
+
+std::optional<DefaultsValue> readValue(sqlite3_stmt *statement) {
+  std::string_view type = columnText(statement, 0);
+  if (type == "data")
+    return Data{std::string(columnText(statement, 1))};
+  if (type == "integer")
+    return int64_t{sqlite3_column_int64(statement, 1)};
+  if (type == "double")
+    return sqlite3_column_double(statement, 1);
+  if (type == "boolean")
+    return sqlite3_column_int64(statement, 1) != 0;
+  if (type == "string")
+    return std::string(columnText(statement, 1));
+  if (type == "array") {
+    if (auto strings = decodeJsonData<std::vector<std::string>>(columnText(statement, 1)))
+      return *strings;
+  }
+  return std::nullopt;
+}
+
+struct ObserverRegistry {
+  std::mutex mutex;
+  std::list<DefaultsWriteObserver::Callback *> callbacks;
+};
+
+ObserverRegistry &observers() {
+  static ObserverRegistry registry;
+  return registry;
+}
+
+} // namespace
+
+Defaults::Defaults(std::shared_ptr<sqlite3> database, std::string name)
+    : database_(std::move(database)), name_(std::move(name)) {}
+
+std::optional<Defaults> Defaults::suite(std::string_view name, const std::filesystem::path &home) {
+  auto database = openSqliteFile(suitePath(home, name), kSchema, kSelect);
+  if (!database)
+    return std::nullopt;
+  return Defaults(std::move(database), std::string(name));
+}
+
+Defaults Defaults::standard(const std::filesystem::path &home) {
+  auto database = openSqliteFile(suitePath(home, kStandardName), kSchema, kSelect);
+  return Defaults(database ? std::move(database) : memoryStore(), std::string(kStandardName));
+}
+
+std::optional<DefaultsValue> Defaults::object(std::string_view key) const {
+  if (!database_)
+    return std::nullopt;
+  auto statement = prepareSqlite(database_.get(), kSelect);
+  if (!statement)
+    return std::nullopt;
+  bindText(statement.get(), 1, key);
+  if (sqlite3_step(statement.get()) != SQLITE_ROW)
+    return std::nullopt;
+  return readValue(statement.get());
+}
+
+std::optional<std::string> Defaults::data(std::string_view key) const {
+  auto value = object(key);
+  if (!value)
+    return std::nullopt;
+  return dataOf(*value);
+}
+
+int64_t Defaults::integer(std::string_view key) const {
+  auto value = object(key);
+  return value ? integerOf(*value) : 0;
+}
+
+std::optional<std::string> Defaults::string(std::string_view key) const {
+  auto value = object(key);
+  if (!value)
+    return std::nullopt;
+  return stringOf(*value);
+}
+
+std::optional<std::vector<std::string>> Defaults::stringArray(std::string_view key) const {
+  auto value = object(key);
+  if (!value)
+    return std::nullopt;
+  return stringArrayOf(*value);
+}
+
+bool Defaults::set(std::string_view key, const DefaultsValue &value) {
+  if (!database_)
+    return false;
+  auto statement = prepareSqlite(database_.get(), kReplace);
+  if (!statement)
+    return false;
+  bindText(statement.get(), 1, key);
+  bindText(statement.get(), 2, kTypeNames[value.index()]);
+  if (!bindValue(statement.get(), 3, value) || sqlite3_step(statement.get()) != SQLITE_DONE)
+    return false;
+  notifyWrite(key);
+  return true;
+}
+
+bool Defaults::removeObject(std::string_view key) {
+  if (!database_)
+    return false;
+  auto statement = prepareSqlite(database_.get(), kDelete);
+  if (!statement)
+    return false;
+  bindText(statement.get(), 1, key);
+  if (sqlite3_step(statement.get()) != SQLITE_DONE)
+    return false;
+  notifyWrite(key);
+  return true;
+}
+
+void Defaults::notifyWrite(std::string_view key) const {
+  auto &registry = observers();
+  std::lock_guard lock(registry.mutex);
+  for (auto *callback : registry.callbacks)
+    (*callback)(name_, key);
+}
+
+DefaultsWriteObserver::DefaultsWriteObserver(Callback callback) : callback_(std::move(callback)) {
+  auto &registry = observers();
+  std::lock_guard lock(registry.mutex);
+  registry.callbacks.push_back(&callback_);
+}
+
+DefaultsWriteObserver::~DefaultsWriteObserver() {
+  auto &registry = observers();
+  std::lock_guard lock(registry.mutex);
+  registry.callbacks.remove(&callback_);
+}
+
+} // namespace kit::foundation

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "kit/foundation/ZavelHome.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+struct sqlite3;
+
+namespace kit::foundation {
+
+// Bytes stored as data (how JSON records are kept), as opposed to text.
+struct Data {
+  std::string bytes;
+  bool operator==(const Data &) const = default;
+};
+
+// One stored value with its type.
+using DefaultsValue =
+    std::variant<Data, int64_t, double, bool, std::string, std::vector<std::string>>;
+
+// A store of typed values under text keys, shared by every process that opens it: one SQLite
+// database, open for as long as this object lives. Open one per access, on one thread; every
+// write is one whole-value replacement, and the last write of a key wins.
+class Defaults {
+public:
+  // The suite `name` at `home`/suites/<name>.sqlite3, created when missing; none when it cannot
+  // be opened or created as a store.
+  static std::optional<Defaults> suite(std::string_view name,
+                                       const std::filesystem::path &home = zavelHome());
+
+  // The process's own store `home`/suites/standard.sqlite3; when that cannot be opened, a store
+  // in memory that lasts as long as the process.
+  static Defaults standard(const std::filesystem::path &home = zavelHome());
+
+  // The name it was opened with ("standard" for the standard store).
+  const std::string &name() const { return name_; }
+
+  // The stored value with its type; none when the key is absent or its row unreadable.
+  std::optional<DefaultsValue> object(std::string_view key) const;
+  // Only a value stored as data.
+  std::optional<std::string> data(std::string_view key) const;
+  // 0 when absent; a boolean as 0 or 1, a double truncated, a numeric string its value; else 0.
+  int64_t integer(std::string_view key) const;
+  // A string, or a number as its text; none for anything else.
+  std::optional<std::string> string(std::string_view key) const;
+  // Only an array whose every element is a string.
+  std::optional<std::vector<std::string>> stringArray(std::string_view key) const;
+
+  // Replaces the key's value; false when the store refused the write.
+  bool set(std::string_view key, const DefaultsValue &value);
+  // Removes the key; false when the store refused.
+  bool removeObject(std::string_view key);
+
+private:
+  Defaults(std::shared_ptr<sqlite3> database, std::string name);
+  void notifyWrite(std::string_view key) const;
+
+  std::shared_ptr<sqlite3> database_;
+  std::string name_;
+};
+
+// While it lives, hears of every successful write or removal in any store of this process.
+class DefaultsWriteObserver {
+public:
+  using Callback = std::function<void(std::string_view store, std::string_view key)>;
+  explicit DefaultsWriteObserver(Callback callback);
+  ~DefaultsWriteObserver();
+  DefaultsWriteObserver(const DefaultsWriteObserver &) = delete;
+  DefaultsWriteObserver &operator=(const DefaultsWriteObserver &) = delete;
+
+private:
+  friend class Defaults;
+  Callback callback_;
+};
+
+} // namespace kit::foundation

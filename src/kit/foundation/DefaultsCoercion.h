@@ -1,0 +1,13 @@
+#pragma once
+
+#include "kit/foundation/Defaults.h"
+
+namespace kit::foundation {
+
+// How the typed getters read a value stored as another type.
+std::optional<std::string> dataOf(const DefaultsValue &value);
+int64_t integerOf(const DefaultsValue &value);
+std::optional<std::string> stringOf(const DefaultsValue &value);
+std::optional<std::vector<std::string>> stringArrayOf(const DefaultsValue &value);
+
+} // namespace kit::foundation

@@ -1,0 +1,93 @@
+#include "kit/foundation/TextOperations.h"
+
+#include <memory>
+#include <unicode/brkiter.h>
+#include <unicode/locid.h>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
+
+namespace kit::foundation {
+
+namespace {
+
+icu::UnicodeString unicode(std::string_view text) {
+  return icu::UnicodeString::fromUTF8(
+      icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+}
+
+std::string utf8(const icu::UnicodeString &text) {
+  std::string result;
+  return text.toUTF8String(result);
+}
+
+icu::UnicodeString composed(const icu::UnicodeString &text) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2 *nfc = icu::Normalizer2::getNFCInstance(status);
+  if (U_FAILURE(status))
+    return text;
+  auto result = nfc->normalize(text, status);
+  return U_FAILURE(status) ? text : result;
+}
+
+bool usesTurkicCaseRules(const Locale &locale) {
+  std::string_view language = locale.icuLocale().getLanguage();
+  return language == "tr" || language == "az";
+}
+
+icu::UnicodeString folded(std::string_view text, const Locale &locale) {
+  auto result = unicode(text);
+  result.foldCase(usesTurkicCaseRules(locale) ? U_FOLD_CASE_EXCLUDE_SPECIAL_I
+                                              : U_FOLD_CASE_DEFAULT);
+  return composed(result);
+}
+
+bool isTrimmed(UChar32 c) { return c == '\t' || u_charType(c) == U_SPACE_SEPARATOR; }
+
+} // namespace
+
+bool localizedCaseInsensitiveContains(std::string_view text, std::string_view search,
+                                      const Locale &locale) {
+  if (search.empty())
+    return false;
+  return folded(text, locale).indexOf(folded(search, locale)) >= 0;
+}
+
+std::string prefixCharacters(std::string_view text, size_t count) {
+  auto whole = unicode(text);
+  UErrorCode status = U_ZERO_ERROR;
+  // A character iterator is costly to make: one per thread, reused.
+  thread_local std::unique_ptr<icu::BreakIterator> characters(
+      icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+  if (!characters)
+    return std::string(text);
+  characters->setText(whole);
+  int32_t end = characters->first();
+  for (size_t i = 0; i < count; ++i) {
+    int32_t next = characters->next();
+    if (next == icu::BreakIterator::DONE)
+      break;
+    end = next;
+  }
+  return utf8(icu::UnicodeString(whole, 0, end));
+}
+
+std::string uppercased(std::string_view text) {
+  return utf8(unicode(text).toUpper(icu::Locale::getRoot()));
+}
+
+std::string trimmingWhitespace(std::string_view text) {
+  auto whole = unicode(text);
+  int32_t start = 0;
+  int32_t end = whole.length();
+  while (start < end && isTrimmed(whole.char32At(start)))
+    start = whole.moveIndex32(start, 1);
+  while (end > start && isTrimmed(whole.char32At(whole.moveIndex32(end, -1))))
+    end = whole.moveIndex32(end, -1);
+  return utf8(icu::UnicodeString(whole, start, end - start));
+}
+
+std::string precomposed(std::string_view text) { return utf8(composed(unicode(text))); }
+
+} // namespace kit::foundation

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "kit/foundation/Locale.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kit::foundation {
+
+// Whether `text` contains `search`, ignoring case by the locale's rules (Turkish dotted and
+// dotless i included) but not accents; an empty search text is contained nowhere.
+bool localizedCaseInsensitiveContains(std::string_view text, std::string_view search,
+                                      const Locale &locale);
+
+// The first `count` user-perceived characters: a letter with its accents, a flag or an emoji
+// sequence is one character and is never cut.
+std::string prefixCharacters(std::string_view text, size_t count);
+
+// Upper case by the language-neutral rules ("ß" becomes "SS").
+std::string uppercased(std::string_view text);
+
+// Without the spaces (Unicode space separators) and tabs at either end; line breaks stay.
+std::string trimmingWhitespace(std::string_view text);
+
+// The composed normal form, so texts that look the same compare equal.
+std::string precomposed(std::string_view text);
+
+} // namespace kit::foundation

@@ -1,0 +1,97 @@
+#include "kit/foundation/DateFormatter.h"
+
+#include "kit/foundation/Iso8601.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+#include <vector>
+
+using namespace kit::foundation;
+
+namespace {
+
+Date at(const char *iso) { return *dateFromIso8601(iso); }
+
+TimeZone zone(const char *name) { return *TimeZone::named(name); }
+
+} // namespace
+
+TEST(DateFormatter, FormatsByPatternLocaleCalendarAndZone) {
+  struct Case {
+    const char *pattern;
+    const char *locale;
+    const char *zone;
+    bool gregorian;
+    const char *expected;
+  } cases[] = {
+      {"yyyy-MM-dd HH:mm EEE", "en_US_POSIX", "Europe/Berlin", false, "2024-03-31 03:30 Sun"},
+      {"hh:mm", "en_US_POSIX", "Europe/Berlin", false, "03:30"},
+      {"EEEE d MMMM", "de_DE", "Europe/Berlin", false, "Sonntag 31 März"},
+      {"yyyy-MM-dd", "th_TH", "UTC", false, "2567-03-31"},
+      {"yyyy-MM-dd", "th_TH", "UTC", true, "2024-03-31"},
+      {"HH", "ar_EG", "UTC", false, "\xD9\xA0\xD9\xA1"}, // Arabic-Indic digits
+      {"yyyy-MM-dd", "en_US_POSIX", "Pacific/Pago_Pago", false, "2024-03-30"},
+  };
+  for (const auto &c : cases) {
+    auto formatter =
+        c.gregorian ? DateFormatter(c.pattern, Locale(c.locale), Calendar::gregorian(zone(c.zone)))
+                    : DateFormatter(c.pattern, Locale(c.locale), zone(c.zone));
+    EXPECT_EQ(formatter.string(at("2024-03-31T01:30:00Z")), c.expected)
+        << c.pattern << " " << c.locale;
+  }
+}
+
+TEST(DateFormatter, ParsesOnlyTheWholeTextOfRealTimes) {
+  DateFormatter day("yyyy-MM-dd", Locale::posix(), zone("Europe/Berlin"));
+  DateFormatter minute("yyyy-MM-dd'T'HH:mm", Locale::posix(), zone("Europe/Berlin"));
+  DateFormatter saoPaulo("yyyy-MM-dd", Locale::posix(), zone("America/Sao_Paulo"));
+  struct Case {
+    const DateFormatter &formatter;
+    const char *text;
+    std::optional<const char *> expected;
+  } cases[] = {
+      {day, "2024-03-31", "2024-03-30T23:00:00Z"},
+      {day, "2024-02-30", std::nullopt},
+      {day, "2024-03-31x", std::nullopt},
+      {day, "2024-03", std::nullopt},
+      {day, "", std::nullopt},
+      {minute, "2024-03-31T01:30", "2024-03-31T00:30:00Z"},
+      {minute, "2024-03-31T02:30", std::nullopt}, // skipped by the clock change
+      {minute, "2024-03-31T24:30", std::nullopt},
+      {saoPaulo, "2018-11-04", std::nullopt}, // a day without its midnight
+      {saoPaulo, "2018-11-05", "2018-11-05T02:00:00Z"},
+  };
+  for (const auto &c : cases) {
+    auto parsed = c.formatter.date(c.text);
+    ASSERT_EQ(parsed.has_value(), c.expected.has_value()) << c.text;
+    if (parsed) {
+      EXPECT_EQ(iso8601String(*parsed), *c.expected) << c.text;
+    }
+  }
+}
+
+TEST(DateFormatter, BestPatternForTheHourSkeleton) {
+  // The locale data puts a narrow no-break space before the marker.
+  EXPECT_EQ(DateFormatter::bestPattern("j", Locale("en_US")), "h\u202Fa");
+  EXPECT_EQ(DateFormatter::bestPattern("j", Locale("en_US_POSIX")), "h\u202Fa");
+  EXPECT_EQ(DateFormatter::bestPattern("j", Locale("en_GB")), "HH");
+  EXPECT_EQ(DateFormatter::bestPattern("j", Locale("de_DE")), "HH 'Uhr'");
+}
+
+TEST(DateFormatter, OneFormatterServesManyThreads) {
+  DateFormatter formatter("yyyy-MM-dd HH:mm:ss", Locale::posix(), TimeZone::utc());
+  std::vector<std::thread> threads;
+  std::vector<int> mismatches(4, 0);
+  for (int t = 0; t < 4; ++t)
+    threads.emplace_back([&, t] {
+      for (int i = 0; i < 500; ++i) {
+        Date date{t * 1e8 + i * 61.0};
+        auto text = formatter.string(date);
+        if (formatter.date(text) != date)
+          ++mismatches[t];
+      }
+    });
+  for (auto &thread : threads)
+    thread.join();
+  EXPECT_EQ(mismatches, std::vector<int>(4, 0));
+}

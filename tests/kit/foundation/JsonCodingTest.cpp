@@ -1,0 +1,190 @@
+#include "kit/foundation/JsonCoding.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace kit::foundation;
+
+namespace {
+
+struct Lap {
+  int64_t number = 0;
+  double seconds = 0;
+  bool operator==(const Lap &) const = default;
+  static constexpr auto jsonFields() {
+    return std::tuple{field("number", &Lap::number), field("seconds", &Lap::seconds)};
+  }
+};
+
+struct Session {
+  UUID id;
+  std::string title;
+  Date start;
+  bool running = false;
+  std::optional<std::string> note;
+  std::optional<Date> end;
+  std::vector<Lap> laps;
+  std::set<std::string> tags;
+  bool operator==(const Session &) const = default;
+  static constexpr auto jsonFields() {
+    return std::tuple{field("id", &Session::id),       field("title", &Session::title),
+                      field("start", &Session::start), field("running", &Session::running),
+                      field("note", &Session::note),   field("end", &Session::end),
+                      field("laps", &Session::laps),   field("tags", &Session::tags)};
+  }
+};
+
+const char *kSessionJson = R"({"id":"e621e1f8-c36c-495a-93fc-0c247a3e6e5f","title":"Run",
+  "start":-12.5,"running":true,"laps":[{"number":1,"seconds":61.5}],"tags":["b","a","b"]})";
+
+template <class T> std::optional<T> decodeText(const std::string &text) {
+  return decodeJsonData<T>(text);
+}
+
+} // namespace
+
+TEST(JsonCoding, ScalarsFollowThePlatformDecoderRules) {
+  struct Case {
+    const char *json;
+    std::optional<int64_t> integer;
+    std::optional<int32_t> smallInteger;
+    std::optional<double> number;
+    std::optional<bool> flag;
+  } cases[] = {
+      {"3", 3, 3, 3.0, std::nullopt},
+      {"3.0", 3, 3, 3.0, std::nullopt},
+      {"1e2", 100, 100, 100.0, std::nullopt},
+      {"-0.0", 0, 0, -0.0, std::nullopt},
+      {"2.5", std::nullopt, std::nullopt, 2.5, std::nullopt},
+      {"true", std::nullopt, std::nullopt, std::nullopt, true},
+      {"0", 0, 0, 0.0, std::nullopt}, // 0 is no boolean
+      {"\"3\"", std::nullopt, std::nullopt, std::nullopt, std::nullopt},
+      {"null", std::nullopt, std::nullopt, std::nullopt, std::nullopt},
+      {"9223372036854775807", INT64_MAX, std::nullopt, 9223372036854775807.0, std::nullopt},
+      {"9223372036854775808", std::nullopt, std::nullopt, 9223372036854775808.0, std::nullopt},
+      {"-9223372036854775808", INT64_MIN, std::nullopt, -9223372036854775808.0, std::nullopt},
+      {"9.3e18", std::nullopt, std::nullopt, 9.3e18, std::nullopt},
+      {"-9.2e18", -9200000000000000000, std::nullopt, -9.2e18, std::nullopt},
+      {"3000000000", 3000000000, std::nullopt, 3e9, std::nullopt},
+      {"1e400", std::nullopt, std::nullopt, std::nullopt, std::nullopt}, // not finite
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.json);
+    EXPECT_EQ(decodeText<int64_t>(c.json), c.integer);
+    EXPECT_EQ(decodeText<int32_t>(c.json), c.smallInteger);
+    EXPECT_EQ(decodeText<double>(c.json), c.number);
+    EXPECT_EQ(decodeText<bool>(c.json), c.flag);
+  }
+}
+
+TEST(JsonCoding, TextsDatesAndIdentifiersAreStrict) {
+  EXPECT_EQ(decodeText<std::string>(R"("caf\u00e9")"), "caf\xC3\xA9");
+  EXPECT_FALSE(decodeText<std::string>("7"));
+  EXPECT_EQ(decodeText<Date>("-86400.5"), Date{-86400.5});
+  EXPECT_EQ(decodeText<Date>("0"), Date{0});
+  EXPECT_FALSE(decodeText<Date>(R"("2001-01-01T00:00:00Z")"));
+  EXPECT_TRUE(decodeText<UUID>(R"("e621e1f8-c36c-495a-93fc-0c247a3e6e5f")"));
+  EXPECT_FALSE(decodeText<UUID>(R"("e621e1f8c36c495a93fc0c247a3e6e5f")"));
+  EXPECT_FALSE(decodeText<std::string>("not json"));
+}
+
+TEST(JsonCoding, RecordReadsWithOptionalsAbsentAndUnknownMembersIgnored) {
+  auto session = decodeText<Session>(std::string(kSessionJson).insert(1, R"("extra":[1,2],)"));
+  ASSERT_TRUE(session);
+  EXPECT_EQ(session->id.uuidString(), "E621E1F8-C36C-495A-93FC-0C247A3E6E5F");
+  EXPECT_EQ(session->start, Date{-12.5});
+  EXPECT_EQ(session->note, std::nullopt);
+  EXPECT_EQ(session->end, std::nullopt);
+  EXPECT_EQ(session->laps, (std::vector<Lap>{{1, 61.5}}));
+  EXPECT_EQ(session->tags, (std::set<std::string>{"a", "b"}));
+}
+
+TEST(JsonCoding, AnyBadRequiredMemberMakesTheWholeRecordUnreadable) {
+  struct Case {
+    const char *from;
+    const char *to;
+    bool readable;
+  } cases[] = {
+      {R"("title":"Run",)", "", false},                  // required member missing
+      {R"("title":"Run")", R"("title":null)", false},    // required member null
+      {R"("running":true)", R"("running":1)", false},    // 1 is no boolean
+      {R"("start":-12.5)", R"("start":"-12.5")", false}, // a date is a number
+      {R"("number":1)", R"("number":1.5)", false},       // one bad element spoils the array
+      {R"("laps":[)", R"("laps":[null,)", false},        // a null element too
+      {R"("running":true)", R"("running":true,"note":null,"end":null)", true},
+      {R"("running":true)", R"("running":true,"note":7)", false}, // optional of the wrong type
+      {R"("number":1)", R"("number":1.0)", true},
+  };
+  for (const auto &c : cases) {
+    std::string text = kSessionJson;
+    auto at = text.find(c.from);
+    ASSERT_NE(at, std::string::npos) << c.from;
+    text.replace(at, std::strlen(c.from), c.to);
+    EXPECT_EQ(decodeText<Session>(text).has_value(), c.readable) << text;
+  }
+  EXPECT_FALSE(decodeText<Session>("[]"));
+  EXPECT_FALSE(decodeText<std::vector<Session>>(std::string("[") + kSessionJson + ",{}]"));
+}
+
+TEST(JsonCoding, EncodingLeavesOutAbsentOptionalsAndRoundTrips) {
+  Session session;
+  session.id = *UUID::fromString("e621e1f8-c36c-495a-93fc-0c247a3e6e5f");
+  session.title = "Run \xE2\x80\x94 5k";
+  session.start = Date{-3600};
+  session.tags = {"x"};
+  auto json = encodeJson(session);
+  EXPECT_FALSE(json.contains("note"));
+  EXPECT_FALSE(json.contains("end"));
+  EXPECT_EQ(json["id"], "E621E1F8-C36C-495A-93FC-0C247A3E6E5F");
+  EXPECT_EQ(json["start"], -3600.0);
+  EXPECT_EQ(json["laps"], Json::array());
+
+  session.note = "fast";
+  session.end = Date{0};
+  session.laps = {{1, 0.1}, {2, 1e-7}};
+  auto text = encodeJsonData(session);
+  ASSERT_TRUE(text);
+  EXPECT_EQ(text->find('\n'), std::string::npos);
+  EXPECT_EQ(decodeText<Session>(*text), session);
+}
+
+TEST(JsonCoding, NonFiniteNumbersAndIllFormedTextCannotBeEncoded) {
+  Session session;
+  EXPECT_TRUE(encodeJsonData(session));
+  session.laps = {{1, std::nan("")}};
+  EXPECT_FALSE(encodeJsonData(session));
+  session.laps = {{1, INFINITY}};
+  EXPECT_FALSE(encodeJsonData(session));
+  session.laps = {};
+  session.start = Date{-INFINITY};
+  EXPECT_FALSE(encodeJsonData(session));
+  session.start = Date{};
+  session.title = "bad \xFF byte";
+  EXPECT_FALSE(encodeJsonData(session));
+  // A non-finite number put into raw JSON is refused too, never written as null.
+  EXPECT_THROW(jsonText(Json::array({1.0, NAN})), EncodeError);
+}
+
+TEST(JsonCoding, DictionariesAndNullableElements) {
+  using Days = std::map<std::string, std::map<std::string, int64_t>>;
+  auto days = decodeText<Days>(R"({"2024-03-01":{"Mail":60,"Notes":1.2e2}})");
+  ASSERT_TRUE(days);
+  EXPECT_EQ((*days)["2024-03-01"]["Notes"], 120);
+  EXPECT_FALSE(decodeText<Days>(R"({"2024-03-01":[]})"));
+  auto values = decodeText<std::vector<std::optional<double>>>("[1,null,2.5]");
+  ASSERT_TRUE(values);
+  EXPECT_EQ(*values, (std::vector<std::optional<double>>{1.0, std::nullopt, 2.5}));
+  EXPECT_EQ(jsonText(encodeJson(*values)), "[1.0,null,2.5]");
+}
+
+TEST(JsonCoding, HandWrittenReadersNameTheFailingMember) {
+  auto object = *parseJson(R"({"a":{"b":"x"}})");
+  try {
+    requiredMember<std::map<std::string, int64_t>>(object, "a");
+    FAIL() << "decoded a string as an integer";
+  } catch (const DecodeError &error) {
+    EXPECT_NE(std::string(error.what()).find("\"a\""), std::string::npos) << error.what();
+  }
+  EXPECT_EQ(optionalMember<int64_t>(object, "missing"), std::nullopt);
+  EXPECT_THROW(requireObject(Json::array()), DecodeError);
+}

@@ -1,0 +1,78 @@
+#include "kit/foundation/TimeZone.h"
+
+#include "kit/foundation/Iso8601.h"
+#include "support/ScopedEnvironment.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using kit::foundation::dateFromIso8601;
+using kit::foundation::TimeZone;
+using zavel::test::ScopedEnvironment;
+
+TEST(TimeZone, UnknownIdentifiersAreAbsentNeverAnUnknownZone) {
+  for (const char *known : {"Europe/London", "UTC", "GMT+05:30", "US/Pacific", "Asia/Kolkata"}) {
+    auto zone = TimeZone::named(known);
+    ASSERT_TRUE(zone) << known;
+    EXPECT_EQ(zone->identifier(), known);
+  }
+  for (const char *unknown : {"Mars/Olympus_Mons", "", "Etc/Unknown", "Europe/", "london"})
+    EXPECT_FALSE(TimeZone::named(unknown)) << unknown;
+}
+
+TEST(TimeZone, OffsetFollowsDaylightSavingChanges) {
+  struct Case {
+    const char *zone;
+    const char *moment;
+    int seconds;
+  } cases[] = {
+      {"Europe/Berlin", "2024-03-31T00:59:59Z", 3600},
+      {"Europe/Berlin", "2024-03-31T01:00:00Z", 7200},
+      {"Europe/Berlin", "2024-10-27T00:59:59Z", 7200},
+      {"Europe/Berlin", "2024-10-27T01:00:00Z", 3600},
+      {"America/New_York", "2024-07-01T12:00:00Z", -4 * 3600},
+      {"Asia/Kathmandu", "2024-07-01T12:00:00Z", 20700},
+      {"GMT-03:30", "2024-07-01T12:00:00Z", -12600},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(TimeZone::named(c.zone)->secondsFromGMT(*dateFromIso8601(c.moment)), c.seconds)
+        << c.zone << " " << c.moment;
+}
+
+TEST(TimeZone, CurrentZoneComesFromTZThenLocaltimeThenUTC) {
+  struct Case {
+    std::optional<std::string> tz;
+    std::string expected;
+  } cases[] = {
+      {"Asia/Tokyo", "Asia/Tokyo"},
+      {":Europe/Paris", "Europe/Paris"},
+      {"/usr/share/zoneinfo/America/Denver", "America/Denver"},
+      {"Nowhere/Land", "UTC"},
+      {"", "UTC"},
+  };
+  for (const auto &c : cases) {
+    ScopedEnvironment environment({{"TZ", c.tz}});
+    EXPECT_EQ(TimeZone::current().identifier(), c.expected) << *c.tz;
+  }
+  ScopedEnvironment noVariable({{"TZ", std::nullopt}});
+  std::error_code error;
+  auto link = std::filesystem::read_symlink("/etc/localtime", error);
+  if (error)
+    GTEST_SKIP() << "/etc/localtime is not a link here";
+  auto expected = link.string().substr(link.string().rfind("zoneinfo/") + 9);
+  EXPECT_EQ(TimeZone::current().identifier(), expected);
+}
+
+TEST(TimeZone, KnownIdentifiersAreTheGeographicZonesInOrder) {
+  const auto &ids = TimeZone::knownIdentifiers();
+  EXPECT_GT(ids.size(), 400u);
+  EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
+  for (const char *present :
+       {"Europe/London", "Asia/Kolkata", "America/Argentina/Buenos_Aires", "Europe/Amsterdam"})
+    EXPECT_TRUE(std::binary_search(ids.begin(), ids.end(), present)) << present;
+  for (const char *absent : {"UTC", "US/Pacific", "Etc/GMT+5", "SystemV/AST4"})
+    EXPECT_FALSE(std::binary_search(ids.begin(), ids.end(), absent)) << absent;
+  for (const auto &id : ids)
+    ASSERT_TRUE(TimeZone::named(id)) << id;
+}
