@@ -65,6 +65,34 @@ Font sizeless(Font font) {
   return font;
 }
 
+double alignmentFactor(TextAlignment alignment) {
+  switch (alignment) {
+  case TextAlignment::center:
+    return 0.5;
+  case TextAlignment::trailing:
+    return 1;
+  case TextAlignment::leading:
+    break;
+  }
+  return 0;
+}
+
+// Every line is as wide as its glyphs plus the same trailing tracking, so lines align on the
+// widest one by their glyph widths.
+void drawLines(cairo_t *cr, PangoLayout *layout, TextAlignment alignment, Point origin) {
+  int widest = geometryOf(layout).widestLine;
+  double factor = alignmentFactor(alignment);
+  LayoutIterPtr iter(pango_layout_get_iter(layout));
+  do {
+    PangoRectangle logical;
+    pango_layout_iter_get_line_extents(iter.get(), nullptr, &logical);
+    double x = origin.x + points(logical.x) + factor * points(widest - logical.width);
+    double y = origin.y + points(pango_layout_iter_get_baseline(iter.get()));
+    cairo_move_to(cr, x, y);
+    pango_cairo_show_layout_line(cr, pango_layout_iter_get_line_readonly(iter.get()));
+  } while (pango_layout_iter_next_line(iter.get()));
+}
+
 } // namespace
 
 struct PangoTextEngine::State {
@@ -120,8 +148,8 @@ struct PangoTextEngine::State {
     if (auto found = faceNames.find(key); found != faceNames.end())
       return found->second;
     FontDescriptionPtr sized(pango_font_description_copy(description(key)));
-    double size = std::isfinite(font.size) && font.size > 0 ? font.size : Font{}.size;
-    pango_font_description_set_absolute_size(sized.get(), pangoUnits(size));
+    // Faces do not change with the size here: one size serves every request.
+    pango_font_description_set_absolute_size(sized.get(), pangoUnits(Font{}.size));
     GObjectPtr<PangoFont> loaded(
         pango_font_map_load_font(fontMap.get(), context.get(), sized.get()));
     return faceNames[key] = postScriptNameOf(loaded.get());
@@ -150,8 +178,7 @@ void PangoTextEngine::draw(cairo_t *cr, std::string_view text, const TextStyle &
   if (!rendition->layout)
     return;
   cairo_save(cr);
-  cairo_move_to(cr, frame.origin.x, frame.origin.y);
-  pango_cairo_show_layout(cr, rendition->layout.get());
+  drawLines(cr, rendition->layout.get(), style.alignment, frame.origin);
   cairo_restore(cr);
 }
 

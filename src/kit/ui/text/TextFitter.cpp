@@ -15,6 +15,8 @@ namespace {
 // Scales closer than this are the same size to the eye.
 constexpr double scaleTolerance = 0.001;
 constexpr std::string_view ellipsis = "\u2026";
+// Pango rounds each glyph's advance on its own; a line may come out this much over its width.
+constexpr int slack = 2;
 
 // One laying-out at a scale, and whether it fits the bounds.
 struct Attempt {
@@ -50,11 +52,7 @@ private:
   const TextStyle &style_;
   TextBounds bounds_;
 
-  int wrapWidth(double scale) const {
-    if (!bounds_.width)
-      return -1;
-    return std::max(0, *bounds_.width - trackingUnits(style_, scale));
-  }
+  int wrapWidth() const { return bounds_.width ? *bounds_.width : -1; }
 
   int linesWithinHeight(const LayoutGeometry &geometry) const {
     if (!bounds_.height)
@@ -67,14 +65,14 @@ private:
   Attempt attempt(std::string_view text, double scale) const {
     Attempt a;
     a.scale = scale;
-    int width = wrapWidth(scale);
+    int width = wrapWidth();
     a.layout = makeLayout(context_, font_, text, style_, scale, width);
     a.geometry = geometryOf(a.layout.get());
     a.allowedLines = linesWithinHeight(a.geometry);
     if (style_.lineLimit)
       a.allowedLines = std::min(a.allowedLines, std::max(1, *style_.lineLimit));
-    a.fits =
-        a.geometry.lineCount() <= a.allowedLines && (width < 0 || a.geometry.widestLine <= width);
+    int extent = a.geometry.widestLine + trackingUnits(style_, scale);
+    a.fits = a.geometry.lineCount() <= a.allowedLines && (width < 0 || extent <= width + slack);
     return a;
   }
 
@@ -179,9 +177,6 @@ private:
   Rendition finish(Attempt attempt, bool truncated) const {
     const LayoutGeometry &geometry = attempt.geometry;
     double tracking = points(trackingUnits(style_, attempt.scale));
-    // Aligned lines line up within the text's own width, the frame it is drawn in.
-    if (bounds_.width && style_.alignment != TextAlignment::leading)
-      pango_layout_set_width(attempt.layout.get(), geometry.widestLine);
     Rendition rendition;
     rendition.metrics.size = {std::max(0.0, points(geometry.widestLine) + tracking),
                               points(geometry.height)};

@@ -11,6 +11,13 @@ namespace {
 
 // Far beyond any widget, and well inside Pango's integer range.
 constexpr double largestLength = 1e6;
+// Font sizes, tracking and line spacing beyond this are clamped: FreeType refuses such sizes, and
+// sums of such advances would overflow Pango's integers.
+constexpr double largestTextLength = 4096;
+
+int textUnits(double points) {
+  return pangoUnits(std::clamp(points, -largestTextLength, largestTextLength));
+}
 
 void insert(PangoAttrList *list, PangoAttribute *attribute) {
   pango_attr_list_insert(list, attribute);
@@ -29,18 +36,6 @@ AttrListPtr attributesFor(const TextStyle &style, double scale) {
   return list;
 }
 
-PangoAlignment pangoAlignment(TextAlignment alignment) {
-  switch (alignment) {
-  case TextAlignment::center:
-    return PANGO_ALIGN_CENTER;
-  case TextAlignment::trailing:
-    return PANGO_ALIGN_RIGHT;
-  case TextAlignment::leading:
-    break;
-  }
-  return PANGO_ALIGN_LEFT;
-}
-
 } // namespace
 
 int pangoUnits(double points) {
@@ -49,7 +44,7 @@ int pangoUnits(double points) {
 }
 
 int trackingUnits(const TextStyle &style, double scale) {
-  return pangoUnits(style.tracking * scale);
+  return textUnits(finiteOr(style.tracking) * scale);
 }
 
 GObjectPtr<PangoLayout> makeLayout(PangoContext *context, const PangoFontDescription *font,
@@ -57,12 +52,11 @@ GObjectPtr<PangoLayout> makeLayout(PangoContext *context, const PangoFontDescrip
                                    int wrapWidth) {
   GObjectPtr<PangoLayout> layout(pango_layout_new(context));
   FontDescriptionPtr sized(pango_font_description_copy(font));
-  pango_font_description_set_absolute_size(sized.get(), pangoUnits(style.font.size * scale));
+  pango_font_description_set_absolute_size(sized.get(), textUnits(style.font.size * scale));
   pango_layout_set_font_description(layout.get(), sized.get());
   pango_layout_set_text(layout.get(), text.data(), static_cast<int>(text.size()));
   pango_layout_set_attributes(layout.get(), attributesFor(style, scale).get());
-  pango_layout_set_spacing(layout.get(), pangoUnits(style.lineSpacing * scale));
-  pango_layout_set_alignment(layout.get(), pangoAlignment(style.alignment));
+  pango_layout_set_spacing(layout.get(), textUnits(finiteOr(style.lineSpacing) * scale));
   pango_layout_set_wrap(layout.get(), PANGO_WRAP_WORD_CHAR);
   pango_layout_set_width(layout.get(), wrapWidth < 0 ? -1 : wrapWidth);
   return layout;

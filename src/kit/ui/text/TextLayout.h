@@ -17,7 +17,9 @@ int trackingUnits(const TextStyle &style, double scale);
 
 // One laying-out of a text: the style's font scaled by `scale`, wrapped at word boundaries (or
 // between characters of a word wider than the line) within `wrapWidth` Pango units, or only at
-// line breaks when it is negative.
+// line breaks when it is negative. Pango's line breaking counts the tracking after every
+// character, the last included, so `wrapWidth` is the whole room. Lines start at the left edge:
+// aligning them is the drawing's business, as Pango would align them without the last tracking.
 GObjectPtr<PangoLayout> makeLayout(PangoContext *context, const PangoFontDescription *font,
                                    std::string_view text, const TextStyle &style, double scale,
                                    int wrapWidth);
