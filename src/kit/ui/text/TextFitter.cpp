@@ -34,12 +34,14 @@ public:
       : context_(context), font_(font), text_(text), style_(style), bounds_(bounds) {}
 
   Rendition fit() {
+    double minimum = minimumScale();
+    // No room at all (as when layout probes a text with a zero proposal): nothing but the
+    // ellipsis at its smallest can show, as the full search would find at more cost.
+    if (bounds_.width && *bounds_.width <= slack)
+      return finish(attempt(ellipsis, minimum), true);
     Attempt full = attempt(text_, 1);
     if (full.fits)
       return finish(std::move(full), false);
-    double minimum = std::isfinite(style_.minimumScaleFactor)
-                         ? std::clamp(style_.minimumScaleFactor, scaleTolerance, 1.0)
-                         : 1.0;
     if (minimum >= 1)
       return truncate(std::move(full));
     return shrink(full, minimum);
@@ -52,7 +54,21 @@ private:
   const TextStyle &style_;
   TextBounds bounds_;
 
-  int wrapWidth() const { return bounds_.width ? *bounds_.width : -1; }
+  // A text kept to one line is never wrapped: it fits on its line or not at all.
+  double minimumScale() const {
+    if (!std::isfinite(style_.minimumScaleFactor))
+      return 1;
+    return std::clamp(style_.minimumScaleFactor, scaleTolerance, 1.0);
+  }
+
+  int wrapWidth() const {
+    bool oneLine = style_.lineLimit && *style_.lineLimit <= 1;
+    return bounds_.width && !oneLine ? *bounds_.width : -1;
+  }
+
+  int extentOf(const Attempt &a) const {
+    return a.geometry.widestLine + trackingUnits(style_, a.scale);
+  }
 
   int linesWithinHeight(const LayoutGeometry &geometry) const {
     if (!bounds_.height)
@@ -65,14 +81,13 @@ private:
   Attempt attempt(std::string_view text, double scale) const {
     Attempt a;
     a.scale = scale;
-    int width = wrapWidth();
-    a.layout = makeLayout(context_, font_, text, style_, scale, width);
+    a.layout = makeLayout(context_, font_, text, style_, scale, wrapWidth());
     a.geometry = geometryOf(a.layout.get());
     a.allowedLines = linesWithinHeight(a.geometry);
     if (style_.lineLimit)
       a.allowedLines = std::min(a.allowedLines, std::max(1, *style_.lineLimit));
-    int extent = a.geometry.widestLine + trackingUnits(style_, scale);
-    a.fits = a.geometry.lineCount() <= a.allowedLines && (width < 0 || extent <= width + slack);
+    a.fits = a.geometry.lineCount() <= a.allowedLines &&
+             (!bounds_.width || extentOf(a) <= *bounds_.width + slack);
     return a;
   }
 
@@ -151,25 +166,47 @@ private:
     return std::string(kept) + std::string(ellipsis);
   }
 
+  // Where the failed layout puts each cut, its guess for the longest start that fits with an
+  // ellipsis after it: the last cut on the last allowed line with room for the ellipsis.
+  long guessedCut(const Attempt &failed, const std::vector<size_t> &cuts,
+                  int ellipsisExtent) const {
+    long guess = -1;
+    for (size_t i = 0; i < cuts.size(); ++i) {
+      int line = 0, x = 0;
+      pango_layout_index_to_line_x(failed.layout.get(), static_cast<int>(cuts[i]), FALSE, &line,
+                                   &x);
+      bool room =
+          line < failed.allowedLines - 1 || !bounds_.width || x + ellipsisExtent <= *bounds_.width;
+      if (room)
+        guess = static_cast<long>(i);
+    }
+    return guess;
+  }
+
   // The longest start of the text that fits with an ellipsis after it, at the failed attempt's
-  // scale; the ellipsis alone when nothing does.
+  // scale; the ellipsis alone when nothing does. The guess and its neighbour are checked first,
+  // then the gap is halved.
   Rendition truncate(Attempt failed) {
-    const LayoutGeometry &geometry = failed.geometry;
+    Attempt best = attempt(ellipsis, failed.scale);
+    if (!best.fits)
+      return finish(std::move(best), true);
     size_t end = text_.size();
-    if (geometry.lineCount() > failed.allowedLines)
+    if (failed.geometry.lineCount() > failed.allowedLines)
       end = pango_layout_get_line_readonly(failed.layout.get(), failed.allowedLines)->start_index;
     std::vector<size_t> cuts = cutPoints(failed.layout.get(), text_, end);
-    Attempt best = attempt(ellipsis, failed.scale);
-    size_t low = 0, high = cuts.size();
-    while (low < high) {
-      size_t middle = (low + high) / 2;
-      Attempt probe = attempt(shortened(text_, cuts[middle]), failed.scale);
-      if (probe.fits) {
-        best = std::move(probe);
-        low = middle + 1;
+    long fitting = -1, tooLong = static_cast<long>(cuts.size());
+    std::optional<long> next = guessedCut(failed, cuts, extentOf(best));
+    for (int probes = 0; tooLong - fitting > 1; ++probes) {
+      long probe = std::clamp(next.value_or((fitting + tooLong) / 2), fitting + 1, tooLong - 1);
+      Attempt a = attempt(shortened(text_, cuts[probe]), failed.scale);
+      bool fits = a.fits;
+      if (fits) {
+        best = std::move(a);
+        fitting = probe;
       } else {
-        high = middle;
+        tooLong = probe;
       }
+      next = probes == 0 ? std::optional<long>(fits ? probe + 1 : probe - 1) : std::nullopt;
     }
     return finish(std::move(best), true);
   }

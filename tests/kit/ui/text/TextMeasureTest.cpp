@@ -159,6 +159,19 @@ TEST_F(TextMeasure, ShrinksBeforeTruncatingAndTrackingShrinksWithTheText) {
   }
 }
 
+TEST_F(TextMeasure, AZeroProposalLeavesOnlyTheEllipsisAtTheSmallestScale) {
+  for (double minimumScale : {1.0, 0.5}) {
+    TextStyle style = plex(20, 2);
+    style.minimumScaleFactor = minimumScale;
+    auto metrics = engine.measure("AAAA BBBB", style, ProposedSize::zero());
+    EXPECT_EQ(shownText("AAAA BBBB", style, ProposedSize::zero()), "\u2026");
+    EXPECT_TRUE(metrics.truncated);
+    EXPECT_EQ(metrics.scale, minimumScale);
+    EXPECT_NEAR(metrics.size.width, 14 * minimumScale, tolerance);
+    EXPECT_NEAR(metrics.size.height, 26 * minimumScale, tolerance);
+  }
+}
+
 TEST_F(TextMeasure, ShrinksToFitTheLinesTheHeightAllows) {
   TextStyle style = plex(10);
   style.minimumScaleFactor = 0.4;
