@@ -5,11 +5,8 @@
 namespace kit::ui {
 
 std::size_t RenditionKeyHash::operator()(const RenditionKey &key) const {
-  std::size_t seed = TextStyleHash{}(key.style);
-  hashInto(seed, key.text);
-  hashInto(seed, key.bounds.width.value_or(-1));
-  hashInto(seed, key.bounds.height.value_or(-1));
-  return seed;
+  return hashOf(TextStyleHash{}(key.style), key.text, key.bounds.width.value_or(-1),
+                key.bounds.height.value_or(-1));
 }
 
 std::shared_ptr<const Rendition> RenditionCache::find(const RenditionKey &key) {
