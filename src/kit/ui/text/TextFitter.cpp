@@ -54,13 +54,13 @@ private:
   const TextStyle &style_;
   TextBounds bounds_;
 
-  // A text kept to one line is never wrapped: it fits on its line or not at all.
   double minimumScale() const {
     if (!std::isfinite(style_.minimumScaleFactor))
       return 1;
     return std::clamp(style_.minimumScaleFactor, scaleTolerance, 1.0);
   }
 
+  // A text kept to one line is never wrapped: it fits on its line or not at all.
   int wrapWidth() const {
     bool oneLine = style_.lineLimit && *style_.lineLimit <= 1;
     return bounds_.width && !oneLine ? *bounds_.width : -1;
