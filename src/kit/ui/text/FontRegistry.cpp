@@ -1,0 +1,115 @@
+#include "kit/ui/text/FontRegistry.h"
+
+#include "kit/ui/text/FontConfiguration.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <set>
+#include <system_error>
+#include <utility>
+
+namespace kit::ui {
+
+namespace {
+
+// What this process has added already; guarded by the font configuration lock.
+std::set<std::filesystem::path> &addedFiles() {
+  static std::set<std::filesystem::path> files;
+  return files;
+}
+
+std::set<std::pair<std::string, std::string>> &addedAliases() {
+  static std::set<std::pair<std::string, std::string>> aliases;
+  return aliases;
+}
+
+// fontconfig would scan a folder given as a file, so only regular files are offered to it.
+std::filesystem::path regularFile(const std::filesystem::path &file) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error))
+    return {};
+  auto canonical = std::filesystem::canonical(file, error);
+  return error ? std::filesystem::path{} : canonical;
+}
+
+bool addFile(const std::filesystem::path &canonical) {
+  if (addedFiles().count(canonical))
+    return true;
+  auto *name = reinterpret_cast<const FcChar8 *>(canonical.c_str());
+  if (!FcConfigAppFontAddFile(FcConfigGetCurrent(), name))
+    return false;
+  addedFiles().insert(canonical);
+  noteFontConfigurationChanged();
+  return true;
+}
+
+std::string xmlEscaped(const std::string &text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+    case '&':
+      out += "&amp;";
+      break;
+    case '<':
+      out += "&lt;";
+      break;
+    case '>':
+      out += "&gt;";
+      break;
+    case '"':
+      out += "&quot;";
+      break;
+    default:
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string aliasRule(const FontFamilyAlias &alias) {
+  return "<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\"><fontconfig>"
+         "<alias binding=\"same\"><family>" +
+         xmlEscaped(alias.family) + "</family><prefer><family>" + xmlEscaped(alias.target) +
+         "</family></prefer></alias></fontconfig>";
+}
+
+} // namespace
+
+std::vector<std::filesystem::path>
+registerFontFiles(const std::vector<std::filesystem::path> &files) {
+  auto lock = lockFontConfiguration();
+  std::vector<std::filesystem::path> registered;
+  for (const auto &file : files) {
+    auto canonical = regularFile(file);
+    if (!canonical.empty() && addFile(canonical))
+      registered.push_back(file);
+  }
+  return registered;
+}
+
+void registerFontFamilyAliases(const std::vector<FontFamilyAlias> &aliases) {
+  auto lock = lockFontConfiguration();
+  for (const auto &alias : aliases) {
+    if (alias.family.empty() || alias.target.empty())
+      continue;
+    if (!addedAliases().insert({alias.family, alias.target}).second)
+      continue;
+    auto rule = aliasRule(alias);
+    FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(),
+                                   reinterpret_cast<const FcChar8 *>(rule.c_str()), FcFalse);
+    noteFontConfigurationChanged();
+  }
+}
+
+const std::vector<std::filesystem::path> &
+FontRegistry::registerOnce(const std::vector<std::filesystem::path> &files,
+                           const std::vector<FontFamilyAlias> &aliases) {
+  std::call_once(once_, [&] {
+    registered_ = registerFontFiles(files);
+    registerFontFamilyAliases(aliases);
+    done_.store(true, std::memory_order_release);
+  });
+  return registered_;
+}
+
+} // namespace kit::ui
