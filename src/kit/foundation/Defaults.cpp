@@ -162,26 +162,22 @@ std::optional<std::vector<std::string>> Defaults::stringArray(std::string_view k
 }
 
 bool Defaults::set(std::string_view key, const DefaultsValue &value) {
-  if (!database_)
-    return false;
-  auto statement = prepareSqlite(database_.get(), kReplace);
-  if (!statement)
-    return false;
-  bindText(statement.get(), 1, key);
-  bindText(statement.get(), 2, kTypeNames[value.index()]);
-  if (!bindValue(statement.get(), 3, value) || sqlite3_step(statement.get()) != SQLITE_DONE)
-    return false;
-  notifyWrite(key);
-  return true;
+  return change(kReplace, key, &value);
 }
 
-bool Defaults::removeObject(std::string_view key) {
-  if (!database_)
-    return false;
-  auto statement = prepareSqlite(database_.get(), kDelete);
+bool Defaults::removeObject(std::string_view key) { return change(kDelete, key, nullptr); }
+
+bool Defaults::change(std::string_view sql, std::string_view key, const DefaultsValue *value) {
+  auto statement =
+      database_ ? prepareSqlite(database_.get(), sql) : SqliteStatement(nullptr, nullptr);
   if (!statement)
     return false;
   bindText(statement.get(), 1, key);
+  if (value) {
+    bindText(statement.get(), 2, kTypeNames[value->index()]);
+    if (!bindValue(statement.get(), 3, *value))
+      return false;
+  }
   if (sqlite3_step(statement.get()) != SQLITE_DONE)
     return false;
   notifyWrite(key);

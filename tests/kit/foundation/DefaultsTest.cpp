@@ -68,6 +68,11 @@ TEST(Defaults, TypedGettersCoerceLikeThePlatform) {
     EXPECT_EQ(reader.string(c.name), c.string);
     EXPECT_EQ(reader.stringArray(c.name), c.strings);
   }
+  // Plain literals pick the type a reader expects, never a boolean.
+  ASSERT_TRUE(suite.set("literal text", "24"));
+  ASSERT_TRUE(suite.set("literal number", 24));
+  EXPECT_EQ(reader.object("literal text"), DefaultsValue(std::string("24")));
+  EXPECT_EQ(reader.object("literal number"), DefaultsValue(int64_t{24}));
   EXPECT_EQ(reader.integer("missing"), 0);
   EXPECT_EQ(reader.object("missing"), std::nullopt);
   EXPECT_EQ(reader.data("missing"), std::nullopt);
