@@ -1,8 +1,7 @@
 #pragma once
 
 // Strict JSON coding of records: the rules every stored record and service answer follows.
-// - Integers accept whole numbers only (3, 3.0, 1e2; not 2.5, true or "3"), within the type's
-// range.
+// - Integers accept whole numbers in the type's range (3, 3.0, 1e2; not 2.5, true or "3").
 // - Doubles accept any finite number; booleans only true and false; strings only strings.
 // - Dates are numbers of seconds since 2001-01-01 00:00:00 UTC; UUIDs canonical strings.
 // - A required member that is missing or null fails the whole record; an optional one reads as
