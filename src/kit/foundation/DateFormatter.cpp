@@ -29,11 +29,7 @@ struct DateFormatter::State {
 };
 
 DateFormatter::DateFormatter(std::string_view pattern, const Locale &locale, const TimeZone &zone)
-    : state_(std::make_unique<State>()) {
-  state_->format = makeFormat(pattern, locale);
-  if (state_->format)
-    state_->format->setTimeZone(zone.icuZone());
-}
+    : DateFormatter(pattern, locale, Calendar::forLocale(locale, zone)) {}
 
 DateFormatter::DateFormatter(std::string_view pattern, const Locale &locale,
                              const Calendar &calendar)
@@ -42,7 +38,8 @@ DateFormatter::DateFormatter(std::string_view pattern, const Locale &locale,
   if (!state_->format)
     return;
   state_->format->setCalendar(calendar.icuCalendar());
-  // Leniency lives in the calendar too; the given one is lenient for arithmetic.
+  // Leniency lives in the calendar too, and the given one is lenient for arithmetic. Its wall
+  // time rules stay: a repeated time reads as its first occurrence.
   state_->format->setLenient(false);
 }
 

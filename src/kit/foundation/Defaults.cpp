@@ -5,6 +5,7 @@
 #include "kit/foundation/SqliteDatabase.h"
 
 #include <algorithm>
+#include <cmath>
 #include <list>
 #include <mutex>
 #include <sqlite3.h>
@@ -51,7 +52,8 @@ bool bindValue(sqlite3_stmt *statement, int index, const DefaultsValue &value) {
       return sqlite3_bind_int64(statement, index, number) == SQLITE_OK;
     }
     bool operator()(double number) const {
-      return sqlite3_bind_double(statement, index, number) == SQLITE_OK;
+      // SQLite would keep NaN as no value at all.
+      return !std::isnan(number) && sqlite3_bind_double(statement, index, number) == SQLITE_OK;
     }
     bool operator()(bool flag) const {
       return sqlite3_bind_int64(statement, index, flag ? 1 : 0) == SQLITE_OK;

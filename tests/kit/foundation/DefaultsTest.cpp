@@ -2,6 +2,7 @@
 
 #include "support/TempHome.h"
 
+#include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -88,6 +89,9 @@ TEST(Defaults, AWriteReplacesTheWholeValueAndRemovalForgetsIt) {
   ASSERT_TRUE(suite.removeObject("k"));
   EXPECT_EQ(openSuite(home).object("k"), std::nullopt);
   EXPECT_TRUE(suite.removeObject("never there"));
+  ASSERT_TRUE(suite.set("k", 1.5));
+  EXPECT_FALSE(suite.set("k", std::nan("")));
+  EXPECT_EQ(openSuite(home).object("k"), DefaultsValue(1.5));
 }
 
 TEST(Defaults, RowsOfAForeignWriterReadOnlyWhenWellFormed) {
