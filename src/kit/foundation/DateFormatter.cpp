@@ -1,5 +1,7 @@
 #include "kit/foundation/DateFormatter.h"
 
+#include "kit/foundation/IcuText.h"
+
 #include <mutex>
 #include <unicode/calendar.h>
 #include <unicode/dtptngen.h>
@@ -9,20 +11,10 @@ namespace kit::foundation {
 
 namespace {
 
-icu::UnicodeString unicode(std::string_view text) {
-  return icu::UnicodeString::fromUTF8(
-      icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
-}
-
-std::string utf8(const icu::UnicodeString &text) {
-  std::string result;
-  return text.toUTF8String(result);
-}
-
 std::unique_ptr<icu::SimpleDateFormat> makeFormat(std::string_view pattern, const Locale &locale) {
   UErrorCode status = U_ZERO_ERROR;
   auto format =
-      std::make_unique<icu::SimpleDateFormat>(unicode(pattern), locale.icuLocale(), status);
+      std::make_unique<icu::SimpleDateFormat>(unicodeText(pattern), locale.icuLocale(), status);
   if (U_FAILURE(status))
     return nullptr;
   format->setLenient(false);
@@ -37,11 +29,7 @@ struct DateFormatter::State {
 };
 
 DateFormatter::DateFormatter(std::string_view pattern, const Locale &locale, const TimeZone &zone)
-    : state_(std::make_unique<State>()) {
-  state_->format = makeFormat(pattern, locale);
-  if (state_->format)
-    state_->format->setTimeZone(zone.icuZone());
-}
+    : DateFormatter(pattern, locale, Calendar::forLocale(locale, zone)) {}
 
 DateFormatter::DateFormatter(std::string_view pattern, const Locale &locale,
                              const Calendar &calendar)
@@ -50,7 +38,8 @@ DateFormatter::DateFormatter(std::string_view pattern, const Locale &locale,
   if (!state_->format)
     return;
   state_->format->setCalendar(calendar.icuCalendar());
-  // Leniency lives in the calendar too; the given one is lenient for arithmetic.
+  // Leniency lives in the calendar too, and the given one is lenient for arithmetic. Its wall
+  // time rules stay: a repeated time reads as its first occurrence.
   state_->format->setLenient(false);
 }
 
@@ -66,7 +55,7 @@ std::string DateFormatter::string(Date date) const {
     return {};
   icu::UnicodeString text;
   state_->format->format(date.unixTime() * 1000.0, text);
-  return utf8(text);
+  return utf8Text(text);
 }
 
 std::optional<Date> DateFormatter::date(std::string_view text) const {
@@ -75,7 +64,7 @@ std::optional<Date> DateFormatter::date(std::string_view text) const {
   std::lock_guard lock(state_->mutex);
   if (!state_->format)
     return std::nullopt;
-  auto input = unicode(text);
+  auto input = unicodeText(text);
   icu::ParsePosition position(0);
   UDate parsed = state_->format->parse(input, position);
   if (position.getErrorIndex() >= 0 || position.getIndex() != input.length())
@@ -90,10 +79,10 @@ std::optional<std::string> DateFormatter::bestPattern(std::string_view skeleton,
       icu::DateTimePatternGenerator::createInstance(locale.icuLocale(), status));
   if (U_FAILURE(status) || !generator)
     return std::nullopt;
-  auto pattern = generator->getBestPattern(unicode(skeleton), status);
+  auto pattern = generator->getBestPattern(unicodeText(skeleton), status);
   if (U_FAILURE(status) || pattern.isEmpty())
     return std::nullopt;
-  return utf8(pattern);
+  return utf8Text(pattern);
 }
 
 } // namespace kit::foundation

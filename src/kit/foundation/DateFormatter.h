@@ -28,7 +28,8 @@ public:
   // The date's text.
   std::string string(Date date) const;
   // The date the whole text denotes, read strictly (no lenient guessing); none when the text
-  // does not match the pattern, names a day that does not exist or a skipped wall time.
+  // does not match the pattern, names a day that does not exist or a skipped wall time. A wall
+  // time that occurs twice reads as its first occurrence.
   std::optional<Date> date(std::string_view text) const;
 
   // The locale's pattern for a skeleton ("j": the hour as the locale writes it, "h a" or "HH").

@@ -5,6 +5,7 @@
 #include "kit/foundation/SqliteDatabase.h"
 
 #include <algorithm>
+#include <cmath>
 #include <list>
 #include <mutex>
 #include <sqlite3.h>
@@ -51,7 +52,8 @@ bool bindValue(sqlite3_stmt *statement, int index, const DefaultsValue &value) {
       return sqlite3_bind_int64(statement, index, number) == SQLITE_OK;
     }
     bool operator()(double number) const {
-      return sqlite3_bind_double(statement, index, number) == SQLITE_OK;
+      // SQLite would keep NaN as no value at all.
+      return !std::isnan(number) && sqlite3_bind_double(statement, index, number) == SQLITE_OK;
     }
     bool operator()(bool flag) const {
       return sqlite3_bind_int64(statement, index, flag ? 1 : 0) == SQLITE_OK;
@@ -162,26 +164,22 @@ std::optional<std::vector<std::string>> Defaults::stringArray(std::string_view k
 }
 
 bool Defaults::set(std::string_view key, const DefaultsValue &value) {
-  if (!database_)
-    return false;
-  auto statement = prepareSqlite(database_.get(), kReplace);
-  if (!statement)
-    return false;
-  bindText(statement.get(), 1, key);
-  bindText(statement.get(), 2, kTypeNames[value.index()]);
-  if (!bindValue(statement.get(), 3, value) || sqlite3_step(statement.get()) != SQLITE_DONE)
-    return false;
-  notifyWrite(key);
-  return true;
+  return change(kReplace, key, &value);
 }
 
-bool Defaults::removeObject(std::string_view key) {
-  if (!database_)
-    return false;
-  auto statement = prepareSqlite(database_.get(), kDelete);
+bool Defaults::removeObject(std::string_view key) { return change(kDelete, key, nullptr); }
+
+bool Defaults::change(std::string_view sql, std::string_view key, const DefaultsValue *value) {
+  auto statement =
+      database_ ? prepareSqlite(database_.get(), sql) : SqliteStatement(nullptr, nullptr);
   if (!statement)
     return false;
   bindText(statement.get(), 1, key);
+  if (value) {
+    bindText(statement.get(), 2, kTypeNames[value->index()]);
+    if (!bindValue(statement.get(), 3, *value))
+      return false;
+  }
   if (sqlite3_step(statement.get()) != SQLITE_DONE)
     return false;
   notifyWrite(key);

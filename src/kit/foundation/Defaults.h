@@ -61,13 +61,16 @@ public:
 
 private:
   Defaults(std::shared_ptr<sqlite3> database, std::string name);
+  // Runs a statement that changes `key`: a replacement with `value`, or a removal without.
+  bool change(std::string_view sql, std::string_view key, const DefaultsValue *value);
   void notifyWrite(std::string_view key) const;
 
   std::shared_ptr<sqlite3> database_;
   std::string name_;
 };
 
-// While it lives, hears of every successful write or removal in any store of this process.
+// While it lives, hears of every successful write or removal in any store of this process. The
+// callback runs on the writing thread and must not write to a store itself.
 class DefaultsWriteObserver {
 public:
   using Callback = std::function<void(std::string_view store, std::string_view key)>;

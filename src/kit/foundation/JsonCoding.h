@@ -1,8 +1,7 @@
 #pragma once
 
 // Strict JSON coding of records: the rules every stored record and service answer follows.
-// - Integers accept whole numbers only (3, 3.0, 1e2; not 2.5, true or "3"), within the type's
-// range.
+// - Integers accept whole numbers in the type's range (3, 3.0, 1e2; not 2.5, true or "3").
 // - Doubles accept any finite number; booleans only true and false; strings only strings.
 // - Dates are numbers of seconds since 2001-01-01 00:00:00 UTC; UUIDs canonical strings.
 // - A required member that is missing or null fails the whole record; an optional one reads as
@@ -13,6 +12,7 @@
 //   struct NoteItem {
 //     UUID id; std::string text; std::optional<Date> due;
 //     static constexpr auto jsonFields() {
+//       using kit::foundation::field;
 //       return std::tuple{field("id", &NoteItem::id), field("text", &NoteItem::text),
 //                         field("due", &NoteItem::due)};
 //     }
@@ -103,6 +103,13 @@ int64_t wholeNumber(const Json &json);
 uint64_t wholeUnsignedNumber(const Json &json);
 const Json *member(const Json &object, std::string_view name);
 [[noreturn]] void failMember(std::string_view name, const DecodeError &error);
+
+template <class Container> Json encodeArray(const Container &values) {
+  Json array = Json::array();
+  for (const auto &value : values)
+    array.push_back(JsonCoder<typename Container::value_type>::encode(value));
+  return array;
+}
 } // namespace detail
 
 template <> struct JsonCoder<bool> {
@@ -168,12 +175,7 @@ template <class T> struct JsonCoder<std::optional<T>> {
 };
 
 template <class T> struct JsonCoder<std::vector<T>> {
-  static Json encode(const std::vector<T> &values) {
-    Json array = Json::array();
-    for (const auto &value : values)
-      array.push_back(JsonCoder<T>::encode(value));
-    return array;
-  }
+  static Json encode(const std::vector<T> &values) { return detail::encodeArray(values); }
   static std::vector<T> decode(const Json &json) {
     if (!json.is_array())
       throw DecodeError("expected an array");
@@ -187,12 +189,7 @@ template <class T> struct JsonCoder<std::vector<T>> {
 
 // A set is an array in no particular order; duplicates collapse when read.
 template <class T> struct JsonCoder<std::set<T>> {
-  static Json encode(const std::set<T> &values) {
-    Json array = Json::array();
-    for (const auto &value : values)
-      array.push_back(JsonCoder<T>::encode(value));
-    return array;
-  }
+  static Json encode(const std::set<T> &values) { return detail::encodeArray(values); }
   static std::set<T> decode(const Json &json) {
     if (!json.is_array())
       throw DecodeError("expected an array");

@@ -1,5 +1,7 @@
 #include "kit/foundation/TextOperations.h"
 
+#include "kit/foundation/IcuText.h"
+
 #include <memory>
 #include <unicode/brkiter.h>
 #include <unicode/locid.h>
@@ -11,16 +13,6 @@
 namespace kit::foundation {
 
 namespace {
-
-icu::UnicodeString unicode(std::string_view text) {
-  return icu::UnicodeString::fromUTF8(
-      icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
-}
-
-std::string utf8(const icu::UnicodeString &text) {
-  std::string result;
-  return text.toUTF8String(result);
-}
 
 icu::UnicodeString composed(const icu::UnicodeString &text) {
   UErrorCode status = U_ZERO_ERROR;
@@ -37,7 +29,7 @@ bool usesTurkicCaseRules(const Locale &locale) {
 }
 
 icu::UnicodeString folded(std::string_view text, const Locale &locale) {
-  auto result = unicode(text);
+  auto result = unicodeText(text);
   result.foldCase(usesTurkicCaseRules(locale) ? U_FOLD_CASE_EXCLUDE_SPECIAL_I
                                               : U_FOLD_CASE_DEFAULT);
   return composed(result);
@@ -55,7 +47,7 @@ bool localizedCaseInsensitiveContains(std::string_view text, std::string_view se
 }
 
 std::string prefixCharacters(std::string_view text, size_t count) {
-  auto whole = unicode(text);
+  auto whole = unicodeText(text);
   UErrorCode status = U_ZERO_ERROR;
   // A character iterator is costly to make: one per thread, reused.
   thread_local std::unique_ptr<icu::BreakIterator> characters(
@@ -70,24 +62,24 @@ std::string prefixCharacters(std::string_view text, size_t count) {
       break;
     end = next;
   }
-  return utf8(icu::UnicodeString(whole, 0, end));
+  return utf8Text(icu::UnicodeString(whole, 0, end));
 }
 
 std::string uppercased(std::string_view text) {
-  return utf8(unicode(text).toUpper(icu::Locale::getRoot()));
+  return utf8Text(unicodeText(text).toUpper(icu::Locale::getRoot()));
 }
 
 std::string trimmingWhitespace(std::string_view text) {
-  auto whole = unicode(text);
+  auto whole = unicodeText(text);
   int32_t start = 0;
   int32_t end = whole.length();
   while (start < end && isTrimmed(whole.char32At(start)))
     start = whole.moveIndex32(start, 1);
   while (end > start && isTrimmed(whole.char32At(whole.moveIndex32(end, -1))))
     end = whole.moveIndex32(end, -1);
-  return utf8(icu::UnicodeString(whole, start, end - start));
+  return utf8Text(icu::UnicodeString(whole, start, end - start));
 }
 
-std::string precomposed(std::string_view text) { return utf8(composed(unicode(text))); }
+std::string precomposed(std::string_view text) { return utf8Text(composed(unicodeText(text))); }
 
 } // namespace kit::foundation

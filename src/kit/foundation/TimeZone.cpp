@@ -1,5 +1,7 @@
 #include "kit/foundation/TimeZone.h"
 
+#include "kit/foundation/IcuText.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -15,11 +17,6 @@ namespace {
 constexpr std::array<std::string_view, 10> kAreas = {
     "Africa/",   "America/",   "Antarctica/", "Arctic/", "Asia/",
     "Atlantic/", "Australia/", "Europe/",     "Indian/", "Pacific/"};
-
-std::string utf8(const icu::UnicodeString &text) {
-  std::string result;
-  return text.toUTF8String(result);
-}
 
 bool isGeographic(std::string_view identifier) {
   for (auto area : kAreas)
@@ -53,7 +50,7 @@ std::optional<TimeZone> zoneOfLocaltime() {
   // A copied zone file: ICU recognises it by its contents.
   std::unique_ptr<icu::TimeZone> detected(icu::TimeZone::detectHostTimeZone());
   icu::UnicodeString id;
-  return detected ? TimeZone::named(utf8(detected->getID(id))) : std::nullopt;
+  return detected ? TimeZone::named(utf8Text(detected->getID(id))) : std::nullopt;
 }
 
 } // namespace
@@ -62,9 +59,7 @@ TimeZone::TimeZone(std::shared_ptr<const icu::TimeZone> zone, std::string identi
     : zone_(std::move(zone)), identifier_(std::move(identifier)) {}
 
 std::optional<TimeZone> TimeZone::named(std::string_view identifier) {
-  auto id = icu::UnicodeString::fromUTF8(
-      icu::StringPiece(identifier.data(), static_cast<int32_t>(identifier.size())));
-  std::shared_ptr<const icu::TimeZone> zone(icu::TimeZone::createTimeZone(id));
+  std::shared_ptr<const icu::TimeZone> zone(icu::TimeZone::createTimeZone(unicodeText(identifier)));
   icu::UnicodeString resolved;
   if (!zone || zone->getID(resolved) == icu::UnicodeString(UCAL_UNKNOWN_ZONE_ID))
     return std::nullopt;

@@ -58,7 +58,8 @@ TEST(DateFormatter, ParsesOnlyTheWholeTextOfRealTimes) {
       {minute, "2024-03-31T01:30", "2024-03-31T00:30:00Z"},
       {minute, "2024-03-31T02:30", std::nullopt}, // skipped by the clock change
       {minute, "2024-03-31T24:30", std::nullopt},
-      {saoPaulo, "2018-11-04", std::nullopt}, // a day without its midnight
+      {minute, "2024-10-27T02:30", "2024-10-27T00:30:00Z"}, // repeated: the first, in summer time
+      {saoPaulo, "2018-11-04", std::nullopt},               // a day without its midnight
       {saoPaulo, "2018-11-05", "2018-11-05T02:00:00Z"},
   };
   for (const auto &c : cases) {

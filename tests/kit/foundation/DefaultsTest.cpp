@@ -2,6 +2,7 @@
 
 #include "support/TempHome.h"
 
+#include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -68,6 +69,11 @@ TEST(Defaults, TypedGettersCoerceLikeThePlatform) {
     EXPECT_EQ(reader.string(c.name), c.string);
     EXPECT_EQ(reader.stringArray(c.name), c.strings);
   }
+  // Plain literals pick the type a reader expects, never a boolean.
+  ASSERT_TRUE(suite.set("literal text", "24"));
+  ASSERT_TRUE(suite.set("literal number", 24));
+  EXPECT_EQ(reader.object("literal text"), DefaultsValue(std::string("24")));
+  EXPECT_EQ(reader.object("literal number"), DefaultsValue(int64_t{24}));
   EXPECT_EQ(reader.integer("missing"), 0);
   EXPECT_EQ(reader.object("missing"), std::nullopt);
   EXPECT_EQ(reader.data("missing"), std::nullopt);
@@ -83,6 +89,9 @@ TEST(Defaults, AWriteReplacesTheWholeValueAndRemovalForgetsIt) {
   ASSERT_TRUE(suite.removeObject("k"));
   EXPECT_EQ(openSuite(home).object("k"), std::nullopt);
   EXPECT_TRUE(suite.removeObject("never there"));
+  ASSERT_TRUE(suite.set("k", 1.5));
+  EXPECT_FALSE(suite.set("k", std::nan("")));
+  EXPECT_EQ(openSuite(home).object("k"), DefaultsValue(1.5));
 }
 
 TEST(Defaults, RowsOfAForeignWriterReadOnlyWhenWellFormed) {
