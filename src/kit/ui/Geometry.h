@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -32,6 +33,18 @@ struct Rect {
   double midY() const { return origin.y + size.height / 2; }
   bool contains(Point p) const {
     return p.x >= minX() && p.x < maxX() && p.y >= minY() && p.y < maxY();
+  }
+  bool isEmpty() const { return !(size.width > 0 && size.height > 0); }
+  Rect offsetBy(double dx, double dy) const { return {{origin.x + dx, origin.y + dy}, size}; }
+  // Shrinks by the amounts on every side (grows when negative); never below zero size.
+  Rect insetBy(double dx, double dy) const {
+    return {{origin.x + dx, origin.y + dy},
+            {std::max(0.0, size.width - 2 * dx), std::max(0.0, size.height - 2 * dy)}};
+  }
+  Rect unionWith(const Rect &other) const {
+    double x0 = std::min(minX(), other.minX()), y0 = std::min(minY(), other.minY());
+    double x1 = std::max(maxX(), other.maxX()), y1 = std::max(maxY(), other.maxY());
+    return {{x0, y0}, {x1 - x0, y1 - y0}};
   }
   bool operator==(const Rect &) const = default;
 };

@@ -1,0 +1,70 @@
+#include "kit/ui/layout/Elements.h"
+
+#include <cmath>
+
+namespace kit::ui::layout {
+namespace {
+
+class ModifierElement final : public Element {
+public:
+  ModifierElement(ElementPtr child, ModifierSpec spec)
+      : child_(std::move(child)), spec_(std::move(spec)) {
+    spec_.offset = {finiteOr(spec_.offset.x), finiteOr(spec_.offset.y)};
+  }
+
+  std::optional<double> firstBaseline(ProposedSize p) override { return child_->firstBaseline(p); }
+  std::optional<double> lastBaseline(ProposedSize p) override { return child_->lastBaseline(p); }
+  double layoutPriority() const override {
+    if (spec_.layoutPriority && std::isfinite(*spec_.layoutPriority))
+      return *spec_.layoutPriority;
+    return child_->layoutPriority();
+  }
+  bool isSpacer() const override { return child_->isSpacer(); }
+  void adoptStackAxis(Axis axis) override { child_->adoptStackAxis(axis); }
+
+protected:
+  Size measure(ProposedSize p) override { return child_->sizeThatFits(p); }
+
+  LaidOutNode layout(const Rect &frame, ProposedSize p) override {
+    if (spec_.onPlace)
+      spec_.onPlace(frame);
+    Rect moved = frame.offsetBy(spec_.offset.x, spec_.offset.y);
+    if (spec_.kind.empty())
+      return child_->place(moved, p);
+    LaidOutNode node{spec_.kind, frame, spec_.content ? spec_.content(frame) : NodeContent{}, {}};
+    node.children.push_back(child_->place(moved, p));
+    return node;
+  }
+
+private:
+  ElementPtr child_;
+  ModifierSpec spec_;
+};
+
+class GreedyLeafElement final : public Element {
+public:
+  GreedyLeafElement(std::string kind, std::function<NodeContent(const Rect &)> content)
+      : kind_(std::move(kind)), content_(std::move(content)) {}
+
+protected:
+  Size measure(ProposedSize p) override { return p.replacingUnspecified(defaultIdealLength); }
+  LaidOutNode layout(const Rect &frame, ProposedSize) override {
+    return {kind_, frame, content_(frame), {}};
+  }
+
+private:
+  std::string kind_;
+  std::function<NodeContent(const Rect &)> content_;
+};
+
+} // namespace
+
+ElementPtr makeModifier(ElementPtr child, ModifierSpec spec) {
+  return std::make_unique<ModifierElement>(std::move(child), std::move(spec));
+}
+
+ElementPtr makeGreedyLeaf(std::string kind, std::function<NodeContent(const Rect &)> content) {
+  return std::make_unique<GreedyLeafElement>(std::move(kind), std::move(content));
+}
+
+} // namespace kit::ui::layout

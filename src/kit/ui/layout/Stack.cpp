@@ -1,0 +1,272 @@
+#include "kit/ui/layout/Elements.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace kit::ui::layout {
+namespace {
+
+// A size or proposal seen along and across a stack's axis.
+struct Oriented {
+  Axis axis;
+
+  double along(Size s) const { return axis == Axis::horizontal ? s.width : s.height; }
+  double across(Size s) const { return axis == Axis::horizontal ? s.height : s.width; }
+  std::optional<double> along(ProposedSize p) const {
+    return axis == Axis::horizontal ? p.width : p.height;
+  }
+  std::optional<double> across(ProposedSize p) const {
+    return axis == Axis::horizontal ? p.height : p.width;
+  }
+  ProposedSize proposal(std::optional<double> along, std::optional<double> across) const {
+    return axis == Axis::horizontal ? ProposedSize{along, across} : ProposedSize{across, along};
+  }
+  Point point(double along, double across) const {
+    return axis == Axis::horizontal ? Point{along, across} : Point{across, along};
+  }
+  Size size(double along, double across) const {
+    return axis == Axis::horizontal ? Size{along, across} : Size{across, along};
+  }
+};
+
+struct Arrangement {
+  Size size;
+  std::vector<Rect> rects;
+  std::vector<ProposedSize> proposals;
+};
+
+class StackElement final : public Element {
+public:
+  StackElement(Axis axis, Alignment alignment, std::optional<double> spacing, Elements children)
+      : o_{axis}, alignment_(alignment), spacing_(spacing), children_(std::move(children)) {
+    if (spacing_ && !std::isfinite(*spacing_))
+      spacing_.reset();
+    for (auto &child : children_)
+      child->adoptStackAxis(axis);
+  }
+
+  std::optional<double> firstBaseline(ProposedSize p) override {
+    Arrangement a = arrange(p);
+    for (std::size_t i = 0; i < children_.size(); ++i) {
+      if (auto b = children_[i]->firstBaseline(a.proposals[i]))
+        return a.rects[i].minY() + *b;
+    }
+    return std::nullopt;
+  }
+  std::optional<double> lastBaseline(ProposedSize p) override {
+    Arrangement a = arrange(p);
+    for (std::size_t i = children_.size(); i-- > 0;) {
+      if (auto b = children_[i]->lastBaseline(a.proposals[i]))
+        return a.rects[i].minY() + *b;
+    }
+    return std::nullopt;
+  }
+
+protected:
+  Size measure(ProposedSize p) override { return arrange(p).size; }
+
+  LaidOutNode layout(const Rect &frame, ProposedSize p) override {
+    Arrangement a = arrange(p);
+    LaidOutNode node{o_.axis == Axis::horizontal ? "HStack" : "VStack", frame, {}, {}};
+    for (std::size_t i = 0; i < children_.size(); ++i) {
+      Rect rect = a.rects[i].offsetBy(frame.minX(), frame.minY());
+      node.children.push_back(children_[i]->place(rect, a.proposals[i]));
+    }
+    return node;
+  }
+
+private:
+  double gapAfter(std::size_t i) const {
+    if (spacing_)
+      return *spacing_;
+    bool spacerNext = children_[i]->isSpacer() || children_[i + 1]->isSpacer();
+    return spacerNext ? 0 : defaultSpacing;
+  }
+
+  // Lengths along the axis: the least flexible child first (higher priority before lower), each
+  // offered an equal share of what is left.
+  std::vector<ProposedSize> proposalsFor(std::optional<double> along, std::optional<double> across,
+                                         double gaps) {
+    std::size_t n = children_.size();
+    std::vector<ProposedSize> proposals(n, o_.proposal(along, across));
+    if (!along || std::isinf(*along) || n == 0)
+      return proposals;
+
+    std::vector<double> minimum(n), flexibility(n);
+    for (std::size_t i = 0; i < n; ++i) {
+      minimum[i] = o_.along(children_[i]->sizeThatFits(o_.proposal(0.0, across)));
+      double maximum = o_.along(children_[i]->sizeThatFits(o_.proposal(infinity, across)));
+      flexibility[i] = maximum - minimum[i];
+    }
+    std::vector<std::size_t> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+      double pa = children_[a]->layoutPriority(), pb = children_[b]->layoutPriority();
+      return pa != pb ? pa > pb : flexibility[a] < flexibility[b];
+    });
+
+    double remaining = *along - gaps;
+    for (std::size_t start = 0; start < n;) {
+      double priority = children_[order[start]]->layoutPriority();
+      std::size_t end = start;
+      while (end < n && children_[order[end]]->layoutPriority() == priority)
+        ++end;
+      double reserved = 0;
+      for (std::size_t k = end; k < n; ++k)
+        reserved += minimum[order[k]];
+      double groupRemaining = remaining - reserved;
+      for (std::size_t k = start; k < end; ++k) {
+        std::size_t i = order[k];
+        double share = std::max(0.0, groupRemaining) / double(end - k);
+        proposals[i] = o_.proposal(share, across);
+        double taken = o_.along(children_[i]->sizeThatFits(proposals[i]));
+        groupRemaining -= taken;
+        remaining -= taken;
+      }
+      start = end;
+    }
+    return proposals;
+  }
+
+  double crossGuide(std::size_t i, Size size, ProposedSize proposal) {
+    if (o_.axis == Axis::vertical)
+      return guide(alignment_.horizontal, size);
+    return guide(alignment_.vertical, size, *children_[i], proposal);
+  }
+
+  Arrangement arrange(ProposedSize p) {
+    std::size_t n = children_.size();
+    Arrangement a;
+    if (n == 0)
+      return a;
+    double gaps = 0;
+    for (std::size_t i = 0; i + 1 < n; ++i)
+      gaps += gapAfter(i);
+    a.proposals = proposalsFor(o_.along(p), o_.across(p), gaps);
+
+    std::vector<Size> sizes(n);
+    std::vector<double> guides(n);
+    double maxGuide = -infinity;
+    for (std::size_t i = 0; i < n; ++i) {
+      sizes[i] = children_[i]->sizeThatFits(a.proposals[i]);
+      guides[i] = crossGuide(i, sizes[i], a.proposals[i]);
+      maxGuide = std::max(maxGuide, guides[i]);
+    }
+    double position = 0, acrossExtent = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+      double offset = maxGuide - guides[i];
+      a.rects.push_back({o_.point(position, offset), sizes[i]});
+      acrossExtent = std::max(acrossExtent, offset + o_.across(sizes[i]));
+      position += o_.along(sizes[i]) + (i + 1 < n ? gapAfter(i) : 0);
+    }
+    a.size = o_.size(position, acrossExtent);
+    return a;
+  }
+
+  Oriented o_;
+  Alignment alignment_;
+  std::optional<double> spacing_;
+  Elements children_;
+};
+
+class ZStackElement final : public Element {
+public:
+  ZStackElement(Alignment alignment, Elements children)
+      : alignment_(alignment), children_(std::move(children)) {}
+
+  std::optional<double> firstBaseline(ProposedSize p) override {
+    Arrangement a = arrange(p);
+    for (std::size_t i = 0; i < children_.size(); ++i) {
+      if (auto b = children_[i]->firstBaseline(p))
+        return a.rects[i].minY() + *b;
+    }
+    return std::nullopt;
+  }
+
+protected:
+  Size measure(ProposedSize p) override { return arrange(p).size; }
+
+  LaidOutNode layout(const Rect &frame, ProposedSize p) override {
+    Arrangement a = arrange(p);
+    LaidOutNode node{"ZStack", frame, {}, {}};
+    for (std::size_t i = 0; i < children_.size(); ++i)
+      node.children.push_back(
+          children_[i]->place(a.rects[i].offsetBy(frame.minX(), frame.minY()), p));
+    return node;
+  }
+
+private:
+  Arrangement arrange(ProposedSize p) {
+    std::size_t n = children_.size();
+    Arrangement a;
+    std::vector<Size> sizes(n);
+    std::vector<Point> guides(n);
+    Point maxGuide{-infinity, -infinity};
+    for (std::size_t i = 0; i < n; ++i) {
+      sizes[i] = children_[i]->sizeThatFits(p);
+      guides[i] = {guide(alignment_.horizontal, sizes[i]),
+                   guide(alignment_.vertical, sizes[i], *children_[i], p)};
+      maxGuide = {std::max(maxGuide.x, guides[i].x), std::max(maxGuide.y, guides[i].y)};
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+      Point origin{maxGuide.x - guides[i].x, maxGuide.y - guides[i].y};
+      a.rects.push_back({origin, sizes[i]});
+      a.size = {std::max(a.size.width, origin.x + sizes[i].width),
+                std::max(a.size.height, origin.y + sizes[i].height)};
+    }
+    return a;
+  }
+
+  Alignment alignment_;
+  Elements children_;
+};
+
+class SpacerElement final : public Element {
+public:
+  explicit SpacerElement(std::optional<double> minLength)
+      : minLength_(nonNegativeLength(minLength.value_or(defaultSpacerLength))) {}
+
+  bool isSpacer() const override { return true; }
+  void adoptStackAxis(Axis axis) override { axis_ = axis; }
+
+protected:
+  Size measure(ProposedSize p) override {
+    auto grow = [this](std::optional<double> offer) {
+      return std::max(minLength_, offer.value_or(minLength_));
+    };
+    if (!axis_)
+      return {grow(p.width), grow(p.height)};
+    return *axis_ == Axis::horizontal ? Size{grow(p.width), 0} : Size{0, grow(p.height)};
+  }
+  LaidOutNode layout(const Rect &frame, ProposedSize) override { return {"Spacer", frame, {}, {}}; }
+
+private:
+  double minLength_;
+  std::optional<Axis> axis_;
+};
+
+class EmptyElement final : public Element {
+protected:
+  Size measure(ProposedSize) override { return {}; }
+  LaidOutNode layout(const Rect &frame, ProposedSize) override { return {"Empty", frame, {}, {}}; }
+};
+
+} // namespace
+
+ElementPtr makeStack(Axis axis, Alignment alignment, std::optional<double> spacing,
+                     Elements children) {
+  return std::make_unique<StackElement>(axis, alignment, spacing, std::move(children));
+}
+
+ElementPtr makeZStack(Alignment alignment, Elements children) {
+  return std::make_unique<ZStackElement>(alignment, std::move(children));
+}
+
+ElementPtr makeSpacer(std::optional<double> minLength) {
+  return std::make_unique<SpacerElement>(minLength);
+}
+
+ElementPtr makeEmpty() { return std::make_unique<EmptyElement>(); }
+
+} // namespace kit::ui::layout

@@ -1,0 +1,124 @@
+#include "kit/ui/Path.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+
+namespace kit::ui {
+namespace {
+
+Path circle(double r) {
+  Path p;
+  p.addEllipse({{0, 0}, {2 * r, 2 * r}});
+  return p;
+}
+
+Point lastPoint(const Path &path) { return *path.currentPoint(); }
+
+TEST(Path, TrimFollowsTheOutlineClockwiseFromTheRightmostPoint) {
+  Path ring = circle(50);
+  Point quarter = lastPoint(ring.trimmed(0, 0.25));
+  EXPECT_NEAR(quarter.x, 50, 0.05);
+  EXPECT_NEAR(quarter.y, 100, 0.05);
+  Path middle = ring.trimmed(0.25, 0.5);
+  EXPECT_NEAR(middle.elements().front().points[0].x, 50, 0.05);
+  EXPECT_NEAR(lastPoint(middle).x, 0, 0.05);
+  EXPECT_NEAR(ring.trimmed(0.1, 0.35).length(), 0.25 * ring.length(), 0.05);
+}
+
+TEST(Path, TrimOfNothingIsEmptyAndTheWholeIsUnchanged) {
+  Path ring = circle(10);
+  for (auto [from, to] :
+       {std::pair{0.3, 0.3}, {0.5, 0.2}, {std::nan(""), std::nan("")}, {-1.0, 0.0}})
+    EXPECT_TRUE(ring.trimmed(from, to).isEmpty()) << from << " " << to;
+  EXPECT_EQ(ring.trimmed(0, 1), ring);
+  EXPECT_EQ(ring.trimmed(-3, 7), ring);
+}
+
+TEST(Path, LengthOfCurvesAndLines) {
+  EXPECT_NEAR(circle(50).length(), 2 * std::numbers::pi * 50, 0.05);
+  Path open;
+  open.addLines({{0, 0}, {30, 0}, {30, 40}});
+  EXPECT_DOUBLE_EQ(open.length(), 70);
+  Path closed = open;
+  closed.closeSubpath();
+  EXPECT_DOUBLE_EQ(closed.length(), 120);
+}
+
+TEST(Path, ArcsTurnClockwiseOnScreenByDefault) {
+  Path arc;
+  arc.addArc({0, 0}, 10, Angle::degrees(0), Angle::degrees(90));
+  EXPECT_NEAR(lastPoint(arc).y, 10, 1e-9);
+  EXPECT_NEAR(arc.length(), std::numbers::pi * 5, 0.01);
+  Path back;
+  back.addArc({0, 0}, 10, Angle::degrees(0), Angle::degrees(90), false);
+  EXPECT_NEAR(back.length(), std::numbers::pi * 15, 0.05);
+}
+
+TEST(Path, NonFinitePointsAreDropped) {
+  double nan = std::nan("");
+  Path p;
+  p.move({nan, 0});
+  p.addLine({1, 1});
+  p.addCurve({2, 2}, {nan, 1}, {1, 1});
+  p.addArc({0, 0}, nan, Angle{0}, Angle{1});
+  p.addArc({0, 0}, 3, Angle{0}, Angle{INFINITY});
+  p.addQuadCurve({4, 4}, {3, 3});
+  ASSERT_EQ(p.elements().size(), 2u);
+  EXPECT_EQ(p.elements()[0].verb, Path::Verb::move);
+  EXPECT_EQ(p.boundingRect(), (Rect{{1, 1}, {3, 3}}));
+}
+
+TEST(Path, ContainsByNonZeroWinding) {
+  Path p;
+  p.addRect({{0, 0}, {10, 10}});
+  p.addRect({{2, 2}, {2, 2}});
+  EXPECT_TRUE(p.contains({5, 5}));
+  EXPECT_TRUE(p.contains({3, 3})); // same winding direction: still inside
+  EXPECT_FALSE(p.contains({11, 5}));
+  EXPECT_FALSE(p.contains({std::nan(""), 5}));
+}
+
+// A continuous corner of radius r leaves the edges where a circular corner of radius 1.6 r
+// would, but stays closer to the square corner: it lies between the two.
+TEST(Path, ContinuousCornerLiesBetweenTheCircularCornerOfItsExtentAndTheSquareCorner) {
+  Rect box{{0, 0}, {200, 100}};
+  double r = 20;
+  Path continuous, circular, square;
+  continuous.addRoundedRect(box, r, RoundedCornerStyle::continuous);
+  circular.addRoundedRect(box, 1.6 * r, RoundedCornerStyle::circular);
+  square.addRect(box);
+  for (double t = 0.3; t < 1.6 * r; t += 0.5) {
+    for (double inset = 0.25; inset < 1.6 * r; inset += 0.5) {
+      Point p{t, inset};
+      if (circular.contains(p)) {
+        EXPECT_TRUE(continuous.contains(p)) << t << "," << inset;
+      }
+      if (continuous.contains(p)) {
+        EXPECT_TRUE(square.contains(p));
+      }
+    }
+  }
+  // On the diagonal the continuous outline is strictly between the two.
+  Point diagonal{7.5, 7.5};
+  EXPECT_FALSE(circular.contains(diagonal));
+  EXPECT_TRUE(continuous.contains(diagonal));
+  // Its straight edges start 1.6 r from the corner, like the circular corner's.
+  EXPECT_EQ(continuous.elements().front().points[0], (Point{1.6 * r, 0}));
+}
+
+TEST(Path, ContinuousCornersOfHalfTheShorterSideAreCircular) {
+  Rect capsule{{0, 0}, {100, 40}};
+  Path continuous, circular;
+  continuous.addRoundedRect(capsule, 20, RoundedCornerStyle::continuous);
+  circular.addRoundedRect(capsule, 20, RoundedCornerStyle::circular);
+  for (double t = 0.05; t <= 1; t += 0.05) {
+    Point a = lastPoint(continuous.trimmed(0, t)), b = lastPoint(circular.trimmed(0, t));
+    EXPECT_NEAR(a.x, b.x, 0.05) << t;
+    EXPECT_NEAR(a.y, b.y, 0.05) << t;
+  }
+  EXPECT_NEAR(continuous.length(), circular.length(), 0.01);
+}
+
+} // namespace
+} // namespace kit::ui

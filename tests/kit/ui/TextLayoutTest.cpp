@@ -1,0 +1,128 @@
+#include "LayoutTesting.h"
+#include "kit/ui/UI.h"
+
+#include <gtest/gtest.h>
+
+namespace kit::ui {
+namespace {
+
+using foundation::Date;
+using testing::framesOf;
+using testing::lay;
+
+double baselineOf(const LaidOutTree &tree, std::string_view text) {
+  const LaidOutNode *node = tree.root.findText(text);
+  return node->frame.minY() + 0.95 * node->as<TextRun>()->style.font.size;
+}
+
+TEST(TextLayout, FirstBaselineAlignmentLinesUpTextsOfDifferentSizes) {
+  LaidOutTree tree =
+      lay(HStack(VAlign::firstTextBaseline, 0,
+                 {
+                     Text("A").font(Font::system(40)),
+                     Text("b").font(Font::system(10)).padding(Edge::top, 5),
+                     VStack(HAlign::leading, 0, {Text("c").font(Font::system(20)), Text("d")}),
+                     Rectangle().frame(4, 4),
+                 })
+              .fixedSize());
+  double baseline = baselineOf(tree, "A");
+  EXPECT_DOUBLE_EQ(baselineOf(tree, "b"), baseline);
+  EXPECT_DOUBLE_EQ(baselineOf(tree, "c"), baseline);
+  // A view without text sits on the baseline with its bottom edge.
+  EXPECT_DOUBLE_EQ(framesOf(tree, "Rectangle")[0].maxY(), baseline);
+}
+
+TEST(TextLayout, LastBaselineAlignmentUsesTheLastLine) {
+  LaidOutTree tree =
+      lay(HStack(VAlign::lastTextBaseline, 0,
+                 {VStack(HAlign::leading, 0, {Text("top"), Text("low").font(Font::system(30))}),
+                  Text("x").font(Font::system(10))})
+              .fixedSize());
+  EXPECT_DOUBLE_EQ(baselineOf(tree, "x"), baselineOf(tree, "low"));
+}
+
+TEST(TextLayout, TextAttributesFlowFromTheEnvironment) {
+  LaidOutTree tree =
+      lay(VStack({
+                     Text("inherits"),
+                     Text("own").font(Font::postScript("IBMPlexMono-Bold", 9)).tracking(-1),
+                 })
+              .font(Font::system(12, FontWeight::semibold))
+              .tracking(1.4)
+              .lineLimit(1)
+              .lineSpacing(7)
+              .minimumScaleFactor(0.55)
+              .multilineTextAlignment(TextAlignment::center)
+              .strikethrough()
+              .monospacedDigit());
+  const TextStyle &inherited = tree.root.findText("inherits")->as<TextRun>()->style;
+  EXPECT_EQ(inherited.font, Font::system(12, FontWeight::semibold));
+  EXPECT_DOUBLE_EQ(inherited.tracking, 1.4);
+  EXPECT_EQ(inherited.lineLimit, 1);
+  EXPECT_DOUBLE_EQ(inherited.lineSpacing, 7);
+  EXPECT_DOUBLE_EQ(inherited.minimumScaleFactor, 0.55);
+  EXPECT_EQ(inherited.alignment, TextAlignment::center);
+  EXPECT_TRUE(inherited.strikethrough);
+  EXPECT_TRUE(inherited.monospacedDigit);
+  const TextStyle &own = tree.root.findText("own")->as<TextRun>()->style;
+  EXPECT_EQ(own.font.name, "IBMPlexMono-Bold");
+  EXPECT_DOUBLE_EQ(own.tracking, -1);
+}
+
+TEST(TextLayout, TextWrapsWithinTheOfferAndRespectsItsLineLimit) {
+  LaidOutTree wrapped = lay(Text("aa bb cc").frame({.width = 30}));
+  EXPECT_DOUBLE_EQ(framesOf(wrapped, "Text")[0].size.height, 3 * 20.4);
+  LaidOutTree limited = lay(Text("aa bb cc").lineLimit(2).frame({.width = 30}));
+  EXPECT_DOUBLE_EQ(framesOf(limited, "Text")[0].size.height, 2 * 20.4);
+}
+
+TEST(TextLayout, LayoutAsksTheMeasurerOncePerProposal) {
+  testing::FakeTextEngine engine;
+  View row = HStack({Text("one"), Spacer(), Text("two"), Text("three")}).padding(10);
+  layOut(row, {300, 100}, LayoutContext{engine, Date{}});
+  // Each text is asked at most for its minimum, maximum and share.
+  EXPECT_LE(engine.measureCount, 3 * 3);
+}
+
+TEST(TimerText, ShowsTheSpanAtTheMomentOfRendering) {
+  Date start{1000};
+  struct Case {
+    const char *name;
+    View view;
+    double now;
+    const char *text;
+  };
+  Case cases[] = {
+      {"countdown at its start", Text::timerInterval(start, start.addingTimeInterval(1500)), 1000.4,
+       "25:00"},
+      {"countdown shows a started second",
+       Text::timerInterval(start, start.addingTimeInterval(1500)), 2499.2, "0:01"},
+      {"countdown past its end", Text::timerInterval(start, start.addingTimeInterval(1500)), 9000,
+       "0:00"},
+      {"countdown with hours", Text::timerInterval(start, start.addingTimeInterval(7200)), 1000,
+       "2:00:00"},
+      {"count up within an interval",
+       Text::timerInterval(start, start.addingTimeInterval(600), false), 1125.9, "2:05"},
+      {"count up is capped at the interval",
+       Text::timerInterval(start, start.addingTimeInterval(600), false), 5000, "10:00"},
+      {"timer since a date", Text::timer(start), 1000 + 3725.9, "1:02:05"},
+      {"timer to a future date", Text::timer(start), 1000 - 59.5, "1:00"},
+      {"reversed interval", Text::timerInterval(start, start.addingTimeInterval(-60)), 900, "0:00"},
+  };
+  for (const Case &c : cases) {
+    LaidOutTree tree = lay(c.view, {300, 300}, Date{c.now});
+    EXPECT_EQ(tree.root.texts(), std::vector<std::string>{c.text}) << c.name;
+  }
+}
+
+TEST(TimerText, Formats) {
+  EXPECT_EQ(timerText(0), "0:00");
+  EXPECT_EQ(timerText(59), "0:59");
+  EXPECT_EQ(timerText(3599), "59:59");
+  EXPECT_EQ(timerText(3600), "1:00:00");
+  EXPECT_EQ(timerText(36061), "10:01:01");
+  EXPECT_EQ(timerText(-5), "0:00");
+}
+
+} // namespace
+} // namespace kit::ui
