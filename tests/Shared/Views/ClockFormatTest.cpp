@@ -33,13 +33,14 @@ TEST(ClockFormat, StoredChoiceWinsAndAnythingElseFollowsTheLocale) {
   } cases[] = {
       {12, "de_DE", false},
       {24, "en_US", true},
-      {std::nullopt, "en_US", false},          // "h a"
-      {0, "de_DE", true},                      // "HH 'Uhr'"
-      {13, "en_US", false},                    // not a choice
-      {13, "ja_JP", true},                     // "H時"
-      {std::nullopt, "en-US-u-hc-h24", true},  // "kk"
-      {std::nullopt, "en-US-u-hc-h11", false}, // "K a"
-      {std::nullopt, "C", false},              // en_US_POSIX: "h a"
+      {std::nullopt, "en_US", false},             // "h a"
+      {0, "de_DE", true},                         // "HH 'Uhr'"
+      {13, "en_US", false},                       // not a choice
+      {13, "ja_JP", true},                        // "H時"
+      {std::nullopt, "en-US-u-hc-h24", true},     // "kk"
+      {std::nullopt, "en-US-u-hc-h11", false},    // "K a"
+      {std::nullopt, "C", false},                 // en_US_POSIX: "h a"
+      {std::nullopt, "unreadablelanguage", true}, // no pattern at all
   };
   for (const auto &c : cases) {
     TempHome home;
