@@ -2,6 +2,7 @@
 
 #include "Shared/Data/AppGroup.h"
 #include "kit/events/AtomicFile.h"
+#include "kit/foundation/Utf8.h"
 
 #include <algorithm>
 #include <fstream>
@@ -29,7 +30,8 @@ std::optional<std::string> readFile(const fs::path &file) {
 }
 
 // The file as parsed JSON together with the notes it holds; none unless every element is a
-// whole note.
+// whole note. Bytes that are not UTF-8 read as replacement characters, so one damaged note text
+// does not hide the whole list.
 struct NoteDocument {
   Json json;
   std::vector<NoteItem> notes;
@@ -37,7 +39,8 @@ struct NoteDocument {
 
 std::optional<NoteDocument> readDocument(const fs::path &file) {
   auto text = readFile(file);
-  auto json = text ? kit::foundation::parseJson(*text) : std::nullopt;
+  auto json =
+      text ? kit::foundation::parseJson(kit::foundation::sanitizedUtf8(*text)) : std::nullopt;
   if (!json)
     return std::nullopt;
   try {

@@ -186,6 +186,16 @@ TEST(NotesStore, TogglePinKeepsEveryMemberTheHostStored) {
   EXPECT_EQ(*parseJson(fileText()), Json::parse(kHostNotes));
 }
 
+TEST(NotesStore, TextThatIsNotUtf8ReadsWithReplacementCharacters) {
+  TempHome home;
+  auto text = listJson({noteJson(kA, "ok", 1, false), noteJson(kB, "caf_", 2, false)});
+  text[text.find("caf_") + 3] = '\xE9'; // Latin-1, as a careless writer might leave it
+  writeNotes(text);
+  EXPECT_EQ(textsOf(NotesStore::latest()), (std::vector<std::string>{"caf\uFFFD", "ok"}));
+  ASSERT_TRUE(NotesStore::togglePin(id(kB)));
+  EXPECT_EQ(NotesStore::latest()[0], (NoteItem{id(kB), "caf\uFFFD", Date{2}, true}));
+}
+
 TEST(NotesStore, TogglePinWritesNothingWithoutANoteToChange) {
   TempHome home;
   EXPECT_FALSE(NotesStore::togglePin(id(kA))); // no file

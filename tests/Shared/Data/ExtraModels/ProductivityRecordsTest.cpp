@@ -12,10 +12,7 @@
 
 using namespace kit::foundation;
 using namespace zavel;
-using zavel::test::expectEachChangeRejected;
-using zavel::test::expectJsonForm;
-using zavel::test::removed;
-using zavel::test::replaced;
+using namespace zavel::test;
 
 namespace {
 
@@ -84,11 +81,6 @@ TEST(ProductivityRecords, LapsThatAreNotFiniteCannotBeWritten) {
 TEST(StopwatchState, RunsExactlyWhileItHasAStart) {
   EXPECT_FALSE((StopwatchState{std::nullopt, {12}}.isRunning()));
   EXPECT_TRUE((StopwatchState{Date{0}, {}}.isRunning()));
-}
-
-TEST(HabitItem, HabitsWithTheSameIdButAnotherNameDiffer) {
-  EXPECT_NE((HabitItem{habitId, "Run", {}}), (HabitItem{habitId, "Jog", {}}));
-  EXPECT_NE((HabitWeekRow{habitId, "Run", 1, 7}), (HabitWeekRow{habitId, "Run", 2, 7}));
 }
 
 TEST(ProductivityRecords, SamplesAreBuiltOnceWithTheirValues) {

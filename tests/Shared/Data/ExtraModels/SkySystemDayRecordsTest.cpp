@@ -15,11 +15,7 @@
 
 using namespace kit::foundation;
 using namespace zavel;
-using zavel::test::expectEachChangeRejected;
-using zavel::test::expectJsonForm;
-using zavel::test::removed;
-using zavel::test::replaced;
-using zavel::test::ScopedLocaleAndZone;
+using namespace zavel::test;
 
 namespace {
 
