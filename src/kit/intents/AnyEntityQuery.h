@@ -1,0 +1,54 @@
+#pragma once
+
+#include "kit/intents/AppEntity.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kit::intents {
+
+// An entity as a picker lists it.
+struct EntitySummary {
+  std::string id;
+  std::string title;
+  bool operator==(const EntitySummary &) const = default;
+};
+
+// The default query of one entity type, reached by the type's name.
+class AnyEntityQuery {
+public:
+  template <AppEntity E> static AnyEntityQuery of() {
+    AnyEntityQuery query;
+    query.typeName_ = E::typeName;
+    query.typeDisplayRepresentation_ = E::typeDisplayRepresentation;
+    query.suggested_ = [] { return summaries(typename E::DefaultQuery{}.suggestedEntities()); };
+    query.matching_ = [](std::string_view text) {
+      return summaries(typename E::DefaultQuery{}.entitiesMatching(text));
+    };
+    return query;
+  }
+
+  const std::string &typeName() const { return typeName_; }
+  const std::string &typeDisplayRepresentation() const { return typeDisplayRepresentation_; }
+  std::vector<EntitySummary> suggestedEntities() const { return suggested_(); }
+  std::vector<EntitySummary> entitiesMatching(std::string_view text) const {
+    return matching_(text);
+  }
+
+private:
+  template <AppEntity E> static std::vector<EntitySummary> summaries(const std::vector<E> &all) {
+    std::vector<EntitySummary> result;
+    for (const E &entity : all)
+      result.push_back({std::string(entity.id), entity.displayRepresentation().title});
+    return result;
+  }
+
+  std::string typeName_;
+  std::string typeDisplayRepresentation_;
+  std::function<std::vector<EntitySummary>()> suggested_;
+  std::function<std::vector<EntitySummary>(std::string_view)> matching_;
+};
+
+} // namespace kit::intents

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "kit/foundation/JsonCoding.h"
+
+#include <string>
+#include <vector>
+
+namespace kit::intents {
+
+// One parameter as a configuration shows it: JSON name, title and default (null for none).
+struct ParameterDescription {
+  std::string name;
+  std::string title;
+  foundation::Json defaultValue;
+  bool operator==(const ParameterDescription &) const = default;
+};
+
+// An intent type as the host lists it.
+struct IntentDescription {
+  std::string typeName;
+  std::string title;
+  std::vector<ParameterDescription> parameters;
+  bool operator==(const IntentDescription &) const = default;
+};
+
+} // namespace kit::intents

@@ -1,0 +1,82 @@
+#include "kit/foundation/tasks/BackgroundTasks.h"
+
+#include <atomic>
+#include <future>
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace kit::foundation {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(BackgroundTasks, PendingTaskIsJoinedWithItsResultVisible) {
+  std::promise<void> release;
+  auto released = release.get_future().share();
+  std::atomic<int> result = 0;
+  runDetached([released, &result] {
+    released.wait();
+    result = 42;
+  });
+  EXPECT_EQ(pendingBackgroundTasks(), 1u);
+  EXPECT_FALSE(waitForBackgroundTasks(20ms)); // still held: the wait gives up
+  release.set_value();
+  EXPECT_TRUE(waitForBackgroundTasks(10s));
+  EXPECT_EQ(result, 42);
+  EXPECT_EQ(pendingBackgroundTasks(), 0u);
+}
+
+TEST(BackgroundTasks, TaskThatThrowsStillEnds) {
+  runDetached([] { throw std::runtime_error("lost"); });
+  runDetached([] { throw 7; });
+  EXPECT_TRUE(waitForBackgroundTasks(10s));
+}
+
+TEST(BackgroundTasks, WaitWithNothingPendingReturnsAtOnce) {
+  EXPECT_TRUE(waitForBackgroundTasks(0ms));
+}
+
+int exitStatusOfChild(const std::function<void()> &body) {
+  pid_t child = fork();
+  if (child == 0) {
+    body();
+    _exit(99);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(BackgroundTasks, ProcessEndsWithItsStatusOnceTasksEndOrTheLimitPasses) {
+  int finished[2];
+  ASSERT_EQ(pipe(finished), 0);
+  // A task that ends in time: its work is done before the process goes.
+  EXPECT_EQ(exitStatusOfChild([&] {
+              runDetached([&] {
+                std::this_thread::sleep_for(50ms);
+                [[maybe_unused]] auto written = write(finished[1], "x", 1);
+              });
+              exitAfterBackgroundTasks(3, 10s);
+            }),
+            3);
+  char byte = 0;
+  EXPECT_EQ(read(finished[0], &byte, 1), 1);
+  close(finished[0]);
+  close(finished[1]);
+
+  // A task that never ends: the process still goes, with its status.
+  EXPECT_EQ(exitStatusOfChild([] {
+              runDetached([] {
+                while (true)
+                  std::this_thread::sleep_for(1s);
+              });
+              exitAfterBackgroundTasks(4, 50ms);
+            }),
+            4);
+}
+
+} // namespace
+} // namespace kit::foundation

@@ -1,0 +1,39 @@
+#include "kit/intents/TestIntents.h"
+
+#include <gtest/gtest.h>
+
+namespace kit::intents {
+namespace {
+
+using foundation::DecodeError;
+using foundation::Json;
+using testing::Roast;
+
+TEST(AppEnum, CasesHaveRawValuesAndDisplayNamesInDeclaredOrder) {
+  EXPECT_EQ(typeDisplayRepresentation<Roast>(), "Roast");
+  EXPECT_EQ(allCases<Roast>(), (std::vector{Roast::light, Roast::medium, Roast::dark}));
+  EXPECT_EQ(rawValue(Roast::dark), "dark");
+  EXPECT_EQ(displayName(Roast::light), "Light roast");
+}
+
+TEST(AppEnum, OnlyExactRawValuesMakeACase) {
+  EXPECT_EQ(fromRawValue<Roast>("medium"), Roast::medium);
+  for (const char *text : {"Medium", "medium ", "", "roast"})
+    EXPECT_EQ(fromRawValue<Roast>(text), std::nullopt) << text;
+}
+
+TEST(AppEnum, ValueOutsideTheCasesReadsAsTheFirst) {
+  auto stray = static_cast<Roast>(7);
+  EXPECT_EQ(rawValue(stray), "light");
+  EXPECT_EQ(displayName(stray), "Light roast");
+}
+
+TEST(AppEnum, StoredRecordsHoldTheRawValueAndRefuseOthers) {
+  EXPECT_EQ(foundation::encodeJson(Roast::dark), Json("dark"));
+  EXPECT_EQ(foundation::decodeJson<Roast>(Json("light")), Roast::light);
+  EXPECT_THROW(foundation::decodeJson<Roast>(Json("Light")), DecodeError);
+  EXPECT_THROW(foundation::decodeJson<Roast>(Json(1)), DecodeError);
+}
+
+} // namespace
+} // namespace kit::intents
