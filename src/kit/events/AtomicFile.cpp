@@ -62,13 +62,15 @@ void syncFolder(const fs::path &folder) {
 
 } // namespace
 
-bool replaceFileAtomically(const fs::path &file, std::string_view contents) {
+bool replaceFileAtomically(const fs::path &file, std::string_view contents,
+                           const std::function<bool(const fs::path &temporary)> &beforeReplace) {
   std::error_code error;
   fs::path target = fs::is_symlink(file, error) ? fs::canonical(file, error) : file;
   if (error || target.empty())
     return false;
   std::string temporary;
   if (!writeTemporary(target, contents, temporary) ||
+      (beforeReplace && !beforeReplace(temporary)) ||
       ::rename(temporary.c_str(), target.c_str()) != 0) {
     if (!temporary.empty())
       ::unlink(temporary.c_str());

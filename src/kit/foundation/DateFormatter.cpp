@@ -74,6 +74,9 @@ std::optional<Date> DateFormatter::date(std::string_view text) const {
 
 std::optional<std::string> DateFormatter::bestPattern(std::string_view skeleton,
                                                       const Locale &locale) {
+  // ICU's pattern generator crashes on a locale it could not read (a language over 8 letters).
+  if (locale.icuLocale().isBogus())
+    return std::nullopt;
   UErrorCode status = U_ZERO_ERROR;
   std::unique_ptr<icu::DateTimePatternGenerator> generator(
       icu::DateTimePatternGenerator::createInstance(locale.icuLocale(), status));

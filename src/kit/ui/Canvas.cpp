@@ -15,13 +15,14 @@ void GraphicsContext::stroke(const Path &path, const Paint &paint, const StrokeS
 
 View Canvas(std::function<void(GraphicsContext &, Size)> draw) {
   return layout::leafView([draw](const Environment &env, layout::LayoutPass &) {
-    Paint foreground = env.resolvedForeground();
-    return layout::makeGreedyLeaf("Canvas", [draw, foreground](const Rect &frame) -> NodeContent {
-      GraphicsContext context(frame.size, foreground);
+    return layout::makeGreedyLeaf("Canvas", [draw, env](const Rect &frame) -> NodeContent {
+      GraphicsContext context(frame.size, env.resolvedForeground());
       draw(context, frame.size);
       CanvasDrawing drawing{context.operations()};
-      for (ShapeDraw &operation : drawing.operations)
+      for (ShapeDraw &operation : drawing.operations) {
         operation.path = operation.path.offsetBy(frame.minX(), frame.minY());
+        operation.paint = env.resolve(operation.paint);
+      }
       return drawing;
     });
   });

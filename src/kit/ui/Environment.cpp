@@ -14,10 +14,20 @@ TextStyle Environment::textStyle() const {
                    monospacedDigit};
 }
 
+Color materialColor(Material, ColorScheme scheme) {
+  return scheme == ColorScheme::dark ? Color::white.opacity(0.18) : Color::black.opacity(0.06);
+}
+
 Paint Environment::resolvedForeground() const {
   if (foreground)
-    return *foreground;
+    return resolve(*foreground);
   return colorScheme == ColorScheme::dark ? Color::white : Color::black;
+}
+
+Paint Environment::resolve(const Paint &paint) const {
+  if (const Material *material = std::get_if<Material>(&paint))
+    return materialColor(*material, colorScheme);
+  return paint;
 }
 
 } // namespace kit::ui

@@ -14,6 +14,9 @@ struct ButtonConfiguration;
 enum class WidgetRenderingMode { fullColor, accented, vibrant };
 enum class ColorScheme { light, dark };
 
+// The colour a material is drawn with in a colour scheme.
+Color materialColor(Material material, ColorScheme scheme);
+
 // Makes a button's look from its label and pressed state.
 using ButtonStyle = std::function<View(const ButtonConfiguration &)>;
 
@@ -38,6 +41,8 @@ struct Environment {
   TextStyle textStyle() const;
   // The foreground, or the primary colour of the colour scheme when none is set.
   Paint resolvedForeground() const;
+  // The paint as drawn here: a material becomes its colour in this colour scheme.
+  Paint resolve(const Paint &paint) const;
 };
 
 } // namespace kit::ui

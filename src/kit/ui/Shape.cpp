@@ -50,7 +50,7 @@ View Shape::painted(std::optional<Paint> paint, std::optional<StrokeStyle> strok
   auto definition = definition_;
   return layout::leafView(
       [definition, paint, stroke, border](const Environment &env, layout::LayoutPass &pass) {
-        Paint resolved = paint ? *paint : env.resolvedForeground();
+        Paint resolved = paint ? env.resolve(*paint) : env.resolvedForeground();
         ShapeContext context = layout::shapeContext(env, pass);
         return layout::makeGreedyLeaf(definition->name, [=](const Rect &frame) -> NodeContent {
           double inset = border && stroke ? stroke->lineWidth / 2 : 0;

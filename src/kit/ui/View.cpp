@@ -56,12 +56,14 @@ double unitOpacity(double opacity) {
 View::View() : View(layout::groupView({}).node()) {}
 
 View::View(const Paint &paint)
-    : View(layout::leafView([paint](const Environment &, LayoutPass &) {
-        return layout::makeGreedyLeaf(paintKind(paint), [paint](const Rect &frame) -> NodeContent {
-          Path path;
-          path.addRect(frame);
-          return ShapeDraw{"Rectangle", std::move(path), paint, std::nullopt};
-        });
+    : View(layout::leafView([paint](const Environment &env, LayoutPass &) {
+        Paint resolved = env.resolve(paint);
+        return layout::makeGreedyLeaf(
+            paintKind(paint), [resolved](const Rect &frame) -> NodeContent {
+              Path path;
+              path.addRect(frame);
+              return ShapeDraw{"Rectangle", std::move(path), resolved, std::nullopt};
+            });
       })) {}
 
 View::View(std::shared_ptr<const layout::Node> node) : node_(std::move(node)) {}

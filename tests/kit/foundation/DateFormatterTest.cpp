@@ -77,6 +77,7 @@ TEST(DateFormatter, BestPatternForTheHourSkeleton) {
   EXPECT_EQ(DateFormatter::bestPattern("j", Locale("en_US_POSIX")), "h\u202Fa");
   EXPECT_EQ(DateFormatter::bestPattern("j", Locale("en_GB")), "HH");
   EXPECT_EQ(DateFormatter::bestPattern("j", Locale("de_DE")), "HH 'Uhr'");
+  EXPECT_EQ(DateFormatter::bestPattern("j", Locale("unreadablelanguage")), std::nullopt);
 }
 
 TEST(DateFormatter, OneFormatterServesManyThreads) {

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "kit/foundation/Date.h"
+#include "kit/foundation/JsonCoding.h"
+#include "kit/foundation/UUID.h"
+#include "kit/foundation/ZavelHome.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zavel {
+
+// One note of the host application's note list.
+struct NoteItem {
+  kit::foundation::UUID id; // stable across edits
+  std::string text;
+  kit::foundation::Date edited;
+  bool pinned = false;
+
+  bool operator==(const NoteItem &) const = default;
+  static constexpr auto jsonFields() {
+    using kit::foundation::field;
+    return std::tuple{field("id", &NoteItem::id), field("text", &NoteItem::text),
+                      field("edited", &NoteItem::edited), field("pinned", &NoteItem::pinned)};
+  }
+};
+
+// The note list "notes.json" in the app-group container: a JSON array of notes that the host
+// application writes and the widgets read. The widgets change one thing in it, a note's pin.
+namespace NotesStore {
+
+// Called with the temporary file that holds the whole new list, before it replaces the note
+// file; returning false abandons the save there.
+using BeforeReplace = std::function<bool(const std::filesystem::path &temporary)>;
+
+// Where the note list lives; worked out anew on every call.
+std::filesystem::path fileURL(const std::filesystem::path &home = kit::foundation::zavelHome());
+
+// The notes, newest edit first; notes edited at the same moment keep their file order. Empty when
+// the file is missing, unreadable, or not a list of whole notes.
+std::vector<NoteItem> latest(const std::filesystem::path &home = kit::foundation::zavelHome());
+
+// Flips the pin of the first note in file order with that id and replaces the file at once, so
+// a reader sees the old list or the new one whole. Everything else the file holds, members this
+// system does not know included, is written back as it was. A file that cannot be read as a
+// note list, or that has no such note, is left untouched. True when the file was replaced.
+bool togglePin(const kit::foundation::UUID &id,
+               const std::filesystem::path &home = kit::foundation::zavelHome(),
+               const BeforeReplace &beforeReplace = {});
+
+} // namespace NotesStore
+
+} // namespace zavel

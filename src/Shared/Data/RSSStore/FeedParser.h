@@ -1,0 +1,50 @@
+#pragma once
+
+#include "kit/foundation/xml/XMLParserDelegate.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zavel {
+
+// Reads one RSS 2.0, RSS 1.0 (RDF) or Atom document, fed by an XML event parser, into its raw
+// entries. Nothing is interpreted here: texts are only trimmed, never stripped of markup,
+// decoded or parsed. Made, driven through one document, then read.
+class FeedParser : public kit::foundation::XMLParserDelegate {
+public:
+  // One entry as the document gives it; a field the document never set stays absent.
+  struct RawItem {
+    std::string title;
+    std::optional<std::string> link;
+    std::optional<std::string> summary;
+    std::optional<std::string> guid;
+    std::optional<std::string> dateString;
+    bool operator==(const RawItem &) const = default;
+  };
+
+  // Finished entries, in document order.
+  const std::vector<RawItem> &items() const { return items_; }
+  // Whether the document's first element is a feed root ("rss", "feed", "rdf:RDF", any case).
+  bool isFeedDocument() const { return isFeedDocument_; }
+
+  void didStartElement(std::string_view name,
+                       const kit::foundation::XMLAttributes &attributes) override;
+  void didEndElement(std::string_view name) override;
+  void foundCharacters(std::string_view text) override;
+
+private:
+  void takeLinkAttribute(const kit::foundation::XMLAttributes &attributes);
+  void endEntryElement(std::string_view name);
+
+  std::vector<RawItem> items_;
+  bool isFeedDocument_ = false;
+  bool sawRoot_ = false;
+  bool inItem_ = false;
+  RawItem current_;
+  // Character data since the last element boundary.
+  std::string text_;
+};
+
+} // namespace zavel

@@ -1,0 +1,97 @@
+#include "Shared/Views/ClockFormat.h"
+
+#include "Shared/Data/SharedSuite.h"
+#include "kit/foundation/DateFormatter.h"
+#include "kit/foundation/Locale.h"
+#include "kit/foundation/TextOperations.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <fmt/format.h>
+#include <utility>
+
+namespace zavel::ClockFormat {
+
+namespace {
+
+using kit::foundation::Date;
+using kit::foundation::DateFormatter;
+using kit::foundation::Locale;
+using kit::foundation::TimeZone;
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kCityCodes = {{
+    {"London", "LDN"},    {"New York", "NYC"}, {"Tokyo", "TYO"},     {"Los Angeles", "LAX"},
+    {"Paris", "PAR"},     {"Berlin", "BER"},   {"Sydney", "SYD"},    {"Hong Kong", "HKG"},
+    {"Singapore", "SIN"}, {"Dubai", "DXB"},    {"Chicago", "CHI"},   {"Toronto", "TOR"},
+    {"Amsterdam", "AMS"}, {"Madrid", "MAD"},   {"Shanghai", "SHA"},  {"Auckland", "AKL"},
+    {"Denver", "DEN"},    {"Phoenix", "PHX"},  {"Sao Paulo", "SAO"}, {"Mexico City", "MEX"},
+}};
+
+bool localeUses24Hour() {
+  // How the locale writes an hour on its own: "HH" and "kk" count from zero, "h a" does not.
+  std::string pattern = DateFormatter::bestPattern("j", Locale::current()).value_or("H");
+  return pattern.find_first_of("Hk") != std::string::npos;
+}
+
+std::string text(std::string_view pattern, Date date, const TimeZone &zone) {
+  return DateFormatter(pattern, Locale::posix(), zone).string(date);
+}
+
+// The last piece of the zone identifier, underscores as blanks: "Buenos Aires".
+std::string cityName(const std::string &identifier) {
+  std::string city = identifier;
+  if (auto end = identifier.find_last_not_of('/'); end != std::string::npos) {
+    auto slash = identifier.find_last_of('/', end);
+    auto start = slash == std::string::npos ? 0 : slash + 1;
+    city = identifier.substr(start, end + 1 - start);
+  }
+  std::replace(city.begin(), city.end(), '_', ' ');
+  return city;
+}
+
+} // namespace
+
+bool uses24Hour(const std::filesystem::path &home) {
+  switch (SharedSuite::open(home).integer(timeFormatKey)) {
+  case 12:
+    return false;
+  case 24:
+    return true;
+  default:
+    return localeUses24Hour();
+  }
+}
+
+std::string hhmm(Date date, const TimeZone &zone, const std::filesystem::path &home) {
+  return text(uses24Hour(home) ? "HH:mm" : "hh:mm", date, zone);
+}
+
+Parts parts(Date date, const TimeZone &zone, const std::filesystem::path &home) {
+  return {text(uses24Hour(home) ? "HH" : "hh", date, zone), text("mm", date, zone)};
+}
+
+std::string formatted(std::string_view pattern, Date date, const TimeZone &zone) {
+  return text(pattern, date, zone);
+}
+
+std::string gmtLabel(const TimeZone &zone, Date date) {
+  int seconds = zone.secondsFromGMT(date);
+  int hours = seconds / 3600;
+  int rest = std::abs(seconds - 3600 * hours);
+  std::string label = fmt::format("GMT{}{}", seconds < 0 ? '-' : '+', std::abs(hours));
+  if (rest >= 60)
+    label += fmt::format(":{:02d}", rest / 60);
+  return label;
+}
+
+std::string cityCode(const TimeZone &zone) {
+  std::string city = cityName(zone.identifier());
+  for (auto [name, code] : kCityCodes)
+    if (city == name)
+      return std::string(code);
+  std::erase(city, ' ');
+  return kit::foundation::uppercased(kit::foundation::prefixCharacters(city, 3));
+}
+
+} // namespace zavel::ClockFormat

@@ -1,0 +1,21 @@
+#include "Shared/Views/WidgetContext.h"
+
+#include "Shared/Theme/ZavelFonts.h"
+
+namespace zavel {
+
+namespace {
+
+constexpr double numeralThreshold = 24;
+constexpr double smallestLabel = 18;
+
+} // namespace
+
+kit::ui::Font ZCtx::mono(double designSize, kit::ui::FontWeight weight) const {
+  if (designSize >= numeralThreshold)
+    return ZavelFonts::numerals(designSize * u, theme.numerals, weight);
+  double effective = designSize < smallestLabel ? (designSize + smallestLabel) / 2 : designSize;
+  return ZavelFonts::label(effective * u, weight);
+}
+
+} // namespace zavel

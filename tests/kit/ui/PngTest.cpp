@@ -1,0 +1,63 @@
+#include "kit/ui/Png.h"
+#include "RenderTesting.h"
+#include "kit/ui/UI.h"
+
+#include <filesystem>
+#include <png.h>
+
+namespace kit::ui {
+namespace {
+
+using namespace testing;
+
+struct Decoded {
+  int width = 0, height = 0;
+  std::vector<std::uint8_t> rgba;
+};
+
+Decoded decode(const std::vector<std::uint8_t> &bytes) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  Decoded out;
+  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
+    return out;
+  image.format = PNG_FORMAT_RGBA;
+  out.rgba.resize(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, out.rgba.data(), 0, nullptr))
+    return {};
+  out.width = int(image.width);
+  out.height = int(image.height);
+  return out;
+}
+
+TEST(Png, EncodesStraightAlphaRgbaThatReadsBack) {
+  View picture =
+      HStack(VAlign::center, 0, {View(red), View(blue.opacity(0.5)), View(Color::clear)});
+  Image image = draw(picture, {30, 10}, 2);
+  std::vector<std::uint8_t> bytes = encodePng(image);
+  ASSERT_GT(bytes.size(), 8u);
+  EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 4), "PNG");
+  Decoded back = decode(bytes);
+  ASSERT_EQ(back.width, 60);
+  ASSERT_EQ(back.height, 20);
+  auto at = [&](int x, int y) { return &back.rgba[std::size_t(4 * (y * back.width + x))]; };
+  EXPECT_EQ(at(5, 5)[0], 255);
+  EXPECT_EQ(at(5, 5)[3], 255);
+  EXPECT_EQ(at(30, 5)[2], 255);
+  EXPECT_NEAR(at(30, 5)[3], 128, 1);
+  EXPECT_EQ(at(55, 5)[3], 0);
+}
+
+TEST(Png, WritesAFileAndReportsAPlaceItCannotWrite) {
+  Image image = draw(View(red), {4, 4});
+  auto folder = std::filesystem::temp_directory_path() / "kit-ui-png-test";
+  std::filesystem::create_directories(folder);
+  EXPECT_TRUE(writePng(image, folder / "red.png"));
+  EXPECT_GT(std::filesystem::file_size(folder / "red.png"), 8u);
+  std::filesystem::create_directories(folder / "taken.png");
+  EXPECT_FALSE(writePng(image, folder / "taken.png"));
+  std::filesystem::remove_all(folder);
+}
+
+} // namespace
+} // namespace kit::ui
