@@ -1,19 +1,25 @@
 #pragma once
 
+#include "kit/foundation/JsonCoding.h"
 #include "kit/intents/AppEntity.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace kit::intents {
 
-// An entity as a picker lists it.
+// An entity as a picker lists it; in JSON {"id", "title"}.
 struct EntitySummary {
   std::string id;
   std::string title;
   bool operator==(const EntitySummary &) const = default;
+  static constexpr auto jsonFields() {
+    return std::tuple{foundation::field("id", &EntitySummary::id),
+                      foundation::field("title", &EntitySummary::title)};
+  }
 };
 
 // The default query of one entity type, reached by the type's name.

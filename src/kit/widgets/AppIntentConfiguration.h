@@ -39,26 +39,18 @@ public:
       : kind_(std::move(kind)), provider_(std::move(provider)), content_(std::move(content)) {}
 
   AppIntentConfiguration configurationDisplayName(std::string name) const {
-    auto copy = *this;
-    copy.displayName_ = std::move(name);
-    return copy;
+    return with(&AppIntentConfiguration::displayName_, std::move(name));
   }
   AppIntentConfiguration description(std::string text) const {
-    auto copy = *this;
-    copy.description_ = std::move(text);
-    return copy;
+    return with(&AppIntentConfiguration::description_, std::move(text));
   }
   // Small unless set.
   AppIntentConfiguration supportedFamily(WidgetFamily family) const {
-    auto copy = *this;
-    copy.family_ = family;
-    return copy;
+    return with(&AppIntentConfiguration::family_, family);
   }
   // The content fills the whole widget instead of sitting inside the default margins.
   AppIntentConfiguration contentMarginsDisabled() const {
-    auto copy = *this;
-    copy.contentMarginsDisabled_ = true;
-    return copy;
+    return with(&AppIntentConfiguration::contentMarginsDisabled_, true);
   }
 
   const std::string &kind() const { return kind_; }
@@ -75,6 +67,13 @@ public:
   }
 
 private:
+  template <class Value>
+  AppIntentConfiguration with(Value AppIntentConfiguration::*member, Value value) const {
+    auto copy = *this;
+    copy.*member = std::move(value);
+    return copy;
+  }
+
   std::string kind_;
   Provider provider_;
   Content content_;

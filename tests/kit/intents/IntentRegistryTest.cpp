@@ -87,6 +87,8 @@ TEST(IntentRegistry, EntityQueriesAreReachedByTypeName) {
                                         {"Oslo/Tim Wendelboe", "Tim Wendelboe"},
                                         {"Kyoto/Weekenders", "Weekenders"}}));
   EXPECT_TRUE(cafes->entitiesMatching("Zürich").empty());
+  EXPECT_EQ(foundation::encodeJson(cafes->entitiesMatching("Fá")),
+            Json::parse(R"([{"id": "Lisbon/Fábrica", "title": "Fábrica"}])"));
 
   IntentRegistry merged;
   merged.merge(intents);

@@ -28,6 +28,9 @@ TEST(WidgetFamily, NamesAndDisplaySizes) {
     EXPECT_EQ(context.displaySize, c.size);
   }
   EXPECT_FALSE(TimelineContext::of(WidgetFamily::systemLarge).isPreview);
+  // A value outside the three reads as small.
+  EXPECT_EQ(familyName(static_cast<WidgetFamily>(9)), "small");
+  EXPECT_EQ(displaySize(static_cast<WidgetFamily>(9)), (ui::Size{170, 170}));
 }
 
 TEST(ReloadPolicy, JsonFormsReadBack) {

@@ -1,7 +1,6 @@
 #include "kit/widgets/WidgetCenter.h"
 
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace kit::widgets {
 namespace {
@@ -37,13 +36,6 @@ TEST(WidgetCenter, RegistrationMovedOnKeepsItsSink) {
   kept = foundation::SinkRegistration();
   reload("test.gone");
   EXPECT_EQ(seen, std::vector<std::string>{"test.kept"});
-}
-
-TEST(WidgetCenter, RequestsFromOtherThreadsAreRecorded) {
-  ReloadRecorder host;
-  std::thread worker([] { reload("test.worker"); });
-  worker.join();
-  EXPECT_EQ(host.kinds(), std::vector<std::string>{"test.worker"});
 }
 
 } // namespace

@@ -49,8 +49,13 @@ SinkRegistration SinkList::add(Sink sink) {
 void SinkList::send(const std::string &name) const {
   // Held while the sinks run, so a registration that ends waits until its sink has returned.
   std::lock_guard lock(state_->mutex);
-  for (const auto &[id, sink] : state_->sinks)
-    sink(name);
+  for (const auto &[id, sink] : state_->sinks) {
+    try {
+      sink(name);
+    } catch (...) {
+      // One failing receiver keeps nothing from the others.
+    }
+  }
 }
 
 } // namespace kit::foundation

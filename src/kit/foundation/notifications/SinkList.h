@@ -28,7 +28,8 @@ private:
 };
 
 // Receivers of names (notification names, widget kinds), called in the order they were added,
-// from whichever thread sends. A sink must not send to or change its own list.
+// from whichever thread sends; what a sink throws is dropped. A sink must not send to or change
+// its own list.
 class SinkList {
 public:
   using Sink = std::function<void(const std::string &)>;

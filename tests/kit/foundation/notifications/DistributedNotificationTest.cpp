@@ -121,6 +121,14 @@ TEST(NotificationRecorder, RecordsWhatIsPostedWhileItLivesInOrder) {
             (std::vector<std::string>{"test.record.1", "test.record.2", "test.record.3"}));
 }
 
+TEST(NotificationRecorder, ReceiverThatThrowsKeepsNothingFromTheOthers) {
+  auto failing = DistributedNotificationCenter::defaultCenter().addSink(
+      [](const std::string &) { throw std::runtime_error("full"); });
+  NotificationRecorder recorder;
+  EXPECT_NO_THROW(post("test.throwing.sink"));
+  EXPECT_EQ(recorder.names(), std::vector<std::string>{"test.throwing.sink"});
+}
+
 TEST(NotificationRecorder, PostsFromSeveralThreadsAreAllRecorded) {
   NotificationRecorder recorder;
   std::vector<std::thread> threads;

@@ -1,8 +1,10 @@
 #include "kit/foundation/tasks/BackgroundTasks.h"
+#include "support/Processes.h"
 
 #include <atomic>
 #include <future>
 #include <gtest/gtest.h>
+#include <pthread.h>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
@@ -35,8 +37,18 @@ TEST(BackgroundTasks, TaskThatThrowsStillEnds) {
   EXPECT_TRUE(waitForBackgroundTasks(10s));
 }
 
-TEST(BackgroundTasks, WaitWithNothingPendingReturnsAtOnce) {
-  EXPECT_TRUE(waitForBackgroundTasks(0ms));
+TEST(BackgroundTasks, WithoutAThreadToRunOnTheWorkIsDropped) {
+  // In a child process whose threads would each need an impossible stack.
+  EXPECT_TRUE(zavel::test::runInProcessesAtOnce(1, [](int) {
+    pthread_attr_t impossible;
+    pthread_attr_init(&impossible);
+    pthread_attr_setstacksize(&impossible, std::size_t{1} << 62);
+    if (pthread_setattr_default_np(&impossible) != 0)
+      return false;
+    std::atomic<bool> ran = false;
+    runDetached([&] { ran = true; });
+    return pendingBackgroundTasks() == 0 && waitForBackgroundTasks(0ms) && !ran;
+  }));
 }
 
 int exitStatusOfChild(const std::function<void()> &body) {
