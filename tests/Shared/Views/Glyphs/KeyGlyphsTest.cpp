@@ -150,9 +150,10 @@ TEST(KeyGlyphs, DrawInTheInheritedForegroundOrThePrimaryColour) {
                               BoxPlusGlyph(20)};
   const Color ink = Color::rgb8(75, 70, 60);
   for (const View &glyph : glyphs) {
-    for (const ShapeDraw &op : drawingOf(lay(glyph.foreground(ink), {20, 20})).operations)
+    LaidOutTree inked = lay(glyph.foreground(ink), {20, 20}), plain = lay(glyph, {20, 20});
+    for (const ShapeDraw &op : drawingOf(inked).operations)
       EXPECT_EQ(op.paint, Paint{ink});
-    for (const ShapeDraw &op : drawingOf(lay(glyph, {20, 20})).operations)
+    for (const ShapeDraw &op : drawingOf(plain).operations)
       EXPECT_EQ(op.paint, Environment{}.resolvedForeground());
   }
 }

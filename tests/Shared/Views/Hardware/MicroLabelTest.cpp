@@ -77,7 +77,8 @@ TEST(LEDDot, LitInItsColourDarkInBarGrey) {
 
 TEST(NumeralFit, ShrinksOnOneLineInsteadOfWrapping) {
   View numeral = numeralFit(Text("12 345").font(Font::system(40)));
-  const LaidOutNode *text = lay(numeral, {100, 200}).root.findAll("Text").at(0);
+  LaidOutTree tree = lay(numeral, {100, 200});
+  const LaidOutNode *text = tree.root.findAll("Text").at(0);
   const TextRun &run = *text->as<TextRun>();
   EXPECT_EQ(run.style.lineLimit, 1);
   EXPECT_EQ(run.style.minimumScaleFactor, 0.55);
