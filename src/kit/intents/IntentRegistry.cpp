@@ -10,10 +10,10 @@ void IntentRegistry::addIntent(IntentDescription description, Performer perform)
   intents_.push_back({std::move(description), std::move(perform)});
 }
 
-void IntentRegistry::addEntityQuery(AnyEntityQuery query) {
-  if (entityQuery(query.typeName()))
-    return;
-  entities_.push_back(std::move(query));
+IntentRegistry &IntentRegistry::addEntityQuery(AnyEntityQuery query) {
+  if (!entityQuery(query.typeName()))
+    entities_.push_back(std::move(query));
+  return *this;
 }
 
 IntentRegistry &IntentRegistry::merge(const IntentRegistry &other) {

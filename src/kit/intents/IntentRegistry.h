@@ -33,9 +33,9 @@ public:
   }
 
   template <AppEntity E> IntentRegistry &addEntity() {
-    addEntityQuery(AnyEntityQuery::of<E>());
-    return *this;
+    return addEntityQuery(AnyEntityQuery::of<E>());
   }
+  IntentRegistry &addEntityQuery(AnyEntityQuery query);
 
   // Everything `other` holds that this lacks, after what this holds.
   IntentRegistry &merge(const IntentRegistry &other);
@@ -61,7 +61,6 @@ private:
   };
 
   void addIntent(IntentDescription description, Performer perform);
-  void addEntityQuery(AnyEntityQuery query);
   const Registered *find(std::string_view typeName) const;
 
   std::vector<Registered> intents_;

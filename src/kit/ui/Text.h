@@ -25,7 +25,4 @@ private:
   explicit Text(View view) : View(std::move(view)) {}
 };
 
-// A span of seconds as a timer shows it: "m:ss" under an hour, "h:mm:ss" from an hour on.
-std::string timerText(long long seconds);
-
 } // namespace kit::ui

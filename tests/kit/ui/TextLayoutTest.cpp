@@ -84,7 +84,7 @@ TEST(TextLayout, LayoutAsksTheMeasurerOncePerProposal) {
   EXPECT_LE(engine.measureCount, 3 * 3);
 }
 
-TEST(TimerText, ShowsTheSpanAtTheMomentOfRendering) {
+TEST(TimerTextView, ShowsTheSpanAtTheMomentOfRendering) {
   Date start{1000};
   struct Case {
     const char *name;
@@ -113,15 +113,6 @@ TEST(TimerText, ShowsTheSpanAtTheMomentOfRendering) {
     LaidOutTree tree = lay(c.view, {300, 300}, Date{c.now});
     EXPECT_EQ(tree.root.texts(), std::vector<std::string>{c.text}) << c.name;
   }
-}
-
-TEST(TimerText, Formats) {
-  EXPECT_EQ(timerText(0), "0:00");
-  EXPECT_EQ(timerText(59), "0:59");
-  EXPECT_EQ(timerText(3599), "59:59");
-  EXPECT_EQ(timerText(3600), "1:00:00");
-  EXPECT_EQ(timerText(36061), "10:01:01");
-  EXPECT_EQ(timerText(-5), "0:00");
 }
 
 } // namespace

@@ -1,0 +1,54 @@
+#pragma once
+
+// The extension's catalogue: its widgets in gallery order, and the button intents and entity
+// types the host can reach by name. Groups are bundles too, appended in order:
+//   kit::widgets::WidgetBundle ZavelWeatherBundle::body() const {
+//     return kit::widgets::WidgetBundle()
+//         .add<WeatherConditionsWidget>()
+//         .add<WeatherForecastWidget>()
+//         .addIntent<ToggleFavCityIntent>();
+//   }
+//   bundle.add(ZavelFeaturedBundle{}.body()).add(ZavelClocksBundle{}.body());
+// A widget type has `static constexpr std::string_view typeName` and `body()` giving its
+// AppIntentConfiguration. The entity types of the widgets' configurations are added with them.
+
+#include "kit/intents/AppIntent.h"
+#include "kit/intents/IntentRegistry.h"
+#include "kit/widgets/AnyWidget.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kit::widgets {
+
+class WidgetBundle {
+public:
+  template <class Widget> WidgetBundle &add() {
+    return add(AnyWidget(std::string(Widget::typeName), Widget{}.body()));
+  }
+  WidgetBundle &add(AnyWidget widget);
+  // The group's widgets after these, and its intents and entities.
+  WidgetBundle &add(const WidgetBundle &group);
+
+  template <intents::AppIntent Intent> WidgetBundle &addIntent() {
+    intents_.add<Intent>();
+    return *this;
+  }
+  template <intents::AppEntity Entity> WidgetBundle &addEntity() {
+    intents_.addEntity<Entity>();
+    return *this;
+  }
+
+  // In gallery order.
+  const std::vector<AnyWidget> &widgets() const { return widgets_; }
+  // The first widget of that kind, or null.
+  const AnyWidget *widget(std::string_view kind) const;
+  const intents::IntentRegistry &intents() const { return intents_; }
+
+private:
+  std::vector<AnyWidget> widgets_;
+  intents::IntentRegistry intents_;
+};
+
+} // namespace kit::widgets
