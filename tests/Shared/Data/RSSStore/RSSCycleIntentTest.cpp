@@ -2,8 +2,9 @@
 
 #include "Shared/Data/RSSStore/RSSStore.h"
 
-#include "kit/foundation/notifications/NotificationRecorder.h"
+#include "kit/foundation/notifications/DistributedNotificationCenter.h"
 #include "kit/intents/IntentRegistry.h"
+#include "kit/widgets/WidgetCenter.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,12 @@ TEST(RSSCycleIntent, MovesTheDeckThenRedrawsItAndTellsTheHost) {
   zavel::test::TempHome home;
   kit::intents::IntentRegistry registry;
   registry.add<RSSCycleIntent>();
-  kit::foundation::NotificationRecorder notifications;
+  // Reloads and notifications in the one order they happen.
+  std::vector<std::string> events;
+  auto reloads = kit::widgets::WidgetCenter::shared().addSink(
+      [&](const std::string &kind) { events.push_back("reload " + kind); });
+  auto notifications = kit::foundation::DistributedNotificationCenter::defaultCenter().addSink(
+      [&](const std::string &name) { events.push_back("notify " + name); });
 
   registry.perform("RSSCycleIntent", Json{{"step", -1}});
   EXPECT_EQ(RSSStore::deckIndex(), 8);
@@ -34,5 +40,10 @@ TEST(RSSCycleIntent, MovesTheDeckThenRedrawsItAndTellsTheHost) {
   registry.perform(kit::intents::intentReference(RSSCycleIntent{.step = 4}));
   EXPECT_EQ(RSSStore::deckIndex(), 4);
 
-  EXPECT_EQ(notifications.names(), std::vector<std::string>(3, "com.brekholt.zavel.reloadwidgets"));
+  std::vector<std::string> expected;
+  for (int i = 0; i < 3; ++i) {
+    expected.push_back("reload zavel.rss.deck");
+    expected.push_back("notify com.brekholt.zavel.reloadwidgets");
+  }
+  EXPECT_EQ(events, expected);
 }
