@@ -2,6 +2,7 @@
 
 #include "kit/foundation/JsonCoding.h"
 
+#include <cmath>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -24,6 +25,16 @@ struct Place {
                       field("longitude", &Place::longitude)};
   }
 };
+
+// Whether the coordinates name a point on Earth. No weather is asked, cached or stored for any
+// other place.
+inline bool hasValidCoordinates(const Place &place) {
+  return std::isfinite(place.latitude) && std::isfinite(place.longitude) &&
+         std::fabs(place.latitude) <= 90 && std::fabs(place.longitude) <= 180;
+}
+
+// What a place that cannot be read, or not yet found, stands in for.
+inline Place fallbackPlace() { return {"London", 51.5072, -0.1276}; }
 
 } // namespace zavel::WeatherProvider
 
