@@ -76,6 +76,21 @@ View deviceFace(bool cached) {
   return screen.containerBackground(casing);
 }
 
+// Stacks nested as deep as a deck widget's, with spacers and flexible frames at every level.
+View nested(int depth) {
+  if (depth == 0)
+    return Text("label").frame({.maxWidth = infinity, .alignment = Alignment::leading});
+  View row = HStack(VAlign::center, 4, {nested(depth - 1), Spacer(), Circle().frame(6, 6)});
+  return VStack(HAlign::leading, 0, {row, Spacer(0), nested(depth - 1).padding(2)});
+}
+
+void BM_LayOutNestedStacks(benchmark::State &state) {
+  View view = nested(int(state.range(0)));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(layOutAt(view, {364, 382}));
+}
+BENCHMARK(BM_LayOutNestedStacks)->Arg(4)->Arg(6)->Unit(benchmark::kMicrosecond);
+
 void BM_RasterLargeCanvasAtScale2(benchmark::State &state) {
   LaidOutTree tree = layOutAt(largeCanvas(), {364, 382});
   for (auto _ : state)

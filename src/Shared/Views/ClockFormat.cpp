@@ -29,7 +29,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kCityCod
 }};
 
 bool localeUses24Hour() {
-  // How the locale writes an hour on its own: "HH" and "kk" count from zero, "h a" does not.
+  // How the locale writes an hour on its own: "HH" and "kk" are 24-hour, "h a" and "K a" not.
   std::string pattern = DateFormatter::bestPattern("j", Locale::current()).value_or("H");
   return pattern.find_first_of("Hk") != std::string::npos;
 }

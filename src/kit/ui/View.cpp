@@ -20,15 +20,17 @@ const char *paintKind(const Paint &paint) {
   return names[paint.index()];
 }
 
-// A modifier that keeps layout and marks the node with what `content` makes for its frame.
+// A modifier that keeps layout and marks the node with what `content` makes for its frame
+// (shapes in it see the widget's outline through the context).
 View marked(const View &child, std::string kind,
-            std::function<NodeContent(const Rect &, const Environment &, LayoutPass &)> content) {
-  return layout::modifiedView(
-      child, [kind, content](ElementPtr element, const Environment &env, LayoutPass &pass) {
-        ModifierSpec spec{
-            kind, [content, env, &pass](const Rect &frame) { return content(frame, env, pass); }};
-        return layout::makeModifier(std::move(element), std::move(spec));
-      });
+            std::function<NodeContent(const Rect &, const ShapeContext &)> content) {
+  return layout::modifiedView(child, [kind, content](ElementPtr element, const Environment &env,
+                                                     LayoutPass &pass) {
+    ShapeContext context = layout::shapeContext(env, pass);
+    ModifierSpec spec{kind,
+                      [content, context](const Rect &frame) { return content(frame, context); }};
+    return layout::makeModifier(std::move(element), std::move(spec));
+  });
 }
 
 View withSpec(const View &child,
@@ -127,17 +129,15 @@ View View::overlay(const View &view, Alignment alignment) const {
 
 View View::opacity(double opacity) const {
   double value = unitOpacity(opacity);
-  return marked(*this, "Opacity", [value](const Rect &, const Environment &, LayoutPass &) {
-    return OpacityEffect{value};
-  });
+  return marked(*this, "Opacity",
+                [value](const Rect &, const ShapeContext &) { return OpacityEffect{value}; });
 }
 
 View View::rotation(Angle angle, UnitPoint anchor) const {
   double radians = finiteOr(angle.radians);
-  return marked(
-      *this, "Rotation", [radians, anchor](const Rect &frame, const Environment &, LayoutPass &) {
-        return TransformEffect{AffineTransform::rotation(Angle{radians}).about(anchor.in(frame))};
-      });
+  return marked(*this, "Rotation", [radians, anchor](const Rect &frame, const ShapeContext &) {
+    return TransformEffect{AffineTransform::rotation(Angle{radians}).about(anchor.in(frame))};
+  });
 }
 
 View View::scale(double factor, UnitPoint anchor) const { return scale(factor, factor, anchor); }
@@ -145,17 +145,15 @@ View View::scale(double factor, UnitPoint anchor) const { return scale(factor, f
 View View::scale(double x, double y, UnitPoint anchor) const {
   x = finiteOr(x, 1);
   y = finiteOr(y, 1);
-  return marked(*this, "Scale",
-                [x, y, anchor](const Rect &frame, const Environment &, LayoutPass &) {
-                  return TransformEffect{AffineTransform::scale(x, y).about(anchor.in(frame))};
-                });
+  return marked(*this, "Scale", [x, y, anchor](const Rect &frame, const ShapeContext &) {
+    return TransformEffect{AffineTransform::scale(x, y).about(anchor.in(frame))};
+  });
 }
 
 View View::clipShape(const Shape &shape) const {
-  return marked(*this, "Clip",
-                [shape](const Rect &frame, const Environment &env, LayoutPass &pass) {
-                  return ClipEffect{shape.path(frame, layout::shapeContext(env, pass))};
-                });
+  return marked(*this, "Clip", [shape](const Rect &frame, const ShapeContext &context) {
+    return ClipEffect{shape.path(frame, context)};
+  });
 }
 
 View View::clipped() const { return clipShape(Rectangle()); }
@@ -180,19 +178,17 @@ View View::mask(const View &mask, Alignment alignment) const {
 
 View View::shadow(const Color &color, double radius, double x, double y) const {
   ShadowEffect effect{color.clamped(), nonNegativeLength(radius), finiteOr(x), finiteOr(y)};
-  return marked(*this, "Shadow",
-                [effect](const Rect &, const Environment &, LayoutPass &) { return effect; });
+  return marked(*this, "Shadow", [effect](const Rect &, const ShapeContext &) { return effect; });
 }
 
 View View::blur(double radius) const {
   double r = nonNegativeLength(radius);
-  return marked(*this, "Blur",
-                [r](const Rect &, const Environment &, LayoutPass &) { return BlurEffect{r}; });
+  return marked(*this, "Blur", [r](const Rect &, const ShapeContext &) { return BlurEffect{r}; });
 }
 
 View View::compositingGroup() const {
   return marked(*this, "CompositingGroup",
-                [](const Rect &, const Environment &, LayoutPass &) { return CompositingGroup{}; });
+                [](const Rect &, const ShapeContext &) { return CompositingGroup{}; });
 }
 
 View View::foreground(const Paint &paint) const {
@@ -236,10 +232,9 @@ View View::monospacedDigit() const {
 }
 
 View View::contentShape(const Shape &shape) const {
-  return marked(*this, "ContentShape",
-                [shape](const Rect &frame, const Environment &env, LayoutPass &pass) {
-                  return ContentShape{shape.path(frame, layout::shapeContext(env, pass))};
-                });
+  return marked(*this, "ContentShape", [shape](const Rect &frame, const ShapeContext &context) {
+    return ContentShape{shape.path(frame, context)};
+  });
 }
 
 View View::buttonStyle(ButtonStyle style) const {
@@ -268,13 +263,12 @@ View View::widgetAccentable(bool accentable) const {
   if (!accentable)
     return *this;
   return marked(*this, "Accentable",
-                [](const Rect &, const Environment &, LayoutPass &) { return AccentableMark{}; });
+                [](const Rect &, const ShapeContext &) { return AccentableMark{}; });
 }
 
 View View::staticLayer(std::string key) const {
-  return marked(*this, "StaticLayer", [key](const Rect &, const Environment &, LayoutPass &) {
-    return StaticLayer{key};
-  });
+  return marked(*this, "StaticLayer",
+                [key](const Rect &, const ShapeContext &) { return StaticLayer{key}; });
 }
 
 View View::renderingMode(WidgetRenderingMode mode) const {

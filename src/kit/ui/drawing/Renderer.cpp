@@ -48,6 +48,17 @@ void paintLayer(cairo_t *cr, const DeviceLayer &layer) {
   cairo_paint(cr);
 }
 
+// Limits drawing to where the children paint, so offscreen groups stay small; false when they
+// paint nothing.
+bool clipToChildren(cairo_t *cr, const LaidOutNode &node) {
+  std::optional<Rect> ink = childrenInk(node);
+  if (!ink)
+    return false;
+  cairo_rectangle(cr, ink->minX(), ink->minY(), ink->size.width, ink->size.height);
+  cairo_clip(cr);
+  return true;
+}
+
 } // namespace
 
 bool Renderer::shows(bool accentable) const {
@@ -144,15 +155,11 @@ void Renderer::drawEffect(const LaidOutNode &node, bool accentable) {
   drawChildren(node, accentable);
 }
 
-// Composites the children on their own first (limited to where they paint), then paints the
-// result at an opacity.
+// Composites the children on their own first, then paints the result at an opacity.
 void Renderer::drawInGroup(const LaidOutNode &node, bool accentable, double opacity) {
-  std::optional<Rect> ink = childrenInk(node);
-  if (!ink)
-    return;
   Saved saved(cr_);
-  cairo_rectangle(cr_, ink->minX(), ink->minY(), ink->size.width, ink->size.height);
-  cairo_clip(cr_);
+  if (!clipToChildren(cr_, node))
+    return;
   cairo_push_group(cr_);
   drawChildren(node, accentable);
   cairo_pop_group_to_source(cr_);
@@ -160,12 +167,9 @@ void Renderer::drawInGroup(const LaidOutNode &node, bool accentable, double opac
 }
 
 void Renderer::drawMasked(const LaidOutNode &node, const MaskEffect &mask, bool accentable) {
-  std::optional<Rect> ink = childrenInk(node);
-  if (!ink || mask.mask.empty())
-    return;
   Saved saved(cr_);
-  cairo_rectangle(cr_, ink->minX(), ink->minY(), ink->size.width, ink->size.height);
-  cairo_clip(cr_);
+  if (mask.mask.empty() || !clipToChildren(cr_, node))
+    return;
   cairo_push_group(cr_);
   drawChildren(node, accentable);
   PatternPtr content(cairo_pop_group(cr_));

@@ -30,11 +30,30 @@ struct Oriented {
   }
 };
 
+// Where each child goes (relative to the container) and what it was offered.
 struct Arrangement {
   Size size;
   std::vector<Rect> rects;
   std::vector<ProposedSize> proposals;
 };
+
+std::optional<double> firstBaselineOf(const Arrangement &a, Elements &children) {
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    if (auto b = children[i]->firstBaseline(a.proposals[i]))
+      return a.rects[i].minY() + *b;
+  }
+  return std::nullopt;
+}
+
+LaidOutNode placeArranged(std::string kind, const Rect &frame, const Arrangement &a,
+                          Elements &children) {
+  LaidOutNode node{std::move(kind), frame, {}, {}};
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    Rect rect = a.rects[i].offsetBy(frame.minX(), frame.minY());
+    node.children.push_back(children[i]->place(rect, a.proposals[i]));
+  }
+  return node;
+}
 
 class StackElement final : public Element {
 public:
@@ -47,12 +66,7 @@ public:
   }
 
   std::optional<double> firstBaseline(ProposedSize p) override {
-    Arrangement a = arrange(p);
-    for (std::size_t i = 0; i < children_.size(); ++i) {
-      if (auto b = children_[i]->firstBaseline(a.proposals[i]))
-        return a.rects[i].minY() + *b;
-    }
-    return std::nullopt;
+    return firstBaselineOf(arrange(p), children_);
   }
   std::optional<double> lastBaseline(ProposedSize p) override {
     Arrangement a = arrange(p);
@@ -67,13 +81,8 @@ protected:
   Size measure(ProposedSize p) override { return arrange(p).size; }
 
   LaidOutNode layout(const Rect &frame, ProposedSize p) override {
-    Arrangement a = arrange(p);
-    LaidOutNode node{o_.axis == Axis::horizontal ? "HStack" : "VStack", frame, {}, {}};
-    for (std::size_t i = 0; i < children_.size(); ++i) {
-      Rect rect = a.rects[i].offsetBy(frame.minX(), frame.minY());
-      node.children.push_back(children_[i]->place(rect, a.proposals[i]));
-    }
-    return node;
+    return placeArranged(o_.axis == Axis::horizontal ? "HStack" : "VStack", frame, arrange(p),
+                         children_);
   }
 
 private:
@@ -176,30 +185,21 @@ public:
       : alignment_(alignment), children_(std::move(children)) {}
 
   std::optional<double> firstBaseline(ProposedSize p) override {
-    Arrangement a = arrange(p);
-    for (std::size_t i = 0; i < children_.size(); ++i) {
-      if (auto b = children_[i]->firstBaseline(p))
-        return a.rects[i].minY() + *b;
-    }
-    return std::nullopt;
+    return firstBaselineOf(arrange(p), children_);
   }
 
 protected:
   Size measure(ProposedSize p) override { return arrange(p).size; }
 
   LaidOutNode layout(const Rect &frame, ProposedSize p) override {
-    Arrangement a = arrange(p);
-    LaidOutNode node{"ZStack", frame, {}, {}};
-    for (std::size_t i = 0; i < children_.size(); ++i)
-      node.children.push_back(
-          children_[i]->place(a.rects[i].offsetBy(frame.minX(), frame.minY()), p));
-    return node;
+    return placeArranged("ZStack", frame, arrange(p), children_);
   }
 
 private:
   Arrangement arrange(ProposedSize p) {
     std::size_t n = children_.size();
     Arrangement a;
+    a.proposals.assign(n, p);
     std::vector<Size> sizes(n);
     std::vector<Point> guides(n);
     Point maxGuide{-infinity, -infinity};

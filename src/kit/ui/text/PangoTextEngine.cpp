@@ -187,11 +187,11 @@ std::string PangoTextEngine::resolvedFaceName(const Font &font) const {
   return state_->faceName(font);
 }
 
-std::vector<TextRun> PangoTextEngine::runs(std::string_view text, const TextStyle &style,
+std::vector<FaceRun> PangoTextEngine::runs(std::string_view text, const TextStyle &style,
                                            ProposedSize proposal) const {
   auto lock = lockFontConfiguration();
   auto rendition = state_->rendition(text, style, proposal);
-  std::vector<TextRun> runs;
+  std::vector<FaceRun> runs;
   if (!rendition->layout)
     return runs;
   const char *laidOut = pango_layout_get_text(rendition->layout.get());

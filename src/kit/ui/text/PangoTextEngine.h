@@ -8,11 +8,11 @@
 
 namespace kit::ui {
 
-// A stretch of laid-out text drawn in one face.
-struct TextRun {
+// A stretch of laid-out text drawn in one face (what a check of the actual faces reads).
+struct FaceRun {
   std::string text;
   std::string faceName; // the face's PostScript name
-  bool operator==(const TextRun &) const = default;
+  bool operator==(const FaceRun &) const = default;
 };
 
 // The text engine on Pango, fontconfig and the registered fonts: 72 dpi (a point is a unit),
@@ -32,7 +32,7 @@ public:
   std::string resolvedFaceName(const Font &font) const override;
 
   // The runs of the text as laid out for the proposal (after any truncation), line by line.
-  std::vector<TextRun> runs(std::string_view text, const TextStyle &style,
+  std::vector<FaceRun> runs(std::string_view text, const TextStyle &style,
                             ProposedSize proposal) const;
 
 private:

@@ -159,29 +159,25 @@ TEST(WeatherSnapshot, SampleIsTheLondonSnapshotBuiltOnce) {
   EXPECT_LE(sample.updated, systemNow());
   EXPECT_GT(sample.updated, systemNow().addingTimeInterval(-3600));
 
-  WeatherSnapshot expected = sample;
-  expected.place = "London";
-  expected.temperature = 23;
-  expected.condition = "Partly cloudy";
-  expected.high = 27;
-  expected.low = 18;
-  expected.feelsLike = 25;
-  expected.isNight = false;
-  expected.days = {{"Thu", 26, 17, false}, {"Fri", 28, 19, false}, {"Sat", 31, 21, true},
-                   {"Sun", 27, 18, false}, {"Mon", 24, 16, false}, {"Tue", 22, 15, false}};
-  expected.rainChance = 0.4;
-  expected.rainHours = {{"17", 0.25, false}, {"19", 0.375, false}, {"21", 0.625, false},
-                        {"23", 1.0, true},   {"01", 0.75, false},  {"03", 0.375, false},
-                        {"05", 0.125, false}};
-  expected.code = 2;
-  expected.windKmh = 14;
-  expected.humidity = 62;
-  expected.uvIndex = 3;
-  expected.visibilityKm = 9;
-  expected.pressureHpa = 1013;
-  expected.latitude = 51.5072;
-  expected.longitude = -0.1276;
-  expected.timeZoneID = "Europe/London";
-  EXPECT_EQ(sample, expected);
+  auto json = *parseJson(*encodeJsonData(sample));
+  json.erase("updated");
+  EXPECT_EQ(json, Json::parse(R"({"place":"London","temperature":23,"condition":"Partly cloudy",
+      "high":27,"low":18,"feelsLike":25,"isNight":false,
+      "days":[{"label":"Thu","high":26,"low":17,"isPeak":false},
+              {"label":"Fri","high":28,"low":19,"isPeak":false},
+              {"label":"Sat","high":31,"low":21,"isPeak":true},
+              {"label":"Sun","high":27,"low":18,"isPeak":false},
+              {"label":"Mon","high":24,"low":16,"isPeak":false},
+              {"label":"Tue","high":22,"low":15,"isPeak":false}],
+      "rainChance":0.4,
+      "rainHours":[{"label":"17","chance":0.25,"isPeak":false},
+                   {"label":"19","chance":0.375,"isPeak":false},
+                   {"label":"21","chance":0.625,"isPeak":false},
+                   {"label":"23","chance":1.0,"isPeak":true},
+                   {"label":"01","chance":0.75,"isPeak":false},
+                   {"label":"03","chance":0.375,"isPeak":false},
+                   {"label":"05","chance":0.125,"isPeak":false}],
+      "code":2,"windKmh":14,"humidity":62,"uvIndex":3,"visibilityKm":9,"pressureHpa":1013,
+      "latitude":51.5072,"longitude":-0.1276,"timeZoneID":"Europe/London"})"));
   EXPECT_EQ(decodeJsonData<WeatherSnapshot>(*encodeJsonData(sample)), sample);
 }

@@ -1,5 +1,6 @@
 #include "Shared/Views/Glyphs/KeyGlyphs.h"
 #include "kit/ui/LayoutTesting.h"
+#include "kit/ui/RenderTesting.h"
 #include "kit/ui/UI.h"
 
 #include <gtest/gtest.h>
@@ -162,6 +163,16 @@ TEST(KeyGlyphs, StaySquareAndUnscaledInAnyOffer) {
   EXPECT_EQ(canvas->frame, rect(32, 12, 36, 36));
   expectRectNear(drawingOf(tree).operations.at(0).path.boundingRect(),
                  rect(32 + 2.4, 12 + 2.4, 31.2, 31.2), "sun in a wide offer");
+}
+
+TEST(KeyGlyphs, PaintInkInsideTheFigureOnly) {
+  const Color ink = Color::rgb8(75, 70, 60);
+  Image play = kit::ui::testing::draw(PlayGlyph(36).foreground(ink), {36, 36}, 4);
+  EXPECT_TRUE(kit::ui::testing::near(play.pixel(4 * 16, 4 * 18), ink));
+  EXPECT_EQ(play.pixel(4 * 30, 4 * 8).alpha, 0);
+  Image heart = kit::ui::testing::draw(HeartGlyph(36, false).foreground(ink), {36, 36}, 4);
+  EXPECT_EQ(heart.pixel(4 * 18, 4 * 20).alpha, 0); // an outline leaves the middle open
+  EXPECT_TRUE(kit::ui::testing::near(heart.pixel(4 * 18, 4 * 29), ink));
 }
 
 } // namespace

@@ -80,7 +80,7 @@ TEST_F(FontResolution, FacesThatAreNotInstalledFallBackWithoutFailing) {
 
 TEST_F(FontResolution, CharactersAFaceLacksComeFromAnotherFace) {
   auto runs = engine.runs("ORBIT \u00b7 MODE", testing::styled(Font::family("Orbitron", 15)), {});
-  EXPECT_EQ(runs, (std::vector<TextRun>{{"ORBIT ", "Orbitron-Regular"},
+  EXPECT_EQ(runs, (std::vector<FaceRun>{{"ORBIT ", "Orbitron-Regular"},
                                         {"\u00b7", "DejaVuSans"},
                                         {" MODE", "Orbitron-Regular"}}));
 }
@@ -90,7 +90,7 @@ TEST_F(FontResolution, EveryRunOfALabelIsSetInTheAskedFace) {
        {"IBMPlexMono-Regular", "IBMPlexMono-Medium", "IBMPlexMono-SemiBold", "IBMPlexMono-Bold"})
     EXPECT_EQ(engine.runs("H 24\u00b0 \u2014 L 15\u00b0",
                           testing::styled(Font::postScript(face, 10)), {}),
-              (std::vector<TextRun>{{"H 24\u00b0 \u2014 L 15\u00b0", face}}));
+              (std::vector<FaceRun>{{"H 24\u00b0 \u2014 L 15\u00b0", face}}));
 }
 
 } // namespace

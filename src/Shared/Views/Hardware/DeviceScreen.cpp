@@ -1,0 +1,59 @@
+#include "Shared/Views/Hardware/DeviceScreen.h"
+
+#include "Shared/Theme/DesignTokens.h"
+#include "kit/ui/UI.h"
+
+#include <algorithm>
+
+namespace zavel {
+namespace {
+
+using namespace kit::ui;
+
+struct ScreenInset {
+  double units;  // design units, times u
+  double adjust; // points added to the widget's corner radius
+};
+
+ScreenInset screenInset(ZavelSize size) {
+  switch (size) {
+  case ZavelSize::m:
+    return {15, 3};
+  case ZavelSize::l:
+    return {16, 0};
+  case ZavelSize::s:
+    break;
+  }
+  return {14, 0};
+}
+
+Shape screenOutline(double radius) {
+  return RoundedRectangle(radius, RoundedCornerStyle::continuous);
+}
+
+} // namespace
+
+View ScreenPane(double radius, const View &content) {
+  return ZStack(
+             {
+                 EllipticalGradient{
+                     {ZavelTokens::screenTop, ZavelTokens::screenBottom}, UnitPoint::top, 0, 1.1},
+                 screenOutline(radius).stroke(Color::black.opacity(0.85), 10).blur(5).offset(0, 2),
+                 content,
+             })
+      // The pane keeps the size it is offered, so oversized content is cut at its edge.
+      .frame(Frame::fill())
+      .clipShape(screenOutline(radius))
+      .overlay(screenOutline(radius).strokeBorder(Color::white.opacity(0.045), 1))
+      .foreground(ZavelTokens::screenText1);
+}
+
+View DeviceScreen(const ZCtx &ctx, const View &content) {
+  ScreenInset table = screenInset(ctx.size);
+  double inset = ctx.u * table.units;
+  // The screen's corners stay concentric with the widget's, but never tighter than the margin.
+  double radius = std::max(inset, ctx.frameRadius + table.adjust - inset);
+  return ScreenPane(radius, content).padding(inset);
+}
+
+} // namespace zavel

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Shared/Views/WidgetContext.h"
+#include "kit/ui/LayoutTesting.h"
+#include "kit/ui/UI.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zavel::testing {
+
+using kit::ui::testing::lay;
+using kit::ui::testing::rect;
+
+// A render context as the widget root makes it, with the unit, size class and casing given.
+inline ZCtx context(double u, ZavelSize size = ZavelSize::s, bool cream = false) {
+  ZCtx ctx;
+  ctx.u = u;
+  ctx.size = size;
+  ctx.cream = cream;
+  return ctx;
+}
+
+// Every node of a kind in drawing order.
+inline std::vector<const kit::ui::LaidOutNode *> nodes(const kit::ui::LaidOutTree &tree,
+                                                       std::string_view kind) {
+  return tree.root.findAll(kind);
+}
+
+// The drawing of every shape of a kind, in drawing order.
+inline std::vector<kit::ui::ShapeDraw> shapes(const kit::ui::LaidOutTree &tree,
+                                              std::string_view kind) {
+  std::vector<kit::ui::ShapeDraw> draws;
+  for (const kit::ui::LaidOutNode *node : tree.root.findAll(kind))
+    if (const auto *draw = node->as<kit::ui::ShapeDraw>())
+      draws.push_back(*draw);
+  return draws;
+}
+
+inline void expectRectNear(const kit::ui::Rect &actual, const kit::ui::Rect &expected,
+                           const std::string &what, double tolerance = 1e-9) {
+  EXPECT_NEAR(actual.minX(), expected.minX(), tolerance) << what;
+  EXPECT_NEAR(actual.minY(), expected.minY(), tolerance) << what;
+  EXPECT_NEAR(actual.size.width, expected.size.width, tolerance) << what;
+  EXPECT_NEAR(actual.size.height, expected.size.height, tolerance) << what;
+}
+
+inline void expectPointNear(const kit::ui::Point &actual, const kit::ui::Point &expected,
+                            const std::string &what, double tolerance = 1e-9) {
+  EXPECT_NEAR(actual.x, expected.x, tolerance) << what;
+  EXPECT_NEAR(actual.y, expected.y, tolerance) << what;
+}
+
+} // namespace zavel::testing
