@@ -1,0 +1,55 @@
+#include "Shared/Data/EventSync/EventSync.h"
+
+#include "Shared/Data/EventSync/EventStoreAccess.h"
+#include "Shared/Data/SharedSuite.h"
+#include "kit/foundation/TimeZone.h"
+
+namespace zavel::EventSync {
+
+using kit::events::AuthorizationStatus;
+using kit::events::EntityType;
+
+kit::events::EventStore openEventStore(const Environment &environment) {
+  return kit::events::EventStore(kit::events::calendarsFolder(environment.home),
+                                 kit::foundation::TimeZone::current().identifier());
+}
+
+bool hasFullAccess(const kit::events::EventStore &store, EntityType type) {
+  return store.authorizationStatus(type) == AuthorizationStatus::fullAccess;
+}
+
+std::optional<RemindersSnapshot> loadReminders(const Environment &environment) {
+  if (!hasFullAccess(openEventStore(environment), EntityType::reminder))
+    return storedReminders(environment.home);
+  auto snapshot = readReminders(environment);
+  SharedSuite::write(remindersKey, snapshot, environment.home);
+  return snapshot;
+}
+
+std::optional<CalendarSnapshot> loadCalendar(const Environment &environment) {
+  if (!hasFullAccess(openEventStore(environment), EntityType::event))
+    return storedCalendar(environment.home);
+  auto snapshot = readCalendar(environment);
+  SharedSuite::write(calendarKey, snapshot, environment.home);
+  return snapshot;
+}
+
+void toggleReminder(std::string_view id, const Environment &environment) {
+  auto store = openEventStore(environment);
+  auto reminder = store.reminder(id);
+  if (!reminder)
+    return;
+  // A failed save is dropped: the refresh below shows the reminder as the store has it.
+  store.setCompleted(id, !reminder->completed, environment.clock.now());
+  loadReminders(environment);
+}
+
+std::optional<RemindersSnapshot> storedReminders(const std::filesystem::path &home) {
+  return SharedSuite::read<RemindersSnapshot>(remindersKey, home);
+}
+
+std::optional<CalendarSnapshot> storedCalendar(const std::filesystem::path &home) {
+  return SharedSuite::read<CalendarSnapshot>(calendarKey, home);
+}
+
+} // namespace zavel::EventSync
