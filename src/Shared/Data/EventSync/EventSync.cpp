@@ -18,20 +18,27 @@ bool hasFullAccess(const kit::events::EventStore &store, EntityType type) {
   return store.authorizationStatus(type) == AuthorizationStatus::fullAccess;
 }
 
-std::optional<RemindersSnapshot> loadReminders(const Environment &environment) {
-  if (!hasFullAccess(openEventStore(environment), EntityType::reminder))
-    return storedReminders(environment.home);
-  auto snapshot = readReminders(environment);
-  SharedSuite::write(remindersKey, snapshot, environment.home);
+namespace {
+
+// A fresh reading, stored, with full access to items of `type`; otherwise the stored snapshot.
+template <class Snapshot, class Read>
+std::optional<Snapshot> load(const Environment &environment, EntityType type, std::string_view key,
+                             Read read) {
+  if (!hasFullAccess(openEventStore(environment), type))
+    return SharedSuite::read<Snapshot>(key, environment.home);
+  Snapshot snapshot = read(environment);
+  SharedSuite::write(key, snapshot, environment.home);
   return snapshot;
 }
 
+} // namespace
+
+std::optional<RemindersSnapshot> loadReminders(const Environment &environment) {
+  return load<RemindersSnapshot>(environment, EntityType::reminder, remindersKey, readReminders);
+}
+
 std::optional<CalendarSnapshot> loadCalendar(const Environment &environment) {
-  if (!hasFullAccess(openEventStore(environment), EntityType::event))
-    return storedCalendar(environment.home);
-  auto snapshot = readCalendar(environment);
-  SharedSuite::write(calendarKey, snapshot, environment.home);
-  return snapshot;
+  return load<CalendarSnapshot>(environment, EntityType::event, calendarKey, readCalendar);
 }
 
 void toggleReminder(std::string_view id, const Environment &environment) {

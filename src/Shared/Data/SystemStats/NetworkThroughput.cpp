@@ -1,4 +1,4 @@
-#include "Shared/Data/SharedSuite.h"
+#include "Shared/Data/SystemStats/StoredSample.h"
 #include "Shared/Data/SystemStats/SystemStats.h"
 #include "kit/foundation/Utf8.h"
 #include "kit/system/NetworkCounters.h"
@@ -43,8 +43,7 @@ std::optional<NetworkSnapshot> networkSnapshot(const Environment &environment) {
   if (!counters)
     return std::nullopt;
   auto current = sampleOf(*counters, environment.clock.now());
-  auto previous = SharedSuite::read<NetCounters>(netBytesKey, environment.home);
-  SharedSuite::write(netBytesKey, current, environment.home);
+  auto previous = replaceStoredSample(netBytesKey, current, environment.home);
   if (!previous)
     return std::nullopt;
   return throughput(*previous, current);

@@ -1,5 +1,5 @@
 #include "Shared/Data/Models/WholeNumbers.h"
-#include "Shared/Data/SharedSuite.h"
+#include "Shared/Data/SystemStats/StoredSample.h"
 #include "Shared/Data/SystemStats/SystemStats.h"
 #include "kit/system/ProcessorTicks.h"
 #include "kit/system/Saturating.h"
@@ -36,8 +36,7 @@ std::optional<int64_t> cpuPercent(const Environment &environment) {
                    .idle = ticks->idle,
                    .nice = ticks->nice,
                    .at = environment.clock.now()};
-  auto previous = SharedSuite::read<CPUTicks>(cpuTicksKey, environment.home);
-  SharedSuite::write(cpuTicksKey, current, environment.home);
+  auto previous = replaceStoredSample(cpuTicksKey, current, environment.home);
   if (!previous)
     return std::nullopt;
   return busyPercent(*previous, current);

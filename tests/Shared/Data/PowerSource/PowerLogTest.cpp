@@ -1,6 +1,8 @@
 #include "Shared/Data/PowerSource/PowerLog.h"
 #include "Shared/Data/SharedSuite.h"
 
+#include "LogMessages.h"
+
 #include "support/FakeMachine.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 using kit::foundation::Calendar;
 using kit::foundation::Date;
 using kit::foundation::TimeZone;
+using power_test::messagesOf;
 using zavel::PowerLog::Stored;
 using zavel::PowerSource::InternalBattery;
 using zavel::test::FakeMachine;
@@ -58,13 +61,6 @@ struct LogMachine : FakeMachine {
                                    oslo);
   }
 };
-
-std::vector<std::string> messagesOf(const std::vector<LogEntry> &log) {
-  std::vector<std::string> messages;
-  for (const auto &entry : log)
-    messages.push_back(entry.message);
-  return messages;
-}
 
 } // namespace
 

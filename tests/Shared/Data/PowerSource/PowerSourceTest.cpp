@@ -2,6 +2,8 @@
 #include "Shared/Data/PowerSource/PowerLog.h"
 #include "Shared/Data/SharedSuite.h"
 
+#include "LogMessages.h"
+
 #include "support/FakeMachine.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@
 #include <string>
 #include <utility>
 
+using power_test::messagesOf;
 using zavel::PowerSnapshot;
 using zavel::PowerSource::Environment;
 using zavel::PowerSource::hostDevicesKey;
@@ -46,13 +49,6 @@ void addAccessory(const FakeMachine &machine, const std::string &name, const cha
 PowerSnapshot snapshotOf(const FakeMachine &machine) {
   return zavel::PowerSource::snapshot(
       Environment{.root = machine.root(), .home = machine.home(), .clock = machine.clock()});
-}
-
-std::vector<std::string> messagesOf(const std::vector<PowerSnapshot::LogEntry> &log) {
-  std::vector<std::string> messages;
-  for (const auto &entry : log)
-    messages.push_back(entry.message);
-  return messages;
 }
 
 } // namespace
