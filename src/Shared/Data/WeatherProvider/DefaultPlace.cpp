@@ -2,6 +2,7 @@
 
 #include "Shared/Data/SharedSuite.h"
 #include "Shared/Data/WeatherProvider/PlaceSearch.h"
+#include "Shared/Data/WidgetIntents/TimeZoneEntity.h"
 
 #include "kit/foundation/TimeZone.h"
 #include "kit/foundation/tasks/BackgroundTasks.h"
@@ -37,22 +38,6 @@ const std::map<std::string, Coordinates, std::less<>> &timeZoneCoords() {
   return table;
 }
 
-// The last piece of the zone identifier, blanks for underscores ("America/New_York" is
-// "New York"); an identifier without pieces is its own city.
-std::string cityName(const std::string &identifier) {
-  std::string city = identifier;
-  std::size_t last = identifier.find_last_not_of('/');
-  if (last != std::string::npos) {
-    std::size_t slash = identifier.find_last_of('/', last);
-    std::size_t first = slash == std::string::npos ? 0 : slash + 1;
-    city = identifier.substr(first, last + 1 - first);
-  }
-  for (char &character : city)
-    if (character == '_')
-      character = ' ';
-  return city;
-}
-
 std::optional<Place> storedPlace(std::string_view key, const std::filesystem::path &home) {
   auto place = SharedSuite::read<Place>(key, home);
   if (!place || !hasValidCoordinates(*place))
@@ -83,7 +68,7 @@ Place defaultPlace(const Environment &environment) {
   if (auto stored = storedPlace(defaultPlaceKey, environment.home))
     return *stored;
   std::string zone = kit::foundation::TimeZone::current().identifier();
-  std::string city = cityName(zone);
+  std::string city = TimeZoneEntity::cityName(zone);
   auto row = timeZoneCoords().find(zone);
   if (row != timeZoneCoords().end())
     return {city, row->second.latitude, row->second.longitude};
