@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Shared/Data/ExtraModels/AirQualitySnapshot.h"
+#include "Shared/Data/WeatherProvider/Place.h"
 
 #include "kit/foundation/Clock.h"
 #include "kit/foundation/ZavelHome.h"
@@ -30,14 +31,11 @@ struct Environment {
       kit::foundation::serviceAddress(kit::foundation::WebService::airQuality);
 };
 
-// A coordinate as it is requested and remembered: the shortest decimal text that reads back as
-// the same number ("35.0116", "-0.1276", "13.0").
-std::string coordinateText(double degrees);
-
-// The air quality at the coordinates: the slot while it holds these coordinates and is younger
-// than 30 minutes, else a fresh answer (then kept in the slot), else the slot of any age when it
-// holds these coordinates, else none. The slot never answers for another place. Never throws.
-std::optional<AirQualitySnapshot> snapshot(double latitude, double longitude,
+// The air quality at the place's coordinates (its name plays no part): the slot while it was
+// filled for these coordinates and is younger than 30 minutes, else a fresh answer (then kept in
+// the slot), else the slot of any age when it was filled for these coordinates, else none. The
+// slot never answers for another place; a place off the globe is never asked for. Never throws.
+std::optional<AirQualitySnapshot> snapshot(const WeatherProvider::Place &place,
                                            const Environment &environment = {});
 
 } // namespace zavel::AirQualityProvider
