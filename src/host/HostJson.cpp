@@ -6,22 +6,31 @@ namespace zavel::host::json {
 
 namespace {
 
-Json configuration(const kit::intents::IntentDescription &intent) {
-  Json parameters = Json::array();
+Ordered configuration(const kit::intents::IntentDescription &intent) {
+  Ordered parameters = Ordered::array();
   for (const auto &parameter : intent.parameters)
-    parameters.push_back({{"name", parameter.name},
-                          {"title", parameter.title},
-                          {"default", parameter.defaultValue}});
+    parameters.push_back(Ordered{{"name", parameter.name},
+                                 {"title", parameter.title},
+                                 {"default", Ordered(parameter.defaultValue)}});
   return {{"type", intent.typeName}, {"title", intent.title}, {"parameters", parameters}};
 }
 
-template <class Value> Json orNull(const std::optional<Value> &value) {
-  return value ? Json(*value) : Json();
+// The entry's own form; null when it has none.
+Json entryForm(const kit::widgets::AnyEntry &entry) {
+  try {
+    return entry.json();
+  } catch (const kit::foundation::EncodeError &) {
+    return nullptr;
+  }
+}
+
+template <class Value> Ordered orNull(const std::optional<Value> &value) {
+  return value ? Ordered(*value) : Ordered();
 }
 
 } // namespace
 
-Json widget(const kit::widgets::WidgetInfo &info) {
+Ordered widget(const kit::widgets::WidgetInfo &info) {
   return {{"kind", info.kind},
           {"type", info.typeName},
           {"displayName", info.displayName},
@@ -30,42 +39,42 @@ Json widget(const kit::widgets::WidgetInfo &info) {
           {"configuration", configuration(info.configuration)}};
 }
 
-Json entry(const kit::widgets::AnyEntry &entry) {
-  Json json = Json::object();
-  try {
-    Json own = entry.json();
-    if (own.is_object())
-      json = std::move(own);
-    else
-      json["data"] = std::move(own);
-  } catch (const kit::foundation::EncodeError &) {
-    json["data"] = nullptr;
+Ordered entry(const kit::widgets::AnyEntry &entry) {
+  Json form = entryForm(entry);
+  Ordered json{{"date", kit::foundation::iso8601String(entry.date())}};
+  if (!form.is_object()) {
+    json["data"] = Ordered(form);
+    return json;
   }
-  json["date"] = kit::foundation::iso8601String(entry.date());
+  json["casing"] = form.contains("casing") ? Ordered(form["casing"]) : Ordered();
+  json["data"] = form.contains("data") ? Ordered(form["data"]) : Ordered();
+  for (const auto &[name, value] : form.items())
+    if (!json.contains(name))
+      json[name] = Ordered(value);
   return json;
 }
 
-Json timeline(std::string_view kind, const std::vector<kit::widgets::AnyEntry> &entries,
-              const std::optional<kit::widgets::ReloadPolicy> &policy) {
-  Json list = Json::array();
+Ordered timeline(std::string_view kind, const std::vector<kit::widgets::AnyEntry> &entries,
+                 const std::optional<kit::widgets::ReloadPolicy> &policy) {
+  Ordered list = Ordered::array();
   for (const auto &each : entries)
     list.push_back(entry(each));
   return {{"kind", kind},
           {"entries", list},
-          {"policy", policy ? kit::foundation::encodeJson(*policy) : Json()}};
+          {"policy", policy ? Ordered(kit::foundation::encodeJson(*policy)) : Ordered()}};
 }
 
-Json actionReport(const ActionReport &report) {
-  return {{"intent", report.intent ? Json(report.intent->type) : Json()},
-          {"params", report.intent ? report.intent->parameters : Json()},
+Ordered actionReport(const ActionReport &report) {
+  return {{"intent", report.intent ? Ordered(report.intent->type) : Ordered()},
+          {"params", report.intent ? Ordered(report.intent->parameters) : Ordered()},
           {"reloaded", report.reloaded},
           {"notifications", report.notifications},
           {"wrote", report.wrote},
           {"url", orNull(report.url)}};
 }
 
-void print(std::ostream &out, const Json &json) {
-  out << json.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+void print(std::ostream &out, const Ordered &json) {
+  out << json.dump(-1, ' ', false, Ordered::error_handler_t::replace) << '\n';
 }
 
 } // namespace zavel::host::json

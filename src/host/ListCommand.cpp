@@ -9,7 +9,7 @@ int listCommand(Words words, CommandContext &context) {
   CommandLine line(words, {{"--json"}}, 0, 0);
   const auto &widgets = context.bundle.widgets();
   if (line.has("--json")) {
-    json::Json list = json::Json::array();
+    json::Ordered list = json::Ordered::array();
     for (const auto &widget : widgets)
       list.push_back(json::widget(widget.info()));
     json::print(context.out, list);

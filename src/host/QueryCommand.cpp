@@ -14,7 +14,7 @@ int queryCommand(Words words, CommandContext &context) {
     throw BadInput("unknown entity \"" + typeName + "\"");
   auto entities = line.operands().size() == 2 ? query->entitiesMatching(line.operand(1))
                                               : query->suggestedEntities();
-  json::print(context.out, kit::foundation::encodeJson(entities));
+  json::print(context.out, json::Ordered(kit::foundation::encodeJson(entities)));
   return 0;
 }
 

@@ -1,18 +1,15 @@
+#include "Widgets/ZavelWidgetsBundle.h"
 #include "host/Host.h"
 #include "kit/foundation/tasks/BackgroundTasks.h"
-#include "kit/widgets/WidgetBundle.h"
 
 #include <chrono>
 #include <iostream>
 #include <string>
 #include <vector>
 
-// The widgets the host shows.
-static kit::widgets::WidgetBundle widgetsBundle() { return kit::widgets::WidgetBundle(); }
-
 int main(int argc, char **argv) {
   std::vector<std::string> words(argv + 1, argv + argc);
-  int status = zavel::host::run(words, widgetsBundle(), std::cout, std::cerr);
+  int status = zavel::host::run(words, zavel::makeWidgetsBundle(), std::cout, std::cerr);
   // The run has already waited for background work as long as it may.
   kit::foundation::exitAfterBackgroundTasks(status, std::chrono::milliseconds(0));
 }

@@ -91,6 +91,21 @@ TEST(Executable, DefaultsRoundTripEveryType) {
   EXPECT_EQ(runExecutable({"defaults", "delete", "test.key"}).status, 0);
 }
 
+TEST(Executable, PerformReportsWhatTheIntentWroteAndReloaded) {
+  zavel::test::TempHome home;
+  HostResult result = runExecutable({"perform", "RSSCycleIntent"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(result.err.empty());
+  Json report = Json::parse(result.out);
+  EXPECT_EQ(report["intent"], "RSSCycleIntent");
+  EXPECT_EQ(report["params"], Json::object());
+  EXPECT_TRUE(report["url"].is_null());
+  EXPECT_FALSE(report["reloaded"].empty());
+  ASSERT_FALSE(report["wrote"].empty());
+  for (const auto &key : report["wrote"])
+    EXPECT_TRUE(SharedSuite::open().object(key.get<std::string>())) << key;
+}
+
 TEST(Executable, BadCommandLinesPrintOneLineAndWriteNothing) {
   zavel::test::TempHome home;
   test_support::ScratchTree scratch;

@@ -46,6 +46,10 @@ TEST(HostTimeline, PrintsEntriesWithUtcDatesCasingDataAndPolicy) {
       runHost({"timeline", "test.tally", "--config", R"({"label": "Tea", "place": "kyoto"})"});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(lines(result.out).size(), 1u);
+  // Members in the order a reader expects them.
+  EXPECT_TRUE(result.out.starts_with(
+      R"({"kind":"test.tally","entries":[{"date":"2025-03-01T09:30:00Z","casing":"followApp","data":{)"))
+      << result.out;
   Json timeline = Json::parse(result.out);
   EXPECT_EQ(timeline["kind"], "test.tally");
   EXPECT_EQ(timeline["policy"], Json::parse(R"({"after": "2025-03-01T09:40:00Z"})"));

@@ -90,7 +90,10 @@ TEST(HostPress, PointOffEveryKeyWithoutWidgetLinkPerformsNothing) {
 
 TEST(HostPerform, PerformsByTypeNameWithParametersOverDefaults) {
   zavel::test::TempHome home;
-  Json performed = report(runHost({"perform", "TallyIntent", "--params", R"({"step": 10})"}));
+  HostResult result = runHost({"perform", "TallyIntent", "--params", R"({"step": 10})"});
+  EXPECT_TRUE(result.out.starts_with(R"({"intent":"TallyIntent","params":{"step":10},"reloaded":)"))
+      << result.out;
+  Json performed = report(result);
   EXPECT_EQ(performed, Json::parse(R"({
       "intent": "TallyIntent", "params": {"step": 10},
       "reloaded": ["test.tally.board"],
