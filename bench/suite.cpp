@@ -1,68 +1,60 @@
 // One access of the shared suite as a widget makes it: open the database, run one statement,
-// close it again.
+// close it again. A small record (the focus timer) and a larger one (a place's weather).
+#include "support/BenchFolder.h"
+
+#include "Shared/Data/ExtraModels/FocusSession.h"
+#include "Shared/Data/Models/WeatherSnapshot.h"
 #include "Shared/Data/SharedSuite.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
 
 namespace {
 
-using namespace kit::foundation;
+using zavel::FocusSession;
+using zavel::WeatherSnapshot;
 
-struct FocusSession {
-  Date endDate;
-  int64_t minutes = 0;
-  static constexpr auto jsonFields() {
-    return std::tuple{field("endDate", &FocusSession::endDate),
-                      field("minutes", &FocusSession::minutes)};
-  }
-};
+constexpr std::string_view kKey = "zavel.bench.record";
 
-// A home of its own for the run, removed afterwards.
-class BenchHome {
-public:
-  BenchHome() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zavel-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-      std::abort();
-    path_ = pattern;
-  }
-  ~BenchHome() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-  }
-  const std::filesystem::path &path() const { return path_; }
+template <class Record> const Record &sampleOf();
+template <> const FocusSession &sampleOf() { return FocusSession::sample(); }
+template <> const WeatherSnapshot &sampleOf() { return WeatherSnapshot::sample(); }
 
-private:
-  std::filesystem::path path_;
-};
-
-void BM_WriteSmallRecord(benchmark::State &state) {
-  BenchHome home;
-  FocusSession session{Date{760000000}, 25};
-  for (auto _ : state) {
-    session.minutes++;
-    benchmark::DoNotOptimize(zavel::SharedSuite::write("zavel.focus.v1", session, home.path()));
-  }
-}
-BENCHMARK(BM_WriteSmallRecord);
-
-void BM_ReadSmallRecord(benchmark::State &state) {
-  BenchHome home;
-  zavel::SharedSuite::write("zavel.focus.v1", FocusSession{Date{760000000}, 25}, home.path());
+template <class Record> void BM_WriteRecord(benchmark::State &state) {
+  bench::BenchFolder home;
+  const Record &record = sampleOf<Record>();
   for (auto _ : state)
-    benchmark::DoNotOptimize(zavel::SharedSuite::read<FocusSession>("zavel.focus.v1", home.path()));
+    if (!zavel::SharedSuite::write(kKey, record, home.path()))
+      state.SkipWithError("the suite refused the record");
 }
-BENCHMARK(BM_ReadSmallRecord);
+BENCHMARK(BM_WriteRecord<FocusSession>);
+BENCHMARK(BM_WriteRecord<WeatherSnapshot>);
 
+template <class Record> void BM_ReadRecord(benchmark::State &state) {
+  bench::BenchFolder home;
+  zavel::SharedSuite::write(kKey, sampleOf<Record>(), home.path());
+  for (auto _ : state)
+    if (!zavel::SharedSuite::read<Record>(kKey, home.path()))
+      state.SkipWithError("the record did not read back");
+}
+BENCHMARK(BM_ReadRecord<FocusSession>);
+BENCHMARK(BM_ReadRecord<WeatherSnapshot>);
+
+// A plain value, as the clock format is read.
 void BM_ReadInteger(benchmark::State &state) {
-  BenchHome home;
+  bench::BenchFolder home;
   zavel::SharedSuite::open(home.path()).set("zavel.timeformat", int64_t{24});
   for (auto _ : state)
     benchmark::DoNotOptimize(zavel::SharedSuite::open(home.path()).integer("zavel.timeformat"));
 }
 BENCHMARK(BM_ReadInteger);
+
+// A key nobody wrote, in a suite that exists: what most first reads of a widget find.
+void BM_ReadMissingRecord(benchmark::State &state) {
+  bench::BenchFolder home;
+  zavel::SharedSuite::open(home.path()).set("zavel.timeformat", int64_t{24});
+  for (auto _ : state)
+    benchmark::DoNotOptimize(zavel::SharedSuite::read<FocusSession>(kKey, home.path()));
+}
+BENCHMARK(BM_ReadMissingRecord);
 
 } // namespace
