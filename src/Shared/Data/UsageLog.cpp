@@ -1,5 +1,6 @@
 #include "Shared/Data/UsageLog.h"
 
+#include "Shared/Data/DayFormat.h"
 #include "Shared/Data/Models/WholeNumbers.h"
 #include "Shared/Data/SharedSuite.h"
 #include "kit/foundation/Calendar.h"
@@ -7,8 +8,6 @@
 
 #include <algorithm>
 #include <map>
-#include <memory>
-#include <mutex>
 #include <numeric>
 #include <string>
 #include <utility>
@@ -21,7 +20,6 @@ namespace {
 using kit::foundation::Date;
 using kit::foundation::DateFormatter;
 using kit::foundation::Locale;
-using kit::foundation::TimeZone;
 
 constexpr int kWeekDays = 7;
 constexpr size_t kTopApps = 3;
@@ -35,23 +33,6 @@ struct Store {
     return std::tuple{kit::foundation::field("days", &Store::days)};
   }
 };
-
-// The formatter of day keys, made once and kept; made anew only when the current locale or zone
-// is no longer the one it was made for.
-std::shared_ptr<const DateFormatter> dayFormat() {
-  static std::mutex mutex;
-  static std::shared_ptr<const DateFormatter> formatter;
-  static std::string madeFor;
-  Locale locale = Locale::current();
-  TimeZone zone = TimeZone::current();
-  std::string settings = locale.identifier() + '\n' + zone.identifier();
-  std::lock_guard lock(mutex);
-  if (!formatter || madeFor != settings) {
-    formatter = std::make_shared<const DateFormatter>("yyyy-MM-dd", locale, zone);
-    madeFor = std::move(settings);
-  }
-  return formatter;
-}
 
 const DayLog &dayOf(const Store &log, const DateFormatter &dayFormat, Date date) {
   static const DayLog none;

@@ -28,4 +28,12 @@ inline int64_t wholeTruncated(double value) { return detail::saturatedWhole(std:
 // The nearest whole number, halves away from zero.
 inline int64_t wholeRounded(double value) { return detail::saturatedWhole(std::round(value)); }
 
+// a + b, stopping at the ends of the range.
+inline int64_t saturatingSum(int64_t a, int64_t b) {
+  int64_t sum = 0;
+  if (!__builtin_add_overflow(a, b, &sum))
+    return sum;
+  return b > 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
+}
+
 } // namespace zavel

@@ -1,14 +1,14 @@
 #include "Shared/Data/RSSStore/RSSCycleIntent.h"
 
+#include "Shared/Data/ExtrasStores/ReloadKinds.h"
 #include "Shared/Data/RSSStore/RSSStore.h"
-#include "Shared/Data/RSSStore/WidgetReload.h"
 
 namespace zavel {
 
 kit::intents::IntentResult RSSCycleIntent::perform() const noexcept {
   try {
     RSSStore::cycleDeckIndex(step);
-    reloadWidgetKinds({"zavel.rss.deck"});
+    reloadKinds({"zavel.rss.deck"});
   } catch (...) {
     // Nothing is shown about a failure; the deck stays where it was.
   }

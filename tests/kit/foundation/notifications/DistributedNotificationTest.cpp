@@ -1,4 +1,4 @@
-#include "BusListener.h"
+#include "support/BusListener.h"
 
 #include "kit/foundation/UUID.h"
 #include "kit/foundation/notifications/DistributedNotificationCenter.h"

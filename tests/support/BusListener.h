@@ -3,6 +3,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 struct sd_bus;
@@ -15,6 +16,7 @@ struct PostedSignal {
   std::string interface;
   std::string member;
   std::string name;
+  pid_t senderPid = 0; // 0 when the sender could not be asked (it may have ended)
 };
 
 // Listens on the session bus for the signals of distributed notifications, from the moment it
@@ -26,6 +28,9 @@ public:
   bool connected() const { return bus_ != nullptr; }
   // The signals whose name starts with `prefix`, once `count` of them arrived or the time is up.
   std::vector<PostedSignal> waitFor(const std::string &prefix, std::size_t count,
+                                    std::chrono::milliseconds limit = std::chrono::seconds(5));
+  // The same, of the signals that process `sender` sent.
+  std::vector<PostedSignal> waitFor(const std::string &prefix, std::size_t count, pid_t sender,
                                     std::chrono::milliseconds limit = std::chrono::seconds(5));
 
 private:

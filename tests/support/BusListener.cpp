@@ -1,4 +1,4 @@
-#include "BusListener.h"
+#include "support/BusListener.h"
 
 #include "kit/foundation/notifications/BusNotificationPoster.h"
 
@@ -10,6 +10,16 @@ namespace kit::foundation::testing {
 namespace {
 
 std::string text(const char *value) { return value ? value : ""; }
+
+pid_t senderPid(sd_bus *bus, sd_bus_message *message) {
+  const char *sender = sd_bus_message_get_sender(message);
+  sd_bus_creds *raw = nullptr;
+  if (!sender || sd_bus_get_name_creds(bus, sender, SD_BUS_CREDS_PID, &raw) < 0)
+    return 0;
+  std::unique_ptr<sd_bus_creds, sd_bus_creds *(*)(sd_bus_creds *)> creds(raw, sd_bus_creds_unref);
+  pid_t pid = 0;
+  return sd_bus_creds_get_pid(creds.get(), &pid) < 0 ? 0 : pid;
+}
 
 } // namespace
 
@@ -26,11 +36,17 @@ BusListener::BusListener() : bus_(nullptr, sd_bus_flush_close_unref) {
 
 std::vector<PostedSignal> BusListener::waitFor(const std::string &prefix, std::size_t count,
                                                std::chrono::milliseconds limit) {
+  return waitFor(prefix, count, 0, limit);
+}
+
+std::vector<PostedSignal> BusListener::waitFor(const std::string &prefix, std::size_t count,
+                                               pid_t sender, std::chrono::milliseconds limit) {
   auto deadline = std::chrono::steady_clock::now() + limit;
   auto matching = [&] {
     std::vector<PostedSignal> found;
     for (const PostedSignal &signal : received_)
-      if (std::string_view(signal.name).starts_with(prefix))
+      if (std::string_view(signal.name).starts_with(prefix) &&
+          (sender == 0 || signal.senderPid == sender))
         found.push_back(signal);
     return found;
   };
@@ -46,7 +62,8 @@ std::vector<PostedSignal> BusListener::waitFor(const std::string &prefix, std::s
       if (sd_bus_message_read(message.get(), "s", &name) >= 0)
         received_.push_back({text(sd_bus_message_get_path(message.get())),
                              text(sd_bus_message_get_interface(message.get())),
-                             text(sd_bus_message_get_member(message.get())), text(name)});
+                             text(sd_bus_message_get_member(message.get())), text(name),
+                             senderPid(bus_.get(), message.get())});
     }
     if (processed == 0)
       sd_bus_wait(bus_.get(), 50'000);

@@ -1,0 +1,103 @@
+#include "Shared/Data/DeckState.h"
+
+#include "Shared/Data/SharedSuite.h"
+#include "kit/foundation/TextOperations.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace zavel::DeckState {
+
+namespace {
+
+constexpr std::array<std::string_view, 4> kRawValues{"home", "today", "week", "fav"};
+
+NameSet nameSet(std::string_view key, const std::filesystem::path &home) {
+  auto stored = SharedSuite::open(home).stringArray(key).value_or(std::vector<std::string>{});
+  return NameSet(stored.begin(), stored.end());
+}
+
+void setNameSet(std::string_view key, const NameSet &names, const std::filesystem::path &home) {
+  SharedSuite::open(home).set(key, std::vector<std::string>(names.begin(), names.end()));
+}
+
+// The position in 0 … count − 1 that `value` stands for, counted around the list.
+int64_t wrapped(int64_t value, int64_t count) { return (value % count + count) % count; }
+
+} // namespace
+
+std::string_view rawValue(WeatherView view) { return kRawValues[static_cast<size_t>(view)]; }
+
+std::optional<WeatherView> weatherViewFromRawValue(std::string_view rawValue) {
+  auto found = std::find(kRawValues.begin(), kRawValues.end(), rawValue);
+  if (found == kRawValues.end())
+    return std::nullopt;
+  return allWeatherViews[static_cast<size_t>(found - kRawValues.begin())];
+}
+
+bool CanonicalOrder::operator()(std::string_view a, std::string_view b) const {
+  // UTF-8 byte order is code point order.
+  return kit::foundation::precomposed(a) < kit::foundation::precomposed(b);
+}
+
+bool toggleMember(NameSet &names, std::string_view name) {
+  auto found = names.find(name);
+  if (found == names.end()) {
+    names.emplace(name);
+    return false;
+  }
+  names.erase(found);
+  return true;
+}
+
+WeatherView weatherView(const std::filesystem::path &home) {
+  auto stored = SharedSuite::open(home).string(weatherViewKey);
+  if (!stored)
+    return WeatherView::home;
+  return weatherViewFromRawValue(*stored).value_or(WeatherView::home);
+}
+
+void setWeatherView(WeatherView view, const std::filesystem::path &home) {
+  SharedSuite::open(home).set(weatherViewKey, std::string(rawValue(view)));
+}
+
+NameSet favCities(const std::filesystem::path &home) { return nameSet(favCitiesKey, home); }
+
+void setFavCities(const NameSet &cities, const std::filesystem::path &home) {
+  setNameSet(favCitiesKey, cities, home);
+}
+
+void toggleFavCity(std::string_view name, const std::filesystem::path &home) {
+  auto cities = favCities(home);
+  toggleMember(cities, name);
+  setFavCities(cities, home);
+}
+
+int64_t noteIndex(const std::filesystem::path &home) {
+  return SharedSuite::open(home).integer(noteIndexKey);
+}
+
+void setNoteIndex(int64_t index, const std::filesystem::path &home) {
+  SharedSuite::open(home).set(noteIndexKey, index);
+}
+
+int64_t notePosition(int64_t index, int64_t count) {
+  if (count <= 0)
+    return 0;
+  return std::clamp<int64_t>(index, 0, count - 1);
+}
+
+int64_t cycledNoteIndex(int64_t index, int64_t step, int64_t count) {
+  if (count <= 0)
+    return 0;
+  // Both brought into range first, so the sum cannot overflow.
+  return wrapped(wrapped(index, count) + wrapped(step, count), count);
+}
+
+NameSet likedTracks(const std::filesystem::path &home) { return nameSet(likedTracksKey, home); }
+
+void setLikedTracks(const NameSet &tracks, const std::filesystem::path &home) {
+  setNameSet(likedTracksKey, tracks, home);
+}
+
+} // namespace zavel::DeckState

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "kit/foundation/ZavelHome.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+// What the featured decks remember between renders, kept in the shared suite: the weather
+// deck's screen and saved cities, the notes deck's position and the loved tracks. Every read and
+// write goes to the suite; nothing is cached.
+namespace zavel::DeckState {
+
+inline constexpr std::string_view weatherViewKey = "zavel.deck.weather.view";
+inline constexpr std::string_view favCitiesKey = "zavel.deck.weather.favs";
+inline constexpr std::string_view noteIndexKey = "zavel.deck.notes.idx";
+inline constexpr std::string_view likedTracksKey = "zavel.media.liked.v1";
+
+// The weather deck's screens.
+enum class WeatherView { home, today, week, fav };
+inline constexpr std::array<WeatherView, 4> allWeatherViews{WeatherView::home, WeatherView::today,
+                                                            WeatherView::week, WeatherView::fav};
+
+std::string_view rawValue(WeatherView view);
+// Exactly "home", "today", "week" or "fav"; none for any other text.
+std::optional<WeatherView> weatherViewFromRawValue(std::string_view rawValue);
+
+// Orders names by their composed form, so two spellings of the same text are one member, and
+// upper-case ASCII sorts before lower case.
+struct CanonicalOrder {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const;
+};
+// Names as the decks keep them: no order of their own, no duplicates.
+using NameSet = std::set<std::string, CanonicalOrder>;
+
+// Takes `name` out of the set when it is a member, else puts it in; true when it was a member.
+bool toggleMember(NameSet &names, std::string_view name);
+
+// The screen; home when none is stored or the stored text names no screen.
+WeatherView weatherView(const std::filesystem::path &home = kit::foundation::zavelHome());
+void setWeatherView(WeatherView view,
+                    const std::filesystem::path &home = kit::foundation::zavelHome());
+
+// The saved city names, exactly as the deck lists them.
+NameSet favCities(const std::filesystem::path &home = kit::foundation::zavelHome());
+// Stored as a sorted array, an empty one included.
+void setFavCities(const NameSet &cities,
+                  const std::filesystem::path &home = kit::foundation::zavelHome());
+// Saves the city, or forgets it when it was saved.
+void toggleFavCity(std::string_view name,
+                   const std::filesystem::path &home = kit::foundation::zavelHome());
+
+// The notes deck's position in the note list, newest edit first, as stored: readers bring it
+// into range (notePosition).
+int64_t noteIndex(const std::filesystem::path &home = kit::foundation::zavelHome());
+void setNoteIndex(int64_t index, const std::filesystem::path &home = kit::foundation::zavelHome());
+
+// The stored position brought into 0 … count − 1 (0 when there are no notes): another writer
+// may have left it negative or past the end.
+int64_t notePosition(int64_t index, int64_t count);
+// The position `step` notes on from `index`, wrapping around the `count` notes (0 when there
+// are none). Any stored position and step give a position in range, without overflowing.
+int64_t cycledNoteIndex(int64_t index, int64_t step, int64_t count);
+
+// The loved tracks, each "title|artist".
+NameSet likedTracks(const std::filesystem::path &home = kit::foundation::zavelHome());
+void setLikedTracks(const NameSet &tracks,
+                    const std::filesystem::path &home = kit::foundation::zavelHome());
+
+} // namespace zavel::DeckState

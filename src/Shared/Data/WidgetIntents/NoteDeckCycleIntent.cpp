@@ -1,0 +1,20 @@
+#include "Shared/Data/WidgetIntents/NoteDeckCycleIntent.h"
+
+#include "Shared/Data/DeckState.h"
+#include "Shared/Data/ExtrasStores/ReloadKinds.h"
+#include "Shared/Data/NotesStore.h"
+#include "Shared/Data/WidgetIntents/NoteDeckKinds.h"
+
+namespace zavel {
+
+kit::intents::IntentResult
+NoteDeckCycleIntent::perform(const ActionEnvironment &environment) const noexcept {
+  return performQuietly([&] {
+    auto count = static_cast<int64_t>(NotesStore::latest(environment.home).size());
+    auto index = DeckState::noteIndex(environment.home);
+    DeckState::setNoteIndex(DeckState::cycledNoteIndex(index, step, count), environment.home);
+    reloadKinds(noteDeckKinds);
+  });
+}
+
+} // namespace zavel

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "kit/widgets/WidgetBundle.h"
+
+#include <string_view>
+#include <tuple>
+
+namespace zavel {
+
+// The nine groups of the widget gallery. Each `body()` lists its group's widgets in gallery order,
+// with the button intents that live with the group.
+//
+// Adding a widget to a group is one line in that group's `body()` in ZavelWidgetsBundle.cpp,
+// `group.add<WeatherConditionsWidget>();`, placed at the widget's position in the group (the
+// family's header is included there once, with its first widget).
+struct ZavelFeaturedBundle {
+  static constexpr std::string_view typeName = "ZavelFeaturedBundle";
+  kit::widgets::WidgetBundle body() const;
+};
+struct ZavelClocksBundle {
+  static constexpr std::string_view typeName = "ZavelClocksBundle";
+  kit::widgets::WidgetBundle body() const;
+};
+struct ZavelAgendaBundle {
+  static constexpr std::string_view typeName = "ZavelAgendaBundle";
+  kit::widgets::WidgetBundle body() const;
+};
+struct ZavelWeatherBundle {
+  static constexpr std::string_view typeName = "ZavelWeatherBundle";
+  kit::widgets::WidgetBundle body() const;
+};
+struct ZavelHealthBundle {
+  static constexpr std::string_view typeName = "ZavelHealthBundle";
+  kit::widgets::WidgetBundle body() const;
+};
+struct ZavelProductivityBundle {
+  static constexpr std::string_view typeName = "ZavelProductivityBundle";
+  kit::widgets::WidgetBundle body() const;
+};
+struct ZavelNotesBundle {
+  static constexpr std::string_view typeName = "ZavelNotesBundle";
+  kit::widgets::WidgetBundle body() const;
+};
+struct ZavelSystemBundle {
+  static constexpr std::string_view typeName = "ZavelSystemBundle";
+  kit::widgets::WidgetBundle body() const;
+};
+struct ZavelRSSBundle {
+  static constexpr std::string_view typeName = "ZavelRSSBundle";
+  kit::widgets::WidgetBundle body() const;
+};
+
+// Groups one after another: their widgets in order, with their intents and entities.
+template <class... Groups> kit::widgets::WidgetBundle joinedGroups() {
+  kit::widgets::WidgetBundle bundle;
+  (bundle.add(Groups{}.body()), ...);
+  return bundle;
+}
+
+// The extension's whole catalogue. Creating it makes the shipped fonts available to the process.
+struct ZavelWidgetsBundle {
+  // In gallery order.
+  using Groups = std::tuple<ZavelFeaturedBundle, ZavelClocksBundle, ZavelAgendaBundle,
+                            ZavelWeatherBundle, ZavelHealthBundle, ZavelProductivityBundle,
+                            ZavelNotesBundle, ZavelSystemBundle, ZavelRSSBundle>;
+
+  ZavelWidgetsBundle();
+  kit::widgets::WidgetBundle body() const;
+};
+
+// What the host runs: the body of a newly created ZavelWidgetsBundle.
+kit::widgets::WidgetBundle makeWidgetsBundle();
+
+} // namespace zavel
