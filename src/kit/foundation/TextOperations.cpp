@@ -69,6 +69,11 @@ std::string uppercased(std::string_view text) {
   return utf8Text(unicodeText(text).toUpper(icu::Locale::getRoot()));
 }
 
+std::string capitalized(std::string_view text) {
+  // No break iterator given: ICU titles by its word-break rules.
+  return utf8Text(unicodeText(text).toTitle(nullptr, icu::Locale::getRoot()));
+}
+
 std::string trimmingWhitespace(std::string_view text) {
   auto whole = unicodeText(text);
   int32_t start = 0;

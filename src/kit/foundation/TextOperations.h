@@ -20,6 +20,11 @@ std::string prefixCharacters(std::string_view text, size_t count);
 // Upper case by the language-neutral rules ("ß" becomes "SS").
 std::string uppercased(std::string_view text);
 
+// Every word begun with its title-case letter and the rest lower-cased ("partly CLOUDY" becomes
+// "Partly Cloudy"), by the language-neutral rules; words are those of the word-break rules, so
+// "hail-free" becomes "Hail-Free" and "o'clock" "O'clock".
+std::string capitalized(std::string_view text);
+
 // Without the spaces (Unicode space separators) and tabs at either end; line breaks stay.
 std::string trimmingWhitespace(std::string_view text);
 

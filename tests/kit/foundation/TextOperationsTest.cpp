@@ -59,3 +59,14 @@ TEST(TextOperations, UpperCaseTrimAndComposition) {
   EXPECT_EQ(trimmingWhitespace(" \t "), "");
   EXPECT_EQ(precomposed("e\xCC\x81"), "\xC3\xA9");
 }
+
+TEST(TextOperations, CapitalizedBeginsEveryWordInCapitals) {
+  for (auto [given, shown] : {std::pair{"partly cloudy", "Partly Cloudy"},
+                              {"HEAVY RAIN", "Heavy Rain"},
+                              {"thunderstorm with slight hail", "Thunderstorm With Slight Hail"},
+                              {"  fog\tand mist ", "  Fog\tAnd Mist "},
+                              {"hail-free o'clock", "Hail-Free O'clock"},
+                              {"éclair ß", "Éclair Ss"},
+                              {"", ""}})
+    EXPECT_EQ(capitalized(given), shown) << given;
+}

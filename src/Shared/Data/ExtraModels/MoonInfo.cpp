@@ -12,4 +12,9 @@ std::string MoonInfo::detail() const {
   return "New in " + std::to_string(daysToNew) + " days";
 }
 
+const MoonInfo &MoonInfo::sample() {
+  static const MoonInfo sample{"Waxing Gibbous", 0.78, true, 6, 21};
+  return sample;
+}
+
 } // namespace zavel

@@ -19,6 +19,9 @@ struct MoonInfo {
   // "New in 18 days" (always "days", whatever the count).
   std::string detail() const;
 
+  // The gallery's moon: waxing gibbous, six days before the full moon.
+  static const MoonInfo &sample();
+
   bool operator==(const MoonInfo &) const = default;
   static constexpr auto jsonFields() {
     using kit::foundation::field;

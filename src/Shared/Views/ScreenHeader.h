@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Shared/Views/WidgetContext.h"
+#include "kit/ui/View.h"
+
+#include <string>
+
+namespace zavel {
+
+// The top line of a screen: a caption at the leading edge (size 10, in the second screen text
+// colour) and a figure at the trailing edge, centred on one another.
+kit::ui::View ScreenHeader(const std::string &caption, const kit::ui::View &trailing,
+                           const ZCtx &ctx);
+
+} // namespace zavel

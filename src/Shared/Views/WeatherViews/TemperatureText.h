@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zavel {
+
+// A temperature as the faces print it: whole degrees and "°", no unit letter ("23°", "-4°").
+std::string degrees(int64_t temperature);
+
+} // namespace zavel
