@@ -2,6 +2,7 @@
 
 #include "Shared/Data/RSSStore/RSSCycleIntent.h"
 #include "Shared/Theme/ZavelFonts.h"
+#include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
 namespace zavel {
 
@@ -28,6 +29,12 @@ WidgetBundle ZavelAgendaBundle::body() const {
 
 WidgetBundle ZavelWeatherBundle::body() const {
   WidgetBundle group;
+  group.add<WeatherConditionsWidget>();
+  group.add<WeatherForecastWidget>();
+  group.add<WeatherRainWidget>();
+  group.add<MoonWidget>();
+  group.add<DaylightWidget>();
+  group.add<AirQualityWidget>();
   return group;
 }
 
