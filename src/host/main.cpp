@@ -1,11 +1,15 @@
-#include <cstdio>
-#include <string_view>
+#include "Widgets/ZavelWidgetsBundle.h"
+#include "host/Host.h"
+#include "kit/foundation/tasks/BackgroundTasks.h"
 
-int main(int argc, char** argv) {
-  if (argc < 2 || std::string_view(argv[1]) == "help") {
-    std::puts("usage: zavel-widgets <command> [options]");
-    return argc < 2 ? 2 : 0;
-  }
-  std::fprintf(stderr, "zavel-widgets: unknown command '%s'\n", argv[1]);
-  return 2;
+#include <chrono>
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char **argv) {
+  std::vector<std::string> words(argv + 1, argv + argc);
+  int status = zavel::host::run(words, zavel::makeWidgetsBundle(), std::cout, std::cerr);
+  // The run has already waited for background work as long as it may.
+  kit::foundation::exitAfterBackgroundTasks(status, std::chrono::milliseconds(0));
 }

@@ -19,8 +19,7 @@ constexpr int reloadMinutesWithSample = 15;
 
 std::optional<AirQualitySnapshot>
 AirQualityTimelineProvider::airQualityOf(const Intent &configuration) const {
-  WeatherProvider::Place place = configuredPlace(configuration, environment);
-  return AirQualityProvider::snapshot(place.latitude, place.longitude,
+  return AirQualityProvider::snapshot(configuredPlace(configuration, environment),
                                       {environment.home, environment.clock, airQualityAddress});
 }
 

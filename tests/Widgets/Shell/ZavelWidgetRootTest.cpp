@@ -1,10 +1,12 @@
 #include "Shared/Theme/DesignTokens.h"
 #include "ShellTesting.h"
+#include "Widgets/Shell/DesignUnit.h"
 #include "kit/ui/LayoutTesting.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -169,6 +171,12 @@ TEST(ZavelWidgetRoot, DesignUnitFitsTheCanvasToTheShorterSide) {
     EXPECT_TRUE(seen->inWidget);
     EXPECT_EQ(tree.size, c.space);
   }
+}
+
+TEST(ZavelWidgetRoot, ASpaceWithNoFiniteFitGivesNoUnit) {
+  for (Size space : {Size{INFINITY, INFINITY}, Size{NAN, 170}, Size{NAN, NAN}, Size{-170, 170}})
+    EXPECT_EQ(designUnit(ZavelSize::s, space), 0) << space.width << "x" << space.height;
+  EXPECT_DOUBLE_EQ(designUnit(ZavelSize::m, {INFINITY, 150}), 0.5);
 }
 
 TEST(ZavelWidgetRoot, ContentFillsTheWidgetAndIsCentredInIt) {

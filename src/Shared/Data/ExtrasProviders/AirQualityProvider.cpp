@@ -2,13 +2,12 @@
 
 #include "Shared/Data/ExtrasProviders/CachedFetch.h"
 #include "Shared/Data/SharedSuite.h"
+#include "Shared/Data/WeatherProvider/CoordinateText.h"
 
 #include "kit/foundation/net/HttpError.h"
 #include "kit/foundation/net/HttpSession.h"
 #include "kit/foundation/net/URLEncoding.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdint>
 
 namespace zavel::AirQualityProvider {
@@ -17,6 +16,8 @@ namespace {
 
 using kit::foundation::field;
 using kit::foundation::HttpError;
+using WeatherProvider::coordinateText;
+using WeatherProvider::Place;
 
 struct Current {
   std::optional<int64_t> us_aqi;
@@ -40,8 +41,9 @@ struct Slot {
   }
 };
 
-std::string placeKey(double latitude, double longitude) {
-  return coordinateText(latitude) + "," + coordinateText(longitude);
+// The coordinates as they are requested.
+std::string placeKey(const Place &place) {
+  return coordinateText(place.latitude) + "," + coordinateText(place.longitude);
 }
 
 // The slot's record when it was written for this place; a slot of unknown place is no answer.
@@ -53,13 +55,13 @@ std::optional<AirQualitySnapshot> cached(const std::string &place,
   return AirQualitySnapshot{slot->aqi, slot->updated};
 }
 
-AirQualitySnapshot fetch(double latitude, double longitude, const Environment &environment) {
-  if (!std::isfinite(latitude) || !std::isfinite(longitude))
-    throw HttpError(HttpError::Code::badURL, "coordinates that are not numbers");
+AirQualitySnapshot fetch(const Place &place, const Environment &environment) {
+  if (!WeatherProvider::hasValidCoordinates(place))
+    throw HttpError(HttpError::Code::badURL, "a place off the globe");
   std::string url =
       kit::foundation::urlWithQueryItems(kit::foundation::serviceURL(environment.address, path),
-                                         {{"latitude", coordinateText(latitude)},
-                                          {"longitude", coordinateText(longitude)},
+                                         {{"latitude", coordinateText(place.latitude)},
+                                          {"longitude", coordinateText(place.longitude)},
                                           {"current", "us_aqi"}});
   // The status is not judged: an answer whose body reads is used.
   auto response = kit::foundation::HttpSession::shared().data(url);
@@ -73,24 +75,13 @@ AirQualitySnapshot fetch(double latitude, double longitude, const Environment &e
 
 } // namespace
 
-std::string coordinateText(double degrees) {
-  char buffer[32];
-  auto end = std::to_chars(buffer, buffer + sizeof buffer, degrees).ptr;
-  std::string text(buffer, end);
-  // Whole numbers keep a decimal point, as the usual text of a floating-point number has.
-  if (std::isfinite(degrees) && text.find_first_of(".e") == std::string::npos)
-    text += ".0";
-  return text;
-}
-
-std::optional<AirQualitySnapshot> snapshot(double latitude, double longitude,
+std::optional<AirQualitySnapshot> snapshot(const WeatherProvider::Place &place,
                                            const Environment &environment) {
-  const std::string place = placeKey(latitude, longitude);
+  const std::string key = placeKey(place);
   return cachedOrFetched<AirQualitySnapshot>(
-      [&] { return cached(place, environment.home); },
-      [&] { return fetch(latitude, longitude, environment); },
+      [&] { return cached(key, environment.home); }, [&] { return fetch(place, environment); },
       [&](const AirQualitySnapshot &fresh) {
-        SharedSuite::write(cacheKey, Slot{fresh.aqi, fresh.updated, place}, environment.home);
+        SharedSuite::write(cacheKey, Slot{fresh.aqi, fresh.updated, key}, environment.home);
       },
       environment.clock.now(), freshnessWindow);
 }

@@ -1,12 +1,8 @@
 #pragma once
 
 #include "Shared/Data/ExtraModels/StockSnapshot.h"
+#include "Shared/Data/ExtrasProviders/ServiceEnvironment.h"
 
-#include "kit/foundation/Clock.h"
-#include "kit/foundation/ZavelHome.h"
-#include "kit/foundation/net/WebService.h"
-
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,14 +19,8 @@ inline constexpr double freshnessWindow = 900;
 // Below the service's base address; the symbol follows as one path segment.
 inline constexpr std::string_view chartPath = "/v8/finance/chart/";
 
-// Where quotes are cached and fetched from, and when "now" is; tests replace any of them.
-struct Environment {
-  std::filesystem::path home = kit::foundation::zavelHome();
-  kit::foundation::Clock clock = {};
-  // None: every request fails at once and the cache answers.
-  std::optional<std::string> address =
-      kit::foundation::serviceAddress(kit::foundation::WebService::stocks);
-};
+// Where the cache is, when "now" is, and where the service is.
+using Environment = ServiceEnvironment<kit::foundation::WebService::stocks>;
 
 // The symbol as it is keyed and requested: upper-cased by the language-neutral rules, then
 // without spaces and tabs at either end (line breaks stay).

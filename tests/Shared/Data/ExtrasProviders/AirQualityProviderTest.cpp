@@ -1,6 +1,7 @@
 #include "Shared/Data/ExtrasProviders/AirQualityProvider.h"
 
 #include "Shared/Data/SharedSuite.h"
+#include "Shared/Data/WeatherProvider/CoordinateText.h"
 #include "support/FakeHttpServer.h"
 #include "support/TempHome.h"
 
@@ -22,12 +23,9 @@ namespace {
 
 const Date kNow = *kit::foundation::dateFromIso8601("2025-03-10T15:00:00Z");
 
-struct Coordinates {
-  double latitude;
-  double longitude;
-};
-constexpr Coordinates kKyoto{35.0116, 135.7681};
-constexpr Coordinates kLisbon{38.7223, -9.1393};
+using Place = zavel::WeatherProvider::Place;
+const Place kKyoto{"Kyoto", 35.0116, 135.7681};
+const Place kLisbon{"Lisbon", 38.7223, -9.1393};
 
 std::string aqiBody(int aqi) {
   return R"({"current":{"time":"2025-03-10T15:00","us_aqi":)" + std::to_string(aqi) + "}}";
@@ -44,17 +42,17 @@ struct AirWorld {
   void answer(FakeResponse response) {
     server.serve(std::string(AirQualityProvider::path), std::move(response));
   }
-  std::optional<AirQualitySnapshot> ask(Coordinates place) const {
-    return AirQualityProvider::snapshot(place.latitude, place.longitude, environment());
+  std::optional<AirQualitySnapshot> ask(const Place &place) const {
+    return AirQualityProvider::snapshot(place, environment());
   }
   // The slot as the provider leaves it after a successful answer for `place`, `age` seconds ago.
-  AirQualitySnapshot fill(Coordinates place, int aqi, double age) {
+  AirQualitySnapshot fill(const Place &place, int aqi, double age) {
     AirWorld past;
     past.answer(FakeResponse::json(aqiBody(aqi)));
     auto environment = past.environment();
     environment.home = home.path();
     environment.clock = Clock::fixed(kNow.addingTimeInterval(-age));
-    return *AirQualityProvider::snapshot(place.latitude, place.longitude, environment);
+    return *AirQualityProvider::snapshot(place, environment);
   }
   std::optional<std::string> slot() const {
     return zavel::SharedSuite::readData(AirQualityProvider::cacheKey, home.path());
@@ -80,20 +78,17 @@ TEST(AirQualityProvider, RequestsTheCurrentIndexAtThePlacesCoordinates) {
       snapshot);
 }
 
-TEST(AirQualityProvider, CoordinatesAreTheShortestTextThatReadsBack) {
-  struct Case {
-    double degrees;
-    const char *text;
-  } cases[] = {
-      {51.5072, "51.5072"},
-      {-0.1276, "-0.1276"},
-      {13, "13.0"},
-      {-33.8688, "-33.8688"},
-      {0.1 + 0.2, "0.30000000000000004"},
-      {0.00001, "1e-05"},
-  };
-  for (const auto &c : cases)
-    EXPECT_EQ(AirQualityProvider::coordinateText(c.degrees), c.text);
+TEST(AirQualityProvider, OnlyTheCoordinatesCount) {
+  AirWorld world;
+  world.answer(FakeResponse::json(aqiBody(9)));
+
+  auto first = world.ask({"Zero", 13, -0.5});
+  // The same point under another name is served from the slot.
+  EXPECT_EQ(world.ask({"Elsewhere", 13, -0.5}), first);
+
+  ASSERT_EQ(world.server.requestCount(), 1u);
+  EXPECT_EQ(world.server.requests().front().target,
+            "/v1/air-quality?latitude=13.0&longitude=-0.5&current=us_aqi");
 }
 
 TEST(AirQualityProvider, AFreshSlotForThePlaceAnswersWithoutARequest) {
@@ -173,7 +168,7 @@ TEST(AirQualityProvider, AFailedFetchFallsBackToTheSlotOfThePlaceAndLeavesItAlon
         old = world.fill(kKyoto, 64, 7200);
       auto before = world.slot();
 
-      auto snapshot = AirQualityProvider::snapshot(kKyoto.latitude, kKyoto.longitude, environment);
+      auto snapshot = AirQualityProvider::snapshot(kKyoto, environment);
 
       EXPECT_EQ(world.server.requestCount(), c.answer ? 1u : 0u);
       EXPECT_EQ(snapshot, old);
@@ -188,12 +183,17 @@ TEST(AirQualityProvider, AnErrorStatusWithAnIndexIsUsed) {
   EXPECT_EQ(world.ask(kKyoto), (AirQualitySnapshot{3, kNow}));
 }
 
-TEST(AirQualityProvider, CoordinatesThatAreNotNumbersAreNeverRequested) {
+TEST(AirQualityProvider, APlaceOffTheGlobeIsNeverRequested) {
   AirWorld world;
   world.answer(FakeResponse::json(aqiBody(1)));
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  EXPECT_EQ(world.ask({nan, 0}), std::nullopt);
-  EXPECT_EQ(world.ask({0, std::numeric_limits<double>::infinity()}), std::nullopt);
+  for (const Place &place :
+       {Place{"", nan, 0}, Place{"", 0, std::numeric_limits<double>::infinity()}, Place{"", 91, 0},
+        Place{"", 0, -180.5}}) {
+    SCOPED_TRACE(zavel::WeatherProvider::coordinateText(place.latitude) + "," +
+                 zavel::WeatherProvider::coordinateText(place.longitude));
+    EXPECT_EQ(world.ask(place), std::nullopt);
+  }
   EXPECT_EQ(world.server.requestCount(), 0u);
   EXPECT_EQ(world.slot(), std::nullopt);
 }

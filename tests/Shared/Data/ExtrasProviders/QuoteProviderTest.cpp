@@ -1,7 +1,5 @@
 #include "Shared/Data/ExtrasProviders/QuoteProvider.h"
 
-#include "kit/foundation/TextOperations.h"
-
 #include <gtest/gtest.h>
 
 using kit::foundation::Calendar;
@@ -17,26 +15,10 @@ std::size_t positionOf(Date date, const Calendar &calendar) {
   return static_cast<std::size_t>(&QuoteProvider::today(date, calendar) - table.data());
 }
 
-std::size_t characterCount(const std::string &text) {
-  std::size_t count = 0;
-  while (kit::foundation::prefixCharacters(text, count + 1).size() >
-         kit::foundation::prefixCharacters(text, count).size())
-    ++count;
-  return count;
-}
-
 } // namespace
 
-TEST(QuoteProvider, TableHoldsThirtyShortQuotationsStartingWithSimplicity) {
-  const auto &table = QuoteProvider::quotations();
-  EXPECT_EQ(table[0].text, "Simplicity is the ultimate sophistication.");
-  for (const auto &quote : table) {
-    SCOPED_TRACE(quote.text);
-    EXPECT_GE(characterCount(quote.text), 15u);
-    EXPECT_LE(characterCount(quote.text), 65u);
-    EXPECT_GE(characterCount(quote.author), 6u);
-    EXPECT_LE(characterCount(quote.author), 25u);
-  }
+TEST(QuoteProvider, TheFirstEntryIsSimplicity) {
+  EXPECT_EQ(QuoteProvider::quotations()[0].text, "Simplicity is the ultimate sophistication.");
 }
 
 TEST(QuoteProvider, OneEntryPerDayWalkingTheTableAndWrapping) {

@@ -8,7 +8,9 @@
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
@@ -39,6 +41,10 @@ std::vector<std::string> barLabels(const WeatherSnapshot &snapshot) {
   for (const auto &bar : snapshot.rainHours)
     labels.push_back(bar.label);
   return labels;
+}
+
+Json firstRows(const Json &rows, std::size_t count) {
+  return Json(std::vector<Json>(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(count)));
 }
 
 std::optional<std::size_t> peakDay(const WeatherSnapshot &snapshot) {
@@ -311,54 +317,48 @@ TEST_F(Forecast, TheStartHourIsTheFirstAtOrAfterNow) {
 
 TEST_F(Forecast, HourlyRowsBoundTheBars) {
   useClock(24);
-  Json london = test::forecastAnswer();
-  auto firstHours = [&](std::size_t count) {
-    Json hourly = london["hourly"];
-    for (const char *name : {"time", "precipitation_probability", "visibility"})
-      hourly[name] = Json(std::vector<Json>(london["hourly"][name].begin(),
-                                            london["hourly"][name].begin() + count));
-    return hourly;
-  };
   struct Case {
     const char *name;
-    Json hourly;
+    std::function<void(Json &hourly)> change;
     std::vector<std::string> bars;
     std::optional<int64_t> visibility;
   } cases[] = {
-      {"five rows from the start row", firstHours(18), {"13", "15", "17"}, 13},
-      {"no rows", firstHours(0), {}, std::nullopt},
+      {"five rows from the start row",
+       [](Json &hourly) {
+         for (const char *name : {"time", "precipitation_probability", "visibility"})
+           hourly[name] = firstRows(hourly[name], 18);
+       },
+       {"13", "15", "17"},
+       13},
+      {"no rows",
+       [](Json &hourly) {
+         for (const char *name : {"time", "precipitation_probability", "visibility"})
+           hourly[name] = Json::array();
+       },
+       {},
+       std::nullopt},
       {"probabilities end early",
-       [&] {
-         Json hourly = london["hourly"];
-         hourly["precipitation_probability"] =
-             Json(std::vector<Json>(london["hourly"]["precipitation_probability"].begin(),
-                                    london["hourly"]["precipitation_probability"].begin() + 17));
-         return hourly;
-       }(),
+       [](Json &hourly) {
+         hourly["precipitation_probability"] = firstRows(hourly["precipitation_probability"], 17);
+       },
        {"13", "15"},
        13},
       {"unreadable hours make no bar",
-       [&] {
-         Json hourly = london["hourly"];
+       [](Json &hourly) {
          hourly["time"][15] = "2025-06-10 15:00";
          hourly["time"][17] = "2025-06-10T25:00";
-         return hourly;
-       }(),
+       },
        {"13", "19", "21", "23", "01"},
        13},
       {"a null visibility at the start row",
-       [&] {
-         Json hourly = london["hourly"];
-         hourly["visibility"][13] = nullptr;
-         return hourly;
-       }(),
+       [](Json &hourly) { hourly["visibility"][13] = nullptr; },
        {"13", "15", "17", "19", "21", "23", "01"},
        std::nullopt},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
-    Json answer = london;
-    answer["hourly"] = c.hourly;
+    Json answer = test::forecastAnswer();
+    c.change(answer["hourly"]);
     WeatherSnapshot snapshot = fetchAnswer(answer);
     EXPECT_EQ(barLabels(snapshot), c.bars);
     EXPECT_EQ(snapshot.visibilityKm, c.visibility);
@@ -384,8 +384,7 @@ TEST_F(Forecast, BarsAreFlooredAndTheFirstHighestIsThePeak) {
     Json answer = test::forecastAnswer();
     for (std::size_t bar = 0; bar < c.probabilities.size(); ++bar)
       answer["hourly"]["precipitation_probability"][13 + 2 * bar] = c.probabilities[bar];
-    answer["hourly"]["time"] = Json(
-        std::vector<Json>(answer["hourly"]["time"].begin(), answer["hourly"]["time"].begin() + 18));
+    answer["hourly"]["time"] = firstRows(answer["hourly"]["time"], 18);
     WeatherSnapshot snapshot = fetchAnswer(answer);
     ASSERT_EQ(snapshot.rainHours.size(), c.chances.size());
     for (std::size_t bar = 0; bar < c.chances.size(); ++bar) {

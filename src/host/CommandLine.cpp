@@ -1,0 +1,69 @@
+#include "host/CommandLine.h"
+
+#include "host/CommandErrors.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace zavel::host {
+namespace {
+
+bool isNumber(std::string_view word) {
+  double number = 0;
+  auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), number);
+  return error == std::errc() && end == word.data() + word.size();
+}
+
+bool isOption(std::string_view word) {
+  return word.size() > 1 && word[0] == '-' && !isNumber(word);
+}
+
+const OptionSpec *findSpec(std::initializer_list<OptionSpec> accepted, std::string_view name) {
+  auto found = std::find_if(accepted.begin(), accepted.end(),
+                            [&](const OptionSpec &spec) { return spec.name == name; });
+  return found == accepted.end() ? nullptr : found;
+}
+
+} // namespace
+
+CommandLine::CommandLine(std::span<const std::string> words,
+                         std::initializer_list<OptionSpec> accepted, std::size_t minOperands,
+                         std::size_t maxOperands) {
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string &word = words[i];
+    if (!isOption(word)) {
+      operands_.push_back(word);
+      continue;
+    }
+    const OptionSpec *spec = findSpec(accepted, word);
+    if (!spec)
+      throw BadInput("unknown option " + word);
+    if (options_.contains(word))
+      throw BadInput("option " + word + " given twice");
+    if (spec->takesValue && i + 1 == words.size())
+      throw BadInput("option " + word + " needs a value");
+    options_[word] = spec->takesValue ? words[++i] : std::string();
+  }
+  if (operands_.size() < minOperands)
+    throw BadInput("missing arguments");
+  if (operands_.size() > maxOperands)
+    throw BadInput("unexpected argument " + operands_[maxOperands]);
+}
+
+std::optional<std::string> CommandLine::value(std::string_view option) const {
+  auto found = options_.find(option);
+  if (found == options_.end())
+    return std::nullopt;
+  return found->second;
+}
+
+const std::string &CommandLine::required(std::string_view option) const {
+  auto found = options_.find(option);
+  if (found == options_.end())
+    throw BadInput("missing option " + std::string(option));
+  return found->second;
+}
+
+bool CommandLine::has(std::string_view option) const { return options_.contains(option); }
+
+} // namespace zavel::host

@@ -1,0 +1,82 @@
+#include "Shared/Data/SharedSuite.h"
+#include "host/ArgumentValues.h"
+#include "host/CommandErrors.h"
+#include "host/CommandLine.h"
+#include "host/Commands.h"
+#include "host/DefaultsValueText.h"
+
+#include <array>
+
+namespace zavel::host {
+namespace {
+
+constexpr std::array<std::string_view, 6> kTypeOptions{"--int",    "--double", "--bool",
+                                                       "--string", "--json",   "--array"};
+
+// The type option given, "--string" when none; BadInput for more than one.
+std::string_view typeOption(const CommandLine &line) {
+  std::string_view chosen;
+  for (std::string_view option : kTypeOptions) {
+    if (!line.has(option))
+      continue;
+    if (!chosen.empty())
+      throw BadInput("give one type option, not " + std::string(chosen) + " and " +
+                     std::string(option));
+    chosen = option;
+  }
+  return chosen.empty() ? "--string" : chosen;
+}
+
+bool hasTypeOption(const CommandLine &line) {
+  for (std::string_view option : kTypeOptions)
+    if (line.has(option))
+      return true;
+  return false;
+}
+
+int readValue(const std::string &key, CommandContext &context) {
+  auto value = SharedSuite::open().object(key);
+  if (!value)
+    return 1;
+  context.out << defaultsValueText(*value) << '\n';
+  return 0;
+}
+
+int writeValue(const std::string &key, const kit::foundation::DefaultsValue &value) {
+  if (!SharedSuite::open().set(key, value))
+    throw CommandFailure("the suite refused to store \"" + key + "\"");
+  return 0;
+}
+
+int deleteValue(const std::string &key) {
+  if (!SharedSuite::open().removeObject(key))
+    throw CommandFailure("the suite refused to remove \"" + key + "\"");
+  return 0;
+}
+
+} // namespace
+
+// The shared suite as the host application reads and writes it: typed values under keys.
+int defaultsCommand(Words words, CommandContext &context) {
+  CommandLine line(
+      words, {{"--int"}, {"--double"}, {"--bool"}, {"--string"}, {"--json"}, {"--array"}}, 2, 3);
+  const std::string &action = line.operand(0);
+  const std::string &key = line.operand(1);
+  if (key.empty())
+    throw BadInput("the key is empty");
+  bool writing = action == "write";
+  if (!writing && action != "read" && action != "delete")
+    throw BadInput("unknown action \"" + action + "\"; use read, write or delete");
+  if (writing && line.operands().size() != 3)
+    throw BadInput("write needs a KEY and a VALUE");
+  if (!writing && (line.operands().size() != 2 || hasTypeOption(line)))
+    throw BadInput(action + " takes a KEY alone");
+
+  if (writing)
+    return writeValue(key, defaultsValue(typeOption(line), line.operand(2)));
+  if (action == "read")
+    return readValue(key, context);
+  return deleteValue(key);
+}
+
+} // namespace zavel::host

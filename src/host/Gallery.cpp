@@ -1,0 +1,79 @@
+#include "host/Gallery.h"
+
+#include "host/WidgetRendering.h"
+#include "kit/ui/Png.h"
+
+#include <algorithm>
+#include <atomic>
+#include <system_error>
+#include <thread>
+
+namespace zavel::host {
+namespace {
+
+bool isSafeInFileName(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+         c == '-' || c == '_';
+}
+
+GalleryItem itemOf(const kit::widgets::AnyWidget &widget) {
+  const auto &info = widget.info();
+  return {info.kind, info.displayName, info.description, snapshotFileName(info.kind),
+          kit::widgets::displaySize(info.family)};
+}
+
+bool drawSnapshot(const kit::widgets::AnyWidget &widget, const GalleryItem &item,
+                  const std::filesystem::path &folder, double scale) {
+  try {
+    auto context = kit::widgets::TimelineContext::of(widget.info().family, true);
+    auto entry = widget.configure(kit::foundation::Json::object()).snapshot(context);
+    return kit::ui::writePng(renderTree(layOutEntry(entry, item.size), scale),
+                             folder / item.fileName);
+  } catch (...) {
+    // One widget that cannot be drawn leaves the others standing.
+    return false;
+  }
+}
+
+unsigned workerCount(std::size_t widgets) {
+  unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+  return unsigned(std::min<std::size_t>({widgets, cores, 8}));
+}
+
+} // namespace
+
+std::string snapshotFileName(std::string_view kind) {
+  std::string name(kind);
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return !isSafeInFileName(c); }, '_');
+  if (name.empty() || name.front() == '.')
+    name = "_" + name;
+  return name + ".png";
+}
+
+std::vector<GalleryItem> renderGallery(const kit::widgets::WidgetBundle &bundle,
+                                       const std::filesystem::path &folder, double scale) {
+  const auto &widgets = bundle.widgets();
+  std::vector<GalleryItem> items;
+  for (const auto &widget : widgets)
+    items.push_back(itemOf(widget));
+
+  std::atomic<std::size_t> next = 0;
+  auto work = [&] {
+    for (std::size_t i = next++; i < widgets.size(); i = next++)
+      items[i].written = drawSnapshot(widgets[i], items[i], folder, scale);
+  };
+  {
+    std::vector<std::jthread> helpers;
+    try {
+      for (unsigned i = 1; i < workerCount(widgets.size()); ++i)
+        helpers.emplace_back(work);
+    } catch (const std::system_error &) {
+      // Fewer threads draw the same pictures.
+    }
+    work();
+  }
+  return items;
+}
+
+} // namespace zavel::host

@@ -1,0 +1,22 @@
+#include "host/IntentCheck.h"
+
+#include "host/CommandErrors.h"
+
+#include <string>
+
+namespace zavel::host {
+
+void checkIntent(const kit::intents::IntentRegistry &intents, std::string_view typeName) {
+  if (!intents.intent(typeName))
+    throw BadInput("unknown intent \"" + std::string(typeName) + "\"");
+}
+
+void performIntent(const std::function<void()> &perform) {
+  try {
+    perform();
+  } catch (const kit::foundation::DecodeError &error) {
+    throw BadInput(std::string("parameters: ") + error.what());
+  }
+}
+
+} // namespace zavel::host

@@ -1,0 +1,97 @@
+#include "host/ArgumentValues.h"
+#include "host/CommandErrors.h"
+#include "host/CommandLine.h"
+#include "host/Commands.h"
+#include "host/OutputFiles.h"
+#include "host/WidgetRendering.h"
+#include "host/WidgetSelection.h"
+#include "kit/ui/Png.h"
+#include "kit/ui/TreeJson.h"
+
+#include <cmath>
+
+namespace zavel::host {
+namespace {
+
+using kit::ui::ColorScheme;
+using kit::ui::WidgetRenderingMode;
+
+// Larger pictures are beyond what the renderer draws.
+constexpr double kMaximumPixels = 8192;
+
+struct RenderRequest {
+  std::string kind;
+  std::optional<std::string> configuration;
+  int64_t entry = 0;
+  double scale = 2;
+  std::optional<kit::ui::Size> size;
+  Appearance appearance;
+  std::string output;
+  std::optional<std::string> tree;
+};
+
+RenderRequest readRequest(Words words) {
+  CommandLine line(words,
+                   {{"--config", true},
+                    {"--entry", true},
+                    {"--scale", true},
+                    {"--size", true},
+                    {"--mode", true},
+                    {"--scheme", true},
+                    {"-o", true},
+                    {"--tree", true}},
+                   1, 1);
+  RenderRequest request;
+  request.kind = line.operand(0);
+  request.configuration = line.value("--config");
+  if (auto entry = line.value("--entry"))
+    request.entry = arguments::wholeNumber("--entry", *entry);
+  if (auto scale = line.value("--scale"))
+    request.scale = arguments::number("--scale", *scale);
+  if (request.scale <= 0)
+    throw BadInput("--scale must be more than 0");
+  if (auto size = line.value("--size"))
+    request.size = arguments::size(*size);
+  if (auto mode = line.value("--mode"))
+    request.appearance.mode =
+        arguments::choice<WidgetRenderingMode>("--mode", *mode,
+                                               {{"full", WidgetRenderingMode::fullColor},
+                                                {"accented", WidgetRenderingMode::accented},
+                                                {"vibrant", WidgetRenderingMode::vibrant}});
+  if (auto scheme = line.value("--scheme"))
+    request.appearance.scheme = arguments::choice<ColorScheme>(
+        "--scheme", *scheme, {{"light", ColorScheme::light}, {"dark", ColorScheme::dark}});
+  request.output = line.required("-o");
+  request.tree = line.value("--tree");
+  return request;
+}
+
+void checkPictureSize(kit::ui::Size size, double scale) {
+  if (std::ceil(size.width * scale) > kMaximumPixels ||
+      std::ceil(size.height * scale) > kMaximumPixels)
+    throw BadInput("the picture would be larger than 8192 pixels on a side");
+}
+
+} // namespace
+
+// One entry drawn to PNG, with its laid-out tree as JSON on request.
+int renderCommand(Words words, CommandContext &context) {
+  RenderRequest request = readRequest(words);
+  SelectedWidget selected = selectWidget(context.bundle, request.kind, request.configuration);
+  auto timelineContext = kit::widgets::TimelineContext::of(selected.widget.info().family);
+  if (request.size)
+    timelineContext.displaySize = *request.size;
+  checkPictureSize(timelineContext.displaySize, request.scale);
+
+  auto entry = timelineEntry(selected, timelineContext, request.entry);
+  auto tree = layOutEntry(entry, timelineContext.displaySize, request.appearance);
+  if (!kit::ui::writePng(renderTree(tree, request.scale), request.output))
+    throw CommandFailure("cannot write " + request.output);
+  if (request.tree)
+    writeTextFile(*request.tree,
+                  kit::ui::treeJson(tree).dump(1, ' ', false,
+                                               kit::foundation::Json::error_handler_t::replace));
+  return 0;
+}
+
+} // namespace zavel::host

@@ -1,0 +1,32 @@
+#include "host/WidgetRendering.h"
+
+#include "Shared/Theme/ThemeStore.h"
+#include "Shared/Theme/ZavelFonts.h"
+#include "kit/foundation/Clock.h"
+#include "kit/ui/Layout.h"
+#include "kit/ui/Render.h"
+#include "kit/ui/text/TextEngine.h"
+
+#include <algorithm>
+
+namespace zavel::host {
+
+kit::ui::LaidOutTree layOutEntry(const kit::widgets::AnyEntry &entry, kit::ui::Size size,
+                                 const Appearance &appearance) {
+  ZavelFonts::registerFonts();
+  kit::ui::LayoutContext context{kit::ui::defaultTextEngine(),
+                                 std::max(kit::foundation::systemNow(), entry.date()),
+                                 appearance.mode, appearance.scheme};
+  return kit::ui::layOut(entry.view(), size, context);
+}
+
+kit::ui::Image renderTree(const kit::ui::LaidOutTree &tree, double scale) {
+  kit::ui::RenderOptions options;
+  options.scale = scale;
+  // The theme is read only where it shows.
+  if (tree.renderingMode == kit::ui::WidgetRenderingMode::accented)
+    options.accentTint = ThemeStore::current().accentColor();
+  return kit::ui::render(tree, options);
+}
+
+} // namespace zavel::host

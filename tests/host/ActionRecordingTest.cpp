@@ -1,0 +1,103 @@
+#include "host/ActionRecording.h"
+#include "host/FolderSnapshot.h"
+#include "support/ScratchTree.h"
+#include "support/TempHome.h"
+
+#include "Shared/Data/AppGroup.h"
+#include "Shared/Data/SharedSuite.h"
+#include "kit/foundation/notifications/DistributedNotificationCenter.h"
+#include "kit/foundation/tasks/BackgroundTasks.h"
+#include "kit/widgets/WidgetCenter.h"
+
+#include <chrono>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace zavel::host {
+namespace {
+
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+
+TEST(FolderSnapshot, TellsAddedRewrittenAndRemovedFilesOutsideSkippedFolders) {
+  test_support::ScratchTree tree;
+  tree.write("same.txt", "same");
+  tree.write("a/rewritten.txt", "old");
+  tree.write("a/removed.txt", "gone soon");
+  tree.write("skipped/db", "1");
+  const std::vector<fs::path> skipped{"skipped"};
+  FolderSnapshot before = FolderSnapshot::take(tree.root(), skipped);
+
+  // Same size, new contents: a write shows even when the size stays.
+  tree.write("a/rewritten.txt", "new");
+  fs::remove(tree.root() / "a/removed.txt");
+  tree.write("b/c/added.txt", "new");
+  tree.write("skipped/db", "2");
+  tree.folder("empty");
+  EXPECT_EQ(FolderSnapshot::take(tree.root(), skipped).changedSince(before),
+            (Names{"a/removed.txt", "a/rewritten.txt", "b/c/added.txt"}));
+}
+
+TEST(FolderSnapshot, MissingRootHasNoFiles) {
+  test_support::ScratchTree tree;
+  tree.write("kept.txt", "x");
+  FolderSnapshot present = FolderSnapshot::take(tree.root());
+  FolderSnapshot missing = FolderSnapshot::take(tree.root() / "missing");
+  EXPECT_EQ(missing.changedSince(present), Names{"kept.txt"});
+  EXPECT_EQ(missing.changedSince(missing), Names{});
+}
+
+TEST(ActionRecording, ReportsReloadsNotificationsKeysThenFilesByTheirPlace) {
+  zavel::test::TempHome home;
+  fs::path container = AppGroup::containerURL();
+  BackgroundWait wait;
+  ActionReport report = recordAction(
+      [&] {
+        auto suite = SharedSuite::open();
+        suite.set("test.b", int64_t(1));
+        suite.set("test.a", true);
+        suite.set("test.b", int64_t(2));
+        suite.removeObject("test.c");
+        std::ofstream(container / "notes.json") << "[]";
+        fs::create_directories(home.path() / "calendars/Home");
+        std::ofstream(home.path() / "calendars/Home/call.ics") << "BEGIN:VCALENDAR";
+        kit::widgets::WidgetCenter::shared().reloadTimelines("test.one");
+        kit::foundation::DistributedNotificationCenter::defaultCenter().postNotificationName(
+            "test.posted");
+        kit::widgets::WidgetCenter::shared().reloadTimelines("test.two");
+      },
+      wait);
+  EXPECT_EQ(report.reloaded, (Names{"test.one", "test.two"}));
+  EXPECT_EQ(report.notifications, Names{"test.posted"});
+  EXPECT_EQ(report.wrote,
+            (Names{"test.b", "test.a", "test.c", "calendars/Home/call.ics", "notes.json"}));
+  EXPECT_FALSE(report.intent);
+  EXPECT_FALSE(report.url);
+}
+
+TEST(ActionRecording, WaitsForBackgroundWorkWithinOneBudget) {
+  zavel::test::TempHome home;
+  BackgroundWait wait(std::chrono::milliseconds(2000));
+  ActionReport report = recordAction(
+      [] {
+        kit::foundation::runDetached([] {
+          std::this_thread::sleep_for(std::chrono::milliseconds(100));
+          kit::widgets::WidgetCenter::shared().reloadTimelines("test.late");
+        });
+      },
+      wait);
+  EXPECT_EQ(report.reloaded, Names{"test.late"});
+
+  // Work longer than what is left of the budget is not awaited again in full.
+  BackgroundWait brief(std::chrono::milliseconds(50));
+  kit::foundation::runDetached([] { std::this_thread::sleep_for(std::chrono::milliseconds(400)); });
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(brief.wait());
+  EXPECT_FALSE(brief.wait());
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
+  EXPECT_TRUE(kit::foundation::waitForBackgroundTasks(std::chrono::seconds(5)));
+}
+
+} // namespace
+} // namespace zavel::host

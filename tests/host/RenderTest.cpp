@@ -1,0 +1,149 @@
+#include "host/HostRun.h"
+#include "host/PngFile.h"
+#include "host/TestBundle.h"
+#include "kit/foundation/JsonCoding.h"
+#include "support/ScratchTree.h"
+#include "support/TempHome.h"
+
+#include "Shared/Data/SharedSuite.h"
+#include "Shared/Theme/ThemeStore.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace zavel::host::testing {
+namespace {
+
+using kit::foundation::Json;
+namespace fs = std::filesystem;
+
+class HostRender : public ::testing::Test {
+protected:
+  fs::path out(const std::string &name) const { return scratch.root() / name; }
+
+  // Renders with `options` to out.png and reads it back.
+  PngPixels rendered(const std::string &kind, std::vector<std::string> options = {}) {
+    std::vector<std::string> words{"render", kind, "-o", out("out.png")};
+    words.insert(words.end(), options.begin(), options.end());
+    HostResult result = runHost(words);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(result.out.empty());
+    auto png = readPng(out("out.png"));
+    if (!png)
+      ADD_FAILURE() << "no PNG written";
+    return png.value_or(PngPixels{});
+  }
+
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+};
+
+// Every node of the tree dump, depth first.
+void collect(const Json &node, std::vector<Json> &nodes) {
+  nodes.push_back(node);
+  if (node.contains("children"))
+    for (const Json &child : node["children"])
+      collect(child, nodes);
+}
+
+std::vector<Json> nodesWith(const Json &tree, const std::string &member) {
+  std::vector<Json> all, matching;
+  collect(tree["root"], all);
+  for (const Json &node : all)
+    if (node.contains(member))
+      matching.push_back(node);
+  return matching;
+}
+
+void expectColor(PngPixels::Pixel pixel, kit::ui::Color color, const std::string &where) {
+  EXPECT_NEAR(pixel.red, color.red * 255, 2) << where;
+  EXPECT_NEAR(pixel.green, color.green * 255, 2) << where;
+  EXPECT_NEAR(pixel.blue, color.blue * 255, 2) << where;
+  EXPECT_EQ(pixel.alpha, 255) << where;
+}
+
+TEST_F(HostRender, DrawsAtTwicePointSizeTransparentOutsideTheRoundedOutline) {
+  PngPixels png = rendered("test.tally");
+  ASSERT_EQ(png.width, 340);
+  ASSERT_EQ(png.height, 340);
+  // Corners of the outline are clear; the edges between them and the inside are the fill.
+  for (auto [x, y] : {std::pair{0, 0}, {339, 0}, {0, 339}, {339, 339}, {6, 6}, {333, 333}})
+    EXPECT_EQ(png.at(x, y).alpha, 0) << x << "," << y;
+  for (auto [x, y] : {std::pair{170, 0}, {0, 170}, {339, 170}, {240, 80}, {100, 300}})
+    expectColor(png.at(x, y), kTallyFill, std::to_string(x) + "," + std::to_string(y));
+  // The key at its place.
+  expectColor(png.at(90, 90), kit::ui::Color::white, "key");
+}
+
+TEST_F(HostRender, SizeAndScaleSetThePicture) {
+  PngPixels png = rendered("test.tally", {"--size", "200x100", "--scale", "1.5"});
+  EXPECT_EQ(png.width, 300);
+  EXPECT_EQ(png.height, 150);
+  EXPECT_EQ(png.at(0, 0).alpha, 0);
+  EXPECT_EQ(rendered("test.tally.board", {"--scale", "1"}).width, 364);
+}
+
+TEST_F(HostRender, TreeShowsTheChosenEntryWithItsKeyAndLink) {
+  ASSERT_TRUE(SharedSuite::open().set(kCountKey, int64_t(7)));
+  rendered("test.tally",
+           {"--entry", "2", "--config", R"({"step": 3})", "--tree", out("tree.json")});
+  std::ifstream file(out("tree.json"));
+  Json tree = Json::parse(file);
+  EXPECT_EQ(tree["size"], Json::parse("[170, 170]"));
+  EXPECT_EQ(tree["widgetURL"], kWidgetURL);
+  auto texts = nodesWith(tree, "text");
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0]["text"], "Cups #2 7");
+  auto keys = nodesWith(tree, "intent");
+  ASSERT_EQ(keys.size(), 1u);
+  EXPECT_EQ(keys[0]["intent"], Json::parse(R"({"type": "TallyIntent", "params": {"step": 3}})"));
+  EXPECT_EQ(keys[0]["frame"], Json::parse("[20, 20, 50, 50]"));
+  auto links = nodesWith(tree, "url");
+  ASSERT_EQ(links.size(), 1u);
+  EXPECT_EQ(links[0]["url"], kLinkURL);
+}
+
+TEST_F(HostRender, AccentedModeTintsAccentablePartsWithTheThemeAccentAndTheRestWhite) {
+  ASSERT_TRUE(SharedSuite::writeData(ThemeStore::key, R"({"accent": {"teal": {}}})"));
+  kit::ui::Color teal = ThemeStore::current().accentColor();
+  PngPixels accented = rendered("test.tally.board", {"--mode", "accented", "--scheme", "dark"});
+  // The white accentable half takes the accent; the black half has no luminance left.
+  expectColor(accented.at(100, 170), teal, "accentable half");
+  EXPECT_EQ(accented.at(600, 100).alpha, 0);
+
+  PngPixels vibrant = rendered("test.tally.board", {"--mode", "vibrant"});
+  expectColor(vibrant.at(100, 170), kit::ui::Color::white, "vibrant half");
+  EXPECT_EQ(vibrant.at(600, 100).alpha, 0);
+}
+
+TEST_F(HostRender, BadRequestsWriteNoPicture) {
+  const std::vector<std::vector<std::string>> refused{
+      {"render", "test.nothing", "-o", out("a.png")},
+      {"render", "test.tally"},
+      {"render", "test.tally", "-o", out("a.png"), "--entry", "3"},
+      {"render", "test.tally", "-o", out("a.png"), "--entry", "-1"},
+      {"render", "test.tally", "-o", out("a.png"), "--scale", "0"},
+      {"render", "test.tally", "-o", out("a.png"), "--scale", "100"},
+      {"render", "test.tally", "-o", out("a.png"), "--size", "170"},
+      {"render", "test.tally", "-o", out("a.png"), "--mode", "sepia"},
+      {"render", "test.tally", "-o", out("a.png"), "--scheme", "grey"},
+      {"render", "test.tally", "-o", out("a.png"), "--config", "{\"step\": \"one\"}"},
+      {"render", "test.tally", "-o", out("a.png"), "--tree"},
+  };
+  for (const auto &words : refused) {
+    HostResult result = runHost(words);
+    EXPECT_EQ(result.status, 2) << ::testing::PrintToString(words);
+    EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
+    EXPECT_FALSE(fs::exists(out("a.png"))) << ::testing::PrintToString(words);
+  }
+}
+
+TEST_F(HostRender, UnwritableOutputFails) {
+  fs::create_directory(out("taken"));
+  HostResult result = runHost({"render", "test.tally", "-o", out("taken")});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(lines(result.err).size(), 1u);
+}
+
+} // namespace
+} // namespace zavel::host::testing
