@@ -1,6 +1,10 @@
 #include "Widgets/ZavelWidgetsBundle.h"
 
 #include "Shared/Data/RSSStore/RSSCycleIntent.h"
+#include "Shared/Data/WidgetIntents/ActionIntents.h"
+#include "Shared/Data/WidgetIntents/AgendaIntents.h"
+#include "Shared/Data/WidgetIntents/SourceEntities.h"
+#include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
@@ -10,7 +14,7 @@ using kit::widgets::WidgetBundle;
 
 // Each group lists its widgets in gallery order, one line apiece before `return group;`:
 //   group.add<WeatherConditionsWidget>();
-// and registers the button intents that live with it.
+// and registers the button intents and entity types that live with it.
 
 WidgetBundle ZavelFeaturedBundle::body() const {
   WidgetBundle group;
@@ -19,11 +23,13 @@ WidgetBundle ZavelFeaturedBundle::body() const {
 
 WidgetBundle ZavelClocksBundle::body() const {
   WidgetBundle group;
+  group.addIntents(addSourceEntities);
   return group;
 }
 
 WidgetBundle ZavelAgendaBundle::body() const {
   WidgetBundle group;
+  group.addIntents(addAgendaIntents);
   return group;
 }
 
@@ -35,6 +41,7 @@ WidgetBundle ZavelWeatherBundle::body() const {
   group.add<MoonWidget>();
   group.add<DaylightWidget>();
   group.add<AirQualityWidget>();
+  group.addIntents(addWeatherEntities);
   return group;
 }
 
@@ -67,7 +74,11 @@ WidgetBundle ZavelRSSBundle::body() const {
 ZavelWidgetsBundle::ZavelWidgetsBundle() { ZavelFonts::registerFonts(); }
 
 WidgetBundle ZavelWidgetsBundle::body() const {
-  return std::apply([](auto... groups) { return joinedGroups<decltype(groups)...>(); }, Groups{});
+  WidgetBundle bundle =
+      std::apply([](auto... groups) { return joinedGroups<decltype(groups)...>(); }, Groups{});
+  // The keys of the decks, productivity and health widgets share one set of intents.
+  bundle.addIntents(addActionIntents);
+  return bundle;
 }
 
 WidgetBundle makeWidgetsBundle() { return ZavelWidgetsBundle().body(); }

@@ -1,5 +1,7 @@
 #include "Shared/Views/ClockFormat.h"
 
+#include "Shared/Data/WidgetIntents/TimeZoneEntity.h"
+
 #include "Shared/Data/SharedSuite.h"
 #include "kit/foundation/DateFormatter.h"
 #include "kit/foundation/Locale.h"
@@ -38,18 +40,6 @@ std::string text(std::string_view pattern, Date date, const TimeZone &zone) {
   return DateFormatter(pattern, Locale::posix(), zone).string(date);
 }
 
-// The last piece of the zone identifier, underscores as blanks: "Buenos Aires".
-std::string cityName(const std::string &identifier) {
-  std::string city = identifier;
-  if (auto end = identifier.find_last_not_of('/'); end != std::string::npos) {
-    auto slash = identifier.find_last_of('/', end);
-    auto start = slash == std::string::npos ? 0 : slash + 1;
-    city = identifier.substr(start, end + 1 - start);
-  }
-  std::replace(city.begin(), city.end(), '_', ' ');
-  return city;
-}
-
 } // namespace
 
 bool uses24Hour(const std::filesystem::path &home) {
@@ -86,7 +76,7 @@ std::string gmtLabel(const TimeZone &zone, Date date) {
 }
 
 std::string cityCode(const TimeZone &zone) {
-  std::string city = cityName(zone.identifier());
+  std::string city = TimeZoneEntity::cityName(zone.identifier());
   for (auto [name, code] : kCityCodes)
     if (city == name)
       return std::string(code);
