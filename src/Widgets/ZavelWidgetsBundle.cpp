@@ -37,6 +37,7 @@ WidgetBundle ZavelWeatherBundle::body() const {
   WidgetBundle group;
   group.add<WeatherConditionsWidget>();
   group.add<WeatherForecastWidget>();
+  group.add<WeatherSunColumnWidget>();
   group.add<WeatherRainWidget>();
   group.add<MoonWidget>();
   group.add<DaylightWidget>();

@@ -7,3 +7,4 @@
 #include "Widgets/WeatherWidgets/WeatherConditionsWidget.h"
 #include "Widgets/WeatherWidgets/WeatherForecastWidget.h"
 #include "Widgets/WeatherWidgets/WeatherRainWidget.h"
+#include "Widgets/WeatherWidgets/WeatherSunColumnWidget.h"

@@ -13,14 +13,12 @@ namespace zavel {
 namespace {
 
 using kit::foundation::Date;
-using kit::widgets::TimelineContext;
-using kit::widgets::WidgetFamily;
 using test::kBerlin;
+using test::kInGallery;
+using test::kOnScreen;
 using test::weatherConfiguration;
 using testsupport::FakeResponse;
 
-const TimelineContext kWidget = TimelineContext::of(WidgetFamily::systemSmall);
-const TimelineContext kGallery = TimelineContext::of(WidgetFamily::systemSmall, true);
 const std::string kPath = std::string(AirQualityProvider::path);
 
 FakeResponse indexAnswer(int aqi) {
@@ -46,7 +44,7 @@ protected:
 TEST_F(AirQualityTimeline, OneEntryOfTheLiveIndexReloadedAfterHalfAnHour) {
   world.server.serve(kPath, indexAnswer(137));
   auto timeline =
-      provider().timeline(weatherConfiguration(kBerlin, {}, CasingOption::cream), kWidget);
+      provider().timeline(weatherConfiguration(kBerlin, {}, CasingOption::cream), kOnScreen);
 
   EXPECT_EQ(world.askedCoordinates(kPath), (std::vector{test::coordinatesOf(kBerlin)}));
   ASSERT_EQ(timeline.entries.size(), 1u);
@@ -56,7 +54,7 @@ TEST_F(AirQualityTimeline, OneEntryOfTheLiveIndexReloadedAfterHalfAnHour) {
 }
 
 TEST_F(AirQualityTimeline, WithNothingFetchedOrKeptTheSampleIsShownAndRetriedSooner) {
-  auto timeline = offlineProvider().timeline(weatherConfiguration(kBerlin), kWidget);
+  auto timeline = offlineProvider().timeline(weatherConfiguration(kBerlin), kOnScreen);
   ASSERT_EQ(timeline.entries.size(), 1u);
   EXPECT_EQ(timeline.entries.front().date, now);
   EXPECT_EQ(timeline.entries.front().data, AirQualitySnapshot::sample());
@@ -64,7 +62,7 @@ TEST_F(AirQualityTimeline, WithNothingFetchedOrKeptTheSampleIsShownAndRetriedSoo
 
   // An answer without an index is no better than none.
   world.server.serve(kPath, FakeResponse::json(R"({"current":{}})"));
-  timeline = provider().timeline(weatherConfiguration(kBerlin), kWidget);
+  timeline = provider().timeline(weatherConfiguration(kBerlin), kOnScreen);
   EXPECT_EQ(timeline.entries.front().data, AirQualitySnapshot::sample());
   EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 15));
 }
@@ -72,9 +70,9 @@ TEST_F(AirQualityTimeline, WithNothingFetchedOrKeptTheSampleIsShownAndRetriedSoo
 TEST_F(AirQualityTimeline, AnOldKeptIndexCountsAsAValueWhenTheServiceFails) {
   world.server.serve(kPath, indexAnswer(61));
   Date yesterday = now.addingTimeInterval(-86400);
-  provider(yesterday).timeline(weatherConfiguration(kBerlin), kWidget);
+  provider(yesterday).timeline(weatherConfiguration(kBerlin), kOnScreen);
 
-  auto timeline = offlineProvider().timeline(weatherConfiguration(kBerlin), kWidget);
+  auto timeline = offlineProvider().timeline(weatherConfiguration(kBerlin), kOnScreen);
   EXPECT_EQ(timeline.entries.front().data, (AirQualitySnapshot{61, yesterday}));
   EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 30));
 }
@@ -83,8 +81,8 @@ TEST_F(AirQualityTimeline, TheDefaultPlaceServesOnlyWhenNoPlaceIsSet) {
   world.server.serve(kPath, indexAnswer(20));
   ASSERT_TRUE(SharedSuite::write(WeatherProvider::defaultPlaceKey, test::kParis));
 
-  provider().timeline(weatherConfiguration(std::nullopt), kWidget);
-  provider().timeline(weatherConfiguration(kBerlin), kWidget);
+  provider().timeline(weatherConfiguration(std::nullopt), kOnScreen);
+  provider().timeline(weatherConfiguration(kBerlin), kOnScreen);
 
   EXPECT_EQ(world.askedCoordinates(kPath),
             (std::vector{test::coordinatesOf(test::kParis), test::coordinatesOf(kBerlin)}));
@@ -94,15 +92,15 @@ TEST_F(AirQualityTimeline, TheGalleryAndThePlaceholderShowTheSampleWithoutAsking
   world.server.serve(kPath, indexAnswer(180));
   auto configuration = weatherConfiguration(kBerlin, {}, CasingOption::graphite);
 
-  EXPECT_EQ(provider().snapshot(configuration, kGallery),
+  EXPECT_EQ(provider().snapshot(configuration, kInGallery),
             (AirQualityEntry{now, AirQualitySnapshot::sample(), CasingOption::graphite}));
-  EXPECT_EQ(provider().placeholder(kWidget),
+  EXPECT_EQ(provider().placeholder(kOnScreen),
             (AirQualityEntry{now, AirQualitySnapshot::sample(), CasingOption::followApp}));
   EXPECT_EQ(world.server.requestCount(), 0u);
 
-  EXPECT_EQ(provider().snapshot(configuration, kWidget),
+  EXPECT_EQ(provider().snapshot(configuration, kOnScreen),
             (AirQualityEntry{now, AirQualitySnapshot{180, now}, CasingOption::graphite}));
-  EXPECT_EQ(offlineProvider().snapshot(weatherConfiguration(test::kParis), kWidget).data,
+  EXPECT_EQ(offlineProvider().snapshot(weatherConfiguration(test::kParis), kOnScreen).data,
             AirQualitySnapshot::sample());
 }
 

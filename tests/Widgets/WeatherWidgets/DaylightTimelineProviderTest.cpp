@@ -13,14 +13,12 @@ namespace zavel {
 namespace {
 
 using kit::foundation::Date;
-using kit::widgets::TimelineContext;
-using kit::widgets::WidgetFamily;
 using test::kBerlin;
+using test::kInGallery;
+using test::kOnScreen;
 using test::weatherConfiguration;
 using testsupport::FakeResponse;
 
-const TimelineContext kWidget = TimelineContext::of(WidgetFamily::systemMedium);
-const TimelineContext kGallery = TimelineContext::of(WidgetFamily::systemMedium, true);
 // Where the sun does not set in June.
 const WeatherProvider::Place kLongyearbyen{"Longyearbyen", 78.2232, 15.6267};
 
@@ -30,7 +28,7 @@ protected:
   // Stores a forecast of the place, as a forecast widget leaves it.
   void storeForecastOf(const WeatherProvider::Place &place) {
     world.server.serve("/v1/forecast", FakeResponse::json(test::forecastAnswer().dump()));
-    WeatherTimelineProvider{world.environment()}.timeline(weatherConfiguration(place), kWidget);
+    WeatherTimelineProvider{world.environment()}.timeline(weatherConfiguration(place), kOnScreen);
     world.server.clearRecords();
   }
 
@@ -41,7 +39,7 @@ protected:
 
 TEST_F(DaylightTimeline, TodaysSunAtThePlaceInThreeEntriesTenMinutesApart) {
   auto timeline = provider().timeline(
-      weatherConfiguration(kBerlin, TempUnitOption::fahrenheit, CasingOption::cream), kWidget);
+      weatherConfiguration(kBerlin, TempUnitOption::fahrenheit, CasingOption::cream), kOnScreen);
 
   auto sun = SkyMath::sunTimes(now, kBerlin.latitude, kBerlin.longitude);
   ASSERT_TRUE(sun);
@@ -61,7 +59,7 @@ TEST_F(DaylightTimeline, TodaysSunAtThePlaceInThreeEntriesTenMinutesApart) {
 
 TEST_F(DaylightTimeline, TimesTakeTheZoneOfAStoredForecastOfThePlace) {
   storeForecastOf(kBerlin);
-  auto timeline = provider().timeline(weatherConfiguration(kBerlin), kWidget);
+  auto timeline = provider().timeline(weatherConfiguration(kBerlin), kOnScreen);
   // The fake service reports London's zone for every place.
   EXPECT_EQ(timeline.entries.front().data.timeZoneID, "Europe/London");
   EXPECT_EQ(timeline.entries.front().data.place, "Berlin");
@@ -69,14 +67,14 @@ TEST_F(DaylightTimeline, TimesTakeTheZoneOfAStoredForecastOfThePlace) {
 }
 
 TEST_F(DaylightTimeline, WhereTheSunDoesNotRiseAndSetTheSampleDayStandsIn) {
-  auto timeline = provider().timeline(weatherConfiguration(kLongyearbyen), kWidget);
+  auto timeline = provider().timeline(weatherConfiguration(kLongyearbyen), kOnScreen);
   for (const DaylightEntry &entry : timeline.entries)
     EXPECT_EQ(entry.data, DaylightInfo::sample());
   EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 30));
 
   // In the zone of the configured place once a forecast of it is stored.
   storeForecastOf(kLongyearbyen);
-  timeline = provider().timeline(weatherConfiguration(kLongyearbyen), kWidget);
+  timeline = provider().timeline(weatherConfiguration(kLongyearbyen), kOnScreen);
   DaylightInfo expected = DaylightInfo::sample();
   expected.timeZoneID = "Europe/London";
   EXPECT_EQ(timeline.entries.front().data, expected);
@@ -85,21 +83,22 @@ TEST_F(DaylightTimeline, WhereTheSunDoesNotRiseAndSetTheSampleDayStandsIn) {
 TEST_F(DaylightTimeline, TheDefaultPlaceServesOnlyWhenNoPlaceIsSet) {
   ASSERT_TRUE(SharedSuite::write(WeatherProvider::defaultPlaceKey, test::kParis));
   EXPECT_EQ(
-      provider().timeline(weatherConfiguration(std::nullopt), kWidget).entries.front().data.place,
+      provider().timeline(weatherConfiguration(std::nullopt), kOnScreen).entries.front().data.place,
       "Paris");
-  EXPECT_EQ(provider().timeline(weatherConfiguration(kBerlin), kWidget).entries.front().data.place,
-            "Berlin");
+  EXPECT_EQ(
+      provider().timeline(weatherConfiguration(kBerlin), kOnScreen).entries.front().data.place,
+      "Berlin");
 }
 
 TEST_F(DaylightTimeline, TheGalleryAndThePlaceholderShowTheSample) {
   storeForecastOf(kBerlin);
   auto configuration = weatherConfiguration(kBerlin, {}, CasingOption::graphite);
-  EXPECT_EQ(provider().snapshot(configuration, kGallery),
+  EXPECT_EQ(provider().snapshot(configuration, kInGallery),
             (DaylightEntry{now, DaylightInfo::sample(), CasingOption::graphite}));
-  EXPECT_EQ(provider().placeholder(kWidget),
+  EXPECT_EQ(provider().placeholder(kOnScreen),
             (DaylightEntry{now, DaylightInfo::sample(), CasingOption::followApp}));
 
-  DaylightEntry live = provider().snapshot(configuration, kWidget);
+  DaylightEntry live = provider().snapshot(configuration, kOnScreen);
   EXPECT_EQ(live.date, now);
   EXPECT_EQ(live.data.place, "Berlin");
   EXPECT_EQ(live.data.timeZoneID, "Europe/London");

@@ -11,11 +11,8 @@ namespace {
 
 using kit::foundation::Clock;
 using kit::foundation::Date;
-using kit::widgets::TimelineContext;
-using kit::widgets::WidgetFamily;
-
-const TimelineContext kWidget = TimelineContext::of(WidgetFamily::systemSmall);
-const TimelineContext kGallery = TimelineContext::of(WidgetFamily::systemSmall, true);
+using test::kInGallery;
+using test::kOnScreen;
 
 Date at(const char *iso) { return *kit::foundation::dateFromIso8601(iso); }
 
@@ -35,7 +32,7 @@ TEST(MoonProvider, OneEntryOfThePhaseAtTheRequestReloadedTwelveHoursLater) {
   for (const auto &c : cases) {
     Date now = at(c.moment);
     CasingConfigIntent configuration{CasingOption::cream};
-    auto timeline = MoonProvider{Clock::fixed(now)}.timeline(configuration, kWidget);
+    auto timeline = MoonProvider{Clock::fixed(now)}.timeline(configuration, kOnScreen);
     ASSERT_EQ(timeline.entries.size(), 1u) << c.moment;
     const MoonEntry &entry = timeline.entries.front();
     EXPECT_EQ(entry.date, now) << c.moment;
@@ -45,7 +42,7 @@ TEST(MoonProvider, OneEntryOfThePhaseAtTheRequestReloadedTwelveHoursLater) {
     EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 12 * 60)) << c.moment;
 
     // A widget snapshot shows the same live phase.
-    EXPECT_EQ(MoonProvider{Clock::fixed(now)}.snapshot(configuration, kWidget), entry);
+    EXPECT_EQ(MoonProvider{Clock::fixed(now)}.snapshot(configuration, kOnScreen), entry);
   }
 }
 
@@ -54,9 +51,9 @@ TEST(MoonProvider, TheGalleryAndThePlaceholderShowTheSampleWhateverTheDate) {
   EXPECT_EQ(MoonProvider::previewSample(), sample);
   for (const char *moment : {"2025-06-11T07:44:00Z", "2025-06-25T10:31:00Z"}) {
     MoonProvider provider{Clock::fixed(at(moment))};
-    EXPECT_EQ(provider.snapshot(CasingConfigIntent{CasingOption::graphite}, kGallery),
+    EXPECT_EQ(provider.snapshot(CasingConfigIntent{CasingOption::graphite}, kInGallery),
               (MoonEntry{at(moment), sample, CasingOption::graphite}));
-    EXPECT_EQ(provider.placeholder(kWidget),
+    EXPECT_EQ(provider.placeholder(kOnScreen),
               (MoonEntry{at(moment), sample, CasingOption::followApp}));
   }
 }

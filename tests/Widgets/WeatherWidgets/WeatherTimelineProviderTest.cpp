@@ -14,14 +14,11 @@ namespace zavel {
 namespace {
 
 using kit::foundation::Date;
-using kit::widgets::TimelineContext;
-using kit::widgets::WidgetFamily;
 using test::kBerlin;
+using test::kInGallery;
+using test::kOnScreen;
 using test::weatherConfiguration;
 using testsupport::FakeResponse;
-
-const TimelineContext kWidget = TimelineContext::of(WidgetFamily::systemSmall);
-const TimelineContext kGallery = TimelineContext::of(WidgetFamily::systemSmall, true);
 
 class WeatherTimeline : public testing::Test {
 protected:
@@ -40,7 +37,7 @@ protected:
 
 TEST_F(WeatherTimeline, ThreeEntriesOfTheLiveWeatherTenMinutesApart) {
   auto timeline = provider().timeline(
-      weatherConfiguration(kBerlin, TempUnitOption::celsius, CasingOption::cream), kWidget);
+      weatherConfiguration(kBerlin, TempUnitOption::celsius, CasingOption::cream), kOnScreen);
 
   EXPECT_EQ(world.askedCoordinates("/v1/forecast"), (std::vector{test::coordinatesOf(kBerlin)}));
   auto stored = WeatherProvider::cached(kBerlin, world.home.path());
@@ -69,7 +66,7 @@ TEST_F(WeatherTimeline, TemperaturesFollowTheUnitAndTheLocale) {
   for (const auto &c : cases) {
     std::string what = std::string(kit::intents::rawValue(c.unit)) + " in " + c.locale;
     test::ScopedLocaleAndZone scoped{c.locale, "Europe/Berlin"};
-    auto timeline = provider().timeline(weatherConfiguration(kBerlin, c.unit), kWidget);
+    auto timeline = provider().timeline(weatherConfiguration(kBerlin, c.unit), kOnScreen);
     ASSERT_EQ(timeline.entries.size(), 3u) << what;
     for (const WeatherEntry &entry : timeline.entries) {
       EXPECT_EQ(entry.data.temperature, c.temperature) << what;
@@ -83,7 +80,7 @@ TEST_F(WeatherTimeline, TemperaturesFollowTheUnitAndTheLocale) {
 
 TEST_F(WeatherTimeline, WithNothingFetchedOrStoredTheSampleIsShownAndRetriedSooner) {
   for (TempUnitOption unit : {TempUnitOption::celsius, TempUnitOption::fahrenheit}) {
-    auto timeline = offlineProvider().timeline(weatherConfiguration(kBerlin, unit), kWidget);
+    auto timeline = offlineProvider().timeline(weatherConfiguration(kBerlin, unit), kOnScreen);
     WeatherSnapshot expected = unit == TempUnitOption::fahrenheit
                                    ? WeatherSnapshot::sample().inFahrenheit()
                                    : WeatherSnapshot::sample();
@@ -94,7 +91,7 @@ TEST_F(WeatherTimeline, WithNothingFetchedOrStoredTheSampleIsShownAndRetriedSoon
   }
   // A service that answers with an error page is no better than none.
   world.server.serve("/v1/forecast", FakeResponse::text("down", 503));
-  auto timeline = provider().timeline(weatherConfiguration(kBerlin), kWidget);
+  auto timeline = provider().timeline(weatherConfiguration(kBerlin), kOnScreen);
   EXPECT_EQ(timeline.entries.front().data, WeatherSnapshot::sample());
   EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 10));
 }
@@ -102,12 +99,12 @@ TEST_F(WeatherTimeline, WithNothingFetchedOrStoredTheSampleIsShownAndRetriedSoon
 TEST_F(WeatherTimeline, AStaleStoredSnapshotCountsAsWeatherWhenTheServiceFails) {
   Date twoDaysAgo = now.addingTimeInterval(-2 * 86400);
   WeatherTimelineProvider earlier{world.environment(twoDaysAgo)};
-  earlier.timeline(weatherConfiguration(kBerlin), kWidget);
+  earlier.timeline(weatherConfiguration(kBerlin), kOnScreen);
   auto stored = WeatherProvider::cached(kBerlin, world.home.path());
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->updated, twoDaysAgo);
 
-  auto timeline = offlineProvider().timeline(weatherConfiguration(kBerlin), kWidget);
+  auto timeline = offlineProvider().timeline(weatherConfiguration(kBerlin), kOnScreen);
   for (const WeatherEntry &entry : timeline.entries)
     EXPECT_EQ(entry.data, *stored);
   EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 30));
@@ -116,12 +113,12 @@ TEST_F(WeatherTimeline, AStaleStoredSnapshotCountsAsWeatherWhenTheServiceFails) 
 TEST_F(WeatherTimeline, TheDefaultPlaceServesOnlyWhenNoPlaceIsSet) {
   ASSERT_TRUE(SharedSuite::write(WeatherProvider::defaultPlaceKey, test::kParis));
 
-  provider().timeline(weatherConfiguration(std::nullopt), kWidget);
-  provider().timeline(weatherConfiguration(kBerlin), kWidget);
+  provider().timeline(weatherConfiguration(std::nullopt), kOnScreen);
+  provider().timeline(weatherConfiguration(kBerlin), kOnScreen);
   // An id that names no place reads as the fallback place, not as the default one.
   WeatherConfigIntent unreadable;
   unreadable.place = WeatherPlaceEntity{"Nowhere|north|east"};
-  provider().timeline(unreadable, kWidget);
+  provider().timeline(unreadable, kOnScreen);
 
   EXPECT_EQ(world.askedCoordinates("/v1/forecast"),
             (std::vector{test::coordinatesOf(test::kParis), test::coordinatesOf(kBerlin),
@@ -131,10 +128,10 @@ TEST_F(WeatherTimeline, TheDefaultPlaceServesOnlyWhenNoPlaceIsSet) {
 TEST_F(WeatherTimeline, TheGalleryShowsTheSampleInItsOwnUnitWithoutAsking) {
   auto configuration =
       weatherConfiguration(kBerlin, TempUnitOption::fahrenheit, CasingOption::graphite);
-  WeatherEntry preview = provider().snapshot(configuration, kGallery);
+  WeatherEntry preview = provider().snapshot(configuration, kInGallery);
   EXPECT_EQ(preview, (WeatherEntry{now, WeatherSnapshot::sample(), CasingOption::graphite}));
 
-  WeatherEntry placeholder = provider().placeholder(kWidget);
+  WeatherEntry placeholder = provider().placeholder(kOnScreen);
   EXPECT_EQ(placeholder, (WeatherEntry{now, WeatherSnapshot::sample(), CasingOption::followApp}));
   EXPECT_EQ(world.server.requestCount(), 0u);
 }
@@ -142,7 +139,7 @@ TEST_F(WeatherTimeline, TheGalleryShowsTheSampleInItsOwnUnitWithoutAsking) {
 TEST_F(WeatherTimeline, AWidgetSnapshotShowsTheLiveWeatherOrTheSampleInTheUnit) {
   auto configuration =
       weatherConfiguration(kBerlin, TempUnitOption::fahrenheit, CasingOption::cream);
-  WeatherEntry live = provider().snapshot(configuration, kWidget);
+  WeatherEntry live = provider().snapshot(configuration, kOnScreen);
   EXPECT_EQ(live.date, now);
   EXPECT_EQ(live.casing, CasingOption::cream);
   EXPECT_EQ(live.data, WeatherProvider::cached(kBerlin, world.home.path())->inFahrenheit());
@@ -150,7 +147,7 @@ TEST_F(WeatherTimeline, AWidgetSnapshotShowsTheLiveWeatherOrTheSampleInTheUnit) 
   test::TempHome emptyHome;
   auto environment = world.offline();
   environment.home = emptyHome.path();
-  WeatherEntry fallback = WeatherTimelineProvider{environment}.snapshot(configuration, kWidget);
+  WeatherEntry fallback = WeatherTimelineProvider{environment}.snapshot(configuration, kOnScreen);
   EXPECT_EQ(fallback.data, WeatherSnapshot::sample().inFahrenheit());
 }
 

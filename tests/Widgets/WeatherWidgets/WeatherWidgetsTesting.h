@@ -9,6 +9,7 @@
 
 #include "kit/foundation/Date.h"
 #include "kit/widgets/ReloadPolicy.h"
+#include "kit/widgets/TimelineContext.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,12 @@
 #include <vector>
 
 namespace zavel::test {
+
+// A widget on the desktop and one in the gallery; the providers do not look at the family.
+inline const kit::widgets::TimelineContext kOnScreen =
+    kit::widgets::TimelineContext::of(kit::widgets::WidgetFamily::systemSmall);
+inline const kit::widgets::TimelineContext kInGallery =
+    kit::widgets::TimelineContext::of(kit::widgets::WidgetFamily::systemSmall, true);
 
 inline const WeatherProvider::Place kBerlin{"Berlin", 52.52, 13.405};
 inline const WeatherProvider::Place kParis{"Paris", 48.8566, 2.3522};
