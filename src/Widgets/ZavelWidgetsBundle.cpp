@@ -6,6 +6,7 @@
 #include "Shared/Data/WidgetIntents/SourceEntities.h"
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
+#include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
 namespace zavel {
 
@@ -34,6 +35,13 @@ WidgetBundle ZavelAgendaBundle::body() const {
 
 WidgetBundle ZavelWeatherBundle::body() const {
   WidgetBundle group;
+  group.add<WeatherConditionsWidget>();
+  group.add<WeatherForecastWidget>();
+  group.add<WeatherSunColumnWidget>();
+  group.add<WeatherRainWidget>();
+  group.add<MoonWidget>();
+  group.add<DaylightWidget>();
+  group.add<AirQualityWidget>();
   group.addIntents(addWeatherEntities);
   return group;
 }

@@ -1,7 +1,7 @@
 #include "Shared/Data/WeatherProvider/DefaultPlace.h"
 
-#include "ForecastFixture.h"
 #include "Shared/Data/SharedSuite.h"
+#include "support/ForecastFixture.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 

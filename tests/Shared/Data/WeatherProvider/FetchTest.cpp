@@ -1,10 +1,10 @@
 #include "Shared/Data/WeatherProvider/Fetch.h"
 
-#include "ForecastFixture.h"
 #include "Shared/Data/SharedSuite.h"
 #include "Shared/Views/ClockFormat.h"
 #include "kit/foundation/Iso8601.h"
 #include "kit/foundation/net/HttpError.h"
+#include "support/ForecastFixture.h"
 #include "support/Pluck.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"

@@ -1,6 +1,6 @@
 #include "Shared/Data/WeatherProvider/PlaceSearch.h"
 
-#include "ForecastFixture.h"
+#include "support/ForecastFixture.h"
 #include "kit/foundation/net/HttpError.h"
 #include "support/RecordForm.h"
 
