@@ -8,7 +8,7 @@
 namespace zavel {
 
 // The nine groups of the widget gallery. Each `body()` lists its group's widgets in gallery order,
-// with the button intents that live with the group.
+// with the button intents and entity types that live with the group.
 //
 // Adding a widget to a group is one line in that group's `body()` in ZavelWidgetsBundle.cpp,
 // `group.add<WeatherConditionsWidget>();`, placed at the widget's position in the group (the

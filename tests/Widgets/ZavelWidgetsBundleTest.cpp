@@ -1,6 +1,11 @@
 #include "Widgets/ZavelWidgetsBundle.h"
 
+#include "Shared/Data/RSSStore/RSSCycleIntent.h"
+#include "Shared/Data/WidgetIntents/ActionIntents.h"
+#include "Shared/Data/WidgetIntents/AgendaIntents.h"
 #include "Shared/Data/WidgetIntents/CasingConfigIntent.h"
+#include "Shared/Data/WidgetIntents/SourceEntities.h"
+#include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Widgets/Shell/ZavelEntry.h"
 #include "Widgets/Shell/ZavelWidgetRoot.h"
 #include "kit/ui/LayoutTesting.h"
@@ -165,6 +170,10 @@ struct ResetIntent {
   kit::intents::IntentResult perform() const noexcept { return {}; }
 };
 
+kit::intents::IntentRegistry &addNumberIntents(kit::intents::IntentRegistry &registry) {
+  return registry.add<ResetIntent>();
+}
+
 struct NumbersGroup {
   WidgetBundle body() const {
     WidgetBundle group;
@@ -177,7 +186,7 @@ struct WideNumbersGroup {
   WidgetBundle body() const {
     WidgetBundle group;
     group.add<WideNumberWidget>();
-    group.addIntent<ResetIntent>();
+    group.addIntents(addNumberIntents);
     return group;
   }
 };
@@ -237,11 +246,21 @@ TEST(ZavelWidgetsBundle, EveryListedWidgetIsARealFramedWidget) {
                                       "casing"}));
 }
 
-TEST(ZavelWidgetsBundle, OffersTheHeadlineCyclingIntent) {
+TEST(ZavelWidgetsBundle, OffersTheIntentsAndEntitiesOfEveryArea) {
+  kit::intents::IntentRegistry areas;
+  addActionIntents(areas);
+  addAgendaIntents(areas);
+  addSourceEntities(areas);
+  addWeatherEntities(areas);
+  areas.add<RSSCycleIntent>();
+  ASSERT_FALSE(areas.intents().empty());
+  ASSERT_FALSE(areas.entityTypeNames().empty());
+
   WidgetBundle bundle = makeWidgetsBundle();
-  const kit::intents::IntentDescription *cycle = bundle.intents().intent("RSSCycleIntent");
-  ASSERT_NE(cycle, nullptr);
-  EXPECT_EQ(cycle->title, "Cycle Headlines");
+  for (const kit::intents::IntentDescription &intent : areas.intents())
+    EXPECT_EQ(bundle.intents().intent(intent.typeName) != nullptr, true) << intent.typeName;
+  for (const std::string &entity : areas.entityTypeNames())
+    EXPECT_EQ(bundle.intents().entityQuery(entity) != nullptr, true) << entity;
 }
 
 TEST(ZavelWidgetsBundle, CreatingTheBundleRegistersTheShippedFonts) {

@@ -14,13 +14,6 @@ namespace {
 using kit::foundation::Json;
 namespace fs = std::filesystem;
 
-std::vector<fs::path> filesBelow(const fs::path &root) {
-  std::vector<fs::path> files;
-  for (const auto &entry : fs::recursive_directory_iterator(root))
-    files.push_back(entry.path());
-  return files;
-}
-
 TEST(Executable, HelpListsEveryCommand) {
   zavel::test::TempHome home;
   HostResult help = runExecutable({"help"});
@@ -145,13 +138,8 @@ TEST(Executable, BadCommandLinesPrintOneLineAndWriteNothing) {
       {"defaults", "read", "test.key", "value"},
       {"defaults", "delete", "test.key", "--string"},
   };
-  for (const auto &words : refused) {
-    HostResult result = runExecutable(words);
-    EXPECT_EQ(result.status, 2) << ::testing::PrintToString(words);
-    EXPECT_TRUE(result.out.empty()) << result.out;
-    EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
-    EXPECT_TRUE(result.err.starts_with("zavel-widgets: ")) << result.err;
-  }
+  for (const auto &words : refused)
+    expectRefusal(runExecutable(words), words);
   EXPECT_EQ(filesBelow(home.path()), std::vector<fs::path>{});
   EXPECT_EQ(filesBelow(scratch.root()), std::vector<fs::path>{});
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -91,6 +92,20 @@ std::vector<std::string> lines(const std::string &text) {
   for (std::string line; std::getline(stream, line);)
     result.push_back(line);
   return result;
+}
+
+void expectRefusal(const HostResult &result, const std::vector<std::string> &words) {
+  EXPECT_EQ(result.status, 2) << ::testing::PrintToString(words);
+  EXPECT_TRUE(result.out.empty()) << result.out;
+  EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
+  EXPECT_TRUE(result.err.starts_with("zavel-widgets: ")) << result.err;
+}
+
+std::vector<std::filesystem::path> filesBelow(const std::filesystem::path &root) {
+  std::vector<std::filesystem::path> files;
+  for (const auto &entry : std::filesystem::recursive_directory_iterator(root))
+    files.push_back(entry.path());
+  return files;
 }
 
 } // namespace zavel::host::testing

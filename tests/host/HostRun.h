@@ -2,6 +2,7 @@
 
 #include "kit/widgets/WidgetBundle.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,5 +25,11 @@ HostResult runExecutable(const std::vector<std::string> &words);
 
 // The printed lines, without their line breaks.
 std::vector<std::string> lines(const std::string &text);
+
+// Checks a refusal: status 2, nothing on standard output, one line on standard error.
+void expectRefusal(const HostResult &result, const std::vector<std::string> &words);
+
+// Every file and folder below `root`, to show that nothing was written there.
+std::vector<std::filesystem::path> filesBelow(const std::filesystem::path &root);
 
 } // namespace zavel::host::testing

@@ -131,9 +131,7 @@ TEST_F(HostRender, BadRequestsWriteNoPicture) {
       {"render", "test.tally", "-o", out("a.png"), "--tree"},
   };
   for (const auto &words : refused) {
-    HostResult result = runHost(words);
-    EXPECT_EQ(result.status, 2) << ::testing::PrintToString(words);
-    EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
+    expectRefusal(runHost(words), words);
     EXPECT_FALSE(fs::exists(out("a.png"))) << ::testing::PrintToString(words);
   }
 }

@@ -27,11 +27,13 @@ std::vector<std::string> ReloadLog::events() const {
   return log_->events;
 }
 
-std::vector<std::string> reloadedAndNotified(const std::vector<std::string> &kinds) {
+std::vector<std::string> reloadedAndNotified(const std::vector<std::string> &kinds, int times) {
   std::vector<std::string> events;
-  for (const auto &kind : kinds)
-    events.push_back("reload " + kind);
-  events.push_back("notify com.brekholt.zavel.reloadwidgets");
+  for (int time = 0; time < times; ++time) {
+    for (const auto &kind : kinds)
+      events.push_back("reload " + kind);
+    events.push_back("notify com.brekholt.zavel.reloadwidgets");
+  }
   return events;
 }
 

@@ -29,7 +29,8 @@ private:
   kit::foundation::SinkRegistration notifications_;
 };
 
-// The events of reloading `kinds` in order and then posting the reload notification.
-std::vector<std::string> reloadedAndNotified(const std::vector<std::string> &kinds);
+// The events of reloading `kinds` in order and then posting the reload notification, `times`
+// over.
+std::vector<std::string> reloadedAndNotified(const std::vector<std::string> &kinds, int times = 1);
 
 } // namespace zavel::test

@@ -9,11 +9,14 @@ namespace zavel {
 using namespace kit::ui;
 
 View ScreenHeader(const std::string &caption, const View &trailing, const ZCtx &ctx) {
-  return HStack(VAlign::center, {
-                                    MicroLabel(caption, 10, 0.16, ZavelTokens::screenText2, ctx),
-                                    Spacer(),
-                                    trailing,
-                                });
+  // The figure keeps its whole width and the caption takes the rest before the spacer does;
+  // an even share of the row would cut captions that fit beside the figure.
+  return HStack(VAlign::center,
+                {
+                    MicroLabel(caption, 10, 0.16, ZavelTokens::screenText2, ctx).layoutPriority(1),
+                    Spacer(),
+                    trailing.fixedSize(),
+                });
 }
 
 } // namespace zavel

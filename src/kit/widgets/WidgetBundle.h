@@ -39,6 +39,11 @@ public:
     intents_.addEntity<Entity>();
     return *this;
   }
+  // What an area's registry function adds: `group.addIntents(addActionIntents)`.
+  WidgetBundle &addIntents(intents::IntentRegistry &(*addTo)(intents::IntentRegistry &)) {
+    addTo(intents_);
+    return *this;
+  }
 
   // In gallery order.
   const std::vector<AnyWidget> &widgets() const { return widgets_; }

@@ -1,5 +1,6 @@
 #include "Shared/Data/NotesStore.h"
 
+#include "support/Pluck.h"
 #include "support/RecordCoding.h"
 #include "support/TempHome.h"
 
@@ -8,8 +9,8 @@
 
 using namespace kit::foundation;
 using zavel::NoteItem;
-using zavel::test::ScopedEnvironment;
 using zavel::test::TempHome;
+using Texts = std::vector<std::string>;
 namespace NotesStore = zavel::NotesStore;
 namespace fs = std::filesystem;
 
@@ -21,30 +22,19 @@ const char *kC = "E621E1F8-C36C-495A-93FC-0C247A3E6E5F";
 
 UUID id(const char *text) { return *UUID::fromString(text); }
 
-std::string noteJson(const char *noteId, const char *text, double edited, bool pinned) {
-  return Json{{"id", noteId}, {"text", text}, {"edited", edited}, {"pinned", pinned}}.dump();
-}
-
-std::string listJson(const std::vector<std::string> &notes) {
-  std::string list = "[";
-  for (const auto &note : notes)
-    list += (list.size() > 1 ? "," : "") + note;
-  return list + "]";
+Json note(const char *noteId, const std::string &text, double edited, bool pinned = false) {
+  return {{"id", noteId}, {"text", text}, {"edited", edited}, {"pinned", pinned}};
 }
 
 void writeNotes(const std::string &text) { std::ofstream(NotesStore::fileURL()) << text; }
+void writeList(const std::vector<Json> &notes) { writeNotes(Json(notes).dump()); }
 
 std::string fileText(const fs::path &file = NotesStore::fileURL()) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<std::string> textsOf(const std::vector<NoteItem> &notes) {
-  std::vector<std::string> texts;
-  for (const auto &note : notes)
-    texts.push_back(note.text);
-  return texts;
-}
+Texts latestTexts() { return zavel::test::pluck(NotesStore::latest(), &NoteItem::text); }
 
 // Members of the host application's notes that the widgets know nothing of.
 const std::string kHostNotes = R"([
@@ -61,75 +51,45 @@ TEST(NoteItem, HostJsonReadsAndNotesWriteTheirFourMembers) {
       NoteItem{id(kB), "Line one\nLine two", Date{-3.5}, true},
       R"({"id":"7C9E6679-7425-40DE-944B-E07FC1F90AE7","text":"Line one\nLine two","edited":-3.5,
           "pinned":true})");
-  zavel::test::expectEachChangeRejected<NoteItem>(
-      noteJson(kA, "x", 1, false),
-      {zavel::test::removed("id"), zavel::test::removed("text"), zavel::test::removed("edited"),
-       zavel::test::removed("pinned"), zavel::test::replaced("pinned", 0),
-       zavel::test::replaced("id", "note-1"), zavel::test::replaced("edited", "10:00"),
-       zavel::test::replaced("text", nullptr)});
-}
-
-TEST(NotesStore, FileLivesInTheContainerElseInTheTemporaryFolder) {
-  TempHome home;
-  EXPECT_EQ(NotesStore::fileURL(),
-            home.path() / "containers" / "QK7R2WX9P4.com.brekholt.zavel" / "notes.json");
-
-  TempHome temporary;
-  TempHome blocked;
-  ScopedEnvironment tmpdir({{"TMPDIR", temporary.path().string()}});
-  std::ofstream(blocked.path() / "containers") << "a file where the folder belongs";
-  EXPECT_EQ(NotesStore::fileURL(), temporary.path() / "notes.json");
+  using namespace zavel::test;
+  expectEachChangeRejected<NoteItem>(note(kA, "x", 1).dump(),
+                                     {removed("id"), removed("text"), removed("edited"),
+                                      removed("pinned"), replaced("pinned", 0),
+                                      replaced("id", "note-1"), replaced("edited", "10:00")});
 }
 
 TEST(NotesStore, LatestListsNewestEditFirstKeepingFileOrderOnTies) {
   TempHome home;
-  struct Case {
-    std::vector<std::string> file;
-    std::vector<std::string> order;
-  } cases[] = {
-      {{noteJson(kA, "10:00", 36000, false), noteJson(kB, "12:00", 43200, false),
-        noteJson(kC, "11:00", 39600, true)},
-       {"12:00", "11:00", "10:00"}},
-      // Pinned notes are not moved ahead; equal edits keep the file's order either way round.
-      {{noteJson(kA, "first", 500, false), noteJson(kB, "pinned", 100, true),
-        noteJson(kC, "second", 500, false)},
-       {"first", "second", "pinned"}},
-      {{noteJson(kC, "second", 500, false), noteJson(kA, "first", 500, false)},
-       {"second", "first"}},
-      {{}, {}},
-  };
-  for (const auto &c : cases) {
-    writeNotes(listJson(c.file));
-    EXPECT_EQ(textsOf(NotesStore::latest()), c.order) << listJson(c.file);
-  }
+  EXPECT_EQ(NotesStore::fileURL(),
+            home.path() / "containers" / "QK7R2WX9P4.com.brekholt.zavel" / "notes.json");
+  // Pinned notes are not moved ahead; equal edits keep the file's order either way round.
+  writeList({note(kA, "first", 500), note(kB, "pinned", 100, true), note(kC, "second", 500),
+             note(kC, "newest", 501)});
+  EXPECT_EQ(latestTexts(), (Texts{"newest", "first", "second", "pinned"}));
   // Long enough that an unstable sort would mix up the ties.
-  std::vector<std::string> many;
-  std::vector<std::string> expected;
+  std::vector<Json> many;
+  Texts expected;
+  for (int index = 0; index < 40; ++index)
+    many.push_back(note(kA, std::to_string(index), index % 4));
   for (int edited = 3; edited >= 0; --edited)
     for (int index = edited; index < 40; index += 4)
       expected.push_back(std::to_string(index));
-  for (int index = 0; index < 40; ++index)
-    many.push_back(noteJson(kA, std::to_string(index).c_str(), index % 4, false));
-  writeNotes(listJson(many));
-  EXPECT_EQ(textsOf(NotesStore::latest()), expected);
-
-  writeNotes(listJson({noteJson(kA, "only", 7, true)}));
-  EXPECT_EQ(NotesStore::latest(), (std::vector<NoteItem>{{id(kA), "only", Date{7}, true}}));
+  writeList(many);
+  EXPECT_EQ(latestTexts(), expected);
 }
 
 TEST(NotesStore, LatestIsEmptyForAnyFileThatIsNotAWholeNoteList) {
   TempHome home;
   EXPECT_TRUE(NotesStore::latest().empty()); // no file
-  const char *texts[] = {
+  const std::string texts[] = {
       "",
       "not json",
-      R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950e"})",
-      R"([{"id":"0f8fad5b-d9cb-469f-a165-70867728950e","text":"a","edited":1,"pinned":false},
-          {"id":"7c9e6679-7425-40de-944b-e07fc1f90ae7","text":"no pin","edited":2}])",
-      R"([{"id":"0f8fad5b-d9cb-469f-a165-70867728950e","text":"a","edited":1,"pinned":false},)",
+      note(kA, "a", 1).dump(),
       "[null]",
+      R"([{"id":"7c9e6679-7425-40de-944b-e07fc1f90ae7","text":"no pin","edited":2}])",
+      "[" + note(kA, "a", 1).dump() + ",", // cut short
   };
-  for (const char *text : texts) {
+  for (const auto &text : texts) {
     writeNotes(text);
     EXPECT_TRUE(NotesStore::latest().empty()) << text;
   }
@@ -138,60 +98,34 @@ TEST(NotesStore, LatestIsEmptyForAnyFileThatIsNotAWholeNoteList) {
   EXPECT_TRUE(NotesStore::latest().empty()); // a folder where the file belongs
 }
 
-TEST(NotesStore, TogglePinFlipsOnlyThatMarkOfTheFirstNoteWithTheId) {
-  TempHome home;
-  struct Case {
-    const char *target;
-    std::vector<bool> pinsAfter;
-  } cases[] = {
-      {kA, {true, true, false}},   // unpinned becomes pinned
-      {kB, {false, false, false}}, // pinned becomes unpinned
-      {kC, {false, true, true}},   // an id written in lower case by the host is the same id
-  };
-  for (const auto &c : cases) {
-    std::vector<std::string> file{noteJson(kA, "a", 3, false), noteJson(kB, "b", 9, true),
-                                  noteJson("e621e1f8-c36c-495a-93fc-0c247a3e6e5f", "c", 5, false)};
-    writeNotes(listJson(file));
-    EXPECT_TRUE(NotesStore::togglePin(id(c.target)));
-    auto after = parseJson(fileText());
-    ASSERT_TRUE(after && after->size() == 3);
-    for (size_t index = 0; index < 3; ++index) {
-      auto expected = Json::parse(file[index]);
-      expected["pinned"] = c.pinsAfter[index];
-      EXPECT_EQ((*after)[index], expected) << c.target << " " << index;
-    }
-  }
-
-  // The same id twice: only the first in file order changes.
-  writeNotes(listJson(
-      {noteJson(kB, "b", 1, false), noteJson(kA, "a1", 2, false), noteJson(kA, "a2", 3, false)}));
-  ASSERT_TRUE(NotesStore::togglePin(id(kA)));
-  std::vector<bool> pins;
-  auto after = parseJson(fileText());
-  ASSERT_TRUE(after);
-  for (const auto &note : *after)
-    pins.push_back(note["pinned"].get<bool>());
-  EXPECT_EQ(pins, (std::vector<bool>{false, true, false}));
-}
-
-TEST(NotesStore, TogglePinKeepsEveryMemberTheHostStored) {
+TEST(NotesStore, TogglePinFlipsOnlyThePinOfTheFirstNoteWithTheIdKeepingUnknownMembers) {
   TempHome home;
   writeNotes(kHostNotes);
   ASSERT_TRUE(NotesStore::togglePin(id(kA)));
   auto expected = Json::parse(kHostNotes);
   expected[0]["pinned"] = true;
   EXPECT_EQ(*parseJson(fileText()), expected);
-
   ASSERT_TRUE(NotesStore::togglePin(id(kA)));
   EXPECT_EQ(*parseJson(fileText()), Json::parse(kHostNotes));
+
+  // The same id twice, once written in lower case: only the first in file order changes.
+  writeList(
+      {note(kB, "b", 1), note("e621e1f8-c36c-495a-93fc-0c247a3e6e5f", "c1", 2), note(kC, "c2", 3)});
+  ASSERT_TRUE(NotesStore::togglePin(id(kC)));
+  std::vector<bool> pins;
+  const auto stored = parseJson(fileText());
+  ASSERT_TRUE(stored);
+  for (const auto &written : *stored)
+    pins.push_back(written["pinned"].get<bool>());
+  EXPECT_EQ(pins, (std::vector<bool>{false, true, false}));
 }
 
 TEST(NotesStore, TextThatIsNotUtf8ReadsWithReplacementCharacters) {
   TempHome home;
-  auto text = listJson({noteJson(kA, "ok", 1, false), noteJson(kB, "caf_", 2, false)});
+  auto text = Json(std::vector<Json>{note(kA, "ok", 1), note(kB, "caf_", 2)}).dump();
   text[text.find("caf_") + 3] = '\xE9'; // Latin-1, as a careless writer might leave it
   writeNotes(text);
-  EXPECT_EQ(textsOf(NotesStore::latest()), (std::vector<std::string>{"caf\uFFFD", "ok"}));
+  EXPECT_EQ(latestTexts(), (Texts{"caf\uFFFD", "ok"}));
   ASSERT_TRUE(NotesStore::togglePin(id(kB)));
   EXPECT_EQ(NotesStore::latest()[0], (NoteItem{id(kB), "caf\uFFFD", Date{2}, true}));
 }
@@ -200,12 +134,11 @@ TEST(NotesStore, TogglePinWritesNothingWithoutANoteToChange) {
   TempHome home;
   EXPECT_FALSE(NotesStore::togglePin(id(kA))); // no file
   EXPECT_FALSE(fs::exists(NotesStore::fileURL()));
-
   const std::string texts[] = {
       kHostNotes, // no note with that id
       R"([{"id":"e621e1f8-c36c-495a-93fc-0c247a3e6e5f","text":"no pin","edited":1}])",
-      R"([{"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","text":"a","edited":1,"pinned":false},)",
-      R"({"id":"E621E1F8-C36C-495A-93FC-0C247A3E6E5F","text":"a","edited":1,"pinned":false})",
+      "[" + note(kC, "a", 1).dump() + ",",
+      note(kC, "a", 1).dump(),
   };
   for (const auto &text : texts) {
     writeNotes(text);
@@ -236,7 +169,6 @@ TEST(NotesStore, AnInterruptedPinLeavesTheOldFileWhole) {
   EXPECT_EQ(fileText(), kHostNotes);
   EXPECT_FALSE(fs::exists(seenTemporary));
 
-  auto proceed = [](const fs::path &) { return true; };
-  EXPECT_TRUE(NotesStore::togglePin(id(kB), home.path(), proceed));
+  EXPECT_TRUE(NotesStore::togglePin(id(kB), home.path(), [](const fs::path &) { return true; }));
   EXPECT_FALSE(NotesStore::latest()[0].pinned);
 }

@@ -4,6 +4,7 @@
 #include "support/TempHome.h"
 
 #include <cmath>
+#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace kit::foundation;
@@ -25,65 +26,49 @@ struct Reading {
 };
 
 const std::string kSuite(zavel::AppGroup::identifier);
-
-Reading sample() {
-  return {*UUID::fromString("0f8fad5b-d9cb-469f-a165-70867728950e"), 21.5, Date{-60}, {}};
-}
+const Reading kSample{*UUID::fromString("0f8fad5b-d9cb-469f-a165-70867728950e"), 21.5, Date{-60}, std::nullopt};
 
 } // namespace
 
 TEST(SharedSuite, RecordsAreStoredAsJsonDataInTheAppGroupSuite) {
   TempHome home;
-  ASSERT_TRUE(SharedSuite::write("zavel.test.v1", sample()));
+  ASSERT_TRUE(SharedSuite::write("zavel.test.v1", kSample));
   auto stored = Defaults::suite(kSuite, home.path())->object("zavel.test.v1");
   ASSERT_TRUE(stored && std::holds_alternative<Data>(*stored));
-  auto json = *parseJson(std::get<Data>(*stored).bytes);
-  EXPECT_EQ(json, Json::parse(R"({"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","value":21.5,
-                                   "taken":-60.0})"));
-  EXPECT_EQ(SharedSuite::read<Reading>("zavel.test.v1"), sample());
+  EXPECT_EQ(*parseJson(std::get<Data>(*stored).bytes),
+            Json::parse(R"({"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","value":21.5,
+                            "taken":-60.0})"));
+  EXPECT_EQ(SharedSuite::read<Reading>("zavel.test.v1"), kSample);
   EXPECT_FALSE(std::filesystem::exists(home.suiteFile("standard")));
 }
 
 TEST(SharedSuite, ReadGivesNoneForAnythingButADecodableRecord) {
-  struct Case {
-    const char *name;
-    std::optional<DefaultsValue> stored;
-    bool readable;
-  } cases[] = {
-      {"absent", std::nullopt, false},
-      {"extra member",
-       Data{R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950e","value":1,"taken":0,"x":[]})"}, true},
-      {"null optional",
-       Data{R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950e","value":1,"taken":0,"label":null})"},
-       true},
-      {"missing required", Data{R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950e","value":1})"},
-       false},
-      {"null required",
-       Data{R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950e","value":null,"taken":0})"}, false},
-      {"not JSON", Data{"{"}, false},
-      {"JSON as a string",
-       std::string(R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950e","value":1,"taken":0})"), false},
-      {"integer", int64_t{3}, false},
-  };
   TempHome home;
-  for (const auto &c : cases) {
-    if (c.stored) {
-      ASSERT_TRUE(SharedSuite::open().set(c.name, *c.stored));
-    }
-    EXPECT_EQ(SharedSuite::read<Reading>(c.name).has_value(), c.readable) << c.name;
+  const std::string valid = R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950e","value":1,"taken":0})";
+  std::pair<DefaultsValue, bool> cases[] = {
+      {Data{valid}, true},
+      {Data{R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950e","value":1})"}, false},
+      {Data{"{"}, false},
+      {valid, false}, // the same JSON stored as a string
+      {int64_t{3}, false},
+  };
+  EXPECT_EQ(SharedSuite::read<Reading>("absent"), std::nullopt);
+  for (const auto &[stored, readable] : cases) {
+    ASSERT_TRUE(SharedSuite::open().set("key", stored));
+    EXPECT_EQ(SharedSuite::read<Reading>("key").has_value(), readable) << stored.index();
   }
 }
 
 TEST(SharedSuite, RecordThatCannotBeEncodedLeavesTheStoredValueAndTheSuiteUntouched) {
   TempHome home;
-  Reading broken = sample();
+  Reading broken = kSample;
   broken.value = std::nan("");
   EXPECT_FALSE(SharedSuite::write("zavel.test.v1", broken));
   EXPECT_FALSE(std::filesystem::exists(home.path() / "suites")); // never opened
-  ASSERT_TRUE(SharedSuite::write("zavel.test.v1", sample()));
+  ASSERT_TRUE(SharedSuite::write("zavel.test.v1", kSample));
   broken.value = INFINITY;
   EXPECT_FALSE(SharedSuite::write("zavel.test.v1", broken));
-  EXPECT_EQ(SharedSuite::read<Reading>("zavel.test.v1"), sample());
+  EXPECT_EQ(SharedSuite::read<Reading>("zavel.test.v1"), kSample);
 }
 
 TEST(SharedSuite, UnopenableSuiteFallsBackToTheStandardDefaultsThenToMemory) {
@@ -91,8 +76,8 @@ TEST(SharedSuite, UnopenableSuiteFallsBackToTheStandardDefaultsThenToMemory) {
   // A folder where the suite's database belongs: root ignores permission bits, not this.
   std::filesystem::create_directories(home.suiteFile(kSuite));
   EXPECT_EQ(SharedSuite::open().name(), "standard");
-  ASSERT_TRUE(SharedSuite::write("zavel.test.v1", sample()));
-  EXPECT_EQ(SharedSuite::read<Reading>("zavel.test.v1"), sample());
+  ASSERT_TRUE(SharedSuite::write("zavel.test.v1", kSample));
+  EXPECT_EQ(SharedSuite::read<Reading>("zavel.test.v1"), kSample);
   EXPECT_EQ(Defaults::standard(home.path()).data("zavel.test.v1"),
             SharedSuite::readData("zavel.test.v1"));
 
@@ -108,7 +93,20 @@ TEST(SharedSuite, UnopenableSuiteFallsBackToTheStandardDefaultsThenToMemory) {
 TEST(SharedSuite, AnExplicitHomeOverridesTheEnvironment) {
   TempHome other;
   TempHome environmentHome; // the later one is ZAVEL_HOME
-  ASSERT_TRUE(SharedSuite::write("zavel.test.v1", sample(), other.path()));
-  EXPECT_EQ(SharedSuite::read<Reading>("zavel.test.v1", other.path()), sample());
+  ASSERT_TRUE(SharedSuite::write("zavel.test.v1", kSample, other.path()));
+  EXPECT_EQ(SharedSuite::read<Reading>("zavel.test.v1", other.path()), kSample);
   EXPECT_EQ(SharedSuite::read<Reading>("zavel.test.v1"), std::nullopt);
+}
+
+TEST(AppGroup, ContainerIsCreatedUnderTheHomeElseTheTemporaryFolder) {
+  TempHome temporary;
+  TempHome home; // the later one is ZAVEL_HOME
+  auto container = zavel::AppGroup::containerURL();
+  EXPECT_EQ(container, home.path() / "containers" / "QK7R2WX9P4.com.brekholt.zavel");
+  EXPECT_TRUE(std::filesystem::is_directory(container));
+
+  std::filesystem::remove_all(home.path() / "containers");
+  std::ofstream(home.path() / "containers") << "a file where the folder belongs";
+  zavel::test::ScopedEnvironment tmpdir({{"TMPDIR", temporary.path().string()}});
+  EXPECT_EQ(zavel::AppGroup::containerURL(), temporary.path());
 }

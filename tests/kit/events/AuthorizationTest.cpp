@@ -17,6 +17,9 @@ TEST(EventStoreAuthorization, FollowsWhatIsWhereTheFolderShouldBe) {
     return events;
   };
   EXPECT_EQ(status(tree.root() / "no-home"), AuthorizationStatus::notDetermined);
+  EXPECT_TRUE(EventStore(tree.root() / "no-home" / "calendars", "UTC")
+                  .events(kit::events::Date{0}, kit::events::Date{1e9})
+                  .empty());
   EXPECT_EQ(status(tree.folder("empty-home")), AuthorizationStatus::notDetermined);
   tree.folder("home/calendars");
   EXPECT_EQ(status(tree.root() / "home"), AuthorizationStatus::fullAccess);

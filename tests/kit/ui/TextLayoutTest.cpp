@@ -87,31 +87,17 @@ TEST(TextLayout, LayoutAsksTheMeasurerOncePerProposal) {
 TEST(TimerTextView, ShowsTheSpanAtTheMomentOfRendering) {
   Date start{1000};
   struct Case {
-    const char *name;
     View view;
     double now;
     const char *text;
-  };
-  Case cases[] = {
-      {"countdown at its start", Text::timerInterval(start, start.addingTimeInterval(1500)), 1000.4,
-       "25:00"},
-      {"countdown shows a started second",
-       Text::timerInterval(start, start.addingTimeInterval(1500)), 2499.2, "0:01"},
-      {"countdown past its end", Text::timerInterval(start, start.addingTimeInterval(1500)), 9000,
-       "0:00"},
-      {"countdown with hours", Text::timerInterval(start, start.addingTimeInterval(7200)), 1000,
-       "2:00:00"},
-      {"count up within an interval",
-       Text::timerInterval(start, start.addingTimeInterval(600), false), 1125.9, "2:05"},
-      {"count up is capped at the interval",
-       Text::timerInterval(start, start.addingTimeInterval(600), false), 5000, "10:00"},
-      {"timer since a date", Text::timer(start), 1000 + 3725.9, "1:02:05"},
-      {"timer to a future date", Text::timer(start), 1000 - 59.5, "1:00"},
-      {"reversed interval", Text::timerInterval(start, start.addingTimeInterval(-60)), 900, "0:00"},
+  } cases[] = {
+      {Text::timerInterval(start, start.addingTimeInterval(1500)), 2499.2, "0:01"},
+      {Text::timerInterval(start, start.addingTimeInterval(600), false), 1125.9, "2:05"},
+      {Text::timer(start), 1000 + 3725.9, "1:02:05"},
   };
   for (const Case &c : cases) {
     LaidOutTree tree = lay(c.view, {300, 300}, Date{c.now});
-    EXPECT_EQ(tree.root.texts(), std::vector<std::string>{c.text}) << c.name;
+    EXPECT_EQ(tree.root.texts(), std::vector<std::string>{c.text}) << c.text;
   }
 }
 

@@ -5,6 +5,8 @@
 #include "Shared/Views/Hardware/DeviceScreen.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/SunArc.h"
+#include "Shared/Views/ScreenHeader.h"
+#include "Shared/Views/WeatherViews/SpreadRow.h"
 #include "kit/ui/UI.h"
 
 #include <cmath>
@@ -56,34 +58,24 @@ View DaylightView::body() const {
   DaylightInfo day = shownDay(data);
   kit::foundation::TimeZone zone = day.placeTimeZone();
   return DeviceScreen(
-      ctx,
-      VStack(HAlign::center, 0,
-             {
-                 HStack(VAlign::center,
-                        {
-                            // The place takes what the length leaves before the spacer
-                            // does, not an even share that cuts names that would fit.
-                            MicroLabel("DAYLIGHT — " + day.place, 10, 0.16,
-                                       ZavelTokens::screenText2, ctx)
-                                .layoutPriority(1),
-                            Spacer(),
-                            Text(lengthText(day)).font(ctx.mono(16, FontWeight::bold)).fixedSize(),
-                        }),
-                 Spacer(0),
-                 SunArc(sunProgress(day, date), 110, 7.5, ctx),
-                 HStack(VAlign::center,
-                        {
-                            MicroLabel("SUNRISE " + ClockFormat::hhmm(day.sunrise, zone), 9, 0.14,
-                                       ZavelTokens::screenText3, ctx),
-                            Spacer(),
-                            MicroLabel("SUNSET " + ClockFormat::hhmm(day.sunset, zone), 9, 0.14,
-                                       ZavelTokens::screenText3, ctx),
-                        })
-                     .padding(Edge::top, 12 * u),
-             })
-          .padding(Edge::vertical, 22 * u)
-          .padding(Edge::horizontal, 26 * u)
-          .frame(Frame::fill(Alignment::top)));
+      ctx, VStack(HAlign::center, 0,
+                  {
+                      ScreenHeader("DAYLIGHT — " + day.place,
+                                   Text(lengthText(day)).font(ctx.mono(16, FontWeight::bold)), ctx),
+                      Spacer(0),
+                      SunArc(sunProgress(day, date), 110, 7.5, ctx),
+                      SpreadRow(VAlign::center,
+                                {
+                                    MicroLabel("SUNRISE " + ClockFormat::hhmm(day.sunrise, zone), 9,
+                                               0.14, ZavelTokens::screenText3, ctx),
+                                    MicroLabel("SUNSET " + ClockFormat::hhmm(day.sunset, zone), 9,
+                                               0.14, ZavelTokens::screenText3, ctx),
+                                })
+                          .padding(Edge::top, 12 * u),
+                  })
+               .padding(Edge::vertical, 22 * u)
+               .padding(Edge::horizontal, 26 * u)
+               .frame(Frame::fill(Alignment::top)));
 }
 
 } // namespace zavel

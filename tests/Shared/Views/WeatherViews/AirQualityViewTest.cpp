@@ -46,10 +46,7 @@ TEST(AirQualityView, RowsDownTheScreenFromTheTopLeadingCorner) {
   Rect title = textFrame(tree, "AIR QUALITY");
   EXPECT_NEAR(title.minX(), left, 1e-9);
   EXPECT_NEAR(title.minY(), screen.minY() + 18 * u, 1e-9);
-  const TextRun &titleRun = textRun(tree, "AIR QUALITY");
-  EXPECT_EQ(titleRun.style.font, smallWidget.context().mono(9, FontWeight::regular));
-  EXPECT_NEAR(titleRun.style.tracking, 13.5 * 0.18 * u, 1e-12);
-  EXPECT_EQ(titleRun.paint, Paint{ZavelTokens::screenText2});
+  expectMicroLabel(tree, "AIR QUALITY", smallWidget, 9, 0.18, ZavelTokens::screenText2);
 
   Rect number = textFrame(tree, "42");
   EXPECT_NEAR(number.minX(), left, 1e-9);
@@ -62,10 +59,7 @@ TEST(AirQualityView, RowsDownTheScreenFromTheTopLeadingCorner) {
   Rect category = textFrame(tree, "GOOD");
   EXPECT_NEAR(category.minX(), left, 1e-9);
   EXPECT_NEAR(category.minY(), number.maxY() + 10 * u, 1e-9);
-  const TextRun &categoryRun = textRun(tree, "GOOD");
-  EXPECT_EQ(categoryRun.style.font, smallWidget.context().mono(10, FontWeight::regular));
-  EXPECT_NEAR(categoryRun.style.tracking, 14 * 0.16 * u, 1e-12);
-  EXPECT_EQ(categoryRun.paint, Paint{ZavelTokens::screenText1});
+  expectMicroLabel(tree, "GOOD", smallWidget, 10, 0.16, ZavelTokens::screenText1);
 
   // The bar sits on the bottom padding across the whole width.
   Bar bar = barOf(tree);

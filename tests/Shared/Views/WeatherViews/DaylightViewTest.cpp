@@ -73,10 +73,7 @@ TEST_F(DaylightViewTest, RowsTopToBottomAsTheScreenLaysThemOut) {
   EXPECT_NEAR(length.maxX(), right, 1e-9);
   EXPECT_NEAR(place.midY(), length.midY(), 1e-9);
   EXPECT_NEAR(std::min(place.minY(), length.minY()), screen.minY() + 22 * u, 1e-9);
-  const TextRun &placeRun = textRun(tree, "DAYLIGHT — GREENWICH");
-  EXPECT_EQ(placeRun.style.font, mediumWidget.context().mono(10, FontWeight::regular));
-  EXPECT_NEAR(placeRun.style.tracking, 14 * 0.16 * u, 1e-12);
-  EXPECT_EQ(placeRun.paint, Paint{ZavelTokens::screenText2});
+  expectMicroLabel(tree, "DAYLIGHT — GREENWICH", mediumWidget, 10, 0.16, ZavelTokens::screenText2);
   const TextRun &lengthRun = textRun(tree, "16h 38m");
   EXPECT_EQ(lengthRun.style.font, mediumWidget.context().mono(16, FontWeight::bold));
   EXPECT_EQ(lengthRun.paint, Paint{ZavelTokens::screenText1});
@@ -96,12 +93,8 @@ TEST_F(DaylightViewTest, RowsTopToBottomAsTheScreenLaysThemOut) {
   EXPECT_NEAR(sunrise.minY(), arc.frame.maxY() + 12 * u, 1e-9);
   EXPECT_NEAR(sunset.minY(), sunrise.minY(), 1e-9);
   EXPECT_NEAR(sunrise.maxY(), screen.maxY() - 22 * u, 1e-9);
-  for (const char *text : {"SUNRISE 04:43", "SUNSET 21:21"}) {
-    const TextRun &run = textRun(tree, text);
-    EXPECT_EQ(run.style.font, mediumWidget.context().mono(9, FontWeight::regular)) << text;
-    EXPECT_NEAR(run.style.tracking, 13.5 * 0.14 * u, 1e-12) << text;
-    EXPECT_EQ(run.paint, Paint{ZavelTokens::screenText3}) << text;
-  }
+  for (const char *text : {"SUNRISE 04:43", "SUNSET 21:21"})
+    expectMicroLabel(tree, text, mediumWidget, 9, 0.14, ZavelTokens::screenText3);
 }
 
 TEST_F(DaylightViewTest, SunRestsAtTheEndsOutsideTheDayAndMovesEvenlyWithin) {

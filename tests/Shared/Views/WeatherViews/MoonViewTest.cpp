@@ -87,14 +87,8 @@ TEST(MoonView, DiscOverTwoLabelsCentredOnTheScreen) {
   EXPECT_NEAR(detail.minY() - phase.maxY(), 6 * u, 1e-9);
   EXPECT_NEAR(disc.minY() - screen.minY(), screen.maxY() - detail.maxY(), 1e-9);
 
-  const TextRun &name = textRun(tree, "WAXING GIBBOUS");
-  EXPECT_EQ(name.style.font, smallWidget.context().mono(11, FontWeight::regular));
-  EXPECT_NEAR(name.style.tracking, 14.5 * 0.16 * u, 1e-12);
-  EXPECT_EQ(name.paint, Paint{ZavelTokens::screenText1});
-  const TextRun &countdown = textRun(tree, "FULL IN 6 DAYS");
-  EXPECT_EQ(countdown.style.font, smallWidget.context().mono(9, FontWeight::regular));
-  EXPECT_NEAR(countdown.style.tracking, 13.5 * 0.14 * u, 1e-12);
-  EXPECT_EQ(countdown.paint, Paint{ZavelTokens::screenText3});
+  expectMicroLabel(tree, "WAXING GIBBOUS", smallWidget, 11, 0.16, ZavelTokens::screenText1);
+  expectMicroLabel(tree, "FULL IN 6 DAYS", smallWidget, 9, 0.14, ZavelTokens::screenText3);
 }
 
 TEST(MoonView, CountdownLineFollowsTheRecord) {

@@ -52,4 +52,15 @@ inline const kit::ui::TextRun &textRun(const kit::ui::LaidOutTree &tree, const s
   return node ? *node->as<kit::ui::TextRun>() : none;
 }
 
+// Checks that `text` is drawn as a regular micro label of that design size, spacing and colour.
+inline void expectMicroLabel(const kit::ui::LaidOutTree &tree, const std::string &text,
+                             const WidgetFrame &widget, double size, double em,
+                             kit::ui::Color color) {
+  const kit::ui::TextRun &run = textRun(tree, text);
+  double raised = size < 18 ? (size + 18) / 2 : size;
+  EXPECT_EQ(run.style.font, widget.context().mono(size, kit::ui::FontWeight::regular)) << text;
+  EXPECT_NEAR(run.style.tracking, raised * em * widget.u(), 1e-12) << text;
+  EXPECT_EQ(run.paint, kit::ui::Paint{color}) << text;
+}
+
 } // namespace zavel::testing

@@ -8,15 +8,8 @@ TEST(URLEncoding, QueryComponentsKeepOnlyUnreservedCharacters) {
   struct Case {
     std::string_view in, out;
   } cases[] = {
-      {"", ""},
-      {"Az09-._~", "Az09-._~"},
-      {"New York", "New%20York"},
-      {"a+b", "a%2Bb"},
-      {"a&b=c", "a%26b%3Dc"},
-      {"x#y?z/w", "x%23y%3Fz%2Fw"},
-      {"a,b:c", "a%2Cb%3Ac"},
-      {"100%", "100%25"},
-      {"Z\xC3\xBCrich", "Z%C3%BCrich"},
+      {"Az09-._~", "Az09-._~"},     {"New York", "New%20York"}, {"a+b&c=d", "a%2Bb%26c%3Dd"},
+      {"x#y?z/w", "x%23y%3Fz%2Fw"}, {"100%", "100%25"},         {"Z\xC3\xBCrich", "Z%C3%BCrich"},
   };
   for (const auto &c : cases)
     EXPECT_EQ(percentEncodedQueryComponent(c.in), c.out) << c.in;
@@ -26,10 +19,9 @@ TEST(URLEncoding, PathSegmentsCannotChangeTheTarget) {
   struct Case {
     std::string_view in, out;
   } cases[] = {
-      {"AAPL", "AAPL"},     {"BRK.B", "BRK.B"}, {"EURUSD=X", "EURUSD=X"},
-      {"^GSPC", "%5EGSPC"}, {"A/B", "A%2FB"},   {"X#Y?Z", "X%23Y%3FZ"},
-      {"a b%", "a%20b%25"}, {".", "%2E"},       {"..", "%2E%2E"},
-      {"..a", "..a"},       {"", ""},
+      {"BRK.B", "BRK.B"}, {"EURUSD=X", "EURUSD=X"}, {"^GSPC", "%5EGSPC"},
+      {"A/B", "A%2FB"},   {"X#Y?Z", "X%23Y%3FZ"},   {".", "%2E"},
+      {"..", "%2E%2E"},   {"..a", "..a"},
   };
   for (const auto &c : cases)
     EXPECT_EQ(percentEncodedPathSegment(c.in), c.out) << c.in;
@@ -53,7 +45,6 @@ TEST(URLEncoding, AppendingPathPutsOneSlashBetween) {
   struct Case {
     std::string_view base, path, out;
   } cases[] = {
-      {"http://h:1", "/v1/search", "http://h:1/v1/search"},
       {"http://h:1/", "/v1/search", "http://h:1/v1/search"},
       {"http://h/api", "v1/search", "http://h/api/v1/search"},
       {"http://h/api/", "", "http://h/api"},

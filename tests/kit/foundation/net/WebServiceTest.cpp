@@ -3,66 +3,41 @@
 #include "kit/foundation/net/HttpSession.h"
 
 #include "support/FakeHttpServer.h"
+#include "support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 using namespace kit::foundation;
 using testsupport::FakeHttpServer;
 using testsupport::FakeResponse;
-
-namespace {
-
-constexpr WebService allServices[] = {WebService::forecast, WebService::geocoding,
-                                      WebService::airQuality, WebService::stocks};
-
-// Sets one variable for the life of the test and restores what was there.
-class ScopedVariable {
-public:
-  ScopedVariable(const char *name, const char *value) : name_(name) {
-    if (const char *old = std::getenv(name))
-      old_ = old;
-    if (value)
-      setenv(name, value, 1);
-    else
-      unsetenv(name);
-  }
-  ~ScopedVariable() {
-    if (old_)
-      setenv(name_, old_->c_str(), 1);
-    else
-      unsetenv(name_);
-  }
-
-private:
-  const char *name_;
-  std::optional<std::string> old_;
-};
-
-} // namespace
+using zavel::test::ScopedEnvironment;
 
 TEST(WebService, EachServiceReadsItsOwnVariable) {
-  EXPECT_STREQ(environmentVariable(WebService::forecast), "ZAVEL_FORECAST_URL");
-  EXPECT_STREQ(environmentVariable(WebService::geocoding), "ZAVEL_GEOCODING_URL");
-  EXPECT_STREQ(environmentVariable(WebService::airQuality), "ZAVEL_AIR_QUALITY_URL");
-  EXPECT_STREQ(environmentVariable(WebService::stocks), "ZAVEL_STOCKS_URL");
-  for (WebService service : allServices) {
-    ScopedVariable set(environmentVariable(service), "http://127.0.0.1:9/base/");
-    EXPECT_EQ(serviceAddress(service), "http://127.0.0.1:9/base/");
-    EXPECT_EQ(serviceURL(service, "/v1/x"), "http://127.0.0.1:9/base/v1/x");
-    for (WebService other : allServices) {
-      if (other != service) {
-        EXPECT_EQ(serviceAddress(other), std::nullopt);
+  struct Case {
+    WebService service;
+    const char *variable;
+  } cases[] = {{WebService::forecast, "ZAVEL_FORECAST_URL"},
+               {WebService::geocoding, "ZAVEL_GEOCODING_URL"},
+               {WebService::airQuality, "ZAVEL_AIR_QUALITY_URL"},
+               {WebService::stocks, "ZAVEL_STOCKS_URL"}};
+  for (const auto &c : cases) {
+    ScopedEnvironment environment({{"ZAVEL_FORECAST_URL", std::nullopt},
+                                   {"ZAVEL_GEOCODING_URL", std::nullopt},
+                                   {"ZAVEL_AIR_QUALITY_URL", std::nullopt},
+                                   {"ZAVEL_STOCKS_URL", std::nullopt}});
+    ScopedEnvironment set({{c.variable, std::string("http://127.0.0.1:9/base/")}});
+    EXPECT_EQ(serviceURL(c.service, "/v1/x"), "http://127.0.0.1:9/base/v1/x") << c.variable;
+    for (const auto &other : cases)
+      if (other.service != c.service) {
+        EXPECT_EQ(serviceAddress(other.service), std::nullopt) << c.variable;
       }
-    }
   }
 }
 
 TEST(WebService, UnsetOrEmptyAddressFailsAtOnce) {
-  for (const char *value : {static_cast<const char *>(nullptr), ""}) {
-    ScopedVariable set("ZAVEL_FORECAST_URL", value);
-    EXPECT_EQ(serviceAddress(WebService::forecast), std::nullopt);
+  for (std::optional<std::string> value :
+       {std::optional<std::string>(), std::optional<std::string>("")}) {
+    ScopedEnvironment set({{"ZAVEL_FORECAST_URL", value}});
     try {
       HttpSession::shared().data(serviceURL(WebService::forecast, "/v1/forecast"));
       ADD_FAILURE() << "a request without an address was made";
@@ -76,7 +51,7 @@ TEST(WebService, UnsetOrEmptyAddressFailsAtOnce) {
 TEST(WebService, ConfiguredAddressReachesTheService) {
   FakeHttpServer server;
   server.serve("/v1/air-quality", FakeResponse::json(R"({"current":{"us_aqi":42}})"));
-  ScopedVariable set("ZAVEL_AIR_QUALITY_URL", server.baseURL().c_str());
+  ScopedEnvironment set({{"ZAVEL_AIR_QUALITY_URL", server.baseURL()}});
   HttpResponse response =
       HttpSession::shared().data(serviceURL(WebService::airQuality, "/v1/air-quality"));
   EXPECT_EQ(response.body, R"({"current":{"us_aqi":42}})");

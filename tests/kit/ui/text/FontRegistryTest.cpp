@@ -4,10 +4,10 @@
 #include "ShippedFonts.h"
 #include "Styled.h"
 #include "kit/ui/text/PangoTextEngine.h"
+#include "support/ScratchTree.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <latch>
 #include <thread>
 
@@ -22,33 +22,14 @@ std::string faceOf(const PangoTextEngine &engine, const Font &font) {
   return engine.resolvedFaceName(font);
 }
 
-class TemporaryFolder {
-public:
-  TemporaryFolder() {
-    path_ = std::filesystem::temp_directory_path() /
-            ("zavel-fonts-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
-    std::filesystem::create_directories(path_);
-  }
-  ~TemporaryFolder() { std::filesystem::remove_all(path_); }
-  const std::filesystem::path &path() const { return path_; }
-
-private:
-  static int &counter() {
-    static int n = 0;
-    return n;
-  }
-  std::filesystem::path path_;
-};
-
 TEST(FontRegistry, RegistersTheFontFilesThatExistInTheirOrder) {
-  TemporaryFolder folder;
-  auto notAFont = folder.path() / "notes.ttf";
-  std::ofstream(notAFont) << "not a font";
+  test_support::ScratchTree folder;
+  auto notAFont = folder.write("notes.ttf", "not a font");
   auto gruppo = shippedFont("Gruppo-Regular.ttf");
   auto orbitron = shippedFont("Orbitron-Regular.ttf");
 
   auto registered =
-      registerFontFiles({gruppo, folder.path() / "missing.ttf", notAFont, folder.path(), orbitron});
+      registerFontFiles({gruppo, folder.root() / "missing.ttf", notAFont, folder.root(), orbitron});
 
   EXPECT_EQ(registered, (std::vector<std::filesystem::path>{gruppo, orbitron}));
   PangoTextEngine engine;

@@ -21,13 +21,8 @@ struct FaceCase {
 
 TEST_F(FontResolution, NamedFacesResolveToTheirOwnFiles) {
   const FaceCase cases[] = {
-      {Font::postScript("IBMPlexMono-Regular", 10), "IBMPlexMono-Regular"},
-      {Font::postScript("IBMPlexMono-Medium", 10), "IBMPlexMono-Medium"},
-      {Font::postScript("IBMPlexMono-SemiBold", 10), "IBMPlexMono-SemiBold"},
-      {Font::postScript("IBMPlexMono-Bold", 10), "IBMPlexMono-Bold"},
       {Font::postScript("DejaVuSansCondensed-Bold", 10), "DejaVuSansCondensed-Bold"},
       {Font::postScript("DejaVuSans-ExtraLight", 10), "DejaVuSans-ExtraLight"},
-      {Font::family("Doto", 24, FontWeight::semibold), "DotoBlack-SemiBold"},
       {Font::family("Doto", 24, FontWeight::bold), "DotoBlack-Bold"},
       {Font::family("Orbitron", 24), "Orbitron-Regular"},
       {Font::family("Orbitron", 24, FontWeight::medium), "Orbitron-Medium"},
@@ -41,19 +36,13 @@ TEST_F(FontResolution, NamedFacesResolveToTheirOwnFiles) {
 TEST_F(FontResolution, SystemFontDesignsWidthsAndWeightsMapToInstalledFaces) {
   const FaceCase cases[] = {
       {Font::system(30), "DejaVuSans"},
-      {Font::system(30, FontWeight::ultraLight), "DejaVuSans-ExtraLight"},
       {Font::system(30, FontWeight::light), "DejaVuSans-ExtraLight"},
       {Font::system(30, FontWeight::medium), "DejaVuSans"},
       {Font::system(30, FontWeight::semibold), "DejaVuSans-Bold"},
-      {Font::system(30, FontWeight::black), "DejaVuSans-Bold"},
-      {Font::system(30).withWidth(FontWidth::condensed), "DejaVuSansCondensed"},
       {Font::system(30, FontWeight::bold).withWidth(FontWidth::condensed),
        "DejaVuSansCondensed-Bold"},
-      {Font::system(30, FontWeight::regular, FontDesign::monospaced), "DejaVuSansMono"},
       {Font::system(30, FontWeight::heavy, FontDesign::monospaced), "DejaVuSansMono-Bold"},
-      {Font::system(30, FontWeight::regular, FontDesign::serif), "DejaVuSerif"},
       {Font::system(30, FontWeight::semibold, FontDesign::serif), "DejaVuSerif-Bold"},
-      {Font::system(30, FontWeight::regular, FontDesign::rounded), "Comfortaa-Regular"},
       {Font::system(30, FontWeight::thin, FontDesign::rounded), "Comfortaa-Light"},
       {Font::system(30, FontWeight::bold, FontDesign::rounded), "Comfortaa-Bold"},
   };
@@ -66,7 +55,6 @@ TEST_F(FontResolution, FacesThatAreNotInstalledFallBackWithoutFailing) {
   const FaceCase cases[] = {
       {Font::family("American Typewriter", 30), "DejaVuSans"},
       {Font::family("American Typewriter", 30, FontWeight::semibold), "DejaVuSans-Bold"},
-      {Font::family("No Such Family", 30), "DejaVuSans"},
       {Font::family("", 30), "DejaVuSans"},
       {Font::postScript("NoSuchFace-Bold", 30), "DejaVuSans"},
   };

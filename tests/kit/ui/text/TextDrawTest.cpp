@@ -2,6 +2,8 @@
 
 #include "ShippedFonts.h"
 #include "Styled.h"
+#include "kit/ui/Image.h"
+#include "kit/ui/drawing/CairoHandles.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -9,19 +11,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <memory>
 
 namespace kit::ui {
 namespace {
 
 constexpr double pixelsPerPoint = 2;
-
-struct SurfaceDestroyer {
-  void operator()(cairo_surface_t *surface) const { cairo_surface_destroy(surface); }
-};
-struct ContextDestroyer {
-  void operator()(cairo_t *cr) const { cairo_destroy(cr); }
-};
 
 // Where ink lies, in points, within a region of the canvas.
 struct Ink {
@@ -33,9 +27,8 @@ struct Ink {
 class Canvas {
 public:
   explicit Canvas(Size size)
-      : surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, int(size.width * pixelsPerPoint),
-                                            int(size.height * pixelsPerPoint))),
-        cr_(cairo_create(surface_.get())) {
+      : image_(int(size.width * pixelsPerPoint), int(size.height * pixelsPerPoint)),
+        cr_(cairo_create(image_.surface())) {
     cairo_scale(cr_.get(), pixelsPerPoint, pixelsPerPoint);
     cairo_set_source_rgb(cr_.get(), 0, 0, 0);
   }
@@ -43,17 +36,11 @@ public:
 
   // Pixels at least half covered; each covers [x, x + 1/2) points.
   Ink ink(Rect region = {{0, 0}, {1e9, 1e9}}) const {
-    cairo_surface_flush(surface_.get());
-    const unsigned char *data = cairo_image_surface_get_data(surface_.get());
-    int stride = cairo_image_surface_get_stride(surface_.get());
-    int width = cairo_image_surface_get_width(surface_.get());
-    int height = cairo_image_surface_get_height(surface_.get());
     Ink ink;
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < image_.height(); ++y)
+      for (int x = 0; x < image_.width(); ++x) {
         Point p{x / pixelsPerPoint, y / pixelsPerPoint};
-        auto pixel = reinterpret_cast<const uint32_t *>(data + y * stride)[x];
-        if ((pixel >> 24) < 128 || !region.contains(p))
+        if (image_.pixel(x, y).alpha < 0.5 || !region.contains(p))
           continue;
         ink.minX = std::min(ink.minX, p.x);
         ink.minY = std::min(ink.minY, p.y);
@@ -72,8 +59,8 @@ public:
   }
 
 private:
-  std::unique_ptr<cairo_surface_t, SurfaceDestroyer> surface_;
-  std::unique_ptr<cairo_t, ContextDestroyer> cr_;
+  Image image_;
+  drawing::ContextPtr cr_;
 };
 
 TextStyle plex(const char *face, double size, double tracking = 0) {

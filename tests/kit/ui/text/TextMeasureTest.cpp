@@ -43,9 +43,10 @@ TEST_F(TextMeasure, IdealWidthIsCharactersTimesAdvanceAndTrackingAfterEach) {
     double size, tracking;
     int characters, lines;
   } cases[] = {
-      {"ABCDE", 20, 0, 5, 1},        {"ABCDE", 20, 2, 5, 1},
-      {"21\u00b0", 76, -1.52, 3, 1}, {"INDOOR TEMPERATURE", 11, 1.98, 18, 1},
-      {"AB\nABCD", 10, 1, 4, 2},     {"ABCD\r\nAB\nABC", 10, 1, 4, 3},
+      {"ABCDE", 20, 0, 5, 1},
+      {"21\u00b0", 76, -1.52, 3, 1},
+      {"INDOOR TEMPERATURE", 11, 1.98, 18, 1},
+      {"ABCD\r\nAB\nABC", 10, 1, 4, 3},
   };
   for (const auto &c : cases) {
     for (auto proposal : {ProposedSize::unspecified(), ProposedSize::infinite()}) {
@@ -78,7 +79,6 @@ TEST_F(TextMeasure, WrapsAtWordBoundariesWithinTheProposedWidth) {
   } cases[] = {
       {"AAAA BBBB CCCC", 0, 84, 1, 84},   // exactly fits
       {"AAAA BBBB CCCC", 0, 83.9, 2, 54}, // a hair too narrow: the last word wraps
-      {"AAAA BBBB CCCC", 0, 60, 2, 54},   // "AAAA BBBB" / "CCCC"
       {"AAAA BBBB CCCC", 1, 63, 2, 63},   // tracking after the last letter counts too
       {"AAAA BBBB CCCC", 1, 62.9, 3, 28}, // and pushes a word over
       {"ABCDEFGHIJ", 0, 30, 2, 30},       // a word wider than the line breaks inside
@@ -103,12 +103,9 @@ TEST_F(TextMeasure, TruncatesTheTailWithAnEllipsisBeyondTheLineLimitOrHeight) {
   } cases[] = {
       {"AAAA BBBB CCCC", 1, {60, std::nullopt}, "AAAA BBBB\u2026", 1},
       {"AAAA BBBB CCCC DDDD EEEE", 2, {60, std::nullopt}, "AAAA BBBB CCCC DDDD\u2026", 2},
-      {"AB\nCD\nEF", 1, {}, "AB\u2026", 1},
       {"AB\nCD\nEF", 2, {}, "ABCD\u2026", 2},
       {"AAAA BBBB CCCC DDDD", std::nullopt, {60, 20}, "AAAA BBBB\u2026", 1},
       {"AAAA BBBB CCCC DDDD", std::nullopt, {60, 26}, "AAAA BBBB CCCC DDDD", 2},
-      {"AAAA BBBB CCCC DDDD", std::nullopt, {60, 5}, "AAAA BBBB\u2026", 1},
-      {"ABCDEFGHIJ", 1, {30, std::nullopt}, "ABCD\u2026", 1},
       {"ABCDEFGHIJ", 0, {30, std::nullopt}, "ABCD\u2026", 1},
       {"ABCDEFGHIJ", 1, {3, std::nullopt}, "\u2026", 1},
   };
@@ -134,13 +131,11 @@ TEST_F(TextMeasure, ShrinksBeforeTruncatingAndTrackingShrinksWithTheText) {
     const char *shown;
   } cases[] = {
       // 20 pt with 2 pt tracking: 14 points a character.
-      {"12:45", 100, 0.5, 1, "12:45"},          // fits as it is
       {"12:45", 45, 0.5, 45.0 / 70, "12:45"},   // shrinks to fit exactly
       {"12:45", 35, 0.5, 0.5, "12:45"},         // reaches its minimum exactly
       {"12:45", 20, 0.5, 0.5, "1\u2026"},       // cannot reach it: truncated at the minimum
       {"12:45", 45, 1, 1, "12\u2026"},          // may not shrink: truncated at full size
       {"AAAA BBBB", 63, 0.5, 0.5, "AAAA BBBB"}, // a space gives no line break on one line
-      {"AAAA BBBB", 100, 0.5, 100.0 / 126, "AAAA BBBB"},
   };
   for (const auto &c : cases) {
     TextStyle style = plex(20, 2);
@@ -213,7 +208,6 @@ TEST_F(TextMeasure, MeasuringAtTheMeasuredSizeGivesTheSameText) {
   const Case cases[] = {
       {"AAAA BBBB CCCC DDDD EEEE", limited, {60, std::nullopt}},
       {"The quick brown fox jumps over the lazy dog", centred, {70, 100}},
-      {"12:45", shrinking, {45, 40}},
       {"12:45", shrinking, {20, 40}},
       {"Orbitron \u00b7 wraps", testing::styled(Font::family("Orbitron", 15)), {60, std::nullopt}},
   };

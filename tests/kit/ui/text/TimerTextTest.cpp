@@ -21,22 +21,16 @@ TEST(TimerText, IntervalShowsTheTextOfTheRenderMoment) {
   } cases[] = {
       {1500, 0, TimerCounting::down, true, "25:00"},
       {1500, 0.2, TimerCounting::down, true, "25:00"}, // a part second left still shows
-      {1500, 1, TimerCounting::down, true, "24:59"},
       {1500, 1499.5, TimerCounting::down, true, "0:01"},
-      {1500, 1500, TimerCounting::down, true, "0:00"},
       {1500, 9000, TimerCounting::down, true, "0:00"}, // over: held at the end
       {1500, -60, TimerCounting::down, true, "25:00"}, // not begun: held at the length
       {5400, 0, TimerCounting::down, true, "1:30:00"},
       {5400, 0, TimerCounting::down, false, "90:00"},
-      {5400, 5400 - 3599, TimerCounting::down, true, "59:59"},
-      {240, 0, TimerCounting::up, true, "0:00"},
       {240, 192.9, TimerCounting::up, true, "3:12"}, // counting up drops the fraction
       {240, 500, TimerCounting::up, true, "4:00"},
       {240, -5, TimerCounting::up, true, "0:00"},
-      {40000, 3725, TimerCounting::up, true, "1:02:05"},
       {40000, 3725, TimerCounting::up, false, "62:05"},
       {-100, 10, TimerCounting::up, true, "0:00"}, // an end before the start
-      {-100, 10, TimerCounting::down, true, "0:00"},
   };
   for (const auto &c : cases) {
     Date end = start.addingTimeInterval(c.length);
@@ -51,9 +45,8 @@ TEST(TimerText, DateCountsSinceItAndDownToIt) {
     double offset;
     const char *text;
   } cases[] = {
-      {0, "0:00"},       {59.9, "0:59"},       {61, "1:01"},
-      {3600, "1:00:00"}, {131999, "36:39:59"}, {-0.5, "0:01"},
-      {-125, "2:05"},    {nan, "0:00"},        {1e300, "27777777:46:40"},
+      {59.9, "0:59"}, {131999, "36:39:59"},      {-0.5, "0:01"},
+      {nan, "0:00"},  {1e300, "27777777:46:40"},
   };
   for (const auto &c : cases)
     EXPECT_EQ(timerText(start, start.addingTimeInterval(c.offset)), c.text) << c.offset;

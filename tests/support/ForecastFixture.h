@@ -26,6 +26,11 @@ WeatherProvider::Environment serviceEnvironment(const testsupport::FakeHttpServe
                                                 const std::filesystem::path &home,
                                                 kit::foundation::Date now = forecastMoment());
 
+// What the geocoding service answers to "Lisbon": a place with a country code and one without.
+inline const char *const lisbonSearchAnswer = R"({"results":[
+    {"name":"Lisbon","latitude":38.7223,"longitude":-9.1393,"country_code":"PT"},
+    {"name":"Lisbon","latitude":44.1,"longitude":-70.1}]})";
+
 // Where no service answers.
 inline const char *const unreachableAddress = "http://127.0.0.1:1";
 

@@ -1,4 +1,4 @@
-#include "ForecastFixture.h"
+#include "support/ForecastFixture.h"
 
 #include "kit/foundation/DateFormatter.h"
 #include "kit/foundation/Iso8601.h"

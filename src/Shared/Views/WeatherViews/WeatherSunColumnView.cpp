@@ -1,0 +1,97 @@
+#include "Shared/Views/WeatherViews/WeatherSunColumnView.h"
+
+#include "Shared/Data/SkyMath.h"
+#include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/ClockFormat.h"
+#include "Shared/Views/Hardware/DeviceScreen.h"
+#include "Shared/Views/Hardware/MicroLabel.h"
+#include "Shared/Views/Hardware/NumeralFit.h"
+#include "Shared/Views/Hardware/SunArc.h"
+#include "Shared/Views/Hardware/SunCloudArt.h"
+#include "Shared/Views/WeatherViews/TemperatureText.h"
+#include "kit/foundation/TextOperations.h"
+#include "kit/ui/UI.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zavel {
+
+using namespace kit::ui;
+using kit::foundation::Date;
+
+namespace {
+
+// Shown when the sun cannot be placed.
+const WeatherSunColumnView::SunPlace unplaced{"21:04", 0.34};
+
+} // namespace
+
+WeatherSunColumnView::WeatherSunColumnView(WeatherSnapshot data, Date date, ZCtx ctx,
+                                           kit::foundation::Clock clock)
+    : data(std::move(data)), date(date), clock(std::move(clock)), ctx(ctx) {}
+
+WeatherSunColumnView::SunPlace
+WeatherSunColumnView::sunPlace(std::optional<Date> sunrise, std::optional<Date> sunset, Date date,
+                               const kit::foundation::TimeZone &zone) {
+  if (!sunrise || !sunset)
+    return unplaced;
+  std::string label = ClockFormat::hhmm(*sunset, zone);
+  double length = sunset->timeIntervalSince(*sunrise);
+  if (!(length > 0))
+    return {label, unplaced.t};
+  double t = date.timeIntervalSince(*sunrise) / length;
+  return {label, std::isnan(t) ? 0.05 : std::clamp(t, 0.05, 0.95)};
+}
+
+WeatherSunColumnView::SunPlace WeatherSunColumnView::sun() const {
+  if (!data.latitude || !data.longitude)
+    return unplaced;
+  Date now = clock.now();
+  std::optional<Date> sunrise = SkyMath::solarEvent(true, now, *data.latitude, *data.longitude);
+  if (!sunrise)
+    return unplaced;
+  std::optional<Date> sunset = SkyMath::solarEvent(false, now, *data.latitude, *data.longitude);
+  return sunPlace(sunrise, sunset, date, data.placeTimeZone());
+}
+
+View WeatherSunColumnView::sunsetBlock(const SunPlace &sun) const {
+  return VStack(HAlign::leading, 0,
+                {
+                    HStack(VAlign::firstTextBaseline,
+                           {
+                               MicroLabel("SUNSET", 10, 0.14, ZavelTokens::screenText2, ctx),
+                               Spacer(),
+                               Text(sun.label).font(ctx.mono(16, FontWeight::bold)),
+                           }),
+                    SunArc(sun.t, 88, 7.5, ctx).padding(Edge::top, 8 * ctx.u),
+                });
+}
+
+View WeatherSunColumnView::body() const {
+  double u = ctx.u;
+  std::string feels = data.place + " — FEELS " + degrees(data.feelsLike);
+  return DeviceScreen(
+      ctx,
+      VStack(
+          HAlign::leading, 0,
+          {
+              SunCloudArt(true, ctx),
+              numeralFit(Text(degrees(data.temperature))
+                             .font(ctx.mono(128, FontWeight::bold))
+                             .tracking(-2.56 * u)
+                             .foreground(ctx.accent))
+                  .padding(Edge::top, 24 * u),
+              Text(kit::foundation::capitalized(data.condition))
+                  .font(ctx.mono(20, FontWeight::regular))
+                  .padding(Edge::top, 14 * u),
+              MicroLabel(feels, 11, 0.14, ZavelTokens::screenText3, ctx).padding(Edge::top, 10 * u),
+              Spacer(),
+              sunsetBlock(sun()),
+          })
+          .padding(Edge::vertical, 32 * u)
+          .padding(Edge::horizontal, 36 * u)
+          .frame(Frame::fill(Alignment::topLeading)));
+}
+
+} // namespace zavel

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Shared/Data/ExtraModels/AirQualitySnapshot.h"
+#include "Shared/Data/ExtrasProviders/AirQualityProvider.h"
+#include "Shared/Data/WeatherProvider/Environment.h"
+#include "Shared/Data/WidgetIntents/WeatherConfigIntent.h"
+#include "Widgets/Shell/ZavelEntry.h"
+
+#include "kit/foundation/net/WebService.h"
+#include "kit/widgets/Timeline.h"
+#include "kit/widgets/TimelineContext.h"
+
+#include <optional>
+#include <string>
+
+namespace zavel {
+
+using AirQualityEntry = ZavelEntry<AirQualitySnapshot>;
+
+// The timeline of the air-quality widget: one entry with the index at the configured place (its
+// unit plays no part), asked for again after 30 minutes, or after 15 when nothing answered and
+// nothing was kept, so only the built-in sample could be shown.
+struct AirQualityTimelineProvider {
+  using Intent = WeatherConfigIntent;
+  using Entry = AirQualityEntry;
+
+  // Where the slot is kept, when "now" is, and where the default place is looked up.
+  WeatherProvider::Environment environment;
+  // The air-quality service; none makes every request fail at once.
+  std::optional<std::string> airQualityAddress =
+      kit::foundation::serviceAddress(kit::foundation::WebService::airQuality);
+
+  Entry placeholder(const kit::widgets::TimelineContext &context) const;
+  // In the gallery the sample, reading nothing; otherwise the live index.
+  Entry snapshot(const Intent &configuration, const kit::widgets::TimelineContext &context) const;
+  kit::widgets::Timeline<Entry> timeline(const Intent &configuration,
+                                         const kit::widgets::TimelineContext &context) const;
+
+private:
+  std::optional<AirQualitySnapshot> airQualityOf(const Intent &configuration) const;
+};
+
+} // namespace zavel

@@ -1,0 +1,125 @@
+#include "Shared/Data/ExtraModels/AirQualitySnapshot.h"
+#include "Shared/Data/ExtraModels/DaylightInfo.h"
+#include "Shared/Data/ExtraModels/MoonInfo.h"
+#include "Shared/Data/ExtraModels/NowPlayingSnapshot.h"
+#include "Shared/Data/ExtraModels/YearInfo.h"
+
+#include "kit/foundation/Calendar.h"
+#include "support/ScopedEnvironment.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+using namespace kit::foundation;
+using namespace zavel;
+
+namespace {
+
+constexpr int64_t kMaxInt = std::numeric_limits<int64_t>::max();
+constexpr int64_t kMinInt = std::numeric_limits<int64_t>::min();
+
+Date utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
+  return Calendar::gregorian(TimeZone::utc()).date(year, month, day, hour, minute, second);
+}
+
+} // namespace
+
+TEST(NowPlayingSnapshot, TrackIntervalRunsFromTheTrackStartOverItsLength) {
+  using Interval = NowPlayingSnapshot::Interval;
+  struct Case {
+    int64_t position, duration;
+    std::optional<Interval> interval;
+  } cases[] = {
+      {0, 0, std::nullopt},
+      {kMaxInt, kMinInt, std::nullopt},
+      {0, 1, Interval{Date{1000}, Date{1001}}},
+      {300, 245, Interval{Date{700}, Date{945}}}, // past its end: still the track's length
+      {-10, 60, Interval{Date{1010}, Date{1070}}},
+      // So far back that the length is lost in the date's precision: no span at all.
+      {kMaxInt, 245, std::nullopt},
+  };
+  for (const auto &c : cases) {
+    NowPlayingSnapshot snapshot{"T", "A", c.position, c.duration, true, Date{1000}};
+    EXPECT_EQ(snapshot.trackInterval(), c.interval) << c.position << " " << c.duration;
+  }
+}
+
+TEST(AirQualitySnapshot, CategoryIsTheBandOfTheIndex) {
+  std::pair<int64_t, const char *> cases[] = {
+      {kMinInt, "Good"},
+      {50, "Good"},
+      {51, "Moderate"},
+      {100, "Moderate"},
+      {101, "Unhealthy for some"},
+      {150, "Unhealthy for some"},
+      {151, "Unhealthy"},
+      {200, "Unhealthy"},
+      {201, "Very unhealthy"},
+      {300, "Very unhealthy"},
+      {301, "Hazardous"},
+      {kMaxInt, "Hazardous"},
+  };
+  for (auto [aqi, category] : cases)
+    EXPECT_EQ((AirQualitySnapshot{aqi, Date{}}.category()), category) << aqi;
+}
+
+TEST(MoonInfo, DetailCountsDownToTheNextFullOrNewMoon) {
+  struct Case {
+    bool waxing;
+    int64_t toFull, toNew;
+    const char *detail;
+  } cases[] = {
+      {false, 0, 14, "Full moon tonight"},
+      {false, 15, 0, "New moon tonight"},
+      {true, 3, 18, "Full in 3 days"},
+      {false, 3, 18, "New in 18 days"},
+      {false, 9, kMinInt, "New in -9223372036854775808 days"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ((MoonInfo{"", 0.5, c.waxing, c.toFull, c.toNew}.detail()), c.detail);
+}
+
+TEST(DaylightInfo, LengthInWholeHoursAndMinutesAndThePlacesZoneElseTheCurrentOne) {
+  constexpr double kFar = 1e300;
+  struct Case {
+    Date sunrise, sunset;
+    const char *label;
+  } cases[] = {
+      {utc(2025, 6, 1, 6), utc(2025, 6, 1, 18, 0, 59), "12H 0M"},
+      {utc(2025, 6, 21, 5, 2), utc(2025, 6, 21, 20, 42), "15H 40M"},
+      {Date{9000}, Date{0}, "-2H -30M"},
+      // Apart by more minutes than a 64-bit count holds: held at the largest count.
+      {Date{-kFar}, Date{kFar}, "153722867280912930H 7M"},
+      {Date{std::numeric_limits<double>::quiet_NaN()}, Date{0}, "0H 0M"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ((DaylightInfo{c.sunrise, c.sunset, "X", std::nullopt}.lengthLabel()), c.label);
+
+  test::ScopedLocaleAndZone fixed("en_GB", "America/Chicago");
+  std::pair<std::optional<std::string>, const char *> zones[] = {
+      {"Asia/Tokyo", "Asia/Tokyo"},
+      {std::nullopt, "America/Chicago"},
+      {"Mars/Olympus_Mons", "America/Chicago"},
+      {"", "America/Chicago"},
+  };
+  for (const auto &[id, zone] : zones)
+    EXPECT_EQ((DaylightInfo{Date{}, Date{}, "X", id}.placeTimeZone().identifier()), zone);
+}
+
+TEST(YearInfo, CurrentGivesTheYearTheDayInItAndItsLengthInTheCurrentCalendarAndZone) {
+  auto gregorian = Calendar::gregorian(TimeZone::utc());
+  std::pair<Date, YearInfo> cases[] = {
+      {utc(2024, 12, 31, 23, 59, 59), {2024, 366, 366}},
+      {utc(2025, 3, 1, 12), {2025, 60, 365}},
+      {utc(1900, 12, 31), {1900, 365, 365}},
+      {utc(2000, 12, 31), {2000, 366, 366}},
+  };
+  for (const auto &[date, info] : cases)
+    EXPECT_EQ(YearInfo::current(date, gregorian), info) << date.secondsSinceReferenceDate;
+  // 31 December 2024, 20:00 UTC: already 2025 in Tokyo, and 2568 in the Buddhist era.
+  Date date = utc(2024, 12, 31, 20);
+  test::ScopedLocaleAndZone tokyo("en_US", "Asia/Tokyo");
+  EXPECT_EQ(YearInfo::current(date), (YearInfo{2025, 1, 365}));
+  test::ScopedLocaleAndZone bangkok("th_TH", "Asia/Bangkok");
+  EXPECT_EQ(YearInfo::current(date), (YearInfo{2568, 1, 365}));
+}
