@@ -4,6 +4,7 @@
 #include "kit/ui/UI.h"
 
 #include <algorithm>
+#include <fmt/format.h>
 
 namespace zavel {
 namespace {
@@ -31,16 +32,22 @@ Shape screenOutline(double radius) {
   return RoundedRectangle(radius, RoundedCornerStyle::continuous);
 }
 
-} // namespace
-
-View ScreenPane(double radius, const View &content) {
+// The glass without content depends only on its size and radius; its soft rim is a blur, the
+// dearest thing a widget draws, so it is drawn once per size and copied afterwards.
+View EmptyScreen(double radius) {
   return ZStack(
              {
                  EllipticalGradient{
                      {ZavelTokens::screenTop, ZavelTokens::screenBottom}, UnitPoint::top, 0, 1.1},
                  screenOutline(radius).stroke(Color::black.opacity(0.85), 10).blur(5).offset(0, 2),
-                 content,
              })
+      .staticLayer(fmt::format("zavel.screen.radius{}", radius));
+}
+
+} // namespace
+
+View ScreenPane(double radius, const View &content) {
+  return ZStack({EmptyScreen(radius), content})
       // The pane keeps the size it is offered, so oversized content is cut at its edge.
       .frame(Frame::fill())
       .clipShape(screenOutline(radius))
