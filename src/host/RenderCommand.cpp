@@ -7,6 +7,7 @@
 #include "host/WidgetSelection.h"
 #include "kit/ui/Png.h"
 #include "kit/ui/TreeJson.h"
+#include "kit/ui/drawing/StaticLayerCache.h"
 
 #include <cmath>
 
@@ -84,6 +85,8 @@ int renderCommand(Words words, CommandContext &context) {
   checkPictureSize(timelineContext.displaySize, request.scale);
 
   auto entry = timelineEntry(selected, timelineContext, request.entry);
+  // One picture per process: a layer kept for later pictures would only cost memory and a copy.
+  kit::ui::drawing::StaticLayerCache::shared().setEnabled(false);
   auto tree = layOutEntry(entry, timelineContext.displaySize, request.appearance);
   if (!kit::ui::writePng(renderTree(tree, request.scale), request.output))
     throw CommandFailure("cannot write " + request.output);

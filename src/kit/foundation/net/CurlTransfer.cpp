@@ -1,6 +1,7 @@
 #include "kit/foundation/net/CurlTransfer.h"
 
 #include "kit/foundation/net/CurlError.h"
+#include "kit/foundation/net/CurlLibrary.h"
 #include "kit/foundation/net/HttpError.h"
 
 #include <curl/curl.h>
@@ -18,16 +19,16 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 struct EasyDeleter {
-  void operator()(CURL *handle) const { curl_easy_cleanup(handle); }
+  void operator()(CURL *handle) const { curlLibrary().easy_cleanup(handle); }
 };
 struct MultiDeleter {
-  void operator()(CURLM *handle) const { curl_multi_cleanup(handle); }
+  void operator()(CURLM *handle) const { curlLibrary().multi_cleanup(handle); }
 };
 struct ListDeleter {
-  void operator()(curl_slist *list) const { curl_slist_free_all(list); }
+  void operator()(curl_slist *list) const { curlLibrary().slist_free_all(list); }
 };
 struct UrlDeleter {
-  void operator()(CURLU *handle) const { curl_url_cleanup(handle); }
+  void operator()(CURLU *handle) const { curlLibrary().url_cleanup(handle); }
 };
 using Easy = std::unique_ptr<CURL, EasyDeleter>;
 using Multi = std::unique_ptr<CURLM, MultiDeleter>;
@@ -37,10 +38,10 @@ using HeaderList = std::unique_ptr<curl_slist, ListDeleter>;
 class Attachment {
 public:
   Attachment(CURLM *multi, CURL *easy) : multi_(multi), easy_(easy) {
-    if (curl_multi_add_handle(multi, easy) != CURLM_OK)
+    if (curlLibrary().multi_add_handle(multi, easy) != CURLM_OK)
       throw HttpError(HttpError::Code::networkConnectionLost, "cannot start the transfer");
   }
-  ~Attachment() { curl_multi_remove_handle(multi_, easy_); }
+  ~Attachment() { curlLibrary().multi_remove_handle(multi_, easy_); }
   Attachment(const Attachment &) = delete;
   Attachment &operator=(const Attachment &) = delete;
 
@@ -48,12 +49,6 @@ private:
   CURLM *multi_;
   CURL *easy_;
 };
-
-void initializeOnce() {
-  static const CURLcode result = curl_global_init(CURL_GLOBAL_DEFAULT);
-  if (result != CURLE_OK)
-    throw HttpError(HttpError::Code::networkConnectionLost, curl_easy_strerror(result));
-}
 
 // Only http and https are loaded; anything else fails before a connection is made.
 void checkURL(const std::string &url) {
@@ -68,10 +63,10 @@ void checkURL(const std::string &url) {
     if (isScheme && scheme != "http" && scheme != "https")
       throw HttpError(HttpError::Code::unsupportedURL, url);
   }
-  std::unique_ptr<CURLU, UrlDeleter> parsed(curl_url());
+  std::unique_ptr<CURLU, UrlDeleter> parsed(curlLibrary().url());
   if (!parsed)
     throw HttpError(HttpError::Code::networkConnectionLost, "out of memory");
-  if (curl_url_set(parsed.get(), CURLUPART_URL, url.c_str(), 0) != CURLUE_OK)
+  if (curlLibrary().url_set(parsed.get(), CURLUPART_URL, url.c_str(), 0) != CURLUE_OK)
     throw HttpError(HttpError::Code::badURL, url);
 }
 
@@ -105,7 +100,7 @@ HeaderList headerList(const std::vector<HttpHeader> &headers) {
   HeaderList list;
   for (const auto &header : headers) {
     std::string line = header.name + ": " + header.value;
-    curl_slist *appended = curl_slist_append(list.get(), line.c_str());
+    curl_slist *appended = curlLibrary().slist_append(list.get(), line.c_str());
     if (!appended)
       throw HttpError(HttpError::Code::networkConnectionLost, "out of memory");
     list.release();
@@ -117,26 +112,27 @@ HeaderList headerList(const std::vector<HttpHeader> &headers) {
 void configure(CURL *easy, const std::string &url, const std::string &userAgent,
                const TransferLimits &limits, curl_slist *headers, Progress &progress,
                char *errorBuffer) {
-  curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
-  curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorBuffer);
-  curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(easy, CURLOPT_MAXREDIRS, limits.maxRedirects);
-  curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
-  curl_easy_setopt(easy, CURLOPT_USERAGENT, userAgent.c_str());
-  curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
+  const CurlLibrary &curl = curlLibrary();
+  curl.easy_setopt(easy, CURLOPT_URL, url.c_str());
+  curl.easy_setopt(easy, CURLOPT_HTTPGET, 1L);
+  curl.easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+  curl.easy_setopt(easy, CURLOPT_ERRORBUFFER, errorBuffer);
+  curl.easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl.easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curl.easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
+  curl.easy_setopt(easy, CURLOPT_MAXREDIRS, limits.maxRedirects);
+  curl.easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
+  curl.easy_setopt(easy, CURLOPT_USERAGENT, userAgent.c_str());
+  curl.easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
   // A declared length over the cap fails before the body is read.
-  curl_easy_setopt(
+  curl.easy_setopt(
       easy, CURLOPT_MAXFILESIZE_LARGE,
       static_cast<curl_off_t>(std::min<std::size_t>(
           limits.maxBodyBytes, static_cast<std::size_t>(std::numeric_limits<curl_off_t>::max()))));
-  curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, receiveBody);
-  curl_easy_setopt(easy, CURLOPT_WRITEDATA, &progress);
-  curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, receiveHeader);
-  curl_easy_setopt(easy, CURLOPT_HEADERDATA, &progress);
+  curl.easy_setopt(easy, CURLOPT_WRITEFUNCTION, receiveBody);
+  curl.easy_setopt(easy, CURLOPT_WRITEDATA, &progress);
+  curl.easy_setopt(easy, CURLOPT_HEADERFUNCTION, receiveHeader);
+  curl.easy_setopt(easy, CURLOPT_HEADERDATA, &progress);
 }
 
 // Limits beyond a year mean "never" and must not overflow the clock.
@@ -159,8 +155,8 @@ CURLcode run(CURLM *multi, const TransferLimits &limits, Progress &progress) {
     deadline = start + bounded(*limits.deadline);
   for (;;) {
     int running = 0;
-    if (CURLMcode code = curl_multi_perform(multi, &running); code != CURLM_OK)
-      throw HttpError(HttpError::Code::networkConnectionLost, curl_multi_strerror(code));
+    if (CURLMcode code = curlLibrary().multi_perform(multi, &running); code != CURLM_OK)
+      throw HttpError(HttpError::Code::networkConnectionLost, curlLibrary().multi_strerror(code));
     if (running == 0)
       break;
     Clock::time_point now = Clock::now();
@@ -173,10 +169,10 @@ CURLcode run(CURLM *multi, const TransferLimits &limits, Progress &progress) {
                       "deadline of " + std::to_string(limits.deadline->count()) + " ms passed");
     Clock::time_point wakeAt = deadline ? std::min(stallAt, *deadline) : stallAt;
     auto wait = std::clamp(ceilMilliseconds(wakeAt - now), milliseconds(1), milliseconds(1000));
-    curl_multi_poll(multi, nullptr, 0, static_cast<int>(wait.count()), nullptr);
+    curlLibrary().multi_poll(multi, nullptr, 0, static_cast<int>(wait.count()), nullptr);
   }
   int queued = 0;
-  while (CURLMsg *message = curl_multi_info_read(multi, &queued)) {
+  while (CURLMsg *message = curlLibrary().multi_info_read(multi, &queued)) {
     if (message->msg == CURLMSG_DONE)
       return message->data.result;
   }
@@ -185,9 +181,9 @@ CURLcode run(CURLM *multi, const TransferLimits &limits, Progress &progress) {
 
 HttpResponse response(CURL *easy, std::string body) {
   HttpResponse result;
-  curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &result.statusCode);
+  curlLibrary().easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &result.statusCode);
   char *effective = nullptr;
-  if (curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective)
+  if (curlLibrary().easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective)
     result.url = effective;
   result.body = std::move(body);
   return result;
@@ -198,14 +194,13 @@ HttpResponse response(CURL *easy, std::string body) {
 HttpResponse performTransfer(const HttpRequest &request, const std::string &userAgent,
                              const TransferLimits &limits) {
   checkURL(request.url);
-  initializeOnce();
   // Declared before the handles, which may use them until they are cleaned up.
   Progress progress;
   progress.maxBodyBytes = limits.maxBodyBytes;
   char errorBuffer[CURL_ERROR_SIZE] = {};
   HeaderList headers = headerList(request.headers);
-  Multi multi(curl_multi_init());
-  Easy easy(curl_easy_init());
+  Multi multi(curlLibrary().multi_init());
+  Easy easy(curlLibrary().easy_init());
   if (!multi || !easy)
     throw HttpError(HttpError::Code::networkConnectionLost, "cannot create a transfer");
   configure(easy.get(), request.url, userAgent, limits, headers.get(), progress, errorBuffer);
@@ -220,7 +215,7 @@ HttpResponse performTransfer(const HttpRequest &request, const std::string &user
   if (progress.exceeded)
     throw HttpError(HttpError::Code::dataLengthExceedsMaximum,
                     "body over " + std::to_string(limits.maxBodyBytes) + " bytes");
-  std::string detail = errorBuffer[0] ? errorBuffer : curl_easy_strerror(result);
+  std::string detail = errorBuffer[0] ? errorBuffer : curlLibrary().easy_strerror(result);
   throw HttpError(httpErrorCode(result), detail + " (" + request.url + ")");
 }
 

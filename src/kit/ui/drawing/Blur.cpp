@@ -9,6 +9,9 @@
 namespace kit::ui::drawing {
 namespace {
 
+// Rows turned on their side at once for the horizontal passes.
+constexpr int kBandRows = 64;
+
 // Radii of three boxes whose repeated average approximates the Gaussian.
 std::array<int, 3> boxRadii(double sigma) {
   constexpr int n = 3;
@@ -56,21 +59,25 @@ struct Box {
     out[i] = std::uint8_t((sums[i] * inverse + (1u << 15)) >> 16);
 }
 
-// Along y, a row at a time, with one running sum per byte of a row.
+// Along y, a row at a time, with one running sum per byte of a row. Only the last r + 1 rows
+// of the input are kept aside (a ring), since each is needed once more after it is overwritten.
 void verticalPass(std::uint8_t *data, int height, std::size_t rowBytes, std::size_t stride,
-                  const Box &box, std::vector<std::uint8_t> &copy,
+                  const Box &box, std::vector<std::uint8_t> &ring,
                   std::vector<std::uint32_t> &sums) {
-  copy.assign(data, data + std::size_t(height) * stride);
+  int ringRows = box.r + 1;
+  ring.resize(std::size_t(ringRows) * rowBytes);
   sums.assign(rowBytes, 0);
-  auto source = [&](int y) { return copy.data() + std::size_t(y) * stride; };
+  auto row = [&](int y) { return data + std::size_t(y) * stride; };
+  auto kept = [&](int y) { return ring.data() + std::size_t(y % ringRows) * rowBytes; };
   for (int y = 0; y <= box.r && y < height; ++y)
-    accumulate(sums.data(), source(y), rowBytes, true);
+    accumulate(sums.data(), row(y), rowBytes, true);
   for (int y = 0; y < height; ++y) {
-    averageRow(data + std::size_t(y) * stride, sums.data(), rowBytes, box.inverse);
+    std::copy_n(row(y), rowBytes, kept(y));
+    averageRow(row(y), sums.data(), rowBytes, box.inverse);
     if (int enter = y + box.r + 1; enter < height)
-      accumulate(sums.data(), source(enter), rowBytes, true);
+      accumulate(sums.data(), row(enter), rowBytes, true);
     if (int leave = y - box.r; leave >= 0)
-      accumulate(sums.data(), source(leave), rowBytes, false);
+      accumulate(sums.data(), kept(leave), rowBytes, false);
   }
 }
 
@@ -111,22 +118,27 @@ void gaussianBlur(cairo_surface_t *surface, double sigma) {
   int height = cairo_image_surface_get_height(surface);
   int stride = cairo_image_surface_get_stride(surface);
   std::array<int, 3> radii = boxRadii(sigma);
-  std::vector<std::uint8_t> copy;
+  std::vector<std::uint8_t> ring;
   std::vector<std::uint32_t> sums;
   auto passes = [&](std::uint8_t *pixels, int lines, std::size_t rowBytes, std::size_t rowStride) {
     for (int r : radii) {
       if (r > 0)
-        verticalPass(pixels, lines, rowBytes, rowStride, Box{r}, copy, sums);
+        verticalPass(pixels, lines, rowBytes, rowStride, Box{r}, ring, sums);
     }
   };
-  std::size_t rowBytes = std::size_t(width) * std::size_t(channels);
-  passes(data, height, rowBytes, std::size_t(stride));
-  // Across: the same passes over the picture turned on its side.
-  std::size_t turnedStride = std::size_t(height) * std::size_t(channels);
-  std::vector<std::uint8_t> turned(turnedStride * std::size_t(width));
-  transposePixels(channels, data, std::size_t(stride), turned.data(), turnedStride, width, height);
-  passes(turned.data(), width, turnedStride, turnedStride);
-  transposePixels(channels, turned.data(), turnedStride, data, std::size_t(stride), height, width);
+  passes(data, height, std::size_t(width) * std::size_t(channels), std::size_t(stride));
+  // Across: the same passes over bands of rows turned on their side, a band at a time, since
+  // rows blur on their own.
+  std::vector<std::uint8_t> turned(std::size_t(kBandRows) * std::size_t(width) *
+                                   std::size_t(channels));
+  for (int y0 = 0; y0 < height; y0 += kBandRows) {
+    int rows = std::min(kBandRows, height - y0);
+    std::uint8_t *band = data + std::size_t(y0) * std::size_t(stride);
+    std::size_t turnedStride = std::size_t(rows) * std::size_t(channels);
+    transposePixels(channels, band, std::size_t(stride), turned.data(), turnedStride, width, rows);
+    passes(turned.data(), width, turnedStride, turnedStride);
+    transposePixels(channels, turned.data(), turnedStride, band, std::size_t(stride), rows, width);
+  }
   cairo_surface_mark_dirty(surface);
 }
 

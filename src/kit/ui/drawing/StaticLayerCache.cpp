@@ -25,6 +25,18 @@ void StaticLayerCache::store(const Key &key, std::shared_ptr<const Entry> entry)
   ++rasterizations_;
 }
 
+void StaticLayerCache::setEnabled(bool enabled) {
+  std::lock_guard lock(mutex_);
+  enabled_ = enabled;
+  if (!enabled_)
+    entries_.clear();
+}
+
+bool StaticLayerCache::enabled() const {
+  std::lock_guard lock(mutex_);
+  return enabled_;
+}
+
 std::size_t StaticLayerCache::rasterizations() const {
   std::lock_guard lock(mutex_);
   return rasterizations_;

@@ -38,6 +38,11 @@ public:
   std::shared_ptr<const Entry> find(const Key &key);
   void store(const Key &key, std::shared_ptr<const Entry> entry);
 
+  // A process that draws one picture gains nothing from keeping layers: turned off, static
+  // layers are drawn in place like any other subtree.
+  void setEnabled(bool enabled);
+  bool enabled() const;
+
   // For checks: how many pictures were made and how many reused.
   std::size_t rasterizations() const;
   std::size_t reuses() const;
@@ -49,6 +54,7 @@ private:
   std::map<Key, std::shared_ptr<const Entry>> entries_;
   std::size_t rasterizations_ = 0;
   std::size_t reuses_ = 0;
+  bool enabled_ = true;
 };
 
 } // namespace kit::ui::drawing
