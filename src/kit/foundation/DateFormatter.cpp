@@ -6,6 +6,7 @@
 #include <unicode/calendar.h>
 #include <unicode/dtptngen.h>
 #include <unicode/smpdtfmt.h>
+#include <unordered_map>
 
 namespace kit::foundation {
 
@@ -19,6 +20,32 @@ std::unique_ptr<icu::SimpleDateFormat> makeFormat(std::string_view pattern, cons
     return nullptr;
   format->setLenient(false);
   return format;
+}
+
+// Making a pattern generator reads the locale's whole calendar data, far more than formatting
+// costs, and its answer for a locale and skeleton never changes: answers are kept.
+constexpr std::size_t kPatternCacheCapacity = 256;
+
+std::mutex &patternCacheMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+std::unordered_map<std::string, std::optional<std::string>> &patternCache() {
+  static std::unordered_map<std::string, std::optional<std::string>> cache;
+  return cache;
+}
+
+std::optional<std::string> generatedPattern(std::string_view skeleton, const Locale &locale) {
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<icu::DateTimePatternGenerator> generator(
+      icu::DateTimePatternGenerator::createInstance(locale.icuLocale(), status));
+  if (U_FAILURE(status) || !generator)
+    return std::nullopt;
+  auto pattern = generator->getBestPattern(unicodeText(skeleton), status);
+  if (U_FAILURE(status) || pattern.isEmpty())
+    return std::nullopt;
+  return utf8Text(pattern);
 }
 
 } // namespace
@@ -77,15 +104,19 @@ std::optional<std::string> DateFormatter::bestPattern(std::string_view skeleton,
   // ICU's pattern generator crashes on a locale it could not read (a language over 8 letters).
   if (locale.icuLocale().isBogus())
     return std::nullopt;
-  UErrorCode status = U_ZERO_ERROR;
-  std::unique_ptr<icu::DateTimePatternGenerator> generator(
-      icu::DateTimePatternGenerator::createInstance(locale.icuLocale(), status));
-  if (U_FAILURE(status) || !generator)
-    return std::nullopt;
-  auto pattern = generator->getBestPattern(unicodeText(skeleton), status);
-  if (U_FAILURE(status) || pattern.isEmpty())
-    return std::nullopt;
-  return utf8Text(pattern);
+  std::string key = std::string(locale.icuLocale().getName()) + '\0' + std::string(skeleton);
+  {
+    std::lock_guard lock(patternCacheMutex());
+    if (auto found = patternCache().find(key); found != patternCache().end())
+      return found->second;
+  }
+  auto pattern = generatedPattern(skeleton, locale);
+  std::lock_guard lock(patternCacheMutex());
+  // A few locales and skeletons are asked for; anything beyond that starts afresh.
+  if (patternCache().size() >= kPatternCacheCapacity)
+    patternCache().clear();
+  patternCache().emplace(std::move(key), pattern);
+  return pattern;
 }
 
 } // namespace kit::foundation
