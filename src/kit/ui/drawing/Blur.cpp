@@ -39,10 +39,11 @@ struct Box {
   }
 };
 
-// Adds (or takes away) one row of bytes to the running sums.
-[[gnu::optimize("O3")]] void accumulate(std::uint32_t *__restrict sums,
-                                        const std::uint8_t *__restrict row, std::size_t count,
-                                        bool add) {
+// Adds (or takes away) one row of bytes to the running sums. These two loops are nearly all of a
+// blur's time; where the processor has AVX2 they run on twice as many bytes at once.
+[[gnu::optimize("O3"), gnu::target_clones("avx2", "default")]] void
+accumulate(std::uint32_t *__restrict sums, const std::uint8_t *__restrict row, std::size_t count,
+           bool add) {
   if (add) {
     for (std::size_t i = 0; i < count; ++i)
       sums[i] += row[i];
@@ -52,9 +53,9 @@ struct Box {
   }
 }
 
-[[gnu::optimize("O3")]] void averageRow(std::uint8_t *__restrict out,
-                                        const std::uint32_t *__restrict sums, std::size_t count,
-                                        std::uint32_t inverse) {
+[[gnu::optimize("O3"), gnu::target_clones("avx2", "default")]] void
+averageRow(std::uint8_t *__restrict out, const std::uint32_t *__restrict sums, std::size_t count,
+           std::uint32_t inverse) {
   for (std::size_t i = 0; i < count; ++i)
     out[i] = std::uint8_t((sums[i] * inverse + (1u << 15)) >> 16);
 }
