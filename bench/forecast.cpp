@@ -47,8 +47,7 @@ const Place berlin{"Berlin", 52.52, 13.42};
 
 ConversionSettings settings() {
   // 11:20 in Berlin on the first day.
-  return {Date::fromUnixTime(1736158800), true, *TimeZone::named("Europe/Berlin"),
-          Locale("en_GB")};
+  return {Date::fromUnixTime(1736158800), true, *TimeZone::named("Europe/Berlin"), Locale("en_GB")};
 }
 
 // A conversion that fell short of the full answer would time a different path.

@@ -1,8 +1,8 @@
 // The whole widget gallery in one process: every snapshot laid out, drawn and written as PNG.
 #include "support/OfflineHome.h"
 
-#include "host/Gallery.h"
 #include "Widgets/ZavelWidgetsBundle.h"
+#include "host/Gallery.h"
 
 #include <benchmark/benchmark.h>
 

@@ -39,6 +39,10 @@ void BM_RasterSmallDeviceFace(benchmark::State &state) {
   for (auto _ : state)
     benchmark::DoNotOptimize(render(layOutSilently(face, {170, 170}), {.scale = 2}));
 }
-BENCHMARK(BM_RasterSmallDeviceFace)->ArgName("cached")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RasterSmallDeviceFace)
+    ->ArgName("cached")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -81,10 +81,9 @@ int main(int argc, char **argv) {
   for (const auto &widget : bundle.widgets()) {
     auto entry = firstEntry(widget);
     if (!entry) {
-      benchmark::RegisterBenchmark(("BM_WidgetToPng/" + widget.kind()).c_str(),
-                                   [](benchmark::State &state) {
-                                     state.SkipWithError("the timeline has no entry");
-                                   });
+      benchmark::RegisterBenchmark(
+          ("BM_WidgetToPng/" + widget.kind()).c_str(),
+          [](benchmark::State &state) { state.SkipWithError("the timeline has no entry"); });
       continue;
     }
     add("BM_WidgetToPng", widget, BM_WidgetToPng, *entry);
