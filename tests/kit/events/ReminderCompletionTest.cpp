@@ -62,31 +62,23 @@ TEST(ReminderCompletion, CompletingAndReopeningRewriteOnlyTheCompletion) {
 }
 
 TEST(ReminderCompletion, WhereTheNewLinesGo) {
+  auto toDo = [](const std::string &lines) {
+    return "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\n" + lines + "END:VTODO\nEND:VCALENDAR\n";
+  };
+  const std::string alarm = "BEGIN:VALARM\nACTION:DISPLAY\nEND:VALARM\n";
   struct Case {
     const char *name;
     std::string before;
     bool complete;
     std::string after;
   } cases[] = {
-      {"no status: before the first alarm",
-       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\nBEGIN:VALARM\nACTION:DISPLAY\nEND:VALARM\n"
-       "END:VTODO\nEND:VCALENDAR\n",
-       true,
-       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\nSTATUS:COMPLETED\nCOMPLETED:20240312T090000Z\n"
-       "PERCENT-COMPLETE:100\nBEGIN:VALARM\nACTION:DISPLAY\nEND:VALARM\nEND:VTODO\n"
-       "END:VCALENDAR\n"},
+      {"no status: before the first alarm", toDo(alarm), true,
+       toDo("STATUS:COMPLETED\nCOMPLETED:20240312T090000Z\nPERCENT-COMPLETE:100\n" + alarm)},
       {"folded percentage and lower-case names dropped whole",
-       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\nPERCENT-COMPLETE:\n 50\nsummary:x\n"
-       "completed:20240101T000000Z\nEND:VTODO\nEND:VCALENDAR\n",
-       false,
-       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\nSTATUS:NEEDS-ACTION\nsummary:x\nEND:VTODO\n"
-       "END:VCALENDAR\n"},
-      {"an alarm's own status stays",
-       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\nBEGIN:VALARM\nSTATUS:X\nEND:VALARM\nEND:VTODO\n"
-       "END:VCALENDAR\n",
-       false,
-       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\nSTATUS:NEEDS-ACTION\nBEGIN:VALARM\nSTATUS:X\n"
-       "END:VALARM\nEND:VTODO\nEND:VCALENDAR\n"},
+       toDo("PERCENT-COMPLETE:\n 50\nsummary:x\ncompleted:20240101T000000Z\n"), false,
+       toDo("STATUS:NEEDS-ACTION\nsummary:x\n")},
+      {"an alarm's own status stays", toDo("BEGIN:VALARM\nSTATUS:X\nEND:VALARM\n"), false,
+       toDo("STATUS:NEEDS-ACTION\nBEGIN:VALARM\nSTATUS:X\nEND:VALARM\n")},
   };
   for (const auto &c : cases)
     EXPECT_EQ(kit::events::withCompletion(c.before, 0, c.complete, utc(2024, 3, 12, 9)), c.after)
@@ -116,29 +108,22 @@ TEST(ReminderCompletion, OnlyTheChosenToDoOfAFileChanges) {
             std::string::npos);
 }
 
-TEST(ReminderCompletion, TheFileKeepsItsModeAndNoTemporaryFileStays) {
-  CalendarHome home;
-  auto path = home.add("c", "a.ics", "BEGIN:VTODO\nUID:a\nEND:VTODO");
-  ::chmod(path.c_str(), 0640);
-  ASSERT_EQ(home.store().setCompleted("c/a", true, utc(2024, 3, 12)),
-            EventStore::SaveResult::saved);
-  struct stat status {};
-  ASSERT_EQ(::stat(path.c_str(), &status), 0);
-  EXPECT_EQ(status.st_mode & 07777, 0640u);
-  auto entries = std::distance(std::filesystem::directory_iterator(path.parent_path()),
-                               std::filesystem::directory_iterator());
-  EXPECT_EQ(entries, 1);
-}
-
-TEST(ReminderCompletion, ALinkedFileIsChangedWhereItLives) {
+TEST(ReminderCompletion, ALinkedFileIsChangedWhereItLivesKeepingItsModeAndNoTemporaryFile) {
   CalendarHome home;
   auto real = home.add("elsewhere", "real.ics", "BEGIN:VTODO\nUID:a\nEND:VTODO");
+  ::chmod(real.c_str(), 0640);
   std::filesystem::create_directories(home.folder() / "c");
   std::filesystem::create_symlink(real, home.folder() / "c" / "a.ics");
   ASSERT_EQ(home.store().setCompleted("c/a", true, utc(2024, 3, 12)),
             EventStore::SaveResult::saved);
   EXPECT_TRUE(std::filesystem::is_symlink(home.folder() / "c" / "a.ics"));
   EXPECT_NE(home.read("elsewhere", "real.ics").find("STATUS:COMPLETED"), std::string::npos);
+  struct stat status {};
+  ASSERT_EQ(::stat(real.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0640u);
+  auto entries = std::distance(std::filesystem::directory_iterator(real.parent_path()),
+                               std::filesystem::directory_iterator());
+  EXPECT_EQ(entries, 1);
 }
 
 TEST(ReminderCompletion, FailedWritesLeaveEverythingAsItWas) {
