@@ -1,7 +1,7 @@
 #include "host/Gallery.h"
 #include "host/GalleryPage.h"
 #include "host/HostRun.h"
-#include "host/PngFile.h"
+#include "support/PngPixels.h"
 #include "support/ScratchTree.h"
 #include "support/TempHome.h"
 
@@ -13,6 +13,7 @@ namespace zavel::host::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::readPng;
 
 std::string contents(const fs::path &path) {
   std::ifstream file(path);

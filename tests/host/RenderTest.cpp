@@ -1,7 +1,7 @@
 #include "host/HostRun.h"
-#include "host/PngFile.h"
 #include "host/TestBundle.h"
 #include "kit/foundation/JsonCoding.h"
+#include "support/PngPixels.h"
 #include "support/ScratchTree.h"
 #include "support/TempHome.h"
 
@@ -16,6 +16,8 @@ namespace {
 
 using kit::foundation::Json;
 namespace fs = std::filesystem;
+using test_support::PngPixels;
+using test_support::readPng;
 
 class HostRender : public ::testing::Test {
 protected:
@@ -62,7 +64,7 @@ void expectColor(PngPixels::Pixel pixel, kit::ui::Color color, const std::string
   EXPECT_EQ(pixel.alpha, 255) << where;
 }
 
-TEST_F(HostRender, DrawsAtTwicePointSizeTransparentOutsideTheRoundedOutline) {
+TEST_F(HostRender, DrawsAtTheScaleAndSizeTransparentOutsideTheRoundedOutline) {
   PngPixels png = rendered("test.tally");
   ASSERT_EQ(png.width, 340);
   ASSERT_EQ(png.height, 340);
@@ -73,13 +75,10 @@ TEST_F(HostRender, DrawsAtTwicePointSizeTransparentOutsideTheRoundedOutline) {
     expectColor(png.at(x, y), kTallyFill, std::to_string(x) + "," + std::to_string(y));
   // The key at its place.
   expectColor(png.at(90, 90), kit::ui::Color::white, "key");
-}
 
-TEST_F(HostRender, SizeAndScaleSetThePicture) {
-  PngPixels png = rendered("test.tally", {"--size", "200x100", "--scale", "1.5"});
-  EXPECT_EQ(png.width, 300);
-  EXPECT_EQ(png.height, 150);
-  EXPECT_EQ(png.at(0, 0).alpha, 0);
+  PngPixels sized = rendered("test.tally", {"--size", "200x100", "--scale", "1.5"});
+  EXPECT_EQ(std::pair(sized.width, sized.height), std::pair(300, 150));
+  EXPECT_EQ(sized.at(0, 0).alpha, 0);
   EXPECT_EQ(rendered("test.tally.board", {"--scale", "1"}).width, 364);
 }
 
@@ -114,26 +113,6 @@ TEST_F(HostRender, AccentedModeTintsAccentablePartsWithTheThemeAccentAndTheRestW
   PngPixels vibrant = rendered("test.tally.board", {"--mode", "vibrant"});
   expectColor(vibrant.at(100, 170), kit::ui::Color::white, "vibrant half");
   EXPECT_EQ(vibrant.at(600, 100).alpha, 0);
-}
-
-TEST_F(HostRender, BadRequestsWriteNoPicture) {
-  const std::vector<std::vector<std::string>> refused{
-      {"render", "test.nothing", "-o", out("a.png")},
-      {"render", "test.tally"},
-      {"render", "test.tally", "-o", out("a.png"), "--entry", "3"},
-      {"render", "test.tally", "-o", out("a.png"), "--entry", "-1"},
-      {"render", "test.tally", "-o", out("a.png"), "--scale", "0"},
-      {"render", "test.tally", "-o", out("a.png"), "--scale", "100"},
-      {"render", "test.tally", "-o", out("a.png"), "--size", "170"},
-      {"render", "test.tally", "-o", out("a.png"), "--mode", "sepia"},
-      {"render", "test.tally", "-o", out("a.png"), "--scheme", "grey"},
-      {"render", "test.tally", "-o", out("a.png"), "--config", "{\"step\": \"one\"}"},
-      {"render", "test.tally", "-o", out("a.png"), "--tree"},
-  };
-  for (const auto &words : refused) {
-    expectRefusal(runHost(words), words);
-    EXPECT_FALSE(fs::exists(out("a.png"))) << ::testing::PrintToString(words);
-  }
 }
 
 TEST_F(HostRender, UnwritableOutputFails) {

@@ -137,15 +137,15 @@ TEST(JsonCoding, EncodingLeavesOutAbsentOptionalsAndRoundTrips) {
 }
 
 TEST(JsonCoding, NonFiniteNumbersAndIllFormedTextCannotBeEncoded) {
-  for (auto spoil :
-       std::initializer_list<void (*)(Session &)>{[](Session &s) {
-                                                    s.laps = {{1, std::nan("")}};
-                                                  },
-                                                  [](Session &s) {
-                                                    s.laps = {{1, INFINITY}};
-                                                  },
-                                                  [](Session &s) { s.start = Date{-INFINITY}; },
-                                                  [](Session &s) { s.title = "bad \xFF byte"; }}) {
+  using Spoil = void (*)(Session &);
+  for (Spoil spoil : {+[](Session &s) {
+                        s.laps = {{1, std::nan("")}};
+                      },
+                      +[](Session &s) {
+                        s.laps = {{1, INFINITY}};
+                      },
+                      +[](Session &s) { s.start = Date{-INFINITY}; },
+                      +[](Session &s) { s.title = "bad \xFF byte"; }}) {
     Session session;
     ASSERT_TRUE(encodeJsonData(session));
     spoil(session);

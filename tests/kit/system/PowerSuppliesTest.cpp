@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 using kit::system::AccessoryBattery;
@@ -15,86 +15,62 @@ using test_support::ScratchTree;
 
 namespace {
 
-using Attributes = std::vector<std::pair<const char *, const char *>>;
-
-void addSupply(const ScratchTree &tree, const std::string &name, const Attributes &attributes) {
-  for (const auto &[file, value] : attributes)
-    tree.write("sys/class/power_supply/" + name + "/" + file, std::string(value) + "\n");
+// Writes a supply's attribute files from "file=value" pairs separated by commas.
+void addSupply(const ScratchTree &tree, const std::string &name, const std::string &attributes) {
+  std::istringstream pairs(attributes);
+  for (std::string pair; std::getline(pairs, pair, ',');) {
+    auto equals = pair.find('=');
+    tree.write("sys/class/power_supply/" + name + "/" + pair.substr(0, equals),
+               pair.substr(equals + 1) + "\n");
+  }
 }
 
 } // namespace
 
 TEST(PowerSupplies, ChargeAndTimeLeftFromWhicheverFiguresTheDriverGives) {
   struct Case {
-    Attributes attributes;
+    const char *attributes;
     int percent;
     std::optional<int> toEmpty, toFull;
   } cases[] = {
-      {{{"status", "Charging"}, {"capacity", "80"}, {"time_to_full_now", "1859"}}, 80, {}, 30},
-      {{{"status", "Discharging"},
-        {"energy_now", "30000000"},
-        {"energy_full", "45000000"},
-        {"power_now", "12000000"}},
-       67, // 66.67 rounded
+      {"status=Charging,capacity=80,time_to_full_now=1859", 80, {}, 30},
+      // 66.67 % rounded; 30 Wh left at 12 W.
+      {"status=Discharging,energy_now=30000000,energy_full=45000000,power_now=12000000",
+       67,
        150,
        {}},
-      // Charge figures: 2 of 3 Ah left, drawn or filled at the current.
-      {{{"status", "Charging"},
-        {"charge_now", "2000000"},
-        {"charge_full", "3000000"},
-        {"current_now", "1000000"}},
-       67,
-       {},
-       60},
-      {{{"status", "Discharging"},
-        {"charge_now", "2000000"},
-        {"charge_full", "3000000"},
-        {"current_now", "4000000"}},
-       67,
-       30,
-       {}},
-      {{{"status", "Discharging"}, {"capacity", "67"}, {"charge_now", "2"}, {"current_now", "0"}},
-       67,
-       {},
-       {}},
-      {{{"status", "Full"}, {"capacity", "67"}, {"charge_now", "2"}, {"current_now", "1"}},
-       67,
-       {},
-       {}},
+      // 2 of 3 Ah, filled or drawn at the current.
+      {"status=Charging,charge_now=2000000,charge_full=3000000,current_now=1000000", 67, {}, 60},
+      {"status=Discharging,charge_now=2000000,charge_full=3000000,current_now=4000000", 67, 30, {}},
+      {"status=Discharging,capacity=67,charge_now=2,current_now=0", 67, {}, {}},
+      {"status=Full,capacity=67,charge_now=2,current_now=1", 67, {}, {}},
   };
   for (const auto &c : cases) {
     ScratchTree tree;
-    Attributes attributes = c.attributes;
-    attributes.push_back({"type", "Battery"});
-    addSupply(tree, "BAT0", attributes);
+    addSupply(tree, "BAT0", std::string("type=Battery,") + c.attributes);
     auto battery = readPowerSupplies(tree.root()).internalBattery;
-    ASSERT_TRUE(battery) << c.attributes[0].second;
+    ASSERT_TRUE(battery) << c.attributes;
     EXPECT_EQ(battery->name, "BAT0");
-    EXPECT_EQ(battery->percent, c.percent);
-    EXPECT_EQ(battery->minutesToEmpty, c.toEmpty) << c.attributes[0].second;
-    EXPECT_EQ(battery->minutesToFull, c.toFull) << c.attributes[0].second;
+    EXPECT_EQ(battery->percent, c.percent) << c.attributes;
+    EXPECT_EQ(battery->minutesToEmpty, c.toEmpty) << c.attributes;
+    EXPECT_EQ(battery->minutesToFull, c.toFull) << c.attributes;
   }
 }
 
 TEST(PowerSupplies, NoBatteryOnADesktop) {
   ScratchTree tree;
   EXPECT_EQ(readPowerSupplies(tree.root()), PowerSupplies{});
-  addSupply(tree, "AC", {{"type", "Mains"}, {"online", "1"}});
-  PowerSupplies adapterOnly;
-  adapterOnly.externalPower = true;
-  EXPECT_EQ(readPowerSupplies(tree.root()), adapterOnly);
+  addSupply(tree, "AC", "type=Mains,online=1");
+  EXPECT_EQ(readPowerSupplies(tree.root()),
+            (PowerSupplies{.internalBattery = {}, .accessories = {}, .externalPower = true}));
 }
 
 TEST(PowerSupplies, TheInternalBatteryIsTheFirstPresentSystemBatteryWithACharge) {
   ScratchTree tree;
-  addSupply(tree, "BAT0", {{"type", "Battery"}, {"present", "0"}, {"capacity", "10"}});
-  addSupply(tree, "BAT1", {{"type", "Battery"}, {"capacity_level", "Normal"}});
-  addSupply(tree, "BAT2",
-            {{"type", "Battery"},
-             {"status", "Discharging"},
-             {"capacity", "55"},
-             {"time_to_empty_now", "7500"}});
-  addSupply(tree, "BAT3", {{"type", "Battery"}, {"capacity", "99"}});
+  addSupply(tree, "BAT0", "type=Battery,present=0,capacity=10");
+  addSupply(tree, "BAT1", "type=Battery,capacity_level=Normal");
+  addSupply(tree, "BAT2", "type=Battery,status=Discharging,capacity=55,time_to_empty_now=7500");
+  addSupply(tree, "BAT3", "type=Battery,capacity=99");
   auto battery = readPowerSupplies(tree.root()).internalBattery;
   ASSERT_TRUE(battery);
   EXPECT_EQ(battery->name, "BAT2");
@@ -105,17 +81,10 @@ TEST(PowerSupplies, TheInternalBatteryIsTheFirstPresentSystemBatteryWithACharge)
 TEST(PowerSupplies, AccessoriesAreDeviceScopeBatteriesWithAWholeCapacity) {
   ScratchTree tree;
   addSupply(tree, "hid-00:1f:20:aa:bb:cc-battery",
-            {{"type", "Battery"},
-             {"scope", "Device"},
-             {"capacity", "84"},
-             {"model_name", "Magic Keyboard"},
-             {"status", "Discharging"}});
-  addSupply(tree, "hidpp_battery_0",
-            {{"type", "Battery"}, {"scope", "Device"}, {"capacity", "12"}});
-  addSupply(
-      tree, "wacom_battery_0",
-      {{"type", "Battery"}, {"scope", "Device"}, {"capacity_level", "Low"}, {"model_name", "Pen"}});
-  addSupply(tree, "ucsi-source-psy", {{"type", "USB"}, {"scope", "Device"}, {"online", "1"}});
+            "type=Battery,scope=Device,capacity=84,model_name=Magic Keyboard,status=Discharging");
+  addSupply(tree, "hidpp_battery_0", "type=Battery,scope=Device,capacity=12");
+  addSupply(tree, "wacom_battery_0", "type=Battery,scope=Device,capacity_level=Low,model_name=Pen");
+  addSupply(tree, "ucsi-source-psy", "type=USB,scope=Device,online=1");
   auto supplies = readPowerSupplies(tree.root());
   EXPECT_EQ(supplies.internalBattery, std::nullopt); // a device's battery is never the machine's
   EXPECT_EQ(supplies.accessories,
@@ -129,26 +98,31 @@ TEST(PowerSupplies, AccessoriesAreDeviceScopeBatteriesWithAWholeCapacity) {
 // the charger is connected. Without any charger listed, a battery held full or charging is.
 TEST(PowerSupplies, ExternalPowerFollowsTheChargersAndOnlyWithoutThemTheBattery) {
   struct Case {
-    const char *charger; // a type, or none listed
-    bool online;
+    const char *charger; // its attributes, or none listed
     const char *status;
     bool expected;
   } cases[] = {
-      {"Mains", true, "Full", true},           {"Mains", true, "Not charging", true},
-      {"Mains", false, "Full", false},         {"Mains", false, "Charging", true},
-      {"USB", true, "Discharging", true},      {"USB_PD", true, "Discharging", true},
-      {"Wireless", true, "Discharging", true}, {nullptr, false, "Full", true},
-      {nullptr, false, "Not charging", true},  {nullptr, false, "Charging", true},
-      {nullptr, false, "Discharging", false},  {nullptr, false, "Unknown", false},
+      {"type=Mains,online=1", "Full", true},
+      {"type=Mains,online=1", "Not charging", true},
+      {"type=Mains,online=0", "Full", false},
+      {"type=Mains,online=0", "Charging", true},
+      {"type=USB,online=1", "Discharging", true},
+      {"type=USB_PD,online=1", "Discharging", true},
+      {"type=Wireless,online=1", "Discharging", true},
+      {nullptr, "Full", true},
+      {nullptr, "Not charging", true},
+      {nullptr, "Charging", true},
+      {nullptr, "Discharging", false},
+      {nullptr, "Unknown", false},
   };
   for (const auto &c : cases) {
     ScratchTree tree;
     if (c.charger)
-      addSupply(tree, "charger", {{"type", c.charger}, {"online", c.online ? "1" : "0"}});
-    addSupply(tree, "BAT0", {{"type", "Battery"}, {"status", c.status}, {"capacity", "100"}});
+      addSupply(tree, "charger", c.charger);
+    addSupply(tree, "BAT0", std::string("type=Battery,capacity=100,status=") + c.status);
     auto supplies = readPowerSupplies(tree.root());
     EXPECT_EQ(supplies.externalPower, c.expected)
-        << (c.charger ? c.charger : "none") << " " << c.online << " " << c.status;
+        << (c.charger ? c.charger : "none") << " " << c.status;
     EXPECT_EQ(supplies.internalBattery->isCharging(), std::string(c.status) == "Charging");
   }
 }

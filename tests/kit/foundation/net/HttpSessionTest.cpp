@@ -76,11 +76,10 @@ TEST(HttpSession, QueryItemsArriveDecodedInOrder) {
   testSession().data(urlWithQueryItems(server.url("/q"), items));
   auto requests = server.requests("/q");
   ASSERT_EQ(requests.size(), 1u);
-  ASSERT_EQ(requests[0].query.size(), items.size());
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    EXPECT_EQ(requests[0].query[i].first, items[i].name);
-    EXPECT_EQ(requests[0].query[i].second, items[i].value);
-  }
+  std::vector<std::pair<std::string, std::string>> expected;
+  for (const auto &item : items)
+    expected.emplace_back(item.name, item.value);
+  EXPECT_EQ(requests[0].query, expected);
 }
 
 TEST(HttpSession, FollowsRedirectsOverHttp) {

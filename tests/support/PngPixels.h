@@ -5,9 +5,10 @@
 #include <optional>
 #include <vector>
 
-namespace zavel::host::testing {
+namespace test_support {
 
-// A PNG file read back as straight 8-bit RGBA.
+// A PNG read back as straight 8-bit RGBA, to check written pictures independently of the
+// writer.
 struct PngPixels {
   int width = 0;
   int height = 0;
@@ -22,4 +23,4 @@ struct PngPixels {
 // None when the file is missing or not a PNG.
 std::optional<PngPixels> readPng(const std::filesystem::path &path);
 
-} // namespace zavel::host::testing
+} // namespace test_support
