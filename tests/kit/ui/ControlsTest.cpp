@@ -50,31 +50,20 @@ TEST(HitTest, FindsTheInnermostFrontMostTarget) {
              })
           .frame(100, 100, Alignment::topLeading);
   LaidOutTree tree = lay(widget, {100, 100});
-  struct Case {
-    Point point;
-    const char *target;
+  const std::pair<Point, const char *> cases[] = {
+      {{50, 10}, "Outer"}, {{10, 60}, "Inner"}, {{85, 65}, "zavelwidgets://open"},
+      {{5, 45}, ""},  // a plain view drawn over the button shields it
+      {{50, 60}, ""}, // beside the circle, outside every label
+      {{1, 51}, ""},  // the circle's corner is not the circle
+      {{-5, 10}, ""},
   };
-  for (auto [point, target] : {
-           Case{{50, 10}, "Outer"},
-           Case{{10, 60}, "Inner"},
-           Case{{85, 65}, "zavelwidgets://open"},
-           Case{{5, 45}, ""},  // a plain view drawn over the button shields it
-           Case{{50, 60}, ""}, // beside the circle, outside every label
-           Case{{1, 51}, ""},  // the circle's corner is not the circle
-           Case{{-5, 10}, ""},
-       })
+  for (const auto &[point, target] : cases)
     EXPECT_EQ(hitType(tree, point), target) << point.x << "," << point.y;
 }
 
 TEST(HitTest, ContentShapeClipsTransformsAndOpacityShapeTheHitRegion) {
   View row = HStack(VAlign::center, 40, {Rectangle().frame(10, 10), Rectangle().frame(10, 10)});
-  struct Case {
-    const char *name;
-    View view;
-    Point point;
-    bool hit;
-  };
-  Case cases[] = {
+  const std::tuple<const char *, View, Point, bool> cases[] = {
       {"gap in a label", Button(intent("T"), row), {30, 5}, false},
       {"gap covered by a content shape",
        Button(intent("T"), row.contentShape(Rectangle())),
@@ -98,10 +87,10 @@ TEST(HitTest, ContentShapeClipsTransformsAndOpacityShapeTheHitRegion) {
        true},
       {"invisible", Button(intent("T"), Rectangle().frame(10, 10)).opacity(0), {5, 5}, false},
   };
-  for (const Case &c : cases) {
-    LaidOutTree tree = lay(c.view.frame(60, 10, Alignment::topLeading), {60, 10});
-    EXPECT_EQ(hitTest(tree, c.point) != nullptr, c.hit) << c.name;
-  }
+  for (const auto &[name, view, point, hit] : cases)
+    EXPECT_EQ(hitTest(lay(view.frame(60, 10, Alignment::topLeading), {60, 10}), point) != nullptr,
+              hit)
+        << name;
 }
 
 TEST(TreeJson, DumpsKindsFramesTextsPaintsIntentsAndLinks) {
@@ -121,23 +110,18 @@ TEST(TreeJson, DumpsKindsFramesTextsPaintsIntentsAndLinks) {
   EXPECT_EQ(j["widgetURL"], "zavelwidgets://open/weather");
   EXPECT_EQ(j["renderingMode"], "fullColor");
 
-  std::string dump = j.dump();
   nlohmann::json text = j["root"]["children"][0];
-  EXPECT_EQ(text["kind"], "Text");
   EXPECT_EQ(text["text"], "21°");
   EXPECT_EQ(text["color"], "#E8E8E6");
   EXPECT_EQ(text["font"]["name"], "IBMPlexMono-Bold");
   EXPECT_EQ(text["face"], "Fake-IBMPlexMono-Bold");
   EXPECT_EQ(text["tracking"], -1);
-  EXPECT_EQ(text["frame"].size(), 4u);
 
   nlohmann::json button = j["root"]["children"][1]["children"][0];
-  EXPECT_EQ(button["kind"], "Button");
   EXPECT_EQ(button["intent"]["type"], "FocusToggleIntent");
   EXPECT_EQ(button["intent"]["params"]["minutes"], 25);
-  nlohmann::json circle = button["children"][0];
-  EXPECT_EQ(circle["fill"]["type"], "linear");
-  EXPECT_EQ(circle["fill"]["stops"][1]["color"], "#000000");
+  EXPECT_EQ(button["children"][0]["fill"]["type"], "linear");
+  EXPECT_EQ(button["children"][0]["fill"]["stops"][1]["color"], "#000000");
 
   EXPECT_EQ(j["root"]["children"][2]["url"], "https://example.com/a");
 }

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace kit::ui::testing {
 
@@ -42,6 +43,19 @@ inline Color over(const Color &top, const Color &bottom) {
   };
   return {channel(top.red, bottom.red), channel(top.green, bottom.green),
           channel(top.blue, bottom.blue), a};
+}
+
+// A pixel and the colour it must show (clear: nothing drawn there).
+struct Probe {
+  int x, y;
+  Color expected;
+};
+
+inline void expectPixels(const Image &image, const std::vector<Probe> &probes,
+                         double tolerance = 0.02, const char *what = "") {
+  for (const Probe &p : probes)
+    EXPECT_TRUE(near(image.pixel(p.x, p.y), p.expected, tolerance))
+        << what << " at " << p.x << "," << p.y;
 }
 
 inline constexpr Color red = Color::rgb(1, 0, 0);

@@ -70,10 +70,11 @@ TEST(TextLayout, TextAttributesFlowFromTheEnvironment) {
 }
 
 TEST(TextLayout, TextWrapsWithinTheOfferAndRespectsItsLineLimit) {
-  LaidOutTree wrapped = lay(Text("aa bb cc").frame({.width = 30}));
-  EXPECT_DOUBLE_EQ(framesOf(wrapped, "Text")[0].size.height, 3 * 20.4);
-  LaidOutTree limited = lay(Text("aa bb cc").lineLimit(2).frame({.width = 30}));
-  EXPECT_DOUBLE_EQ(framesOf(limited, "Text")[0].size.height, 2 * 20.4);
+  auto height = [](View text) {
+    return framesOf(lay(text.frame({.width = 30})), "Text")[0].size.height;
+  };
+  EXPECT_DOUBLE_EQ(height(Text("aa bb cc")), 3 * 20.4);
+  EXPECT_DOUBLE_EQ(height(Text("aa bb cc").lineLimit(2)), 2 * 20.4);
 }
 
 TEST(TextLayout, LayoutAsksTheMeasurerOncePerProposal) {
@@ -84,21 +85,15 @@ TEST(TextLayout, LayoutAsksTheMeasurerOncePerProposal) {
   EXPECT_LE(engine.measureCount, 3 * 3);
 }
 
-TEST(TimerTextView, ShowsTheSpanAtTheMomentOfRendering) {
+TEST(TextLayout, TimerTextsShowTheSpanAtTheMomentOfLayout) {
   Date start{1000};
-  struct Case {
-    View view;
-    double now;
-    const char *text;
-  } cases[] = {
+  const std::tuple<View, double, const char *> cases[] = {
       {Text::timerInterval(start, start.addingTimeInterval(1500)), 2499.2, "0:01"},
       {Text::timerInterval(start, start.addingTimeInterval(600), false), 1125.9, "2:05"},
       {Text::timer(start), 1000 + 3725.9, "1:02:05"},
   };
-  for (const Case &c : cases) {
-    LaidOutTree tree = lay(c.view, {300, 300}, Date{c.now});
-    EXPECT_EQ(tree.root.texts(), std::vector<std::string>{c.text}) << c.text;
-  }
+  for (const auto &[view, now, text] : cases)
+    EXPECT_EQ(lay(view, {300, 300}, Date{now}).root.texts(), std::vector<std::string>{text});
 }
 
 } // namespace
