@@ -56,6 +56,7 @@ TEST(RangeBar, SegmentRunsFromStartOverLengthUnclampedNonFiniteAsZero) {
            Case{inf, 0.5, rect(0, 17, 100, 6)},
            Case{0.5, nan, rect(100, 17, 6, 6)},
            Case{0.5, -inf, rect(100, 17, 6, 6)},
+           Case{0.5, inf, rect(100, 17, 6, 6)},
        }) {
     LaidOutTree tree = lay(RangeBar(c.start, c.length, 6, context(1)), {200, 40});
     expectRectNear(capsules(tree).at(1)->frame, c.segment,
@@ -76,11 +77,12 @@ Arc ringArc(double progress) {
   if (rotations.empty())
     return arc;
   const AffineTransform &turn = rotations[0]->as<TransformEffect>()->transform;
-  const Path &path = rotations[0]->findAll("Circle").at(0)->as<ShapeDraw>()->path;
-  arc.from = turn.apply(path.elements().front().points[0]);
-  for (const Path::Element &e : path.elements())
-    if (e.verb != Path::Verb::close)
+  for (const Path::Element &e :
+       rotations[0]->findAll("Circle").at(0)->as<ShapeDraw>()->path.elements())
+    if (e.verb != Path::Verb::close) {
+      arc.from = arc.from.value_or(turn.apply(e.points[0]));
       arc.to = turn.apply(e.points[e.verb == Path::Verb::cubic ? 2 : 0]);
+    }
   return arc;
 }
 
