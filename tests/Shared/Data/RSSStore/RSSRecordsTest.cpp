@@ -1,6 +1,5 @@
-#include "FeedFixtures.h"
-
 #include "Shared/Data/RSSStore/RSSCycleIntent.h"
+#include "Shared/Data/RSSStore/RSSStore.h"
 #include "Shared/Data/RSSStore/URLString.h"
 #include "kit/intents/IntentRegistry.h"
 #include "support/RecordCoding.h"
@@ -71,7 +70,8 @@ TEST(RSSStoreDeck, CyclingWrapsAroundTheHeadlinesTheDeckShows) {
   for (const auto &c : cases) {
     test::TempHome home;
     if (c.feedsListed)
-      test::storeFeeds({test::feed("A", "https://a.example/feed")});
+      RSSStore::write(std::vector<RSSFeed>{{kit::foundation::UUID::random(), "A", "https://a"}},
+                      RSSStore::feedsKey);
     if (c.cached)
       RSSStore::write(RSSStore::Cache{{}, std::vector<RSSItem>(*c.cached)}, RSSStore::cacheKey);
     if (c.stored)
