@@ -20,7 +20,7 @@ Environment environmentOf(const FakeMachine &machine) {
 }
 
 struct Ticks {
-  uint64_t user, system, idle, nice;
+  uint64_t user = 0, system = 0, idle = 0, nice = 0;
 };
 
 void setTicks(const FakeMachine &machine, Ticks t) {
@@ -35,42 +35,28 @@ std::string ticksJson(Ticks t, const FakeMachine &machine) {
 }
 
 TEST(ProcessorLoad, AverageAgainstTheStoredSampleOfAnyAgeWhichEveryReadingReplaces) {
-  const Ticks earlier{1000, 500, 8000, 0};
-  struct Case {
-    const char *name;
-    std::optional<Ticks> stored;
-    Ticks current;
-    std::optional<int64_t> expected;
-  } cases[] = {
-      {"busy share", earlier, {1300, 600, 8600, 0}, 40},
-      {"nice counts as busy", earlier, {1000, 500, 8050, 50}, 50},
-      {"halves round up", Ticks{0, 0, 0, 0}, {123, 0, 77, 0}, 62},
-      {"no tick passed", earlier, earlier, std::nullopt},
-      {"idle went backwards", earlier, {1300, 600, 7000, 0}, std::nullopt},
-      {"whole range", Ticks{0, 0, 0, 0}, {UINT64_MAX, UINT64_MAX, UINT64_MAX, 0}, 100},
-      {"nothing stored", std::nullopt, earlier, std::nullopt},
-  };
-  for (const auto &c : cases) {
-    FakeMachine machine;
-    if (c.stored)
-      SharedSuite::writeData(cpuTicksKey, ticksJson(*c.stored, machine), machine.home());
-    setTicks(machine, c.current);
-    EXPECT_EQ(cpuPercent(environmentOf(machine)), c.expected) << c.name;
-    EXPECT_EQ(
-        kit::foundation::parseJson(SharedSuite::readData(cpuTicksKey, machine.home()).value_or("")),
-        kit::foundation::parseJson(ticksJson(c.current, machine)));
-  }
-}
-
-TEST(ProcessorLoad, AnUnreadableSampleIsReplacedButNoFigureLeavesTheSample) {
   FakeMachine machine;
-  SharedSuite::writeData(cpuTicksKey, R"({"user":1,"system":2,"idle":3})", machine.home());
-  setTicks(machine, {10, 10, 80, 0});
-  EXPECT_EQ(cpuPercent(environmentOf(machine)), std::nullopt);
-  EXPECT_EQ(SharedSuite::read<CPUTicks>(cpuTicksKey, machine.home()),
-            (CPUTicks{.user = 10, .system = 10, .idle = 80, .nice = 0, .at = machine.now}));
+  const std::string earlier = ticksJson({1000, 500, 8000, 0}, machine),
+                    zero = ticksJson({}, machine);
+  std::tuple<std::string, Ticks, std::optional<int64_t>> cases[] = {
+      {earlier, {1300, 600, 8600, 0}, 40},
+      {earlier, {1000, 500, 8050, 50}, 50},          // nice counts as busy
+      {zero, {123, 0, 77, 0}, 62},                   // halves round up
+      {earlier, {1000, 500, 8000, 0}, std::nullopt}, // no tick passed
+      {earlier, {1300, 600, 7000, 0}, std::nullopt}, // idle went backwards
+      {zero, {UINT64_MAX, UINT64_MAX, UINT64_MAX, 0}, 100},
+      {"", {1000, 500, 8000, 0}, std::nullopt},
+      {R"({"user":1,"system":2,"idle":3})", {10, 10, 80, 0}, std::nullopt},
+  };
+  for (const auto &[stored, current, expected] : cases) {
+    SharedSuite::writeData(cpuTicksKey, stored, machine.home());
+    setTicks(machine, current);
+    EXPECT_EQ(cpuPercent(environmentOf(machine)), expected) << stored;
+    EXPECT_EQ(kit::foundation::parseJson(*SharedSuite::readData(cpuTicksKey, machine.home())),
+              kit::foundation::parseJson(ticksJson(current, machine)));
+  }
+  // No figure leaves the sample.
   std::filesystem::remove(machine.root() / "proc/stat");
-  machine.now = machine.now.addingTimeInterval(60);
   EXPECT_EQ(cpuPercent(environmentOf(machine)), std::nullopt);
   EXPECT_EQ(SharedSuite::read<CPUTicks>(cpuTicksKey, machine.home())->idle, 80u);
 }
