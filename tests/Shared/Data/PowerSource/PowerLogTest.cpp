@@ -42,38 +42,32 @@ struct LogMachine : test::FakeMachine {
   }
 };
 
+// The stored state of a snapshot `minutes` before the afternoon.
+Stored was(int64_t percent, bool charging, std::optional<bool> plugged, double minutes) {
+  return lastState(percent, charging, plugged, ago(minutes * 60));
+}
+
 TEST(PowerLog, EventsBetweenTheStoredStateAndThePresentOne) {
-  const double hour = 3600;
   struct Case {
     Stored last;
     InternalBattery current;
     const char *messages;
   } cases[] = {
-      {lastState(90, true, true, ago(2 * hour)),
-       {80, false, {}, false},
-       "Disconnected · Drain 5%/h | 80%"},
-      {lastState(85, true, true, ago(2 * hour)),
+      {was(90, true, true, 120), {80, false, {}, false}, "Disconnected · Drain 5%/h | 80%"},
+      {was(85, true, true, 120),
        {80, false, "3H 0M", false}, // 2.5 rounds up
        "Disconnected · Drain 3%/h | 80% · 3H 0M remaining"},
-      {lastState(90, true, true, ago(hour)),
-       {92, false, {}, false}, // no negative drain
-       "Disconnected · Drain 0%/h | 92%"},
-      {lastState(90, true, true, ago(600)),
-       {89, false, {}, false},
-       "Disconnected from power | 89%"},
-      {lastState(40, false, false, ago(hour)), {41, true, {}, true}, "Connected to power | 41%"},
-      {lastState(99, true, true, ago(600)), {100, true, {}, true}, "Fully charged at 100% | 100%"},
+      {was(90, true, true, 60), {92, false, {}, false}, "Disconnected · Drain 0%/h | 92%"},
+      {was(90, true, true, 10), {89, false, {}, false}, "Disconnected from power | 89%"},
+      {was(40, false, false, 60), {41, true, {}, true}, "Connected to power | 41%"},
+      {was(99, true, true, 10), {100, true, {}, true}, "Fully charged at 100% | 100%"},
       // Full on the charger is still connected, and stays so without more events.
-      {lastState(99, true, true, ago(600)), {100, false, {}, true}, "Fully charged at 100% | 100%"},
-      {lastState(100, false, true, ago(600)), {100, false, {}, true}, "100%"},
+      {was(99, true, true, 10), {100, false, {}, true}, "Fully charged at 100% | 100%"},
+      {was(100, false, true, 10), {100, false, {}, true}, "100%"},
       // A log without the power flag: charging stands in for it.
-      {lastState(90, true, std::nullopt, ago(2 * hour)),
-       {80, false, {}, false},
-       "Disconnected · Drain 5%/h | 80%"},
-      {lastState(90, false, std::nullopt, ago(60)),
-       {90, false, {}, true},
-       "Connected to power | 90%"},
-      {lastState(9'000'000'000'000'000'000, true, true, ago(0.21 * hour)),
+      {was(90, true, std::nullopt, 120), {80, false, {}, false}, "Disconnected · Drain 5%/h | 80%"},
+      {was(90, false, std::nullopt, 1), {90, false, {}, true}, "Connected to power | 90%"},
+      {was(9'000'000'000'000'000'000, true, true, 12.6),
        {80, false, {}, false},
        "Disconnected · Drain 9223372036854775807%/h | 80%"}, // an absurd charge saturates
   };
