@@ -9,7 +9,7 @@
 namespace zavel::PowerSource {
 namespace {
 
-using Attributes = std::initializer_list<std::pair<const char *, const char *>>;
+using Attributes = std::vector<std::pair<const char *, const char *>>;
 using Devices = std::vector<PowerSnapshot::Device>;
 
 void addSupply(const test::FakeMachine &machine, const std::string &name, Attributes attributes) {
