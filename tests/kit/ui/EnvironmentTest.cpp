@@ -19,18 +19,11 @@ TEST(Environment, ForegroundFlowsToChildrenAndAnExplicitOneWins) {
                                     Text("plain"),
                                     Text("own").foreground(accent),
                                     Circle(),
-                                    Canvas([](GraphicsContext &g, Size) {
-                                      Path p;
-                                      p.addRect({{0, 0}, {1, 1}});
-                                      g.fill(p);
-                                    }),
                                 })
                              .foreground(screen));
   EXPECT_EQ(paintOf(tree, "plain"), Paint{screen});
   EXPECT_EQ(paintOf(tree, "own"), Paint{accent});
   EXPECT_EQ(tree.root.findAll("Circle").front()->as<ShapeDraw>()->paint, Paint{screen});
-  EXPECT_EQ(tree.root.findAll("Canvas").front()->as<CanvasDrawing>()->operations[0].paint,
-            Paint{screen});
 }
 
 TEST(Environment, WithoutAForegroundTextTakesThePrimaryColourOfTheScheme) {

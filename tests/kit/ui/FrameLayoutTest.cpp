@@ -138,9 +138,11 @@ TEST(FrameLayout, UnusableNumbersNeverReachAFrame) {
     return std::isfinite(r.minX()) && std::isfinite(r.minY()) && std::isfinite(r.size.width) &&
            std::isfinite(r.size.height) && r.size.width >= 0 && r.size.height >= 0;
   };
-  for (Size size : {Size{300, 300}, Size{nan, -1}, Size{0, 0}})
-    for (const LaidOutNode *node : lay(view, size).root.findAll([](auto &) { return true; }))
+  for (Size size : {Size{300, 300}, Size{nan, -1}, Size{0, 0}}) {
+    LaidOutTree tree = lay(view, size);
+    for (const LaidOutNode *node : tree.root.findAll([](auto &) { return true; }))
       EXPECT_TRUE(finite(node->frame)) << node->kind;
+  }
 }
 
 TEST(FrameLayout, GeometryReaderTakesTheOfferAndPlacesItsContentTopLeading) {

@@ -55,18 +55,18 @@ TEST(TextLayout, TextAttributesFlowFromTheEnvironment) {
               .multilineTextAlignment(TextAlignment::center)
               .strikethrough()
               .monospacedDigit());
-  const TextStyle &inherited = tree.root.findText("inherits")->as<TextRun>()->style;
-  EXPECT_EQ(inherited.font, Font::system(12, FontWeight::semibold));
-  EXPECT_DOUBLE_EQ(inherited.tracking, 1.4);
-  EXPECT_EQ(inherited.lineLimit, 1);
-  EXPECT_DOUBLE_EQ(inherited.lineSpacing, 7);
-  EXPECT_DOUBLE_EQ(inherited.minimumScaleFactor, 0.55);
-  EXPECT_EQ(inherited.alignment, TextAlignment::center);
-  EXPECT_TRUE(inherited.strikethrough);
-  EXPECT_TRUE(inherited.monospacedDigit);
-  const TextStyle &own = tree.root.findText("own")->as<TextRun>()->style;
-  EXPECT_EQ(own.font.name, "IBMPlexMono-Bold");
-  EXPECT_DOUBLE_EQ(own.tracking, -1);
+  TextStyle expected{.font = Font::system(12, FontWeight::semibold),
+                     .tracking = 1.4,
+                     .lineLimit = 1,
+                     .lineSpacing = 7,
+                     .minimumScaleFactor = 0.55,
+                     .alignment = TextAlignment::center,
+                     .strikethrough = true,
+                     .monospacedDigit = true};
+  EXPECT_EQ(tree.root.findText("inherits")->as<TextRun>()->style, expected);
+  expected.font = Font::postScript("IBMPlexMono-Bold", 9);
+  expected.tracking = -1;
+  EXPECT_EQ(tree.root.findText("own")->as<TextRun>()->style, expected);
 }
 
 TEST(TextLayout, TextWrapsWithinTheOfferAndRespectsItsLineLimit) {

@@ -75,8 +75,6 @@ TEST_F(TextDraw, ALargeNumeralAndASmallLabelShareTheirBaseline) {
   TextStyle label = plex("IBMPlexMono-Medium", 10, 1.8);
   auto numeralMetrics = engine.measure("11", numeral, {});
   auto labelMetrics = engine.measure("HILT", label, {});
-  EXPECT_NEAR(numeralMetrics.firstBaseline, 77.9, 0.01);
-  EXPECT_NEAR(labelMetrics.firstBaseline, 10.25, 0.01);
 
   Canvas canvas({200, 120});
   Rect numeralFrame = draw(canvas, "11", numeral, {0, 0});
