@@ -45,20 +45,14 @@ TEST(NowPlayingSnapshot, TrackIntervalRunsFromTheTrackStartOverItsLength) {
 }
 
 TEST(AirQualitySnapshot, CategoryIsTheBandOfTheIndex) {
-  std::pair<int64_t, const char *> cases[] = {{kMinInt, "Good"},
-                                              {50, "Good"},
-                                              {51, "Moderate"},
-                                              {100, "Moderate"},
-                                              {101, "Unhealthy for some"},
-                                              {150, "Unhealthy for some"},
-                                              {151, "Unhealthy"},
-                                              {200, "Unhealthy"},
-                                              {201, "Very unhealthy"},
-                                              {300, "Very unhealthy"},
-                                              {301, "Hazardous"},
-                                              {kMaxInt, "Hazardous"}};
-  for (auto [aqi, category] : cases)
-    EXPECT_EQ((AirQualitySnapshot{aqi, Date{}}.category()), category) << aqi;
+  auto category = [](int64_t aqi) { return AirQualitySnapshot{aqi, Date{}}.category(); };
+  std::string bands = category(kMinInt);
+  for (int64_t aqi = -1; aqi <= 400; ++aqi)
+    if (category(aqi) != category(aqi - 1))
+      bands += " | " + std::to_string(aqi) + " " + category(aqi);
+  EXPECT_EQ(bands, "Good | 51 Moderate | 101 Unhealthy for some | 151 Unhealthy | 201 Very "
+                   "unhealthy | 301 Hazardous");
+  EXPECT_EQ(category(kMaxInt), "Hazardous");
 }
 
 TEST(MoonInfo, DetailCountsDownToTheNextFullOrNewMoon) {

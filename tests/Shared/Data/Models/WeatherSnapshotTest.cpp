@@ -12,26 +12,18 @@ using zavel::WeatherSnapshot;
 namespace {
 
 WeatherSnapshot oslo() {
-  return {"Oslo",
-          7,
-          "Light rain",
-          8,
-          -2,
-          5,
-          true,
-          {{"Sat", 7, 1, true}, {"Sun", 5, 0, false}},
-          0.8,
-          {{"21", 0.8, true}, {"23", 0.06, false}},
-          Date{760521600.5},
-          61,
-          18,
-          91,
-          0,
-          6,
-          998,
-          59.9139,
-          10.7522,
-          "Europe/Oslo"};
+  WeatherSnapshot oslo = WeatherSnapshot::sample();
+  std::tie(oslo.place, oslo.temperature, oslo.condition, oslo.high, oslo.low, oslo.feelsLike,
+           oslo.isNight) = std::tuple("Oslo", 7, "Light rain", 8, -2, 5, true);
+  oslo.days = {{"Sat", 7, 1, true}, {"Sun", 5, 0, false}};
+  oslo.rainChance = 0.8;
+  oslo.rainHours = {{"21", 0.8, true}, {"23", 0.06, false}};
+  oslo.updated = Date{760521600.5};
+  std::tie(oslo.code, oslo.windKmh, oslo.humidity, oslo.uvIndex) = std::tuple(61, 18, 91, 0);
+  std::tie(oslo.visibilityKm, oslo.pressureHpa) = std::tuple(6, 998);
+  std::tie(oslo.latitude, oslo.longitude, oslo.timeZoneID) =
+      std::tuple(59.9139, 10.7522, "Europe/Oslo");
+  return oslo;
 }
 
 } // namespace

@@ -73,22 +73,15 @@ TEST_F(ExtrasIntents, StopwatchKeyStartsAfreshOrTakesALap) {
 }
 
 TEST_F(ExtrasIntents, ResetKeysStopWhateverWasStored) {
-  const struct {
-    const char *focus, *stopwatch; // none: nothing stored
-    int64_t minutes;
-  } cases[] = {
-      {nullptr, nullptr, 25},
-      {"garbage", "{}", 25},
-      {R"({"minutes":40,"endDate":760000000})", R"({"startDate":760000000,"laps":[1,2]})", 40},
-  };
-  for (const auto &c : cases) {
-    ASSERT_TRUE(!c.focus || SharedSuite::writeData(focusKey, c.focus));
-    ASSERT_TRUE(!c.stopwatch || SharedSuite::writeData(stopwatchKey, c.stopwatch));
-    FocusResetIntent{}.perform(environment());
-    StopwatchResetIntent{}.perform(environment());
-    EXPECT_EQ(SharedSuite::read<FocusSession>(focusKey), (FocusSession{std::nullopt, c.minutes}));
-    EXPECT_EQ(SharedSuite::read<StopwatchState>(stopwatchKey), StopwatchState{});
-  }
+  storeRecord(focusKey, std::optional<FocusSession>({in(600), 40}));
+  ASSERT_TRUE(SharedSuite::writeData(stopwatchKey, "garbage"));
+  FocusResetIntent{}.perform(environment());
+  StopwatchResetIntent{}.perform(environment());
+  EXPECT_EQ(SharedSuite::read<FocusSession>(focusKey), (FocusSession{std::nullopt, 40}));
+  EXPECT_EQ(SharedSuite::read<StopwatchState>(stopwatchKey), StopwatchState{});
+  ASSERT_TRUE(SharedSuite::writeData(focusKey, "garbage"));
+  FocusResetIntent{}.perform(environment());
+  EXPECT_EQ(SharedSuite::read<FocusSession>(focusKey), (FocusSession{std::nullopt, 25}));
 }
 
 TEST_F(ExtrasIntents, HabitKeyChecksInTheHabitOfItsIdInAnyCase) {
