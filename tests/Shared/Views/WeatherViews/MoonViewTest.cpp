@@ -20,9 +20,9 @@ TEST(MoonView, ShadowSlidesAcrossTheDiscByTheLitShareCutToTheFace) {
     bool waxing;
     double offset; // design units, the shadow's centre from the face's
   };
-  for (const Case &c : {Case{0, true, 0}, Case{0.39, true, -18}, Case{0.78, true, -36},
-                        Case{0.78, false, 36}, Case{0.89, true, -75}, Case{1, false, 114},
-                        Case{-0.5, true, 0}, Case{1.5, true, -114}, Case{nan, true, 0}}) {
+  for (const Case &c :
+       {Case{0, true, 0}, Case{0.39, true, -18}, Case{0.78, false, 36}, Case{0.89, true, -75},
+        Case{1, false, 114}, Case{-0.5, true, 0}, Case{1.5, true, -114}, Case{nan, true, 0}}) {
     std::string what = std::to_string(c.illuminated) + (c.waxing ? " waxing" : " waning");
     LaidOutTree tree = layMoon({"Waxing Gibbous", c.illuminated, c.waxing, 6, 21});
     std::vector<const LaidOutNode *> circles = nodes(tree, "Circle"), clips = nodes(tree, "Clip");
