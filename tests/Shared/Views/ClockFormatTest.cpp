@@ -51,23 +51,17 @@ TEST(ClockFormat, StoredChoiceWinsAndAnythingElseFollowsTheLocale) {
 }
 
 TEST(ClockFormat, HoursAndMinutesInTheZoneByTheChoiceReadAgainOnEveryCall) {
-  struct Case {
-    const char *utc;
-    int64_t choice;
-    ClockFormat::Parts parts;
-  } cases[] = {
-      {"2024-03-31T19:00:00Z", 12, {"12", "30"}}, // 00:30 in Kolkata
-      {"2024-03-31T07:35:00Z", 12, {"01", "05"}}, // 13:05
-      {"2024-03-31T19:00:00Z", 24, {"00", "30"}},
-      {"2024-03-31T07:35:00Z", 24, {"13", "05"}},
-  };
   TempHome home;
   ScopedLocaleAndZone locale("de_DE", "UTC");
-  for (const auto &c : cases) {
-    storeTimeFormat(c.choice);
-    EXPECT_EQ(ClockFormat::hhmm(at(c.utc), zone("Asia/Kolkata")), c.parts.hh + ":" + c.parts.mm)
-        << c.utc;
-    EXPECT_EQ(ClockFormat::parts(at(c.utc), zone("Asia/Kolkata")), c.parts) << c.utc;
+  // 00:30 and 13:05 in Kolkata.
+  for (auto [utc, choice, hh, mm] : {std::tuple{"2024-03-31T19:00:00Z", 12, "12", "30"},
+                                     {"2024-03-31T07:35:00Z", 12, "01", "05"},
+                                     {"2024-03-31T19:00:00Z", 24, "00", "30"},
+                                     {"2024-03-31T07:35:00Z", 24, "13", "05"}}) {
+    storeTimeFormat(choice);
+    EXPECT_EQ(ClockFormat::hhmm(at(utc), zone("Asia/Kolkata")), std::string(hh) + ":" + mm) << utc;
+    EXPECT_EQ(ClockFormat::parts(at(utc), zone("Asia/Kolkata")), (ClockFormat::Parts{hh, mm}))
+        << utc;
   }
 }
 

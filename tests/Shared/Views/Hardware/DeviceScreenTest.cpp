@@ -9,23 +9,16 @@ using namespace kit::ui;
 using namespace zavel::testing;
 
 TEST(DeviceScreen, InsetAndCornerRadiusFollowTheSizeClass) {
-  struct Case {
-    ZavelSize size;
-    double u;
-    Size widget;
-    double inset, radius;
-  };
-  for (const Case &c : {Case{ZavelSize::m, 0.5, {364, 170}, 7.5, 23.5},
-                        // The radius never falls below the inset.
-                        Case{ZavelSize::l, 1.2, {364, 382}, 19.2, 19.2}}) {
-    LaidOutTree tree = lay(DeviceScreen(context(c.u, c.size), EmptyView()), c.widget);
-    Rect pane{{c.inset, c.inset}, {c.widget.width - 2 * c.inset, c.widget.height - 2 * c.inset}};
-    std::string what = std::to_string(c.u) + " " + std::to_string(c.widget.width);
+  const Size widget{364, 170};
+  // The radius never falls below the inset.
+  for (auto [u, inset, radius] : {std::tuple{0.5, 7.5, 23.5}, {1.2, 18.0, 18.0}}) {
+    LaidOutTree tree = lay(DeviceScreen(context(u, ZavelSize::m), EmptyView()), widget);
+    Rect pane{{inset, inset}, {widget.width - 2 * inset, widget.height - 2 * inset}};
     const LaidOutNode *clip = nodes(tree, "Clip").at(0);
-    expectRectNear(clip->frame, pane, what);
+    expectRectNear(clip->frame, pane, std::to_string(u));
     EXPECT_EQ(clip->as<ClipEffect>()->path,
-              RoundedRectangle(c.radius, RoundedCornerStyle::continuous).path(pane))
-        << what;
+              RoundedRectangle(radius, RoundedCornerStyle::continuous).path(pane))
+        << u;
   }
 }
 

@@ -28,18 +28,5 @@ TEST(SunArc, SunSitsOnTheArchAtItsFractionHeldToTheFeet) {
   }
 }
 
-TEST(SunArc, ArchRunsFootToFootWithItsTopInsideTheArea) {
-  LaidOutTree tree = lay(SunArc(0.3, 40, 8, context(0.5)), {150, 20});
-  std::vector<Path::Polyline> lines =
-      tree.root.findAll("Path").at(0)->as<ShapeDraw>()->path.flattened(0.001);
-  ASSERT_EQ(lines.size(), 1u);
-  expectPointNear(lines[0].points.front(), {3, 17}, "leading foot");
-  expectPointNear(lines[0].points.back(), {147, 17}, "trailing foot");
-  double top = 20;
-  for (Point p : lines[0].points)
-    top = std::min(top, p.y);
-  EXPECT_NEAR(top, 3, 1e-3);
-}
-
 } // namespace
 } // namespace zavel

@@ -79,11 +79,6 @@ TEST(WeatherRainView, BarsPeaksAndShadesForTheHoursKnown) {
            Case{"no hours", {}, std::vector<double>(12, 0.1), faint, {0, 1}},
            Case{
                "one hour", {0.7}, std::vector<double>(12, 0.7), std::vector<double>(12, 1), {0, 1}},
-           Case{"all at the floor",
-                std::vector<double>(7, 0.06),
-                std::vector<double>(12, 0.06),
-                faint,
-                {0, 1}},
            // Straight lines between the hours; a tie keeps the earlier bar.
            Case{"three hours",
                 {0.9, 0.1, 0.9},

@@ -15,7 +15,14 @@ using kit::foundation::Clock;
 using kit::foundation::Date;
 using zavel::test::ScopedLocaleAndZone;
 
+// A home without stored choices, on a British device.
+struct InLondon {
+  test::TempHome home;
+  ScopedLocaleAndZone locale{"en_GB", "Europe/London"};
+};
+
 // Midsummer and midwinter 2024, 12:00 UTC.
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 const Date midsummer = Date::fromUnixTime(1718971200);
 const Date midwinter = Date::fromUnixTime(1734782400);
 
@@ -53,8 +60,7 @@ void expectSunset(const LaidOutTree &tree, const std::string &label, double t,
 }
 
 TEST(WeatherSunColumnView, RowsFollowOneAnotherDownTheScreen) {
-  test::TempHome home;
-  ScopedLocaleAndZone locale("en_GB", "Europe/London");
+  InLondon scope;
   WeatherSnapshot data = london;
   data.condition = "partly CLOUDY";
   LaidOutTree tree = layColumn(data, midsummer);
@@ -73,8 +79,7 @@ TEST(WeatherSunColumnView, RowsFollowOneAnotherDownTheScreen) {
 }
 
 TEST(WeatherSunColumnView, SunTimesAreOfTheDayOfRenderingNotOfTheEntry) {
-  test::TempHome home;
-  ScopedLocaleAndZone locale("en_GB", "Europe/London");
+  InLondon scope;
   // Entry at midwinter, rendered at midsummer: midsummer's sunset, the entry long after it.
   expectSunset(layColumn(london, midwinter, midsummer), "21:21", 0.95, "later entry");
   expectSunset(layColumn(london, midsummer, midwinter), "15:53", 0.05, "earlier entry");
@@ -82,9 +87,7 @@ TEST(WeatherSunColumnView, SunTimesAreOfTheDayOfRenderingNotOfTheEntry) {
 }
 
 TEST(WeatherSunColumnView, WithoutCoordinatesOrInPolarDayOrNightTheSunRestsAtItsDefault) {
-  test::TempHome home;
-  ScopedLocaleAndZone locale("en_GB", "Europe/London");
-  const double nan = std::numeric_limits<double>::quiet_NaN();
+  InLondon scope;
   for (auto [what, data, now] :
        {std::tuple{"no coordinates", at(std::nullopt, std::nullopt, std::nullopt), midsummer},
         {"polar day", at(69.6492, 18.9553, "Europe/Oslo"), midsummer},
@@ -94,7 +97,7 @@ TEST(WeatherSunColumnView, WithoutCoordinatesOrInPolarDayOrNightTheSunRestsAtIts
 }
 
 TEST(WeatherSunColumnView, SunsetIsWrittenInThePlacesZoneAndClockFormat) {
-  test::TempHome home;
+  InLondon scope;
   const WeatherSnapshot dhaka = at(23.8103, 90.4125, "Asia/Dhaka"); // six hours ahead of UTC
   for (auto [locale, label] : {std::pair{"en_GB", "18:48"}, {"en_US", "06:48"}}) {
     ScopedLocaleAndZone scoped(locale, "UTC");
@@ -103,8 +106,7 @@ TEST(WeatherSunColumnView, SunsetIsWrittenInThePlacesZoneAndClockFormat) {
 }
 
 TEST(WeatherSunColumnView, ASunsetNotAfterTheSunriseKeepsItsTimeButNotThePlace) {
-  test::TempHome home;
-  ScopedLocaleAndZone locale("en_GB", "UTC");
+  InLondon scope;
   using Place = WeatherSunColumnView::SunPlace;
   const Date rise = midsummer, set = midsummer.addingTimeInterval(3600);
   struct Case {
@@ -121,11 +123,7 @@ TEST(WeatherSunColumnView, ASunsetNotAfterTheSunriseKeepsItsTimeButNotThePlace) 
            Case{"after sunset", rise, set, set.addingTimeInterval(60), {"13:00", 0.95}},
            Case{"no sunrise", std::nullopt, set, rise, {"21:04", 0.34}},
            Case{"no sunset", rise, std::nullopt, rise, {"21:04", 0.34}},
-           Case{"entry date no number",
-                rise,
-                set,
-                Date{std::numeric_limits<double>::quiet_NaN()},
-                {"13:00", 0.05}},
+           Case{"entry date no number", rise, set, Date{nan}, {"13:00", 0.05}},
        })
     EXPECT_EQ(WeatherSunColumnView::sunPlace(c.sunrise, c.sunset, c.date,
                                              kit::foundation::TimeZone::utc()),
@@ -134,21 +132,18 @@ TEST(WeatherSunColumnView, ASunsetNotAfterTheSunriseKeepsItsTimeButNotThePlace) 
 }
 
 TEST(WeatherSunColumnView, LongPlaceAndHugeTemperaturesStayOnTheirLines) {
-  test::TempHome home;
-  ScopedLocaleAndZone locale("en_GB", "UTC");
+  InLondon scope;
   ZCtx ctx = largeWidget.context();
   double contentWidth = 364 - 2 * (16 + 36) * ctx.u;
-  for (auto [temperature, fit] : {std::pair{int64_t{-40}, Fit::asIs}, {INT64_MIN, Fit::cut}}) {
-    WeatherSnapshot data = at(std::nullopt, std::nullopt, std::nullopt);
-    data.place = "Llanfairpwllgwyngyll, Isle of Anglesey";
-    data.temperature = temperature;
-    LaidOutTree tree = layReal(
-        WeatherSunColumnView(data, midsummer, ctx, Clock::fixed(midsummer)).body(), largeWidget);
-    expectFit(textNode(tree, std::to_string(temperature) + "°"), contentWidth, fit);
-    const LaidOutNode &feels = textNode(tree, "LLANFAIRPWLLGWYNGYLL, ISLE OF ANGLESEY — FEELS 25°");
-    EXPECT_LE(feels.frame.maxX(), 364 - 52 * ctx.u + 1e-9);
-    EXPECT_EQ(fitted(feels).lineCount, 1);
-  }
+  WeatherSnapshot data = at(std::nullopt, std::nullopt, std::nullopt);
+  data.place = "Llanfairpwllgwyngyll, Isle of Anglesey";
+  data.temperature = INT64_MIN;
+  LaidOutTree tree = layReal(
+      WeatherSunColumnView(data, midsummer, ctx, Clock::fixed(midsummer)).body(), largeWidget);
+  expectFit(textNode(tree, std::to_string(INT64_MIN) + "°"), contentWidth, Fit::cut);
+  const LaidOutNode &feels = textNode(tree, "LLANFAIRPWLLGWYNGYLL, ISLE OF ANGLESEY — FEELS 25°");
+  EXPECT_LE(feels.frame.maxX(), 364 - 52 * ctx.u + 1e-9);
+  EXPECT_EQ(fitted(feels).lineCount, 1);
 }
 
 } // namespace
