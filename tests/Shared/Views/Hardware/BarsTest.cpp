@@ -37,22 +37,17 @@ TEST(TrackBar, FillCoversTheFractionButNeverLessThanADot) {
 }
 
 TEST(RangeBar, SegmentRunsFromStartOverLengthUnclampedNonFiniteAsZero) {
-  struct Case {
-    double start, length;
-    Rect segment;
-  };
-  for (const Case &c : {
-           Case{0.25, 0.5, rect(50, 17, 100, 6)},
-           Case{0.8, 0.5, rect(160, 17, 100, 6)}, // past the trailing end
-           Case{0.4, 0, rect(80, 17, 6, 6)},      // a dot at the start
-           Case{nan, 0.5, rect(0, 17, 100, 6)},
-           Case{inf, 0.5, rect(0, 17, 100, 6)},
-           Case{0.5, nan, rect(100, 17, 6, 6)},
-           Case{0.5, inf, rect(100, 17, 6, 6)},
-       }) {
-    LaidOutTree tree = lay(RangeBar(c.start, c.length, 6, context(1)), {200, 40});
-    expectRectNear(capsules(tree).at(1)->frame, c.segment,
-                   std::to_string(c.start) + "/" + std::to_string(c.length));
+  // Past the trailing end unclamped; a zero length is a dot at the start.
+  for (auto [start, length, x, width] : {std::tuple{0.25, 0.5, 50.0, 100.0},
+                                         {0.8, 0.5, 160.0, 100.0},
+                                         {0.4, 0.0, 80.0, 6.0},
+                                         {nan, 0.5, 0.0, 100.0},
+                                         {inf, 0.5, 0.0, 100.0},
+                                         {0.5, nan, 100.0, 6.0},
+                                         {0.5, inf, 100.0, 6.0}}) {
+    LaidOutTree tree = lay(RangeBar(start, length, 6, context(1)), {200, 40});
+    expectRectNear(capsules(tree).at(1)->frame, rect(x, 17, width, 6),
+                   std::to_string(start) + "/" + std::to_string(length));
   }
 }
 

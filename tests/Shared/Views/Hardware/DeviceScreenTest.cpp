@@ -22,17 +22,6 @@ TEST(DeviceScreen, InsetAndCornerRadiusFollowTheSizeClass) {
   }
 }
 
-TEST(DeviceScreen, RimAndHairlineKeepTheirPointWidthsAtEveryUnit) {
-  for (double u : {0.5, 2.0}) {
-    LaidOutTree tree = lay(DeviceScreen(context(u, ZavelSize::l), EmptyView()), {364, 382});
-    std::vector<ShapeDraw> outlines = shapes(tree, "RoundedRectangle");
-    ASSERT_EQ(outlines.size(), 2u);
-    EXPECT_EQ(outlines[0].stroke, (StrokeStyle{.lineWidth = 10})) << u;
-    EXPECT_EQ(outlines[1].stroke, (StrokeStyle{.lineWidth = 1})) << u;
-    EXPECT_EQ(nodes(tree, "Blur").at(0)->as<BlurEffect>()->radius, 5) << u;
-  }
-}
-
 TEST(DeviceScreen, ContentInTheScreenTextColourUnlessItHasItsOwn) {
   const Color own = Color::rgb8(200, 10, 10);
   LaidOutTree tree = lay(

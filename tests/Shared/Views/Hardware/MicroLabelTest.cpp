@@ -1,7 +1,6 @@
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "HardwareTesting.h"
 #include "Shared/Theme/DesignTokens.h"
-#include "Shared/Views/Hardware/LEDDot.h"
 
 namespace zavel {
 namespace {
@@ -30,16 +29,6 @@ TEST(MicroLabel, UpperCasedOnOneLineTrackedByTheRaisedSize) {
     EXPECT_NEAR(run.style.tracking, c.tracking, 1e-12) << c.size;
     EXPECT_EQ(run.style.font, ctx.mono(c.size, c.weight)) << c.size;
     EXPECT_EQ(run.style.lineLimit, 1) << c.size;
-  }
-}
-
-TEST(LEDDot, LitInItsColourDarkInBarGrey) {
-  const Color lit = Color::rgb8(28, 174, 194);
-  for (auto [on, shown] : {std::pair{true, lit}, {false, ZavelTokens::barGray}}) {
-    LaidOutTree tree = lay(LEDDot(on, lit, 7, context(0.5)), {20, 20});
-    const LaidOutNode *dot = tree.root.findAll("Circle").at(0);
-    EXPECT_EQ(dot->frame, rect(8.25, 8.25, 3.5, 3.5));
-    EXPECT_EQ(dot->as<ShapeDraw>()->paint, Paint{shown});
   }
 }
 
