@@ -1,6 +1,5 @@
 #include "Shared/Views/Hardware/KeyRail.h"
 #include "HardwareTesting.h"
-#include "Shared/Theme/DesignTokens.h"
 
 namespace zavel {
 namespace {
@@ -41,13 +40,6 @@ TEST(KeyRail, ASmallBottomPadLetsTheSlotRiseOverTheSeamAndNoKeysLeaveItAtTheBott
   LaidOutTree empty = rail(1, 12, false, 0);
   EXPECT_DOUBLE_EQ(framesOf(empty, "Ellipse").at(0).maxY(), 198);
   EXPECT_EQ(framesOf(empty, "Rectangle")[2], rect(0, 0, 1, 200));
-}
-
-TEST(KeyRail, CasingChangesOnlyTheSeamColours) {
-  LaidOutTree graphite = rail(1, 12, false), cream = rail(1, 12, true);
-  EXPECT_EQ(shapes(graphite, "Rectangle").at(0).paint, Paint{ZavelTokens::graphiteSeam});
-  EXPECT_EQ(shapes(cream, "Rectangle").at(3).paint, Paint{ZavelTokens::creamSeamHi});
-  EXPECT_EQ(framesOf(graphite, "Rectangle"), framesOf(cream, "Rectangle"));
 }
 
 } // namespace

@@ -32,23 +32,21 @@ TEST(AirQualityView, RowsDownTheScreenFromTheTopLeadingCornerAndTheBarOnTheBotto
 
 TEST(AirQualityView, ColourAndBarFollowTheIndexTheBarHeldBetweenADotAndFull) {
   const Color teal = ZavelTokens::dataTeal, gold = ZavelTokens::gold;
-  struct Case {
-    int64_t aqi;
-    Color reading;
-    double fraction;
-  };
-  for (const Case &c :
-       {Case{0, teal, 0}, Case{100, teal, 0.5}, Case{101, gold, 0.505}, Case{200, gold, 1},
-        Case{301, gold, 1}, Case{std::numeric_limits<int64_t>::min(), teal, 0}}) {
-    LaidOutTree tree = layReading(c.aqi);
-    EXPECT_EQ(run(textNode(tree, std::to_string(c.aqi))).paint, Paint{c.reading}) << c.aqi;
+  for (auto [aqi, reading, fraction] : {std::tuple{int64_t{0}, teal, 0.0},
+                                        {int64_t{100}, teal, 0.5},
+                                        {int64_t{101}, gold, 0.505},
+                                        {int64_t{200}, gold, 1.0},
+                                        {int64_t{301}, gold, 1.0},
+                                        {INT64_MIN, teal, 0.0}}) {
+    LaidOutTree tree = layReading(aqi);
+    EXPECT_EQ(run(textNode(tree, std::to_string(aqi))).paint, Paint{reading}) << aqi;
     std::vector<const LaidOutNode *> bar = nodes(tree, "Capsule");
     ASSERT_EQ(bar.size(), 2u);
     Rect track = bar[0]->frame, fill = bar[1]->frame;
-    EXPECT_EQ(bar[1]->as<ShapeDraw>()->paint, Paint{c.reading}) << c.aqi;
-    EXPECT_NEAR(fill.size.width, std::max(track.size.width * c.fraction, track.size.height), 1e-9)
-        << c.aqi;
-    EXPECT_NEAR(fill.minX(), track.minX(), 1e-9) << c.aqi;
+    EXPECT_EQ(bar[1]->as<ShapeDraw>()->paint, Paint{reading}) << aqi;
+    EXPECT_NEAR(fill.size.width, std::max(track.size.width * fraction, track.size.height), 1e-9)
+        << aqi;
+    EXPECT_NEAR(fill.minX(), track.minX(), 1e-9) << aqi;
   }
 }
 

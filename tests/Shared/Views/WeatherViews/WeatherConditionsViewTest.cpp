@@ -26,20 +26,15 @@ TEST(WeatherConditionsView, RowsFollowOneAnotherDownTheScreen) {
 TEST(WeatherConditionsView, NegativeTemperaturesKeepTheirSignAndShrinkToFitOneLine) {
   ZCtx ctx = smallWidget.context();
   using Style = ThemeSettings::NumeralStyle;
-  struct Case {
-    int64_t temperature;
-    Style style;
-    Fit fit;
-  };
-  for (const Case &c :
-       {Case{-128, Style::orbit, Fit::asIs}, Case{-1234, Style::firmware, Fit::shrunk},
-        Case{INT64_MIN, Style::firmware, Fit::cut}}) {
-    ctx.theme.numerals = c.style;
+  for (auto [temperature, style, fit] : {std::tuple{int64_t{-128}, Style::orbit, Fit::asIs},
+                                         {int64_t{-1234}, Style::firmware, Fit::shrunk},
+                                         {INT64_MIN, Style::firmware, Fit::cut}}) {
+    ctx.theme.numerals = style;
     LaidOutTree tree = layReal(
-        WeatherConditionsView{weather("Oslo", c.temperature, -1, -9), ctx}.body(), smallWidget);
+        WeatherConditionsView{weather("Oslo", temperature, -1, -9), ctx}.body(), smallWidget);
     // The screen's content spans 170 − 2 × (14 + 18) × u.
-    expectFit(textNode(tree, std::to_string(c.temperature) + "°"), 170 - 64 * ctx.u, c.fit);
-    EXPECT_TRUE(tree.root.findText("H -1° — L -9°")) << c.temperature;
+    expectFit(textNode(tree, std::to_string(temperature) + "°"), 170 - 64 * ctx.u, fit);
+    EXPECT_TRUE(tree.root.findText("H -1° — L -9°")) << temperature;
   }
 }
 
