@@ -2,14 +2,11 @@
 #include "kit/foundation/net/HttpError.h"
 #include "kit/foundation/net/HttpSession.h"
 
-#include "support/FakeHttpServer.h"
 #include "support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
 using namespace kit::foundation;
-using testsupport::FakeHttpServer;
-using testsupport::FakeResponse;
 using zavel::test::ScopedEnvironment;
 
 TEST(WebService, EachServiceReadsItsOwnVariable) {
@@ -35,13 +32,4 @@ TEST(WebService, UnsetOrEmptyAddressFailsAtOnce) {
     }
     EXPECT_THROW(serviceURL(serviceAddress(WebService::forecast), "/v1/forecast"), HttpError);
   }
-}
-
-TEST(WebService, ConfiguredAddressReachesTheService) {
-  FakeHttpServer server;
-  server.serve("/v1/air-quality", FakeResponse::json(R"({"current":{"us_aqi":42}})"));
-  ScopedEnvironment set({{"ZAVEL_AIR_QUALITY_URL", server.baseURL()}});
-  HttpResponse response =
-      HttpSession::shared().data(serviceURL(WebService::airQuality, "/v1/air-quality"));
-  EXPECT_EQ(response.body, R"({"current":{"us_aqi":42}})");
 }
