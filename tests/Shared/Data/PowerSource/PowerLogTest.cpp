@@ -60,13 +60,11 @@ TEST(PowerLog, EventsBetweenTheStoredStateAndThePresentOne) {
       {was(90, true, true, 60), {92, false, {}, false}, "Disconnected · Drain 0%/h | 92%"},
       {was(90, true, true, 10), {89, false, {}, false}, "Disconnected from power | 89%"},
       {was(40, false, false, 60), {41, true, {}, true}, "Connected to power | 41%"},
-      {was(99, true, true, 10), {100, true, {}, true}, "Fully charged at 100% | 100%"},
       // Full on the charger is still connected, and stays so without more events.
       {was(99, true, true, 10), {100, false, {}, true}, "Fully charged at 100% | 100%"},
       {was(100, false, true, 10), {100, false, {}, true}, "100%"},
       // A log without the power flag: charging stands in for it.
       {was(90, true, std::nullopt, 120), {80, false, {}, false}, "Disconnected · Drain 5%/h | 80%"},
-      {was(90, false, std::nullopt, 1), {90, false, {}, true}, "Connected to power | 90%"},
       {was(9'000'000'000'000'000'000, true, true, 12.6),
        {80, false, {}, false},
        "Disconnected · Drain 9223372036854775807%/h | 80%"}, // an absurd charge saturates

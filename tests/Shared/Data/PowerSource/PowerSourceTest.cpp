@@ -83,8 +83,7 @@ TEST(PowerSource, AccessoriesNamedByTheirKindThenTheHostListOnceEachAndUnreadabl
                      {"Device", 5},
                      {"Headphones", 70},
                      {"mouse", 33}}));
-  for (const char *stored : {R"({"name":"Headphones","percent":70})",
-                             R"([{"name":"Headphones","percent":"70"}])", "not json"})
+  for (const char *stored : {R"([{"name":"Headphones","percent":"70"}])", "not json"})
     EXPECT_EQ(snapshotOf(machine, stored).devices.size(), 4u) << stored;
 }
 

@@ -15,7 +15,6 @@ TEST(RSSStoreCleanText, StripsTagsDecodesEntitiesOnceAndCollapsesSpace) {
   std::pair<const char *, std::optional<std::string>> cases[] = {
       {"<p>Hello <b>world</b></p>", "Hello world"},
       {"1 < 2 and 3 > 2", "1 2"},
-      {"a <> b", "a <> b"},
       {"open < without close", "open < without close"},
       {"&lt;b&gt;bold&lt;/b&gt;", "<b>bold</b>"},
       {"&amp;lt; &quot;q&#34; &#39;a&apos;", "&lt; \"q\" 'a'"},
@@ -23,7 +22,6 @@ TEST(RSSStoreCleanText, StripsTagsDecodesEntitiesOnceAndCollapsesSpace) {
        "'s' \u201Cd\u201D \u2026a\u2014b\u2013c"},
       {"x&nbsp;&nbsp;y&#160;z &AMP; &eacute;", "x y z &AMP; &eacute;"},
       {"  line\n\n\tbreaks \r\n and\u00A0\u2028spaces  ", "line breaks and spaces"},
-      {"\u000Bvertical tab stays", "\u000Bvertical tab stays"},
       {"<b></b> \n &nbsp;", std::nullopt},
   };
   for (const auto &[text, cleaned] : cases)
@@ -41,7 +39,6 @@ TEST(RSSStoreParseDate, ReadsTheRfc822AndInternetForms) {
       {"\n\t 06 Jan 2025 10:00:00 +0000 \r\n", "2025-01-06T10:00:00Z"},
       {"  2025-01-06T10:00:00.5-01:30\n", "2025-01-06T11:30:00.500Z"},
       {"2025-01-06T10:00:00", nullptr},
-      {"2025-01-06T10:00:00+0200", nullptr},
       {"Mon, 06 Jan 2025 10:00:00 +0000 trailing", nullptr},
       {"Mon, 32 Jan 2025 10:00:00 +0000", nullptr},
   };

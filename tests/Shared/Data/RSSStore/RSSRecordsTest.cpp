@@ -40,13 +40,10 @@ TEST(RSSRecords, StoredFormsLeaveAbsentOptionalsOutAndRefuseFeedsWithoutAURLAndO
         << link;
 }
 
-TEST(RSSStoreSamples, NineWebHeadlinesDatedFromTheirFirstUse) {
+TEST(RSSStoreSamples, WebHeadlinesDatedFromTheirFirstUse) {
   auto before = kit::foundation::systemNow();
   const auto &samples = RSSStore::sampleItems();
-  ASSERT_EQ(samples.size(), 9u);
-  EXPECT_EQ(&samples, &RSSStore::sampleItems());
-  EXPECT_LE(std::abs(samples[0].published->timeIntervalSince(before)), 60.0);
-  EXPECT_EQ(samples[8].ageLabel(*samples[0].published), "5D AGO");
+  EXPECT_LE(std::abs(samples.at(0).published->timeIntervalSince(before)), 60.0);
   for (const auto &sample : samples)
     EXPECT_TRUE(sample.link && isWebLink(*sample.link)) << sample.id;
 }
