@@ -40,14 +40,6 @@ TEST(RSSRecords, StoredFormsLeaveAbsentOptionalsOutAndRefuseFeedsWithoutAURLAndO
         << link;
 }
 
-TEST(RSSStoreSamples, WebHeadlinesDatedFromTheirFirstUse) {
-  auto before = kit::foundation::systemNow();
-  const auto &samples = RSSStore::sampleItems();
-  EXPECT_LE(std::abs(samples.at(0).published->timeIntervalSince(before)), 60.0);
-  for (const auto &sample : samples)
-    EXPECT_TRUE(sample.link && isWebLink(*sample.link)) << sample.id;
-}
-
 TEST(RSSStoreDeck, CyclingWrapsAroundTheHeadlinesTheDeckShows) {
   struct Case {
     bool feedsListed;
