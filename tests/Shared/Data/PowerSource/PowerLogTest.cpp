@@ -53,7 +53,6 @@ TEST(PowerLog, EventsBetweenTheStoredStateAndThePresentOne) {
     InternalBattery current;
     const char *messages;
   } cases[] = {
-      {was(90, true, true, 120), {80, false, {}, false}, "Disconnected · Drain 5%/h | 80%"},
       {was(85, true, true, 120),
        {80, false, "3H 0M", false}, // 2.5 rounds up
        "Disconnected · Drain 3%/h | 80% · 3H 0M remaining"},
