@@ -53,20 +53,17 @@ TEST(PowerLog, EventsBetweenTheStoredStateAndThePresentOne) {
     InternalBattery current;
     const char *messages;
   } cases[] = {
-      {was(90, true, true, 120), {80, false, {}, false}, "Disconnected · Drain 5%/h | 80%"},
       {was(85, true, true, 120),
        {80, false, "3H 0M", false}, // 2.5 rounds up
        "Disconnected · Drain 3%/h | 80% · 3H 0M remaining"},
       {was(90, true, true, 60), {92, false, {}, false}, "Disconnected · Drain 0%/h | 92%"},
       {was(90, true, true, 10), {89, false, {}, false}, "Disconnected from power | 89%"},
       {was(40, false, false, 60), {41, true, {}, true}, "Connected to power | 41%"},
-      {was(99, true, true, 10), {100, true, {}, true}, "Fully charged at 100% | 100%"},
       // Full on the charger is still connected, and stays so without more events.
       {was(99, true, true, 10), {100, false, {}, true}, "Fully charged at 100% | 100%"},
       {was(100, false, true, 10), {100, false, {}, true}, "100%"},
       // A log without the power flag: charging stands in for it.
       {was(90, true, std::nullopt, 120), {80, false, {}, false}, "Disconnected · Drain 5%/h | 80%"},
-      {was(90, false, std::nullopt, 1), {90, false, {}, true}, "Connected to power | 90%"},
       {was(9'000'000'000'000'000'000, true, true, 12.6),
        {80, false, {}, false},
        "Disconnected · Drain 9223372036854775807%/h | 80%"}, // an absurd charge saturates

@@ -40,17 +40,6 @@ TEST(RSSRecords, StoredFormsLeaveAbsentOptionalsOutAndRefuseFeedsWithoutAURLAndO
         << link;
 }
 
-TEST(RSSStoreSamples, NineWebHeadlinesDatedFromTheirFirstUse) {
-  auto before = kit::foundation::systemNow();
-  const auto &samples = RSSStore::sampleItems();
-  ASSERT_EQ(samples.size(), 9u);
-  EXPECT_EQ(&samples, &RSSStore::sampleItems());
-  EXPECT_LE(std::abs(samples[0].published->timeIntervalSince(before)), 60.0);
-  EXPECT_EQ(samples[8].ageLabel(*samples[0].published), "5D AGO");
-  for (const auto &sample : samples)
-    EXPECT_TRUE(sample.link && isWebLink(*sample.link)) << sample.id;
-}
-
 TEST(RSSStoreDeck, CyclingWrapsAroundTheHeadlinesTheDeckShows) {
   struct Case {
     bool feedsListed;
