@@ -108,27 +108,13 @@ TEST_F(TextDraw, LinesAlignWithinTheTextIncludingTheirLastTracking) {
   }
 }
 
-TEST_F(TextDraw, StrikethroughCrossesTheGapsBetweenLetters) {
-  for (bool strikethrough : {false, true}) {
-    TextStyle style = plex("IBMPlexMono-Regular", 10, 10);
-    style.strikethrough = strikethrough;
-    Canvas canvas({100, 20});
-    draw(canvas, "IIII", style, {0, 0});
-    Ink ink = canvas.ink();
-    bool gap = false;
-    for (double x = ink.minX; x < ink.maxX; x += 1 / pixelsPerPoint)
-      gap = gap || canvas.ink({{x, 0}, {1 / pixelsPerPoint, 20}}).empty();
-    EXPECT_EQ(gap, !strikethrough);
-  }
-}
-
 TEST_F(TextDraw, InkStaysWithinTheMeasuredFrame) {
-  Font plex12 = Font::postScript("IBMPlexMono-Regular", 12);
   const std::pair<const char *, TextStyle> cases[] = {
-      {"WIDE WORDS WRAP HERE", {.font = plex12, .tracking = 1, .lineLimit = {}}},
-      {"WIDE WORDS WRAP HERE", {.font = plex12, .tracking = 1, .lineLimit = 1}},
       {"WIDE WORDS WRAP HERE",
-       {.font = plex12, .tracking = 1, .lineLimit = {}, .alignment = TextAlignment::center}},
+       {.font = Font::postScript("IBMPlexMono-Regular", 12),
+        .tracking = 1,
+        .lineLimit = {},
+        .alignment = TextAlignment::center}},
       {"88:88",
        {.font = Font::postScript("IBMPlexMono-Bold", 40),
         .tracking = 1,
