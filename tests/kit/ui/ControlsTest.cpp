@@ -59,30 +59,16 @@ TEST(HitTest, FindsTheInnermostFrontMostTarget) {
 }
 
 TEST(HitTest, ContentShapeClipsTransformsAndOpacityShapeTheHitRegion) {
-  View row = HStack(VAlign::center, 40, {Rectangle().frame(10, 10), Rectangle().frame(10, 10)});
+  View square = Rectangle().frame(10, 10), row = HStack(VAlign::center, 40, {square, square});
+  auto tap = [](View label) { return Button(intent("T"), label); };
   const std::tuple<const char *, View, Point, bool> cases[] = {
-      {"gap in a label", Button(intent("T"), row), {30, 5}, false},
-      {"gap covered by a content shape",
-       Button(intent("T"), row.contentShape(Rectangle())),
-       {30, 5},
-       true},
-      {"outside a clip",
-       Button(intent("T"), Rectangle().frame(60, 10)).clipShape(Rectangle().inset(20)),
-       {5, 5},
-       false},
-      {"moved by an offset",
-       Button(intent("T"), Rectangle().frame(10, 10)).offset(30, 0),
-       {35, 5},
-       true},
-      {"left behind by an offset",
-       Button(intent("T"), Rectangle().frame(10, 10)).offset(30, 0),
-       {5, 5},
-       false},
-      {"scaled up about its centre",
-       Button(intent("T"), Rectangle().frame(10, 10)).scale(3),
-       {14, 5},
-       true},
-      {"invisible", Button(intent("T"), Rectangle().frame(10, 10)).opacity(0), {5, 5}, false},
+      {"gap in a label", tap(row), {30, 5}, false},
+      {"gap covered by a content shape", tap(row.contentShape(Rectangle())), {30, 5}, true},
+      {"outside a clip", tap(Rectangle()).clipShape(Rectangle().inset(20)), {5, 5}, false},
+      {"moved by an offset", tap(square).offset(30, 0), {35, 5}, true},
+      {"left behind by an offset", tap(square).offset(30, 0), {5, 5}, false},
+      {"scaled up about its centre", tap(square).scale(3), {14, 5}, true},
+      {"invisible", tap(square).opacity(0), {5, 5}, false},
   };
   for (const auto &[name, view, point, hit] : cases)
     EXPECT_EQ(hitTest(lay(view.frame(60, 10, Alignment::topLeading), {60, 10}), point) != nullptr,

@@ -92,27 +92,6 @@ TEST(FrameLayout, DecorationsTakeTheSizeOfWhatTheyDecorate) {
   EXPECT_EQ(overlay.children[1].children[0].kind, "Circle");
 }
 
-TEST(FrameLayout, OffsetsAndShadowsDoNotChangeLayout) {
-  auto column = [](View first) {
-    return VStack(HAlign::leading, 0, {first, Circle().frame(10, 10)}).fixedSize();
-  };
-  LaidOutTree plain = lay(column(Rectangle().frame(10, 10)));
-  LaidOutTree moved =
-      lay(column(Rectangle().frame(10, 10).offset(5, 7).shadow(Color::black, 3, 2, 2)));
-  EXPECT_EQ(framesOf(moved, "Circle"), framesOf(plain, "Circle"));
-  EXPECT_EQ(moved.root.frame, plain.root.frame);
-  EXPECT_EQ(framesOf(moved, "Rectangle")[0], framesOf(plain, "Rectangle")[0].offsetBy(5, 7));
-}
-
-TEST(FrameLayout, FixedSizeGivesTheIdealSize) {
-  auto size = [](View view, const char *kind) { return framesOf(lay(view), kind)[0].size; };
-  EXPECT_DOUBLE_EQ(size(Text("hello world").frame({.width = 60}), "Text").width, 51);
-  EXPECT_NEAR(size(Text("hello world").fixedSize().frame({.width = 60}), "Text").width, 112.2,
-              1e-9);
-  EXPECT_EQ(size(Circle().fixedSize(), "Circle"), (Size{10, 10}));
-  EXPECT_EQ(size(Rectangle().fixedSize(false, true), "Rectangle"), (Size{300, 10}));
-}
-
 TEST(FrameLayout, UnusableNumbersNeverReachAFrame) {
   double nan = std::nan("");
   View view = VStack(HAlign::center, nan,
