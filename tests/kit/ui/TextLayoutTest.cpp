@@ -32,15 +32,6 @@ TEST(TextLayout, FirstBaselineAlignmentLinesUpTextsOfDifferentSizes) {
   EXPECT_DOUBLE_EQ(framesOf(tree, "Rectangle")[0].maxY(), baseline);
 }
 
-TEST(TextLayout, LastBaselineAlignmentUsesTheLastLine) {
-  LaidOutTree tree =
-      lay(HStack(VAlign::lastTextBaseline, 0,
-                 {VStack(HAlign::leading, 0, {Text("top"), Text("low").font(Font::system(30))}),
-                  Text("x").font(Font::system(10))})
-              .fixedSize());
-  EXPECT_DOUBLE_EQ(baselineOf(tree, "x"), baselineOf(tree, "low"));
-}
-
 TEST(TextLayout, TextAttributesFlowFromTheEnvironment) {
   LaidOutTree tree =
       lay(VStack({
@@ -50,18 +41,14 @@ TEST(TextLayout, TextAttributesFlowFromTheEnvironment) {
               .font(Font::system(12, FontWeight::semibold))
               .tracking(1.4)
               .lineLimit(1)
-              .lineSpacing(7)
               .minimumScaleFactor(0.55)
               .multilineTextAlignment(TextAlignment::center)
-              .strikethrough()
               .monospacedDigit());
   TextStyle expected{.font = Font::system(12, FontWeight::semibold),
                      .tracking = 1.4,
                      .lineLimit = 1,
-                     .lineSpacing = 7,
                      .minimumScaleFactor = 0.55,
                      .alignment = TextAlignment::center,
-                     .strikethrough = true,
                      .monospacedDigit = true};
   EXPECT_EQ(tree.root.findText("inherits")->as<TextRun>()->style, expected);
   expected.font = Font::postScript("IBMPlexMono-Bold", 9);
