@@ -13,6 +13,7 @@ const Paint &paintOf(const LaidOutTree &tree, std::string_view text) {
   return tree.root.findText(text)->as<TextRun>()->paint;
 }
 
+// Without a foreground, text takes the primary colour of the scheme.
 TEST(Environment, ForegroundFlowsToChildrenAndAnExplicitOneWins) {
   Color screen = Color::rgb8(0xE8, 0xE8, 0xE6), accent = Color::rgb8(0xF2, 0x5C, 0x05);
   LaidOutTree tree = lay(ZStack({
@@ -24,9 +25,6 @@ TEST(Environment, ForegroundFlowsToChildrenAndAnExplicitOneWins) {
   EXPECT_EQ(paintOf(tree, "plain"), Paint{screen});
   EXPECT_EQ(paintOf(tree, "own"), Paint{accent});
   EXPECT_EQ(tree.root.findAll("Circle").front()->as<ShapeDraw>()->paint, Paint{screen});
-}
-
-TEST(Environment, WithoutAForegroundTextTakesThePrimaryColourOfTheScheme) {
   EXPECT_EQ(paintOf(lay(Text("t")), "t"), Paint{Color::black});
   EXPECT_EQ(paintOf(lay(Text("t").colorScheme(ColorScheme::dark)), "t"), Paint{Color::white});
   LaidOutTree dark =

@@ -34,15 +34,6 @@ TEST(PaintRender, EachPaintFillsItsShape) {
        Rectangle().fill(EllipticalGradient{{red, blue}, {0.5, 0}, 0, 1.1}),
        {200, 100},
        {{100, 0, red}, {155, 0, quarter}, {100, 27, quarter}, {0, 99, blue}}},
-      {"an angular gradient turns clockwise from the right",
-       Rectangle().fill(AngularGradient{{red, blue}}),
-       {100, 100},
-       {{95, 51, red}, {50, 95, quarter}, {5, 50, half}, {50, 5, mix(red, blue, 0.75)}},
-       0.05},
-      {"text in its foreground",
-       Text("ab").foreground(green).frame(Frame::fill(Alignment::topLeading)),
-       {40, 30},
-       {{2, 2, green}, {38, 28, Color::clear}}},
   };
   for (const Case &c : cases)
     expectPixels(draw(c.view, c.size), c.probes, c.tolerance, c.name);

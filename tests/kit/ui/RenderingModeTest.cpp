@@ -17,13 +17,10 @@ View sample() {
       .containerBackground(View(Material::ultraThin));
 }
 
-TEST(RenderingMode, FullColourDrawsTheContentOverItsBackground) {
-  expectPixels(drawIn(WidgetRenderingMode::fullColor, sample()), {{5, 5, red}, {25, 5, green}});
-}
-
 // Vibrant content turns white by its luminance over an untinted background; accented content
-// does too, but for its accentable parts, which take the accent colour.
+// does too, but for its accentable parts, which take the accent colour. Full colour keeps it.
 TEST(RenderingMode, VibrantAndAccentedTintContentByLuminance) {
+  expectPixels(drawIn(WidgetRenderingMode::fullColor, sample()), {{5, 5, red}, {25, 5, green}});
   Color dark = Color::white.opacity(0.18), light = Color::black.opacity(0.06);
   auto white = [](double alpha) { return Color::white.opacity(alpha); };
   expectPixels(drawIn(WidgetRenderingMode::vibrant, sample()),

@@ -12,9 +12,9 @@
 namespace kit::ui {
 namespace {
 
-// IBM Plex Mono: every glyph advances 0.6 em; a line is 1.3 em high, its baseline 1.025 em down.
-constexpr double advance = 0.6, lineHeight = 1.3, ascent = 1.025;
-constexpr double tolerance = 0.01;
+// IBM Plex Mono: a line is 1.3 em high, its baseline 1.025 em down.
+constexpr double lineHeight = 1.3, ascent = 1.025;
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
 Font plexFont(double size) { return Font::postScript("IBMPlexMono-Regular", size); }
 TextStyle plex(double size, double tracking = 0) {
@@ -27,23 +27,23 @@ TextMetrics plexMetrics(double size, double width, int lines, double scale = 1,
   double em = size * scale;
   return {{width, lines * lineHeight * em},
           ascent * em,
-          ascent * em + (lines - 1) * lineHeight * em,
+          (ascent + (lines - 1) * lineHeight) * em,
           scale,
           truncated,
           lines};
 }
 
 ::testing::AssertionResult close(const TextMetrics &a, const TextMetrics &b) {
-  auto near = [](double x, double y) { return std::abs(x - y) <= tolerance; };
-  if (near(a.size.width, b.size.width) && near(a.size.height, b.size.height) &&
-      near(a.firstBaseline, b.firstBaseline) && near(a.lastBaseline, b.lastBaseline) &&
-      std::abs(a.scale - b.scale) <= 0.002 && a.truncated == b.truncated &&
-      a.lineCount == b.lineCount)
-    return ::testing::AssertionSuccess();
   auto show = [](const TextMetrics &m) {
     return ::testing::PrintToString(std::tuple{m.size.width, m.size.height, m.firstBaseline,
                                                m.lastBaseline, m.scale, m.truncated, m.lineCount});
   };
+  double worst =
+      std::max({std::abs(a.size.width - b.size.width), std::abs(a.size.height - b.size.height),
+                std::abs(a.firstBaseline - b.firstBaseline),
+                std::abs(a.lastBaseline - b.lastBaseline), 5 * std::abs(a.scale - b.scale)});
+  if (worst <= 0.01 && a.truncated == b.truncated && a.lineCount == b.lineCount)
+    return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << show(a) << " is not " << show(b);
 }
 
@@ -61,42 +61,27 @@ protected:
   PangoTextEngine engine;
 };
 
-TEST_F(TextMeasure, IdealWidthIsCharactersTimesAdvanceAndTrackingAfterEach) {
-  const std::tuple<const char *, double, double, int, int> cases[] = {
-      {"ABCDE", 20, 0, 5, 1},
-      {"21\u00b0", 76, -1.52, 3, 1},
-      {"ABCD\r\nAB\nABC", 10, 1, 4, 3},
+// Each glyph advances 0.6 em plus the tracking, the last one included.
+TEST_F(TextMeasure, MeasuresTheIdealWidthAndWrapsAtWordsWithinTheProposedWidth) {
+  const std::tuple<const char *, double, double, ProposedSize, int, double> cases[] = {
+      // text, size, tracking, proposal, lines, measured width
+      {"21\u00b0", 76, -1.52, {}, 1, 3 * (45.6 - 1.52)},
+      {"ABCD\r\nAB\nABC", 10, 1, ProposedSize::infinite(), 3, 28},
+      {"AAAA BBBB CCCC", 10, 0, {84, std::nullopt}, 1, 84},   // exactly fits
+      {"AAAA BBBB CCCC", 10, 0, {83.9, std::nullopt}, 2, 54}, // a hair too narrow: a word wraps
+      {"AAAA BBBB CCCC", 10, 1, {63, std::nullopt}, 2, 63},   // the last tracking counts too
+      {"AAAA BBBB CCCC", 10, 0, {1000, std::nullopt}, 1, 84}, // the text's own width
+      {"ABCDEFGHIJ", 10, 0, {30, std::nullopt}, 2, 30},       // a long word breaks inside
   };
-  for (const auto &[text, size, tracking, characters, lines] : cases)
-    for (auto proposal : {ProposedSize::unspecified(), ProposedSize::infinite()})
-      EXPECT_TRUE(close(engine.measure(text, plex(size, tracking), proposal),
-                        plexMetrics(size, characters * (advance * size + tracking), lines)))
-          << text;
+  for (const auto &[text, size, tracking, proposal, lines, measured] : cases)
+    EXPECT_TRUE(close(engine.measure(text, plex(size, tracking), proposal),
+                      plexMetrics(size, measured, lines)))
+        << text << " in " << proposal.width.value_or(-1);
   EXPECT_EQ(engine.measure("", plex(10, 3), {}), (TextMetrics{}));
-  EXPECT_TRUE(engine.runs("", plex(10, 3), {}).empty());
-}
-
-TEST_F(TextMeasure, WrapsAtWordBoundariesWithinTheProposedWidth) {
-  const std::tuple<double, double, int, double> cases[] = {
-      // tracking, proposed width, lines, measured width
-      {0, 84, 1, 84},   // exactly fits
-      {0, 83.9, 2, 54}, // a hair too narrow: the last word wraps
-      {1, 63, 2, 63},   // tracking after the last letter counts too
-      {1, 62.9, 3, 28}, // and pushes a word over
-      {0, 1000, 1, 84}, // more room than needed: the text's own width
-  };
-  for (const auto &[tracking, width, lines, measured] : cases)
-    EXPECT_TRUE(close(engine.measure("AAAA BBBB CCCC", plex(10, tracking), {width, std::nullopt}),
-                      plexMetrics(10, measured, lines)))
-        << width;
-  // A word wider than the line breaks inside.
-  EXPECT_TRUE(
-      close(engine.measure("ABCDEFGHIJ", plex(10), {30, std::nullopt}), plexMetrics(10, 30, 2)));
 }
 
 TEST_F(TextMeasure, TruncatesTheTailWithAnEllipsisBeyondTheLineLimitOrHeight) {
   const std::tuple<const char *, std::optional<int>, ProposedSize, const char *, int> cases[] = {
-      {"AAAA BBBB CCCC", 1, {60, std::nullopt}, "AAAA BBBB\u2026", 1},
       {"AAAA BBBB CCCC DDDD EEEE", 2, {60, std::nullopt}, "AAAA BBBB CCCC DDDD\u2026", 2},
       {"AB\nCD\nEF", 2, {}, "ABCD\u2026", 2},
       {"AAAA BBBB CCCC DDDD", std::nullopt, {60, 20}, "AAAA BBBB\u2026", 1},
@@ -110,9 +95,7 @@ TEST_F(TextMeasure, TruncatesTheTailWithAnEllipsisBeyondTheLineLimitOrHeight) {
     EXPECT_EQ(shownText(text, style, proposal), shown);
     EXPECT_EQ(metrics.lineCount, lines) << text;
     EXPECT_EQ(metrics.truncated, shown != std::string(text)) << text;
-    if (proposal.width && metrics.size.width > 6) {
-      EXPECT_LE(metrics.size.width, *proposal.width) << text;
-    }
+    EXPECT_LE(metrics.size.width, std::max(proposal.width.value_or(1e9), 6.0)) << text;
   }
 }
 
@@ -120,12 +103,10 @@ TEST_F(TextMeasure, ShrinksBeforeTruncatingAndTrackingShrinksWithTheText) {
   const std::tuple<const char *, double, double, double, const char *> cases[] = {
       // 20 pt with 2 pt tracking: 14 points a character.
       {"12:45", 45, 0.5, 45.0 / 70, "12:45"},   // shrinks to fit exactly
-      {"12:45", 35, 0.5, 0.5, "12:45"},         // reaches its minimum exactly
       {"12:45", 20, 0.5, 0.5, "1\u2026"},       // cannot reach it: truncated at the minimum
       {"12:45", 45, 1, 1, "12\u2026"},          // may not shrink: truncated at full size
       {"AAAA BBBB", 63, 0.5, 0.5, "AAAA BBBB"}, // a space gives no line break on one line
       {"AAAA BBBB", 0, 0.5, 0.5, "\u2026"},     // no room: only the ellipsis, at the minimum
-      {"AAAA BBBB", 0, 1, 1, "\u2026"},
   };
   for (const auto &[text, width, minimumScale, scale, shown] : cases) {
     TextStyle style{
@@ -136,38 +117,24 @@ TEST_F(TextMeasure, ShrinksBeforeTruncatingAndTrackingShrinksWithTheText) {
     EXPECT_NEAR(shrunk, scale, 0.002) << text << " in " << width;
     EXPECT_TRUE(close(
         metrics, plexMetrics(20, characters * 14 * shrunk, 1, shrunk, shown != std::string(text))));
-    EXPECT_LE(metrics.size.width, std::max(width, 14 * minimumScale));
     EXPECT_EQ(shownText(text, style, proposal), shown);
   }
 }
 
-TEST_F(TextMeasure, ShrinksToFitTheLinesTheHeightAllows) {
-  // Three lines of 13 points in 30: two lines fit at scale 1, three from 30/39 down.
+TEST_F(TextMeasure, LinesAndTheirSpacingShrinkToFitTheHeight) {
+  // Three lines of 13 points and 4 of spacing in 30: they fit from 30/47 down.
   auto metrics = engine.measure(
-      "AB\nCD\nEF", {.font = plexFont(10), .lineLimit = {}, .minimumScaleFactor = 0.4}, {100, 30});
+      "AB\nCD\nEF",
+      {.font = plexFont(10), .lineLimit = {}, .lineSpacing = 4, .minimumScaleFactor = 0.4},
+      {100, 30});
   EXPECT_EQ(metrics.lineCount, 3);
   EXPECT_FALSE(metrics.truncated);
-  EXPECT_NEAR(metrics.scale, 30.0 / 39, 0.002);
-  EXPECT_LE(metrics.size.height, 30);
-}
-
-TEST_F(TextMeasure, LineSpacingSeparatesLinesAndShrinksWithTheText) {
-  TextStyle style{.font = plexFont(10), .lineLimit = {}, .lineSpacing = 4};
-  auto metrics = engine.measure("AB\nCD", style, {});
-  EXPECT_NEAR(metrics.size.height, 13 + 4 + 13, tolerance);
-  EXPECT_NEAR(metrics.lastBaseline - metrics.firstBaseline, 17, tolerance);
-  style.minimumScaleFactor = 0.5;
-  style.lineLimit = 2;
-  auto shrunk = engine.measure("ABCD\nCD", style, {12, std::nullopt});
-  EXPECT_NEAR(shrunk.scale, 0.5, 0.002);
-  EXPECT_NEAR(shrunk.lastBaseline - shrunk.firstBaseline, 17 * shrunk.scale, tolerance);
+  EXPECT_NEAR(metrics.scale, 30.0 / 47, 0.002);
+  EXPECT_NEAR(metrics.lastBaseline - metrics.firstBaseline, 34 * metrics.scale, 0.01);
 }
 
 TEST_F(TextMeasure, MeasuringAtTheMeasuredSizeGivesTheSameText) {
   const std::tuple<const char *, TextStyle, ProposedSize> cases[] = {
-      {"AAAA BBBB CCCC DDDD EEEE",
-       {.font = plexFont(10), .tracking = 1, .lineLimit = 2},
-       {60, std::nullopt}},
       {"The quick brown fox jumps over the lazy dog",
        {.font = plexFont(10), .tracking = 0.5, .lineLimit = {}, .alignment = TextAlignment::center},
        {70, 100}},
@@ -180,23 +147,21 @@ TEST_F(TextMeasure, MeasuringAtTheMeasuredSizeGivesTheSameText) {
   };
   for (const auto &[text, style, proposal] : cases) {
     auto metrics = engine.measure(text, style, proposal);
-    EXPECT_TRUE(
-        close(PangoTextEngine().measure(text, style, ProposedSize::of(metrics.size)), metrics))
+    EXPECT_TRUE(close(engine.measure(text, style, ProposedSize::of(metrics.size)), metrics))
         << text;
   }
 }
 
 TEST_F(TextMeasure, OdditiesOfInputGiveFiniteMetrics) {
-  constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+  const std::string invalidUtf8 = "\xff\xfe"
+                                  "AB\xc3";
   const std::tuple<std::string, TextStyle, ProposedSize, bool> cases[] = {
       // text, style, proposal, whether nothing shows
       {"AB", plex(nan), {}, true},
-      {"AB", plex(0), {}, true},
       {"AB", plex(-4), {}, true},
-      {"AB", plex(1e12), {}, false},
       {"AB", plex(10, 1e300), {}, false},
       {"AB",
-       {.font = plexFont(10),
+       {.font = plexFont(1e12),
         .tracking = nan,
         .lineLimit = {},
         .lineSpacing = nan,
@@ -204,12 +169,7 @@ TEST_F(TextMeasure, OdditiesOfInputGiveFiniteMetrics) {
        {nan, nan},
        false},
       {"AB CD", {.font = plexFont(10), .lineLimit = -3}, {-20, -5}, false},
-      {std::string("A\0B", 3), plex(10), {}, false},
-      {"\xff\xfe"
-       "AB\xc3",
-       plex(10),
-       {},
-       false},
+      {invalidUtf8, plex(10), {}, false},
   };
   for (const auto &[text, style, proposal, empty] : cases) {
     auto metrics = engine.measure(text, style, proposal);
@@ -218,26 +178,26 @@ TEST_F(TextMeasure, OdditiesOfInputGiveFiniteMetrics) {
     EXPECT_GE(metrics.size.width, 0);
     EXPECT_EQ(metrics.lineCount == 0, empty) << text;
   }
-  EXPECT_NEAR(engine.measure(std::string("A\0B", 3), plex(10), {}).size.width, 12, tolerance);
+  EXPECT_NEAR(engine.measure(std::string("A\0B", 3), plex(10), {}).size.width, 12, 0.01);
 }
 
 TEST_F(TextMeasure, ThreadsMeasuringAtOnceGetWhatOneThreadGets) {
-  const char *texts[] = {"AAAA BBBB CCCC", "12:45", "INDOOR", "H 24\u00b0 \u2014 L 15\u00b0"};
+  const char *texts[] = {"AAAA BBBB CCCC", "12:45", "H 24\u00b0 \u2014 L 15\u00b0"};
   TextStyle style{.font = plexFont(14), .tracking = 1, .lineLimit = 1, .minimumScaleFactor = 0.5};
+  auto measure = [&](const PangoTextEngine &e, int i) {
+    return e.measure(texts[i % 3], style, {40.0 + i % 7, std::nullopt});
+  };
   std::vector<TextMetrics> wanted;
-  for (int i = 0; i < 28; ++i)
-    wanted.push_back(PangoTextEngine().measure(texts[i % 4], style, {40.0 + i % 7, std::nullopt}));
-  std::vector<std::thread> threads;
+  for (int i = 0; i < 21; ++i)
+    wanted.push_back(measure(PangoTextEngine(), i));
   std::vector<int> mismatches(6, 0);
+  std::vector<std::jthread> threads;
   for (int t = 0; t < 6; ++t)
     threads.emplace_back([&, t] {
-      for (int round = 0; round < 20; ++round)
-        for (int i = 0; i < 28; ++i)
-          if (engine.measure(texts[i % 4], style, {40.0 + i % 7, std::nullopt}) != wanted[i])
-            ++mismatches[t];
+      for (int i = 0; i < 21 * 20; ++i)
+        mismatches[t] += measure(engine, i % 21) != wanted[i % 21];
     });
-  for (auto &thread : threads)
-    thread.join();
+  threads.clear();
   EXPECT_EQ(mismatches, std::vector<int>(6, 0));
 }
 
