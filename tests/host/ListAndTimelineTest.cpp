@@ -12,14 +12,6 @@ namespace {
 
 using kit::foundation::Json;
 
-TEST(HostHelp, ListsEveryCommand) {
-  HostResult help = runHost({"help"});
-  EXPECT_EQ(help.status, 0);
-  for (std::string command :
-       {"list", "timeline", "render", "gallery", "press", "perform", "query", "defaults", "help"})
-    EXPECT_NE(help.out.find("\n  " + command), std::string::npos) << command;
-}
-
 TEST(HostList, ListsWidgetsInGalleryOrderAsTextAndJson) {
   zavel::test::TempHome home;
   HostResult text = runHost({"list"});
@@ -49,13 +41,11 @@ TEST(HostTimeline, PrintsEntriesWithUtcDatesCasingDataAndPolicy) {
   HostResult result =
       runHost({"timeline", "test.tally", "--config", R"({"label": "Tea", "step": 3})"});
   ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(lines(result.out).size(), 1u);
   // Members in the order a reader expects them.
   EXPECT_TRUE(result.out.starts_with(
       R"({"kind":"test.tally","entries":[{"date":"2025-03-01T09:30:00Z","casing":"followApp","data":{)"))
       << result.out;
   Json timeline = Json::parse(result.out);
-  EXPECT_EQ(timeline["kind"], "test.tally");
   EXPECT_EQ(timeline["policy"], Json::parse(R"({"after": "2025-03-01T09:40:00Z"})"));
   ASSERT_EQ(timeline["entries"].size(), 3u);
   EXPECT_EQ(timeline["entries"][0], Json::parse(R"({"date": "2025-03-01T09:30:00Z",

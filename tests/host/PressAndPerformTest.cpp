@@ -59,11 +59,5 @@ TEST(HostPerform, PerformsByTypeNameWithParametersOverDefaults) {
   EXPECT_EQ(SharedSuite::open().integer(kCountKey), 11);
 }
 
-TEST(HostPerform, ReportsWhatBackgroundWorkWroteAfterWaitingForIt) {
-  zavel::test::TempHome home;
-  Json performed = report(runHost({"perform", "LateIntent"}));
-  EXPECT_EQ(performed["wrote"], Json::parse(R"(["test.tally.late"])"));
-}
-
 } // namespace
 } // namespace zavel::host::testing

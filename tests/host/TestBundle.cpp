@@ -4,16 +4,13 @@
 #include "Shared/Data/SharedSuite.h"
 #include "kit/foundation/Date.h"
 #include "kit/foundation/notifications/DistributedNotificationCenter.h"
-#include "kit/foundation/tasks/BackgroundTasks.h"
 #include "kit/intents/AppIntent.h"
 #include "kit/intents/Parameter.h"
 #include "kit/ui/UI.h"
 #include "kit/widgets/AppIntentConfiguration.h"
 #include "kit/widgets/WidgetCenter.h"
 
-#include <chrono>
 #include <fstream>
-#include <thread>
 
 namespace zavel::host::testing {
 namespace {
@@ -107,19 +104,6 @@ struct TallyIntent {
   }
 };
 
-// Stores true under "test.tally.late" from a background task, a moment after it returns.
-struct LateIntent {
-  static constexpr std::string_view typeName = "LateIntent";
-  static constexpr std::string_view title = "Count Later";
-  kit::intents::IntentResult perform() const noexcept {
-    kit::foundation::runDetached([] {
-      std::this_thread::sleep_for(std::chrono::milliseconds(150));
-      SharedSuite::open().set("test.tally.late", true);
-    });
-    return kit::intents::IntentResult::result();
-  }
-};
-
 View placed(const View &view, const Rect &frame) {
   return view.frame(frame.size.width, frame.size.height)
       .padding(EdgeInsets{frame.minY(), frame.minX(), 0, 0});
@@ -177,10 +161,7 @@ struct TallyBoardWidget {
 
 kit::widgets::WidgetBundle testBundle() {
   kit::widgets::WidgetBundle bundle;
-  bundle.add<TallyWidget>()
-      .add<TallyBoardWidget>()
-      .addIntent<TallyIntent>()
-      .addIntent<LateIntent>();
+  bundle.add<TallyWidget>().add<TallyBoardWidget>().addIntent<TallyIntent>();
   return bundle;
 }
 

@@ -3,8 +3,7 @@
 // A small extension for the host's tests: a tally widget with a key, a link and a widget link,
 // configured by an intent with defaults; a board widget with an
 // accentable part; the tally key's intent, which writes a suite key and a container file,
-// reloads the board and posts a notification; and an intent that finishes its work in the
-// background.
+// reloads the board and posts a notification.
 
 #include "kit/ui/Color.h"
 #include "kit/widgets/WidgetBundle.h"
@@ -21,7 +20,7 @@ inline constexpr std::string_view kWidgetURL = "zavel-test://tally";
 inline constexpr kit::ui::Color kTallyFill = kit::ui::Color::rgb8(40, 80, 200);
 
 // The tally ("test.tally", small) and the board ("test.tally.board", medium) widgets, with
-// "TallyIntent" and "LateIntent".
+// "TallyIntent".
 kit::widgets::WidgetBundle testBundle();
 
 } // namespace zavel::host::testing

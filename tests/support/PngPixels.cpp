@@ -4,11 +4,6 @@
 
 namespace test_support {
 
-PngPixels::Pixel PngPixels::at(int x, int y) const {
-  std::size_t offset = (std::size_t(y) * std::size_t(width) + std::size_t(x)) * 4;
-  return {rgba[offset], rgba[offset + 1], rgba[offset + 2], rgba[offset + 3]};
-}
-
 std::optional<PngPixels> readPng(const std::filesystem::path &path) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;

@@ -17,7 +17,10 @@ struct PngPixels {
   struct Pixel {
     int red, green, blue, alpha;
   };
-  Pixel at(int x, int y) const;
+  Pixel at(int x, int y) const {
+    std::size_t offset = (std::size_t(y) * std::size_t(width) + std::size_t(x)) * 4;
+    return {rgba[offset], rgba[offset + 1], rgba[offset + 2], rgba[offset + 3]};
+  }
 };
 
 // None when the file is missing or not a PNG.

@@ -60,7 +60,6 @@ TEST(IntentRegistry, ListsIntentsInOrderAndKeepsTheFirstOfOneName) {
   ASSERT_EQ(listed.size(), 2u);
   EXPECT_EQ(listed[0], describeIntent<PourIntent>());
   EXPECT_EQ(listed[1].title, "Rinse");
-  ASSERT_NE(intents.intent("PourIntent"), nullptr);
   EXPECT_EQ(intents.intent("PourIntent")->parameters[1].defaultValue, "espresso");
   EXPECT_EQ(intents.intent("Pour"), nullptr);
 }
@@ -71,7 +70,6 @@ TEST(IntentRegistry, EntityQueriesAreReachedByTypeName) {
   EXPECT_EQ(intents.entityQuery("TimeZoneEntity"), nullptr);
   const AnyEntityQuery *cafes = intents.entityQuery("CafeEntity");
   ASSERT_NE(cafes, nullptr);
-  EXPECT_EQ(cafes->typeDisplayRepresentation(), "Café");
   EXPECT_EQ(cafes->suggestedEntities(),
             (std::vector<EntitySummary>{{"Oslo/Fuglen", "Fuglen"},
                                         {"Oslo/Tim Wendelboe", "Tim Wendelboe"}}));

@@ -15,7 +15,6 @@ TEST(WidgetFamily, ContextsCarryTheDisplaySizeAndAStrayFamilyReadsAsSmall) {
   EXPECT_TRUE(context.isPreview);
   EXPECT_EQ(context.displaySize, (ui::Size{364, 382}));
   EXPECT_FALSE(TimelineContext::of(WidgetFamily::systemLarge).isPreview);
-  EXPECT_EQ(familyName(static_cast<WidgetFamily>(9)), "small");
   EXPECT_EQ(displaySize(static_cast<WidgetFamily>(9)), (ui::Size{170, 170}));
 }
 

@@ -86,21 +86,6 @@ TEST(AnyWidget, SnapshotAndPlaceholderHearTheContext) {
   EXPECT_EQ(placeholder.json()["label"], "placeholder small");
 }
 
-TEST(AnyWidget, ContentFillsTheWidgetOnlyWhenMarginsAreDisabled) {
-  WidgetBundle bundle = brewBundle();
-  for (const AnyWidget &each : bundle.widgets()) {
-    SCOPED_TRACE(each.kind());
-    ui::Size size = displaySize(each.info().family);
-    AnyEntry entry =
-        each.configure(Json::object()).snapshot(TimelineContext::of(each.info().family));
-    ui::LaidOutTree tree = ui::testing::lay(entry.view(), size);
-    ui::Rect background = tree.root.findAll("Rectangle").front()->frame;
-    double margin = each.info().contentMarginsDisabled ? 0 : kDefaultContentMargin;
-    EXPECT_EQ(background,
-              ui::testing::rect(margin, margin, size.width - 2 * margin, size.height - 2 * margin));
-  }
-}
-
 TEST(ButtonPress, KeyPerformsItsIntentThenReloadsThePressedKindAndAFailedOneNothing) {
   WidgetBundle bundle = brewBundle();
   const AnyWidget &list = widget(bundle, "test.brew.list");
