@@ -5,7 +5,6 @@
 
 #include "Shared/Data/AppGroup.h"
 #include "Shared/Data/SharedSuite.h"
-#include "kit/foundation/notifications/DistributedNotificationCenter.h"
 #include "kit/foundation/tasks/BackgroundTasks.h"
 #include "kit/widgets/WidgetCenter.h"
 
@@ -48,7 +47,7 @@ TEST(FolderSnapshot, MissingRootHasNoFiles) {
   EXPECT_EQ(missing.changedSince(missing), Names{});
 }
 
-TEST(ActionRecording, ReportsReloadsNotificationsKeysThenFilesByTheirPlace) {
+TEST(ActionRecording, ReportsKeysThenFilesByTheirPlace) {
   zavel::test::TempHome home;
   fs::path container = AppGroup::containerURL();
   BackgroundWait wait;
@@ -62,14 +61,8 @@ TEST(ActionRecording, ReportsReloadsNotificationsKeysThenFilesByTheirPlace) {
         std::ofstream(container / "notes.json") << "[]";
         fs::create_directories(home.path() / "calendars/Home");
         std::ofstream(home.path() / "calendars/Home/call.ics") << "BEGIN:VCALENDAR";
-        kit::widgets::WidgetCenter::shared().reloadTimelines("test.one");
-        kit::foundation::DistributedNotificationCenter::defaultCenter().postNotificationName(
-            "test.posted");
-        kit::widgets::WidgetCenter::shared().reloadTimelines("test.two");
       },
       wait);
-  EXPECT_EQ(report.reloaded, (Names{"test.one", "test.two"}));
-  EXPECT_EQ(report.notifications, Names{"test.posted"});
   EXPECT_EQ(report.wrote,
             (Names{"test.b", "test.a", "test.c", "calendars/Home/call.ics", "notes.json"}));
   EXPECT_FALSE(report.intent);

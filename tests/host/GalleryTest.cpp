@@ -1,7 +1,7 @@
 #include "host/Gallery.h"
 #include "host/GalleryPage.h"
 #include "host/HostRun.h"
-#include "host/PngFile.h"
+#include "support/PngPixels.h"
 #include "support/ScratchTree.h"
 #include "support/TempHome.h"
 
@@ -13,6 +13,7 @@ namespace zavel::host::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::readPng;
 
 std::string contents(const fs::path &path) {
   std::ifstream file(path);
@@ -31,10 +32,7 @@ TEST(HostGallery, DrawsEverySnapshotAndAnIndexInGalleryOrder) {
   auto tally = readPng(folder / "test.tally.png");
   auto board = readPng(folder / "test.tally.board.png");
   ASSERT_TRUE(tally && board);
-  EXPECT_EQ(tally->width, 340);
-  EXPECT_EQ(board->width, 728);
-  EXPECT_EQ(board->height, 340);
-  EXPECT_EQ(tally->at(0, 0).alpha, 0);
+  EXPECT_EQ(std::tuple(tally->width, board->width, board->height), std::tuple(340, 728, 340));
 
   std::string page = contents(folder / "index.html");
   auto first = page.find("<img src=\"test.tally.png\" width=\"170\" height=\"170\"");

@@ -4,10 +4,8 @@
 #include "host/TestBundle.h"
 #include "support/ScopedEnvironment.h"
 
-#include <array>
-#include <cerrno>
+#include <cstdio>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,28 +15,14 @@ extern char **environ;
 namespace zavel::host::testing {
 namespace {
 
-// Reads both pipes to their ends, whichever writes first.
-void drain(int outFd, int errFd, std::string &out, std::string &err) {
-  std::array<pollfd, 2> fds{{{outFd, POLLIN, 0}, {errFd, POLLIN, 0}}};
-  std::array<std::string *, 2> targets{&out, &err};
-  int open = 2;
-  while (open > 0) {
-    if (::poll(fds.data(), fds.size(), -1) < 0 && errno != EINTR)
-      return;
-    for (std::size_t i = 0; i < fds.size(); ++i) {
-      if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR)))
-        continue;
-      char buffer[4096];
-      ssize_t count = ::read(fds[i].fd, buffer, sizeof buffer);
-      if (count > 0) {
-        targets[i]->append(buffer, std::size_t(count));
-      } else if (count == 0 || errno != EINTR) {
-        ::close(fds[i].fd);
-        fds[i].fd = -1;
-        --open;
-      }
-    }
-  }
+// The whole of a file the program wrote to, read back and removed.
+std::string takeContents(std::FILE *file) {
+  std::string text;
+  std::rewind(file);
+  for (int c; (c = std::fgetc(file)) != EOF;)
+    text += char(c);
+  std::fclose(file);
+  return text;
 }
 
 } // namespace
@@ -63,27 +47,18 @@ HostResult runExecutable(const std::vector<std::string> &words) {
   for (auto &word : command)
     argv.push_back(word.data());
   argv.push_back(nullptr);
-
-  int outPipe[2], errPipe[2];
-  if (::pipe(outPipe) != 0 || ::pipe(errPipe) != 0)
-    return {};
+  // Unnamed temporary files: the output may be longer than a pipe holds.
+  std::FILE *out = std::tmpfile(), *err = std::tmpfile();
   pid_t child = ::fork();
   if (child == 0) {
-    ::dup2(outPipe[1], STDOUT_FILENO);
-    ::dup2(errPipe[1], STDERR_FILENO);
-    for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]})
-      ::close(fd);
+    ::dup2(::fileno(out), STDOUT_FILENO);
+    ::dup2(::fileno(err), STDERR_FILENO);
     ::execve(argv[0], argv.data(), environ);
     ::_exit(127);
   }
-  ::close(outPipe[1]);
-  ::close(errPipe[1]);
-  HostResult result;
-  drain(outPipe[0], errPipe[0], result.out, result.err);
   int status = 0;
   ::waitpid(child, &status, 0);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, takeContents(out), takeContents(err)};
 }
 
 std::vector<std::string> lines(const std::string &text) {

@@ -35,11 +35,6 @@ BusListener::BusListener() : bus_(nullptr, sd_bus_flush_close_unref) {
 }
 
 std::vector<PostedSignal> BusListener::waitFor(const std::string &prefix, std::size_t count,
-                                               std::chrono::milliseconds limit) {
-  return waitFor(prefix, count, 0, limit);
-}
-
-std::vector<PostedSignal> BusListener::waitFor(const std::string &prefix, std::size_t count,
                                                pid_t sender, std::chrono::milliseconds limit) {
   auto deadline = std::chrono::steady_clock::now() + limit;
   auto matching = [&] {

@@ -28,7 +28,9 @@ public:
   bool connected() const { return bus_ != nullptr; }
   // The signals whose name starts with `prefix`, once `count` of them arrived or the time is up.
   std::vector<PostedSignal> waitFor(const std::string &prefix, std::size_t count,
-                                    std::chrono::milliseconds limit = std::chrono::seconds(5));
+                                    std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+    return waitFor(prefix, count, 0, limit);
+  }
   // The same, of the signals that process `sender` sent.
   std::vector<PostedSignal> waitFor(const std::string &prefix, std::size_t count, pid_t sender,
                                     std::chrono::milliseconds limit = std::chrono::seconds(5));

@@ -2,9 +2,9 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <condition_variable>
 #include <csignal>
-#include <list>
 #include <map>
 #include <mutex>
 #include <stdexcept>
@@ -24,33 +24,6 @@ void ignoreBrokenPipes() {
   std::call_once(once, [] { std::signal(SIGPIPE, SIG_IGN); });
 }
 
-int hexValue(char c) {
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  return -1;
-}
-
-std::string decodedQueryComponent(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '+') {
-      out += ' ';
-    } else if (c == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-               hexValue(text[i + 2]) >= 0) {
-      out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-      i += 2;
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
 std::vector<std::pair<std::string, std::string>> queryItems(std::string_view target) {
   std::vector<std::pair<std::string, std::string>> items;
   auto mark = target.find('?');
@@ -65,7 +38,8 @@ std::vector<std::pair<std::string, std::string>> queryItems(std::string_view tar
     auto equals = item.find('=');
     std::string_view name = item.substr(0, equals);
     std::string_view value = equals == std::string_view::npos ? "" : item.substr(equals + 1);
-    items.emplace_back(decodedQueryComponent(name), decodedQueryComponent(value));
+    items.emplace_back(httplib::detail::decode_url(std::string(name), true),
+                       httplib::detail::decode_url(std::string(value), true));
   }
   return items;
 }
@@ -94,6 +68,7 @@ struct FakeHttpServer::State {
   std::vector<RecordedRequest> records;
   int inFlight = 0;
   int maxInFlight = 0;
+  std::size_t arrivals = 0;
   bool stopping = false;
 
   // Waits, cut short when the server stops; false then.
@@ -102,35 +77,31 @@ struct FakeHttpServer::State {
     return !changed.wait_for(lock, duration, [this] { return stopping; });
   }
 
-  // Each request being answered, with the most requests in flight since it arrived: a hold
-  // ends once its count was reached at any moment, even if the others are done by then.
-  struct Visit {
-    int peak;
-  };
-  using VisitRef = std::list<Visit>::iterator;
-  std::list<Visit> visits;
+  // reachedAt[n]: the latest arrival at which n requests were in flight. A hold ends once its
+  // count was reached at any moment since it arrived, even if the others are done by then.
+  std::vector<std::size_t> reachedAt{0};
 
-  void holdUntilInFlight(VisitRef visit, int count) {
+  void holdUntilInFlight(std::size_t arrival, int count) {
     std::unique_lock lock(mutex);
-    changed.wait_for(lock, holdLimit, [&] { return stopping || visit->peak >= count; });
+    changed.wait_for(lock, holdLimit, [&] {
+      return stopping || (std::size_t(count) < reachedAt.size() && reachedAt[count] >= arrival);
+    });
   }
 
-  std::pair<Handler, VisitRef> arrive(const RecordedRequest &record) {
+  std::pair<Handler, std::size_t> arrive(const RecordedRequest &record) {
     std::lock_guard lock(mutex);
     records.push_back(record);
     maxInFlight = std::max(maxInFlight, ++inFlight);
-    auto visit = visits.insert(visits.end(), Visit{0});
-    for (auto &each : visits)
-      each.peak = std::max(each.peak, inFlight);
+    reachedAt.resize(std::max(reachedAt.size(), std::size_t(inFlight) + 1));
+    std::fill_n(reachedAt.begin() + 1, inFlight, ++arrivals);
     changed.notify_all();
     auto found = handlers.find(record.path);
-    return {found == handlers.end() ? Handler{} : found->second, visit};
+    return {found == handlers.end() ? Handler{} : found->second, arrivals};
   }
 
-  void leave(VisitRef visit) {
+  void leave() {
     std::lock_guard lock(mutex);
     --inFlight;
-    visits.erase(visit);
     changed.notify_all();
   }
 
@@ -154,9 +125,9 @@ struct FakeHttpServer::State {
     return true;
   }
 
-  void answerWithStream(const FakeResponse &response, VisitRef visit, httplib::Response &out) {
+  void answerWithStream(const FakeResponse &response, httplib::Response &out) {
     auto progress = std::make_shared<StreamProgress>(StreamProgress{*response.stream});
-    auto releaser = [this, visit](bool) { leave(visit); };
+    auto releaser = [this](bool) { leave(); };
     if (auto declared = response.stream->declaredLength) {
       out.set_content_provider(
           *declared, response.contentType,
@@ -181,7 +152,7 @@ struct FakeHttpServer::State {
 
   httplib::Server::HandlerResponse answer(const httplib::Request &request, httplib::Response &out) {
     RecordedRequest record = recorded(request);
-    auto [handler, visit] = arrive(record);
+    auto [handler, arrival] = arrive(record);
     FakeResponse response;
     try {
       response =
@@ -190,18 +161,18 @@ struct FakeHttpServer::State {
       response = FakeResponse::text(std::string("handler failed: ") + error.what(), 500);
     }
     if (response.holdUntilInFlight > 0)
-      holdUntilInFlight(visit, response.holdUntilInFlight);
+      holdUntilInFlight(arrival, response.holdUntilInFlight);
     if (response.delay.count() > 0)
       pause(response.delay);
     out.status = response.status;
     for (const auto &[name, value] : response.headers)
       out.set_header(name, value);
     if (response.stream) {
-      answerWithStream(response, visit, out);
+      answerWithStream(response, out);
     } else {
       if (!response.body.empty())
         out.set_content(response.body, response.contentType);
-      leave(visit);
+      leave();
     }
     return httplib::Server::HandlerResponse::Handled;
   }
@@ -244,13 +215,11 @@ std::string FakeHttpServer::url(std::string_view pathAndQuery) const {
 
 int FakeHttpServer::port() const { return state_->port; }
 
-void FakeHttpServer::on(const std::string &path, Handler handler) {
-  std::lock_guard lock(state_->mutex);
-  state_->handlers[path] = std::move(handler);
-}
-
 void FakeHttpServer::serve(const std::string &path, FakeResponse response) {
-  on(path, [response = std::move(response)](const RecordedRequest &) { return response; });
+  std::lock_guard lock(state_->mutex);
+  state_->handlers[path] = [response = std::move(response)](const RecordedRequest &) {
+    return response;
+  };
 }
 
 std::vector<RecordedRequest> FakeHttpServer::requests() const {
@@ -261,9 +230,8 @@ std::vector<RecordedRequest> FakeHttpServer::requests() const {
 std::vector<RecordedRequest> FakeHttpServer::requests(std::string_view path) const {
   std::lock_guard lock(state_->mutex);
   std::vector<RecordedRequest> matching;
-  for (const auto &record : state_->records)
-    if (record.path == path)
-      matching.push_back(record);
+  std::ranges::copy_if(state_->records, std::back_inserter(matching),
+                       [&](const RecordedRequest &record) { return record.path == path; });
   return matching;
 }
 

@@ -3,13 +3,8 @@
 #include "support/FakeResponse.h"
 #include "support/RecordedRequest.h"
 
-#include <chrono>
-#include <cstddef>
 #include <functional>
 #include <memory>
-#include <string>
-#include <string_view>
-#include <vector>
 
 namespace testsupport {
 
@@ -32,7 +27,6 @@ public:
   int port() const;
 
   // Answers requests for the percent-decoded path; a later registration replaces an earlier one.
-  void on(const std::string &path, Handler handler);
   void serve(const std::string &path, FakeResponse response);
 
   std::vector<RecordedRequest> requests() const;

@@ -54,8 +54,7 @@ FakeResponse FakeResponse::text(std::string body, int status, std::string conten
 }
 
 FakeResponse FakeResponse::redirect(std::string location, int status) {
-  FakeResponse response;
-  response.status = status;
+  FakeResponse response = text("", status);
   response.headers.emplace_back("Location", std::move(location));
   return response;
 }
@@ -64,8 +63,7 @@ FakeResponse FakeResponse::gzip(const std::string &body, std::string contentType
   std::string compressed = gzipCompressed(body);
   std::size_t size = compressed.size();
   // Streamed with its length, so the server sends the bytes as they are.
-  FakeResponse response = streamed(
-      {.piece = std::move(compressed), .totalBytes = size, .interval = {}, .declaredLength = size});
+  FakeResponse response = streamed({std::move(compressed), size, {}, size});
   response.contentType = std::move(contentType);
   response.headers.emplace_back("Content-Encoding", "gzip");
   return response;
@@ -74,38 +72,24 @@ FakeResponse FakeResponse::gzip(const std::string &body, std::string contentType
 FakeResponse FakeResponse::slowly(std::string piece, std::size_t count,
                                   std::chrono::milliseconds interval) {
   std::size_t total = piece.size() * count;
-  return streamed({.piece = std::move(piece),
-                   .totalBytes = total,
-                   .interval = interval,
-                   .declaredLength = total});
+  return streamed({std::move(piece), total, interval, total});
 }
 
 FakeResponse FakeResponse::trickle(std::chrono::milliseconds interval) {
-  return streamed({.piece = "x", .totalBytes = {}, .interval = interval, .declaredLength = {}});
+  return streamed({"x", {}, interval, {}});
 }
 
-FakeResponse FakeResponse::endless() {
-  return streamed({.piece = std::string(64 * 1024, 'x'),
-                   .totalBytes = {},
-                   .interval = {},
-                   .declaredLength = {}});
-}
+FakeResponse FakeResponse::endless() { return streamed({std::string(64 * 1024, 'x'), {}, {}, {}}); }
 
 FakeResponse FakeResponse::huge(std::size_t bytes, bool declareLength) {
-  std::optional<std::size_t> declared;
-  if (declareLength)
-    declared = bytes;
-  return streamed({.piece = std::string(64 * 1024, 'x'),
-                   .totalBytes = bytes,
-                   .interval = {},
-                   .declaredLength = declared});
+  return streamed({std::string(64 * 1024, 'x'),
+                   bytes,
+                   {},
+                   declareLength ? std::optional(bytes) : std::nullopt});
 }
 
 FakeResponse FakeResponse::truncated(std::size_t declaredLength, std::size_t sentBytes) {
-  return streamed({.piece = std::string(1024, 'x'),
-                   .totalBytes = sentBytes,
-                   .interval = {},
-                   .declaredLength = declaredLength});
+  return streamed({std::string(1024, 'x'), sentBytes, {}, declaredLength});
 }
 
 } // namespace testsupport

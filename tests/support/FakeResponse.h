@@ -1,10 +1,8 @@
 #pragma once
 
 #include <chrono>
-#include <cstddef>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace testsupport {

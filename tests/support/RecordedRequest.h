@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <strings.h>
 #include <vector>
 
 namespace testsupport {
@@ -20,9 +20,19 @@ struct RecordedRequest {
   std::vector<std::pair<std::string, std::string>> headers;
 
   // The first header of that name, compared case-insensitively.
-  std::optional<std::string> header(std::string_view name) const;
+  std::optional<std::string> header(std::string_view name) const {
+    for (const auto &[key, value] : headers)
+      if (key.size() == name.size() && strncasecmp(key.data(), name.data(), key.size()) == 0)
+        return value;
+    return std::nullopt;
+  }
   // The first query item of that name.
-  std::optional<std::string> queryValue(std::string_view name) const;
+  std::optional<std::string> queryValue(std::string_view name) const {
+    for (const auto &[key, value] : query)
+      if (key == name)
+        return value;
+    return std::nullopt;
+  }
 };
 
 } // namespace testsupport

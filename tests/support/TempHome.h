@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/ScopedEnvironment.h"
+#include "support/ScratchTree.h"
 
 #include <filesystem>
 
@@ -10,17 +11,16 @@ namespace zavel::test {
 // object lives and removed with everything in it afterwards.
 class TempHome {
 public:
-  TempHome();
-  ~TempHome();
-  TempHome(const TempHome &) = delete;
-  TempHome &operator=(const TempHome &) = delete;
+  TempHome() : environment_({{"ZAVEL_HOME", folder_.root().string()}}) {}
 
-  const std::filesystem::path &path() const { return path_; }
+  const std::filesystem::path &path() const { return folder_.root(); }
   // Where the store named `name` keeps its database.
-  std::filesystem::path suiteFile(const std::string &name) const;
+  std::filesystem::path suiteFile(const std::string &name) const {
+    return path() / "suites" / (name + ".sqlite3");
+  }
 
 private:
-  std::filesystem::path path_;
+  test_support::ScratchTree folder_;
   ScopedEnvironment environment_;
 };
 

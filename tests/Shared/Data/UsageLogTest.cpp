@@ -17,7 +17,6 @@ namespace UsageLog = zavel::UsageLog;
 namespace {
 
 constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
-
 // Wednesday, New Year's Day: the week runs back over the turn of the year.
 const Date kNewYear = *dateFromIso8601("2025-01-01T10:00:00+01:00");
 
@@ -25,8 +24,8 @@ void storeLog(const std::string &days) {
   ASSERT_TRUE(zavel::SharedSuite::writeData(UsageLog::key, R"({"days":)" + days + "}"));
 }
 
-std::optional<UsageSnapshot> snapshotAt(Date now, int64_t budget = 180) {
-  return UsageLog::snapshot(budget, Clock::fixed(now));
+std::optional<UsageSnapshot> snapshotAt(Date now) {
+  return UsageLog::snapshot(180, Clock::fixed(now));
 }
 
 // "name:minutes" of each app, "*" after the flagged one.
@@ -49,32 +48,18 @@ std::string weekText(const UsageSnapshot &usage) {
 
 } // namespace
 
-TEST(UsageLog, TodaysTotalTopAppsAndTheWeekOverTheTurnOfTheYear) {
-  TempHome home;
-  ScopedLocaleAndZone locale("en_GB", "Europe/Berlin");
-  // 2024-12-28 is missing: a day without a log counts as no use.
-  storeLog(R"({"2024-12-25":{"Mail":60000},
-               "2024-12-26":{"Mail":600,"Notes":30},
-               "2024-12-27":{"Mail":1200.9},
-               "2024-12-29":{"Mail":7200},
-               "2024-12-30":{"Mail":3000},
-               "2024-12-31":{"Mail":120},
-               "2025-01-01":{"A":3600,"B":1800,"C":900,"D":60},
-               "2025-01-02":{"Mail":99999}})");
-  auto usage = snapshotAt(kNewYear, kMax);
-  ASSERT_TRUE(usage);
-  EXPECT_EQ(std::tuple(usage->totalMinutes, usage->budgetMinutes), std::tuple(106, kMax));
-  EXPECT_EQ(appsText(*usage), "A:60 B:30 C:15*");
-  EXPECT_EQ(weekText(*usage), "10 20 0 120* 50 2 106!");
-  EXPECT_EQ(usage->week[0].label, "Thu");
-}
-
 TEST(UsageLog, MinutesPeaksAndWhenThereIsNothingToShow) {
   struct Case {
     const char *days;
     std::optional<int64_t> total; // none: no snapshot
     const char *apps, *week;
   } cases[] = {
+      // The top three apps, the last flagged, and a week over the turn of the year with a day
+      // (the 28th) missing.
+      {R"({"2024-12-25":{"M":60000},"2024-12-26":{"M":600,"N":30},"2024-12-27":{"M":1200.9},
+          "2024-12-29":{"M":7200},"2024-12-30":{"M":3000},"2024-12-31":{"M":120},
+          "2025-01-01":{"A":3600,"B":1800,"C":900,"D":60},"2025-01-02":{"M":99999}})",
+       106, "A:60 B:30 C:15*", "10 20 0 120* 50 2 106!"},
       {R"({"2025-01-01":{"A":59}})", {}, "", ""},
       {R"({"2025-01-01":{"A":59},"2024-12-31":{"B":60}})", 0, "A:0", "0 0 0 0 0 1* 0!"},
       // Minutes of the summed seconds.
@@ -98,8 +83,9 @@ TEST(UsageLog, MinutesPeaksAndWhenThereIsNothingToShow) {
     auto usage = snapshotAt(kNewYear);
     ASSERT_EQ(usage.has_value(), c.total.has_value()) << c.days;
     if (usage) {
-      EXPECT_EQ(std::tuple(usage->totalMinutes, appsText(*usage), weekText(*usage)),
-                std::tuple(*c.total, c.apps, c.week))
+      EXPECT_EQ(
+          std::tuple(usage->totalMinutes, usage->budgetMinutes, appsText(*usage), weekText(*usage)),
+          std::tuple(*c.total, 180, c.apps, c.week))
           << c.days;
     }
   }
@@ -112,8 +98,7 @@ TEST(UsageLog, MissingOrUnreadableLogShowsNothing) {
       Data{readable}, // the control: this one shows an hour
       std::nullopt,
       Data{R"({"day":{"2025-01-01":{"A":3600}}})"},
-      Data{R"({"days":{"2025-01-01":{"A":3600,"B":"60"}}})"},
-      Data{R"({"days":{"2025-01-01":[3600]}})"},
+      Data{R"({"days":{"2025-01-01":{"A":"60"}}})"},
       Data{R"({"days":{"2025-01-01":{"A":3600})"},
       std::string(readable),
   };
@@ -133,7 +118,6 @@ TEST(UsageLog, DaysAreKeyedInTheCurrentLocaleCalendarAndZone) {
       // Late on New Year's Eve in London is already New Year's Day in Berlin.
       {"en_GB", "Europe/London", "2024-12-31T23:30:00Z", "2024-12-31", "2024-12-30", "Tue"},
       {"en_GB", "Europe/Berlin", "2024-12-31T23:30:00Z", "2025-01-01", "2024-12-31", "Wed"},
-      {"de_DE", "Europe/Berlin", "2025-01-01T09:00:00Z", "2025-01-01", "2024-12-31", "Mi."},
       // The Thai Buddhist calendar counts years from 543 BCE.
       {"th_TH", "Asia/Bangkok", "2025-01-01T09:00:00Z", "2568-01-01", "2567-12-31", "พ."},
       // Calendar days, not 24 hours: the night after the clocks went forward.

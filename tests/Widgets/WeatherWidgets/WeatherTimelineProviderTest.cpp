@@ -4,7 +4,6 @@
 #include "Shared/Data/WeatherProvider/DefaultPlace.h"
 #include "Shared/Data/WeatherProvider/WeatherCache.h"
 #include "WeatherWidgetsTesting.h"
-#include "support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -15,104 +14,58 @@ namespace {
 
 using kit::foundation::Date;
 using test::kBerlin;
-using test::kInGallery;
 using test::kOnScreen;
 using test::weatherConfiguration;
 using testsupport::FakeResponse;
 
-class WeatherTimeline : public testing::Test {
+class WeatherTimeline : public test::WeatherProviderTest {
 protected:
-  WeatherTimeline() { answerForecasts(); }
-
-  void answerForecasts() {
-    world.server.serve("/v1/forecast", FakeResponse::json(test::forecastAnswer().dump()));
+  WeatherTimeline() {
+    server.serve("/v1/forecast", FakeResponse::json(test::forecastAnswer().dump()));
   }
-  WeatherTimelineProvider provider() const { return {world.environment()}; }
-  WeatherTimelineProvider offlineProvider() const { return {world.offline()}; }
-
-  test::WeatherWorld world;
-  test::ScopedLocaleAndZone locale{"en_GB", "Europe/Berlin"};
-  const Date now = test::forecastMoment();
+  WeatherTimelineProvider provider(Date at) const { return {environment(at)}; }
+  WeatherTimelineProvider provider() const { return provider(now); }
+  WeatherTimelineProvider offlineProvider() const { return {offline()}; }
+  std::optional<WeatherSnapshot> stored() const {
+    return WeatherProvider::cached(kBerlin, home.path());
+  }
 };
 
-TEST_F(WeatherTimeline, ThreeEntriesOfTheLiveWeatherTenMinutesApart) {
+TEST_F(WeatherTimeline, ThreeEntriesOfTheLiveWeatherInTheUnitWhileCelsiusIsStored) {
   auto timeline = provider().timeline(
-      weatherConfiguration(kBerlin, TempUnitOption::celsius, CasingOption::cream), kOnScreen);
-
-  EXPECT_EQ(world.askedCoordinates("/v1/forecast"), (std::vector{test::coordinatesOf(kBerlin)}));
-  auto stored = WeatherProvider::cached(kBerlin, world.home.path());
-  ASSERT_TRUE(stored);
-  EXPECT_EQ(stored->place, "Berlin");
-  EXPECT_EQ(stored->temperature, 18);
-  EXPECT_EQ(test::offsetsFrom(now, timeline.entries), (std::vector<double>{0, 600, 1200}));
-  for (const WeatherEntry &entry : timeline.entries) {
-    EXPECT_EQ(entry.data, *stored);
-    EXPECT_EQ(entry.casing, CasingOption::cream);
-  }
-  EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 30));
+      weatherConfiguration(kBerlin, TempUnitOption::fahrenheit, CasingOption::cream), kOnScreen);
+  EXPECT_EQ(test::askedCoordinates(server, "/v1/forecast"),
+            (std::vector{test::coordinatesOf(kBerlin)}));
+  ASSERT_TRUE(stored());
+  EXPECT_EQ(stored()->temperature, 18);
+  test::expectTenMinuteTimeline(timeline, now, stored()->inFahrenheit(), CasingOption::cream, 30);
+  EXPECT_EQ(timeline.entries.front().data.temperature, 64);
 }
 
-TEST_F(WeatherTimeline, TemperaturesFollowTheUnitAndTheLocale) {
-  const struct {
-    TempUnitOption unit;
-    const char *locale;
-    int64_t temperature;  // the service's 18.4 °C
-    int64_t firstDayHigh; // tomorrow's 21 °C
-  } cases[] = {
-      {TempUnitOption::fahrenheit, "en_GB", 64, 70}, {TempUnitOption::fahrenheit, "de_DE", 64, 70},
-      {TempUnitOption::celsius, "en_US", 18, 21},    {TempUnitOption::system, "en_US", 64, 70},
-      {TempUnitOption::system, "en_GB", 18, 21},     {TempUnitOption::system, "de_DE", 18, 21},
-  };
-  for (const auto &c : cases) {
-    std::string what = std::string(kit::intents::rawValue(c.unit)) + " in " + c.locale;
-    test::ScopedLocaleAndZone scoped{c.locale, "Europe/Berlin"};
-    auto timeline = provider().timeline(weatherConfiguration(kBerlin, c.unit), kOnScreen);
-    ASSERT_EQ(timeline.entries.size(), 3u) << what;
-    for (const WeatherEntry &entry : timeline.entries) {
-      EXPECT_EQ(entry.data.temperature, c.temperature) << what;
-      ASSERT_FALSE(entry.data.days.empty()) << what;
-      EXPECT_EQ(entry.data.days.front().high, c.firstDayHigh) << what;
-    }
-    // The stored weather stays in Celsius whatever is shown.
-    EXPECT_EQ(WeatherProvider::cached(kBerlin, world.home.path())->temperature, 18) << what;
-  }
-}
-
-TEST_F(WeatherTimeline, WithNothingFetchedOrStoredTheSampleIsShownAndRetriedSooner) {
-  for (TempUnitOption unit : {TempUnitOption::celsius, TempUnitOption::fahrenheit}) {
-    auto timeline = offlineProvider().timeline(weatherConfiguration(kBerlin, unit), kOnScreen);
-    WeatherSnapshot expected = unit == TempUnitOption::fahrenheit
-                                   ? WeatherSnapshot::sample().inFahrenheit()
-                                   : WeatherSnapshot::sample();
-    EXPECT_EQ(test::offsetsFrom(now, timeline.entries), (std::vector<double>{0, 600, 1200}));
-    for (const WeatherEntry &entry : timeline.entries)
-      EXPECT_EQ(entry.data, expected);
-    EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 10));
-  }
+TEST_F(WeatherTimeline, FallsBackToTheStoredSnapshotThenToTheSampleRetriedSooner) {
+  auto fahrenheit = weatherConfiguration(kBerlin, TempUnitOption::fahrenheit);
+  test::expectTenMinuteTimeline(offlineProvider().timeline(fahrenheit, kOnScreen), now,
+                                WeatherSnapshot::sample().inFahrenheit(), CasingOption::followApp,
+                                10);
   // A service that answers with an error page is no better than none.
-  world.server.serve("/v1/forecast", FakeResponse::text("down", 503));
-  auto timeline = provider().timeline(weatherConfiguration(kBerlin), kOnScreen);
-  EXPECT_EQ(timeline.entries.front().data, WeatherSnapshot::sample());
-  EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 10));
-}
+  server.serve("/v1/forecast", FakeResponse::text("down", 503));
+  auto celsius = weatherConfiguration(kBerlin, TempUnitOption::celsius, CasingOption::graphite);
+  test::expectTenMinuteTimeline(provider().timeline(celsius, kOnScreen), now,
+                                WeatherSnapshot::sample(), CasingOption::graphite, 10);
 
-TEST_F(WeatherTimeline, AStaleStoredSnapshotCountsAsWeatherWhenTheServiceFails) {
+  // However old, a stored snapshot counts as weather.
+  server.serve("/v1/forecast", FakeResponse::json(test::forecastAnswer().dump()));
   Date twoDaysAgo = now.addingTimeInterval(-2 * 86400);
-  WeatherTimelineProvider earlier{world.environment(twoDaysAgo)};
-  earlier.timeline(weatherConfiguration(kBerlin), kOnScreen);
-  auto stored = WeatherProvider::cached(kBerlin, world.home.path());
-  ASSERT_TRUE(stored);
-  EXPECT_EQ(stored->updated, twoDaysAgo);
-
-  auto timeline = offlineProvider().timeline(weatherConfiguration(kBerlin), kOnScreen);
-  for (const WeatherEntry &entry : timeline.entries)
-    EXPECT_EQ(entry.data, *stored);
-  EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 30));
+  provider(twoDaysAgo).timeline(celsius, kOnScreen);
+  ASSERT_TRUE(stored());
+  EXPECT_EQ(stored()->updated, twoDaysAgo);
+  test::expectTenMinuteTimeline(offlineProvider().timeline(celsius, kOnScreen), now, *stored(),
+                                CasingOption::graphite, 30);
 }
 
 TEST_F(WeatherTimeline, TheDefaultPlaceServesOnlyWhenNoPlaceIsSet) {
-  ASSERT_TRUE(SharedSuite::write(WeatherProvider::defaultPlaceKey, test::kParis));
-
+  const WeatherProvider::Place paris{"Paris", 48.8566, 2.3522};
+  ASSERT_TRUE(SharedSuite::write(WeatherProvider::defaultPlaceKey, paris));
   provider().timeline(weatherConfiguration(std::nullopt), kOnScreen);
   provider().timeline(weatherConfiguration(kBerlin), kOnScreen);
   // An id that names no place reads as the fallback place, not as the default one.
@@ -120,35 +73,22 @@ TEST_F(WeatherTimeline, TheDefaultPlaceServesOnlyWhenNoPlaceIsSet) {
   unreadable.place = WeatherPlaceEntity{"Nowhere|north|east"};
   provider().timeline(unreadable, kOnScreen);
 
-  EXPECT_EQ(world.askedCoordinates("/v1/forecast"),
-            (std::vector{test::coordinatesOf(test::kParis), test::coordinatesOf(kBerlin),
+  EXPECT_EQ(test::askedCoordinates(server, "/v1/forecast"),
+            (std::vector{test::coordinatesOf(paris), test::coordinatesOf(kBerlin),
                          test::coordinatesOf(WeatherProvider::fallbackPlace())}));
 }
 
-TEST_F(WeatherTimeline, TheGalleryShowsTheSampleInItsOwnUnitWithoutAsking) {
-  auto configuration =
-      weatherConfiguration(kBerlin, TempUnitOption::fahrenheit, CasingOption::graphite);
-  WeatherEntry preview = provider().snapshot(configuration, kInGallery);
-  EXPECT_EQ(preview, (WeatherEntry{now, WeatherSnapshot::sample(), CasingOption::graphite}));
-
-  WeatherEntry placeholder = provider().placeholder(kOnScreen);
-  EXPECT_EQ(placeholder, (WeatherEntry{now, WeatherSnapshot::sample(), CasingOption::followApp}));
-  EXPECT_EQ(world.server.requestCount(), 0u);
-}
-
-TEST_F(WeatherTimeline, AWidgetSnapshotShowsTheLiveWeatherOrTheSampleInTheUnit) {
+TEST_F(WeatherTimeline, SnapshotsShowTheLiveWeatherOrTheSampleInTheUnit) {
   auto configuration =
       weatherConfiguration(kBerlin, TempUnitOption::fahrenheit, CasingOption::cream);
+  // The gallery shows the sample in its own unit, without asking.
+  test::expectSamplePreviews(provider(), configuration, now, WeatherSnapshot::sample());
+  EXPECT_EQ(server.requestCount(), 0u);
+  EXPECT_EQ(offlineProvider().snapshot(configuration, kOnScreen).data,
+            WeatherSnapshot::sample().inFahrenheit());
   WeatherEntry live = provider().snapshot(configuration, kOnScreen);
-  EXPECT_EQ(live.date, now);
-  EXPECT_EQ(live.casing, CasingOption::cream);
-  EXPECT_EQ(live.data, WeatherProvider::cached(kBerlin, world.home.path())->inFahrenheit());
-
-  test::TempHome emptyHome;
-  auto environment = world.offline();
-  environment.home = emptyHome.path();
-  WeatherEntry fallback = WeatherTimelineProvider{environment}.snapshot(configuration, kOnScreen);
-  EXPECT_EQ(fallback.data, WeatherSnapshot::sample().inFahrenheit());
+  ASSERT_TRUE(stored());
+  EXPECT_EQ(live, (WeatherEntry{now, stored()->inFahrenheit(), CasingOption::cream}));
 }
 
 } // namespace

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "Shared/Data/WeatherProvider/Environment.h"
-#include "Shared/Data/WeatherProvider/Place.h"
 #include "Shared/Data/WidgetIntents/WeatherConfigIntent.h"
 #include "support/FakeHttpServer.h"
 #include "support/ForecastFixture.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 
-#include "kit/foundation/Date.h"
 #include "kit/widgets/ReloadPolicy.h"
+#include "kit/widgets/Timeline.h"
 #include "kit/widgets/TimelineContext.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,6 @@ inline const kit::widgets::TimelineContext kInGallery =
     kit::widgets::TimelineContext::of(kit::widgets::WidgetFamily::systemSmall, true);
 
 inline const WeatherProvider::Place kBerlin{"Berlin", 52.52, 13.405};
-inline const WeatherProvider::Place kParis{"Paris", 48.8566, 2.3522};
 
 // A weather configuration for a place (none: the default place).
 inline WeatherConfigIntent weatherConfiguration(std::optional<WeatherProvider::Place> place,
@@ -39,48 +38,69 @@ inline WeatherConfigIntent weatherConfiguration(std::optional<WeatherProvider::P
   return configuration;
 }
 
-// A home and the web services the weather widgets ask, with the clock at the forecast moment.
-struct WeatherWorld {
-  TempHome home;
-  testsupport::FakeHttpServer server;
-
-  // The home and services, with the clock at `now`.
-  WeatherProvider::Environment environment(kit::foundation::Date now = forecastMoment()) const {
-    return serviceEnvironment(server, home.path(), now);
-  }
-  // The same, where no service answers.
-  WeatherProvider::Environment offline(kit::foundation::Date now = forecastMoment()) const {
-    WeatherProvider::Environment environment = this->environment(now);
-    environment.forecastAddress = unreachableAddress;
-    environment.geocodingAddress = unreachableAddress;
-    return environment;
-  }
-  // The coordinates of every request made to the service at `path`, in order.
-  std::vector<std::pair<double, double>> askedCoordinates(const std::string &path) const {
-    std::vector<std::pair<double, double>> coordinates;
-    for (const auto &request : server.requests(path))
-      coordinates.emplace_back(std::stod(request.queryValue("latitude").value_or("nan")),
-                               std::stod(request.queryValue("longitude").value_or("nan")));
-    return coordinates;
-  }
-};
+// The coordinates of every request `server` had for `path`, in order.
+inline std::vector<std::pair<double, double>>
+askedCoordinates(const testsupport::FakeHttpServer &server, const std::string &path) {
+  std::vector<std::pair<double, double>> coordinates;
+  for (const auto &request : server.requests(path))
+    coordinates.emplace_back(std::stod(request.queryValue("latitude").value_or("nan")),
+                             std::stod(request.queryValue("longitude").value_or("nan")));
+  return coordinates;
+}
 
 inline std::pair<double, double> coordinatesOf(const WeatherProvider::Place &place) {
   return {place.latitude, place.longitude};
 }
 
-// A reload once `minutes` minutes after `now` have passed.
 inline kit::widgets::ReloadPolicy reloadAfterMinutes(kit::foundation::Date now, int minutes) {
   return kit::widgets::ReloadPolicy::after(now.addingTimeInterval(minutes * 60.0));
 }
 
-// The dates of a timeline's entries, in seconds after `now`.
-template <class Entry>
-std::vector<double> offsetsFrom(kit::foundation::Date now, const std::vector<Entry> &entries) {
+// Expects three entries of `data` in `casing` at `now`, ten and twenty minutes later, and a reload
+// after `reloadMinutes`.
+template <class Entry, class Data>
+void expectTenMinuteTimeline(const kit::widgets::Timeline<Entry> &timeline,
+                             kit::foundation::Date now, const Data &data, CasingOption casing,
+                             int reloadMinutes) {
   std::vector<double> offsets;
-  for (const Entry &entry : entries)
+  for (const Entry &entry : timeline.entries) {
     offsets.push_back(entry.date.timeIntervalSince(now));
-  return offsets;
+    EXPECT_EQ(entry.data, data);
+    EXPECT_EQ(entry.casing, casing);
+  }
+  EXPECT_EQ(offsets, (std::vector<double>{0, 600, 1200}));
+  EXPECT_EQ(timeline.policy, reloadAfterMinutes(now, reloadMinutes));
 }
+
+// Expects the gallery's snapshot and the placeholder to show `sample` at `now`: in the configured
+// casing and in the one that follows the app.
+template <class Provider, class Data>
+void expectSamplePreviews(const Provider &provider, const typename Provider::Intent &configuration,
+                          kit::foundation::Date now, const Data &sample) {
+  using Entry = typename Provider::Entry;
+  EXPECT_EQ(provider.snapshot(configuration, kInGallery),
+            (Entry{now, sample, configuration.casing}));
+  EXPECT_EQ(provider.placeholder(kOnScreen), (Entry{now, sample, CasingOption::followApp}));
+}
+
+// A home and the fake web services, in Berlin's zone, with the clock at the forecast moment.
+class WeatherProviderTest : public ::testing::Test {
+protected:
+  WeatherProvider::Environment environment(kit::foundation::Date at) const {
+    return serviceEnvironment(server, home.path(), at);
+  }
+  // The same, where no service answers.
+  WeatherProvider::Environment offline() const {
+    WeatherProvider::Environment environment = this->environment(now);
+    environment.forecastAddress = unreachableAddress;
+    environment.geocodingAddress = unreachableAddress;
+    return environment;
+  }
+
+  TempHome home;
+  testsupport::FakeHttpServer server;
+  ScopedLocaleAndZone locale{"en_GB", "Europe/Berlin"};
+  const kit::foundation::Date now = forecastMoment();
+};
 
 } // namespace zavel::test

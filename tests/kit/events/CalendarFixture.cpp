@@ -1,6 +1,7 @@
 #include "CalendarFixture.h"
 
-#include <ctime>
+#include "kit/foundation/Calendar.h"
+
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -8,14 +9,8 @@
 namespace events_test {
 
 Date utc(int year, int month, int day, int hour, int minute, int second) {
-  std::tm fields{};
-  fields.tm_year = year - 1900;
-  fields.tm_mon = month - 1;
-  fields.tm_mday = day;
-  fields.tm_hour = hour;
-  fields.tm_min = minute;
-  fields.tm_sec = second;
-  return Date::fromUnixTime(static_cast<double>(timegm(&fields)));
+  return kit::foundation::Calendar::gregorian(kit::foundation::TimeZone::utc())
+      .date(year, month, day, hour, minute, second);
 }
 
 std::string calendarText(std::string_view body) {
@@ -25,16 +20,6 @@ std::string calendarText(std::string_view body) {
     if (!line.empty())
       text += line + "\r\n";
   return text + "END:VCALENDAR\r\n";
-}
-
-std::filesystem::path CalendarHome::add(const std::string &calendar, const std::string &file,
-                                        std::string_view body) const {
-  return addRaw(calendar, file, calendarText(body));
-}
-
-std::filesystem::path CalendarHome::addRaw(const std::string &calendar, const std::string &file,
-                                           std::string_view text) const {
-  return tree_.write(std::filesystem::path("calendars") / calendar / file, text);
 }
 
 std::string CalendarHome::read(const std::string &calendar, const std::string &file) const {

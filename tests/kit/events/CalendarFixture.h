@@ -7,32 +7,43 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace events_test {
 
 using kit::events::Date;
+using kit::events::EventStore;
 
 // A moment given in UTC.
 Date utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 
-// The lines of a calendar object between BEGIN:VCALENDAR and END:VCALENDAR, joined as the
-// format wants (CRLF).
+// A VCALENDAR around `body` (lines separated by '\n'), joined with CRLF as the format wants.
 std::string calendarText(std::string_view body);
+
+// The ids of events or reminders, in their order.
+template <class Items> std::vector<std::string> idsOf(const Items &items) {
+  std::vector<std::string> ids;
+  for (const auto &item : items)
+    ids.push_back(item.id);
+  return ids;
+}
 
 // A calendars folder with its files; the store reads days and floating times in Oslo's zone.
 class CalendarHome {
 public:
-  static constexpr const char *zone = "Europe/Oslo";
-
   const std::filesystem::path &folder() const { return folder_; }
-  kit::events::EventStore store() const { return kit::events::EventStore(folder_, zone); }
+  kit::events::EventStore store() const { return kit::events::EventStore(folder_, "Europe/Oslo"); }
 
-  // Writes <calendar>/<file> holding a VCALENDAR around `body` (lines separated by '\n').
+  // Writes <calendar>/<file> holding calendarText(body).
   std::filesystem::path add(const std::string &calendar, const std::string &file,
-                            std::string_view body) const;
+                            std::string_view body) const {
+    return addRaw(calendar, file, calendarText(body));
+  }
   // Writes <calendar>/<file> exactly as given.
   std::filesystem::path addRaw(const std::string &calendar, const std::string &file,
-                               std::string_view text) const;
+                               std::string_view text) const {
+    return tree_.write(std::filesystem::path("calendars") / calendar / file, text);
+  }
   std::string read(const std::string &calendar, const std::string &file) const;
 
 private:

@@ -12,10 +12,7 @@ TEST(Resources, EnvironmentOverridesTheFolderBesideTheExecutable) {
     ScopedEnvironment set({{"ZAVEL_RESOURCES", std::string("/tmp/elsewhere")}});
     EXPECT_EQ(resourcesDirectory(), "/tmp/elsewhere");
   }
-  for (std::optional<std::string> unset :
-       {std::optional<std::string>(), std::optional<std::string>("")}) {
-    ScopedEnvironment set({{"ZAVEL_RESOURCES", unset}});
-    EXPECT_EQ(resourcesDirectory().filename(), "resources");
-    EXPECT_TRUE(resourcesDirectory().is_absolute());
-  }
+  ScopedEnvironment empty({{"ZAVEL_RESOURCES", std::string()}});
+  EXPECT_EQ(resourcesDirectory().filename(), "resources");
+  EXPECT_TRUE(resourcesDirectory().is_absolute());
 }

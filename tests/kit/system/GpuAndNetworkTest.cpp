@@ -12,24 +12,18 @@ using kit::system::readGpuBusyPercent;
 using kit::system::readNetworkCounters;
 using test_support::ScratchTree;
 
-TEST(GpuBusy, FirstCardInNumberOrderThatReportsAWholeNumber) {
+TEST(GpuBusy, FirstCardInNumberOrderThatReportsAWholeNumberOrNone) {
   ScratchTree tree;
+  EXPECT_EQ(readGpuBusyPercent(tree.root()), std::nullopt);
   tree.folder("sys/class/drm/card0/device"); // a driver that reports nothing
   tree.write("sys/class/drm/card0-DP-1/device/gpu_busy_percent", "99\n"); // a connector
   tree.write("sys/class/drm/card1/device/gpu_busy_percent", "12.5\n");
+  tree.folder("sys/class/drm/card3/device/gpu_busy_percent");
+  EXPECT_EQ(readGpuBusyPercent(tree.root()), std::nullopt);
   tree.write("sys/class/drm/card10/device/gpu_busy_percent", "70\n");
   tree.write("sys/class/drm/card2/device/gpu_busy_percent", "37\n");
   tree.write("sys/class/drm/renderD128/device/gpu_busy_percent", "5\n");
   EXPECT_EQ(readGpuBusyPercent(tree.root()), 37);
-}
-
-TEST(GpuBusy, NoDriverFigureReadsAsNone) {
-  ScratchTree tree;
-  EXPECT_EQ(readGpuBusyPercent(tree.root()), std::nullopt);
-  tree.folder("sys/class/drm/card0/device");
-  tree.write("sys/class/drm/card1/device/gpu_busy_percent", "busy\n");
-  tree.folder("sys/class/drm/card2/device/gpu_busy_percent");
-  EXPECT_EQ(readGpuBusyPercent(tree.root()), std::nullopt);
 }
 
 namespace {
@@ -57,19 +51,6 @@ TEST(NetworkCounters, SumsThePhysicalInterfacesOnly) {
   EXPECT_EQ(*counters, (NetworkCounters{.receivedBytes = 5000007000,
                                         .sentBytes = 300,
                                         .interfaces = {"enp3s0", "wlp2s0"}}));
-}
-
-TEST(NetworkCounters, AnInterfaceAppearingChangesTheCountedSet) {
-  ScratchTree tree;
-  addInterface(tree, "lo", false, "5", "5");
-  addInterface(tree, "eth0", true, "100", "50");
-  auto before = readNetworkCounters(tree.root());
-  addInterface(tree, "wwan0", true, "7", "3");
-  auto after = readNetworkCounters(tree.root());
-  ASSERT_TRUE(before && after);
-  EXPECT_EQ(before->interfaces, std::vector<std::string>{"eth0"});
-  EXPECT_EQ(after->interfaces, (std::vector<std::string>{"eth0", "wwan0"}));
-  EXPECT_EQ(after->receivedBytes, 107u);
 }
 
 TEST(NetworkCounters, FallbacksWhenNothingCanBeCounted) {

@@ -1,10 +1,10 @@
 #include "kit/system/VolumeCapacity.h"
 
+#include "support/ScopedEnvironment.h"
 #include "support/ScratchTree.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 using kit::system::readVolumeCapacity;
@@ -47,9 +47,6 @@ TEST(VolumeCapacity, MultipliesBlocksByTheirSize) {
   };
   for (const auto &c : cases)
     EXPECT_EQ(readVolumeCapacity("/home/someone", c.call), c.expected);
-}
-
-TEST(VolumeCapacity, AsksAboutTheGivenPath) {
   std::string asked;
   readVolumeCapacity("/home/someone", reporting(1, 1, 1, 1, &asked));
   EXPECT_EQ(asked, "/home/someone");
@@ -65,16 +62,12 @@ TEST(VolumeCapacity, TheRealCallReadsTheScratchVolume) {
 }
 
 TEST(HomeDirectory, HomeVariableFirstThenThePasswordDatabase) {
-  const char *saved = std::getenv("HOME");
-  std::string savedHome = saved ? saved : "";
-  ::setenv("HOME", "/somewhere/else", 1);
-  EXPECT_EQ(kit::system::homeDirectory(), std::filesystem::path("/somewhere/else"));
-  ::setenv("HOME", "", 1);
+  {
+    zavel::test::ScopedEnvironment home({{"HOME", std::string("/somewhere/else")}});
+    EXPECT_EQ(kit::system::homeDirectory(), std::filesystem::path("/somewhere/else"));
+  }
+  zavel::test::ScopedEnvironment empty({{"HOME", std::string()}});
   auto fallback = kit::system::homeDirectory();
   ASSERT_TRUE(fallback);
   EXPECT_FALSE(fallback->empty());
-  if (saved)
-    ::setenv("HOME", savedHome.c_str(), 1);
-  else
-    ::unsetenv("HOME");
 }

@@ -28,14 +28,11 @@ TEST(Controls, ButtonStyleShapesTheLabelFromThePressedState) {
     return c.label.offset(0, c.isPressed ? 2 : 0);
   };
   View label = Rectangle().frame(20, 20);
-  LaidOutTree rest = lay(Button(intent("Toggle"), label).buttonStyle(pushDown), {20, 20});
-  EXPECT_EQ(rest.root.kind, "Button");
-  EXPECT_EQ(rest.root.findAll("Rectangle").front()->frame.origin, (Point{0, 0}));
-  LaidOutTree pressed = lay(pushDown(ButtonConfiguration{label, true}), {20, 20});
-  EXPECT_EQ(pressed.root.findAll("Rectangle").front()->frame.origin, (Point{0, 2}));
-  // Links take the same style.
-  LaidOutTree link = lay(Link("https://example.com", label).buttonStyle(pushDown), {20, 20});
-  EXPECT_EQ(link.root.findAll("Offset").size(), 1u);
+  for (View control : {Button(intent("Toggle"), label), Link("https://example.com", label)}) {
+    LaidOutTree rest = lay(control.buttonStyle(pushDown), {20, 20});
+    EXPECT_EQ(rest.root.findAll("Offset").size(), 1u) << rest.root.kind;
+    EXPECT_EQ(rest.root.findAll("Rectangle").front()->frame.origin, (Point{0, 0}));
+  }
 }
 
 TEST(HitTest, FindsTheInnermostFrontMostTarget) {
@@ -50,102 +47,60 @@ TEST(HitTest, FindsTheInnermostFrontMostTarget) {
              })
           .frame(100, 100, Alignment::topLeading);
   LaidOutTree tree = lay(widget, {100, 100});
-  struct Case {
-    Point point;
-    const char *target;
+  const std::pair<Point, const char *> cases[] = {
+      {{50, 10}, "Outer"}, {{10, 60}, "Inner"}, {{85, 65}, "zavelwidgets://open"},
+      {{5, 45}, ""},  // a plain view drawn over the button shields it
+      {{50, 60}, ""}, // beside the circle, outside every label
+      {{1, 51}, ""},  // the circle's corner is not the circle
+      {{-5, 10}, ""},
   };
-  for (auto [point, target] : {
-           Case{{50, 10}, "Outer"},
-           Case{{10, 60}, "Inner"},
-           Case{{85, 65}, "zavelwidgets://open"},
-           Case{{5, 45}, ""},  // a plain view drawn over the button shields it
-           Case{{50, 60}, ""}, // beside the circle, outside every label
-           Case{{1, 51}, ""},  // the circle's corner is not the circle
-           Case{{-5, 10}, ""},
-       })
+  for (const auto &[point, target] : cases)
     EXPECT_EQ(hitType(tree, point), target) << point.x << "," << point.y;
 }
 
 TEST(HitTest, ContentShapeClipsTransformsAndOpacityShapeTheHitRegion) {
-  View row = HStack(VAlign::center, 40, {Rectangle().frame(10, 10), Rectangle().frame(10, 10)});
-  struct Case {
-    const char *name;
-    View view;
-    Point point;
-    bool hit;
+  View square = Rectangle().frame(10, 10), row = HStack(VAlign::center, 40, {square, square});
+  auto tap = [](View label) { return Button(intent("T"), label); };
+  const std::tuple<const char *, View, Point, bool> cases[] = {
+      {"gap in a label", tap(row), {30, 5}, false},
+      {"gap covered by a content shape", tap(row.contentShape(Rectangle())), {30, 5}, true},
+      {"outside a clip", tap(Rectangle()).clipShape(Rectangle().inset(20)), {5, 5}, false},
+      {"moved by an offset", tap(square).offset(30, 0), {35, 5}, true},
+      {"left behind by an offset", tap(square).offset(30, 0), {5, 5}, false},
+      {"scaled up about its centre", tap(square).scale(3), {14, 5}, true},
+      {"invisible", tap(square).opacity(0), {5, 5}, false},
   };
-  Case cases[] = {
-      {"gap in a label", Button(intent("T"), row), {30, 5}, false},
-      {"gap covered by a content shape",
-       Button(intent("T"), row.contentShape(Rectangle())),
-       {30, 5},
-       true},
-      {"outside a clip",
-       Button(intent("T"), Rectangle().frame(60, 10)).clipShape(Rectangle().inset(20)),
-       {5, 5},
-       false},
-      {"moved by an offset",
-       Button(intent("T"), Rectangle().frame(10, 10)).offset(30, 0),
-       {35, 5},
-       true},
-      {"left behind by an offset",
-       Button(intent("T"), Rectangle().frame(10, 10)).offset(30, 0),
-       {5, 5},
-       false},
-      {"scaled up about its centre",
-       Button(intent("T"), Rectangle().frame(10, 10)).scale(3),
-       {14, 5},
-       true},
-      {"invisible", Button(intent("T"), Rectangle().frame(10, 10)).opacity(0), {5, 5}, false},
-  };
-  for (const Case &c : cases) {
-    LaidOutTree tree = lay(c.view.frame(60, 10, Alignment::topLeading), {60, 10});
-    EXPECT_EQ(hitTest(tree, c.point) != nullptr, c.hit) << c.name;
-  }
+  for (const auto &[name, view, point, hit] : cases)
+    EXPECT_EQ(hitTest(lay(view.frame(60, 10, Alignment::topLeading), {60, 10}), point) != nullptr,
+              hit)
+        << name;
 }
 
-TEST(TreeJson, DumpsKindsFramesTextsPaintsIntentsAndLinks) {
+TEST(TreeJson, DumpsTextsAndPaints) {
   View widget = VStack(HAlign::leading, 0,
                        {
                            Text("21°").font(Font::postScript("IBMPlexMono-Bold", 38)).tracking(-1),
-                           Button(intent("FocusToggleIntent", {{"minutes", 25}}),
+                           Button(intent("FocusToggleIntent"),
                                   Circle().fill(LinearGradient{{Color::white, Color::black}}))
                                .frame(10, 10),
-                           Link("https://example.com/a", Text("OPEN")),
                        })
-                    .foreground(Color::rgb8(0xE8, 0xE8, 0xE6))
-                    .widgetURL("zavelwidgets://open/weather");
+                    .foreground(Color::rgb8(0xE8, 0xE8, 0xE6));
   LaidOutTree tree = lay(widget, {200, 200});
   nlohmann::json j = treeJson(tree);
-  EXPECT_EQ(j["size"], nlohmann::json::array({200, 200}));
-  EXPECT_EQ(j["widgetURL"], "zavelwidgets://open/weather");
   EXPECT_EQ(j["renderingMode"], "fullColor");
 
-  std::string dump = j.dump();
   nlohmann::json text = j["root"]["children"][0];
-  EXPECT_EQ(text["kind"], "Text");
   EXPECT_EQ(text["text"], "21°");
   EXPECT_EQ(text["color"], "#E8E8E6");
   EXPECT_EQ(text["font"]["name"], "IBMPlexMono-Bold");
   EXPECT_EQ(text["face"], "Fake-IBMPlexMono-Bold");
   EXPECT_EQ(text["tracking"], -1);
-  EXPECT_EQ(text["frame"].size(), 4u);
 
   nlohmann::json button = j["root"]["children"][1]["children"][0];
-  EXPECT_EQ(button["kind"], "Button");
-  EXPECT_EQ(button["intent"]["type"], "FocusToggleIntent");
-  EXPECT_EQ(button["intent"]["params"]["minutes"], 25);
-  nlohmann::json circle = button["children"][0];
-  EXPECT_EQ(circle["fill"]["type"], "linear");
-  EXPECT_EQ(circle["fill"]["stops"][1]["color"], "#000000");
+  EXPECT_EQ(button["children"][0]["fill"]["type"], "linear");
+  EXPECT_EQ(button["children"][0]["fill"]["stops"][1]["color"], "#000000");
 
-  EXPECT_EQ(j["root"]["children"][2]["url"], "https://example.com/a");
-}
-
-TEST(TreeJson, ColoursWithOpacityCarryTheirAlpha) {
   EXPECT_EQ(paintJson(Color::white.opacity(0.5)), "#FFFFFF80");
-  EXPECT_EQ(paintJson(Color::rgb8(0xF2, 0x5C, 0x05)), "#F25C05");
-  EXPECT_EQ(paintJson(Material::ultraThin)["type"], "material");
 }
 
 } // namespace

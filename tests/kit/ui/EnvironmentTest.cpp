@@ -13,27 +13,18 @@ const Paint &paintOf(const LaidOutTree &tree, std::string_view text) {
   return tree.root.findText(text)->as<TextRun>()->paint;
 }
 
+// Without a foreground, text takes the primary colour of the scheme.
 TEST(Environment, ForegroundFlowsToChildrenAndAnExplicitOneWins) {
   Color screen = Color::rgb8(0xE8, 0xE8, 0xE6), accent = Color::rgb8(0xF2, 0x5C, 0x05);
   LaidOutTree tree = lay(ZStack({
                                     Text("plain"),
                                     Text("own").foreground(accent),
                                     Circle(),
-                                    Canvas([](GraphicsContext &g, Size) {
-                                      Path p;
-                                      p.addRect({{0, 0}, {1, 1}});
-                                      g.fill(p);
-                                    }),
                                 })
                              .foreground(screen));
   EXPECT_EQ(paintOf(tree, "plain"), Paint{screen});
   EXPECT_EQ(paintOf(tree, "own"), Paint{accent});
   EXPECT_EQ(tree.root.findAll("Circle").front()->as<ShapeDraw>()->paint, Paint{screen});
-  EXPECT_EQ(tree.root.findAll("Canvas").front()->as<CanvasDrawing>()->operations[0].paint,
-            Paint{screen});
-}
-
-TEST(Environment, WithoutAForegroundTextTakesThePrimaryColourOfTheScheme) {
   EXPECT_EQ(paintOf(lay(Text("t")), "t"), Paint{Color::black});
   EXPECT_EQ(paintOf(lay(Text("t").colorScheme(ColorScheme::dark)), "t"), Paint{Color::white});
   LaidOutTree dark =

@@ -23,8 +23,10 @@ public:
 
   Layout layout(std::string_view text, const TextStyle &style, ProposedSize proposal) const {
     double size = style.font.size;
-    std::vector<std::size_t> words = wordLengths(text);
-    double natural = lineWidth(count(text), size, style.tracking);
+    auto widthOf = [&](std::size_t characters) {
+      return double(characters) * (0.6 * size + style.tracking);
+    };
+    double natural = widthOf(count(text));
     double scale = 1;
     if (proposal.width && natural > *proposal.width && style.minimumScaleFactor < 1)
       scale = std::max(style.minimumScaleFactor, *proposal.width / natural);
@@ -32,36 +34,37 @@ public:
 
     Layout result;
     double limit = proposal.width.value_or(INFINITY);
-    std::size_t current = 0;
-    for (std::size_t word : words) {
+    std::size_t current = 0; // characters on the line being filled
+    for (std::size_t start = 0; start <= text.size();) {
+      std::size_t end = std::min(text.find(' ', start), text.size());
+      std::size_t word = count(text.substr(start, end - start));
       std::size_t joined = current == 0 ? word : current + 1 + word;
-      if (current > 0 && lineWidth(joined, size, style.tracking) > limit) {
-        result.lineWidths.push_back(lineWidth(current, size, style.tracking));
+      start = end + 1;
+      if (current > 0 && widthOf(joined) > limit) {
+        result.lineWidths.push_back(widthOf(current));
         current = word;
       } else {
         current = joined;
       }
     }
-    result.lineWidths.push_back(lineWidth(current, size, style.tracking));
+    result.lineWidths.push_back(widthOf(current));
     bool truncated = false;
     if (style.lineLimit && result.lineWidths.size() > std::size_t(*style.lineLimit)) {
       result.lineWidths.resize(std::size_t(*style.lineLimit));
       truncated = true;
     }
-    for (double &w : result.lineWidths) {
-      if (w > limit) {
-        w = limit;
-        truncated = true;
-      }
-    }
+    for (double &w : result.lineWidths)
+      if (w > limit)
+        w = limit, truncated = true;
     int lines = int(result.lineWidths.size());
-    double lineHeight = 1.2 * size;
-    double width = *std::max_element(result.lineWidths.begin(), result.lineWidths.end());
-    double height = lines * lineHeight + (lines - 1) * style.lineSpacing;
-    double first = 0.95 * size;
-    result.metrics = {
-        {width, height}, first,     first + (lines - 1) * (lineHeight + style.lineSpacing),
-        scale,           truncated, lines};
+    double lineHeight = 1.2 * size, first = 0.95 * size;
+    result.metrics = {{*std::max_element(result.lineWidths.begin(), result.lineWidths.end()),
+                       lines * lineHeight + (lines - 1) * style.lineSpacing},
+                      first,
+                      first + (lines - 1) * (lineHeight + style.lineSpacing),
+                      scale,
+                      truncated,
+                      lines};
     return result;
   }
 
@@ -92,21 +95,6 @@ private:
     return std::size_t(std::count_if(text.begin(), text.end(), [](char c) {
       return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     }));
-  }
-  static std::vector<std::size_t> wordLengths(std::string_view text) {
-    std::vector<std::size_t> words;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-      std::size_t end = text.find(' ', start);
-      if (end == std::string_view::npos)
-        end = text.size();
-      words.push_back(count(text.substr(start, end - start)));
-      start = end + 1;
-    }
-    return words;
-  }
-  static double lineWidth(std::size_t characters, double size, double tracking) {
-    return double(characters) * (0.6 * size + tracking);
   }
 };
 

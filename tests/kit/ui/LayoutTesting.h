@@ -3,6 +3,8 @@
 #include "FakeTextEngine.h"
 #include "kit/ui/Layout.h"
 
+#include <gtest/gtest.h>
+
 namespace kit::ui::testing {
 
 inline const FakeTextEngine &fakeTextEngine() {
@@ -25,5 +27,18 @@ inline std::vector<Rect> framesOf(const LaidOutTree &tree, std::string_view kind
 }
 
 inline Rect rect(double x, double y, double w, double h) { return {{x, y}, {w, h}}; }
+
+// A view laid out in a widget of `size` and the frames its nodes of `kind` must get.
+struct FramesCase {
+  const char *name;
+  View view;
+  Size size;
+  std::vector<Rect> frames;
+  const char *kind = "Rectangle";
+};
+
+inline void expectFrames(const FramesCase &c) {
+  EXPECT_EQ(framesOf(lay(c.view, c.size), c.kind), c.frames) << c.name;
+}
 
 } // namespace kit::ui::testing

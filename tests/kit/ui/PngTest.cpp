@@ -35,17 +35,14 @@ TEST(Png, EncodesStraightAlphaRgbaThatReadsBack) {
       HStack(VAlign::center, 0, {View(red), View(blue.opacity(0.5)), View(Color::clear)});
   Image image = draw(picture, {30, 10}, 2);
   std::vector<std::uint8_t> bytes = encodePng(image);
-  ASSERT_GT(bytes.size(), 8u);
-  EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 4), "PNG");
   Decoded back = decode(bytes);
-  ASSERT_EQ(back.width, 60);
-  ASSERT_EQ(back.height, 20);
-  auto at = [&](int x, int y) { return &back.rgba[std::size_t(4 * (y * back.width + x))]; };
-  EXPECT_EQ(at(5, 5)[0], 255);
-  EXPECT_EQ(at(5, 5)[3], 255);
-  EXPECT_EQ(at(30, 5)[2], 255);
-  EXPECT_NEAR(at(30, 5)[3], 128, 1);
-  EXPECT_EQ(at(55, 5)[3], 0);
+  ASSERT_EQ(std::pair(back.width, back.height), std::pair(60, 20));
+  auto at = [&](int x) {
+    return std::vector(&back.rgba[std::size_t(4 * x)], &back.rgba[std::size_t(4 * x + 4)]);
+  };
+  EXPECT_EQ(at(5), (std::vector<std::uint8_t>{255, 0, 0, 255}));
+  EXPECT_EQ(at(30), (std::vector<std::uint8_t>{0, 0, 255, 128}));
+  EXPECT_EQ(at(55)[3], 0);
 }
 
 TEST(Png, WritesAFileAndReportsAPlaceItCannotWrite) {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace kit::ui::testing {
 
@@ -15,16 +16,14 @@ inline Image draw(const View &view, Size size, double scale = 1, bool outline = 
 
 inline ::testing::AssertionResult near(const Color &actual, const Color &expected,
                                        double tolerance = 0.02) {
-  double worst =
-      std::max({std::abs(actual.red - expected.red) * std::min(actual.alpha, expected.alpha),
-                std::abs(actual.green - expected.green) * std::min(actual.alpha, expected.alpha),
-                std::abs(actual.blue - expected.blue) * std::min(actual.alpha, expected.alpha),
-                std::abs(actual.alpha - expected.alpha)});
+  double a = std::min(actual.alpha, expected.alpha); // colour matters only where both show
+  double worst = std::max(
+      {std::abs(actual.red - expected.red) * a, std::abs(actual.green - expected.green) * a,
+       std::abs(actual.blue - expected.blue) * a, std::abs(actual.alpha - expected.alpha)});
   if (worst <= tolerance)
     return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
-         << "pixel " << actual.hexString() << " (" << actual.red << ", " << actual.green << ", "
-         << actual.blue << ", " << actual.alpha << ") is not " << expected.hexString();
+         << "pixel " << actual.hexString() << " is not " << expected.hexString();
 }
 
 inline Color mix(const Color &a, const Color &b, double f) {
@@ -42,6 +41,19 @@ inline Color over(const Color &top, const Color &bottom) {
   };
   return {channel(top.red, bottom.red), channel(top.green, bottom.green),
           channel(top.blue, bottom.blue), a};
+}
+
+// A pixel and the colour it must show (clear: nothing drawn there).
+struct Probe {
+  int x, y;
+  Color expected;
+};
+
+inline void expectPixels(const Image &image, const std::vector<Probe> &probes,
+                         double tolerance = 0.02, const char *what = "") {
+  for (const Probe &p : probes)
+    EXPECT_TRUE(near(image.pixel(p.x, p.y), p.expected, tolerance))
+        << what << " at " << p.x << "," << p.y;
 }
 
 inline constexpr Color red = Color::rgb(1, 0, 0);

@@ -17,27 +17,19 @@ View sample() {
       .containerBackground(View(Material::ultraThin));
 }
 
-TEST(RenderingMode, FullColourDrawsTheContentOverItsBackground) {
-  Image image = drawIn(WidgetRenderingMode::fullColor, sample());
-  EXPECT_TRUE(near(image.pixel(5, 5), red));
-  EXPECT_TRUE(near(image.pixel(25, 5), green));
-}
-
-TEST(RenderingMode, VibrantTintsContentWhiteByLuminanceOverAnUntintedBackground) {
-  Image image = drawIn(WidgetRenderingMode::vibrant, sample());
-  Color material = Color::white.opacity(0.18);
-  EXPECT_TRUE(near(image.pixel(5, 5), over(Color::white.opacity(0.2126), material)));
-  EXPECT_TRUE(near(image.pixel(15, 5), over(Color::white.opacity(0.5), material)));
-  EXPECT_TRUE(near(image.pixel(25, 5), over(Color::white.opacity(0.7152), material)));
-  Image bare = drawIn(WidgetRenderingMode::vibrant, View(Color::black));
-  EXPECT_EQ(bare.pixel(5, 5).alpha, 0);
-}
-
-TEST(RenderingMode, AccentedTintsAccentablePartsInTheAccentColour) {
-  Image image = drawIn(WidgetRenderingMode::accented, sample(), ColorScheme::light);
-  Color material = Color::black.opacity(0.06);
-  EXPECT_TRUE(near(image.pixel(5, 5), over(Color::white.opacity(0.2126), material)));
-  EXPECT_TRUE(near(image.pixel(25, 5), over(blue.opacity(0.7152), material)));
+// Vibrant content turns white by its luminance over an untinted background; accented content
+// does too, but for its accentable parts, which take the accent colour. Full colour keeps it.
+TEST(RenderingMode, VibrantAndAccentedTintContentByLuminance) {
+  expectPixels(drawIn(WidgetRenderingMode::fullColor, sample()), {{5, 5, red}, {25, 5, green}});
+  Color dark = Color::white.opacity(0.18), light = Color::black.opacity(0.06);
+  auto white = [](double alpha) { return Color::white.opacity(alpha); };
+  expectPixels(drawIn(WidgetRenderingMode::vibrant, sample()),
+               {{5, 5, over(white(0.2126), dark)},
+                {15, 5, over(white(0.5), dark)},
+                {25, 5, over(white(0.7152), dark)}});
+  expectPixels(drawIn(WidgetRenderingMode::vibrant, View(Color::black)), {{5, 5, Color::clear}});
+  expectPixels(drawIn(WidgetRenderingMode::accented, sample(), ColorScheme::light),
+               {{5, 5, over(white(0.2126), light)}, {25, 5, over(blue.opacity(0.7152), light)}});
 }
 
 } // namespace

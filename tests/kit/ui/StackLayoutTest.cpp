@@ -6,130 +6,78 @@
 namespace kit::ui {
 namespace {
 
-using testing::framesOf;
-using testing::lay;
-using testing::rect;
+using namespace testing;
 
-TEST(StackLayout, LeastFlexibleChildIsSizedFirstAndTheStackMayOverflowItsFrame) {
-  View row = HStack(VAlign::center, 0,
-                    {
-                        Rectangle().frame({.maxWidth = 100}),
-                        Rectangle().frame({.minWidth = 100}),
-                    })
-                 .frame({.width = 150});
-  LaidOutTree tree = lay(row);
-  auto rects = framesOf(tree, "Rectangle");
-  ASSERT_EQ(rects.size(), 2u);
-  EXPECT_DOUBLE_EQ(rects[0].size.width, 75);
-  EXPECT_DOUBLE_EQ(rects[1].size.width, 100);
-  EXPECT_DOUBLE_EQ(rects[1].minX(), rects[0].maxX());
-  EXPECT_DOUBLE_EQ(tree.root.findAll("HStack").front()->frame.size.width, 175);
-}
-
-TEST(StackLayout, SpacerPushesNeighboursToTheEnds) {
-  LaidOutTree tree = lay(HStack({
-                                    Rectangle().frame(20, 20),
-                                    Spacer(),
-                                    Rectangle().frame(30, 20),
-                                })
-                             .frame({.width = 200}));
-  auto rects = framesOf(tree, "Rectangle");
-  EXPECT_DOUBLE_EQ(rects[0].minX(), 50);
-  EXPECT_DOUBLE_EQ(rects[1].maxX(), 250);
-  EXPECT_DOUBLE_EQ(framesOf(tree, "Spacer")[0].size.width, 150);
+TEST(StackLayout, PlacesChildrenByFlexibilitySpacersAndAlignment) {
+  auto square = [](double w, double h) { return Rectangle().frame(w, h); };
+  auto across = [&](VAlign alignment) {
+    return HStack(alignment, 0, {square(10, 40), square(10, 10)})
+        .frame(20, 40, Alignment::topLeading);
+  };
+  const FramesCase cases[] = {
+      {"the least flexible child is sized first and the row overflows its frame",
+       HStack(VAlign::center, 0,
+              {Rectangle().frame({.maxWidth = 100}), Rectangle().frame({.minWidth = 100})})
+           .frame({.width = 150}),
+       {300, 300},
+       {rect(62.5, 0, 75, 300), rect(137.5, 0, 100, 300)}},
+      {"a spacer takes the rest with no spacing beside it",
+       HStack({square(20, 20), Spacer(), square(30, 20)}).frame({.width = 200}),
+       {300, 300},
+       {rect(50, 140, 20, 20), rect(220, 140, 30, 20)}},
+      {"top", across(VAlign::top), {20, 40}, {rect(0, 0, 10, 40), rect(10, 0, 10, 10)}},
+      {"bottom", across(VAlign::bottom), {20, 40}, {rect(0, 0, 10, 40), rect(10, 30, 10, 10)}},
+      {"trailing",
+       VStack(HAlign::trailing, 0, {square(40, 10), square(10, 10)}),
+       {40, 20},
+       {rect(0, 0, 40, 10), rect(30, 10, 10, 10)}},
+      {"a z-stack takes its largest child and aligns the others",
+       ZStack(Alignment::bottomTrailing, {square(40, 30), square(10, 10)}),
+       {60, 50},
+       {rect(10, 10, 40, 30), rect(40, 30, 10, 10)}},
+      {"groups and for-each become children",
+       VStack(HAlign::leading, 2,
+              {ForEach(std::vector<int>{1, 2}, [&](int i) { return square(10 * i, 5); }),
+               Group({square(1, 5)})})
+           .fixedSize(),
+       {300, 300},
+       {rect(140, 140.5, 10, 5), rect(140, 147.5, 20, 5), rect(140, 154.5, 1, 5)}},
+      {"a modifier on a group applies to each child",
+       HStack(VAlign::center, 0, {Group({square(10, 10), square(10, 10)}).padding(5)}).fixedSize(),
+       {300, 300},
+       {rect(135, 145, 10, 10), rect(155, 145, 10, 10)}},
+  };
+  for (const FramesCase &c : cases)
+    expectFrames(c);
 }
 
 TEST(StackLayout, IdealLengthsFollowSpacerMinimumAndDefaultSpacing) {
-  struct Case {
-    const char *name;
-    View view;
-    Size size;
+  auto square = [](double w, double h) { return Rectangle().frame(w, h); };
+  const std::pair<View, Size> cases[] = {
+      {HStack({square(20, 10), Spacer(), square(30, 10)}), {58, 10}},
+      {HStack({square(20, 10), Spacer(3), square(30, 10)}), {53, 10}},
+      {HStack({square(10, 10), square(10, 4)}), {28, 10}},
+      {VStack({square(10, 10), square(6, 10)}), {10, 28}},
+      {VStack(HAlign::center, 5, {square(10, 10), Spacer(0), square(10, 10)}), {10, 30}},
+      {HStack({square(10, 10), EmptyView(), square(10, 10)}), {28, 10}},
   };
-  Case cases[] = {
-      {"spacer default minimum",
-       HStack({Rectangle().frame(20, 10), Spacer(), Rectangle().frame(30, 10)}),
-       {58, 10}},
-      {"spacer given minimum",
-       HStack({Rectangle().frame(20, 10), Spacer(3), Rectangle().frame(30, 10)}),
-       {53, 10}},
-      {"default spacing", HStack({Rectangle().frame(10, 10), Rectangle().frame(10, 4)}), {28, 10}},
-      {"vertical default spacing",
-       VStack({Rectangle().frame(10, 10), Rectangle().frame(6, 10)}),
-       {10, 28}},
-      {"explicit spacing also beside spacers",
-       VStack(HAlign::center, 5, {Rectangle().frame(10, 10), Spacer(0), Rectangle().frame(10, 10)}),
-       {10, 30}},
-      {"empty views take no spacing",
-       HStack({Rectangle().frame(10, 10), EmptyView(), Rectangle().frame(10, 10)}),
-       {28, 10}},
-  };
-  for (const Case &c : cases) {
-    LaidOutTree tree = lay(c.view.fixedSize());
-    EXPECT_EQ(tree.root.frame.size, c.size) << c.name;
-  }
-}
-
-TEST(StackLayout, CrossAxisAlignment) {
-  struct Case {
-    VAlign alignment;
-    double smallY;
-  };
-  for (auto [alignment, smallY] :
-       {Case{VAlign::top, 0}, Case{VAlign::center, 15}, Case{VAlign::bottom, 30}}) {
-    LaidOutTree tree =
-        lay(HStack(alignment, 0, {Rectangle().frame(10, 40), Rectangle().frame(10, 10)})
-                .frame(20, 40, Alignment::topLeading),
-            {20, 40});
-    EXPECT_DOUBLE_EQ(framesOf(tree, "Rectangle")[1].minY(), smallY);
-  }
-  LaidOutTree tree =
-      lay(VStack(HAlign::trailing, 0, {Rectangle().frame(40, 10), Rectangle().frame(10, 10)}),
-          {40, 20});
-  EXPECT_DOUBLE_EQ(framesOf(tree, "Rectangle")[1].minX(), 30);
+  for (const auto &[view, size] : cases)
+    EXPECT_EQ(lay(view.fixedSize()).root.frame.size, size) << size.width << "x" << size.height;
 }
 
 TEST(StackLayout, LayoutPriorityOrdersChildrenBeforeFlexibility) {
-  auto row = [](double priority) {
-    return HStack(VAlign::center, 0, {Text("aaaa"), Text("bbbb").layoutPriority(priority)})
-        .lineLimit(1)
-        .frame({.width = 60});
+  auto widths = [](double priority) {
+    auto texts = framesOf(
+        lay(HStack(VAlign::center, 0, {Text("aaaa"), Text("bbbb").layoutPriority(priority)})
+                .lineLimit(1)
+                .frame({.width = 60})),
+        "Text");
+    return std::pair{texts[0].size.width, texts[1].size.width};
   };
-  auto even = framesOf(lay(row(0)), "Text");
-  EXPECT_DOUBLE_EQ(even[0].size.width, 30);
-  EXPECT_DOUBLE_EQ(even[1].size.width, 30);
-  auto favoured = framesOf(lay(row(1)), "Text");
-  EXPECT_NEAR(favoured[1].size.width, 40.8, 1e-9);
-  EXPECT_NEAR(favoured[0].size.width, 60 - 40.8, 1e-9);
-}
-
-TEST(StackLayout, ZStackAlignsChildrenAndTakesTheLargest) {
-  LaidOutTree tree =
-      lay(ZStack(Alignment::bottomTrailing, {Rectangle().frame(40, 30), Circle().frame(10, 10)}),
-          {40, 30});
-  EXPECT_EQ(tree.root.frame, rect(0, 0, 40, 30));
-  EXPECT_EQ(framesOf(tree, "Circle")[0], rect(30, 20, 10, 10));
-}
-
-TEST(StackLayout, GroupsAndForEachBecomeStackChildren) {
-  std::vector<int> items{1, 2, 3};
-  LaidOutTree tree =
-      lay(VStack(HAlign::leading, 2,
-                 {Rectangle().frame(5, 5),
-                  ForEach(items, [](int i) { return Rectangle().frame(10.0 * i, 5); }),
-                  Group({Rectangle().frame(1, 5)})})
-              .fixedSize());
-  auto rects = framesOf(tree, "Rectangle");
-  ASSERT_EQ(rects.size(), 5u);
-  EXPECT_DOUBLE_EQ(tree.root.frame.size.height, 5 * 5 + 4 * 2);
-  EXPECT_DOUBLE_EQ(rects[3].size.width, 30);
-}
-
-TEST(StackLayout, ModifierOnAGroupAppliesToEachChild) {
-  LaidOutTree tree =
-      lay(HStack(VAlign::center, 0,
-                 {Group({Rectangle().frame(10, 10), Rectangle().frame(10, 10)}).padding(5)})
-              .fixedSize());
-  EXPECT_EQ(tree.root.frame.size, (Size{40, 20}));
+  EXPECT_EQ(widths(0), (std::pair{30.0, 30.0}));
+  auto [other, favoured] = widths(1);
+  EXPECT_NEAR(favoured, 40.8, 1e-9);
+  EXPECT_NEAR(other, 60 - 40.8, 1e-9);
 }
 
 } // namespace

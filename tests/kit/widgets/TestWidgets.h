@@ -100,7 +100,6 @@ struct BrewListWidget {
   }
 };
 
-// Keeps the host's content margins.
 struct BrewSingleWidget {
   static constexpr std::string_view typeName = "BrewSingleWidget";
   AppIntentConfiguration<BrewProvider> body() const {

@@ -1,38 +1,65 @@
 #pragma once
 
 #include "Shared/Data/EventSync/EventSync.h"
+#include "Shared/Data/SharedSuite.h"
+#include "Shared/Views/ClockFormat.h"
 #include "kit/foundation/Calendar.h"
 
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
-#include <string_view>
 
 namespace agenda_test {
 
 using kit::foundation::Date;
 
 // A wall time in Oslo, the zone every agenda test runs in.
-Date oslo(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+inline Date oslo(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
+  static const auto calendar =
+      kit::foundation::Calendar::gregorian(*kit::foundation::TimeZone::named("Europe/Oslo"));
+  return calendar.date(year, month, day, hour, minute, second);
+}
 
 // An app group with calendars written as .ics files, in Oslo's zone with 24-hour clock texts.
 // Its clock reads 14:00 on Tuesday 2024-03-12 until a test moves it.
 class AgendaHome {
 public:
-  AgendaHome();
+  AgendaHome() {
+    std::filesystem::create_directories(calendars());
+    setTimeFormat(24);
+  }
 
   const std::filesystem::path &home() const { return home_.path(); }
   std::filesystem::path calendars() const { return home() / "calendars"; }
-  zavel::EventSync::Environment environment() const;
+  zavel::EventSync::Environment environment() const {
+    return {.home = home(), .clock = kit::foundation::Clock([this] { return now; })};
+  }
 
   // Writes <calendar>/<file>: a VCALENDAR around `components` (lines separated by '\n').
-  std::filesystem::path add(const std::string &calendar, const std::string &file,
-                            std::string_view components) const;
-  std::string read(const std::string &calendar, const std::string &file) const;
+  void add(const std::string &calendar, const std::string &file,
+           std::string_view components) const {
+    std::string text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Zavel agenda tests//EN\r\n";
+    std::istringstream lines{std::string(components)};
+    for (std::string line; std::getline(lines, line);)
+      if (!line.empty())
+        text += line + "\r\n";
+    auto path = calendars() / calendar / file;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text << "END:VCALENDAR\r\n";
+  }
+  std::string read(const std::string &calendar, const std::string &file) const {
+    std::ifstream in(calendars() / calendar / file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
 
-  void setTimeFormat(int hours) const;
+  void setTimeFormat(int hours) const {
+    zavel::SharedSuite::open(home()).set(zavel::ClockFormat::timeFormatKey, int64_t{hours});
+  }
 
   Date now = oslo(2024, 3, 12, 14);
 
@@ -42,10 +69,15 @@ private:
 };
 
 // A VTODO with that UID as summary, and more lines.
-std::string todo(const std::string &uid, const std::string &lines = "");
+inline std::string todo(const std::string &uid, const std::string &lines = "") {
+  return "BEGIN:VTODO\nUID:" + uid + "\nSUMMARY:" + uid + "\n" + lines + "\nEND:VTODO\n";
+}
 
 // A VEVENT from `start` to `end` (Oslo wall times such as 20240312T090000), and more lines.
-std::string event(const std::string &uid, const std::string &start, const std::string &end,
-                  const std::string &lines = "");
+inline std::string event(const std::string &uid, const std::string &start, const std::string &end,
+                         const std::string &lines = "") {
+  return "BEGIN:VEVENT\nUID:" + uid + "\nDTSTART;TZID=Europe/Oslo:" + start +
+         "\nDTEND;TZID=Europe/Oslo:" + end + "\n" + lines + "\nEND:VEVENT\n";
+}
 
 } // namespace agenda_test

@@ -14,7 +14,6 @@
 #include "Shared/Data/ExtraModels/StorageSnapshot.h"
 #include "Shared/Data/ExtraModels/SystemSnapshot.h"
 
-#include "support/BuiltOnce.h"
 #include "support/RecordForm.h"
 
 #include <gtest/gtest.h>
@@ -67,17 +66,6 @@ TEST(ExtraRecords, JsonFormsAsTheHostWritesThem) {
                      "points":[{"value":409.5,"label":"10AM"},{"value":410}]})",
       StockSnapshot{"MSFT", 411, 0.35, {{409.5, "10AM"}, {410, std::nullopt}}, Date{-20.5}}, {});
   expectJsonForm(R"({"aqi":57,"updated":760000000})", AirQualitySnapshot{57, Date{760000000}}, {});
-}
-
-TEST(ExtraRecords, SamplesAreBuiltOnce) {
-  test::expectBuiltOnceAndShared(FocusSession::sample);
-  test::expectBuiltOnceAndShared(StopwatchState::sample);
-  test::expectBuiltOnceAndShared(NowPlayingSnapshot::sample);
-  test::expectBuiltOnceAndShared(InboxSnapshot::zavelSample);
-  test::expectBuiltOnceAndShared(StockSnapshot::sample);
-  test::expectBuiltOnceAndShared(AirQualitySnapshot::sample);
-  test::expectBuiltOnceAndShared(DaylightInfo::sample);
-  test::expectBuiltOnceAndShared(MoonInfo::sample);
 }
 
 // The sample habits stand in for the stored list until the first check-in stores them, and that

@@ -1,7 +1,6 @@
 #include "Shared/Data/Models/PowerSnapshot.h"
 #include "Shared/Data/Models/UsageSnapshot.h"
 
-#include "support/BuiltOnce.h"
 #include "support/RecordForm.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +26,4 @@ TEST(PowerUsageRecords, JsonFormsAsTheHostWritesThem) {
           "apps":[{"name":"Figma","minutes":60,"isFlagged":false}],
           "week":[{"label":"Wed","minutes":106,"isToday":true,"isPeak":true}]})",
       {106, 180, {{"Figma", 60, false}}, {{"Wed", 106, true, true}}}, {});
-  test::expectBuiltOnceAndShared(UsageSnapshot::sample);
-  test::expectBuiltOnceAndShared(PowerSnapshot::sample);
 }

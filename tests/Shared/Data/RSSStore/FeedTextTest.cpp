@@ -6,50 +6,37 @@
 
 #include <gtest/gtest.h>
 
+namespace zavel {
+namespace {
+
 using kit::foundation::Date;
-namespace RSSStore = zavel::RSSStore;
 
 TEST(RSSStoreCleanText, StripsTagsDecodesEntitiesOnceAndCollapsesSpace) {
   std::pair<const char *, std::optional<std::string>> cases[] = {
       {"<p>Hello <b>world</b></p>", "Hello world"},
-      {"a<br/>b", "a b"},
       {"1 < 2 and 3 > 2", "1 2"},
-      {"a <> b", "a <> b"},
-      {"open < without close", "open < without close"},
-      {"<img\nsrc='x'>caption", "caption"},
       {"&lt;b&gt;bold&lt;/b&gt;", "<b>bold</b>"},
       {"&amp;lt; &quot;q&#34; &#39;a&apos;", "&lt; \"q\" 'a'"},
-      {"&#8216;s&#8217; &#8220;d&#8221; &#8230;&hellip;", "'s' \u201Cd\u201D \u2026\u2026"},
-      {"a&mdash;b&#8212;c&ndash;d&#8211;e", "a\u2014b\u2014c\u2013d\u2013e"},
+      {"&#8220;d&#8221; &hellip;a&mdash;b", "\u201Cd\u201D \u2026a\u2014b"},
       {"x&nbsp;&nbsp;y&#160;z &AMP; &eacute;", "x y z &AMP; &eacute;"},
       {"  line\n\n\tbreaks \r\n and\u00A0\u2028spaces  ", "line breaks and spaces"},
-      {"\u000Bvertical tab stays", "\u000Bvertical tab stays"},
-      {"<b></b> \n ", std::nullopt},
-      {"&nbsp;", std::nullopt},
+      {"<b></b> \n &nbsp;", std::nullopt},
   };
   for (const auto &[text, cleaned] : cases)
     EXPECT_EQ(RSSStore::cleanText(text), cleaned) << text;
   // Every kind of white space at the ends; bytes that are no UTF-8 are kept.
-  EXPECT_EQ(zavel::trimmingWhitespaceAndNewlines(" \t\r\n\u00A0\u2028x y\u3000\u0085\n"), "x y");
-  EXPECT_EQ(zavel::trimmingWhitespaceAndNewlines("\xFF x \xC3"), "\xFF x \xC3");
+  EXPECT_EQ(trimmingWhitespaceAndNewlines(" \t\r\n\u00A0\u2028x y\u3000\u0085\n"), "x y");
+  EXPECT_EQ(trimmingWhitespaceAndNewlines("\xFF x \xC3"), "\xFF x \xC3");
 }
 
 TEST(RSSStoreParseDate, ReadsTheRfc822AndInternetForms) {
   std::pair<const char *, const char *> cases[] = {
       {"Tue, 10 Jun 2003 04:00:00 -0500", "2003-06-10T09:00:00Z"},
-      {"Tue, 10 Jun 2003 04:00:00 GMT", "2003-06-10T04:00:00Z"},
-      {"Tue, 10 Jun 2003 04:00:00 PDT", "2003-06-10T11:00:00Z"},
-      {"Mon, 6 Jan 2025 10:00 +0100", "2025-01-06T09:00:00Z"},
       {"\n\t 06 Jan 2025 10:00:00 +0000 \r\n", "2025-01-06T10:00:00Z"},
-      {"2025-01-06T10:00:00+02:00", "2025-01-06T08:00:00Z"},
       {"  2025-01-06T10:00:00.5-01:30\n", "2025-01-06T11:30:00.500Z"},
-      {"2025-01-06", nullptr},
       {"2025-01-06T10:00:00", nullptr},
-      {"2025-01-06T10:00:00+0200", nullptr},
-      {"Mon, 06 Jan 2025", nullptr},
       {"Mon, 06 Jan 2025 10:00:00 +0000 trailing", nullptr},
       {"Mon, 32 Jan 2025 10:00:00 +0000", nullptr},
-      {"", nullptr},
   };
   for (auto [text, instant] : cases) {
     auto expected = instant ? kit::foundation::dateFromIso8601(instant) : std::nullopt;
@@ -60,20 +47,13 @@ TEST(RSSStoreParseDate, ReadsTheRfc822AndInternetForms) {
 TEST(RSSItemAgeLabel, CountsWholeMinutesHoursDaysAndWeeks) {
   const Date now{800'000'000};
   std::pair<std::optional<double>, const char *> cases[] = {
-      {std::nullopt, "—"},
-      {59, "JUST NOW"},
-      {-3600, "JUST NOW"},
-      {60, "1M AGO"},
-      {3599, "59M AGO"},
-      {3600, "1H AGO"},
-      {1439 * 60, "23H AGO"},
-      {1440 * 60, "1D AGO"},
-      {10079 * 60, "6D AGO"},
-      {10080 * 60, "1W AGO"},
-      {1e300, "915017067148291W AGO"},
+      {std::nullopt, "—"},    {59, "JUST NOW"},
+      {-3600, "JUST NOW"},    {3599, "59M AGO"},
+      {1440 * 60, "1D AGO"},  {10079 * 60, "6D AGO"},
+      {10080 * 60, "1W AGO"}, {1e300, "915017067148291W AGO"},
   };
   for (auto [secondsAgo, label] : cases) {
-    zavel::RSSItem item{.id = "i", .feedTitle = "F", .title = "T"};
+    RSSItem item{.id = "i", .feedTitle = "F", .title = "T"};
     if (secondsAgo)
       item.published = now.addingTimeInterval(-*secondsAgo);
     EXPECT_EQ(item.ageLabel(now), label) << secondsAgo.value_or(-1);
@@ -81,27 +61,14 @@ TEST(RSSItemAgeLabel, CountsWholeMinutesHoursDaysAndWeeks) {
 }
 
 TEST(URLString, TellsURLsAndWebLinks) {
-  struct Case {
-    const char *text;
-    bool url, web;
-  } cases[] = {
-      {"HTTP://Example.com/a?b=c#d", true, true},
-      {"http://user@host:8080/%E2%9C%93", true, true},
-      {"//example.com/relative", true, false},
-      {"feeds.example.com/rss", true, false},
-      {"file:///etc/passwd", true, false},
-      {"javascript:alert(1)", true, false},
-      {"ftp://example.com/feed", true, false},
-      {"https:example.com", true, false},
-      {"https://:80/", true, false},
-      {"https://exa mple.com", false, false},
-      {"https://example.com/\u00E9", false, false},
-      {"https://example.com/%4", false, false},
-      {"1http://example.com", false, false},
-      {"", false, false},
+  std::tuple<const char *, bool, bool> cases[] = {
+      {"HTTP://Example.com/a?b=c#d", true, true}, {"//example.com/relative", true, false},
+      {"javascript:alert(1)", true, false},       {"https://:80/", true, false},
+      {"https://exa mple.com", false, false},     {"https://example.com/%4", false, false},
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(std::pair(zavel::isURLString(c.text), zavel::isWebLink(c.text)),
-              std::pair(c.url, c.web))
-        << c.text;
+  for (const auto &[text, url, web] : cases)
+    EXPECT_EQ(std::pair(isURLString(text), isWebLink(text)), std::pair(url, web)) << text;
 }
+
+} // namespace
+} // namespace zavel

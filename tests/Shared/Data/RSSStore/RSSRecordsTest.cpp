@@ -1,63 +1,86 @@
+#include "Shared/Data/RSSStore/RSSCycleIntent.h"
 #include "Shared/Data/RSSStore/RSSStore.h"
 #include "Shared/Data/RSSStore/URLString.h"
-
+#include "kit/intents/IntentRegistry.h"
 #include "support/RecordCoding.h"
+#include "support/ReloadLog.h"
+#include "support/TempHome.h"
 
+#include <climits>
 #include <gtest/gtest.h>
+
+namespace zavel {
+namespace {
 
 using kit::foundation::Date;
 using kit::foundation::decodeJsonData;
-using zavel::RSSFeed;
-using zavel::RSSItem;
-namespace RSSStore = zavel::RSSStore;
 
-TEST(RSSRecords, StoredFormsLeaveAbsentOptionalsOut) {
-  RSSItem full{
-      .id = "b",
-      .feedTitle = "F",
-      .title = "U",
-      .summary = "S",
-      .link = "https://x.example/b",
-      .published = Date{-60},
-  };
-  zavel::test::expectJsonForm(
+TEST(RSSRecords, StoredFormsLeaveAbsentOptionalsOutAndRefuseFeedsWithoutAURLAndOtherLinks) {
+  const std::string cache =
       R"({"updated":86400.5,"items":[{"id":"a","feedTitle":"F","title":"T"},
           {"id":"b","feedTitle":"F","title":"U","summary":"S","link":"https://x.example/b",
-           "published":-60}]})",
-      RSSStore::Cache{Date{86400.5}, {RSSItem{.id = "a", .feedTitle = "F", .title = "T"}, full}},
-      R"({"updated":86400.5,"items":[{"id":"a","feedTitle":"F","title":"T"},
-          {"id":"b","feedTitle":"F","title":"U","summary":"S","link":"https://x.example/b",
-           "published":-60}]})");
-  zavel::test::expectJsonForm(
+           "published":-60}]})";
+  RSSItem full{"b", "F", "U", "S", "https://x.example/b", Date{-60}};
+  test::expectJsonForm(cache, RSSStore::Cache{Date{86400.5}, {RSSItem{"a", "F", "T"}, full}},
+                       cache);
+  test::expectJsonForm(
       R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950e","title":"Name","url":"/relative"})",
       RSSFeed{*kit::foundation::UUID::fromString("0f8fad5b-d9cb-469f-a165-70867728950e"), "Name",
               "/relative"},
       R"({"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","title":"Name","url":"/relative"})");
+
+  for (const char *url : {"", "a b"})
+    EXPECT_FALSE(decodeJsonData<RSSFeed>(
+        R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950e","title":"A","url":")" + std::string(url) +
+        "\"}"))
+        << url;
+  for (const char *link : {"file:///etc/passwd", "/a"})
+    EXPECT_FALSE(decodeJsonData<RSSItem>(R"({"id":"a","feedTitle":"F","title":"T","link":")" +
+                                         std::string(link) + "\"}"))
+        << link;
 }
 
-TEST(RSSRecords, AFeedWithoutAURLOrAHeadlineLinkingOutsideTheWebIsUnreadable) {
-  const char *feeds[] = {
-      R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950e","title":"A","url":""})",
-      R"({"id":"0f8fad5b-d9cb-469f-a165-70867728950e","title":"A","url":"a b"})"};
-  for (const char *json : feeds)
-    EXPECT_FALSE(decodeJsonData<RSSFeed>(json)) << json;
-  EXPECT_FALSE(decodeJsonData<RSSItem>(
-      R"({"id":"a","feedTitle":"F","title":"T","link":"file:///etc/passwd"})"));
-  EXPECT_FALSE(decodeJsonData<RSSItem>(R"({"id":"a","feedTitle":"F","title":"T","link":"/a"})"));
-}
-
-TEST(RSSStoreSamples, NineHeadlinesDatedFromTheirFirstUse) {
-  auto before = kit::foundation::systemNow();
-  const auto &samples = RSSStore::sampleItems();
-  ASSERT_EQ(samples.size(), 9u);
-  EXPECT_EQ(&samples, &RSSStore::sampleItems());
-  const char *labels[] = {"JUST NOW", "26M AGO", "2H AGO", "4H AGO", "7H AGO",
-                          "1D AGO",   "2D AGO",  "3D AGO", "5D AGO"};
-  auto first = *samples[0].published;
-  EXPECT_LE(std::abs(first.timeIntervalSince(before)), 60.0);
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    EXPECT_EQ(samples[i].id, "zavel.rss.sample." + std::to_string(i + 1));
-    EXPECT_TRUE(samples[i].link && zavel::isWebLink(*samples[i].link));
-    EXPECT_EQ(samples[i].ageLabel(first), labels[i]);
+TEST(RSSStoreDeck, CyclingWrapsAroundTheHeadlinesTheDeckShows) {
+  struct Case {
+    bool feedsListed;
+    std::optional<std::size_t> cached;
+    std::optional<int64_t> stored;
+    int64_t step, result;
+  } cases[] = {
+      {false, std::nullopt, 0, -1, 8},           // the nine samples, back from the first
+      {false, std::nullopt, std::nullopt, 1, 1}, // nothing stored: from 0
+      {false, 3, 1, 1, 2},                       // samples: a cache is ignored
+      {true, std::nullopt, 5, 1, 0},             // feeds without a cache
+      {true, 24, 23, 1, 0},                      // cached headlines
+      {true, 24, -3, 1, 22},                     // positions no deck stores come into range
+      {true, 24, INT64_MIN, -1, 15},             // before the step is added
+      {false, std::nullopt, 8, INT64_MAX, 6},
+  };
+  for (const auto &c : cases) {
+    test::TempHome home;
+    if (c.feedsListed)
+      RSSStore::write(std::vector<RSSFeed>{{kit::foundation::UUID::random(), "A", "https://a"}},
+                      RSSStore::feedsKey);
+    if (c.cached)
+      RSSStore::write(RSSStore::Cache{{}, std::vector<RSSItem>(*c.cached)}, RSSStore::cacheKey);
+    if (c.stored)
+      RSSStore::setDeckIndex(*c.stored);
+    EXPECT_EQ(RSSStore::cycleDeckIndex(c.step), c.result) << c.stored.value_or(-1) << " " << c.step;
+    EXPECT_EQ(SharedSuite::open().integer(RSSStore::deckIndexKey), c.result);
   }
 }
+
+TEST(RSSCycleIntent, MovesTheDeckThenRedrawsItAndTellsTheHost) {
+  test::TempHome home;
+  test::ReloadLog log;
+  kit::intents::IntentRegistry registry;
+  registry.add<RSSCycleIntent>();
+  registry.perform("RSSCycleIntent", kit::foundation::Json{{"step", -1}});
+  EXPECT_EQ(RSSStore::deckIndex(), 8);
+  registry.perform("RSSCycleIntent", kit::foundation::Json::object()); // a step of one
+  EXPECT_EQ(RSSStore::deckIndex(), 0);
+  EXPECT_EQ(log.events(), test::reloadedAndNotified({"zavel.rss.deck"}, 2));
+}
+
+} // namespace
+} // namespace zavel

@@ -1,4 +1,5 @@
 #include "Shared/Data/WeatherProvider/Fetch.h"
+#include "Shared/Data/WeatherProvider/WeatherCache.h"
 
 #include "Shared/Data/SharedSuite.h"
 #include "Shared/Views/ClockFormat.h"
@@ -9,6 +10,7 @@
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 
+#include <cmath>
 #include <fmt/format.h>
 #include <functional>
 #include <gtest/gtest.h>
@@ -17,31 +19,36 @@
 namespace zavel {
 namespace {
 
+using kit::foundation::HttpError;
 using kit::foundation::Json;
-using test::joined;
-using test::pluck;
 using testsupport::FakeResponse;
 using WeatherProvider::Place;
 using Change = std::function<void(Json &)>;
-using Hour = WeatherSnapshot::RainHour;
 
 constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
 constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
 const Place kLondon{"London", 51.5072, -0.1276};
+const std::string kLondonKey = "zavel.weather.cache.v15150,-12";
 
 kit::foundation::Date at(const char *iso) { return *kit::foundation::dateFromIso8601(iso); }
 
-template <class Row> std::string labels(const std::vector<Row> &rows) {
-  return joined(rows, &Row::label);
+// "Wed 21/11 Thu 22/12*": each day's high and low, the peak starred.
+std::string days(const WeatherSnapshot &s) {
+  std::vector<std::string> texts;
+  for (const auto &day : s.days)
+    texts.push_back(fmt::format("{} {}/{}{}", day.label, day.high, day.low, day.isPeak ? "*" : ""));
+  return test::joined(texts);
 }
 
-// The index of the one peak row; -1 for none, -2 for more than one.
-template <class Row> int peak(const std::vector<Row> &rows) {
-  int found = -1;
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    if (rows[i].isPeak)
-      found = found == -1 ? static_cast<int>(i) : -2;
-  return found;
+// "13:6* 15:40 40% 13": each bar's chance in percent, the peak starred; the rain chance and the
+// visibility in km.
+std::string rain(const WeatherSnapshot &s) {
+  std::string text;
+  for (const auto &hour : s.rainHours)
+    text +=
+        fmt::format("{}:{}{} ", hour.label, std::lround(hour.chance * 100), hour.isPeak ? "*" : "");
+  return text + fmt::format("{}% {}", std::lround(s.rainChance * 100),
+                            s.visibilityKm ? std::to_string(*s.visibilityKm) : "-");
 }
 
 // Keeps the first `count` rows of each named hourly series.
@@ -51,6 +58,15 @@ Change firstHours(std::ptrdiff_t count, std::vector<const char *> names) {
       Json &rows = a["hourly"][name];
       rows = Json(std::vector<Json>(rows.begin(), rows.begin() + count));
     }
+  };
+}
+
+// Three bars with these probabilities.
+Change threeBars(std::vector<int> probabilities) {
+  return [=](Json &a) {
+    for (std::size_t bar = 0; bar < probabilities.size(); ++bar)
+      a["hourly"]["precipitation_probability"][13 + 2 * bar] = probabilities[bar];
+    firstHours(18, {"time"})(a);
   };
 }
 
@@ -64,6 +80,10 @@ protected:
     server.serve("/v1/forecast", FakeResponse::json(answer.dump()));
     auto moment = now ? at(now) : test::forecastMoment();
     return WeatherProvider::fetch(kLondon, test::serviceEnvironment(server, home.path(), moment));
+  }
+  std::optional<WeatherSnapshot> snapshotOf(const Place &place) {
+    server.serve("/v1/forecast", FakeResponse::json(test::forecastAnswer().dump()));
+    return WeatherProvider::snapshot(place, test::serviceEnvironment(server, home.path()));
   }
   void useClock(int hours) {
     ASSERT_TRUE(SharedSuite::open().set(ClockFormat::timeFormatKey, int64_t{hours}));
@@ -92,7 +112,7 @@ TEST_F(Forecast, AsksForOnePlaceWithTheServiceQueryInOrder) {
   EXPECT_EQ(requests[0].query, expected);
 }
 
-TEST_F(Forecast, ConvertsTheCurrentConditionsAndLeavesMissingFiguresUnknown) {
+TEST_F(Forecast, ConvertsTheCurrentConditionsRoundingAndSaturatingAndLeavesMissingOnesUnknown) {
   WeatherSnapshot s = fetched([](Json &a) { a["current"]["apparent_temperature"] = 16.5; });
   EXPECT_EQ(std::tuple(s.place, *s.latitude, *s.longitude, *s.timeZoneID, s.updated),
             std::tuple("London", 51.5072, -0.1276, "Europe/London", test::forecastMoment()));
@@ -108,66 +128,47 @@ TEST_F(Forecast, ConvertsTheCurrentConditionsAndLeavesMissingFiguresUnknown) {
     a["hourly"].erase("visibility");
   });
   EXPECT_FALSE(s.humidity || s.windKmh || s.pressureHpa || s.uvIndex || s.visibilityKm);
-}
 
-TEST_F(Forecast, RoundsHalvesAwayFromZeroAndSaturatesHugeValues) {
-  std::pair<double, int64_t> cases[] = {
-      {12.5, 13}, {-2.5, -3}, {12.49, 12}, {1e300, kMax}, {-1e300, kMin}, {9.3e18, kMax},
-  };
+  std::pair<double, int64_t> cases[] = {{-2.5, -3}, {1e300, kMax}, {-1e300, kMin}};
   for (auto [value, expected] : cases) {
-    WeatherSnapshot s = fetched([&](Json &a) {
+    s = fetched([&](Json &a) {
       a["current"]["temperature_2m"] = a["current"]["wind_speed_10m"] = value;
       a["daily"]["temperature_2m_max"][0] = value;
     });
     EXPECT_EQ(std::tuple(s.temperature, *s.windKmh, s.high),
               std::tuple(expected, expected, expected));
   }
-}
-
-TEST_F(Forecast, ConditionByCodeAndDayWhereOnlyZeroIsNight) {
-  struct Case {
-    int64_t code, isDay;
-    const char *condition;
-    bool isNight;
-  } cases[] = {
-      {0, 1, "Clear sky", false},  {0, 0, "Clear night", true},  {1, 1, "Mostly clear", false},
-      {1, 0, "Clear night", true}, {0, 2, "Clear night", false}, {0, -1, "Clear night", false},
-      {48, 0, "Fog", true},        {99, 1, "Hail storm", false}, {97, 1, "\u2014", false},
-      {-1, 0, "\u2014", true},     {kMin, 1, "\u2014", false},   {57, 1, "Freezing drizzle", false},
+  // The condition by code and day, where only a day flag of 0 is night.
+  std::tuple<int64_t, int64_t, const char *, bool> conditions[] = {
+      {0, 1, "Clear sky", false},
+      {1, 0, "Clear night", true},
+      {0, 2, "Clear night", false},
+      {kMin, 1, "\u2014", false},
   };
-  for (const auto &c : cases) {
-    WeatherSnapshot s = fetched([&](Json &a) {
-      a["current"]["weather_code"] = c.code;
-      a["current"]["is_day"] = c.isDay;
-    });
-    EXPECT_EQ(std::tuple(s.condition, s.isNight), std::tuple(c.condition, c.isNight)) << c.code;
+  for (auto [code, isDay, condition, isNight] : conditions) {
+    s = fetched([&](Json &a) { a["current"].update({{"weather_code", code}, {"is_day", isDay}}); });
+    EXPECT_EQ(std::tuple(s.condition, s.isNight), std::tuple(condition, isNight)) << code;
   }
 }
 
 TEST_F(Forecast, TheDaysAfterTodayWithTheFirstHighestAsPeak) {
-  std::vector<WeatherSnapshot::Day> expected{
-      {"Wed", 21, 11, false}, {"Thu", 22, 12, false}, {"Fri", 26, 13, true},
-      {"Sat", 24, 14, false}, {"Sun", 23, 15, false}, {"Mon", 25, 16, false},
-  };
-  EXPECT_EQ(fetched().days, expected);
+  EXPECT_EQ(days(fetched()), "Wed 21/11 Thu 22/12 Fri 26/13* Sat 24/14 Sun 23/15 Mon 25/16");
   // Rows the service's days cannot be read from are left out.
-  EXPECT_EQ(labels(fetched([](Json &a) {
-                     a["daily"]["time"][2] = "11/06/2025";
-                     a["daily"]["time"][3] = "2025-02-30";
-                   }).days),
-            "Wed Sat Sun Mon");
+  EXPECT_EQ(days(fetched([](Json &a) {
+              a["daily"]["time"][2] = "11/06/2025";
+              a["daily"]["time"][3] = "2025-02-30";
+            })),
+            "Wed 21/11 Sat 24/14 Sun 23/15 Mon 25/16*");
 
   struct Case {
-    const char *highs, *lows, *labels;
+    const char *highs, *lows, *days;
     int64_t high, low;
-    int peak;
   } cases[] = {
-      {"[20.5]", "[9.5]", "", 21, 10, -1},
-      {"[]", "[]", "", 0, 0, -1},
-      {"[1,2,3,4,5,6,7,80,90,99]", "[0,0,0,0,0,0,0,0,0,0]", "Wed Thu Fri Sat Sun Mon", 1, 0, 5},
-      {"[30,25,27,27]", "[0,0,0,0]", "Wed Thu Fri", 30, 0, 1}, // a tie: the earlier day
-      {"[20,21,22]", "[10,11,12,13]", "Wed Thu", 20, 10, 1},   // shorter highs end the days
-      {"[20,21,22,23]", "[10,11]", "Wed", 20, 10, 0}           // and so do shorter lows
+      {"[]", "[]", "", 0, 0},
+      {"[1,2,3,4,5,6,7,80]", "[0,0,0,0,0,0,0,0]",
+       "Wed 2/0 Thu 3/0 Fri 4/0 Sat 5/0 Sun 6/0 Mon 7/0*", 1, 0},
+      {"[30,25,27,27]", "[0,0,0,0]", "Wed 25/0 Thu 27/0* Fri 27/0", 30, 0},
+      {"[20,21,22,23]", "[10,11]", "Wed 21/11*", 20, 10}, // shorter lows end the days
   };
   for (const auto &c : cases) {
     WeatherSnapshot s = fetched([&](Json &a) {
@@ -175,125 +176,70 @@ TEST_F(Forecast, TheDaysAfterTodayWithTheFirstHighestAsPeak) {
       daily["temperature_2m_max"] = Json::parse(c.highs);
       daily["temperature_2m_min"] = Json::parse(c.lows);
       daily["time"] = Json::array();
-      for (std::size_t day = 0;
-           day < std::max(daily["temperature_2m_max"].size(), daily["temperature_2m_min"].size());
-           ++day)
+      for (int day = 0; day < 8; ++day)
         daily["time"].push_back(fmt::format("2025-06-{:02}", 10 + day));
     });
-    EXPECT_EQ(std::tuple(labels(s.days), s.high, s.low, peak(s.days)),
-              std::tuple(c.labels, c.high, c.low, c.peak))
-        << c.highs;
+    EXPECT_EQ(std::tuple(days(s), s.high, s.low), std::tuple(c.days, c.high, c.low)) << c.highs;
   }
 }
 
-TEST_F(Forecast, ServiceDatesReadTheSameUnderAnyLocaleCalendarAndZone) {
+TEST_F(Forecast, RainBarsEveryTwoHoursFromTheFirstHourNotPastFlooredWithTheFirstHighestAsPeak) {
   useClock(24);
-  std::pair<const char *, const char *> cases[] = {
-      {"th_TH", "พ. พฤ. ศ. ส. อา. จ. 13"}, // the Buddhist calendar
-      {"ar_EG", "الأربعاء الخميس الجمعة السبت الأحد الاثنين ١٣"},
+  const std::vector<const char *> all{"time", "precipitation_probability", "visibility"};
+  std::pair<Change, const char *> cases[] = {
+      // 13:00 in London is the first hour at or after 12:00 UTC: row 13.
+      {{}, "13:13 15:15 17:17 19:19 21:21 23:23 01:25* 25% 13"},
+      {firstHours(0, all), "0% -"},
+      {firstHours(17, {"precipitation_probability"}), "13:13 15:15* 15% 13"},
+      {[](Json &a) { a["hourly"]["time"][15] = "2025-06-10 15:00"; },
+       "13:13 17:17 19:19 21:21 23:23 01:25* 25% 13"},
+      {[](Json &a) { a["hourly"]["visibility"][13] = nullptr; },
+       "13:13 15:15 17:17 19:19 21:21 23:23 01:25* 25% -"},
+      {threeBars({0, 0, 0}), "13:6* 15:6 17:6 0% 13"},
+      {threeBars({70, 20, 70}), "13:70* 15:20 17:70 70% 13"},
   };
-  for (auto [locale, expected] : cases) {
-    test::ScopedLocaleAndZone scoped(locale, "UTC");
-    WeatherSnapshot s = fetched();
-    EXPECT_EQ(labels(s.days) + " " + s.rainHours.at(0).label, expected);
-  }
-  // Chile moves its clocks from midnight to one on 2024-09-08: that day is kept.
-  test::ScopedLocaleAndZone santiago("en_US", "America/Santiago");
-  auto chile = [](Json &a) { a["daily"]["time"] = {"2024-09-07", "2024-09-08", "2024-09-09"}; };
-  EXPECT_EQ(labels(fetched(chile).days), "Sun Mon");
-}
-
-TEST_F(Forecast, RainBarsEveryTwoHoursFromTheFirstHourNotPast) {
-  useClock(24);
-  WeatherSnapshot s = fetched();
-  // 13:00 in London is the first hour at or after 12:00 UTC: row 13.
-  EXPECT_EQ(labels(s.rainHours), "13 15 17 19 21 23 01");
-  EXPECT_EQ(pluck(s.rainHours, &Hour::chance),
-            (std::vector<double>{0.13, 0.15, 0.17, 0.19, 0.21, 0.23, 0.25}));
-  EXPECT_EQ(std::tuple(peak(s.rainHours), s.rainChance, *s.visibilityKm), std::tuple(6, 0.25, 13));
+  for (const auto &[change, expected] : cases)
+    EXPECT_EQ(rain(fetched(change)), expected);
 
   std::pair<const char *, const char *> starts[] = {
       {"2025-06-10T11:00:00Z", "12"},
       {"2025-06-10T11:00:01Z", "13"},
-      {"2025-06-10T12:00:01Z", "14"},
       {"2025-06-30T00:00:00Z", "00"} // every hour past: row 0
   };
   for (auto [now, first] : starts) {
-    s = fetched({}, now);
-    EXPECT_EQ(s.rainHours.at(0).label, first) << now;
-    EXPECT_EQ(s.visibilityKm, std::stoi(first)) << now;
+    WeatherSnapshot s = fetched({}, now);
+    EXPECT_EQ(std::tuple(s.rainHours.at(0).label, *s.visibilityKm),
+              std::tuple(first, std::stoi(first)))
+        << now;
   }
 }
 
-TEST_F(Forecast, HourlyRowsBoundTheBars) {
-  useClock(24);
-  const std::vector<const char *> all{"time", "precipitation_probability", "visibility"};
-  struct Case {
-    Change change;
-    const char *bars;
-    std::optional<int64_t> visibility;
-  } cases[] = {
-      {firstHours(18, all), "13 15 17", 13},
-      {firstHours(0, all), "", std::nullopt},
-      {firstHours(17, {"precipitation_probability"}), "13 15", 13},
-      {[](Json &a) { a["hourly"]["time"][15] = "2025-06-10 15:00"; }, "13 17 19 21 23 01", 13},
-      {[](Json &a) { a["hourly"]["visibility"][13] = nullptr; }, "13 15 17 19 21 23 01", {}},
-  };
-  for (const auto &c : cases) {
-    WeatherSnapshot s = fetched(c.change);
-    EXPECT_EQ(std::tuple(labels(s.rainHours), s.visibilityKm), std::tuple(c.bars, c.visibility));
-    EXPECT_EQ(s.rainChance == 0, s.rainHours.empty()) << c.bars;
-  }
-}
-
-TEST_F(Forecast, BarsAreFlooredAndTheFirstHighestIsThePeak) {
-  struct Case {
-    std::vector<int64_t> probabilities;
-    std::vector<double> chances;
-    double rainChance;
-    int peak;
-  } cases[] = {
-      {{0, 3, 40}, {0.06, 0.06, 0.4}, 0.4, 2},
-      {{0, 0, 0}, {0.06, 0.06, 0.06}, 0, 0},
-      {{2, 5, 1}, {0.06, 0.06, 0.06}, 0.05, 0},
-      {{70, 20, 70}, {0.7, 0.2, 0.7}, 0.7, 0},
-  };
-  for (const auto &c : cases) {
-    WeatherSnapshot s = fetched([&](Json &a) {
-      for (std::size_t bar = 0; bar < c.probabilities.size(); ++bar)
-        a["hourly"]["precipitation_probability"][13 + 2 * bar] = c.probabilities[bar];
-      firstHours(18, {"time"})(a);
-    });
-    EXPECT_EQ(pluck(s.rainHours, &Hour::chance), c.chances);
-    EXPECT_EQ(std::tuple(peak(s.rainHours), s.rainChance), std::tuple(c.peak, c.rainChance));
-  }
-}
-
-TEST_F(Forecast, HourLabelsFollowTheClockFormatInTheAnswersZoneElseTheDevicesZone) {
+TEST_F(Forecast, HourLabelsFollowTheClockFormatInTheAnswersZone) {
   // 15:00 in Tokyo is 06:00 UTC, the device's zone.
   auto tokyo = [](Json &a) {
     a["timezone"] = "Asia/Tokyo";
     a["hourly"]["time"] = test::hourlyTimes(at("2025-06-10T06:00:00Z"), 13, "Asia/Tokyo");
   };
   useClock(12);
-  EXPECT_EQ(labels(fetched(tokyo, "2025-06-10T05:30:00Z").rainHours), "3 5 7 9 11 1 3");
+  EXPECT_EQ(rain(fetched(tokyo, "2025-06-10T05:30:00Z")).substr(0, 20), "3:6 5:6 7:6 9:6 11:8");
   useClock(24);
-  EXPECT_EQ(labels(fetched(tokyo, "2025-06-10T05:30:00Z").rainHours), "15 17 19 21 23 01 03");
-
+  // An unknown zone reads the hours in the device's.
   test::ScopedLocaleAndZone device("en_US", "Asia/Tokyo");
   WeatherSnapshot s = fetched([](Json &a) {
     a["timezone"] = "Mars/Olympus_Mons";
     a["hourly"]["time"] = test::hourlyTimes(at("2025-06-10T00:00:00Z"), 24, "Asia/Tokyo");
   });
-  EXPECT_EQ(s.timeZoneID, "Mars/Olympus_Mons");
-  EXPECT_EQ(s.rainHours.at(0).label, "21"); // 12:00 UTC is 21:00 in Tokyo
+  EXPECT_EQ(std::tuple(*s.timeZoneID, s.rainHours.at(0).label),
+            std::tuple("Mars/Olympus_Mons", "21"));
+  // Chile moves its clocks from midnight to one on 2024-09-08: that day is kept.
+  test::ScopedLocaleAndZone santiago("en_US", "America/Santiago");
+  auto chile = [](Json &a) { a["daily"]["time"] = {"2024-09-07", "2024-09-08", "2024-09-09"}; };
+  EXPECT_EQ(days(fetched(chile)), "Sun 21/11 Mon 22/12*");
 }
 
-TEST_F(Forecast, AnswersThatAreNoForecastThrowWhateverTheirStatus) {
+TEST_F(Forecast, AnswersThatAreNoForecastOrNoAnswerOrAPlaceOffTheGlobeThrow) {
   Change changes[] = {
       [](Json &a) { a["hourly"]["precipitation_probability"][5] = nullptr; },
-      [](Json &a) { a.erase("current"); },
-      [](Json &a) { a["current"]["weather_code"] = 2.5; },
       [](Json &a) { a["current"]["temperature_2m"] = "18"; },
   };
   for (const auto &change : changes)
@@ -304,25 +250,97 @@ TEST_F(Forecast, AnswersThatAreNoForecastThrowWhateverTheirStatus) {
   // A forecast under an error status is still a forecast.
   server.serve("/v1/forecast", FakeResponse::json(test::forecastAnswer().dump(), 503));
   EXPECT_EQ(WeatherProvider::fetch(kLondon, environment).temperature, 18);
-}
 
-TEST_F(Forecast, NoAnswerOrAPlaceOffTheGlobeThrowsTheTransportError) {
-  using kit::foundation::HttpError;
-  EXPECT_THROW(WeatherProvider::fetch(kLondon, {home.path(), {}, test::unreachableAddress, {}}),
-               HttpError);
+  server.clearRecords();
+  double nan = std::numeric_limits<double>::quiet_NaN();
+  for (Place place : {Place{"X", nan, 0}, Place{"X", 0, -180.5}})
+    EXPECT_THROW(WeatherProvider::fetch(place, environment), HttpError);
+  EXPECT_EQ(server.requestCount(), 0u);
   try {
     WeatherProvider::fetch(kLondon, {home.path(), {}, std::nullopt, {}});
     ADD_FAILURE() << "fetched without an address";
   } catch (const HttpError &error) {
     EXPECT_EQ(error.code(), HttpError::Code::serviceNotConfigured);
   }
-  server.serve("/v1/forecast", FakeResponse::json(test::forecastAnswer().dump()));
+}
+
+// A snapshot of London (at 5°) stored `age` seconds before the test moment, for `placeKey`.
+void storeLondon(double age, const std::string &placeKey = "5150,-12") {
+  WeatherSnapshot snapshot = WeatherSnapshot::sample();
+  snapshot.temperature = 5;
+  snapshot.updated = test::forecastMoment().addingTimeInterval(-age);
+  Json entry{{"placeKey", placeKey}, {"snapshot", kit::foundation::encodeJson(snapshot)}};
+  ASSERT_TRUE(SharedSuite::writeData(kLondonKey, entry.dump()));
+}
+
+using WeatherCache = Forecast;
+
+TEST_F(WeatherCache, KeysAreTheCoordinatesInHundredthsCutTowardZeroAndNoneOffTheGlobe) {
+  std::vector<std::string> written;
+  kit::foundation::DefaultsWriteObserver observer(
+      [&](std::string_view, std::string_view key) { written.emplace_back(key); });
   double nan = std::numeric_limits<double>::quiet_NaN();
-  for (Place place : {Place{"X", nan, 0}, Place{"X", 0, -std::numeric_limits<double>::infinity()},
-                      Place{"X", 90.5, 0}, Place{"X", 0, -180.5}})
-    EXPECT_THROW(WeatherProvider::fetch(place, test::serviceEnvironment(server, home.path())),
-                 HttpError);
+  std::tuple<double, double, std::optional<std::string>> cases[] = {
+      {51.5031, -0.1202, kLondonKey},
+      {-0.004, 12.349, "zavel.weather.cache.v10,1234"},
+      {90, -180, "zavel.weather.cache.v19000,-18000"},
+      {nan, 0, std::nullopt},
+      {0, 180.01, std::nullopt},
+  };
+  for (const auto &[latitude, longitude, key] : cases) {
+    Place place{"P", latitude, longitude};
+    EXPECT_EQ(WeatherProvider::cacheKey(place), key) << latitude << ", " << longitude;
+    if (!key) { // no weather at all, and nothing asked or written
+      EXPECT_EQ(snapshotOf(place), std::nullopt);
+      EXPECT_EQ(WeatherProvider::cached(place), std::nullopt);
+    }
+  }
   EXPECT_EQ(server.requestCount(), 0u);
+  EXPECT_EQ(written, std::vector<std::string>{});
+}
+
+TEST_F(WeatherCache, AStoredSnapshotIsServedWhileFreshAndAFetchedOneStoredForNearbyPlaces) {
+  for (auto [age, fetches] : {std::pair(1499.0, false), {-86400.0, false}, {1500.0, true}}) {
+    server.clearRecords();
+    storeLondon(age);
+    auto snapshot = snapshotOf(kLondon);
+    ASSERT_TRUE(snapshot) << age;
+    EXPECT_EQ(std::tuple(server.requestCount(), snapshot->temperature),
+              std::tuple(fetches ? 1u : 0u, fetches ? 18 : 5))
+        << age;
+  }
+  auto entry = kit::foundation::parseJson(*SharedSuite::readData(kLondonKey));
+  ASSERT_TRUE(entry);
+  EXPECT_EQ((*entry)["placeKey"], "5150,-12");
+  auto fetched = kit::foundation::decodeJson<WeatherSnapshot>((*entry)["snapshot"]);
+  EXPECT_EQ(std::tuple(fetched.place, fetched.temperature), std::tuple("London", 18));
+  server.clearRecords();
+  EXPECT_EQ(snapshotOf(Place{"Westminster", 51.5031, -0.1202}), fetched);
+  EXPECT_EQ(server.requestCount(), 0u);
+}
+
+TEST_F(WeatherCache, AFailedFetchFallsBackToTheStoredSnapshotOfAnyAge) {
+  server.serve("/v1/forecast", FakeResponse::text("<html>down</html>", 502, "text/html"));
+  auto environment = test::serviceEnvironment(server, home.path());
+  EXPECT_EQ(WeatherProvider::snapshot(kLondon, environment), std::nullopt);
+  storeLondon(2 * 86400);
+  EXPECT_EQ(WeatherProvider::snapshot(kLondon, environment)->temperature, 5);
+}
+
+TEST_F(WeatherCache, AForeignOrDamagedEntryReadsAsNoneAndIsReplaced) {
+  std::function<void()> writes[] = {
+      [] { storeLondon(0, "5150,-13"); }, // written for other coordinates
+      [] { SharedSuite::open().set(kLondonKey, std::string("5150,-12")); },
+  };
+  for (const auto &write : writes) {
+    server.clearRecords();
+    write();
+    EXPECT_EQ(WeatherProvider::cached(kLondon), std::nullopt);
+    auto snapshot = snapshotOf(kLondon);
+    ASSERT_TRUE(snapshot);
+    EXPECT_EQ(server.requestCount(), 1u);
+    EXPECT_EQ(WeatherProvider::cached(kLondon), snapshot);
+  }
 }
 
 } // namespace

@@ -1,99 +1,69 @@
 #include "Shared/Data/WidgetIntents/ActionIntents.h"
 
 #include "Shared/Data/DeckState.h"
+#include "Shared/Data/ExtraModels/FocusSession.h"
+#include "Shared/Data/ExtraModels/StopwatchState.h"
 #include "Shared/Data/ExtrasStores/ExtrasStore.h"
-#include "Shared/Data/MediaIntents/MediaBridge.h"
-#include "kit/foundation/UUID.h"
-#include "support/BusListener.h"
+#include "Shared/Data/NotesStore.h"
 
 #include "ActionTesting.h"
 
-#include <unistd.h>
+#include <fstream>
 
 namespace zavel {
 namespace {
 
 using kit::foundation::Json;
-using kit::intents::IntentDescription;
-using kit::intents::IntentRegistry;
+using Kinds = std::vector<std::string>;
 
-IntentRegistry actionIntents() {
-  IntentRegistry registry;
+class ActionIntents : public test::ActionTest {};
+
+TEST_F(ActionIntents, PerformedByTypeNameWithParametersFromJsonThenReloadAndNotify) {
+  kit::intents::IntentRegistry registry;
   addActionIntents(registry);
-  return registry;
-}
-
-TEST(ActionIntents, EveryKeyIntentIsListedWithItsTitleAndParameters) {
-  struct Case {
+  std::ofstream(NotesStore::fileURL())
+      << R"([{"id":"0f8fad5b-d9cb-469f-a165-70867728950e","text":"a","edited":1,"pinned":false}])";
+  const Kinds notes{"zavel.notes.deck", "zavel.notes.pinned", "zavel.notes.list"};
+  const struct {
     const char *type;
-    const char *title;
-    const char *parameters; // name, title and default of each
+    Json parameters;
+    Kinds kinds;
+  } presses[] = {
+      {"AddStepsIntent", {{"steps", 250}}, {"zavel.steps"}},
+      {"AddStepsIntent", Json::object(), {"zavel.steps"}}, // 1000 by default
+      {"AddWaterIntent", Json::object(), {"zavel.water"}},
+      {"WeatherDeckViewIntent", {{"view", "Week"}}, {"zavel.weather.deck"}}, // no screen's name
+      {"WeatherDeckViewIntent", {{"view", "fav"}}, {"zavel.weather.deck"}},
+      {"ToggleFavCityIntent", {{"name", "Kyoto"}}, {"zavel.weather.deck"}},
+      {"NoteDeckCycleIntent", {{"step", -1}}, notes},
+      {"NoteDeckPinIntent", Json::object(), notes},
+      {"HabitToggleIntent",
+       {{"habitID", HabitItem::samples()[0].id.uuidString()}},
+       {"zavel.habits.week"}},
+      {"FocusToggleIntent", Json::object(), {"zavel.focus.timer"}},
+      {"FocusResetIntent", Json::object(), {"zavel.focus.timer"}},
+      {"StopwatchToggleIntent", Json::object(), {"zavel.stopwatch"}},
+      {"StopwatchResetIntent", Json::object(), {"zavel.stopwatch"}},
   };
-  const Case cases[] = {
-      {"WeatherDeckViewIntent", "Weather Deck View", R"([["view","View","home"]])"},
-      {"ToggleFavCityIntent", "Save Location", R"([["name","City",""]])"},
-      {"NoteDeckCycleIntent", "Cycle Notes", R"([["step","Step",1]])"},
-      {"NoteDeckPinIntent", "Pin Note", "[]"},
-      {"FocusResetIntent", "Reset Focus", "[]"},
-      {"ToggleLikeTrackIntent", "Love Track", "[]"},
-      {"MediaCommandIntent", "Control Music", R"([["command","Command","playpause"]])"},
-      {"FocusToggleIntent", "Start or Stop Focus", "[]"},
-      {"StopwatchToggleIntent", "Start or Lap Stopwatch", "[]"},
-      {"StopwatchResetIntent", "Reset Stopwatch", "[]"},
-      {"HabitToggleIntent", "Check In Habit", R"([["habitID","Habit ID",""]])"},
-      {"AddWaterIntent", "Log a Glass of Water", "[]"},
-      {"AddStepsIntent", "Log Steps", R"([["steps","Steps",1000]])"},
-  };
-  auto registry = actionIntents();
-  ASSERT_EQ(registry.intents().size(), std::size(cases));
-  for (const auto &c : cases) {
-    const IntentDescription *intent = registry.intent(c.type);
-    ASSERT_NE(intent, nullptr) << c.type;
-    EXPECT_EQ(intent->title, c.title);
-    Json listed = Json::array();
-    for (const auto &parameter : intent->parameters)
-      listed.push_back({parameter.name, parameter.title, parameter.defaultValue});
-    EXPECT_EQ(listed, Json::parse(c.parameters)) << c.type;
+  for (const auto &press : presses) {
+    test::ReloadLog pressLog;
+    registry.perform(press.type, press.parameters);
+    EXPECT_EQ(pressLog.events(), test::reloadedAndNotified(press.kinds)) << press.type;
   }
-}
-
-class ActionIntentsPerformed : public test::ActionTest {};
-
-TEST_F(ActionIntentsPerformed, ByTypeNameWithParametersFromJson) {
-  auto registry = actionIntents();
-  registry.perform("AddStepsIntent", Json::parse(R"({"steps": 250})"));
-  registry.perform("AddStepsIntent", Json::object());
   EXPECT_EQ(ExtrasStore::counter("steps", 0).value, 1250);
-  registry.perform("WeatherDeckViewIntent", Json::parse(R"({"view": "fav"})"));
+  EXPECT_EQ(ExtrasStore::counter("water", 0).value, 1);
   EXPECT_EQ(DeckState::weatherView(), DeckState::WeatherView::fav);
-  registry.perform("ToggleFavCityIntent", Json::parse(R"({"name": "Kyoto"})"));
   EXPECT_EQ(DeckState::favCities(), DeckState::NameSet{"Kyoto"});
-  registry.perform("NoteDeckCycleIntent", Json::parse(R"({"step": -1})"));
   EXPECT_EQ(DeckState::noteIndex(), 0);
-  registry.perform("HabitToggleIntent", Json{{"habitID", HabitItem::samples()[0].id.uuidString()}});
+  EXPECT_TRUE(NotesStore::latest().at(0).pinned);
   EXPECT_EQ(ExtrasStore::habitWeek()[0].done, 1);
-  registry.perform("MediaCommandIntent", Json::parse(R"({"command": "next"})"));
-  EXPECT_EQ(log.events().back(), "notify com.brekholt.zavel.media.next");
-  EXPECT_THROW(registry.perform("AddStepsIntent", Json::parse(R"({"steps": "many"})")),
-               kit::foundation::DecodeError);
-}
+  EXPECT_EQ(SharedSuite::read<FocusSession>(ExtrasStore::focusKey), (FocusSession{{}, 25}));
+  EXPECT_EQ(SharedSuite::read<StopwatchState>(ExtrasStore::stopwatchKey), StopwatchState{});
 
-TEST_F(ActionIntentsPerformed, NotificationsReachTheSessionBusInOrder) {
-  kit::foundation::testing::BusListener listener;
-  ASSERT_TRUE(listener.connected()) << "no session bus: run the tests under dbus-run-session";
-  MediaBridge::setNowPlaying(NowPlayingSnapshot{"Teardrop", "Massive Attack", 0, 0, true, now});
-  auto registry = actionIntents();
-  registry.perform("ToggleLikeTrackIntent", Json::object());
-  // A command of its own, so no other test process posts the same name.
-  auto command = "e2e-" + kit::foundation::UUID::random().uuidString();
-  registry.perform("MediaCommandIntent", Json{{"command", command}});
-  auto signals = listener.waitFor("com.brekholt.zavel.", 3, getpid());
-  std::vector<std::string> names;
-  for (const auto &signal : signals)
-    names.push_back(signal.name);
-  EXPECT_EQ(names, (std::vector<std::string>{"com.brekholt.zavel.media.favorite",
-                                             "com.brekholt.zavel.reloadwidgets",
-                                             "com.brekholt.zavel.media." + command}));
+  registry.perform("MediaCommandIntent", {{"command", "next"}});
+  EXPECT_EQ(log.events().back(), "notify com.brekholt.zavel.media.next");
+  EXPECT_THROW(registry.perform("AddStepsIntent", {{"steps", "many"}}),
+               kit::foundation::DecodeError);
 }
 
 } // namespace

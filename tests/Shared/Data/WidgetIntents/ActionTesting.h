@@ -24,10 +24,9 @@ protected:
   ReloadLog log;
   const kit::foundation::Date now = *kit::foundation::dateFromIso8601("2025-03-05T10:00:00+01:00");
 
-  ActionEnvironment at(kit::foundation::Date date) const {
-    return {home.path(), kit::foundation::Clock::fixed(date)};
+  ActionEnvironment environment() const {
+    return {home.path(), kit::foundation::Clock::fixed(now)};
   }
-  ActionEnvironment environment() const { return at(now); }
   // `seconds` before (or, negative, after) now.
   kit::foundation::Date ago(double seconds) const { return now.addingTimeInterval(-seconds); }
 

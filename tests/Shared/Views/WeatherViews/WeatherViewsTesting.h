@@ -3,33 +3,33 @@
 #include "Shared/Data/Models/WeatherSnapshot.h"
 #include "Shared/Theme/ZavelFonts.h"
 #include "Shared/Views/Hardware/HardwareTesting.h"
-#include "Shared/Views/WidgetContext.h"
-#include "kit/ui/LayoutTesting.h"
-#include "kit/ui/UI.h"
 #include "kit/ui/text/TextEngine.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
 namespace zavel::testing {
 
-// The widget sizes the host gives, in points, with their size classes.
-struct WidgetSize {
-  ZavelSize sizeClass;
-  kit::ui::Size size;
-};
-inline constexpr WidgetSize smallWidget{ZavelSize::s, {170, 170}};
-inline constexpr WidgetSize mediumWidget{ZavelSize::m, {364, 170}};
-inline constexpr WidgetSize largeWidget{ZavelSize::l, {364, 382}};
+// A widget's size in points as the host shows it, with the unit the root derives for it.
+struct WidgetFrame {
+  ZavelSize size;
+  kit::ui::Size points;
 
-// The render context the widget root makes for a widget: the design canvas scaled to fit.
-inline ZCtx widgetContext(const WidgetSize &widget, bool cream = false) {
-  kit::ui::Size canvas = designCanvas(widget.sizeClass);
-  double u = std::min(widget.size.width / canvas.width, widget.size.height / canvas.height);
-  return context(u, widget.sizeClass, cream);
-}
+  double u() const {
+    kit::ui::Size canvas = designCanvas(size);
+    return std::min(points.width / canvas.width, points.height / canvas.height);
+  }
+  // The dark screen inside the casing: inset 14, 15 or 16 units by size class.
+  kit::ui::Rect screen() const {
+    double inset = (size == ZavelSize::s ? 14 : size == ZavelSize::m ? 15 : 16) * u();
+    return rect(inset, inset, points.width - 2 * inset, points.height - 2 * inset);
+  }
+  ZCtx context() const { return zavel::testing::context(u(), size); }
+};
+
+inline constexpr WidgetFrame smallWidget{ZavelSize::s, {170, 170}};
+inline constexpr WidgetFrame mediumWidget{ZavelSize::m, {364, 170}};
+inline constexpr WidgetFrame largeWidget{ZavelSize::l, {364, 382}};
 
 // The process's text engine on the shipped fonts, for checks where real glyph widths matter.
 inline const kit::ui::TextEngine &realTextEngine() {
@@ -37,20 +37,21 @@ inline const kit::ui::TextEngine &realTextEngine() {
   return kit::ui::defaultTextEngine();
 }
 
-inline kit::ui::LaidOutTree layReal(const kit::ui::View &view, kit::ui::Size size) {
-  return kit::ui::layOut(view, size, kit::ui::LayoutContext{realTextEngine(), {}});
+inline kit::ui::LaidOutTree layReal(const kit::ui::View &view, const WidgetFrame &widget) {
+  return kit::ui::layOut(view, widget.points, kit::ui::LayoutContext{realTextEngine(), {}});
 }
 
 // The text node showing `text`; fails the test when there is none.
 inline const kit::ui::LaidOutNode &textNode(const kit::ui::LaidOutTree &tree,
                                             std::string_view text) {
+  static const kit::ui::LaidOutNode none;
   const kit::ui::LaidOutNode *node = tree.root.findText(text);
-  if (!node) {
-    ADD_FAILURE() << "no text \"" << text << "\"";
-    static const kit::ui::LaidOutNode none;
-    return none;
-  }
-  return *node;
+  EXPECT_TRUE(node) << "no text \"" << text << "\"";
+  return node ? *node : none;
+}
+
+inline kit::ui::Rect textFrame(const kit::ui::LaidOutTree &tree, std::string_view text) {
+  return textNode(tree, text).frame;
 }
 
 inline const kit::ui::TextRun &run(const kit::ui::LaidOutNode &node) {
@@ -59,15 +60,23 @@ inline const kit::ui::TextRun &run(const kit::ui::LaidOutNode &node) {
   return text ? *text : none;
 }
 
-// A caption drawn as a micro label of the given size, tracking and colour.
-inline void expectMicroLabel(const kit::ui::LaidOutNode &node, double size, double em,
-                             kit::ui::Color color, const ZCtx &ctx) {
-  const kit::ui::TextRun &text = run(node);
-  double effective = size < 18 ? (size + 18) / 2 : size;
-  EXPECT_EQ(text.style.font, ctx.mono(size, kit::ui::FontWeight::regular)) << text.text;
-  EXPECT_NEAR(text.style.tracking, effective * em * ctx.u, 1e-9) << text.text;
-  EXPECT_EQ(text.paint, kit::ui::Paint{color}) << text.text;
-  EXPECT_EQ(text.style.lineLimit, 1) << text.text;
+// How the real engine sets a text in the frame the layout gave it.
+inline kit::ui::TextMetrics fitted(const kit::ui::LaidOutNode &node) {
+  return realTextEngine().measure(run(node).text, run(node).style,
+                                  kit::ui::ProposedSize::of(node.frame.size));
+}
+
+// A numeral on one line within `width`: as it is, shrunk, or at its least scale and cut.
+enum class Fit { asIs, shrunk, cut };
+inline void expectFit(const kit::ui::LaidOutNode &numeral, double width, Fit fit) {
+  kit::ui::TextMetrics metrics = fitted(numeral);
+  const std::string &text = run(numeral).text;
+  EXPECT_EQ(metrics.lineCount, 1) << text;
+  EXPECT_LE(numeral.frame.size.width, width + 0.01) << text; // advances are whole 1/1024ths
+  EXPECT_EQ(metrics.truncated, fit == Fit::cut) << text;
+  EXPECT_EQ(metrics.scale < 1, fit != Fit::asIs) << text;
+  EXPECT_GE(metrics.scale, fit == Fit::cut ? 0.55 : 0.5501) << text; // cut only at the floor
+  EXPECT_LE(metrics.scale, fit == Fit::cut ? 0.55 : 1) << text;
 }
 
 // A snapshot with only the figures the faces read set.

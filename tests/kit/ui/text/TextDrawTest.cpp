@@ -1,7 +1,6 @@
 #include "kit/ui/text/PangoTextEngine.h"
 
 #include "ShippedFonts.h"
-#include "Styled.h"
 #include "kit/ui/Image.h"
 #include "kit/ui/drawing/CairoHandles.h"
 
@@ -30,7 +29,6 @@ public:
       : image_(int(size.width * pixelsPerPoint), int(size.height * pixelsPerPoint)),
         cr_(cairo_create(image_.surface())) {
     cairo_scale(cr_.get(), pixelsPerPoint, pixelsPerPoint);
-    cairo_set_source_rgb(cr_.get(), 0, 0, 0);
   }
   cairo_t *cr() const { return cr_.get(); }
 
@@ -40,22 +38,12 @@ public:
     for (int y = 0; y < image_.height(); ++y)
       for (int x = 0; x < image_.width(); ++x) {
         Point p{x / pixelsPerPoint, y / pixelsPerPoint};
-        if (image_.pixel(x, y).alpha < 0.5 || !region.contains(p))
-          continue;
-        ink.minX = std::min(ink.minX, p.x);
-        ink.minY = std::min(ink.minY, p.y);
-        ink.maxX = std::max(ink.maxX, p.x + 1 / pixelsPerPoint);
-        ink.maxY = std::max(ink.maxY, p.y + 1 / pixelsPerPoint);
+        if (image_.pixel(x, y).alpha >= 0.5 && region.contains(p))
+          ink = {std::min(ink.minX, p.x), std::min(ink.minY, p.y),
+                 std::max(ink.maxX, p.x + 1 / pixelsPerPoint),
+                 std::max(ink.maxY, p.y + 1 / pixelsPerPoint)};
       }
     return ink;
-  }
-
-  // Whether some column in [fromX, toX) has no ink at all.
-  bool hasEmptyColumnBetween(double fromX, double toX) const {
-    for (double x = fromX; x < toX; x += 1 / pixelsPerPoint)
-      if (ink({{x, 0}, {1 / pixelsPerPoint, 1e9}}).empty())
-        return true;
-    return false;
   }
 
 private:
@@ -64,9 +52,7 @@ private:
 };
 
 TextStyle plex(const char *face, double size, double tracking = 0) {
-  TextStyle style = testing::styled(Font::postScript(face, size));
-  style.tracking = tracking;
-  return style;
+  return {.font = Font::postScript(face, size), .tracking = tracking, .lineLimit = {}};
 }
 
 class TextDraw : public ::testing::Test {
@@ -89,8 +75,6 @@ TEST_F(TextDraw, ALargeNumeralAndASmallLabelShareTheirBaseline) {
   TextStyle label = plex("IBMPlexMono-Medium", 10, 1.8);
   auto numeralMetrics = engine.measure("11", numeral, {});
   auto labelMetrics = engine.measure("HILT", label, {});
-  EXPECT_NEAR(numeralMetrics.firstBaseline, 77.9, 0.01);
-  EXPECT_NEAR(labelMetrics.firstBaseline, 10.25, 0.01);
 
   Canvas canvas({200, 120});
   Rect numeralFrame = draw(canvas, "11", numeral, {0, 0});
@@ -104,68 +88,29 @@ TEST_F(TextDraw, ALargeNumeralAndASmallLabelShareTheirBaseline) {
   EXPECT_NEAR(labelInk.maxY, numeralInk.maxY, 0.5);
 }
 
-TEST_F(TextDraw, LinesAlignWithinTheTextIncludingTheirLastTracking) {
-  // 6-point glyphs and 2 points of tracking: lines of 2 and 4 cells of 8 points.
-  struct Case {
-    TextAlignment alignment;
-    double shift;
-  } cases[] = {
-      {TextAlignment::leading, 0}, {TextAlignment::center, 8}, {TextAlignment::trailing, 16}};
-  for (const auto &c : cases) {
-    TextStyle style = plex("IBMPlexMono-Regular", 10, 2);
-    style.alignment = c.alignment;
-    Canvas canvas({60, 40});
-    Rect frame = draw(canvas, "II\nIIII", style, {4, 4});
-    EXPECT_NEAR(frame.size.width, 32, 0.01);
-    Ink first = canvas.ink({{0, 0}, {60, frame.midY()}});
-    Ink second = canvas.ink({{0, frame.midY()}, {60, 40}});
-    EXPECT_NEAR(first.minX - second.minX, c.shift, 0.5) << int(c.alignment);
-    EXPECT_NEAR(second.maxX - first.maxX, 16 - c.shift, 0.5) << int(c.alignment);
-  }
-}
-
-TEST_F(TextDraw, StrikethroughCrossesTheGapsBetweenLetters) {
-  for (bool strikethrough : {false, true}) {
-    TextStyle style = plex("IBMPlexMono-Regular", 10, 10);
-    style.strikethrough = strikethrough;
-    Canvas canvas({100, 20});
-    draw(canvas, "IIII", style, {0, 0});
-    Ink ink = canvas.ink();
-    EXPECT_EQ(canvas.hasEmptyColumnBetween(ink.minX, ink.maxX), !strikethrough);
-  }
-}
-
 TEST_F(TextDraw, InkStaysWithinTheMeasuredFrame) {
-  struct Case {
-    const char *text;
-    TextStyle style;
-    ProposedSize proposal;
+  const std::pair<const char *, TextStyle> cases[] = {
+      {"WIDE WORDS WRAP HERE",
+       {.font = Font::postScript("IBMPlexMono-Regular", 12),
+        .tracking = 1,
+        .lineLimit = {},
+        .alignment = TextAlignment::center}},
+      {"88:88",
+       {.font = Font::postScript("IBMPlexMono-Bold", 40),
+        .tracking = 1,
+        .lineLimit = 1,
+        .minimumScaleFactor = 0.3}},
   };
-  TextStyle wrapped = plex("IBMPlexMono-Regular", 12, 1);
-  TextStyle truncated = wrapped;
-  truncated.lineLimit = 1;
-  TextStyle shrunk = plex("IBMPlexMono-Bold", 40, 1);
-  shrunk.lineLimit = 1;
-  shrunk.minimumScaleFactor = 0.3;
-  TextStyle centred = wrapped;
-  centred.alignment = TextAlignment::center;
-  const Case cases[] = {
-      {"WIDE WORDS WRAP HERE", wrapped, {70, std::nullopt}},
-      {"WIDE WORDS WRAP HERE", truncated, {70, std::nullopt}},
-      {"88:88", shrunk, {60, std::nullopt}},
-      {"WIDE WORDS WRAP HERE", centred, {70, std::nullopt}},
-  };
-  for (const auto &c : cases) {
+  for (const auto &[text, style] : cases) {
     Canvas canvas({120, 120});
-    Rect frame = draw(canvas, c.text, c.style, {10, 10}, c.proposal);
+    Rect frame = draw(canvas, text, style, {10, 10}, {text[0] == '8' ? 60 : 70, std::nullopt});
     Ink ink = canvas.ink();
-    ASSERT_FALSE(ink.empty()) << c.text;
-    EXPECT_GE(ink.minX, frame.minX()) << c.text;
-    EXPECT_GE(ink.minY, frame.minY()) << c.text;
-    EXPECT_LE(ink.maxX, frame.maxX()) << c.text;
-    EXPECT_LE(ink.maxY, frame.maxY()) << c.text;
+    ASSERT_FALSE(ink.empty()) << text;
+    EXPECT_TRUE(ink.minX >= frame.minX() && ink.minY >= frame.minY() && ink.maxX <= frame.maxX() &&
+                ink.maxY <= frame.maxY())
+        << text;
     // Glyphs reach to within their side bearing and the tracking of the frame's right edge.
-    EXPECT_GE(ink.maxX, frame.maxX() - 3) << c.text;
+    EXPECT_GE(ink.maxX, frame.maxX() - 3) << text;
   }
 }
 

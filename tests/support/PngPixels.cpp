@@ -1,13 +1,8 @@
-#include "host/PngFile.h"
+#include "support/PngPixels.h"
 
 #include <png.h>
 
-namespace zavel::host::testing {
-
-PngPixels::Pixel PngPixels::at(int x, int y) const {
-  std::size_t offset = (std::size_t(y) * std::size_t(width) + std::size_t(x)) * 4;
-  return {rgba[offset], rgba[offset + 1], rgba[offset + 2], rgba[offset + 3]};
-}
+namespace test_support {
 
 std::optional<PngPixels> readPng(const std::filesystem::path &path) {
   png_image image{};
@@ -24,4 +19,4 @@ std::optional<PngPixels> readPng(const std::filesystem::path &path) {
   return pixels;
 }
 
-} // namespace zavel::host::testing
+} // namespace test_support

@@ -1,0 +1,90 @@
+#include "Shared/Data/WidgetIntents/CasingConfigIntent.h"
+#include "Shared/Data/WidgetIntents/ClockConfigIntent.h"
+#include "Shared/Data/WidgetIntents/CountdownConfigIntent.h"
+#include "Shared/Data/WidgetIntents/DualClockConfigIntent.h"
+#include "Shared/Data/WidgetIntents/StockConfigIntent.h"
+#include "Shared/Data/WidgetIntents/WatchlistConfigIntent.h"
+#include "Shared/Data/WidgetIntents/WeatherConfigIntent.h"
+#include "Shared/Data/WidgetIntents/WorldClockConfigIntent.h"
+
+#include "support/ScopedEnvironment.h"
+
+#include "kit/foundation/Iso8601.h"
+
+#include <gtest/gtest.h>
+
+namespace zavel {
+namespace {
+
+using kit::foundation::Json;
+using test::ScopedLocaleAndZone;
+namespace intents = kit::intents;
+
+// A configuration as the host stores it reads as `expected`, and what it writes reads back.
+template <class Intent> void expectStored(const char *json, const Intent &expected) {
+  auto intent = intents::decodeParameters<Intent>(Json::parse(json));
+  EXPECT_EQ(intent, expected) << json;
+  EXPECT_EQ(intents::decodeParameters<Intent>(intents::encodeParameters(intent)), intent) << json;
+}
+
+TEST(ConfigIntents, ReadFromAStoredConfiguration) {
+  using C = CasingOption;
+  expectStored(R"({"name":"Ship","target":"2025-12-24T18:30:00Z","casing":"cream"})",
+               CountdownConfigIntent{
+                   "Ship", kit::foundation::dateFromIso8601("2025-12-24T18:30:00Z"), C::cream});
+  expectStored(R"({"symbol":"msft","casing":"graphite"})", StockConfigIntent{"msft", C::graphite});
+  expectStored(R"({"symbol1":"TSLA","symbol2":"","symbol3":"AMD"})",
+               WatchlistConfigIntent{"TSLA", "", "AMD", C::followApp});
+  expectStored(R"({"city":"Asia/Kolkata"})", ClockConfigIntent{TimeZoneEntity{"Asia/Kolkata"}});
+  expectStored(R"({"city1":"Asia/Dubai","city3":"Pacific/Auckland","casing":"cream"})",
+               WorldClockConfigIntent{TimeZoneEntity{"Asia/Dubai"}, std::nullopt,
+                                      TimeZoneEntity{"Pacific/Auckland"}, C::cream});
+  expectStored(R"({"casing":"cream"})", CasingConfigIntent{C::cream});
+  // Stored cities and places are kept even when no zone or place can be made of them.
+  expectStored(R"({"home":"Europe/Oslo","away":"Nowhere/At_All"})",
+               DualClockConfigIntent{TimeZoneEntity{"Europe/Oslo"},
+                                     TimeZoneEntity{"Nowhere/At_All"}, C::followApp});
+  expectStored(R"({"place":"Oslo|59.9139|10.7522","unit":"fahrenheit","casing":"cream"})",
+               WeatherConfigIntent{WeatherPlaceEntity{"Oslo|59.9139|10.7522"},
+                                   TempUnitOption::fahrenheit, C::cream});
+  expectStored(R"({"place":"not a place","unit":"celsius"})",
+               WeatherConfigIntent{WeatherPlaceEntity{"not a place"}, TempUnitOption::celsius,
+                                   C::followApp});
+}
+
+TEST(WatchlistConfigIntent, SymbolsAreTrimmedUpperCasedAndEmptyOnesDropped) {
+  const std::pair<std::array<std::string, 3>, std::vector<std::string>> cases[] = {
+      {{" msft ", "", "NVDA\t"}, {"MSFT", "NVDA"}},
+      {{"  ", " ", "\t"}, {}},
+      {{"aapl", "AAPL", "\n"}, {"AAPL", "AAPL", "\n"}}, // duplicates and line breaks stay
+      {{"\u00A0stra\u00DFe", "", ""}, {"STRASSE"}},     // a no-break space trimmed, sharp s
+  };
+  for (const auto &[typed, symbols] : cases)
+    EXPECT_EQ((WatchlistConfigIntent{typed[0], typed[1], typed[2]}.symbols()), symbols) << typed[0];
+}
+
+TEST(ClockConfigIntents, TheCitysZoneElseTheirOwnFallback) {
+  ScopedLocaleAndZone zone{"en_GB.UTF-8", "Europe/Vienna"};
+  EXPECT_EQ(ClockConfigIntent{}.timeZone().identifier(), "Europe/Vienna");
+  EXPECT_EQ(ClockConfigIntent{TimeZoneEntity{"Asia/Kolkata"}}.timeZone().identifier(),
+            "Asia/Kolkata");
+  EXPECT_EQ(ClockConfigIntent{TimeZoneEntity{"Mars/Olympus_Mons"}}.timeZone().identifier(),
+            "Europe/Vienna");
+
+  auto identifiers = [](const WorldClockConfigIntent &intent) {
+    std::vector<std::string> ids;
+    for (const auto &zone : intent.zones())
+      ids.push_back(zone.identifier());
+    return ids;
+  };
+  using Ids = std::vector<std::string>;
+  WorldClockConfigIntent intent;
+  EXPECT_EQ(identifiers(intent), (Ids{"Europe/Vienna", "America/New_York", "Asia/Tokyo"}));
+  intent.city1 = TimeZoneEntity{"Asia/Dubai"};
+  intent.city2 = TimeZoneEntity{"Mars/Olympus_Mons"};
+  intent.city3 = TimeZoneEntity{"Pacific/Auckland"};
+  EXPECT_EQ(identifiers(intent), (Ids{"Asia/Dubai", "Europe/Vienna", "Pacific/Auckland"}));
+}
+
+} // namespace
+} // namespace zavel

@@ -1,0 +1,81 @@
+#include "host/HostRun.h"
+#include "host/TestBundle.h"
+#include "support/ScratchTree.h"
+#include "support/TempHome.h"
+
+#include "Shared/Data/SharedSuite.h"
+
+#include <gtest/gtest.h>
+
+namespace zavel::host::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every kind of bad command line: exit 2, one line on standard error, nothing written.
+TEST(HostRefusals, BadCommandLinesExitTwoWithOneLineAndWriteNothing) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  std::string png = scratch.root() / "a.png";
+  std::string folder = scratch.root() / "gallery";
+  const std::string kind = "test.tally";
+  const std::vector<std::vector<std::string>> refused{
+      {},
+      {"frobnicate"},
+      {"list", "--yaml"},
+      {"timeline"},
+      {"timeline", "zavel.nothing"},
+      {"timeline", kind, "--config"},
+      {"timeline", kind, "--config", "{"},
+      {"timeline", kind, "--config", R"({"step": "two"})"},
+      {"timeline", kind, "--preview", "--preview"},
+      {"render", "zavel.nothing", "-o", png},
+      {"render", kind},
+      {"render", kind, "-o", png, "-o", png},
+      {"render", kind, "-o", png, "--size", "0x170"},
+      {"render", kind, "-o", png, "--scale", "0"},
+      {"render", kind, "-o", png, "--scale", "100"},
+      {"render", kind, "-o", png, "--tree"},
+      {"render", kind, "-o", png, "--entry", "3"},
+      {"render", kind, "-o", png, "--mode", "sepia"},
+      {"render", kind, "-o", png, "--scheme", "grey"},
+      {"gallery"},
+      {"gallery", "-o", folder, "extra"},
+      {"press", "zavel.nothing", "10", "10"},
+      {"press", kind, "10"},
+      {"press", kind, "171", "10"}, // outside the widget
+      {"press", kind, "45", "30", "--config", R"({"step": "two"})"},
+      // Drawn to find a key, its provider reading the suite, but nothing is there.
+      {"press", "test.tally.board", "100", "100"},
+      {"perform"},
+      {"perform", "NoSuchIntent"},
+      {"perform", "TallyIntent", "--params", "{"},
+      {"perform", "TallyIntent", "--params", R"({"step": 1.5})"},
+      {"query"},
+      {"query", "NoSuchEntity"},
+      {"query", "TimeZoneEntity"}, // not in these widgets' bundle
+      {"defaults", "read"},
+      {"defaults", "copy", "test.key"},
+      {"defaults", "write", "test.key"},
+      {"defaults", "write", "", "value"},
+      {"defaults", "write", "test.key", "1.5", "--int"},
+      {"defaults", "write", "test.key", "1", "--int", "--bool"},
+      {"defaults", "write", "test.key", "nan", "--double"},
+      {"defaults", "write", "test.key", "maybe", "--bool"},
+      {"defaults", "write", "test.key", "{", "--json"},
+      {"defaults", "write", "test.key", "[1]", "--array"},
+      {"defaults", "read", "test.key", "--int"},
+  };
+  // Drawing a widget reads the suite and so makes its file; only that file may be there.
+  ASSERT_FALSE(SharedSuite::open().object("test.key"));
+  auto suiteOnly = filesBelow(home.path());
+  for (const auto &words : refused)
+    expectRefusal(runHost(words), words);
+  EXPECT_EQ(filesBelow(home.path()), suiteOnly);
+  EXPECT_FALSE(SharedSuite::open().object("test.key"));
+  EXPECT_FALSE(SharedSuite::open().object(kCountKey));
+  EXPECT_EQ(filesBelow(scratch.root()), std::vector<fs::path>{});
+}
+
+} // namespace
+} // namespace zavel::host::testing
