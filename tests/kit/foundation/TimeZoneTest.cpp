@@ -3,7 +3,6 @@
 #include "kit/foundation/Iso8601.h"
 #include "support/ScopedEnvironment.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -50,12 +49,3 @@ TEST(TimeZone, CurrentZoneComesFromTZThenLocaltimeThenUTC) {
   EXPECT_EQ(TimeZone::current().identifier(), expected);
 }
 
-TEST(TimeZone, KnownIdentifiersAreTheGeographicZonesInOrder) {
-  const auto &ids = TimeZone::knownIdentifiers();
-  EXPECT_GT(ids.size(), 400u);
-  EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
-  EXPECT_TRUE(std::binary_search(ids.begin(), ids.end(), "America/Argentina/Buenos_Aires"));
-  EXPECT_FALSE(std::binary_search(ids.begin(), ids.end(), "US/Pacific"));
-  for (const auto &id : ids)
-    ASSERT_TRUE(TimeZone::named(id)) << id;
-}

@@ -1,7 +1,6 @@
 #include "kit/foundation/UUID.h"
 
 #include <gtest/gtest.h>
-#include <set>
 
 using kit::foundation::UUID;
 
@@ -17,12 +16,8 @@ TEST(UUID, ReadsEitherCaseWritesUpperCaseAndRefusesAnyOtherForm) {
 }
 
 TEST(UUID, RandomIdentifiersAreVersionFourAndDistinct) {
-  std::set<UUID> seen;
-  for (int i = 0; i < 100; ++i) {
-    UUID uuid = UUID::random();
-    EXPECT_EQ(uuid.bytes[6] >> 4, 4);
-    EXPECT_EQ(uuid.bytes[8] >> 6, 2);
-    seen.insert(uuid);
-  }
-  EXPECT_EQ(seen.size(), 100u);
+  UUID uuid = UUID::random();
+  EXPECT_EQ(uuid.bytes[6] >> 4, 4);
+  EXPECT_EQ(uuid.bytes[8] >> 6, 2);
+  EXPECT_NE(UUID::random(), uuid);
 }
