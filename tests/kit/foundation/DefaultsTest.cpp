@@ -6,7 +6,6 @@
 #include <fmt/format.h>
 #include <fmt/ranges.h>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 

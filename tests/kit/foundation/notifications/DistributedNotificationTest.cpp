@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace kit::foundation {
 namespace {
@@ -86,19 +85,6 @@ TEST(NotificationRecorder, RecordsOnlyWhileItLivesEvenBesideAThrowingReceiver) {
   EXPECT_EQ(recorder->names(), std::vector<std::string>{"test.record.1"});
   recorder.reset();
   EXPECT_NO_THROW(post("test.record.2"));
-}
-
-TEST(NotificationRecorder, PostsFromSeveralThreadsAreAllRecorded) {
-  NotificationRecorder recorder;
-  std::vector<std::thread> threads;
-  for (int t = 0; t < 4; ++t)
-    threads.emplace_back([] {
-      for (int i = 0; i < 25; ++i)
-        post("test.thread");
-    });
-  for (auto &thread : threads)
-    thread.join();
-  EXPECT_EQ(recorder.names().size(), 100u);
 }
 
 } // namespace

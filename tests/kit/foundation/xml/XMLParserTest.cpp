@@ -73,17 +73,6 @@ TEST(XMLParser, ReportsEventsInUtf8AndStopsAtTheFirstError) {
     EXPECT_EQ(parsed(c.document), c.events);
 }
 
-TEST(XMLParser, AttributesAreLookedUpByExactName) {
-  struct Probe : XMLParserDelegate {
-    std::vector<std::optional<std::string_view>> found;
-    void didStartElement(std::string_view, const XMLAttributes &attributes) override {
-      found = {attributes.value("href"), attributes.value("rel"), attributes.value("HREF")};
-    }
-  } probe;
-  ASSERT_TRUE(XMLParser().parse("<link href=\"\" type=\"t\"/>", probe));
-  EXPECT_EQ(probe.found, (std::vector<std::optional<std::string_view>>{"", {}, {}}));
-}
-
 TEST(XMLParser, ReportsWhereTheErrorIsAndReadsTheNextDocumentAfresh) {
   XMLParser parser;
   Trace trace;
