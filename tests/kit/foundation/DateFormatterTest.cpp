@@ -58,9 +58,8 @@ TEST(DateFormatter, OneFormatterServesManyThreads) {
   std::vector<std::thread> threads;
   for (int t = 0; t < 4; ++t)
     threads.emplace_back([&, t] {
-      for (Date date{t * 1e8}; date.secondsSinceReferenceDate < t * 1e8 + 30000;
-           date = date.addingTimeInterval(61))
-        mismatches += formatter.date(formatter.string(date)) == date ? 0 : 1;
+      for (double seconds = t * 1e8; seconds < t * 1e8 + 30000; seconds += 61)
+        mismatches += formatter.date(formatter.string(Date{seconds})) == Date{seconds} ? 0 : 1;
     });
   for (auto &thread : threads)
     thread.join();

@@ -55,7 +55,6 @@ std::string readAs(const char *json) {
 TEST(JsonCoding, ScalarsFollowThePlatformDecoderRules) {
   for (auto [json, read] : {
            std::pair{"3.0", "3 3 3 -"},
-           {"1e2", "100 100 100 -"},
            {"2.5", "- - 2.5 -"},
            {"true", "- - - true"},
            {"0", "0 0 0 -"}, // 0 is no boolean
