@@ -22,36 +22,24 @@ bool writeOnce(const TempHome &home, const std::string &key, int64_t value) {
 
 } // namespace
 
-TEST(DefaultsProcesses, TwoProcessesWritingAtOnceLoseNothing) {
-  constexpr int kWrites = 150;
-  TempHome home;
-  bool succeeded = runInProcessesAtOnce(2, [&](int process) {
-    for (int i = 0; i < kWrites; ++i) {
-      if (!writeOnce(home, fmt::format("p{}.k{}", process, i), i))
-        return false;
+// Two processes writing many keys at once; then, several times over, four processes creating a
+// fresh suite at once.
+TEST(DefaultsProcesses, ProcessesWritingAtOnceLoseNothing) {
+  for (auto [processes, writes, rounds] : {std::tuple{2, 150, 1}, {4, 1, 8}}) {
+    for (int round = 0; round < rounds; ++round) {
+      TempHome home;
+      ASSERT_TRUE(runInProcessesAtOnce(processes, [&, writes = writes](int process) {
+        for (int i = 1; i <= writes; ++i)
+          if (!writeOnce(home, fmt::format("p{}.k{}", process, i), i))
+            return false;
+        return true;
+      }));
+      auto suite = Defaults::suite(kSuite, home.path());
+      ASSERT_TRUE(suite);
+      for (int process = 0; process < processes; ++process)
+        for (int i = 1; i <= writes; ++i)
+          ASSERT_EQ(suite->integer(fmt::format("p{}.k{}", process, i)), i) << process;
+      EXPECT_FALSE(std::filesystem::exists(home.suiteFile("standard")));
     }
-    return true;
-  });
-  ASSERT_TRUE(succeeded);
-  auto suite = Defaults::suite(kSuite, home.path());
-  ASSERT_TRUE(suite);
-  for (int process = 0; process < 2; ++process) {
-    for (int i = 0; i < kWrites; ++i)
-      ASSERT_EQ(suite->object(fmt::format("p{}.k{}", process, i)),
-                kit::foundation::DefaultsValue(int64_t{i}));
-  }
-}
-
-TEST(DefaultsProcesses, FourProcessesCreatingAFreshSuiteAtOnceAllSucceed) {
-  for (int round = 0; round < 8; ++round) {
-    TempHome home;
-    bool succeeded = runInProcessesAtOnce(
-        4, [&](int process) { return writeOnce(home, fmt::format("p{}", process), process); });
-    ASSERT_TRUE(succeeded) << "round " << round;
-    auto suite = Defaults::suite(kSuite, home.path());
-    ASSERT_TRUE(suite);
-    for (int process = 0; process < 4; ++process)
-      EXPECT_EQ(suite->integer(fmt::format("p{}", process)), process) << "round " << round;
-    EXPECT_FALSE(std::filesystem::exists(home.suiteFile("standard")));
   }
 }

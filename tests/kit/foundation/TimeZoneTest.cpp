@@ -3,7 +3,6 @@
 #include "kit/foundation/Iso8601.h"
 #include "support/ScopedEnvironment.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -19,18 +18,12 @@ TEST(TimeZone, UnknownIdentifiersAreAbsentNeverAnUnknownZone) {
 }
 
 TEST(TimeZone, OffsetFollowsDaylightSavingChanges) {
-  struct Case {
-    const char *zone;
-    const char *moment;
-    int seconds;
-  } cases[] = {
-      {"Europe/Berlin", "2024-03-31T00:59:59Z", 3600},
-      {"Europe/Berlin", "2024-03-31T01:00:00Z", 7200},
-      {"GMT-03:30", "2024-07-01T12:00:00Z", -12600},
+  auto offset = [](const char *zone, const char *moment) {
+    return TimeZone::named(zone)->secondsFromGMT(*dateFromIso8601(moment));
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(TimeZone::named(c.zone)->secondsFromGMT(*dateFromIso8601(c.moment)), c.seconds)
-        << c.zone << " " << c.moment;
+  EXPECT_EQ(offset("Europe/Berlin", "2024-03-31T00:59:59Z"), 3600);
+  EXPECT_EQ(offset("Europe/Berlin", "2024-03-31T01:00:00Z"), 7200);
+  EXPECT_EQ(offset("GMT-03:30", "2024-07-01T12:00:00Z"), -12600);
 }
 
 TEST(TimeZone, CurrentZoneComesFromTZThenLocaltimeThenUTC) {
@@ -48,14 +41,4 @@ TEST(TimeZone, CurrentZoneComesFromTZThenLocaltimeThenUTC) {
     GTEST_SKIP() << "/etc/localtime is not a link here";
   auto expected = link.string().substr(link.string().rfind("zoneinfo/") + 9);
   EXPECT_EQ(TimeZone::current().identifier(), expected);
-}
-
-TEST(TimeZone, KnownIdentifiersAreTheGeographicZonesInOrder) {
-  const auto &ids = TimeZone::knownIdentifiers();
-  EXPECT_GT(ids.size(), 400u);
-  EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
-  EXPECT_TRUE(std::binary_search(ids.begin(), ids.end(), "America/Argentina/Buenos_Aires"));
-  EXPECT_FALSE(std::binary_search(ids.begin(), ids.end(), "US/Pacific"));
-  for (const auto &id : ids)
-    ASSERT_TRUE(TimeZone::named(id)) << id;
 }

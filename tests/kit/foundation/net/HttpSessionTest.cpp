@@ -17,13 +17,15 @@ using namespace std::chrono_literals;
 
 namespace {
 
+constexpr std::size_t kCap = 64 * 1024;
+
 // A session whose limits are short enough for tests, and a deadline so that a missing
 // limit shows as a failure instead of a hang.
 HttpSession testSession() {
   HttpSession::Configuration configuration;
   configuration.timeout = 2s;
   configuration.deadline = 10s;
-  configuration.maxBodyBytes = 64 * 1024;
+  configuration.maxBodyBytes = kCap;
   return HttpSession(configuration);
 }
 
@@ -39,19 +41,13 @@ HttpError::Code failureOf(const HttpSession &session, const HttpRequest &request
 
 } // namespace
 
-namespace kit::foundation {
-void PrintTo(HttpError::Code code, std::ostream *out) { *out << name(code); }
-} // namespace kit::foundation
-
 TEST(HttpSession, SendsGetsAndReportsStatusAndBodyWithoutJudgingThem) {
   FakeHttpServer server;
-  for (int status : {404, 204}) {
-    std::string body = status == 204 ? "" : "<html>" + std::to_string(status) + "</html>";
+  for (auto [status, body] : {std::pair{404, "<html>404</html>"}, {204, ""}}) {
     server.serve("/s", FakeResponse::json(body, status));
     HttpResponse response = testSession().data(
         HttpRequest{.url = server.url("/s"), .headers = {{"User-Agent", "Mozilla/5.0"}}});
-    EXPECT_EQ(response.statusCode, status);
-    EXPECT_EQ(response.body, body);
+    EXPECT_EQ(std::to_string(response.statusCode) + response.body, std::to_string(status) + body);
   }
   server.serve("/gz", FakeResponse::gzip(std::string(10000, 'z')));
   EXPECT_EQ(testSession().data(server.url("/gz")).body, std::string(10000, 'z'));
@@ -68,7 +64,7 @@ TEST(HttpSession, SendsGetsAndReportsStatusAndBodyWithoutJudgingThem) {
   EXPECT_NE(requests[2].header("Accept-Encoding")->find("gzip"), std::string::npos);
 }
 
-TEST(HttpSession, FailuresAreNamedErrors) {
+TEST(HttpSession, FailuresAndBrokenLimitsAreNamedErrors) {
   FakeHttpServer server;
   int closedPort;
   {
@@ -78,42 +74,27 @@ TEST(HttpSession, FailuresAreNamedErrors) {
   server.serve("/file", FakeResponse::redirect("file:///etc/hostname"));
   server.serve("/loop", FakeResponse::redirect("/loop"));
   server.serve("/cut", FakeResponse::truncated(5000, 1000));
-  using enum HttpError::Code;
-  struct Case {
-    std::string url;
-    HttpError::Code code;
-  } cases[] = {
-      {server.url("/file"), unsupportedURL},
-      {"file:///etc/hostname", unsupportedURL},
-      {"not a url", badURL},
-      {server.url("/loop"), tooManyRedirects},
-      {server.url("/cut"), networkConnectionLost},
-      {"http://127.0.0.1:" + std::to_string(closedPort) + "/", cannotConnectToHost},
-  };
-  for (const auto &c : cases)
-    EXPECT_EQ(failureOf(testSession(), {.url = c.url}), c.code) << c.url;
-  // A refused scheme is never fetched, not even by the server that redirected to it.
-  EXPECT_EQ(server.requests("/file").size(), 1u);
-}
-
-TEST(HttpSession, LimitsEndRequestsThatBreakThem) {
-  FakeHttpServer server;
-  constexpr std::size_t cap = 64 * 1024;
   FakeResponse silent = FakeResponse::json("{}");
   silent.delay = 5s;
   server.serve("/silent", silent);
   server.serve("/stall", FakeResponse::slowly("half", 2, 5s));
   server.serve("/trickle", FakeResponse::trickle(20ms));
   server.serve("/s", FakeResponse::json("fine"));
-  server.serve("/declared", FakeResponse::huge(cap + 1, true));
+  server.serve("/declared", FakeResponse::huge(kCap + 1, true));
   server.serve("/endless", FakeResponse::endless());
-  server.serve("/bomb", FakeResponse::gzip(std::string(4 * cap, '0')));
-  server.serve("/full", FakeResponse::huge(cap, true));
+  server.serve("/bomb", FakeResponse::gzip(std::string(4 * kCap, '0')));
+  server.serve("/full", FakeResponse::huge(kCap, true));
   using enum HttpError::Code;
   struct Case {
     HttpRequest request;
     HttpError::Code code;
   } cases[] = {
+      {{.url = server.url("/file")}, unsupportedURL},
+      {{.url = "file:///etc/hostname"}, unsupportedURL},
+      {{.url = "not a url"}, badURL},
+      {{.url = server.url("/loop")}, tooManyRedirects},
+      {{.url = server.url("/cut")}, networkConnectionLost},
+      {{.url = "http://127.0.0.1:" + std::to_string(closedPort) + "/"}, cannotConnectToHost},
       {{.url = server.url("/silent"), .timeout = 300ms}, timedOut},
       {{.url = server.url("/stall"), .timeout = 300ms}, timedOut},
       // Data arrives steadily, but the whole exchange may not take longer.
@@ -127,26 +108,21 @@ TEST(HttpSession, LimitsEndRequestsThatBreakThem) {
   };
   for (const auto &c : cases)
     EXPECT_EQ(failureOf(testSession(), c.request), c.code) << c.request.url;
+  // A refused scheme is never fetched, not even by the server that redirected to it.
+  EXPECT_EQ(server.requests("/file").size(), 1u);
 }
 
 TEST(HttpSession, RequestsWithinTheLimitsArrive) {
   FakeHttpServer server;
-  constexpr std::size_t cap = 64 * 1024;
   // Eight pieces 150 ms apart: over a second in all, never 600 ms without data.
   server.serve("/slow", FakeResponse::slowly("0123456789", 8, 150ms));
-  server.serve("/declared", FakeResponse::huge(cap, true));
-  server.serve("/undeclared", FakeResponse::huge(cap, false));
+  server.serve("/declared", FakeResponse::huge(kCap, true));
+  server.serve("/undeclared", FakeResponse::huge(kCap, false));
+  auto bytes = [](const HttpRequest &request) { return testSession().data(request).body.size(); };
+  EXPECT_EQ(bytes({.url = server.url("/slow"), .timeout = 600ms}), 80u);
   constexpr auto forever = std::chrono::milliseconds::max();
-  struct Case {
-    HttpRequest request;
-    std::size_t bytes;
-  } cases[] = {
-      {{.url = server.url("/slow"), .timeout = 600ms}, 80},
-      {{.url = server.url("/declared"), .timeout = forever, .deadline = forever}, cap},
-      {{.url = server.url("/undeclared")}, cap},
-  };
-  for (const auto &c : cases)
-    EXPECT_EQ(testSession().data(c.request).body.size(), c.bytes) << c.request.url;
+  EXPECT_EQ(bytes({.url = server.url("/declared"), .timeout = forever, .deadline = forever}), kCap);
+  EXPECT_EQ(bytes({.url = server.url("/undeclared")}), kCap);
 }
 
 TEST(HttpSession, RequestsFromSeveralThreadsRunAtOnce) {

@@ -29,24 +29,13 @@ TEST(URLEncoding, PathSegmentsCannotChangeTheTarget) {
 
 TEST(URLEncoding, QueryItemsReplaceTheQueryInOrder) {
   std::vector<URLQueryItem> items = {{"range", "1d"}, {"a b", "c&d"}};
-  struct Case {
-    std::string_view url, out;
-  } cases[] = {
-      {"http://h/p", "http://h/p?range=1d&a%20b=c%26d"},
-      {"http://h/p?old#top", "http://h/p?range=1d&a%20b=c%26d#top"},
-  };
-  for (const auto &c : cases)
-    EXPECT_EQ(urlWithQueryItems(c.url, items), c.out) << c.url;
+  EXPECT_EQ(urlWithQueryItems("http://h/p", items), "http://h/p?range=1d&a%20b=c%26d");
+  EXPECT_EQ(urlWithQueryItems("http://h/p?old#top", items), "http://h/p?range=1d&a%20b=c%26d#top");
   EXPECT_EQ(urlWithQueryItems("http://h/p?old", {}), "http://h/p");
 }
 
 TEST(URLEncoding, AppendingPathPutsOneSlashBetween) {
-  struct Case {
-    std::string_view base, path, out;
-  } cases[] = {
-      {"http://h:1/", "/v1/search", "http://h:1/v1/search"},
-      {"http://h/api/", "", "http://h/api"},
-  };
-  for (const auto &c : cases)
-    EXPECT_EQ(appendingPath(c.base, c.path), c.out) << c.base << " + " << c.path;
+  EXPECT_EQ(appendingPath("http://h:1/", "/v1/search"), "http://h:1/v1/search");
+  EXPECT_EQ(appendingPath("http://h/api", "v1/search"), "http://h/api/v1/search");
+  EXPECT_EQ(appendingPath("http://h/api/", ""), "http://h/api");
 }
