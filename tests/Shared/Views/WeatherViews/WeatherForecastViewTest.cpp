@@ -52,6 +52,7 @@ TEST(WeatherForecastView, HeaderOverTodayAndSixDaysSpreadAcrossTheScreen) {
     EXPECT_NEAR(label.frame.maxY(), 128.5, 1e-9) << i;
   }
   // The cells spread 4 units in from the content's edges.
+  EXPECT_NEAR(texts[2]->frame.minX(), 22.5, 1e-9);
   EXPECT_NEAR(texts[14]->frame.maxX(), 287.5, 1e-9);
 }
 
