@@ -18,7 +18,7 @@ const Color fillColor = Color::rgb8(242, 92, 5);
 
 // The capsules of a bar laid out 200 points wide: the track, then the fill or segment.
 std::vector<const LaidOutNode *> capsules(const LaidOutTree &tree) {
-  std::vector<const LaidOutNode *> found = nodes(tree, "Capsule");
+  std::vector<const LaidOutNode *> found = tree.root.findAll("Capsule");
   EXPECT_EQ(found.size(), 2u);
   EXPECT_EQ(found.at(0)->frame, rect(0, 17, 200, 6));
   EXPECT_EQ(found.at(0)->as<ShapeDraw>()->paint, Paint{ZavelTokens::track});

@@ -33,8 +33,8 @@ TEST(KeyRail, KeysFromTheTopSlotAtTheBottomSeamsAtLeastAPoint) {
 
 TEST(KeyRail, ASmallBottomPadLetsTheSlotRiseOverTheSeamAndNoKeysLeaveItAtTheBottom) {
   LaidOutTree tree = rail(0.5, 2); // 1 point of padding less 2 points of lines
-  std::vector<Rect> seams = framesOf(tree, "Rectangle");
-  EXPECT_DOUBLE_EQ(framesOf(tree, "Ellipse").at(0).minY(), seams[0].minY() + 1);
+  EXPECT_DOUBLE_EQ(framesOf(tree, "Ellipse").at(0).minY(),
+                   framesOf(tree, "Rectangle")[0].minY() + 1);
   LaidOutTree empty = rail(1, 12, false, 0);
   EXPECT_DOUBLE_EQ(framesOf(empty, "Ellipse").at(0).maxY(), 198);
   EXPECT_EQ(framesOf(empty, "Rectangle")[2], rect(0, 0, 1, 200));
