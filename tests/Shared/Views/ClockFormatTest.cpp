@@ -93,8 +93,7 @@ TEST(ClockFormat, GmtLabelsShowHoursAndWholeMinutes) {
 }
 
 TEST(ClockFormat, CityCodesFromTheTableOrTheCityName) {
-  for (auto [name, code] : {std::pair{"America/New_York", "NYC"},
-                            {"America/Sao_Paulo", "SAO"},
+  for (auto [name, code] : {std::pair{"America/Sao_Paulo", "SAO"},
                             {"America/Argentina/Buenos_Aires", "BUE"},
                             {"Asia/Ho_Chi_Minh", "HOC"},
                             {"Etc/GMT+5", "GMT"}})

@@ -18,7 +18,7 @@ const Color fillColor = Color::rgb8(242, 92, 5);
 
 // The capsules of a bar laid out 200 points wide: the track, then the fill or segment.
 std::vector<const LaidOutNode *> capsules(const LaidOutTree &tree) {
-  std::vector<const LaidOutNode *> found = nodes(tree, "Capsule");
+  std::vector<const LaidOutNode *> found = tree.root.findAll("Capsule");
   EXPECT_EQ(found.size(), 2u);
   EXPECT_EQ(found.at(0)->frame, rect(0, 17, 200, 6));
   EXPECT_EQ(found.at(0)->as<ShapeDraw>()->paint, Paint{ZavelTokens::track});
@@ -51,44 +51,32 @@ TEST(RangeBar, SegmentRunsFromStartOverLengthUnclampedNonFiniteAsZero) {
   }
 }
 
-// The circles of a ring in a 100 × 100 widget, and where its arc ends once rotated.
-struct Arc {
-  std::size_t circles;
-  std::optional<Point> from, to;
-};
-Arc ringArc(double progress) {
+// A ring 80 points across, centred in a 100 point square: the circles drawn, and the bounds of the
+// arc as it shows once turned.
+std::pair<std::size_t, std::optional<Rect>> ringArc(double progress) {
   LaidOutTree tree =
       lay(ZRing(progress, 40, 6, fillColor, ZavelTokens::track, context(2)), {100, 100});
-  Arc arc{tree.root.findAll("Circle").size(), std::nullopt, std::nullopt};
-  auto rotations = tree.root.findAll("Rotation");
-  if (rotations.empty())
-    return arc;
-  const AffineTransform &turn = rotations[0]->as<TransformEffect>()->transform;
-  for (const Path::Element &e :
-       rotations[0]->findAll("Circle").at(0)->as<ShapeDraw>()->path.elements())
-    if (e.verb != Path::Verb::close) {
-      arc.from = arc.from.value_or(turn.apply(e.points[0]));
-      arc.to = turn.apply(e.points[e.verb == Path::Verb::cubic ? 2 : 0]);
-    }
-  return arc;
+  std::vector<const LaidOutNode *> turned = tree.root.findAll("Rotation");
+  if (turned.empty())
+    return {tree.root.findAll("Circle").size(), std::nullopt};
+  const AffineTransform &turn = turned[0]->as<TransformEffect>()->transform;
+  const Path &arc = turned[0]->findAll("Circle").at(0)->as<ShapeDraw>()->path;
+  return {tree.root.findAll("Circle").size(), arc.applying(turn).boundingRect()};
 }
 
 TEST(ZRing, ArcStartsAtTwelveAndRunsClockwiseOverTheProgressNoneDrawingOnlyTheTrack) {
-  // Diameter 80 points, centred at (50, 50).
-  for (auto [progress, to] : {std::pair{0.25, std::optional<Point>{{90, 50}}},
-                              {0.5, Point{50, 90}},
-                              {1.3, Point{50, 10}},
-                              {inf, Point{50, 10}},
-                              {0.0, std::nullopt},
-                              {-1.0, std::nullopt},
-                              {nan, std::nullopt}}) {
-    Arc arc = ringArc(progress);
-    EXPECT_EQ(arc.circles, to ? 2u : 1u) << progress;
-    ASSERT_EQ(arc.from.has_value(), to.has_value()) << progress;
-    if (to) {
-      expectPointNear(*arc.from, {50, 10}, "start", 1e-6);
-      expectPointNear(*arc.to, *to, std::to_string(progress), 1e-6);
-    }
+  for (auto [progress, bounds] : {std::pair{0.25, std::optional<Rect>{rect(50, 10, 40, 40)}},
+                                  {0.5, rect(50, 10, 40, 80)},
+                                  {1.3, rect(10, 10, 80, 80)},
+                                  {inf, rect(10, 10, 80, 80)},
+                                  {0.0, std::nullopt},
+                                  {-1.0, std::nullopt},
+                                  {nan, std::nullopt}}) {
+    auto [circles, arc] = ringArc(progress);
+    EXPECT_EQ(circles, bounds ? 2u : 1u) << progress;
+    ASSERT_EQ(arc.has_value(), bounds.has_value()) << progress;
+    if (bounds)
+      expectRectNear(*arc, *bounds, std::to_string(progress), 1e-6);
   }
 }
 

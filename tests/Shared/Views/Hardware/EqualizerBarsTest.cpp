@@ -34,9 +34,8 @@ TEST(EqualizerBars, AUnitGivingNoSensibleCountDrawsNoBarsAndATinyOneNoUnboundedR
   for (double u : {0.0, -1.0, nan, inf, -inf})
     EXPECT_TRUE(bars(true, u, 300).empty()) << u;
   EXPECT_EQ(bars(true, 1, 0).size(), 18u); // a width but no room: still the floor of eighteen
-  std::vector<Rect> row = bars(true, 1e-9, 300);
-  EXPECT_GE(row.size(), 18u);
-  EXPECT_LE(row.size(), 256u);
+  std::size_t count = bars(true, 1e-9, 300).size();
+  EXPECT_TRUE(count >= 18 && count <= 256) << count;
 }
 
 } // namespace

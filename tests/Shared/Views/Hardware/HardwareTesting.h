@@ -23,22 +23,6 @@ inline ZCtx context(double u, ZavelSize size = ZavelSize::s, bool cream = false)
   return ctx;
 }
 
-// Every node of a kind in drawing order.
-inline std::vector<const kit::ui::LaidOutNode *> nodes(const kit::ui::LaidOutTree &tree,
-                                                       std::string_view kind) {
-  return tree.root.findAll(kind);
-}
-
-// The drawing of every shape of a kind, in drawing order.
-inline std::vector<kit::ui::ShapeDraw> shapes(const kit::ui::LaidOutTree &tree,
-                                              std::string_view kind) {
-  std::vector<kit::ui::ShapeDraw> draws;
-  for (const kit::ui::LaidOutNode *node : tree.root.findAll(kind))
-    if (const auto *draw = node->as<kit::ui::ShapeDraw>())
-      draws.push_back(*draw);
-  return draws;
-}
-
 inline void expectRectNear(const kit::ui::Rect &actual, const kit::ui::Rect &expected,
                            const std::string &what, double tolerance = 1e-9) {
   EXPECT_NEAR(actual.minX(), expected.minX(), tolerance) << what;

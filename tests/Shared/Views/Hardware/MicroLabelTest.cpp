@@ -18,7 +18,6 @@ TEST(MicroLabel, UpperCasedOnOneLineTrackedByTheRaisedSize) {
   for (const Case &c : {
            Case{"Café", "CAFÉ", 10, 0.1, 1, FontWeight::regular, 1.4}, // raised toward 18: 14
            Case{"straße", "STRASSE", 24, 0.1, 1, FontWeight::regular, 2.4},
-           Case{"", "", 18, 0.2, 1, FontWeight::semibold, 3.6},
            Case{"a", "A", 9, 0.18, 0.5, FontWeight::bold, 13.5 * 0.18 * 0.5},
        }) {
     ZCtx ctx = context(c.u);

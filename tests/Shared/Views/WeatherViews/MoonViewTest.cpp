@@ -25,7 +25,8 @@ TEST(MoonView, ShadowSlidesAcrossTheDiscByTheLitShareCutToTheFace) {
         Case{1, false, 114}, Case{-0.5, true, 0}, Case{1.5, true, -114}, Case{nan, true, 0}}) {
     std::string what = std::to_string(c.illuminated) + (c.waxing ? " waxing" : " waning");
     LaidOutTree tree = layMoon({"Waxing Gibbous", c.illuminated, c.waxing, 6, 21});
-    std::vector<const LaidOutNode *> circles = nodes(tree, "Circle"), clips = nodes(tree, "Clip");
+    std::vector<const LaidOutNode *> circles = tree.root.findAll("Circle"),
+                                     clips = tree.root.findAll("Clip");
     ASSERT_EQ(circles.size(), 2u);
     ASSERT_EQ(clips.size(), 2u); // the screen's, then the disc's
     Rect face = circles[0]->frame, shadow = circles[1]->frame;
@@ -42,7 +43,7 @@ TEST(MoonView, DiscOverTwoLabelsCentredOnTheScreen) {
   LaidOutTree tree = layMoon(MoonInfo::sample());
   Rect screen = smallWidget.screen();
   EXPECT_EQ(tree.root.texts(), (std::vector<std::string>{"WAXING GIBBOUS", "FULL IN 6 DAYS"}));
-  Rect disc = nodes(tree, "Circle").at(0)->frame, detail = textFrame(tree, "FULL IN 6 DAYS");
+  Rect disc = tree.root.findAll("Circle").at(0)->frame, detail = textFrame(tree, "FULL IN 6 DAYS");
   for (const Rect &row : {disc, textFrame(tree, "WAXING GIBBOUS"), detail})
     EXPECT_NEAR(row.midX(), screen.midX(), 1e-9);
   EXPECT_NEAR(disc.minY() - screen.minY(), screen.maxY() - detail.maxY(), 1e-9);

@@ -68,8 +68,7 @@ TEST(WeatherSunColumnView, RowsFollowOneAnotherDownTheScreen) {
                                                          "LONDON — FEELS 25°", "SUNSET", "21:21"}));
   const LaidOutNode &numeral = textNode(tree, "23°");
   EXPECT_EQ(run(numeral).paint, Paint{large.accent});
-  // The numeral under the art; the arc on the bottom inset across the content, under the sunset.
-  EXPECT_GT(numeral.frame.minY(), nodes(tree, "Circle").at(0)->frame.maxY());
+  // The arc on the bottom inset across the content, under the sunset.
   Rect arc = tree.root.findAll("GeometryReader").back()->frame;
   EXPECT_NEAR(arc.minY() - textFrame(tree, "21:21").maxY(), 4, 1e-9);
   expectRectNear(arc, rect(26, 286 - 44, 258, 44), "arc");
@@ -116,8 +115,6 @@ TEST(WeatherSunColumnView, ASunsetNotAfterTheSunriseKeepsItsTimeButNotThePlace) 
            Case{"sunset before sunrise", set, rise, rise, {"12:00", 0.34}},
            Case{"sunset at sunrise", rise, rise, rise, {"12:00", 0.34}},
            Case{"in order", rise, set, midsummer.addingTimeInterval(900), {"13:00", 0.25}},
-           Case{"before sunrise", rise, set, rise.addingTimeInterval(-60), {"13:00", 0.05}},
-           Case{"after sunset", rise, set, set.addingTimeInterval(60), {"13:00", 0.95}},
            Case{"no sunrise", std::nullopt, set, rise, {"21:04", 0.34}},
            Case{"no sunset", rise, std::nullopt, rise, {"21:04", 0.34}},
            Case{"entry date no number", rise, set, Date{nan}, {"13:00", 0.05}},
@@ -131,13 +128,12 @@ TEST(WeatherSunColumnView, ASunsetNotAfterTheSunriseKeepsItsTimeButNotThePlace) 
 TEST(WeatherSunColumnView, LongPlaceAndHugeTemperaturesStayOnTheirLines) {
   InLondon scope;
   ZCtx ctx = largeWidget.context();
-  double contentWidth = 364 - 2 * (16 + 36) * ctx.u;
   WeatherSnapshot data = at(std::nullopt, std::nullopt, std::nullopt);
   data.place = "Llanfairpwllgwyngyll, Isle of Anglesey";
   data.temperature = INT64_MIN;
   LaidOutTree tree = layReal(
       WeatherSunColumnView(data, midsummer, ctx, Clock::fixed(midsummer)).body(), largeWidget);
-  expectFit(textNode(tree, std::to_string(INT64_MIN) + "°"), contentWidth, Fit::cut);
+  expectFit(textNode(tree, std::to_string(INT64_MIN) + "°"), 364 - 2 * (16 + 36) * ctx.u, Fit::cut);
   const LaidOutNode &feels = textNode(tree, "LLANFAIRPWLLGWYNGYLL, ISLE OF ANGLESEY — FEELS 25°");
   EXPECT_LE(feels.frame.maxX(), 364 - 52 * ctx.u + 1e-9);
   EXPECT_EQ(fitted(feels).lineCount, 1);
