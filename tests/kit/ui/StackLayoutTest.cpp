@@ -42,10 +42,6 @@ TEST(StackLayout, PlacesChildrenByFlexibilitySpacersAndAlignment) {
            .fixedSize(),
        {300, 300},
        {rect(140, 140.5, 10, 5), rect(140, 147.5, 20, 5), rect(140, 154.5, 1, 5)}},
-      {"a modifier on a group applies to each child",
-       HStack(VAlign::center, 0, {Group({square(10, 10), square(10, 10)}).padding(5)}).fixedSize(),
-       {300, 300},
-       {rect(135, 145, 10, 10), rect(155, 145, 10, 10)}},
   };
   for (const FramesCase &c : cases)
     expectFrames(c);
