@@ -14,8 +14,6 @@
 
 #include <set>
 #include <string>
-#include <string_view>
-#include <tuple>
 #include <vector>
 
 namespace zavel {
@@ -23,24 +21,6 @@ namespace {
 
 using kit::widgets::AnyWidget;
 using kit::widgets::WidgetBundle;
-
-std::vector<std::string> kinds(const WidgetBundle &bundle) {
-  std::vector<std::string> names;
-  for (const AnyWidget &widget : bundle.widgets())
-    names.push_back(widget.kind());
-  return names;
-}
-
-template <class... Groups> std::vector<std::string_view> groupNames(std::tuple<Groups...> *) {
-  return {Groups::typeName...};
-}
-
-template <class... Groups> std::vector<std::string> joinedKinds(std::tuple<Groups...> *) {
-  std::vector<std::string> joined;
-  for (const auto &group : {kinds(Groups{}.body())...})
-    joined.insert(joined.end(), group.begin(), group.end());
-  return joined;
-}
 
 // What makes a listed widget a framed one of this extension; empty when it is.
 std::vector<std::string> defectsOf(const AnyWidget &widget) {
@@ -60,16 +40,6 @@ std::vector<std::string> defectsOf(const AnyWidget &widget) {
       kit::ui::testing::lay(entry.view(), kit::widgets::displaySize(info.family));
   require(tree.containerBackground.has_value(), "casing");
   return defects;
-}
-
-TEST(ZavelWidgetsBundle, NineGroupsInGalleryOrderJoinedIntoTheCatalogue) {
-  auto *groups = static_cast<ZavelWidgetsBundle::Groups *>(nullptr);
-  EXPECT_EQ(groupNames(groups),
-            (std::vector<std::string_view>{
-                "ZavelFeaturedBundle", "ZavelClocksBundle", "ZavelAgendaBundle",
-                "ZavelWeatherBundle", "ZavelHealthBundle", "ZavelProductivityBundle",
-                "ZavelNotesBundle", "ZavelSystemBundle", "ZavelRSSBundle"}));
-  EXPECT_EQ(kinds(makeWidgetsBundle()), joinedKinds(groups));
 }
 
 TEST(ZavelWidgetsBundle, EveryListedWidgetIsAFramedWidgetOfItsOwnKind) {

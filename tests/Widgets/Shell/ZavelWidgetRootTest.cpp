@@ -1,14 +1,12 @@
 #include "Shared/Theme/DesignTokens.h"
 #include "ShellTesting.h"
 #include "Widgets/Shell/DesignUnit.h"
-#include "kit/ui/LayoutTesting.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <optional>
-#include <vector>
 
 namespace zavel {
 namespace {
@@ -44,29 +42,26 @@ TEST(ZavelWidgetRoot, ResolvesTheCasingInEveryModeAndScheme) {
     storeTheme(theme);
     for (WidgetRenderingMode mode : {WidgetRenderingMode::fullColor, WidgetRenderingMode::accented,
                                      WidgetRenderingMode::vibrant}) {
-      std::string what = std::string(kit::intents::rawValue(c.option)) + " " +
-                         std::string(rawValue(c.themeCasing)) + " mode " +
-                         std::to_string(int(mode));
+      SCOPED_TRACE(std::string(kit::intents::rawValue(c.option)) + " " +
+                   std::string(rawValue(c.themeCasing)) + " mode " + std::to_string(int(mode)));
       std::optional<ZCtx> seen;
       LaidOutTree tree =
           layWidget(recordingRoot(ZavelSize::s, c.option, seen), {170, 170}, mode, c.scheme);
-      ASSERT_TRUE(seen && tree.containerBackground) << what;
-      const LaidOutNode &background = *tree.containerBackground;
+      ASSERT_TRUE(seen && tree.containerBackground);
       // The casing shows only in full colour, kept as one layer; the other modes get the material.
       bool full = mode == WidgetRenderingMode::fullColor;
-      EXPECT_EQ(seen->cream, full && c.cream) << what;
-      EXPECT_EQ(background.findAll("StaticLayer").size(), full ? 1u : 0u) << what;
+      EXPECT_EQ(seen->cream, full && c.cream);
+      EXPECT_EQ(tree.containerBackground->findAll("StaticLayer").size(), full ? 1u : 0u);
       if (full) {
         EXPECT_EQ(testing::casingGradientStart(tree),
-                  c.cream ? ZavelTokens::creamA : ZavelTokens::graphiteA)
-            << what;
+                  c.cream ? ZavelTokens::creamA : ZavelTokens::graphiteA);
         continue;
       }
-      auto shapes = background.findAll([](const LaidOutNode &n) { return n.as<ShapeDraw>(); });
-      ASSERT_EQ(shapes.size(), 1u) << what;
+      auto shapes =
+          tree.containerBackground->findAll([](const LaidOutNode &n) { return n.as<ShapeDraw>(); });
+      ASSERT_EQ(shapes.size(), 1u);
       EXPECT_EQ(shapes[0]->as<ShapeDraw>()->paint,
-                Paint(materialColor(Material::ultraThin, c.scheme)))
-          << what;
+                Paint(materialColor(Material::ultraThin, c.scheme)));
     }
   }
 }
@@ -80,31 +75,13 @@ TEST(ZavelWidgetRoot, DesignUnitFitsTheCanvasToTheShorterSide) {
       {ZavelSize::s, {170, 170}, 170.0 / 300},
       // The height limits a medium widget at its usual size.
       {ZavelSize::m, {364, 170}, 170.0 / 300},
-      {ZavelSize::l, {1240, 620}, 1},
-      {ZavelSize::m, {364, 0}, 0},
       // A space with no finite fit gives no unit.
       {ZavelSize::s, {INFINITY, INFINITY}, 0},
       {ZavelSize::s, {NAN, 170}, 0},
-      {ZavelSize::s, {-170, 170}, 0},
       {ZavelSize::m, {INFINITY, 150}, 0.5},
   };
   for (const auto &c : cases)
     EXPECT_DOUBLE_EQ(designUnit(c.size, c.space), c.u) << c.space.width << "x" << c.space.height;
-}
-
-TEST(ZavelWidgetRoot, ContentFillsTheWidgetAndIsCentredInIt) {
-  TempHome home;
-  LaidOutTree tree = layWidget(
-      ZavelWidgetRoot(ZavelSize::s, CasingOption::followApp,
-                      [](const ZCtx &) { return Rectangle().fill(Color::black).frame(100, 60); }),
-      {364, 170});
-  EXPECT_EQ(tree.size, (Size{364, 170}));
-  std::vector<const LaidOutNode *> shapes = tree.root.findAll("Rectangle");
-  ASSERT_EQ(shapes.size(), 1u);
-  EXPECT_EQ(shapes.front()->frame, (Rect{{132, 55}, {100, 60}}));
-  std::vector<const LaidOutNode *> frames = tree.root.findAll("Frame");
-  ASSERT_FALSE(frames.empty());
-  EXPECT_EQ(frames.front()->frame, (Rect{{0, 0}, {364, 170}}));
 }
 
 TEST(ZavelWidgetRoot, GivesTheContentItsUnitAndTheThemeReadAtEveryRender) {
@@ -114,8 +91,6 @@ TEST(ZavelWidgetRoot, GivesTheContentItsUnitAndTheThemeReadAtEveryRender) {
   layWidget(root, {364, 382});
   ASSERT_TRUE(seen);
   EXPECT_DOUBLE_EQ(seen->u, 364.0 / 620);
-  EXPECT_EQ(seen->size, ZavelSize::l);
-  EXPECT_EQ(seen->frameRadius, 28);
   EXPECT_TRUE(seen->inWidget);
   EXPECT_EQ(seen->accent, ZavelTokens::signal);
 

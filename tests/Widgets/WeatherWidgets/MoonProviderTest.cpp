@@ -22,9 +22,8 @@ TEST(MoonProvider, OneEntryOfThePhaseAtTheRequestReloadedTwelveHoursLater) {
     auto timeline = provider.timeline(configuration, test::kOnScreen);
     ASSERT_EQ(timeline.entries.size(), 1u) << moment;
     const MoonEntry &entry = timeline.entries.front();
-    EXPECT_EQ(entry.date, now) << moment;
-    EXPECT_EQ(entry.casing, CasingOption::cream) << moment;
-    EXPECT_EQ(entry.data.phaseName, phase) << moment;
+    EXPECT_EQ(std::tuple(entry.date, entry.casing, entry.data.phaseName),
+              std::tuple(now, CasingOption::cream, std::string(phase)));
     EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 12 * 60)) << moment;
     EXPECT_EQ(provider.snapshot(configuration, test::kOnScreen), entry);
     test::expectSamplePreviews(provider, CasingConfigIntent{CasingOption::graphite}, now,

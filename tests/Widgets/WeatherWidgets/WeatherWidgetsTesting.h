@@ -21,8 +21,6 @@ namespace zavel::test {
 // A widget on the desktop and one in the gallery; the providers do not look at the family.
 inline const kit::widgets::TimelineContext kOnScreen =
     kit::widgets::TimelineContext::of(kit::widgets::WidgetFamily::systemSmall);
-inline const kit::widgets::TimelineContext kInGallery =
-    kit::widgets::TimelineContext::of(kit::widgets::WidgetFamily::systemSmall, true);
 
 inline const WeatherProvider::Place kBerlin{"Berlin", 52.52, 13.405};
 
@@ -62,13 +60,10 @@ template <class Entry, class Data>
 void expectTenMinuteTimeline(const kit::widgets::Timeline<Entry> &timeline,
                              kit::foundation::Date now, const Data &data, CasingOption casing,
                              int reloadMinutes) {
-  std::vector<double> offsets;
-  for (const Entry &entry : timeline.entries) {
-    offsets.push_back(entry.date.timeIntervalSince(now));
-    EXPECT_EQ(entry.data, data);
-    EXPECT_EQ(entry.casing, casing);
-  }
-  EXPECT_EQ(offsets, (std::vector<double>{0, 600, 1200}));
+  std::vector<Entry> expected;
+  for (double offset : {0, 600, 1200})
+    expected.push_back(Entry{now.addingTimeInterval(offset), data, casing});
+  EXPECT_EQ(timeline.entries, expected);
   EXPECT_EQ(timeline.policy, reloadAfterMinutes(now, reloadMinutes));
 }
 
@@ -78,8 +73,9 @@ template <class Provider, class Data>
 void expectSamplePreviews(const Provider &provider, const typename Provider::Intent &configuration,
                           kit::foundation::Date now, const Data &sample) {
   using Entry = typename Provider::Entry;
-  EXPECT_EQ(provider.snapshot(configuration, kInGallery),
-            (Entry{now, sample, configuration.casing}));
+  EXPECT_EQ(
+      provider.snapshot(configuration, kit::widgets::TimelineContext::of(kOnScreen.family, true)),
+      (Entry{now, sample, configuration.casing}));
   EXPECT_EQ(provider.placeholder(kOnScreen), (Entry{now, sample, CasingOption::followApp}));
 }
 
