@@ -5,22 +5,13 @@
 #include "support/ScratchTree.h"
 #include "support/TempHome.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace zavel::host::testing {
 namespace {
 
 namespace fs = std::filesystem;
 using test_support::readPng;
-
-std::string contents(const fs::path &path) {
-  std::ifstream file(path);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
 
 TEST(HostGallery, DrawsEverySnapshotAndAnIndexInGalleryOrder) {
   zavel::test::TempHome home;
@@ -29,12 +20,8 @@ TEST(HostGallery, DrawsEverySnapshotAndAnIndexInGalleryOrder) {
   HostResult result = runHost({"gallery", "-o", folder});
   ASSERT_EQ(result.status, 0) << result.err;
 
-  auto tally = readPng(folder / "test.tally.png");
-  auto board = readPng(folder / "test.tally.board.png");
-  ASSERT_TRUE(tally && board);
-  EXPECT_EQ(std::tuple(tally->width, board->width, board->height), std::tuple(340, 728, 340));
-
-  std::string page = contents(folder / "index.html");
+  EXPECT_EQ(readPng(folder / "test.tally.board.png")->width, 728);
+  std::string page = fileText(folder / "index.html");
   auto first = page.find("<img src=\"test.tally.png\" width=\"170\" height=\"170\"");
   auto second = page.find("<img src=\"test.tally.board.png\" width=\"364\" height=\"170\"");
   ASSERT_NE(first, std::string::npos);
@@ -59,14 +46,17 @@ TEST(HostGallery, PageLeavesOutPicturesThatWereNotWritten) {
   EXPECT_EQ(page.find("Missing"), std::string::npos);
 }
 
-TEST(HostGallery, FolderThatCannotBeMadeFails) {
+TEST(HostOutput, OutputsThatCannotBeWrittenFailWithOneLine) {
   zavel::test::TempHome home;
   test_support::ScratchTree scratch;
-  fs::path file = scratch.write("taken", "a file");
-  HostResult result = runHost({"gallery", "-o", file});
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(lines(result.err).size(), 1u);
-  EXPECT_EQ(contents(file), "a file");
+  std::string file = scratch.write("taken", "a file"), folder = scratch.folder("folder");
+  for (const std::vector<std::string> &words :
+       {std::vector<std::string>{"render", "test.tally", "-o", folder}, {"gallery", "-o", file}}) {
+    HostResult result = runHost(words);
+    EXPECT_EQ(result.status, 1) << words[0];
+    EXPECT_EQ(lines(result.err).size(), 1u) << words[0];
+  }
+  EXPECT_EQ(fileText(file), "a file");
 }
 
 } // namespace

@@ -3,36 +3,25 @@
 #include "host/Host.h"
 #include "host/TestBundle.h"
 #include "support/ScopedEnvironment.h"
+#include "support/ScratchTree.h"
 
-#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
-#include <unistd.h>
-
-extern char **environ;
 
 namespace zavel::host::testing {
-namespace {
-
-// The whole of a file the program wrote to, read back and removed.
-std::string takeContents(std::FILE *file) {
-  std::string text;
-  std::rewind(file);
-  for (int c; (c = std::fgetc(file)) != EOF;)
-    text += char(c);
-  std::fclose(file);
-  return text;
+std::string fileText(const std::filesystem::path &path) {
+  std::ifstream file(path);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
 }
 
-} // namespace
-
-HostResult runHost(const std::vector<std::string> &words) { return runHost(words, testBundle()); }
-
-HostResult runHost(const std::vector<std::string> &words,
-                   const kit::widgets::WidgetBundle &bundle) {
+HostResult runHost(const std::vector<std::string> &words) {
   std::ostringstream out, err;
-  int status = run(words, bundle, out, err);
+  int status = run(words, testBundle(), out, err);
   return {status, out.str(), err.str()};
 }
 
@@ -41,24 +30,18 @@ HostResult runExecutable(const std::vector<std::string> &words) {
                                         {"LANG", "en_US.UTF-8"},
                                         {"LC_ALL", std::nullopt},
                                         {"LC_TIME", std::nullopt}});
-  std::vector<std::string> command{ZAVEL_WIDGETS_EXE};
-  command.insert(command.end(), words.begin(), words.end());
-  std::vector<char *> argv;
-  for (auto &word : command)
-    argv.push_back(word.data());
-  argv.push_back(nullptr);
-  // Unnamed temporary files: the output may be longer than a pipe holds.
-  std::FILE *out = std::tmpfile(), *err = std::tmpfile();
-  pid_t child = ::fork();
-  if (child == 0) {
-    ::dup2(::fileno(out), STDOUT_FILENO);
-    ::dup2(::fileno(err), STDERR_FILENO);
-    ::execve(argv[0], argv.data(), environ);
-    ::_exit(127);
+  // Output goes to files: it may be longer than a pipe holds.
+  test_support::ScratchTree scratch;
+  std::string command = ZAVEL_WIDGETS_EXE;
+  for (const std::string &word : words) {
+    EXPECT_EQ(word.find('\''), std::string::npos) << "quoted for the shell: " << word;
+    command += " '" + word + "'";
   }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, takeContents(out), takeContents(err)};
+  int status = std::system((command + " >" + (scratch.root() / "out").string() + " 2>" +
+                            (scratch.root() / "err").string())
+                               .c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileText(scratch.root() / "out"),
+          fileText(scratch.root() / "err")};
 }
 
 std::vector<std::string> lines(const std::string &text) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "kit/widgets/WidgetBundle.h"
-
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -15,13 +13,15 @@ struct HostResult {
   std::string err;
 };
 
-// Runs the host in this process on `bundle` (the test bundle unless given).
+// Runs the host in this process on the test bundle.
 HostResult runHost(const std::vector<std::string> &words);
-HostResult runHost(const std::vector<std::string> &words, const kit::widgets::WidgetBundle &bundle);
 
 // Runs the built zavel-widgets program with `words` in the current environment (the test's
 // ZAVEL_HOME), with TZ and LANG fixed, and waits for it.
 HostResult runExecutable(const std::vector<std::string> &words);
+
+// The whole text of a file.
+std::string fileText(const std::filesystem::path &path);
 
 // The printed lines, without their line breaks.
 std::vector<std::string> lines(const std::string &text);

@@ -44,7 +44,6 @@ TEST(HostPress, LinkAndWidgetLinkOpenWithoutPerforming) {
       "notifications": [], "wrote": [], "url": "zavel-test://tally/details"})"));
   Json widget = report(runHost({"press", "test.tally", "100", "40"}));
   EXPECT_EQ(widget["url"], kWidgetURL);
-  EXPECT_TRUE(widget["intent"].is_null());
   EXPECT_FALSE(SharedSuite::open().object(kCountKey));
 }
 

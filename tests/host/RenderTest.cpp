@@ -29,7 +29,6 @@ protected:
     words.insert(words.end(), options.begin(), options.end());
     HostResult result = runHost(words);
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(result.out.empty());
     auto png = readPng(out("out.png"));
     if (!png)
       ADD_FAILURE() << "no PNG written";
@@ -40,28 +39,18 @@ protected:
   test_support::ScratchTree scratch;
 };
 
-// Every node of the tree dump, depth first.
-void collect(const Json &node, std::vector<Json> &nodes) {
-  nodes.push_back(node);
-  if (node.contains("children"))
-    for (const Json &child : node["children"])
-      collect(child, nodes);
-}
-
-std::vector<Json> nodesWith(const Json &tree, const std::string &member) {
-  std::vector<Json> all, matching;
-  collect(tree["root"], all);
-  for (const Json &node : all)
+// The one node of the tree dump that has `member`.
+Json only(const Json &tree, const std::string &member) {
+  std::vector<Json> matching;
+  auto visit = [&](const Json &node, auto &self) -> void {
     if (node.contains(member))
       matching.push_back(node);
-  return matching;
-}
-
-// The one node that has `member`.
-Json only(const Json &tree, const std::string &member) {
-  auto nodes = nodesWith(tree, member);
-  EXPECT_EQ(nodes.size(), 1u) << member;
-  return nodes.empty() ? Json() : nodes[0];
+    for (const Json &child : node.value("children", Json::array()))
+      self(child, self);
+  };
+  visit(tree["root"], visit);
+  EXPECT_EQ(matching.size(), 1u) << member;
+  return matching.empty() ? Json() : matching[0];
 }
 
 void expectColor(PngPixels::Pixel pixel, kit::ui::Color color, const std::string &where) {
@@ -83,7 +72,6 @@ TEST_F(HostRender, DrawsAtTheScaleAndSizeTransparentOutsideTheRoundedOutline) {
 
   PngPixels sized = rendered("test.tally", {"--size", "200x100", "--scale", "1.5"});
   EXPECT_EQ(std::pair(sized.width, sized.height), std::pair(300, 150));
-  EXPECT_EQ(rendered("test.tally.board", {"--scale", "1"}).width, 364);
 }
 
 TEST_F(HostRender, TreeShowsTheChosenEntryWithItsKeyAndLink) {
@@ -92,7 +80,6 @@ TEST_F(HostRender, TreeShowsTheChosenEntryWithItsKeyAndLink) {
            {"--entry", "2", "--config", R"({"step": 3})", "--tree", out("tree.json")});
   std::ifstream file(out("tree.json"));
   Json tree = Json::parse(file);
-  EXPECT_EQ(tree["size"], Json::parse("[170, 170]"));
   EXPECT_EQ(tree["widgetURL"], kWidgetURL);
   EXPECT_EQ(only(tree, "text")["text"], "Cups #2 7");
   Json key = only(tree, "intent");
@@ -111,13 +98,6 @@ TEST_F(HostRender, AccentedModeTintsAccentablePartsWithTheThemeAccentAndTheRestW
 
   PngPixels vibrant = rendered("test.tally.board", {"--mode", "vibrant"});
   expectColor(vibrant.at(100, 170), kit::ui::Color::white, "vibrant half");
-}
-
-TEST_F(HostRender, UnwritableOutputFails) {
-  fs::create_directory(out("taken"));
-  HostResult result = runHost({"render", "test.tally", "-o", out("taken")});
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(lines(result.err).size(), 1u);
 }
 
 } // namespace
