@@ -193,8 +193,6 @@ TEST_F(Forecast, RainBarsEveryTwoHoursFromTheFirstHourNotPastFlooredWithTheFirst
       {firstHours(17, {"precipitation_probability"}), "13:13 15:15* 15% 13"},
       {[](Json &a) { a["hourly"]["time"][15] = "2025-06-10 15:00"; },
        "13:13 17:17 19:19 21:21 23:23 01:25* 25% 13"},
-      {[](Json &a) { a["hourly"]["visibility"][13] = nullptr; },
-       "13:13 15:15 17:17 19:19 21:21 23:23 01:25* 25% -"},
       {threeBars({0, 0, 0}), "13:6* 15:6 17:6 0% 13"},
       {threeBars({70, 20, 70}), "13:70* 15:20 17:70 70% 13"},
   };
