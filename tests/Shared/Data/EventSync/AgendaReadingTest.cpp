@@ -17,20 +17,19 @@ void addTuesday(const AgendaHome &home) {
   home.add("home", "birthday.ics",
            "BEGIN:VEVENT\nUID:bday\nSUMMARY:Birthday\nDTSTART;VALUE=DATE:20240312\n"
            "DTEND;VALUE=DATE:20240313\nEND:VEVENT");
-  home.add("home", "late.ics",
-           event("late", "20240311T230000", "20240312T010000", "SUMMARY:Night train"));
-  home.add("work", "standup.ics",
-           event("standup", "20240312T100000", "20240312T101500", "SUMMARY:Standup"));
-  home.add(
-      "work", "running.ics",
-      event("running", "20240312T133000", "20240312T143000", "SUMMARY:Workshop\nLOCATION:Room 4"));
-  home.add("work", "review.ics",
-           event("review", "20240312T150000", "20240312T154500",
-                 "SUMMARY:Design review\nLOCATION:Studio B, second floor, east"));
-  home.add("work", "untitled.ics", event("untitled", "20240312T160000", "20240312T163000"));
-  home.add("work", "dinner.ics",
-           event("dinner", "20240312T183000", "20240312T200000", "SUMMARY:Dinner\nLOCATION:"));
-  home.add("work", "call.ics", event("call", "20240312T210000", "20240312T213000", "SUMMARY:Call"));
+  std::tuple<const char *, const char *, const char *, const char *, const char *> events[] = {
+      {"home", "late", "20240311T230000", "20240312T010000", "SUMMARY:Night train"},
+      {"work", "standup", "20240312T100000", "20240312T101500", "SUMMARY:Standup"},
+      {"work", "running", "20240312T133000", "20240312T143000",
+       "SUMMARY:Workshop\nLOCATION:Room 4"},
+      {"work", "review", "20240312T150000", "20240312T154500",
+       "SUMMARY:Design review\nLOCATION:Studio B, second floor, east"},
+      {"work", "untitled", "20240312T160000", "20240312T163000", ""},
+      {"work", "dinner", "20240312T183000", "20240312T200000", "SUMMARY:Dinner\nLOCATION:"},
+      {"work", "call", "20240312T210000", "20240312T213000", "SUMMARY:Call"},
+  };
+  for (auto [calendar, uid, start, end, lines] : events)
+    home.add(calendar, std::string(uid) + ".ics", event(uid, start, end, lines));
 }
 
 TEST(CalendarReading, TodaysTimedEventsFirstSixByStartWithTheNextAmongThem) {
@@ -50,7 +49,6 @@ TEST(CalendarReading, TodaysTimedEventsFirstSixByStartWithTheNextAmongThem) {
   EXPECT_DOUBLE_EQ(snapshot.dayProgress, 7.0 / 16);
 
   std::pair<kit::foundation::Date, std::string> cases[] = {
-      {oslo(2024, 3, 12, 6), "standup"},
       {oslo(2024, 3, 12, 14, 30), "review"}, // the workshop ends now: it still runs
       {oslo(2024, 3, 12, 19), ""},           // the next is a 7th
   };

@@ -61,7 +61,6 @@ TEST(PowerLog, EventsBetweenTheStoredStateAndThePresentOne) {
       {was(40, false, false, 60), {41, true, {}, true}, "Connected to power | 41%"},
       // Full on the charger is still connected, and stays so without more events.
       {was(99, true, true, 10), {100, false, {}, true}, "Fully charged at 100% | 100%"},
-      {was(100, false, true, 10), {100, false, {}, true}, "100%"},
       // A log without the power flag: charging stands in for it.
       {was(90, true, std::nullopt, 120), {80, false, {}, false}, "Disconnected · Drain 5%/h | 80%"},
       {was(9'000'000'000'000'000'000, true, true, 12.6),

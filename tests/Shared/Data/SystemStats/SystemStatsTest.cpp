@@ -119,14 +119,6 @@ TEST(NetworkThroughput, ASampleWithoutItsInterfacesStillReads) {
   EXPECT_EQ(stored(machine)->interfaces, Names{"eth0"});
 }
 
-TEST(NetworkThroughput, NoInterfaceListLeavesTheSample) {
-  FakeMachine machine;
-  NetCounters sample{.inBytes = 1, .outBytes = 2, .at = machine.now, .interfaces = std::nullopt};
-  SharedSuite::write(netBytesKey, sample, machine.home());
-  EXPECT_EQ(readAfter(machine, 10), std::nullopt);
-  EXPECT_EQ(stored(machine), sample);
-}
-
 TEST(SystemStats, MemoryInUseAsAShareOfAllMemory) {
   std::pair<const char *, std::optional<int64_t>> cases[] = {
       {"MemTotal: 16000000 kB\nMemFree: 1000000 kB\nMemAvailable: 4000000 kB\n", 75},
