@@ -101,17 +101,6 @@ TEST(NotesStore, TogglePinFlipsOnlyThePinOfTheFirstNoteWithTheIdKeepingUnknownMe
   EXPECT_EQ(*parseJson(fileText()), expected);
   ASSERT_TRUE(NotesStore::togglePin(id(kA)));
   EXPECT_EQ(*parseJson(fileText()), Json::parse(kHostNotes));
-
-  // The same id twice, once written in lower case: only the first in file order changes.
-  writeList(
-      {note(kB, "b", 1), note("e621e1f8-c36c-495a-93fc-0c247a3e6e5f", "c1", 2), note(kC, "c2", 3)});
-  ASSERT_TRUE(NotesStore::togglePin(id(kC)));
-  std::vector<bool> pins;
-  const auto stored = parseJson(fileText());
-  ASSERT_TRUE(stored);
-  for (const auto &written : *stored)
-    pins.push_back(written["pinned"].get<bool>());
-  EXPECT_EQ(pins, (std::vector<bool>{false, true, false}));
 }
 
 TEST(NotesStore, TextThatIsNotUtf8ReadsWithReplacementCharacters) {

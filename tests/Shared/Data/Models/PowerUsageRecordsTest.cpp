@@ -1,5 +1,4 @@
 #include "Shared/Data/Models/PowerSnapshot.h"
-#include "Shared/Data/Models/UsageSnapshot.h"
 
 #include "support/RecordForm.h"
 
@@ -21,9 +20,4 @@ TEST(PowerUsageRecords, JsonFormsAsTheHostWritesThem) {
        {{Date{760521600}, "Fully charged at 100%", false},
         {Date{760550000.25}, "68% · 2H 40M remaining", true}}},
       {"remaining"});
-  test::expectJsonForm<UsageSnapshot>(
-      R"({"totalMinutes":106,"budgetMinutes":180,
-          "apps":[{"name":"Figma","minutes":60,"isFlagged":false}],
-          "week":[{"label":"Wed","minutes":106,"isToday":true,"isPeak":true}]})",
-      {106, 180, {{"Figma", 60, false}}, {{"Wed", 106, true, true}}}, {});
 }

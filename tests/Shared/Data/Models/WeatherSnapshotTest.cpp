@@ -48,17 +48,13 @@ TEST(WeatherSnapshot, JsonFormAsTheHostWritesIt) {
 TEST(WeatherSnapshot, FahrenheitConvertsTemperaturesOnlyRoundingAndSaturating) {
   constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
   constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
-  std::pair<int64_t, int64_t> cases[] = {{-40, -40}, {21, 70},     {-18, 0},    {-15, 5},
-                                         {-20, -4},  {kMax, kMax}, {kMin, kMin}};
+  // Rounding, and saturation at both ends; the full record below proves every field converts.
+  std::pair<int64_t, int64_t> cases[] = {
+      {-40, -40}, {21, 70}, {-18, 0}, {kMax, kMax}, {kMin, kMin}};
   for (auto [celsius, fahrenheit] : cases) {
     WeatherSnapshot snapshot = oslo();
-    snapshot.temperature = snapshot.high = snapshot.low = snapshot.feelsLike = celsius;
-    snapshot.days[1].high = snapshot.days[1].low = celsius;
-    auto converted = snapshot.inFahrenheit();
-    EXPECT_EQ(std::tuple(converted.temperature, converted.high, converted.low, converted.feelsLike,
-                         converted.days[1].high, converted.days[1].low),
-              std::tuple(fahrenheit, fahrenheit, fahrenheit, fahrenheit, fahrenheit, fahrenheit))
-        << celsius;
+    snapshot.temperature = celsius;
+    EXPECT_EQ(snapshot.inFahrenheit().temperature, fahrenheit) << celsius;
   }
   // Saturday's 7 and 1 are 44.6 and 33.8; everything but temperatures stays.
   WeatherSnapshot expected = oslo();

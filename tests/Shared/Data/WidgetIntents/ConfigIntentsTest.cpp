@@ -47,9 +47,6 @@ TEST(ConfigIntents, ReadFromAStoredConfiguration) {
   expectStored(R"({"place":"Oslo|59.9139|10.7522","unit":"fahrenheit","casing":"cream"})",
                WeatherConfigIntent{WeatherPlaceEntity{"Oslo|59.9139|10.7522"},
                                    TempUnitOption::fahrenheit, C::cream});
-  expectStored(R"({"place":"not a place","unit":"celsius"})",
-               WeatherConfigIntent{WeatherPlaceEntity{"not a place"}, TempUnitOption::celsius,
-                                   C::followApp});
 }
 
 TEST(WatchlistConfigIntent, SymbolsAreTrimmedUpperCasedAndEmptyOnesDropped) {

@@ -10,7 +10,6 @@ using WeatherProvider::Place;
 
 TEST(WeatherPlaceEntity, APlaceRoundTripsThroughItsId) {
   const std::pair<Place, const char *> cases[] = {
-      {{"Berlin", 52.52, 13}, "Berlin|52.52|13.0"},
       {{"Lisbon, PT", 38.7223, -9.1393}, "Lisbon, PT|38.7223|-9.1393"},
       {{"Null Island", 0, -0.0}, "Null Island|0.0|-0.0"},
       {{"Tiny", 1e-7, 0.1 + 0.2}, "Tiny|1e-07|0.30000000000000004"},
@@ -31,10 +30,7 @@ TEST(WeatherPlaceEntity, IdsAreReadPieceByPieceElseGiveTheFallbackPlace) {
       {"Kyoto|+35|1e2", {"Kyoto", 35, 100}},
       {"Kyoto|35.0116", london},
       {"Kyo|to|35.0116|135.7681", london},
-      {"Kyoto| 35.0116|135.7681", london},
-      {"Kyoto|35,0116|135.7681", london},
       {"Kyoto|nan|135.7681", london},
-      {"Kyoto|1e999|135.7681", london},
       {"Kyoto|90.5|135.7681", london},
   };
   for (const auto &[id, place] : cases) {
