@@ -7,15 +7,8 @@ namespace {
 using namespace testing;
 
 TEST(PaintRender, EachPaintFillsItsShape) {
-  struct Case {
-    const char *name;
-    View view;
-    Size size;
-    std::vector<Probe> probes;
-    double tolerance = 0.03;
-  };
   Color quarter = mix(red, blue, 0.25), half = mix(red, blue, 0.5);
-  const Case cases[] = {
+  const std::tuple<const char *, View, Size, std::vector<Probe>> cases[] = {
       {"a linear gradient holds its end colours beyond its ends",
        Rectangle().fill(LinearGradient{{red, blue}, {0.25, 0.5}, {0.75, 0.5}}),
        {100, 10},
@@ -35,8 +28,8 @@ TEST(PaintRender, EachPaintFillsItsShape) {
        {200, 100},
        {{100, 0, red}, {155, 0, quarter}, {100, 27, quarter}, {0, 99, blue}}},
   };
-  for (const Case &c : cases)
-    expectPixels(draw(c.view, c.size), c.probes, c.tolerance, c.name);
+  for (const auto &[name, view, size, probes] : cases)
+    expectPixels(draw(view, size), probes, 0.03, name);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "kit/ui/Png.h"
 #include "RenderTesting.h"
 #include "kit/ui/UI.h"
+#include "support/ScratchTree.h"
 
 #include <filesystem>
 #include <png.h>
@@ -47,13 +48,12 @@ TEST(Png, EncodesStraightAlphaRgbaThatReadsBack) {
 
 TEST(Png, WritesAFileAndReportsAPlaceItCannotWrite) {
   Image image = draw(View(red), {4, 4});
-  auto folder = std::filesystem::temp_directory_path() / "kit-ui-png-test";
-  std::filesystem::create_directories(folder);
+  test_support::ScratchTree scratch;
+  const auto &folder = scratch.root();
   EXPECT_TRUE(writePng(image, folder / "red.png"));
   EXPECT_GT(std::filesystem::file_size(folder / "red.png"), 8u);
   std::filesystem::create_directories(folder / "taken.png");
   EXPECT_FALSE(writePng(image, folder / "taken.png"));
-  std::filesystem::remove_all(folder);
 }
 
 } // namespace

@@ -40,28 +40,13 @@ TEST(TextLayout, TextAttributesFlowFromTheEnvironment) {
                  })
               .font(Font::system(12, FontWeight::semibold))
               .tracking(1.4)
-              .lineLimit(1)
-              .minimumScaleFactor(0.55)
-              .multilineTextAlignment(TextAlignment::center)
-              .monospacedDigit());
-  TextStyle expected{.font = Font::system(12, FontWeight::semibold),
-                     .tracking = 1.4,
-                     .lineLimit = 1,
-                     .minimumScaleFactor = 0.55,
-                     .alignment = TextAlignment::center,
-                     .monospacedDigit = true};
+              .lineLimit(1));
+  TextStyle expected{
+      .font = Font::system(12, FontWeight::semibold), .tracking = 1.4, .lineLimit = 1};
   EXPECT_EQ(tree.root.findText("inherits")->as<TextRun>()->style, expected);
   expected.font = Font::postScript("IBMPlexMono-Bold", 9);
   expected.tracking = -1;
   EXPECT_EQ(tree.root.findText("own")->as<TextRun>()->style, expected);
-}
-
-TEST(TextLayout, TextWrapsWithinTheOfferAndRespectsItsLineLimit) {
-  auto height = [](View text) {
-    return framesOf(lay(text.frame({.width = 30})), "Text")[0].size.height;
-  };
-  EXPECT_DOUBLE_EQ(height(Text("aa bb cc")), 3 * 20.4);
-  EXPECT_DOUBLE_EQ(height(Text("aa bb cc").lineLimit(2)), 2 * 20.4);
 }
 
 TEST(TextLayout, TimerTextsShowTheSpanAtTheMomentOfLayout) {

@@ -21,7 +21,6 @@ struct FaceCase {
 
 TEST_F(FontResolution, NamedFacesAndSystemDesignsWidthsAndWeightsResolveToInstalledFaces) {
   const FaceCase cases[] = {
-      {Font::postScript("DejaVuSansCondensed-Bold", 10), "DejaVuSansCondensed-Bold"},
       {Font::family("Orbitron", 24, FontWeight::medium), "Orbitron-Medium"},
       {Font::family("Gruppo", 24, FontWeight::black), "Gruppo-Regular"},
       {Font::system(30, FontWeight::light), "DejaVuSans-ExtraLight"},

@@ -70,42 +70,20 @@ protected:
   PangoTextEngine engine;
 };
 
-TEST_F(TextDraw, ALargeNumeralAndASmallLabelShareTheirBaseline) {
-  TextStyle numeral = plex("IBMPlexMono-Bold", 76, -1.52);
-  TextStyle label = plex("IBMPlexMono-Medium", 10, 1.8);
-  auto numeralMetrics = engine.measure("11", numeral, {});
-  auto labelMetrics = engine.measure("HILT", label, {});
-
-  Canvas canvas({200, 120});
-  Rect numeralFrame = draw(canvas, "11", numeral, {0, 0});
-  double labelX = numeralFrame.maxX() + 8;
-  draw(canvas, "HILT", label, {labelX, numeralMetrics.firstBaseline - labelMetrics.firstBaseline});
-
-  // The flat feet of these glyphs stand on the baseline.
-  Ink numeralInk = canvas.ink({{0, 0}, {labelX, 120}});
-  Ink labelInk = canvas.ink({{labelX, 0}, {200 - labelX, 120}});
-  EXPECT_NEAR(numeralInk.maxY, numeralMetrics.firstBaseline, 0.5);
-  EXPECT_NEAR(labelInk.maxY, numeralInk.maxY, 0.5);
-}
-
 TEST_F(TextDraw, InkStaysWithinTheMeasuredFrame) {
-  const std::pair<const char *, TextStyle> cases[] = {
-      {"WIDE WORDS WRAP HERE",
-       {.font = Font::postScript("IBMPlexMono-Regular", 12),
-        .tracking = 1,
-        .lineLimit = {},
-        .alignment = TextAlignment::center}},
-      {"88:88",
-       {.font = Font::postScript("IBMPlexMono-Bold", 40),
-        .tracking = 1,
-        .lineLimit = 1,
-        .minimumScaleFactor = 0.3}},
-  };
-  for (const auto &[text, style] : cases) {
+  TextStyle wrapped = plex("IBMPlexMono-Regular", 12, 1), shrunk = plex("IBMPlexMono-Bold", 40, 1);
+  wrapped.alignment = TextAlignment::center;
+  shrunk.lineLimit = 1;
+  shrunk.minimumScaleFactor = 0.3;
+  for (const auto &[text, style] :
+       {std::pair{"WIDE WORDS WRAP HERE", wrapped}, std::pair{"88:88", shrunk}}) {
     Canvas canvas({120, 120});
-    Rect frame = draw(canvas, text, style, {10, 10}, {text[0] == '8' ? 60 : 70, std::nullopt});
+    ProposedSize proposal{text[0] == '8' ? 60 : 70, std::nullopt};
+    Rect frame = draw(canvas, text, style, {10, 10}, proposal);
     Ink ink = canvas.ink();
     ASSERT_FALSE(ink.empty()) << text;
+    // The flat feet of the last line's glyphs stand on its baseline.
+    EXPECT_NEAR(ink.maxY, frame.minY() + engine.measure(text, style, proposal).lastBaseline, 0.5);
     EXPECT_TRUE(ink.minX >= frame.minX() && ink.minY >= frame.minY() && ink.maxX <= frame.maxX() &&
                 ink.maxY <= frame.maxY())
         << text;

@@ -5,6 +5,7 @@
 #include <glib.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <thread>
@@ -70,7 +71,6 @@ TEST_F(TextMeasure, MeasuresTheIdealWidthAndWrapsAtWordsWithinTheProposedWidth) 
       {"AAAA BBBB CCCC", 10, 0, {84, std::nullopt}, 1, 84},   // exactly fits
       {"AAAA BBBB CCCC", 10, 0, {83.9, std::nullopt}, 2, 54}, // a hair too narrow: a word wraps
       {"AAAA BBBB CCCC", 10, 1, {63, std::nullopt}, 2, 63},   // the last tracking counts too
-      {"AAAA BBBB CCCC", 10, 0, {1000, std::nullopt}, 1, 84}, // the text's own width
       {"ABCDEFGHIJ", 10, 0, {30, std::nullopt}, 2, 30},       // a long word breaks inside
   };
   for (const auto &[text, size, tracking, proposal, lines, measured] : cases)
@@ -121,18 +121,6 @@ TEST_F(TextMeasure, ShrinksBeforeTruncatingAndTrackingShrinksWithTheText) {
   }
 }
 
-TEST_F(TextMeasure, LinesAndTheirSpacingShrinkToFitTheHeight) {
-  // Three lines of 13 points and 4 of spacing in 30: they fit from 30/47 down.
-  auto metrics = engine.measure(
-      "AB\nCD\nEF",
-      {.font = plexFont(10), .lineLimit = {}, .lineSpacing = 4, .minimumScaleFactor = 0.4},
-      {100, 30});
-  EXPECT_EQ(metrics.lineCount, 3);
-  EXPECT_FALSE(metrics.truncated);
-  EXPECT_NEAR(metrics.scale, 30.0 / 47, 0.002);
-  EXPECT_NEAR(metrics.lastBaseline - metrics.firstBaseline, 34 * metrics.scale, 0.01);
-}
-
 TEST_F(TextMeasure, MeasuringAtTheMeasuredSizeGivesTheSameText) {
   const std::tuple<const char *, TextStyle, ProposedSize> cases[] = {
       {"The quick brown fox jumps over the lazy dog",
@@ -141,9 +129,6 @@ TEST_F(TextMeasure, MeasuringAtTheMeasuredSizeGivesTheSameText) {
       {"12:45",
        {.font = plexFont(20), .tracking = 2, .lineLimit = 1, .minimumScaleFactor = 0.5},
        {20, 40}},
-      {"Orbitron \u00b7 wraps",
-       {.font = Font::family("Orbitron", 15), .lineLimit = {}},
-       {60, std::nullopt}},
   };
   for (const auto &[text, style, proposal] : cases) {
     auto metrics = engine.measure(text, style, proposal);
@@ -155,19 +140,13 @@ TEST_F(TextMeasure, MeasuringAtTheMeasuredSizeGivesTheSameText) {
 TEST_F(TextMeasure, OdditiesOfInputGiveFiniteMetrics) {
   const std::string invalidUtf8 = "\xff\xfe"
                                   "AB\xc3";
+  TextStyle huge = plex(1e12, nan);
+  huge.lineSpacing = huge.minimumScaleFactor = nan;
   const std::tuple<std::string, TextStyle, ProposedSize, bool> cases[] = {
       // text, style, proposal, whether nothing shows
       {"AB", plex(nan), {}, true},
-      {"AB", plex(-4), {}, true},
       {"AB", plex(10, 1e300), {}, false},
-      {"AB",
-       {.font = plexFont(1e12),
-        .tracking = nan,
-        .lineLimit = {},
-        .lineSpacing = nan,
-        .minimumScaleFactor = nan},
-       {nan, nan},
-       false},
+      {"AB", huge, {nan, nan}, false},
       {"AB CD", {.font = plexFont(10), .lineLimit = -3}, {-20, -5}, false},
       {invalidUtf8, plex(10), {}, false},
   };
@@ -190,15 +169,15 @@ TEST_F(TextMeasure, ThreadsMeasuringAtOnceGetWhatOneThreadGets) {
   std::vector<TextMetrics> wanted;
   for (int i = 0; i < 21; ++i)
     wanted.push_back(measure(PangoTextEngine(), i));
-  std::vector<int> mismatches(6, 0);
+  std::atomic<int> mismatches = 0;
   std::vector<std::jthread> threads;
   for (int t = 0; t < 6; ++t)
-    threads.emplace_back([&, t] {
+    threads.emplace_back([&] {
       for (int i = 0; i < 21 * 20; ++i)
-        mismatches[t] += measure(engine, i % 21) != wanted[i % 21];
+        mismatches += measure(engine, i % 21) != wanted[i % 21];
     });
   threads.clear();
-  EXPECT_EQ(mismatches, std::vector<int>(6, 0));
+  EXPECT_EQ(mismatches, 0);
 }
 
 } // namespace
