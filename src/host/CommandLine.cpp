@@ -18,16 +18,16 @@ bool isOption(std::string_view word) {
   return word.size() > 1 && word[0] == '-' && !isNumber(word);
 }
 
-const OptionSpec *findSpec(std::initializer_list<OptionSpec> accepted, std::string_view name) {
+const OptionRule *findRule(std::initializer_list<OptionRule> accepted, std::string_view name) {
   auto found = std::find_if(accepted.begin(), accepted.end(),
-                            [&](const OptionSpec &spec) { return spec.name == name; });
+                            [&](const OptionRule &rule) { return rule.name == name; });
   return found == accepted.end() ? nullptr : found;
 }
 
 } // namespace
 
 CommandLine::CommandLine(std::span<const std::string> words,
-                         std::initializer_list<OptionSpec> accepted, std::size_t minOperands,
+                         std::initializer_list<OptionRule> accepted, std::size_t minOperands,
                          std::size_t maxOperands) {
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string &word = words[i];
@@ -35,14 +35,14 @@ CommandLine::CommandLine(std::span<const std::string> words,
       operands_.push_back(word);
       continue;
     }
-    const OptionSpec *spec = findSpec(accepted, word);
-    if (!spec)
+    const OptionRule *rule = findRule(accepted, word);
+    if (!rule)
       throw BadInput("unknown option " + word);
     if (options_.contains(word))
       throw BadInput("option " + word + " given twice");
-    if (spec->takesValue && i + 1 == words.size())
+    if (rule->takesValue && i + 1 == words.size())
       throw BadInput("option " + word + " needs a value");
-    options_[word] = spec->takesValue ? words[++i] : std::string();
+    options_[word] = rule->takesValue ? words[++i] : std::string();
   }
   if (operands_.size() < minOperands)
     throw BadInput("missing arguments");

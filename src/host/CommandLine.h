@@ -11,7 +11,7 @@
 namespace zavel::host {
 
 // An option a command accepts: "--scale" with a value after it, or "--preview" alone.
-struct OptionSpec {
+struct OptionRule {
   std::string_view name;
   bool takesValue = false;
 };
@@ -22,7 +22,7 @@ class CommandLine {
 public:
   // Throws BadInput for an unknown or repeated option, an option without its value, or a count
   // of operands outside [minOperands, maxOperands].
-  CommandLine(std::span<const std::string> words, std::initializer_list<OptionSpec> accepted,
+  CommandLine(std::span<const std::string> words, std::initializer_list<OptionRule> accepted,
               std::size_t minOperands, std::size_t maxOperands);
 
   const std::vector<std::string> &operands() const { return operands_; }

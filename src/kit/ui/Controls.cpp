@@ -10,8 +10,8 @@ namespace {
 View control(const View &label, std::string kind, NodeContent target) {
   return layout::leafView([label, kind, target](const Environment &env, layout::LayoutPass &pass) {
     View styled = env.buttonStyle ? env.buttonStyle(ButtonConfiguration{label, false}) : label;
-    layout::ModifierSpec spec{kind, [target](const Rect &) { return target; }};
-    return layout::makeModifier(layout::resolveOne(styled, env, pass), std::move(spec));
+    layout::ModifierRecipe recipe{kind, [target](const Rect &) { return target; }};
+    return layout::makeModifier(layout::resolveOne(styled, env, pass), std::move(recipe));
   });
 }
 

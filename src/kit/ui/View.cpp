@@ -11,7 +11,7 @@ namespace {
 
 using layout::ElementPtr;
 using layout::LayoutPass;
-using layout::ModifierSpec;
+using layout::ModifierRecipe;
 
 const char *paintKind(const Paint &paint) {
   static constexpr const char *names[] = {"Color",           "LinearGradient",
@@ -24,17 +24,17 @@ const char *paintKind(const Paint &paint) {
 // (shapes in it see the widget's outline through the context).
 View marked(const View &child, std::string kind,
             std::function<NodeContent(const Rect &, const ShapeContext &)> content) {
-  return layout::modifiedView(child, [kind, content](ElementPtr element, const Environment &env,
-                                                     LayoutPass &pass) {
-    ShapeContext context = layout::shapeContext(env, pass);
-    ModifierSpec spec{kind,
-                      [content, context](const Rect &frame) { return content(frame, context); }};
-    return layout::makeModifier(std::move(element), std::move(spec));
-  });
+  return layout::modifiedView(
+      child, [kind, content](ElementPtr element, const Environment &env, LayoutPass &pass) {
+        ShapeContext context = layout::shapeContext(env, pass);
+        ModifierRecipe recipe{
+            kind, [content, context](const Rect &frame) { return content(frame, context); }};
+        return layout::makeModifier(std::move(element), std::move(recipe));
+      });
 }
 
 View withSpec(const View &child,
-              std::function<ModifierSpec(const Environment &, LayoutPass &)> make) {
+              std::function<ModifierRecipe(const Environment &, LayoutPass &)> make) {
   return layout::modifiedView(child,
                               [make](ElementPtr element, const Environment &env, LayoutPass &pass) {
                                 return layout::makeModifier(std::move(element), make(env, pass));
@@ -99,7 +99,7 @@ View View::fixedSize(bool horizontal, bool vertical) const {
 
 View View::layoutPriority(double priority) const {
   return withSpec(*this, [priority](const Environment &, LayoutPass &) {
-    return ModifierSpec{.layoutPriority = priority};
+    return ModifierRecipe{.layoutPriority = priority};
   });
 }
 
@@ -107,7 +107,7 @@ View View::offset(double x, double y) const {
   x = finiteOr(x);
   y = finiteOr(y);
   return withSpec(*this, [x, y](const Environment &, LayoutPass &) {
-    return ModifierSpec{"Offset", [x, y](const Rect &) { return OffsetEffect{x, y}; }, {x, y}};
+    return ModifierRecipe{"Offset", [x, y](const Rect &) { return OffsetEffect{x, y}; }, {x, y}};
   });
 }
 
@@ -159,21 +159,22 @@ View View::clipShape(const Shape &shape) const {
 View View::clipped() const { return clipShape(Rectangle()); }
 
 View View::mask(const View &mask, Alignment alignment) const {
-  return layout::modifiedView(*this, [mask, alignment](ElementPtr e, const Environment &env,
-                                                       LayoutPass &pass) {
-    std::shared_ptr<layout::Element> masker = layout::resolveOne(mask, env, pass);
-    ModifierSpec spec{"Mask", [masker, alignment](const Rect &frame) {
-                        ProposedSize offer = ProposedSize::of(frame.size);
-                        Size size = masker->sizeThatFits(offer);
-                        double x = layout::guide(alignment.horizontal, frame.size) -
-                                   layout::guide(alignment.horizontal, size);
-                        double y = layout::guide(alignment.vertical, frame.size, *masker, offer) -
-                                   layout::guide(alignment.vertical, size, *masker, offer);
-                        Rect rect{{frame.minX() + x, frame.minY() + y}, size};
-                        return MaskEffect{{masker->place(rect, offer)}};
-                      }};
-    return layout::makeModifier(std::move(e), std::move(spec));
-  });
+  return layout::modifiedView(
+      *this, [mask, alignment](ElementPtr e, const Environment &env, LayoutPass &pass) {
+        std::shared_ptr<layout::Element> masker = layout::resolveOne(mask, env, pass);
+        ModifierRecipe recipe{"Mask", [masker, alignment](const Rect &frame) {
+                                ProposedSize offer = ProposedSize::of(frame.size);
+                                Size size = masker->sizeThatFits(offer);
+                                double x = layout::guide(alignment.horizontal, frame.size) -
+                                           layout::guide(alignment.horizontal, size);
+                                double y =
+                                    layout::guide(alignment.vertical, frame.size, *masker, offer) -
+                                    layout::guide(alignment.vertical, size, *masker, offer);
+                                Rect rect{{frame.minX() + x, frame.minY() + y}, size};
+                                return MaskEffect{{masker->place(rect, offer)}};
+                              }};
+        return layout::makeModifier(std::move(e), std::move(recipe));
+      });
 }
 
 View View::shadow(const Color &color, double radius, double x, double y) const {
@@ -243,7 +244,7 @@ View View::buttonStyle(ButtonStyle style) const {
 
 View View::widgetURL(std::string url) const {
   return withSpec(*this, [url](const Environment &, LayoutPass &pass) {
-    return ModifierSpec{.onPlace = [url, &pass](const Rect &) {
+    return ModifierRecipe{.onPlace = [url, &pass](const Rect &) {
       if (!pass.widgetURL)
         pass.widgetURL = url;
     }};
@@ -252,7 +253,7 @@ View View::widgetURL(std::string url) const {
 
 View View::containerBackground(const View &background) const {
   return withSpec(*this, [background](const Environment &env, LayoutPass &pass) {
-    return ModifierSpec{.onPlace = [background, env, &pass](const Rect &) {
+    return ModifierRecipe{.onPlace = [background, env, &pass](const Rect &) {
       if (!pass.containerBackground)
         pass.containerBackground = LayoutPass::Background{background, env};
     }};

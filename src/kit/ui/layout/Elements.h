@@ -30,14 +30,14 @@ ElementPtr makeFixedSize(bool horizontal, bool vertical, ElementPtr child);
 ElementPtr makeDecoration(ElementPtr base, ElementPtr decoration, Alignment alignment, bool behind);
 
 // A modifier that leaves layout alone and marks the laid-out node (or only observes placement).
-struct ModifierSpec {
+struct ModifierRecipe {
   std::string kind{}; // empty: no node of its own, the child's node stands in
   std::function<NodeContent(const Rect &frame)> content{};
   Point offset{};                                      // moves the child when drawn
   std::optional<double> layoutPriority = std::nullopt; // replaces the child's
   std::function<void(const Rect &frame)> onPlace{};
 };
-ElementPtr makeModifier(ElementPtr child, ModifierSpec spec);
+ElementPtr makeModifier(ElementPtr child, ModifierRecipe recipe);
 
 // A leaf that takes the space it is offered and draws what `content` makes for its frame.
 ElementPtr makeGreedyLeaf(std::string kind, std::function<NodeContent(const Rect &frame)> content);

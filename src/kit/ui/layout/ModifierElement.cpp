@@ -7,16 +7,16 @@ namespace {
 
 class ModifierElement final : public Element {
 public:
-  ModifierElement(ElementPtr child, ModifierSpec spec)
-      : child_(std::move(child)), spec_(std::move(spec)) {
-    spec_.offset = {finiteOr(spec_.offset.x), finiteOr(spec_.offset.y)};
+  ModifierElement(ElementPtr child, ModifierRecipe recipe)
+      : child_(std::move(child)), recipe_(std::move(recipe)) {
+    recipe_.offset = {finiteOr(recipe_.offset.x), finiteOr(recipe_.offset.y)};
   }
 
   std::optional<double> firstBaseline(ProposedSize p) override { return child_->firstBaseline(p); }
   std::optional<double> lastBaseline(ProposedSize p) override { return child_->lastBaseline(p); }
   double layoutPriority() const override {
-    if (spec_.layoutPriority && std::isfinite(*spec_.layoutPriority))
-      return *spec_.layoutPriority;
+    if (recipe_.layoutPriority && std::isfinite(*recipe_.layoutPriority))
+      return *recipe_.layoutPriority;
     return child_->layoutPriority();
   }
   bool isSpacer() const override { return child_->isSpacer(); }
@@ -26,19 +26,20 @@ protected:
   Size measure(ProposedSize p) override { return child_->sizeThatFits(p); }
 
   LaidOutNode layout(const Rect &frame, ProposedSize p) override {
-    if (spec_.onPlace)
-      spec_.onPlace(frame);
-    Rect moved = frame.offsetBy(spec_.offset.x, spec_.offset.y);
-    if (spec_.kind.empty())
+    if (recipe_.onPlace)
+      recipe_.onPlace(frame);
+    Rect moved = frame.offsetBy(recipe_.offset.x, recipe_.offset.y);
+    if (recipe_.kind.empty())
       return child_->place(moved, p);
-    LaidOutNode node{spec_.kind, frame, spec_.content ? spec_.content(frame) : NodeContent{}, {}};
+    LaidOutNode node{
+        recipe_.kind, frame, recipe_.content ? recipe_.content(frame) : NodeContent{}, {}};
     node.children.push_back(child_->place(moved, p));
     return node;
   }
 
 private:
   ElementPtr child_;
-  ModifierSpec spec_;
+  ModifierRecipe recipe_;
 };
 
 class GreedyLeafElement final : public Element {
@@ -59,8 +60,8 @@ private:
 
 } // namespace
 
-ElementPtr makeModifier(ElementPtr child, ModifierSpec spec) {
-  return std::make_unique<ModifierElement>(std::move(child), std::move(spec));
+ElementPtr makeModifier(ElementPtr child, ModifierRecipe recipe) {
+  return std::make_unique<ModifierElement>(std::move(child), std::move(recipe));
 }
 
 ElementPtr makeGreedyLeaf(std::string kind, std::function<NodeContent(const Rect &)> content) {
