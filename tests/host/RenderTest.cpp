@@ -1,7 +1,7 @@
 #include "host/HostRun.h"
+#include "host/PngPixels.h"
 #include "host/TestBundle.h"
 #include "kit/foundation/JsonCoding.h"
-#include "support/PngPixels.h"
 #include "support/ScratchTree.h"
 #include "support/TempHome.h"
 
@@ -16,8 +16,6 @@ namespace {
 
 using kit::foundation::Json;
 namespace fs = std::filesystem;
-using test_support::PngPixels;
-using test_support::readPng;
 
 class HostRender : public ::testing::Test {
 protected:

@@ -68,7 +68,6 @@ struct FakeHttpServer::State {
   std::vector<RecordedRequest> records;
   int inFlight = 0;
   int maxInFlight = 0;
-  std::size_t arrivals = 0;
   bool stopping = false;
 
   // Waits, cut short when the server stops; false then.
@@ -77,26 +76,19 @@ struct FakeHttpServer::State {
     return !changed.wait_for(lock, duration, [this] { return stopping; });
   }
 
-  // reachedAt[n]: the latest arrival at which n requests were in flight. A hold ends once its
-  // count was reached at any moment since it arrived, even if the others are done by then.
-  std::vector<std::size_t> reachedAt{0};
-
-  void holdUntilInFlight(std::size_t arrival, int count) {
+  // Holds until `count` requests were in flight at one moment since the records were cleared.
+  void holdUntilInFlight(int count) {
     std::unique_lock lock(mutex);
-    changed.wait_for(lock, holdLimit, [&] {
-      return stopping || (std::size_t(count) < reachedAt.size() && reachedAt[count] >= arrival);
-    });
+    changed.wait_for(lock, holdLimit, [&] { return stopping || maxInFlight >= count; });
   }
 
-  std::pair<Handler, std::size_t> arrive(const RecordedRequest &record) {
+  Handler arrive(const RecordedRequest &record) {
     std::lock_guard lock(mutex);
     records.push_back(record);
     maxInFlight = std::max(maxInFlight, ++inFlight);
-    reachedAt.resize(std::max(reachedAt.size(), std::size_t(inFlight) + 1));
-    std::fill_n(reachedAt.begin() + 1, inFlight, ++arrivals);
     changed.notify_all();
     auto found = handlers.find(record.path);
-    return {found == handlers.end() ? Handler{} : found->second, arrivals};
+    return found == handlers.end() ? Handler{} : found->second;
   }
 
   void leave() {
@@ -152,7 +144,7 @@ struct FakeHttpServer::State {
 
   httplib::Server::HandlerResponse answer(const httplib::Request &request, httplib::Response &out) {
     RecordedRequest record = recorded(request);
-    auto [handler, arrival] = arrive(record);
+    Handler handler = arrive(record);
     FakeResponse response;
     try {
       response =
@@ -161,7 +153,7 @@ struct FakeHttpServer::State {
       response = FakeResponse::text(std::string("handler failed: ") + error.what(), 500);
     }
     if (response.holdUntilInFlight > 0)
-      holdUntilInFlight(arrival, response.holdUntilInFlight);
+      holdUntilInFlight(response.holdUntilInFlight);
     if (response.delay.count() > 0)
       pause(response.delay);
     out.status = response.status;

@@ -26,9 +26,6 @@ class AirQualityTimeline : public test::WeatherProviderTest {
 protected:
   AirQualityTimelineProvider provider(Date at) const { return {environment(at), server.baseURL()}; }
   AirQualityTimelineProvider provider() const { return provider(now); }
-  AirQualityTimelineProvider offlineProvider() const {
-    return {offline(), std::string(test::unreachableAddress)};
-  }
   // Expects a timeline of one entry of `shown` at `now`, reloaded after `reloadMinutes`.
   void expectTimeline(const AirQualityTimelineProvider &from, const AirQualitySnapshot &shown,
                       int reloadMinutes) const {
@@ -50,18 +47,12 @@ TEST_F(AirQualityTimeline, OneEntryOfTheLiveIndexReloadedAfterHalfAnHourExceptIn
             (AirQualityEntry{now, AirQualitySnapshot{137, now}, CasingOption::cream}));
 }
 
-TEST_F(AirQualityTimeline, FallsBackToTheKeptIndexThenToTheSampleRetriedSooner) {
-  expectTimeline(offlineProvider(), AirQualitySnapshot::sample(), 15);
-  EXPECT_EQ(offlineProvider().snapshot(weatherConfiguration(kBerlin), kOnScreen).data,
-            AirQualitySnapshot::sample());
+TEST_F(AirQualityTimeline, FallsBackToTheSampleRetriedSooner) {
   // An answer without an index is no better than none.
   server.serve(kPath, FakeResponse::json(R"({"current":{}})"));
   expectTimeline(provider(), AirQualitySnapshot::sample(), 15);
-
-  server.serve(kPath, indexAnswer(61));
-  Date yesterday = now.addingTimeInterval(-86400);
-  provider(yesterday).timeline(weatherConfiguration(kBerlin), kOnScreen);
-  expectTimeline(offlineProvider(), AirQualitySnapshot{61, yesterday}, 30);
+  EXPECT_EQ(provider().snapshot(weatherConfiguration(kBerlin), kOnScreen).data,
+            AirQualitySnapshot::sample());
 }
 
 } // namespace

@@ -25,7 +25,6 @@ protected:
   }
   WeatherTimelineProvider provider(Date at) const { return {environment(at)}; }
   WeatherTimelineProvider provider() const { return provider(now); }
-  WeatherTimelineProvider offlineProvider() const { return {offline()}; }
   std::optional<WeatherSnapshot> stored() const {
     return WeatherProvider::cached(kBerlin, home.path());
   }
@@ -42,25 +41,15 @@ TEST_F(WeatherTimeline, ThreeEntriesOfTheLiveWeatherInTheUnitWhileCelsiusIsStore
   EXPECT_EQ(timeline.entries.front().data.temperature, 64);
 }
 
-TEST_F(WeatherTimeline, FallsBackToTheStoredSnapshotThenToTheSampleRetriedSooner) {
-  auto fahrenheit = weatherConfiguration(kBerlin, TempUnitOption::fahrenheit);
-  test::expectTenMinuteTimeline(offlineProvider().timeline(fahrenheit, kOnScreen), now,
-                                WeatherSnapshot::sample().inFahrenheit(), CasingOption::followApp,
-                                10);
+TEST_F(WeatherTimeline, FallsBackToTheSampleInTheUnitRetriedSooner) {
   // A service that answers with an error page is no better than none.
   server.serve("/v1/forecast", FakeResponse::text("down", 503));
-  auto celsius = weatherConfiguration(kBerlin, TempUnitOption::celsius, CasingOption::graphite);
-  test::expectTenMinuteTimeline(provider().timeline(celsius, kOnScreen), now,
-                                WeatherSnapshot::sample(), CasingOption::graphite, 10);
-
-  // However old, a stored snapshot counts as weather.
-  server.serve("/v1/forecast", FakeResponse::json(test::forecastAnswer().dump()));
-  Date twoDaysAgo = now.addingTimeInterval(-2 * 86400);
-  provider(twoDaysAgo).timeline(celsius, kOnScreen);
-  ASSERT_TRUE(stored());
-  EXPECT_EQ(stored()->updated, twoDaysAgo);
-  test::expectTenMinuteTimeline(offlineProvider().timeline(celsius, kOnScreen), now, *stored(),
-                                CasingOption::graphite, 30);
+  auto fahrenheit = weatherConfiguration(kBerlin, TempUnitOption::fahrenheit);
+  test::expectTenMinuteTimeline(provider().timeline(fahrenheit, kOnScreen), now,
+                                WeatherSnapshot::sample().inFahrenheit(), CasingOption::followApp,
+                                10);
+  EXPECT_EQ(provider().snapshot(fahrenheit, kOnScreen).data,
+            WeatherSnapshot::sample().inFahrenheit());
 }
 
 TEST_F(WeatherTimeline, TheDefaultPlaceServesOnlyWhenNoPlaceIsSet) {
@@ -68,14 +57,8 @@ TEST_F(WeatherTimeline, TheDefaultPlaceServesOnlyWhenNoPlaceIsSet) {
   ASSERT_TRUE(SharedSuite::write(WeatherProvider::defaultPlaceKey, paris));
   provider().timeline(weatherConfiguration(std::nullopt), kOnScreen);
   provider().timeline(weatherConfiguration(kBerlin), kOnScreen);
-  // An id that names no place reads as the fallback place, not as the default one.
-  WeatherConfigIntent unreadable;
-  unreadable.place = WeatherPlaceEntity{"Nowhere|north|east"};
-  provider().timeline(unreadable, kOnScreen);
-
   EXPECT_EQ(test::askedCoordinates(server, "/v1/forecast"),
-            (std::vector{test::coordinatesOf(paris), test::coordinatesOf(kBerlin),
-                         test::coordinatesOf(WeatherProvider::fallbackPlace())}));
+            (std::vector{test::coordinatesOf(paris), test::coordinatesOf(kBerlin)}));
 }
 
 TEST_F(WeatherTimeline, SnapshotsShowTheLiveWeatherOrTheSampleInTheUnit) {
@@ -84,8 +67,6 @@ TEST_F(WeatherTimeline, SnapshotsShowTheLiveWeatherOrTheSampleInTheUnit) {
   // The gallery shows the sample in its own unit, without asking.
   test::expectSamplePreviews(provider(), configuration, now, WeatherSnapshot::sample());
   EXPECT_EQ(server.requestCount(), 0u);
-  EXPECT_EQ(offlineProvider().snapshot(configuration, kOnScreen).data,
-            WeatherSnapshot::sample().inFahrenheit());
   WeatherEntry live = provider().snapshot(configuration, kOnScreen);
   ASSERT_TRUE(stored());
   EXPECT_EQ(live, (WeatherEntry{now, stored()->inFahrenheit(), CasingOption::cream}));

@@ -85,13 +85,6 @@ protected:
   WeatherProvider::Environment environment(kit::foundation::Date at) const {
     return serviceEnvironment(server, home.path(), at);
   }
-  // The same, where no service answers.
-  WeatherProvider::Environment offline() const {
-    WeatherProvider::Environment environment = this->environment(now);
-    environment.forecastAddress = unreachableAddress;
-    environment.geocodingAddress = unreachableAddress;
-    return environment;
-  }
 
   TempHome home;
   testsupport::FakeHttpServer server;

@@ -1,8 +1,8 @@
-#include "support/PngPixels.h"
+#include "host/PngPixels.h"
 
 #include <png.h>
 
-namespace test_support {
+namespace zavel::host::testing {
 
 std::optional<PngPixels> readPng(const std::filesystem::path &path) {
   png_image image{};
@@ -19,4 +19,4 @@ std::optional<PngPixels> readPng(const std::filesystem::path &path) {
   return pixels;
 }
 
-} // namespace test_support
+} // namespace zavel::host::testing
