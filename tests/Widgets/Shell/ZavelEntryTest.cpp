@@ -13,22 +13,14 @@ namespace {
 using kit::foundation::Date;
 using kit::foundation::encodeJson;
 
-struct Reading {
-  std::string place;
-  double value = 0;
-  static constexpr auto jsonFields() {
-    using kit::foundation::field;
-    return std::tuple{field("place", &Reading::place), field("value", &Reading::value)};
-  }
-};
-
-static_assert(kit::widgets::TimelineEntry<ZavelEntry<Reading>>);
+static_assert(kit::widgets::TimelineEntry<ZavelEntry<std::string>>);
 
 TEST(ZavelEntry, PrintsDateCasingAndData) {
   Date date = *kit::foundation::dateFromIso8601("2024-03-31T01:30:00.750Z");
-  ZavelEntry<Reading> entry{date, {"Oslo", 4.5}};
-  EXPECT_EQ(encodeJson(entry), kit::foundation::Json::parse(R"({"date": "2024-03-31T01:30:00Z",
-                "casing": "followApp", "data": {"place": "Oslo", "value": 4.5}})"));
+  ZavelEntry<std::string> entry{date, "Oslo"};
+  EXPECT_EQ(encodeJson(entry),
+            kit::foundation::Json::parse(
+                R"({"date": "2024-03-31T01:30:00Z", "casing": "followApp", "data": "Oslo"})"));
 }
 
 } // namespace

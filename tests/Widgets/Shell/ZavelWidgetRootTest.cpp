@@ -90,9 +90,8 @@ TEST(ZavelWidgetRoot, GivesTheContentItsUnitAndTheThemeReadAtEveryRender) {
   View root = recordingRoot(ZavelSize::l, CasingOption::followApp, seen);
   layWidget(root, {364, 382});
   ASSERT_TRUE(seen);
-  EXPECT_DOUBLE_EQ(seen->u, 364.0 / 620);
-  EXPECT_TRUE(seen->inWidget);
-  EXPECT_EQ(seen->accent, ZavelTokens::signal);
+  EXPECT_EQ(std::tuple(seen->u, seen->inWidget, seen->accent),
+            std::tuple(364.0 / 620, true, ZavelTokens::signal));
 
   ThemeSettings theme;
   theme.accent = ThemeSettings::Accent::custom("#1CAEC2");
