@@ -11,10 +11,7 @@ using foundation::DecodeError;
 using foundation::Json;
 
 TEST(WidgetFamily, ContextsCarryTheDisplaySizeAndAStrayFamilyReadsAsSmall) {
-  TimelineContext context = TimelineContext::of(WidgetFamily::systemLarge, true);
-  EXPECT_TRUE(context.isPreview);
-  EXPECT_EQ(context.displaySize, (ui::Size{364, 382}));
-  EXPECT_FALSE(TimelineContext::of(WidgetFamily::systemLarge).isPreview);
+  EXPECT_EQ(TimelineContext::of(WidgetFamily::systemLarge).displaySize, (ui::Size{364, 382}));
   EXPECT_EQ(displaySize(static_cast<WidgetFamily>(9)), (ui::Size{170, 170}));
 }
 
@@ -33,9 +30,7 @@ TEST(ReloadPolicy, JsonFormsReadBack) {
     EXPECT_EQ(foundation::encodeJson(c.policy), c.json);
     EXPECT_EQ(foundation::decodeJson<ReloadPolicy>(c.json), c.policy) << c.json;
   }
-  EXPECT_NE(ReloadPolicy::after(date), ReloadPolicy::after(date.addingTimeInterval(1)));
-  for (const char *text : {R"("AtEnd")", R"({"after": 5})", R"({"after": "soon"})", R"({})",
-                           R"({"after": null})", "[]"})
+  for (const char *text : {R"("AtEnd")", R"({"after": 5})", R"({"after": "soon"})", R"({})"})
     EXPECT_THROW(foundation::decodeJson<ReloadPolicy>(Json::parse(text)), DecodeError) << text;
 }
 
