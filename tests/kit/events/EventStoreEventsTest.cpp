@@ -49,6 +49,7 @@ TEST(EventStoreEvents, WeeklySeriesWithAnExceptionAMovedAndACancelledOccurrence)
   ASSERT_EQ(idsOf(events), (std::vector<std::string>{"team/review#20240304T090000Z",
                                                      "team/review#20240318T090000Z",
                                                      "team/review#20240401T080000Z"}));
+  EXPECT_EQ(events[1].title, "Review (moved)");
   // The moved occurrence is on the day it moved to, and gone from its own.
   EXPECT_TRUE(eventsOnMarch(home, 18).empty());
   EXPECT_EQ(idsOf(eventsOnMarch(home, 19)),
@@ -93,16 +94,23 @@ TEST(EventStoreEvents, LongRunningSeriesReachTodayUnlessTheirCountEndsThem) {
 
 TEST(EventStoreEvents, UnreadableFilesAreSkippedAndTheRestRead) {
   CalendarHome home;
-  home.add("c", "good.ics", timedEvent("good", "20240312T090000", "20240312T100000"));
+  std::string good = timedEvent("good", "20240312T090000", "20240312T100000");
+  home.add("c", "good.ics", good);
   home.add("c", "other.ICS", timedEvent("other", "20240312T110000", "20240312T120000"));
   home.addRaw("c", "garbage.ics", "this is not a calendar\n");
+  home.add("c", "nostart.ics",
+           "BEGIN:VEVENT\nUID:nostart\nSUMMARY:No start\nEND:VEVENT\n"
+           "BEGIN:VTODO\nUID:todo-beside\nEND:VTODO");
   home.add("c", "badstart.ics", "BEGIN:VEVENT\nUID:badstart\nDTSTART:tomorrow\nEND:VEVENT");
   home.add("c", "notes.txt", timedEvent("txt", "20240312T090000", "20240312T100000"));
+  home.add("c", ".hidden.ics", timedEvent("hidden", "20240312T090000", "20240312T100000"));
   home.addRaw("c", "nul.ics",
               std::string("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:nul\r\n") + '\0' +
                   "DTSTART:20240312T090000Z\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
   std::filesystem::create_directories(home.folder() / "c" / "folder.ics");
+  home.addRaw(".", "stray.ics", calendarText(good));
   EXPECT_EQ(idsOf(eventsOnMarch(home, 12)), (std::vector<std::string>{"c/good", "c/other"}));
+  EXPECT_TRUE(home.store().incompleteReminders({}, EventStore::Undated::included).empty());
 }
 
 TEST(EventStoreEvents, ByStartThenIdEachIdOnceAndTextValidOrAbsent) {
@@ -123,5 +131,6 @@ TEST(EventStoreEvents, ByStartThenIdEachIdOnceAndTextValidOrAbsent) {
   EXPECT_EQ(idsOf(events), (std::vector<std::string>{"a/z", "a/y", "b/x", "c/same", "c/3.ics"}));
   EXPECT_EQ(events[3].title, "One");
   EXPECT_EQ(events[2].title, "Caf\xEF\xBF\xBD \xEF\xBF\xBD");
+  EXPECT_EQ(events[2].location, "Hall");
   EXPECT_EQ(events[1].title, std::nullopt);
 }

@@ -64,9 +64,10 @@ TEST(EventStoreReminders, DueDatesAndIdsMatchedOnlyAgainstReminders) {
   EXPECT_EQ(store.reminder("inbox/call")->due,
             (DueDate{.date = utc(2024, 3, 12, 16), .hasTime = true}));
   EXPECT_EQ(store.reminder("inbox/someday")->due, std::nullopt);
+  EXPECT_EQ(store.reminder("inbox/reopened")->completionDate, std::nullopt);
   // Ids are only matched against reminders; unknown ones change nothing.
   std::string before = home.read("inbox", "call.ics");
-  for (const char *id : {"inbox/meeting", "../calendars/inbox/call"}) {
+  for (const char *id : {"inbox/meeting", "inbox/call.ics", "../calendars/inbox/call"}) {
     EXPECT_EQ(store.reminder(id), std::nullopt) << id;
     EXPECT_EQ(store.setCompleted(id, true, utc(2024, 3, 12)), EventStore::SaveResult::notFound)
         << id;

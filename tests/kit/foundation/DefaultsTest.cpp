@@ -54,8 +54,10 @@ TEST(Defaults, TypedGettersCoerceLikeThePlatform) {
   } cases[] = {
       {"data", Data{"{}"}, "{} 0 - -"},
       {"integer", int64_t{-42}, "- -42 -42 -"},
+      {"negative double", -2.75, "- -2 -2.75 -"},
       {"huge double", 1e300, "- 9223372036854775807 1e+300 -"},
       {"numeric string", std::string("12.9"), "- 12 12.9 -"},
+      {"true", true, "- 1 1 -"},
       {"word", std::string("12 hours"), "- 0 12 hours -"},
       {"strings", std::vector<std::string>{"b", "a"}, "- 0 - b,a"},
   };
@@ -134,6 +136,7 @@ TEST(Defaults, SuiteThatCannotBeOpenedIsNone) {
 TEST(Defaults, StandardStoreFallsBackToMemoryForTheLifeOfTheProcess) {
   TempHome home;
   ASSERT_TRUE(Defaults::standard(home.path()).set("on disk", int64_t{7}));
+  EXPECT_TRUE(std::filesystem::is_regular_file(home.suiteFile("standard")));
   EXPECT_EQ(Defaults::standard(home.path()).integer("on disk"), 7);
 
   TempHome broken;

@@ -29,11 +29,12 @@ TEST(Iso8601, WritesUtcWithWholeOrFractionalSecondsAndReadsItBack) {
 TEST(Iso8601, ReadsZonesAndFractionsAndRefusesMalformedText) {
   for (auto [text, seconds] : {std::pair{"2001-01-01T01:00:00+01:00", 0.0},
                                {"2001-01-01T05:30:00+0530", 0.0},
+                               {"2000-12-31T19:00:00-05", 0.0},
                                {"2001-01-01T00:00:00.25Z", 0.25}})
     EXPECT_EQ(dateFromIso8601(text), Date{seconds}) << text;
   // Not a leap year, month 13, hour 24, no zone, trailing text, empty fraction, one-digit month.
-  for (const char *text :
-       {"2023-02-29T12:00:00Z", "2024-13-01T00:00:00Z", "2024-01-01T24:00:00Z",
-        "2024-01-01T00:00:00", "2024-01-01T00:00:00Zjunk", "2024-1-01T00:00:00Z"})
+  for (const char *text : {"2023-02-29T12:00:00Z", "2024-13-01T00:00:00Z", "2024-01-01T24:00:00Z",
+                           "2024-01-01T00:00:00", "2024-01-01T00:00:00Zjunk",
+                           "2024-01-01T00:00:00.Z", "2024-1-01T00:00:00Z"})
     EXPECT_FALSE(dateFromIso8601(text)) << text;
 }

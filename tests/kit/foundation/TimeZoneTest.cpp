@@ -29,7 +29,8 @@ TEST(TimeZone, OffsetFollowsDaylightSavingChanges) {
 TEST(TimeZone, CurrentZoneComesFromTZThenLocaltimeThenUTC) {
   for (auto [tz, expected] : {std::pair{":Europe/Paris", "Europe/Paris"},
                               {"/usr/share/zoneinfo/America/Denver", "America/Denver"},
-                              {"Nowhere/Land", "UTC"}}) {
+                              {"Nowhere/Land", "UTC"},
+                              {"", "UTC"}}) {
     ScopedEnvironment environment({{"TZ", std::string(tz)}});
     EXPECT_EQ(TimeZone::current().identifier(), expected) << tz;
   }

@@ -12,8 +12,5 @@ TEST(UUID, ReadsEitherCaseWritesUpperCaseAndRefusesAnyOtherForm) {
   for (const char *text :
        {"E621E1F8C36C495A93FC0C247A3E6E5F", "E621E1F8-C36C-495A-93FC-0C247A3E6E5G"})
     EXPECT_FALSE(UUID::fromString(text)) << text;
-  // Random ones are of version four.
-  UUID uuid = UUID::random();
-  EXPECT_EQ(uuid.bytes[6] >> 4, 4);
-  EXPECT_EQ(uuid.bytes[8] >> 6, 2);
+  EXPECT_NE(UUID::random(), UUID::random());
 }

@@ -5,8 +5,6 @@
 namespace kit::intents {
 namespace {
 
-using foundation::DecodeError;
-using foundation::Json;
 using testing::Roast;
 
 TEST(AppEnum, OnlyExactRawValuesMakeACaseAndAStrayValueReadsAsTheFirst) {
@@ -17,12 +15,6 @@ TEST(AppEnum, OnlyExactRawValuesMakeACaseAndAStrayValueReadsAsTheFirst) {
   auto stray = static_cast<Roast>(7);
   EXPECT_EQ(rawValue(stray), "light");
   EXPECT_EQ(displayName(stray), "Light roast");
-}
-
-TEST(AppEnum, StoredRecordsHoldTheRawValueAndRefuseOthers) {
-  EXPECT_EQ(foundation::encodeJson(Roast::dark), Json("dark"));
-  EXPECT_THROW(foundation::decodeJson<Roast>(Json("Light")), DecodeError);
-  EXPECT_THROW(foundation::decodeJson<Roast>(Json(1)), DecodeError);
 }
 
 } // namespace

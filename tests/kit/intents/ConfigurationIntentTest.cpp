@@ -46,6 +46,7 @@ TEST(ConfigurationIntent, ValuesOfTheWrongFormAreRefusedNamingTheParameter) {
       {R"({"cups": 2.5})", "cups"},
       {R"({"cups": 9223372036854775808})", "cups"},
       {R"({"start": "2025-02-30T10:00:00Z"})", "start"},
+      {R"({"roast": 2})", "roast"},
       {R"({"cafe": {"id": "Oslo/Fuglen"}})", "cafe"},
   };
   for (const Case &c : cases) {

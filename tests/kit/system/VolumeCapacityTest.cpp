@@ -1,7 +1,6 @@
 #include "kit/system/VolumeCapacity.h"
 
 #include "support/ScopedEnvironment.h"
-#include "support/ScratchTree.h"
 
 #include <gtest/gtest.h>
 
@@ -45,14 +44,6 @@ TEST(VolumeCapacity, MultipliesBlocksByTheirSize) {
   };
   for (const auto &c : cases)
     EXPECT_EQ(readVolumeCapacity("/home/someone", c.call), c.expected);
-}
-
-TEST(VolumeCapacity, TheRealCallReadsTheScratchVolume) {
-  test_support::ScratchTree tree;
-  auto capacity = readVolumeCapacity(tree.root());
-  ASSERT_TRUE(capacity);
-  EXPECT_LE(capacity->availableBytes, capacity->totalBytes);
-  EXPECT_EQ(readVolumeCapacity(tree.root() / "missing"), std::nullopt);
 }
 
 TEST(HomeDirectory, HomeVariableFirstThenThePasswordDatabase) {

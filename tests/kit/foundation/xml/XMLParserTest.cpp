@@ -43,6 +43,8 @@ TEST(XMLParser, ReportsEventsInUtf8AndStopsAtTheFirstError) {
     std::string_view document, events;
   } cases[] = {
       {"<rss version=\"2.0\"><channel/></rss>", "<rss version=\"2.0\"><channel></channel></rss>"},
+      {"<i xmlns:content=\"c\"><content:encoded>x</content:encoded><dc:date>d</dc:date></i>",
+       "<i xmlns:content=\"c\"><content:encoded>x</content:encoded><dc:date>d</dc:date></i>"},
       {"<a>1 &lt;b&gt; &amp;amp; &#x2014;&#8217;</a>",
        "<a>1 <b> &amp; \xE2\x80\x94\xE2\x80\x99</a>"},
       {"<a><![CDATA[<p>kept &amp; raw</p>]]> and <![CDATA[more]]></a>",
@@ -58,6 +60,7 @@ TEST(XMLParser, ReportsEventsInUtf8AndStopsAtTheFirstError) {
       {"<r><item>cut", "<r><item>cut!"},
       {"<r>\xC3(</r>", "<r>!"},
       {"<?xml version=\"1.0\" encoding=\"x-no-such\"?><r/>", "!"},
+      {"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><r>\xA0</r>", "!"},
       // Any entity declaration at all is refused, so no expansion can blow up.
       {"<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/hostname\">]><r>&x;</r>", "!"},
       {"<!DOCTYPE r [<!ENTITY a \"b\"><!ENTITY b \"&a;&a;\">]><r>&b;</r>", "!"},
@@ -71,8 +74,6 @@ TEST(XMLParser, ReportsWhereTheErrorIsAndReadsTheNextDocumentAfresh) {
   Trace trace;
   ASSERT_FALSE(parser.parse("<!DOCTYPE r [<!ENTITY a \"b\">]><r/>", trace));
   EXPECT_EQ(parser.parserError()->message, "the document declares entities");
-  ASSERT_FALSE(parser.parse("<r>\n<a>\n</b></r>", trace));
-  EXPECT_EQ(parser.parserError()->line, 3u);
   EXPECT_TRUE(parser.parse("<ok/>", trace));
   EXPECT_FALSE(parser.parserError());
 }
