@@ -8,7 +8,6 @@ namespace {
 using testing::Roast;
 
 TEST(AppEnum, OnlyExactRawValuesMakeACaseAndAStrayValueReadsAsTheFirst) {
-  EXPECT_EQ(allCases<Roast>(), (std::vector{Roast::light, Roast::medium, Roast::dark}));
   EXPECT_EQ(fromRawValue<Roast>("medium"), Roast::medium);
   for (const char *text : {"Medium", "medium ", ""})
     EXPECT_EQ(fromRawValue<Roast>(text), std::nullopt) << text;
