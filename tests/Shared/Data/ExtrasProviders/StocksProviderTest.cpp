@@ -114,10 +114,7 @@ TEST(StocksProvider, AFailedFetchFallsBackToTheStaleQuoteAndElseToNone) {
   std::optional<FakeResponse> answers[] = {
       std::nullopt, // the service is not configured
       FakeResponse::text("<html>Bad gateway</html>", 502, "text/html"),
-      FakeResponse::json(R"({"chart":{"result":[]}})"),
       chart(std::nullopt, 10, rising(2)),
-      FakeResponse::json(R"({"chart":{"result":[{"meta":{"regularMarketPrice":3},)"
-                         R"("indicators":{"quote":[{"close":["3"]}]}}]}})"),
   };
   for (const auto &answer : answers) {
     for (bool withStale : {true, false}) {
