@@ -169,11 +169,9 @@ TEST(RSSStoreRefresh, AFeedThatFailsIsLeftOutAndTheOthersMerge) {
       server.serve("/bad", *response);
     test::TempHome home;
     storeFeeds({{"Bad", url}, {"Good", server.url("/good")}});
-    auto started = std::chrono::steady_clock::now();
     EXPECT_TRUE(RSSStore::refresh(testEnvironment()));
     EXPECT_EQ(storedTitles(), Titles{"Good"})
         << url << " " << (response ? response->body.substr(0, 60) : "");
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
   }
 }
 

@@ -39,7 +39,6 @@ TEST(ConfigIntents, ReadFromAStoredConfiguration) {
   expectStored(R"({"city1":"Asia/Dubai","city3":"Pacific/Auckland","casing":"cream"})",
                WorldClockConfigIntent{TimeZoneEntity{"Asia/Dubai"}, std::nullopt,
                                       TimeZoneEntity{"Pacific/Auckland"}, C::cream});
-  expectStored(R"({"casing":"cream"})", CasingConfigIntent{C::cream});
   // Stored cities and places are kept even when no zone or place can be made of them.
   expectStored(R"({"home":"Europe/Oslo","away":"Nowhere/At_All"})",
                DualClockConfigIntent{TimeZoneEntity{"Europe/Oslo"},
