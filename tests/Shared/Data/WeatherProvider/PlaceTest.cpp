@@ -37,7 +37,6 @@ TEST(WeatherPlace, JsonFormAndHashFollowingEquality) {
                        Place{"Lisbon, PT", 38.7223, -9.1393}, {});
   std::hash<Place> hash;
   EXPECT_EQ(hash(Place{"Equator", 0.0, 10}), hash(Place{"Equator", -0.0, 10}));
-  EXPECT_NE(hash(Place{"Kyoto", 35.0116, 135.7681}), hash(Place{"Kyoto", 135.7681, 35.0116}));
 }
 
 TEST(PlaceSearch, AsksForEightEnglishResultsAndNamesThemWithTheirCountryCodeInOrder) {
