@@ -76,19 +76,6 @@ TEST(NotesStore, LatestListsNewestEditFirstKeepingFileOrderOnTies) {
   EXPECT_EQ(latestTexts(), expected);
 }
 
-TEST(NotesStore, LatestIsEmptyForAnyFileThatIsNotAWholeNoteList) {
-  TempHome home;
-  EXPECT_TRUE(NotesStore::latest().empty()); // no file
-  const std::string texts[] = {note(kA, "a", 1).dump(), "[" + note(kA, "a", 1).dump() + ","};
-  for (const auto &text : texts) {
-    writeNotes(text);
-    EXPECT_TRUE(NotesStore::latest().empty()) << text;
-  }
-  fs::remove(NotesStore::fileURL());
-  fs::create_directory(NotesStore::fileURL());
-  EXPECT_TRUE(NotesStore::latest().empty()); // a folder where the file belongs
-}
-
 TEST(NotesStore, TogglePinFlipsOnlyThePinOfTheFirstNoteWithTheIdKeepingUnknownMembers) {
   TempHome home;
   writeNotes(kHostNotes);
@@ -110,21 +97,26 @@ TEST(NotesStore, TextThatIsNotUtf8ReadsWithReplacementCharacters) {
   EXPECT_EQ(NotesStore::latest()[0], (NoteItem{id(kB), "caf\uFFFD", Date{2}, true}));
 }
 
-TEST(NotesStore, TogglePinWritesNothingWithoutANoteToChange) {
+TEST(NotesStore, AnythingButAWholeNoteListReadsEmptyAndNothingToPinWritesNothing) {
   TempHome home;
-  EXPECT_FALSE(NotesStore::togglePin(id(kA))); // no file
+  EXPECT_TRUE(NotesStore::latest().empty()); // no file
+  EXPECT_FALSE(NotesStore::togglePin(id(kA)));
   EXPECT_FALSE(fs::exists(NotesStore::fileURL()));
-  // No note with that id; one without its pin; a list cut short.
+  // No list; a list cut short; one note without its pin; no note with that id.
   const std::string texts[] = {
-      kHostNotes, R"([{"id":"e621e1f8-c36c-495a-93fc-0c247a3e6e5f","text":"no pin","edited":1}])",
-      "[" + note(kC, "a", 1).dump() + ","};
+      note(kC, "a", 1).dump(), "[" + note(kC, "a", 1).dump() + ",",
+      R"([{"id":"e621e1f8-c36c-495a-93fc-0c247a3e6e5f","text":"no pin","edited":1}])", kHostNotes};
   for (const auto &text : texts) {
     writeNotes(text);
+    EXPECT_EQ(NotesStore::latest().empty(), text != kHostNotes) << text;
     EXPECT_FALSE(NotesStore::togglePin(id(kC))) << text;
     EXPECT_EQ(fileText(), text);
   }
   auto folder = NotesStore::fileURL().parent_path();
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+  fs::remove(NotesStore::fileURL());
+  fs::create_directory(NotesStore::fileURL());
+  EXPECT_TRUE(NotesStore::latest().empty()); // a folder where the file belongs
 }
 
 TEST(NotesStore, AnInterruptedPinLeavesTheOldFileWhole) {

@@ -111,7 +111,10 @@ TEST_F(ExtrasStoreTest, NoReadableHabitListGivesTheSamplesAndACheckInStoresThem)
   EXPECT_TRUE(ExtrasStore::habitWeek(kWednesday).empty());
 }
 
-TEST_F(ExtrasStoreTest, ToggleChecksInAndOutOnlyTheFirstHabitWithTheIdToday) {
+TEST_F(ExtrasStoreTest, ToggleChecksInAndOutOnlyTheFirstHabitWithTheIdTodayAndNoOtherWrites) {
+  auto unknown = *UUID::fromString("E621E1F8-C36C-495A-93FC-0C247A3E6E5F");
+  ExtrasStore::toggleHabitToday(unknown, kWednesday);
+  EXPECT_FALSE(stored(ExtrasStore::habitsKey)); // the samples are not stored for nothing
   const std::vector<HabitItem> habits{
       {kRun, "Run", {"2025-03-04"}}, {kRead, "Read", {}}, {kRun, "Run again", {}}};
   storeHabits(habits);
@@ -121,12 +124,6 @@ TEST_F(ExtrasStoreTest, ToggleChecksInAndOutOnlyTheFirstHabitWithTheIdToday) {
   EXPECT_EQ(ExtrasStore::habits(), expected);
   ExtrasStore::toggleHabitToday(kRun, kWednesday);
   EXPECT_EQ(ExtrasStore::habits(), habits);
-}
-
-TEST_F(ExtrasStoreTest, ToggleOfAnUnknownHabitWritesNothing) {
-  auto unknown = *UUID::fromString("E621E1F8-C36C-495A-93FC-0C247A3E6E5F");
-  ExtrasStore::toggleHabitToday(unknown, kWednesday);
-  EXPECT_FALSE(stored(ExtrasStore::habitsKey));
   const std::string odd =
       R"([ {"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","name":"Run","checkins":[]} ])";
   ASSERT_TRUE(SharedSuite::writeData(ExtrasStore::habitsKey, odd));
