@@ -61,8 +61,7 @@ TEST(ThemeSettings, WritesTheFormTheHostApplicationReadsAndReadsItBack) {
 
 TEST(ThemeSettings, AccentColourIsTheTokenOrTheParsedCustomColourOrElseSignal) {
   EXPECT_EQ(theme(teal).accentColor(), zavel::ZavelTokens::teal);
-  EXPECT_EQ(theme(Accent::custom(" #1caec2 ")).accentColor(),
-            kit::ui::Color::rgb8(0x1C, 0xAE, 0xC2));
+  EXPECT_EQ(theme(Accent::custom("#1caec2")).accentColor(), kit::ui::Color::rgb8(0x1C, 0xAE, 0xC2));
   EXPECT_EQ(theme(Accent::custom("#1CAEC")).accentColor(), zavel::ZavelTokens::signal);
 }
 

@@ -85,7 +85,6 @@ TEST(ClockFormat, GmtLabelsShowHoursAndWholeMinutes) {
   for (auto [name, date, label] : {std::tuple{"UTC", winter, "GMT+0"},
                                    {"GMT+05:30", winter, "GMT+5:30"},
                                    {"GMT-00:30", winter, "GMT-0:30"},
-                                   {"GMT+01:00:30", winter, "GMT+1"},
                                    {"GMT-01:01:59", winter, "GMT-1:01"},
                                    {"America/New_York", winter, "GMT-5"}, // daylight saving counts
                                    {"America/New_York", at("2024-07-15T12:00:00Z"), "GMT-4"}})
@@ -95,7 +94,6 @@ TEST(ClockFormat, GmtLabelsShowHoursAndWholeMinutes) {
 TEST(ClockFormat, CityCodesFromTheTableOrTheCityName) {
   for (auto [name, code] : {std::pair{"America/Sao_Paulo", "SAO"},
                             {"America/Argentina/Buenos_Aires", "BUE"},
-                            {"Asia/Ho_Chi_Minh", "HOC"},
                             {"Etc/GMT+5", "GMT"}})
     EXPECT_EQ(ClockFormat::cityCode(zone(name)), code) << name;
 }

@@ -18,7 +18,6 @@ TEST(WidgetContext, SmallSizesGetTheLabelFaceRaisedTowardEighteenLargeOnesTheNum
   } cases[] = {
       {12, FontWeight::regular, NumeralStyle::firmware,
        Font::postScript("IBMPlexMono-Regular", 7.5)},
-      {18, FontWeight::medium, NumeralStyle::firmware, Font::postScript("IBMPlexMono-Medium", 9)},
       // Under the numeral threshold the theme's style does not apply.
       {23.5, FontWeight::bold, NumeralStyle::dot, Font::postScript("IBMPlexMono-Bold", 11.75)},
       {24, FontWeight::bold, NumeralStyle::dot, Font::family("Doto", 12, FontWeight::bold)},

@@ -19,11 +19,6 @@ struct WidgetFrame {
     kit::ui::Size canvas = designCanvas(size);
     return std::min(points.width / canvas.width, points.height / canvas.height);
   }
-  // The dark screen inside the casing: inset 14, 15 or 16 units by size class.
-  kit::ui::Rect screen() const {
-    double inset = (size == ZavelSize::s ? 14 : size == ZavelSize::m ? 15 : 16) * u();
-    return rect(inset, inset, points.width - 2 * inset, points.height - 2 * inset);
-  }
   ZCtx context() const { return zavel::testing::context(u(), size); }
 };
 

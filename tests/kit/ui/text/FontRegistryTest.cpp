@@ -2,7 +2,6 @@
 
 #include "FreshProcess.h"
 #include "ShippedFonts.h"
-#include "Styled.h"
 #include "kit/ui/text/PangoTextEngine.h"
 #include "support/ScratchTree.h"
 
@@ -71,7 +70,7 @@ TEST(FontRegistry, RegistersOnceAndConcurrentFirstCallersWaitForTheFiles) {
 TEST(FontRegistry, LateFilesAndAliasesTakeEffect) {
   expectInFreshProcess([](ChildChecks &checks) {
     const PangoTextEngine &engine = dynamic_cast<const PangoTextEngine &>(defaultTextEngine());
-    TextStyle style = testing::styled(Font::family("Orbitron", 20));
+    TextStyle style{.font = Font::family("Orbitron", 20), .lineLimit = {}};
     Font doto = Font::family("Doto", 24, FontWeight::bold);
     auto before = engine.measure("ORBIT", style, {});
     checks.equal(engine.runs("ORBIT", style, {}).at(0).faceName, std::string("DejaVuSans"),

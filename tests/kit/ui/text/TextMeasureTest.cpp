@@ -121,22 +121,6 @@ TEST_F(TextMeasure, ShrinksBeforeTruncatingAndTrackingShrinksWithTheText) {
   }
 }
 
-TEST_F(TextMeasure, MeasuringAtTheMeasuredSizeGivesTheSameText) {
-  const std::tuple<const char *, TextStyle, ProposedSize> cases[] = {
-      {"The quick brown fox jumps over the lazy dog",
-       {.font = plexFont(10), .tracking = 0.5, .lineLimit = {}, .alignment = TextAlignment::center},
-       {70, 100}},
-      {"12:45",
-       {.font = plexFont(20), .tracking = 2, .lineLimit = 1, .minimumScaleFactor = 0.5},
-       {20, 40}},
-  };
-  for (const auto &[text, style, proposal] : cases) {
-    auto metrics = engine.measure(text, style, proposal);
-    EXPECT_TRUE(close(engine.measure(text, style, ProposedSize::of(metrics.size)), metrics))
-        << text;
-  }
-}
-
 TEST_F(TextMeasure, OdditiesOfInputGiveFiniteMetrics) {
   const std::string invalidUtf8 = "\xff\xfe"
                                   "AB\xc3";
