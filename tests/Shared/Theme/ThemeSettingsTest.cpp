@@ -22,10 +22,7 @@ const Accent signal{Accent::Kind::signal, {}};
 const Accent teal{Accent::Kind::teal, {}};
 
 TEST(ThemeSettings, ReadsEachFieldOnItsOwnWithADefaultForEach) {
-  const struct {
-    const char *json;
-    ThemeSettings expected;
-  } cases[] = {
+  const std::pair<const char *, ThemeSettings> cases[] = {
       {R"({"accent":{"violet":{}},"numerals":"orbit"})",
        theme(signal, Casing::graphite, false, NumeralStyle::orbit)},
       {R"({"unknown":[1,2],"followSystemCasing":true})", theme(signal, Casing::graphite, true)},
@@ -42,8 +39,8 @@ TEST(ThemeSettings, ReadsEachFieldOnItsOwnWithADefaultForEach) {
       {R"({"accent":{"custom":{"_0":5}}})", {}},
       {R"({"accent":"teal"})", {}},
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(decodeJsonData<ThemeSettings>(c.json), c.expected) << c.json;
+  for (const auto &[json, expected] : cases)
+    EXPECT_EQ(decodeJsonData<ThemeSettings>(json), expected) << json;
 }
 
 TEST(ThemeSettings, WritesTheFormTheHostApplicationReadsAndReadsItBack) {

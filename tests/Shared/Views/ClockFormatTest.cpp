@@ -26,11 +26,7 @@ void storeTimeFormat(int64_t value) {
 } // namespace
 
 TEST(ClockFormat, StoredChoiceWinsAndAnythingElseFollowsTheLocale) {
-  struct Case {
-    std::optional<int64_t> stored;
-    const char *locale;
-    bool expected;
-  } cases[] = {
+  const std::tuple<std::optional<int64_t>, const char *, bool> cases[] = {
       {12, "de_DE", false},
       {24, "en_US", true},
       {std::nullopt, "en_US", false},             // "h a"
@@ -41,12 +37,12 @@ TEST(ClockFormat, StoredChoiceWinsAndAnythingElseFollowsTheLocale) {
       {std::nullopt, "C", false},                 // en_US_POSIX: "h a"
       {std::nullopt, "unreadablelanguage", true}, // no pattern at all
   };
-  for (const auto &c : cases) {
+  for (const auto &[stored, name, expected] : cases) {
     TempHome home;
-    ScopedLocaleAndZone locale(c.locale, "UTC");
-    if (c.stored)
-      storeTimeFormat(*c.stored);
-    EXPECT_EQ(ClockFormat::uses24Hour(), c.expected) << c.locale << " " << c.stored.value_or(-1);
+    ScopedLocaleAndZone locale(name, "UTC");
+    if (stored)
+      storeTimeFormat(*stored);
+    EXPECT_EQ(ClockFormat::uses24Hour(), expected) << name << " " << stored.value_or(-1);
   }
 }
 

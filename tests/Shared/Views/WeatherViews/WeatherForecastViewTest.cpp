@@ -79,17 +79,5 @@ TEST(WeatherForecastView, TodayIsNamedInTheDevicesLanguageAndZone) {
   }
 }
 
-TEST(WeatherForecastView, ALongPlaceGivesWayToTheWeeksExtremes) {
-  ScopedLocaleAndZone locale("en_US", "UTC");
-  WeatherForecastView view(weather("Santa Cruz de la Sierra, Bolivia", 24, 31, 19),
-                           mediumWidget.context(), Clock::fixed(wednesdayNoon));
-  LaidOutTree tree = layReal(view.body(), mediumWidget);
-  const LaidOutNode &caption = textNode(tree, "SANTA CRUZ DE LA SIERRA, BOLIVIA — NEXT 7 DAYS");
-  const LaidOutNode &extremes = textNode(tree, "H 31° · L 19°");
-  EXPECT_TRUE(fitted(caption).truncated);
-  EXPECT_FALSE(fitted(extremes).truncated);
-  EXPECT_LT(caption.frame.maxX(), extremes.frame.minX());
-}
-
 } // namespace
 } // namespace zavel

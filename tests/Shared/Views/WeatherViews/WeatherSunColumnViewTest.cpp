@@ -118,19 +118,5 @@ TEST(WeatherSunColumnView, ASunsetNotAfterTheSunriseKeepsItsTimeButNotThePlace) 
         << c.what;
 }
 
-TEST(WeatherSunColumnView, LongPlaceAndHugeTemperaturesStayOnTheirLines) {
-  InLondon scope;
-  ZCtx ctx = largeWidget.context();
-  WeatherSnapshot data = at(std::nullopt, std::nullopt, std::nullopt);
-  data.place = "Llanfairpwllgwyngyll, Isle of Anglesey";
-  data.temperature = INT64_MIN;
-  LaidOutTree tree = layReal(
-      WeatherSunColumnView(data, midsummer, ctx, Clock::fixed(midsummer)).body(), largeWidget);
-  expectFit(textNode(tree, std::to_string(INT64_MIN) + "°"), 364 - 2 * (16 + 36) * ctx.u, Fit::cut);
-  const LaidOutNode &feels = textNode(tree, "LLANFAIRPWLLGWYNGYLL, ISLE OF ANGLESEY — FEELS 25°");
-  EXPECT_LE(feels.frame.maxX(), 364 - 52 * ctx.u + 1e-9);
-  EXPECT_EQ(fitted(feels).lineCount, 1);
-}
-
 } // namespace
 } // namespace zavel

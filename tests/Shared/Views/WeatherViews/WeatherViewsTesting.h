@@ -24,7 +24,6 @@ struct WidgetFrame {
 
 inline constexpr WidgetFrame smallWidget{ZavelSize::s, {170, 170}};
 inline constexpr WidgetFrame mediumWidget{ZavelSize::m, {364, 170}};
-inline constexpr WidgetFrame largeWidget{ZavelSize::l, {364, 382}};
 
 // The process's text engine on the shipped fonts, for checks where real glyph widths matter.
 inline const kit::ui::TextEngine &realTextEngine() {
