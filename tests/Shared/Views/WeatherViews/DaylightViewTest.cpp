@@ -48,12 +48,6 @@ double sunFraction(const LaidOutTree &tree) {
   return (sun.midX() - arch.minX() - m) / (arch.size.width - 2 * m);
 }
 
-TEST_F(DaylightViewTest, RowsShowThePlaceTheLengthAndBothTimes) {
-  EXPECT_EQ(layDay(midsummer).root.texts(),
-            (std::vector<std::string>{"DAYLIGHT — GREENWICH", "16h 38m", "SUNRISE 04:43",
-                                      "SUNSET 21:21"}));
-}
-
 TEST_F(DaylightViewTest, SunRestsAtTheEndsOutsideTheDayAndMovesEvenlyWithin) {
   for (auto [entry, t] : {std::pair{at("2024-06-20T01:00:00Z"), 0.0},
                           {at("2024-06-20T07:52:30Z"), 0.25},
