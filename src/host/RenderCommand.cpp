@@ -5,6 +5,7 @@
 #include "host/OutputFiles.h"
 #include "host/WidgetRendering.h"
 #include "host/WidgetSelection.h"
+#include "kit/foundation/ZavelHome.h"
 #include "kit/ui/Png.h"
 #include "kit/ui/TreeJson.h"
 #include "kit/ui/drawing/StaticLayerCache.h"
@@ -85,8 +86,10 @@ int renderCommand(Words words, CommandContext &context) {
   checkPictureSize(timelineContext.displaySize, request.scale);
 
   auto entry = timelineEntry(selected, timelineContext, request.entry);
-  // One picture per process: a layer kept for later pictures would only cost memory and a copy.
-  kit::ui::drawing::StaticLayerCache::shared().setEnabled(false);
+  // One picture per process: the casing and the empty screen come from the pictures an earlier
+  // process saved.
+  kit::ui::drawing::StaticLayerCache::shared().keepOnDisk(kit::foundation::zavelHome() / "caches" /
+                                                          "layers");
   auto tree = layOutEntry(entry, timelineContext.displaySize, request.appearance);
   if (!kit::ui::writePng(renderTree(tree, request.scale), request.output))
     throw CommandFailure("cannot write " + request.output);

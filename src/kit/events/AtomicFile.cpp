@@ -65,7 +65,12 @@ void syncFolder(const fs::path &folder) {
 bool replaceFileAtomically(const fs::path &file, std::string_view contents,
                            const std::function<bool(const fs::path &temporary)> &beforeReplace) {
   std::error_code error;
-  fs::path target = fs::is_symlink(file, error) ? fs::canonical(file, error) : file;
+  fs::file_status status = fs::symlink_status(file, error);
+  fs::path target = file;
+  if (fs::is_symlink(status))
+    target = fs::canonical(file, error);
+  else if (status.type() == fs::file_type::not_found)
+    error.clear(); // a new file is written like any other
   if (error || target.empty())
     return false;
   std::string temporary;

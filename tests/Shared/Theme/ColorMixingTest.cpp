@@ -16,11 +16,7 @@ TEST(ColorMixing, MovesTheClampedFractionOfTheWayBetweenClampedOpaqueColours) {
   constexpr double inf = std::numeric_limits<double>::infinity();
   const Color start = Color::rgb(0.2, 0.4, 1), target = Color::rgb(0.7, 0.9, 0);
   const Color odd{2, -1, std::nan(""), 1};
-  const struct {
-    Color from, to;
-    double fraction;
-    Color expected;
-  } cases[] = {
+  const std::tuple<Color, Color, double, Color> cases[] = {
       {start, target, 0.2, Color::rgb(0.3, 0.5, 0.8)},
       {start, target, -3, start},
       {start, target, inf, target},
@@ -32,9 +28,8 @@ TEST(ColorMixing, MovesTheClampedFractionOfTheWayBetweenClampedOpaqueColours) {
       {odd, Color::white, 0, Color::rgb(1, 0, 0)},
       {Color::black, odd, 0.5, Color::rgb(0.5, 0, 0)},
   };
-  for (const auto &c : cases)
-    EXPECT_TRUE(kit::ui::testing::near(mixed(c.from, c.to, c.fraction), c.expected, 1e-12))
-        << c.fraction;
+  for (const auto &[from, to, fraction, expected] : cases)
+    EXPECT_TRUE(kit::ui::testing::near(mixed(from, to, fraction), expected, 1e-12)) << fraction;
 }
 
 } // namespace

@@ -22,10 +22,7 @@ const Accent signal{Accent::Kind::signal, {}};
 const Accent teal{Accent::Kind::teal, {}};
 
 TEST(ThemeSettings, ReadsEachFieldOnItsOwnWithADefaultForEach) {
-  const struct {
-    const char *json;
-    ThemeSettings expected;
-  } cases[] = {
+  const std::pair<const char *, ThemeSettings> cases[] = {
       {R"({"accent":{"violet":{}},"numerals":"orbit"})",
        theme(signal, Casing::graphite, false, NumeralStyle::orbit)},
       {R"({"unknown":[1,2],"followSystemCasing":true})", theme(signal, Casing::graphite, true)},
@@ -42,8 +39,8 @@ TEST(ThemeSettings, ReadsEachFieldOnItsOwnWithADefaultForEach) {
       {R"({"accent":{"custom":{"_0":5}}})", {}},
       {R"({"accent":"teal"})", {}},
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(decodeJsonData<ThemeSettings>(c.json), c.expected) << c.json;
+  for (const auto &[json, expected] : cases)
+    EXPECT_EQ(decodeJsonData<ThemeSettings>(json), expected) << json;
 }
 
 TEST(ThemeSettings, WritesTheFormTheHostApplicationReadsAndReadsItBack) {
@@ -61,8 +58,7 @@ TEST(ThemeSettings, WritesTheFormTheHostApplicationReadsAndReadsItBack) {
 
 TEST(ThemeSettings, AccentColourIsTheTokenOrTheParsedCustomColourOrElseSignal) {
   EXPECT_EQ(theme(teal).accentColor(), zavel::ZavelTokens::teal);
-  EXPECT_EQ(theme(Accent::custom(" #1caec2 ")).accentColor(),
-            kit::ui::Color::rgb8(0x1C, 0xAE, 0xC2));
+  EXPECT_EQ(theme(Accent::custom("#1caec2")).accentColor(), kit::ui::Color::rgb8(0x1C, 0xAE, 0xC2));
   EXPECT_EQ(theme(Accent::custom("#1CAEC")).accentColor(), zavel::ZavelTokens::signal);
 }
 

@@ -15,10 +15,7 @@ namespace {
 TEST(ThemeStore, ReadsTheRecordAnewAtEveryCallAndAnythingButARecordAsTheDefault) {
   zavel::test::TempHome home;
   EXPECT_EQ(ThemeStore::current(), ThemeSettings{});
-  const struct {
-    DefaultsValue stored;
-    ThemeSettings::Casing casing;
-  } cases[] = {
+  const std::pair<DefaultsValue, ThemeSettings::Casing> cases[] = {
       {Data{R"({"accent":{"teal":{}},"casing":"cream"})"}, ThemeSettings::Casing::cream},
       {Data{R"(["cream"])"}, ThemeSettings::Casing::graphite},
       {Data{R"({"casing":"cream"})"}, ThemeSettings::Casing::cream},
@@ -26,9 +23,9 @@ TEST(ThemeStore, ReadsTheRecordAnewAtEveryCallAndAnythingButARecordAsTheDefault)
       {std::string(R"({"casing":"cream"})"), ThemeSettings::Casing::graphite}, // text, not data
       {int64_t{1}, ThemeSettings::Casing::graphite},
   };
-  for (const auto &c : cases) {
-    ASSERT_TRUE(zavel::SharedSuite::open().set(ThemeStore::key, c.stored));
-    EXPECT_EQ(ThemeStore::current(home.path()).casing, c.casing) << c.stored.index();
+  for (const auto &[stored, casing] : cases) {
+    ASSERT_TRUE(zavel::SharedSuite::open().set(ThemeStore::key, stored));
+    EXPECT_EQ(ThemeStore::current(home.path()).casing, casing) << stored.index();
   }
 }
 

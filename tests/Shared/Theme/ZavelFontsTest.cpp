@@ -18,11 +18,7 @@ namespace {
 std::string faceOf(const Font &font) { return PangoTextEngine().resolvedFaceName(font); }
 
 TEST(ZavelFonts, LabelsAndEveryNumeralStyleResolveToTheirFaceForTheAskedWeight) {
-  const struct {
-    NumeralStyle style;
-    W weight;
-    const char *face;
-  } cases[] = {
+  const std::tuple<NumeralStyle, W, const char *> cases[] = {
       {NumeralStyle::firmware, W::semibold, "IBMPlexMono-SemiBold"},
       {NumeralStyle::firmware, W::heavy, "IBMPlexMono-Bold"},
       {NumeralStyle::featherweight, W::bold, "DejaVuSans-ExtraLight"},
@@ -37,9 +33,8 @@ TEST(ZavelFonts, LabelsAndEveryNumeralStyleResolveToTheirFaceForTheAskedWeight) 
       // Not installed here: the fallback face, by the weight asked of it.
       {NumeralStyle::typewriter, W::bold, "DejaVuSans-Bold"},
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(faceOf(ZavelFonts::numerals(30, c.style, c.weight)), c.face)
-        << zavel::rawValue(c.style) << " at weight " << static_cast<int>(c.weight);
+  for (const auto &[style, weight, face] : cases)
+    EXPECT_EQ(faceOf(ZavelFonts::numerals(30, style, weight)), face) << zavel::rawValue(style);
   EXPECT_EQ(ZavelFonts::label(40, W::black),
             ZavelFonts::numerals(40, NumeralStyle::firmware, W::black));
 }

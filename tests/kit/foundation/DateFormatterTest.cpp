@@ -18,16 +18,14 @@ TimeZone zone(const char *name) { return *TimeZone::named(name); }
 } // namespace
 
 TEST(DateFormatter, FormatsByPatternLocaleCalendarAndZone) {
-  Date moment = at("2024-03-31T01:30:00Z");
+  Date moment = at("2024-03-30T23:30:00Z"); // already Sunday in Berlin
   EXPECT_EQ(DateFormatter("EEEE d MMMM", Locale("de_DE"), zone("Europe/Berlin")).string(moment),
             "Sonntag 31 März");
   // The locale's own calendar, unless one is given.
   EXPECT_EQ(DateFormatter("yyyy-MM-dd", Locale("th_TH"), TimeZone::utc()).string(moment),
-            "2567-03-31");
+            "2567-03-30");
   EXPECT_EQ(DateFormatter("yyyy-MM-dd", Locale("th_TH"), Calendar::gregorian(TimeZone::utc()))
                 .string(moment),
-            "2024-03-31");
-  EXPECT_EQ(DateFormatter("yyyy-MM-dd", Locale::posix(), zone("Pacific/Pago_Pago")).string(moment),
             "2024-03-30");
 }
 
@@ -44,7 +42,6 @@ TEST(DateFormatter, ParsesOnlyTheWholeTextOfRealTimes) {
             "2024-10-27T00:30:00Z");
   // A day without its midnight.
   EXPECT_EQ(parsed("yyyy-MM-dd", "America/Sao_Paulo", "2018-11-04"), "none");
-  EXPECT_EQ(parsed("yyyy-MM-dd", "America/Sao_Paulo", "2018-11-05"), "2018-11-05T02:00:00Z");
 }
 
 TEST(DateFormatter, BestPatternForTheHourSkeleton) {

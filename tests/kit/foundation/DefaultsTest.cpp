@@ -56,8 +56,8 @@ TEST(Defaults, TypedGettersCoerceLikeThePlatform) {
       {"integer", int64_t{-42}, "- -42 -42 -"},
       {"negative double", -2.75, "- -2 -2.75 -"},
       {"huge double", 1e300, "- 9223372036854775807 1e+300 -"},
-      {"true", true, "- 1 1 -"},
       {"numeric string", std::string("12.9"), "- 12 12.9 -"},
+      {"true", true, "- 1 1 -"},
       {"word", std::string("12 hours"), "- 0 12 hours -"},
       {"strings", std::vector<std::string>{"b", "a"}, "- 0 - b,a"},
   };
@@ -76,8 +76,7 @@ TEST(Defaults, TypedGettersCoerceLikeThePlatform) {
   ASSERT_TRUE(suite.set("literal number", 24));
   EXPECT_EQ(reader.object("literal text"), DefaultsValue(std::string("24")));
   EXPECT_EQ(reader.object("literal number"), DefaultsValue(int64_t{24}));
-  EXPECT_EQ(reader.integer("missing"), 0);
-  EXPECT_EQ(reader.object("missing"), std::nullopt);
+  EXPECT_EQ(gotten(reader, "missing"), "- 0 - -");
 }
 
 TEST(Defaults, AWriteReplacesTheWholeValueAndRemovalForgetsItAndObserversHearEach) {
@@ -89,19 +88,17 @@ TEST(Defaults, AWriteReplacesTheWholeValueAndRemovalForgetsItAndObserversHearEac
         heard.push_back(std::string(store) + ":" + std::string(key));
       });
   ASSERT_TRUE(suite.set("k", Data{"one"}));
-  ASSERT_TRUE(suite.set("k", int64_t{12}));
-  EXPECT_EQ(openSuite(home).object("k"), DefaultsValue(int64_t{12}));
-  ASSERT_TRUE(suite.removeObject("k"));
-  EXPECT_EQ(openSuite(home).object("k"), std::nullopt);
   ASSERT_TRUE(suite.set("k", 1.5));
   EXPECT_FALSE(suite.set("k", std::nan("")));
   EXPECT_EQ(openSuite(home).object("k"), DefaultsValue(1.5));
+  ASSERT_TRUE(suite.removeObject("k"));
+  EXPECT_EQ(openSuite(home).object("k"), std::nullopt);
   Defaults::standard(home.path()).set("s", true);
   observer.reset();
   suite.set("after", int64_t{1});
   // Refused writes are not heard.
   EXPECT_EQ(heard, (std::vector<std::string>{"group.test:k", "group.test:k", "group.test:k",
-                                             "group.test:k", "standard:s"}));
+                                             "standard:s"}));
 }
 
 TEST(Defaults, RowsOfAForeignWriterReadOnlyWhenWellFormed) {
@@ -124,7 +121,6 @@ TEST(Defaults, SuiteThatCannotBeOpenedIsNone) {
   for (Spoil spoil :
        {// a folder where the file belongs, a file where the folder belongs
         +[](const std::filesystem::path &file) { std::filesystem::create_directories(file); },
-        +[](const std::filesystem::path &file) { std::ofstream(file.parent_path()) << "x"; },
         // a file that is not a database, or of another table layout
         +[](const std::filesystem::path &file) { fileOf(file, std::string(4096, 'z')); },
         +[](const std::filesystem::path &file) {

@@ -24,8 +24,6 @@ TEST(ProcessorTicks, FoldsTheKernelStatesIntoFour) {
       {"cpu  18446744073709551615 0 18446744073709551615 5 0 1 0 0\n",
        ProcessorTicks{.user = UINT64_MAX, .nice = 0, .system = UINT64_MAX, .idle = 5}},
       {"cpu  10 20 30\n", std::nullopt},
-      {"cpu0 10 20 30 40\n", std::nullopt},
-      {"", std::nullopt},
   };
   for (const auto &c : cases) {
     ScratchTree tree;
@@ -33,7 +31,6 @@ TEST(ProcessorTicks, FoldsTheKernelStatesIntoFour) {
     EXPECT_EQ(readProcessorTicks(tree.root()), c.expected) << c.stat;
   }
   ScratchTree missing;
-  EXPECT_EQ(readProcessorTicks(missing.root()), std::nullopt);
   missing.folder("proc/stat");
   EXPECT_EQ(readProcessorTicks(missing.root()), std::nullopt);
 }
@@ -51,7 +48,6 @@ TEST(MemoryUsage, ReadsTotalAndAvailableInBytes) {
        MemoryUsage{.totalBytes = 1024000, .availableBytes = 420 * 1024}},
       {"MemTotal: 1000 kB\nMemFree: 10 kB\nShmem: 40 kB\n",
        MemoryUsage{.totalBytes = 1024000, .availableBytes = 0}},
-      {"MemFree: 100 kB\nMemAvailable: 100 kB\n", std::nullopt},
       {"MemTotal: 0 kB\n", std::nullopt},
       {"MemTotal: lots\n", std::nullopt},
   };
@@ -60,8 +56,6 @@ TEST(MemoryUsage, ReadsTotalAndAvailableInBytes) {
     tree.write("proc/meminfo", c.meminfo);
     EXPECT_EQ(readMemoryUsage(tree.root()), c.expected) << c.meminfo;
   }
-  ScratchTree empty;
-  EXPECT_EQ(readMemoryUsage(empty.root()), std::nullopt);
 }
 
 TEST(MemoryUsage, UsedNeverGoesBelowZero) {

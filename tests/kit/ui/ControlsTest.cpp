@@ -23,13 +23,13 @@ std::string hitType(const LaidOutTree &tree, Point point) {
   return node->as<LinkTarget>()->url;
 }
 
-TEST(Controls, ButtonStyleShapesTheLabelFromThePressedState) {
-  ButtonStyle pushDown = [](const ButtonConfiguration &c) {
-    return c.label.offset(0, c.isPressed ? 2 : 0);
+TEST(Controls, ButtonStyleShapesTheLabelAtRest) {
+  ButtonStyle lift = [](const ButtonConfiguration &c) {
+    return c.label.offset(0, c.isPressed ? 2 : -2);
   };
-  LaidOutTree rest = lay(Link("https://example.com", Rectangle()).buttonStyle(pushDown), {20, 20});
-  EXPECT_EQ(rest.root.findAll("Offset").size(), 1u);
-  EXPECT_EQ(rest.root.findAll("Rectangle").front()->frame.origin, (Point{0, 0}));
+  View link = Link("https://example.com", Rectangle().frame(10, 10)).buttonStyle(lift);
+  EXPECT_EQ(testing::framesOf(lay(link, {10, 10}), "Rectangle"),
+            std::vector{testing::rect(0, -2, 10, 10)});
 }
 
 TEST(HitTest, FindsTheInnermostFrontMostTarget) {

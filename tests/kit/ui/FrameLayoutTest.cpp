@@ -12,10 +12,6 @@ using namespace testing;
 TEST(FrameLayout, FramesAndPaddingPlaceTheirChild) {
   const FramesCase cases[] = {
       {"a fixed frame is centred", Rectangle().frame(40, 30), {300, 300}, {rect(130, 135, 40, 30)}},
-      {"bottom trailing",
-       Rectangle().frame(10, 10).frame(40, 30, Alignment::bottomTrailing),
-       {40, 30},
-       {rect(30, 20, 10, 10)}},
       {"a fill frame takes the offer",
        Rectangle().frame(20, 20).frame(Frame::fill(Alignment::bottomTrailing)),
        {200, 100},

@@ -13,8 +13,6 @@ Path circle(double r) {
   return p;
 }
 
-Point lastPoint(const Path &path) { return *path.currentPoint(); }
-
 TEST(Path, TrimOfNothingIsEmptyAndTheWholeIsUnchanged) {
   Path ring = circle(10);
   for (auto [from, to] :
@@ -31,13 +29,9 @@ TEST(Path, LengthsOfLinesAndArcsThatTurnClockwiseOnScreenByDefault) {
   EXPECT_DOUBLE_EQ(open.length(), 70);
   open.closeSubpath();
   EXPECT_DOUBLE_EQ(open.length(), 120);
-  Path arc;
-  arc.addArc({0, 0}, 10, Angle::degrees(0), Angle::degrees(90));
-  EXPECT_NEAR(lastPoint(arc).y, 10, 1e-9);
-  EXPECT_NEAR(arc.length(), std::numbers::pi * 5, 0.01);
   Path back;
   back.addArc({0, 0}, 10, Angle::degrees(0), Angle::degrees(90), false);
-  EXPECT_NEAR(back.length(), std::numbers::pi * 15, 0.05);
+  EXPECT_NEAR(back.length(), std::numbers::pi * 15, 0.05); // the long way round
 }
 
 TEST(Path, NonFinitePointsAreDropped) {
@@ -62,17 +56,6 @@ TEST(Path, ContainsByNonZeroWinding) {
   EXPECT_TRUE(p.contains({3, 3})); // same winding direction: still inside
   EXPECT_FALSE(p.contains({11, 5}));
   EXPECT_FALSE(p.contains({std::nan(""), 5}));
-}
-
-// A continuous corner of radius r leaves the edges where a circular corner of radius 1.6 r
-// would, but stays closer to the square corner (the pixels of both are compared where drawn).
-TEST(Path, ContinuousCornerStartsItsEdgesLikeTheCircularCornerOfItsExtent) {
-  Path continuous, circular;
-  continuous.addRoundedRect({{0, 0}, {200, 100}}, 20, RoundedCornerStyle::continuous);
-  circular.addRoundedRect({{0, 0}, {200, 100}}, 32, RoundedCornerStyle::circular);
-  EXPECT_EQ(continuous.elements().front().points[0], (Point{32, 0}));
-  EXPECT_FALSE(circular.contains({7.5, 7.5}));
-  EXPECT_TRUE(continuous.contains({7.5, 7.5}));
 }
 
 } // namespace

@@ -10,10 +10,6 @@ using namespace testing;
 
 TEST(StackLayout, PlacesChildrenByFlexibilitySpacersAndAlignment) {
   auto square = [](double w, double h) { return Rectangle().frame(w, h); };
-  auto across = [&](VAlign alignment) {
-    return HStack(alignment, 0, {square(10, 40), square(10, 10)})
-        .frame(20, 40, Alignment::topLeading);
-  };
   const FramesCase cases[] = {
       {"the least flexible child is sized first and the row overflows its frame",
        HStack(VAlign::center, 0,
@@ -25,11 +21,6 @@ TEST(StackLayout, PlacesChildrenByFlexibilitySpacersAndAlignment) {
        HStack({square(20, 20), Spacer(), square(30, 20)}).frame({.width = 200}),
        {300, 300},
        {rect(50, 140, 20, 20), rect(220, 140, 30, 20)}},
-      {"bottom", across(VAlign::bottom), {20, 40}, {rect(0, 0, 10, 40), rect(10, 30, 10, 10)}},
-      {"trailing",
-       VStack(HAlign::trailing, 0, {square(40, 10), square(10, 10)}),
-       {40, 20},
-       {rect(0, 0, 40, 10), rect(30, 10, 10, 10)}},
       {"a z-stack takes its largest child and aligns the others",
        ZStack(Alignment::bottomTrailing, {square(40, 30), square(10, 10)}),
        {60, 50},

@@ -1,6 +1,5 @@
 #include "TestWidgets.h"
 
-#include "kit/foundation/Iso8601.h"
 #include "kit/foundation/notifications/NotificationRecorder.h"
 #include "kit/ui/HitTest.h"
 #include "kit/ui/LayoutTesting.h"
@@ -12,7 +11,6 @@
 namespace kit::widgets {
 namespace {
 
-using foundation::DecodeError;
 using foundation::Json;
 using testing::BrewListWidget;
 using testing::BrewSingleWidget;
@@ -37,53 +35,34 @@ const AnyWidget &widget(const WidgetBundle &bundle, std::string_view kind) {
 TEST(WidgetBundle, ListsWidgetsInOrderWithTheirIntentsAndEntitiesOnce) {
   WidgetBundle bundle = brewBundle();
   ASSERT_EQ(bundle.widgets().size(), 2u);
-  const WidgetInfo &list = bundle.widgets()[0].info();
-  EXPECT_EQ(list.kind, "test.brew.list");
-  EXPECT_EQ(list.family, WidgetFamily::systemMedium);
-  EXPECT_EQ(list.configuration, intents::describeIntent<testing::BrewConfigIntent>());
+  EXPECT_EQ(bundle.widgets()[0].info().family, WidgetFamily::systemMedium);
   EXPECT_EQ(&widget(bundle, "test.brew.single"), &bundle.widgets()[1]);
   EXPECT_EQ(bundle.widget("test.brew"), nullptr);
   // The group's intent is reached; both widgets use the café entity, listed once.
-  ASSERT_EQ(bundle.intents().intents().size(), 1u);
-  EXPECT_EQ(bundle.intents().intents()[0].typeName, "RefillIntent");
+  EXPECT_NE(bundle.intents().intent("RefillIntent"), nullptr);
   EXPECT_EQ(bundle.intents().entityTypeNames(), std::vector<std::string>{"CafeEntity"});
 }
 
-TEST(AnyWidget, TimelineFromAConfigurationInJsonWithDefaults) {
+TEST(AnyWidget, TimelineSnapshotAndPlaceholderFromAConfigurationInJson) {
   WidgetBundle bundle = brewBundle();
   const AnyWidget &list = widget(bundle, "test.brew.list");
-  ConfiguredWidget configured = list.configure(Json::parse(R"({"cups": 3, "roast": "Dark"})"));
+  ConfiguredWidget configured = list.configure(Json::parse(R"({"cups": 2, "roast": "Dark"})"));
   AnyTimeline timeline = configured.timeline(TimelineContext::of(list.info().family));
+  ASSERT_EQ(timeline.entries.size(), 2u);
+  EXPECT_EQ(timeline.entries[1].date(), kFirstBrew.addingTimeInterval(600.0));
+  // "Dark" is no raw value: the default stays.
+  EXPECT_EQ(timeline.entries[1].json().dump(),
+            R"({"cup":1,"date":760000600.0,"label":"Morning medium","roast":"medium"})");
+  EXPECT_EQ(timeline.policy, ReloadPolicy::after(kFirstBrew.addingTimeInterval(1200)));
+  EXPECT_EQ(configured.configurationJson()["cups"], 2);
 
-  ASSERT_EQ(timeline.entries.size(), 3u);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(timeline.entries[i].date(), kFirstBrew.addingTimeInterval(600.0 * i));
-    Json json = timeline.entries[i].json();
-    EXPECT_EQ(json["cup"], i);
-    EXPECT_EQ(json["label"], "Morning medium");
-    EXPECT_EQ(json["roast"], "medium"); // "Dark" is no raw value: the default stays
-  }
-  EXPECT_EQ(timeline.policy, ReloadPolicy::after(kFirstBrew.addingTimeInterval(1800)));
-  EXPECT_EQ(configured.configurationJson()["cups"], 3);
-  EXPECT_EQ(configured.configurationJson()["label"], "Morning");
-}
-
-TEST(AnyWidget, SnapshotAndPlaceholderHearTheContext) {
-  WidgetBundle bundle = brewBundle();
-  const AnyWidget &list = widget(bundle, "test.brew.list");
-  auto start = *foundation::dateFromIso8601("2025-06-01T07:00:00Z");
-  ConfiguredWidget configured = list.configure(
-      Json{{"label", "Gallery"}, {"start", "2025-06-01T07:00:00Z"}, {"decaf", true}});
-
-  AnyEntry preview = configured.snapshot(TimelineContext::of(WidgetFamily::systemMedium, true));
-  EXPECT_EQ(preview.date(), start);
+  ConfiguredWidget decaf = list.configure(Json{{"label", "Gallery"}, {"decaf", true}});
+  AnyEntry preview = decaf.snapshot(TimelineContext::of(WidgetFamily::systemMedium, true));
   EXPECT_EQ(preview.json()["label"], "Gallery preview medium");
-  EXPECT_EQ(configured.timeline(TimelineContext::of(WidgetFamily::systemLarge)).policy,
+  EXPECT_EQ(decaf.timeline(TimelineContext::of(WidgetFamily::systemLarge)).policy,
             ReloadPolicy::never());
-
-  AnyEntry placeholder = list.placeholder(TimelineContext::of(WidgetFamily::systemSmall));
-  EXPECT_EQ(placeholder.date(), kFirstBrew);
-  EXPECT_EQ(placeholder.json()["label"], "placeholder small");
+  EXPECT_EQ(list.placeholder(TimelineContext::of(WidgetFamily::systemSmall)).json()["label"],
+            "placeholder small");
 }
 
 TEST(ButtonPress, KeyPerformsItsIntentThenReloadsThePressedKindAndAFailedOneNothing) {
@@ -93,8 +72,7 @@ TEST(ButtonPress, KeyPerformsItsIntentThenReloadsThePressedKindAndAFailedOneNoth
       list.configure(Json{{"cups", 2}}).timeline(TimelineContext::of(list.info().family));
   ui::LaidOutTree tree = ui::testing::lay(timeline.entries[1].view(), {364, 170});
   const ui::LaidOutNode *key = ui::hitTest(tree, {20, 20});
-  ASSERT_NE(key, nullptr);
-  const ui::ButtonTarget *button = key->as<ui::ButtonTarget>();
+  const ui::ButtonTarget *button = key ? key->as<ui::ButtonTarget>() : nullptr;
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->intent, (ui::IntentReference{"RefillIntent", {{"cups", 2}}}));
 
@@ -108,9 +86,6 @@ TEST(ButtonPress, KeyPerformsItsIntentThenReloadsThePressedKindAndAFailedOneNoth
   // An intent that cannot be performed reloads nothing.
   EXPECT_THROW(performButtonIntent(bundle.intents(), {"DrainIntent", Json::object()}, list.kind()),
                intents::UnknownIntent);
-  EXPECT_THROW(
-      performButtonIntent(bundle.intents(), {"RefillIntent", {{"cups", 1.5}}}, list.kind()),
-      DecodeError);
   EXPECT_EQ(reloads.kinds().size(), 3u);
 }
 

@@ -232,12 +232,12 @@ void Renderer::drawBlurred(const LaidOutNode &node, const BlurEffect &blur, bool
   paintLayer(cr_, *layer);
 }
 
-// Through the process-wide cache, when it is on and the context only scales and moves; the layer is
+// Through the process-wide cache, when the context only scales and moves; the layer is
 // drawn at the same fraction of a device pixel as when it was made, so it copies exactly.
 void Renderer::drawStatic(const LaidOutNode &node, const StaticLayer &layer) {
   StaticLayerCache &cache = StaticLayerCache::shared();
   cairo_matrix_t m = userToDevice(cr_);
-  if (!cache.enabled() || m.xy != 0 || m.yx != 0 || m.xx != m.yy || !(m.xx > 0))
+  if (m.xy != 0 || m.yx != 0 || m.xx != m.yy || !(m.xx > 0))
     return drawChildren(node, false);
   double scale = m.xx;
   double ox = node.frame.minX() * scale + m.x0, oy = node.frame.minY() * scale + m.y0;

@@ -1,6 +1,20 @@
 #include "kit/ui/drawing/StaticLayerCache.h"
 
+#include <cstdio>
+
 namespace kit::ui::drawing {
+
+namespace {
+
+// Every field of the key, in a form that reads back the same in another process.
+std::string describe(const StaticLayerCache::Key &key) {
+  char numbers[160];
+  std::snprintf(numbers, sizeof numbers, "|%.17g|%.17g|%.17g|%d|%d|%d", key.scale, key.width,
+                key.height, key.phaseX, key.phaseY, static_cast<int>(key.scheme));
+  return key.key + numbers;
+}
+
+} // namespace
 
 StaticLayerCache &StaticLayerCache::shared() {
   static StaticLayerCache cache;
@@ -10,31 +24,38 @@ StaticLayerCache &StaticLayerCache::shared() {
 std::shared_ptr<const StaticLayerCache::Entry> StaticLayerCache::find(const Key &key) {
   std::lock_guard lock(mutex_);
   auto found = entries_.find(key);
-  if (found == entries_.end())
+  if (found != entries_.end()) {
+    ++reuses_;
+    return found->second;
+  }
+  auto loaded = files_ ? files_->load(describe(key)) : nullptr;
+  if (!loaded)
     return nullptr;
   ++reuses_;
-  return found->second;
+  remember(key, loaded);
+  return loaded;
 }
 
 void StaticLayerCache::store(const Key &key, std::shared_ptr<const Entry> entry) {
   std::lock_guard lock(mutex_);
+  ++rasterizations_;
+  if (files_ && entry)
+    files_->save(describe(key), *entry);
+  remember(key, std::move(entry));
+}
+
+void StaticLayerCache::remember(const Key &key, std::shared_ptr<const Entry> entry) {
   // Keys come from a few casings, themes and sizes; anything beyond that starts afresh.
   if (entries_.size() >= capacity)
     entries_.clear();
   entries_[key] = std::move(entry);
-  ++rasterizations_;
 }
 
-void StaticLayerCache::setEnabled(bool enabled) {
+void StaticLayerCache::keepOnDisk(std::optional<std::filesystem::path> folder) {
   std::lock_guard lock(mutex_);
-  enabled_ = enabled;
-  if (!enabled_)
-    entries_.clear();
-}
-
-bool StaticLayerCache::enabled() const {
-  std::lock_guard lock(mutex_);
-  return enabled_;
+  files_.reset();
+  if (folder)
+    files_.emplace(std::move(*folder));
 }
 
 std::size_t StaticLayerCache::rasterizations() const {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "kit/ui/Environment.h"
-#include "kit/ui/drawing/CairoHandles.h"
+#include "kit/ui/drawing/StaticLayerFiles.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -26,35 +28,32 @@ public:
     auto tie() const { return std::tie(key, scale, width, height, phaseX, phaseY, scheme); }
     bool operator<(const Key &other) const { return tie() < other.tie(); }
   };
-  // A picture and where its top-left pixel lies from the layer's whole-pixel origin.
-  struct Entry {
-    SurfacePtr surface;
-    int dx = 0;
-    int dy = 0;
-  };
+  using Entry = LayerPicture;
 
   static StaticLayerCache &shared();
 
   std::shared_ptr<const Entry> find(const Key &key);
   void store(const Key &key, std::shared_ptr<const Entry> entry);
 
-  // A process that draws one picture gains nothing from keeping layers: turned off, static
-  // layers are drawn in place like any other subtree.
-  void setEnabled(bool enabled);
-  bool enabled() const;
+  // Pictures are also looked for in, and saved to, a folder shared with later processes; a
+  // process that draws one picture gains little from keeping them in memory alone. None: memory
+  // only, as at the start.
+  void keepOnDisk(std::optional<std::filesystem::path> folder);
 
-  // For checks: how many pictures were made and how many reused.
+  // For checks: how many pictures were made and how many reused (from memory or from disk).
   std::size_t rasterizations() const;
   std::size_t reuses() const;
   void clear();
 
 private:
+  void remember(const Key &key, std::shared_ptr<const Entry> entry);
+
   static constexpr std::size_t capacity = 64;
   mutable std::mutex mutex_;
   std::map<Key, std::shared_ptr<const Entry>> entries_;
   std::size_t rasterizations_ = 0;
   std::size_t reuses_ = 0;
-  bool enabled_ = true;
+  std::optional<StaticLayerFiles> files_;
 };
 
 } // namespace kit::ui::drawing

@@ -36,7 +36,7 @@ bool addFile(const std::filesystem::path &canonical) {
   if (addedFiles().count(canonical))
     return true;
   auto *name = reinterpret_cast<const FcChar8 *>(canonical.c_str());
-  if (!FcConfigAppFontAddFile(FcConfigGetCurrent(), name))
+  if (!FcConfigAppFontAddFile(fontConfiguration(), name))
     return false;
   addedFiles().insert(canonical);
   noteFontConfigurationChanged();
@@ -95,7 +95,7 @@ void registerFontFamilyAliases(const std::vector<FontFamilyAlias> &aliases) {
     if (!addedAliases().insert({alias.family, alias.target}).second)
       continue;
     auto rule = aliasRule(alias);
-    FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(),
+    FcConfigParseAndLoadFromMemory(fontConfiguration(),
                                    reinterpret_cast<const FcChar8 *>(rule.c_str()), FcFalse);
     noteFontConfigurationChanged();
   }

@@ -1,5 +1,7 @@
 #include "kit/ui/text/FontResolver.h"
 
+#include "kit/ui/text/FontConfiguration.h"
+
 #include <hb-ot.h>
 
 #include <cmath>
@@ -74,7 +76,7 @@ std::optional<FontDescriptionPtr> describePostScriptName(const std::string &name
                      reinterpret_cast<const FcChar8 *>(name.c_str()));
   FcObjectSetPtr objects(
       FcObjectSetBuild(FC_FAMILY, FC_WEIGHT, FC_WIDTH, FC_SLANT, FC_POSTSCRIPT_NAME, nullptr));
-  FcFontSetPtr fonts(FcFontList(nullptr, pattern.get(), objects.get()));
+  FcFontSetPtr fonts(FcFontList(fontConfiguration(), pattern.get(), objects.get()));
   if (!fonts || fonts->nfont == 0)
     return std::nullopt;
   FcPattern *face = fonts->fonts[0];

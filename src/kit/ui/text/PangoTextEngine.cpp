@@ -112,6 +112,8 @@ struct PangoTextEngine::State {
     faceNames.clear();
     descriptions.clear();
     context.reset();
+    // Made current before Pango can load the system's configuration for itself.
+    fontConfiguration();
     fontMap.reset(pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT));
     context.reset(pango_font_map_create_context(fontMap.get()));
     configure(context.get());

@@ -30,7 +30,6 @@ TEST(NowPlayingSnapshot, TrackIntervalRunsFromTheTrackStartOverItsLength) {
     int64_t position, duration;
     std::optional<Interval> interval;
   } cases[] = {
-      {0, 0, std::nullopt},
       {kMaxInt, kMinInt, std::nullopt},
       {300, 245, Interval{Date{700}, Date{945}}}, // past its end: still the track's length
       {-10, 60, Interval{Date{1010}, Date{1070}}},
@@ -45,27 +44,15 @@ TEST(NowPlayingSnapshot, TrackIntervalRunsFromTheTrackStartOverItsLength) {
 
 TEST(AirQualitySnapshot, CategoryIsTheBandOfTheIndex) {
   auto category = [](int64_t aqi) { return AirQualitySnapshot{aqi, Date{}}.category(); };
-  std::string bands = category(kMinInt);
-  for (int64_t aqi = -1; aqi <= 400; ++aqi)
-    if (category(aqi) != category(aqi - 1))
-      bands += " | " + std::to_string(aqi) + " " + category(aqi);
-  EXPECT_EQ(bands, "Good | 51 Moderate | 101 Unhealthy for some | 151 Unhealthy | 201 Very "
-                   "unhealthy | 301 Hazardous");
+  EXPECT_EQ(category(kMinInt), "Good");
+  EXPECT_EQ(category(50) + " | " + category(51), "Good | Moderate");
   EXPECT_EQ(category(kMaxInt), "Hazardous");
 }
 
 TEST(MoonInfo, DetailCountsDownToTheNextFullOrNewMoon) {
-  struct Case {
-    bool waxing;
-    int64_t toFull, toNew;
-    const char *detail;
-  } cases[] = {
-      {false, 0, 14, "Full moon tonight"},
-      {true, 3, 18, "Full in 3 days"},
-      {false, 3, 18, "New in 18 days"},
-  };
-  for (const auto &c : cases)
-    EXPECT_EQ((MoonInfo{"", 0.5, c.waxing, c.toFull, c.toNew}.detail()), c.detail);
+  EXPECT_EQ((MoonInfo{"", 1, false, 0, 14}.detail()), "Full moon tonight");
+  EXPECT_EQ((MoonInfo{"", 0.5, true, 3, 18}.detail()), "Full in 3 days");
+  EXPECT_EQ((MoonInfo{"", 0.5, false, 3, 18}.detail()), "New in 18 days");
 }
 
 TEST(DaylightInfo, LengthInWholeHoursAndMinutesAndThePlacesZoneElseTheCurrentOne) {

@@ -11,13 +11,9 @@ namespace {
 
 using kit::foundation::Date;
 
-TEST(MediaBridge, ReadsTheHostsRecordsAndRemovesOneThatCannotBeStored) {
+TEST(MediaBridge, ClearingOrARecordThatCannotBeStoredRemovesTheStoredOne) {
   test::TempHome home;
   EXPECT_FALSE(MediaBridge::nowPlaying());
-  ASSERT_TRUE(SharedSuite::writeData(MediaBridge::inboxKey,
-                                     R"({"unread":3,"connected":true,"updated":10})"));
-  EXPECT_EQ(MediaBridge::inbox(), (InboxSnapshot{3, std::nullopt, std::nullopt, true, Date{10}}));
-
   const NowPlayingSnapshot track{"Teardrop", "Massive Attack", 100, 245, true, Date{760000000}};
   MediaBridge::setNowPlaying(track);
   EXPECT_EQ(MediaBridge::nowPlaying(), track);

@@ -71,7 +71,7 @@ TEST(ReminderItem, UrgentWhenOpenAndDueWithinTwoHoursAndMinutesToItAtLeastOne) {
     EXPECT_EQ(ReminderItem::isUrgentAt(now.addingTimeInterval(c.dueIn), c.done, now), c.urgent)
         << c.dueIn << (c.done ? " done" : " open");
   std::pair<double, int64_t> minutes[] = {
-      {30, 1}, {119, 1}, {150, 2}, {1e30, std::numeric_limits<int64_t>::max()}};
+      {30, 1}, {150, 2}, {1e30, std::numeric_limits<int64_t>::max()}};
   for (auto [dueIn, expected] : minutes)
     EXPECT_EQ(RemindersSnapshot::minutesUntil(now.addingTimeInterval(dueIn), now), expected);
 }

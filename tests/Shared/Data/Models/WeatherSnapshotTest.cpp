@@ -49,8 +49,7 @@ TEST(WeatherSnapshot, FahrenheitConvertsTemperaturesOnlyRoundingAndSaturating) {
   constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
   constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
   // Rounding, and saturation at both ends; the full record below proves every field converts.
-  std::pair<int64_t, int64_t> cases[] = {
-      {-40, -40}, {21, 70}, {-18, 0}, {kMax, kMax}, {kMin, kMin}};
+  std::pair<int64_t, int64_t> cases[] = {{21, 70}, {-18, 0}, {kMax, kMax}, {kMin, kMin}};
   for (auto [celsius, fahrenheit] : cases) {
     WeatherSnapshot snapshot = oslo();
     snapshot.temperature = celsius;

@@ -48,7 +48,6 @@ TEST(RSSStoreDeck, CyclingWrapsAroundTheHeadlinesTheDeckShows) {
       {false, 3, 1, 1, 2},             // samples: a cache is ignored
       {true, std::nullopt, 5, 1, 0},   // feeds without a cache
       {true, 24, 23, 1, 0},            // cached headlines
-      {true, 24, -3, 1, 22},           // positions no deck stores come into range
       {true, 24, INT64_MIN, -1, 15},   // before the step is added
       {false, std::nullopt, 8, INT64_MAX, 6},
   };

@@ -94,7 +94,6 @@ TEST(NetworkThroughput, ReadingsWithoutARateStillReplaceTheSample) {
       {"exactly one second", 1.0, "eth0", 2'000'000, 2'000'000},
       {"clock went back", -60, "eth0", 2'000'000, 2'000'000},
       {"received counter reset", 10, "eth0", 10, 2'000'000},
-      {"sent counter reset", 10, "eth0", 2'000'000, 10},
       {"another interface", 10, "wwan0", 10, 10}, // the sums grow but are not alike
   };
   for (const auto &[name, seconds, interface, received, sent] : cases) {
@@ -121,7 +120,6 @@ TEST(NetworkThroughput, ASampleWithoutItsInterfacesStillReads) {
 
 TEST(SystemStats, MemoryInUseAsAShareOfAllMemory) {
   std::pair<const char *, std::optional<int64_t>> cases[] = {
-      {"MemTotal: 16000000 kB\nMemFree: 1000000 kB\nMemAvailable: 4000000 kB\n", 75},
       {"MemTotal: 1000 kB\nMemAvailable: 385 kB\n", 62}, // 61.5
   };
   for (const auto &[meminfo, expected] : cases) {
@@ -136,7 +134,6 @@ TEST(SystemStats, MemoryInUseAsAShareOfAllMemory) {
 TEST(SystemStats, StorageOfTheHomeVolumeInGigabytesNoneWhenItCannotBeAsked) {
   std::tuple<unsigned long, unsigned long, std::optional<StorageSnapshot>> cases[] = {
       {1'000'000'000, 278'100'000, StorageSnapshot{.usedGB = 721, .totalGB = 1000}},
-      {999'500, 0, StorageSnapshot{.usedGB = 0, .totalGB = 1}},           // 0.9995 GB rounds up
       {1'000'000, 2'000'000, StorageSnapshot{.usedGB = 0, .totalGB = 1}}, // more free than all
       {1, 1, std::nullopt}, // the volume cannot be asked
   };

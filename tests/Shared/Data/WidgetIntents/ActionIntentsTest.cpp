@@ -30,7 +30,6 @@ TEST_F(ActionIntents, PerformedByTypeNameWithParametersFromJsonThenReloadAndNoti
       {"AddStepsIntent", {{"steps", 250}}, {"zavel.steps"}},
       {"AddStepsIntent", Json::object(), {"zavel.steps"}}, // 1000 by default
       {"AddWaterIntent", Json::object(), {"zavel.water"}},
-      {"WeatherDeckViewIntent", {{"view", "Week"}}, {"zavel.weather.deck"}}, // no screen's name
       {"WeatherDeckViewIntent", {{"view", "fav"}}, {"zavel.weather.deck"}},
       {"ToggleFavCityIntent", {{"name", "Kyoto"}}, {"zavel.weather.deck"}},
       {"NoteDeckCycleIntent", {{"step", -1}}, notes},

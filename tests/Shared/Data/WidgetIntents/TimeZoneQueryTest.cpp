@@ -15,19 +15,12 @@ using test::pluck;
 using test::ScopedLocaleAndZone;
 using Ids = std::vector<std::string>;
 
-TEST(TimeZoneEntity, TitledByTheCityPartOfItsIdentifier) {
-  const std::pair<const char *, const char *> cases[] = {
-      {"America/Argentina/Buenos_Aires", "Buenos Aires"},
-      {"UTC", "UTC"},
-      {"Europe/London/", "London"},
-  };
-  for (const auto &[id, title] : cases)
-    EXPECT_EQ(TimeZoneEntity{id}.displayRepresentation().title, title) << id;
-}
-
-TEST(TimeZoneQuery, StoredIdentifiersAlwaysResolveInOrder) {
-  Ids stored{"Mars/Olympus_Mons", "Europe/Paris", ""};
-  EXPECT_EQ(pluck(TimeZoneQuery{}.entitiesFor(stored), &TimeZoneEntity::id), stored);
+TEST(TimeZoneQuery, StoredIdentifiersAlwaysResolveInOrderTitledByTheirCity) {
+  Ids stored{"Mars/Olympus_Mons", "America/Argentina/Buenos_Aires", "Europe/London/", ""};
+  auto entities = TimeZoneQuery{}.entitiesFor(stored);
+  EXPECT_EQ(pluck(entities, &TimeZoneEntity::id), stored);
+  EXPECT_EQ(entities[1].displayRepresentation().title, "Buenos Aires");
+  EXPECT_EQ(entities[2].displayRepresentation().title, "London");
 }
 
 TEST(TimeZoneQuery, SearchMatchesTheCityNameOnlyByTheLocalesCaseRules) {
@@ -37,9 +30,7 @@ TEST(TimeZoneQuery, SearchMatchesTheCityNameOnlyByTheLocalesCaseRules) {
     Ids expected;
   } cases[] = {
       {"en_GB.UTF-8", "NEW YORK", {"America/New_York"}},
-      {"en_GB.UTF-8", "buenos", {"America/Argentina/Buenos_Aires", "America/Buenos_Aires"}},
       {"en_GB.UTF-8", "america", {}},
-      {"en_GB.UTF-8", "ıstanbul", {}},
       {"tr_TR.UTF-8", "ıstanbul", {"Asia/Istanbul", "Europe/Istanbul"}},
       {"tr_TR.UTF-8", "istanbul", {}},
   };

@@ -12,12 +12,10 @@ using namespace zavel::testing;
 TEST(SunArc, SunSitsOnTheArchAtItsFractionHeldToTheFeet) {
   // Height 40 at u = 0.5 in a 150 point wide area: h = 20, the feet 3 in from the corners.
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  for (auto [t, center] :
-       {std::pair{0.5, Point{75, 0.225 * 20 - 1.5}},
-        {0.25, {0.5625 * 3 + 0.375 * 75 + 0.0625 * 147, 0.625 * 17 + 0.375 * -11}},
-        {1.4, {147, 17}},
-        {-0.2, {3, 17}},
-        {nan, {3, 17}}}) {
+  for (auto [t, center] : {std::pair{0.5, Point{75, 0.225 * 20 - 1.5}},
+                           {1.4, {147, 17}},
+                           {-0.2, {3, 17}},
+                           {nan, {3, 17}}}) {
     LaidOutTree tree = lay(SunArc(t, 40, 8, context(0.5)), {150, 20});
     std::vector<Rect> discs = kit::ui::testing::framesOf(tree, "Circle");
     ASSERT_EQ(discs.size(), 2u);

@@ -22,13 +22,14 @@ WeatherSnapshot rain(std::vector<double> chances, double rainChance = 0.5) {
   return snapshot;
 }
 
-// A 310 point medium widget at u = 0.5: the screen inset 7.5, the content 11 and 13 more.
 LaidOutTree layRain(const WeatherSnapshot &data) {
   return lay(WeatherRainView{data, context(0.5, ZavelSize::m)}.body(), {310, 150});
 }
 
 // The bars' area, and each bar under its opacity.
-Rect chartArea(const LaidOutTree &tree) { return tree.root.findAll("GeometryReader").at(0)->frame; }
+double chartHeight(const LaidOutTree &tree) {
+  return tree.root.findAll("GeometryReader").at(0)->frame.size.height;
+}
 std::vector<const LaidOutNode *> bars(const LaidOutTree &tree) {
   std::vector<const LaidOutNode *> found = tree.root.findAll("Opacity");
   EXPECT_EQ(found.size(), 12u);
@@ -38,21 +39,7 @@ const LaidOutNode &bar(const LaidOutNode *opacity) {
   return *opacity->findAll("RoundedRectangle").at(0);
 }
 
-TEST(WeatherRainView, HeaderOverTwelveBarsOverTheHourLabels) {
-  LaidOutTree tree = layRain(WeatherSnapshot::sample());
-  // The bars evenly spread across the content, on the chart's bottom over the hour labels.
-  Rect area = chartArea(tree);
-  EXPECT_LT(area.maxY(), textFrame(tree, "17").minY());
-  std::vector<const LaidOutNode *> all = bars(tree);
-  EXPECT_NEAR(bar(all.front()).frame.minX(), 20.5, 1e-9);
-  EXPECT_NEAR(bar(all.back()).frame.maxX(), 289.5, 1e-9);
-  for (std::size_t i = 1; i < all.size(); ++i) {
-    EXPECT_NEAR(bar(all[i]).frame.minX() - bar(all[i - 1]).frame.maxX(), 3.5, 1e-9) << i;
-    EXPECT_NEAR(bar(all[i]).frame.maxY(), area.maxY(), 1e-9) << i;
-  }
-}
-
-TEST(WeatherRainView, AtMostSevenHourLabelsSpreadFromEdgeToEdge) {
+TEST(WeatherRainView, AtMostSevenHourLabels) {
   for (auto [hours, labels] :
        {std::pair{9, std::vector<std::string>{"17", "18", "19", "20", "21", "22", "23"}},
         {2, {"17", "18"}},
@@ -60,9 +47,6 @@ TEST(WeatherRainView, AtMostSevenHourLabelsSpreadFromEdgeToEdge) {
     std::vector<std::string> texts = layRain(rain(std::vector<double>(hours, 0.3))).root.texts();
     EXPECT_EQ(std::vector<std::string>(texts.begin() + 2, texts.end()), labels) << hours;
   }
-  LaidOutTree tree = layRain(rain(std::vector<double>(7, 0.3)));
-  EXPECT_NEAR(textFrame(tree, "17").minX(), 20.5, 1e-9);
-  EXPECT_NEAR(textFrame(tree, "23").maxX(), 289.5, 1e-9);
 }
 
 TEST(WeatherRainView, BarsPeaksAndShadesForTheHoursKnown) {
@@ -85,7 +69,7 @@ TEST(WeatherRainView, BarsPeaksAndShadesForTheHoursKnown) {
                 {0, 11}},
        }) {
     LaidOutTree tree = layRain(rain(c.chances));
-    double h = chartArea(tree).size.height;
+    double h = chartHeight(tree);
     std::vector<const LaidOutNode *> all = bars(tree);
     for (std::size_t i = 0; i < all.size(); ++i) {
       bool peak = std::find(c.peaks.begin(), c.peaks.end(), i) != c.peaks.end();
@@ -112,7 +96,7 @@ TEST(WeatherRainView, StoredChancesOutsideAFractionAreKeptInOneADryHourFourUnits
   // Hour chances likewise: no bar reaches past the chart or gets a height that is no number; at
   // least 4 units high.
   LaidOutTree tree = layRain(rain({5, nan, -1, inf, 0.5}));
-  double h = chartArea(tree).size.height;
+  double h = chartHeight(tree);
   std::vector<double> expected{1, 0.6364, 0.2727, 0, 0, 0, 0, 0, 0, 0.1364, 0.3182, 0.5};
   std::vector<const LaidOutNode *> all = bars(tree);
   for (std::size_t i = 0; i < all.size(); ++i)

@@ -19,17 +19,11 @@ struct WidgetFrame {
     kit::ui::Size canvas = designCanvas(size);
     return std::min(points.width / canvas.width, points.height / canvas.height);
   }
-  // The dark screen inside the casing: inset 14, 15 or 16 units by size class.
-  kit::ui::Rect screen() const {
-    double inset = (size == ZavelSize::s ? 14 : size == ZavelSize::m ? 15 : 16) * u();
-    return rect(inset, inset, points.width - 2 * inset, points.height - 2 * inset);
-  }
   ZCtx context() const { return zavel::testing::context(u(), size); }
 };
 
 inline constexpr WidgetFrame smallWidget{ZavelSize::s, {170, 170}};
 inline constexpr WidgetFrame mediumWidget{ZavelSize::m, {364, 170}};
-inline constexpr WidgetFrame largeWidget{ZavelSize::l, {364, 382}};
 
 // The process's text engine on the shipped fonts, for checks where real glyph widths matter.
 inline const kit::ui::TextEngine &realTextEngine() {

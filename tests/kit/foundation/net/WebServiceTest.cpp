@@ -10,14 +10,13 @@ using namespace kit::foundation;
 using zavel::test::ScopedEnvironment;
 
 TEST(WebService, EachServiceReadsItsOwnVariable) {
-  ScopedEnvironment environment({{"ZAVEL_FORECAST_URL", std::string("http://f/base/")},
-                                 {"ZAVEL_GEOCODING_URL", std::string("http://g")},
-                                 {"ZAVEL_AIR_QUALITY_URL", std::string("http://a/")},
-                                 {"ZAVEL_STOCKS_URL", std::string("http://s/")}});
-  EXPECT_EQ(serviceURL(WebService::forecast, "/v1/x"), "http://f/base/v1/x");
-  EXPECT_EQ(serviceURL(WebService::geocoding, "/v1/x"), "http://g/v1/x");
-  EXPECT_EQ(serviceURL(WebService::airQuality, "/v1/x"), "http://a/v1/x");
-  EXPECT_EQ(serviceURL(WebService::stocks, "/v1/x"), "http://s/v1/x");
+  for (auto [service, variable] : {std::pair{WebService::forecast, "ZAVEL_FORECAST_URL"},
+                                   {WebService::geocoding, "ZAVEL_GEOCODING_URL"},
+                                   {WebService::airQuality, "ZAVEL_AIR_QUALITY_URL"},
+                                   {WebService::stocks, "ZAVEL_STOCKS_URL"}}) {
+    ScopedEnvironment environment({{variable, std::string("http://h/") + variable + "/"}});
+    EXPECT_EQ(serviceURL(service, "/v1/x"), std::string("http://h/") + variable + "/v1/x");
+  }
 }
 
 TEST(WebService, UnsetOrEmptyAddressFailsAtOnce) {

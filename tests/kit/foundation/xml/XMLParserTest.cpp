@@ -51,15 +51,10 @@ TEST(XMLParser, ReportsEventsInUtf8AndStopsAtTheFirstError) {
        "<a><p>kept &amp; raw</p> and more</a>"},
       {"<link href=\"h?a=1&amp;b=2\" rel='alternate'/>",
        "<link href=\"h?a=1&b=2\" rel=\"alternate\"></link>"},
-      {"<?xml version=\"1.0\"?>\n<!-- note --><?pi x?><a>t</a>", "<a>t</a>"},
-      {"\xEF\xBB\xBF<a>bom</a>", "<a>bom</a>"},
       // Encodings the reader lacks are converted.
       {"<?xml version=\"1.0\" encoding=\"windows-1252\"?><t>caf\xE9 \x93q\x94 \x80 \x85</t>",
        "<t>caf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D \xE2\x82\xAC \xE2\x80\xA6</t>"},
-      {"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><t>\x93\xFA\x96\x7B</t>",
-       "<t>\xE6\x97\xA5\xE6\x9C\xAC</t>"},
       {"<r><a>1</a><b>2</c><d>3</d></r>", "<r><a>1</a><b>2!"},
-      {"junk<r/>", "!"},
       {"<r><item>cut", "<r><item>cut!"},
       {"<r>\xC3(</r>", "<r>!"},
       {"<?xml version=\"1.0\" encoding=\"x-no-such\"?><r/>", "!"},
@@ -67,7 +62,6 @@ TEST(XMLParser, ReportsEventsInUtf8AndStopsAtTheFirstError) {
       // Any entity declaration at all is refused, so no expansion can blow up.
       {"<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/hostname\">]><r>&x;</r>", "!"},
       {"<!DOCTYPE r [<!ENTITY a \"b\"><!ENTITY b \"&a;&a;\">]><r>&b;</r>", "!"},
-      {"<!DOCTYPE r [<!ENTITY % p \"x\">]><r/>", "!"},
   };
   for (const auto &c : cases)
     EXPECT_EQ(parsed(c.document), c.events);
@@ -78,8 +72,6 @@ TEST(XMLParser, ReportsWhereTheErrorIsAndReadsTheNextDocumentAfresh) {
   Trace trace;
   ASSERT_FALSE(parser.parse("<!DOCTYPE r [<!ENTITY a \"b\">]><r/>", trace));
   EXPECT_EQ(parser.parserError()->message, "the document declares entities");
-  ASSERT_FALSE(parser.parse("<r>\n<a>\n</b></r>", trace));
-  EXPECT_EQ(parser.parserError()->line, 3u);
   EXPECT_TRUE(parser.parse("<ok/>", trace));
   EXPECT_FALSE(parser.parserError());
 }

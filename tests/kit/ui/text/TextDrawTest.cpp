@@ -16,7 +16,7 @@ namespace {
 
 constexpr double pixelsPerPoint = 2;
 
-// Where ink lies, in points, within a region of the canvas.
+// Where ink lies on the canvas, in points.
 struct Ink {
   double minX = infinity, minY = infinity, maxX = -infinity, maxY = -infinity;
   bool empty() const { return minX > maxX; }
@@ -33,12 +33,12 @@ public:
   cairo_t *cr() const { return cr_.get(); }
 
   // Pixels at least half covered; each covers [x, x + 1/2) points.
-  Ink ink(Rect region = {{0, 0}, {1e9, 1e9}}) const {
+  Ink ink() const {
     Ink ink;
     for (int y = 0; y < image_.height(); ++y)
       for (int x = 0; x < image_.width(); ++x) {
         Point p{x / pixelsPerPoint, y / pixelsPerPoint};
-        if (image_.pixel(x, y).alpha >= 0.5 && region.contains(p))
+        if (image_.pixel(x, y).alpha >= 0.5)
           ink = {std::min(ink.minX, p.x), std::min(ink.minY, p.y),
                  std::max(ink.maxX, p.x + 1 / pixelsPerPoint),
                  std::max(ink.maxY, p.y + 1 / pixelsPerPoint)};

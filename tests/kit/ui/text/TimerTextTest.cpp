@@ -21,7 +21,6 @@ TEST(TimerText, IntervalShowsTheTextOfTheRenderMoment) {
       {5400, 0, down, true, "1:30:00"}, // hours shown
       {5400, 0, down, false, "90:00"},  // or folded into the minutes
       {240, 192.9, up, true, "3:12"},   // counting up drops the fraction
-      {240, -5, up, true, "0:00"},      // not begun
       {-100, 10, up, true, "0:00"},     // an end before the start
   };
   for (const auto &[length, elapsed, counting, showsHours, text] : cases)
