@@ -1,7 +1,7 @@
 #include "host/Gallery.h"
 #include "host/GalleryPage.h"
 #include "host/HostRun.h"
-#include "host/PngPixels.h"
+#include "support/PngPixels.h"
 #include "support/ScratchTree.h"
 #include "support/TempHome.h"
 
@@ -11,6 +11,8 @@ namespace zavel::host::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::PngPixels;
+using test_support::readPng;
 
 TEST(HostGallery, DrawsEverySnapshotAndAnIndexInGalleryOrder) {
   zavel::test::TempHome home;

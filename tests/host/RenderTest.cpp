@@ -1,5 +1,5 @@
 #include "host/HostRun.h"
-#include "host/PngPixels.h"
+#include "support/PngPixels.h"
 #include "host/TestBundle.h"
 #include "kit/foundation/JsonCoding.h"
 #include "support/ScratchTree.h"
@@ -16,6 +16,8 @@ namespace {
 
 using kit::foundation::Json;
 namespace fs = std::filesystem;
+using test_support::PngPixels;
+using test_support::readPng;
 
 class HostRender : public ::testing::Test {
 protected:

@@ -1,8 +1,8 @@
-#include "host/PngPixels.h"
+#include "support/PngPixels.h"
 
 #include <png.h>
 
-namespace zavel::host::testing {
+namespace test_support {
 
 std::optional<PngPixels> readPng(const std::filesystem::path &path) {
   png_image image{};
@@ -19,4 +19,4 @@ std::optional<PngPixels> readPng(const std::filesystem::path &path) {
   return pixels;
 }
 
-} // namespace zavel::host::testing
+} // namespace test_support

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-namespace zavel::host::testing {
+namespace test_support {
 
 // A PNG read back as straight 8-bit RGBA, to check written pictures independently of the
 // writer.
@@ -26,4 +26,4 @@ struct PngPixels {
 // None when the file is missing or not a PNG.
 std::optional<PngPixels> readPng(const std::filesystem::path &path);
 
-} // namespace zavel::host::testing
+} // namespace test_support
