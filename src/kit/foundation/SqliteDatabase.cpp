@@ -67,10 +67,12 @@ std::shared_ptr<sqlite3> openSqliteFile(const std::filesystem::path &path, std::
   if (code != SQLITE_OK)
     return nullptr;
   sqlite3_busy_timeout(raw, kBusyTimeoutMs);
-  // The log and its index stay beside the database when the last connection closes: a file is
-  // opened anew for every read, and making and deleting both each time cost more than the read.
+  // The log and its index stay beside the database when the last connection closes, emptied:
+  // a file is opened anew for every read, and making and deleting both each time cost more than
+  // the read; a log left full would be read through at every open.
   int persist = 1;
   sqlite3_file_control(raw, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
+  execute(raw, "PRAGMA journal_size_limit=0");
   // Readers and a writer of other processes proceed together; a commit is safe against a crash
   // of the process without a sync of its own.
   if (!execute(raw, "PRAGMA journal_mode=WAL") || !execute(raw, "PRAGMA synchronous=NORMAL"))

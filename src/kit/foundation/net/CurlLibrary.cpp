@@ -1,8 +1,8 @@
 #include "kit/foundation/net/CurlLibrary.h"
 
+#include "kit/foundation/LibraryLoading.h"
 #include "kit/foundation/net/HttpError.h"
 
-#include <dlfcn.h>
 #include <string>
 
 namespace kit::foundation {
@@ -15,21 +15,17 @@ constexpr const char *kLibraryName = "libcurl.so.4";
   throw HttpError(HttpError::Code::networkConnectionLost, "libcurl: " + why);
 }
 
-template <class Function> Function symbol(void *library, const char *name) {
-  void *address = dlsym(library, name);
-  if (!address)
+template <class Function> void symbol(void *library, Function &function, const char *name) {
+  if (!loadSymbol(library, function, name))
     unavailable(std::string("no ") + name);
-  return reinterpret_cast<Function>(address);
 }
 
 CurlLibrary load() {
-  // Stays loaded for the life of the process, as a linked library would: transfers on other
-  // threads may still use it while the process ends.
-  void *library = dlopen(kLibraryName, RTLD_NOW | RTLD_LOCAL);
+  void *library = openLibrary(kLibraryName);
   if (!library)
     unavailable(dlerror());
   CurlLibrary curl;
-#define KIT_CURL_SYMBOL(name) curl.name = symbol<decltype(curl.name)>(library, "curl_" #name)
+#define KIT_CURL_SYMBOL(name) symbol(library, curl.name, "curl_" #name)
   KIT_CURL_SYMBOL(global_init);
   KIT_CURL_SYMBOL(easy_init);
   KIT_CURL_SYMBOL(easy_cleanup);

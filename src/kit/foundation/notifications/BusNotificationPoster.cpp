@@ -1,8 +1,8 @@
 #include "kit/foundation/notifications/BusNotificationPoster.h"
 
 #include "kit/foundation/Utf8.h"
+#include "kit/foundation/notifications/BusLibrary.h"
 
-#include <systemd/sd-bus.h>
 #include <unistd.h>
 
 namespace kit::foundation {
@@ -26,27 +26,32 @@ std::string busText(std::string_view name) {
 } // namespace
 
 BusNotificationPoster::BusNotificationPoster(std::optional<std::string> address)
-    : address_(std::move(address)), bus_(nullptr, sd_bus_flush_close_unref) {}
+    : address_(std::move(address)) {}
+
+// Only a bus opened through the library is ever closed, so the library is there.
+void BusNotificationPoster::BusCloser::operator()(sd_bus *bus) const {
+  busLibrary()->flush_close_unref(bus);
+}
 
 BusNotificationPoster::Bus BusNotificationPoster::open() const {
+  const BusLibrary *library = busLibrary();
+  if (!library)
+    return nullptr;
   sd_bus *raw = nullptr;
-  if (!address_) {
-    if (sd_bus_open_user(&raw) < 0)
-      return Bus(nullptr, sd_bus_flush_close_unref);
-    return Bus(raw, sd_bus_flush_close_unref);
-  }
-  if (sd_bus_new(&raw) < 0)
-    return Bus(nullptr, sd_bus_flush_close_unref);
-  Bus bus(raw, sd_bus_flush_close_unref);
-  if (sd_bus_set_address(raw, address_->c_str()) < 0 || sd_bus_set_bus_client(raw, 1) < 0 ||
-      sd_bus_start(raw) < 0)
-    return Bus(nullptr, sd_bus_flush_close_unref);
+  if (!address_)
+    return Bus(library->open_user(&raw) < 0 ? nullptr : raw);
+  if (library->new_bus(&raw) < 0)
+    return nullptr;
+  Bus bus(raw);
+  if (library->set_address(raw, address_->c_str()) < 0 || library->set_bus_client(raw, 1) < 0 ||
+      library->start(raw) < 0)
+    return nullptr;
   return bus;
 }
 
 sd_bus *BusNotificationPoster::connection() {
   // A connection made before fork is the parent's: the child only lets go of its copy.
-  if (bus_ && (owner_ != getpid() || sd_bus_is_open(bus_.get()) <= 0))
+  if (bus_ && (owner_ != getpid() || busLibrary()->is_open(bus_.get()) <= 0))
     bus_.reset();
   if (!bus_) {
     bus_ = open();
@@ -61,9 +66,10 @@ bool BusNotificationPoster::post(std::string_view name) {
   sd_bus *bus = connection();
   if (!bus)
     return false;
-  int sent = sd_bus_emit_signal(bus, kNotificationPath, kNotificationInterface, kNotificationMember,
-                                "s", text.c_str());
-  if (sent >= 0 && sd_bus_flush(bus) >= 0)
+  const BusLibrary &library = *busLibrary();
+  int sent = library.emit_signal(bus, kNotificationPath, kNotificationInterface,
+                                 kNotificationMember, "s", text.c_str());
+  if (sent >= 0 && library.flush(bus) >= 0)
     return true;
   bus_.reset();
   return false;

@@ -32,7 +32,10 @@ public:
   bool post(std::string_view name);
 
 private:
-  using Bus = std::unique_ptr<sd_bus, sd_bus *(*)(sd_bus *)>;
+  struct BusCloser {
+    void operator()(sd_bus *bus) const;
+  };
+  using Bus = std::unique_ptr<sd_bus, BusCloser>;
 
   sd_bus *connection();
   Bus open() const;

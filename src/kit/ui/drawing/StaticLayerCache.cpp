@@ -29,22 +29,21 @@ std::shared_ptr<const StaticLayerCache::Entry> StaticLayerCache::find(const Key 
     return found->second;
   }
   auto loaded = files_ ? files_->load(describe(key)) : nullptr;
-  if (!loaded)
-    return nullptr;
-  ++reuses_;
-  remember(key, loaded);
+  if (loaded)
+    ++reuses_;
   return loaded;
 }
 
 void StaticLayerCache::store(const Key &key, std::shared_ptr<const Entry> entry) {
   std::lock_guard lock(mutex_);
   ++rasterizations_;
-  if (files_ && entry)
-    files_->save(describe(key), *entry);
-  remember(key, std::move(entry));
-}
-
-void StaticLayerCache::remember(const Key &key, std::shared_ptr<const Entry> entry) {
+  // With a folder, the process draws one picture: the layer is saved for later processes and
+  // freed once drawn, rather than kept beside the picture.
+  if (files_) {
+    if (entry)
+      files_->save(describe(key), *entry);
+    return;
+  }
   // Keys come from a few casings, themes and sizes; anything beyond that starts afresh.
   if (entries_.size() >= capacity)
     entries_.clear();

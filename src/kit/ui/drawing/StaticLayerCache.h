@@ -35,9 +35,9 @@ public:
   std::shared_ptr<const Entry> find(const Key &key);
   void store(const Key &key, std::shared_ptr<const Entry> entry);
 
-  // Pictures are also looked for in, and saved to, a folder shared with later processes; a
-  // process that draws one picture gains little from keeping them in memory alone. None: memory
-  // only, as at the start.
+  // Pictures are looked for in, and saved to, a folder shared with later processes, instead of
+  // being kept in memory: for a process that draws one picture. None: memory only, as at the
+  // start.
   void keepOnDisk(std::optional<std::filesystem::path> folder);
 
   // For checks: how many pictures were made and how many reused (from memory or from disk).
@@ -46,8 +46,6 @@ public:
   void clear();
 
 private:
-  void remember(const Key &key, std::shared_ptr<const Entry> entry);
-
   static constexpr std::size_t capacity = 64;
   mutable std::mutex mutex_;
   std::map<Key, std::shared_ptr<const Entry>> entries_;
