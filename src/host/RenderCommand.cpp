@@ -5,6 +5,7 @@
 #include "host/OutputFiles.h"
 #include "host/WidgetRendering.h"
 #include "host/WidgetSelection.h"
+#include "kit/foundation/MemoryPolicy.h"
 #include "kit/foundation/ZavelHome.h"
 #include "kit/ui/Png.h"
 #include "kit/ui/TreeJson.h"
@@ -86,6 +87,8 @@ int renderCommand(Words words, CommandContext &context) {
   checkPictureSize(timelineContext.displaySize, request.scale);
 
   auto entry = timelineEntry(selected, timelineContext, request.entry);
+  // A picture's buffers come and go once each: freed memory is reused, not faulted in anew.
+  kit::foundation::keepFreedMemoryForReuse();
   // One picture per process: the casing and the empty screen come from the pictures an earlier
   // process saved.
   kit::ui::drawing::StaticLayerCache::shared().keepOnDisk(kit::foundation::zavelHome() / "caches" /

@@ -72,7 +72,9 @@ Place defaultPlace(const Environment &environment) {
   auto row = timeZoneCoords().find(zone);
   if (row != timeZoneCoords().end())
     return {city, row->second.latitude, row->second.longitude};
-  searchDefaultPlaceInBackground(std::move(city), environment);
+  // Without a place service there is nothing to search with.
+  if (environment.geocodingAddress)
+    searchDefaultPlaceInBackground(std::move(city), environment);
   // London's weather must not be labelled with the local city's name.
   return fallbackPlace();
 }

@@ -76,6 +76,10 @@ protected:
 
 TEST_F(DefaultPlace, AnyOtherZoneGivesLondonAndSearchesItsCityUntilASearchHasStoredOne) {
   test::ScopedLocaleAndZone zone("en_US", "America/Argentina/Buenos_Aires");
+  auto offline = test::serviceEnvironment(server, home.path());
+  offline.geocodingAddress.reset();
+  EXPECT_EQ(WeatherProvider::defaultPlace(offline), kLondon);
+  EXPECT_EQ(kit::foundation::pendingBackgroundTasks(), 0u) << "no service, no search";
   for (FakeResponse answer : {FakeResponse::text("<html>down</html>", 503, "text/html"),
                               FakeResponse::json(test::lisbonSearchAnswer)}) {
     EXPECT_EQ(SharedSuite::readData(defaultPlaceKey), std::nullopt);
