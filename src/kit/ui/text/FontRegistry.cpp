@@ -4,6 +4,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <map>
 #include <set>
 #include <system_error>
 #include <utility>
@@ -43,6 +44,48 @@ bool addFile(const std::filesystem::path &canonical) {
   return true;
 }
 
+// Whether `folder` holds nothing but files that are asked for.
+bool onlyAskedFor(const std::filesystem::path &folder,
+                  const std::set<std::filesystem::path> &asked) {
+  std::error_code error;
+  std::size_t entries = 0;
+  for (std::filesystem::directory_iterator item(folder, error), end; !error && item != end;
+       item.increment(error), ++entries)
+    if (!asked.count(item->path()))
+      return false;
+  return !error && entries == asked.size();
+}
+
+// What fontconfig found in the files it has added, as added files.
+void noteAddedApplicationFonts() {
+  FcFontSet *fonts = FcConfigGetFonts(fontConfiguration(), FcSetApplication);
+  for (int i = 0; fonts && i < fonts->nfont; ++i) {
+    FcChar8 *file = nullptr;
+    if (FcPatternGetString(fonts->fonts[i], FC_FILE, 0, &file) == FcResultMatch)
+      addedFiles().insert(reinterpret_cast<const char *>(file));
+  }
+}
+
+// fontconfig keeps a cache for a folder, not for single files: a folder whose every file is
+// asked for is added whole, so that later processes read its cache instead of every font. Files
+// it did not take as fonts are then left to be refused one by one.
+void addWholeFolders(const std::vector<std::filesystem::path> &files) {
+  std::map<std::filesystem::path, std::set<std::filesystem::path>> byFolder;
+  for (const auto &file : files)
+    if (!file.empty() && !addedFiles().count(file))
+      byFolder[file.parent_path()].insert(file);
+  bool added = false;
+  for (const auto &[folder, asked] : byFolder)
+    if (onlyAskedFor(folder, asked) &&
+        FcConfigAppFontAddDir(fontConfiguration(),
+                              reinterpret_cast<const FcChar8 *>(folder.c_str())))
+      added = true;
+  if (!added)
+    return;
+  noteAddedApplicationFonts();
+  noteFontConfigurationChanged();
+}
+
 std::string xmlEscaped(const std::string &text) {
   std::string out;
   for (char c : text) {
@@ -78,12 +121,14 @@ std::string aliasRule(const FontFamilyAlias &alias) {
 std::vector<std::filesystem::path>
 registerFontFiles(const std::vector<std::filesystem::path> &files) {
   auto lock = lockFontConfiguration();
+  std::vector<std::filesystem::path> canonical;
+  for (const auto &file : files)
+    canonical.push_back(regularFile(file));
+  addWholeFolders(canonical);
   std::vector<std::filesystem::path> registered;
-  for (const auto &file : files) {
-    auto canonical = regularFile(file);
-    if (!canonical.empty() && addFile(canonical))
-      registered.push_back(file);
-  }
+  for (std::size_t i = 0; i < files.size(); ++i)
+    if (!canonical[i].empty() && addFile(canonical[i]))
+      registered.push_back(files[i]);
   return registered;
 }
 

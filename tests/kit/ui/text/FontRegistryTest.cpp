@@ -36,6 +36,23 @@ TEST(FontRegistry, RegistersTheFontFilesThatExistInTheirOrder) {
   EXPECT_EQ(faceOf(engine, Font::family("Orbitron", 12)), "Orbitron-Regular");
 }
 
+// A folder holding only files that are asked for is handed to fontconfig whole, with the same
+// answer as file by file.
+TEST(FontRegistry, AFolderOfOnlyAskedForFilesGivesTheSameAnswer) {
+  expectInFreshProcess([](ChildChecks &checks) {
+    test_support::ScratchTree folder;
+    auto notAFont = folder.write("notes.ttf", "not a font");
+    auto gruppo = folder.root() / "Gruppo-Regular.ttf";
+    std::filesystem::copy_file(shippedFont("Gruppo-Regular.ttf"), gruppo);
+    checks.equal(registerFontFiles({notAFont, gruppo}), std::vector<std::filesystem::path>{gruppo},
+                 "registered");
+    checks.equal(registerFontFiles({notAFont}), std::vector<std::filesystem::path>{},
+                 "asked again");
+    PangoTextEngine engine;
+    checks.equal(faceOf(engine, Font::family("Gruppo", 12)), std::string("Gruppo-Regular"), "face");
+  });
+}
+
 // Concurrent first callers all wait for the files; a later call registers nothing more.
 TEST(FontRegistry, RegistersOnceAndConcurrentFirstCallersWaitForTheFiles) {
   expectInFreshProcess([](ChildChecks &checks) {
