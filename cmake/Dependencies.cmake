@@ -20,3 +20,10 @@ pkg_check_modules(SYSTEMD REQUIRED IMPORTED_TARGET libsystemd)
 add_library(systemd_headers INTERFACE)
 target_include_directories(systemd_headers SYSTEM INTERFACE ${SYSTEMD_INCLUDE_DIRS})
 pkg_check_modules(LIBDEFLATE REQUIRED IMPORTED_TARGET libdeflate)
+# The archives the program links in place of the shared libraries (see src/CMakeLists.txt), in
+# link order: libical before ICU, which it uses.
+set(ZAVEL_STATIC_ARCHIVES)
+foreach(archive libical.a libsqlite3.a libdeflate.a libicui18n.a libicuuc.a libicudata.a)
+  find_library(found_${archive} NAMES ${archive} REQUIRED)
+  list(APPEND ZAVEL_STATIC_ARCHIVES ${found_${archive}})
+endforeach()
