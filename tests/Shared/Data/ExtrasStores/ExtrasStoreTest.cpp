@@ -1,6 +1,8 @@
 #include "Shared/Data/ExtrasStores/ExtrasStore.h"
 
+#include "Shared/Data/ExtrasStores/ReloadKinds.h"
 #include "kit/foundation/Iso8601.h"
+#include "support/ReloadLog.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 
@@ -45,8 +47,9 @@ TEST_F(ExtrasStoreTest, CountersKeepOneValueForEachLocalDayInTheLocalesCalendar)
   EXPECT_EQ(stored("zavel.counter.water.2025-03-04"), DefaultsValue(int64_t{6}));
   EXPECT_EQ(ExtrasStore::counter("water", 8, kWednesday), (CounterSnapshot{1, 8}));
   // 23:30 in Berlin is still Wednesday; 00:30 is Thursday, whatever UTC says.
-  EXPECT_EQ(ExtrasStore::counter("water", 8, clockAt("2025-03-05T22:30:00Z")).value, 1);
-  EXPECT_EQ(ExtrasStore::counter("water", 8, clockAt("2025-03-05T23:30:00Z")).value, 0);
+  EXPECT_EQ(std::pair(ExtrasStore::counter("water", 8, clockAt("2025-03-05T22:30:00Z")).value,
+                      ExtrasStore::counter("water", 8, clockAt("2025-03-05T23:30:00Z")).value),
+            std::pair(int64_t{1}, int64_t{0}));
 }
 
 TEST_F(ExtrasStoreTest, CounterSumsStayWithinZeroAndTheLargestValue) {
@@ -129,6 +132,15 @@ TEST_F(ExtrasStoreTest, ToggleChecksInAndOutOnlyTheFirstHabitWithTheIdTodayAndNo
   ASSERT_TRUE(SharedSuite::writeData(ExtrasStore::habitsKey, odd));
   ExtrasStore::toggleHabitToday(unknown, kWednesday);
   EXPECT_EQ(SharedSuite::readData(ExtrasStore::habitsKey), odd);
+}
+
+TEST(ReloadKinds, ReloadsEachKindInOrderThenNotifiesOnceEvenForNone) {
+  test::ReloadLog log;
+  reloadKinds({"zavel.notes.deck", "zavel.notes.pinned"});
+  reloadKinds({});
+  auto expected = test::reloadedAndNotified({"zavel.notes.deck", "zavel.notes.pinned"});
+  expected.push_back(test::reloadedAndNotified({}).at(0));
+  EXPECT_EQ(log.events(), expected);
 }
 
 } // namespace

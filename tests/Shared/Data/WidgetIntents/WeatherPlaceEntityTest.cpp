@@ -1,12 +1,53 @@
 #include "Shared/Data/WidgetIntents/WeatherPlaceEntity.h"
 
+#include "Shared/Data/WidgetIntents/WeatherEntities.h"
+#include "support/FakeHttpServer.h"
+#include "support/ForecastFixture.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TempHome.h"
+
+#include "kit/foundation/tasks/BackgroundTasks.h"
+
+#include <chrono>
 #include <gtest/gtest.h>
-#include <string>
 
 namespace zavel {
 namespace {
 
+using kit::intents::EntitySummary;
+using testsupport::FakeResponse;
 using WeatherProvider::Place;
+
+class WeatherPlaceQueryTest : public testing::Test {
+protected:
+  ~WeatherPlaceQueryTest() override {
+    EXPECT_TRUE(kit::foundation::waitForBackgroundTasks(std::chrono::seconds(10)));
+  }
+
+  test::TempHome home;
+  testsupport::FakeHttpServer server;
+  test::ScopedEnvironment geocoding{{{"ZAVEL_GEOCODING_URL", server.baseURL()}}};
+  test::ScopedLocaleAndZone zone{"en_US", "Europe/Paris"};
+};
+
+TEST_F(WeatherPlaceQueryTest, TheRegistryFindsPlacesThroughTheServiceAndSuggestsTheDefault) {
+  server.serve("/v1/search", FakeResponse::json(test::lisbonSearchAnswer));
+  kit::intents::IntentRegistry registry;
+  addWeatherEntities(registry);
+  const auto *query = registry.entityQuery("WeatherPlaceEntity");
+  ASSERT_NE(query, nullptr);
+  EXPECT_EQ(query->suggestedEntities(),
+            (std::vector<EntitySummary>{{"Paris|48.8566|2.3522", "Paris"}}));
+  EXPECT_EQ(query->entitiesMatching("Lisbon"),
+            (std::vector<EntitySummary>{{"Lisbon, PT|38.7223|-9.1393", "Lisbon, PT"},
+                                        {"Lisbon|44.1|-70.1", "Lisbon"}}));
+  EXPECT_EQ(server.requests("/v1/search").at(0).queryValue("name"), "Lisbon");
+  server.serve("/v1/search", FakeResponse::text("<html>down</html>", 500, "text/html"));
+  EXPECT_TRUE(WeatherPlaceQuery{}.entitiesMatching("Lisbon").empty()); // a failed search
+  // Stored ids are taken as they are, places or not.
+  EXPECT_EQ(WeatherPlaceQuery{}.entitiesFor({"Nowhere"}),
+            std::vector<WeatherPlaceEntity>{{"Nowhere"}});
+}
 
 TEST(WeatherPlaceEntity, APlaceRoundTripsThroughItsId) {
   const std::pair<Place, const char *> cases[] = {
