@@ -2,9 +2,11 @@
 
 #include "Shared/Data/SharedSuite.h"
 #include "kit/foundation/Iso8601.h"
+#include "support/Pluck.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -28,26 +30,16 @@ std::optional<UsageSnapshot> snapshotAt(Date now) {
   return UsageLog::snapshot(180, Clock::fixed(now));
 }
 
-// Each item's text, joined by spaces.
-template <class Items, class Text> std::string joined(const Items &items, Text text) {
-  std::string joinedText;
-  for (const auto &item : items)
-    joinedText += (joinedText.empty() ? "" : " ") + text(item);
-  return joinedText;
-}
-
-// "name:minutes" of each app, "*" after the flagged one.
-std::string appsText(const UsageSnapshot &usage) {
-  return joined(usage.apps, [](const auto &app) {
-    return app.name + ":" + std::to_string(app.minutes) + (app.isFlagged ? "*" : "");
-  });
-}
-
-// The minutes of each day, oldest first, "*" after the peak and "!" after today.
-std::string weekText(const UsageSnapshot &usage) {
-  return joined(usage.week, [](const auto &day) {
-    return std::to_string(day.minutes) + (day.isPeak ? "*" : "") + (day.isToday ? "!" : "");
-  });
+// "name:minutes" of each app, "*" after the flagged one; then each day's minutes, oldest first,
+// "*" after the peak and "!" after today.
+std::string text(const UsageSnapshot &usage) {
+  std::vector<std::string> apps, week;
+  for (const auto &app : usage.apps)
+    apps.push_back(fmt::format("{}:{}{}", app.name, app.minutes, app.isFlagged ? "*" : ""));
+  for (const auto &day : usage.week)
+    week.push_back(
+        fmt::format("{}{}{}", day.minutes, day.isPeak ? "*" : "", day.isToday ? "!" : ""));
+  return zavel::test::joined(apps) + " | " + zavel::test::joined(week);
 }
 
 } // namespace
@@ -86,9 +78,8 @@ TEST(UsageLog, MinutesPeaksAndWhenThereIsNothingToShow) {
     auto usage = snapshotAt(kNewYear);
     ASSERT_EQ(usage.has_value(), c.total.has_value()) << c.days;
     if (usage) {
-      EXPECT_EQ(
-          std::tuple(usage->totalMinutes, usage->budgetMinutes, appsText(*usage), weekText(*usage)),
-          std::tuple(*c.total, 180, c.apps, c.week))
+      EXPECT_EQ(std::tuple(usage->totalMinutes, usage->budgetMinutes, text(*usage)),
+                std::tuple(*c.total, 180, std::string(c.apps) + " | " + c.week))
           << c.days;
     }
   }
@@ -97,17 +88,12 @@ TEST(UsageLog, MinutesPeaksAndWhenThereIsNothingToShow) {
 TEST(UsageLog, MissingOrUnreadableLogShowsNothing) {
   ScopedLocaleAndZone locale("en_GB", "Europe/Berlin");
   const char *readable = R"({"days":{"2025-01-01":{"A":3600}}})";
-  std::optional<DefaultsValue> cases[] = {
-      Data{readable}, // the control: this one shows an hour
-      std::nullopt,
-      Data{R"({"days":{"2025-01-01":{"A":3600})"},
-      std::string(readable),
-  };
+  std::optional<DefaultsValue> cases[] = {Data{readable}, // the control: this one shows an hour
+                                          std::nullopt, Data{R"({"days":{"2025-01-01":{"A":3600})"},
+                                          std::string(readable)};
   for (const auto &stored : cases) {
     TempHome home;
-    if (stored) {
-      ASSERT_TRUE(zavel::SharedSuite::open().set(UsageLog::key, *stored));
-    }
+    EXPECT_TRUE(!stored || zavel::SharedSuite::open().set(UsageLog::key, *stored));
     EXPECT_EQ(snapshotAt(kNewYear).has_value(), &stored == &cases[0]);
   }
 }
@@ -131,8 +117,8 @@ TEST(UsageLog, DaysAreKeyedInTheCurrentLocaleCalendarAndZone) {
              R"(":{"A":600}})");
     auto usage = snapshotAt(*dateFromIso8601(c.now));
     ASSERT_TRUE(usage) << c.now;
-    EXPECT_EQ(std::tuple(weekText(*usage), usage->week.back().label),
-              std::tuple("0 0 0 0 0 10* 2!", c.todayLabel))
+    EXPECT_EQ(std::tuple(text(*usage), usage->week.back().label),
+              std::tuple("A:2 | 0 0 0 0 0 10* 2!", c.todayLabel))
         << c.locale << " " << c.zone << " " << c.now;
   }
 }

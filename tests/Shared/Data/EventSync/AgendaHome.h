@@ -31,7 +31,7 @@ class AgendaHome {
 public:
   AgendaHome() {
     std::filesystem::create_directories(calendars());
-    setTimeFormat(24);
+    zavel::SharedSuite::open(home()).set(zavel::ClockFormat::timeFormatKey, int64_t{24});
   }
 
   const std::filesystem::path &home() const { return home_.path(); }
@@ -55,10 +55,6 @@ public:
   std::string read(const std::string &calendar, const std::string &file) const {
     std::ifstream in(calendars() / calendar / file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-
-  void setTimeFormat(int hours) const {
-    zavel::SharedSuite::open(home()).set(zavel::ClockFormat::timeFormatKey, int64_t{hours});
   }
 
   Date now = oslo(2024, 3, 12, 14);

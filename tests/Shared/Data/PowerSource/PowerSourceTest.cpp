@@ -31,22 +31,19 @@ PowerSnapshot snapshotOf(const test::FakeMachine &machine, const char *hostDevic
 }
 
 TEST(PowerSource, TheInternalBatteryWithTheTimeItsStateTellsAndItsLogStored) {
-  std::tuple<bool, const char *, Attributes, const char *> cases[] = {
-      {true,
-       "Charging",
-       {{"time_to_full_now", "2700"}, {"time_to_empty_now", "60"}},
-       "80% · 45M remaining"},
-      {true, "Not charging", {{"time_to_empty_now", "0"}}, "80%"},
-      {false,
-       "Discharging",
-       {{"time_to_full_now", "60"}, {"time_to_empty_now", "3600"}},
-       "80% · 1H 0M remaining"},
+  // Whether the adapter is online, the status, the times to full and to empty, the present line.
+  std::tuple<bool, const char *, const char *, const char *, const char *> cases[] = {
+      {true, "Charging", "2700", "60", "80% · 45M remaining"},
+      {true, "Not charging", nullptr, "0", "80%"},
+      {false, "Discharging", "60", "3600", "80% · 1H 0M remaining"},
   };
-  for (const auto &[adapter, status, times, present] : cases) {
+  for (const auto &[adapter, status, toFull, toEmpty, present] : cases) {
     test::FakeMachine machine;
     addSupply(machine, "AC", {{"type", "Mains"}, {"online", adapter ? "1" : "0"}});
     addSupply(machine, "BAT0", {{"type", "Battery"}, {"status", status}, {"capacity", "80"}});
-    addSupply(machine, "BAT0", times);
+    addSupply(machine, "BAT0", {{"time_to_empty_now", toEmpty}});
+    if (toFull)
+      addSupply(machine, "BAT0", {{"time_to_full_now", toFull}});
     auto s = snapshotOf(machine);
     bool charging = status == std::string("Charging");
     EXPECT_EQ(std::tuple(s.percent, s.isCharging, s.log.at(0).message, s.devices),

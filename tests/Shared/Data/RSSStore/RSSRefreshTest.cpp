@@ -1,6 +1,5 @@
 #include "Shared/Data/RSSStore/RSSStore.h"
 
-#include "kit/foundation/DateFormatter.h"
 #include "kit/foundation/Iso8601.h"
 #include "support/FakeHttpServer.h"
 #include "support/Pluck.h"
@@ -24,13 +23,8 @@ const RSSStore::Cache kEarlier{Date{1000}, {RSSItem{"old", "F", "Old"}}};
 
 Date at(const char *iso8601) { return *kit::foundation::dateFromIso8601(iso8601); }
 
-// The RFC 822 text of `hours` after 2025-01-06 00:00 UTC.
-std::string hoursOn(int hours) {
-  static const kit::foundation::DateFormatter format("EEE, d MMM yyyy HH:mm:ss Z",
-                                                     kit::foundation::Locale::posix(),
-                                                     kit::foundation::TimeZone::utc());
-  return format.string(at("2025-01-06T00:00:00Z").addingTimeInterval(hours * 3600.0));
-}
+// The RFC 822 text of `hour` o'clock on 2025-01-06 UTC.
+std::string hoursOn(int hour) { return fmt::format("Mon, 06 Jan 2025 {:02}:00:00 +0000", hour); }
 
 // An RSS 2.0 document around the items (the channel's own title, link and description are no
 // headlines).
@@ -128,13 +122,13 @@ TEST(RSSStoreRefresh, DatedHeadlinesComeFirstNewestFirstEqualsInListOrderAndOnly
                     rssItem("1c", "", hoursOn(11)) + rssItem("1d", "", hoursOn(10));
   std::string two = rssItem("2a", "https://same.example/x", hoursOn(10)) + rssItem("2b") +
                     rssItem("2c", "", "Fri, 01 Jan 1999 00:00:00 +0000");
-  Titles tens, undatedOne;
+  std::string tens, undatedOne;
   for (int i = 0; i < 8; ++i) {
     std::string n = std::to_string(i);
     one += rssItem("1u" + n);
     two += rssItem("2t" + n, "", hoursOn(10)) + rssItem("2u" + n);
-    tens.push_back("2t" + n);
-    undatedOne.push_back("1u" + n);
+    tens += " 2t" + n;
+    undatedOne += " 1u" + n;
   }
   FakeHttpServer server;
   server.serve("/one", FakeResponse::xml(rssDocument(one)));
@@ -144,12 +138,8 @@ TEST(RSSStoreRefresh, DatedHeadlinesComeFirstNewestFirstEqualsInListOrderAndOnly
 
   ASSERT_TRUE(RSSStore::refresh(testEnvironment()));
 
-  Titles expected = {"1c", "1a", "1d", "2a"};
-  expected.insert(expected.end(), tens.begin(), tens.end());
-  expected.insert(expected.end(), {"2c", "1b"});
-  expected.insert(expected.end(), undatedOne.begin(), undatedOne.end());
-  expected.insert(expected.end(), {"2b", "2u0"}); // 24: the other undated ones are cut
-  EXPECT_EQ(storedTitles(), expected);            // the same article in two feeds stays twice
+  // 24: the other undated ones are cut; the same article in two feeds stays twice.
+  EXPECT_EQ(test::joined(storedTitles()), "1c 1a 1d 2a" + tens + " 2c 1b" + undatedOne + " 2b 2u0");
 }
 
 TEST(RSSStoreRefresh, AFeedThatFailsIsLeftOutAndTheOthersMerge) {
