@@ -1,7 +1,6 @@
 #include "Shared/Data/DeckState.h"
 
-#include "Shared/Data/SharedSuite.h"
-#include "support/TempHome.h"
+#include "WidgetIntents/ActionTesting.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -13,22 +12,17 @@ using DeckState::NameSet;
 using DeckState::WeatherView;
 using kit::foundation::Data;
 using kit::foundation::DefaultsValue;
-using test::TempHome;
+using DeckStateTest = test::ActionTest;
 using Names = std::vector<std::string>;
 
 constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
 constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
 
-void store(std::string_view key, const DefaultsValue &value) {
-  ASSERT_TRUE(SharedSuite::open().set(key, value));
-}
-
 std::optional<Names> storedArray(std::string_view key) {
   return SharedSuite::open().stringArray(key);
 }
 
-TEST(DeckState, ScreenReadsOnlyExactRawValuesAndHomeOtherwise) {
-  TempHome home;
+TEST_F(DeckStateTest, ScreenReadsOnlyExactRawValuesAndHomeOtherwise) {
   EXPECT_EQ(DeckState::weatherView(), WeatherView::home); // unset
   std::pair<DefaultsValue, WeatherView> cases[] = {
       {std::string("week"), WeatherView::week},
@@ -45,8 +39,7 @@ TEST(DeckState, ScreenReadsOnlyExactRawValuesAndHomeOtherwise) {
   }
 }
 
-TEST(DeckState, FavouritesAreStoredSortedByCodePointAndToggleInAndOut) {
-  TempHome home;
+TEST_F(DeckStateTest, FavouritesAreStoredSortedByCodePointAndToggleInAndOut) {
   store(DeckState::favCitiesKey, Names{"Sydney", "Lisbon", "Lisbon"});
   EXPECT_EQ(DeckState::favCities(), (NameSet{"Lisbon", "Sydney"})); // duplicates collapse
   for (const char *city : {"Kyoto", "oslo", "Zürich", "", "Sydney"})
@@ -61,8 +54,7 @@ TEST(DeckState, FavouritesAreStoredSortedByCodePointAndToggleInAndOut) {
   EXPECT_TRUE(DeckState::likedTracks().empty());
 }
 
-TEST(DeckState, TwoSpellingsOfOneNameAreOneMember) {
-  TempHome home;
+TEST_F(DeckStateTest, TwoSpellingsOfOneNameAreOneMember) {
   const std::string composed = "Z\u00FCrich", decomposed = "Zu\u0308rich";
   DeckState::toggleFavCity(composed);
   DeckState::toggleFavCity(decomposed);

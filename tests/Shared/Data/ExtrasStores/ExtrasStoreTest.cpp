@@ -1,10 +1,10 @@
 #include "Shared/Data/ExtrasStores/ExtrasStore.h"
 
+#include "../WidgetIntents/ActionTesting.h"
+
 #include "Shared/Data/ExtrasStores/ReloadKinds.h"
 #include "kit/foundation/Iso8601.h"
 #include "support/ReloadLog.h"
-#include "support/ScopedEnvironment.h"
-#include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -21,20 +21,11 @@ const UUID kRead = *UUID::fromString("7C9E6679-7425-40DE-944B-E07FC1F90AE7");
 
 Clock clockAt(const char *iso) { return Clock::fixed(*kit::foundation::dateFromIso8601(iso)); }
 
-// A Wednesday, 10:00 in Berlin.
+// A Wednesday, 10:00 in Berlin, the fixture's moment.
 const Clock kWednesday = clockAt("2025-03-05T10:00:00+01:00");
 
-class ExtrasStoreTest : public ::testing::Test {
+class ExtrasStoreTest : public test::ActionTest {
 protected:
-  test::TempHome home;
-  test::ScopedLocaleAndZone locale{"en_GB.UTF-8", "Europe/Berlin"};
-
-  static void store(std::string_view key, const DefaultsValue &value) {
-    ASSERT_TRUE(SharedSuite::open().set(key, value));
-  }
-  static std::optional<DefaultsValue> stored(std::string_view key) {
-    return SharedSuite::open().object(key);
-  }
   static void storeHabits(const std::vector<HabitItem> &habits) {
     ASSERT_TRUE(SharedSuite::write(ExtrasStore::habitsKey, habits));
   }

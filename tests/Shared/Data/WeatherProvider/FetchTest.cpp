@@ -73,16 +73,19 @@ Change threeBars(std::vector<int> probabilities) {
 class Forecast : public testing::Test {
 protected:
   // The forecast answer changed by `change`, fetched for London.
-  WeatherSnapshot fetched(const Change &change = {}, const char *now = nullptr) {
+  void serve(const Change &change = {}) {
     Json answer = test::forecastAnswer();
     if (change)
       change(answer);
     server.serve("/v1/forecast", FakeResponse::json(answer.dump()));
+  }
+  WeatherSnapshot fetched(const Change &change = {}, const char *now = nullptr) {
+    serve(change);
     auto moment = now ? at(now) : test::forecastMoment();
     return WeatherProvider::fetch(kLondon, test::serviceEnvironment(server, home.path(), moment));
   }
   std::optional<WeatherSnapshot> snapshotOf(const Place &place) {
-    server.serve("/v1/forecast", FakeResponse::json(test::forecastAnswer().dump()));
+    serve();
     return WeatherProvider::snapshot(place, test::serviceEnvironment(server, home.path()));
   }
   void useClock(int hours) {
@@ -95,7 +98,7 @@ protected:
 };
 
 TEST_F(Forecast, AsksForOnePlaceWithTheServiceQueryInOrder) {
-  server.serve("/v1/forecast", FakeResponse::json(test::forecastAnswer().dump()));
+  serve();
   WeatherProvider::fetch({"Berlin", 52.52, 13}, test::serviceEnvironment(server, home.path()));
   auto requests = server.requests("/v1/forecast");
   ASSERT_EQ(requests.size(), 1u);

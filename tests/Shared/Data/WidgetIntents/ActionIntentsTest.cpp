@@ -47,10 +47,10 @@ TEST_F(ActionIntents, PerformedByTypeNameWithParametersFromJsonThenReloadAndNoti
     registry.perform(press.type, press.parameters);
     EXPECT_EQ(pressLog.events(), test::reloadedAndNotified(press.kinds)) << press.type;
   }
-  EXPECT_EQ(ExtrasStore::counter("steps", 0).value, 1250);
-  EXPECT_EQ(ExtrasStore::counter("water", 0).value, 1);
-  EXPECT_EQ(DeckState::weatherView(), DeckState::WeatherView::fav);
-  EXPECT_EQ(DeckState::favCities(), DeckState::NameSet{"Kyoto"});
+  EXPECT_EQ(std::tuple(ExtrasStore::counter("steps", 0).value,
+                       ExtrasStore::counter("water", 0).value, DeckState::weatherView(),
+                       DeckState::favCities()),
+            std::tuple(1250, 1, DeckState::WeatherView::fav, DeckState::NameSet{"Kyoto"}));
 
   registry.perform("MediaCommandIntent", {{"command", "next"}});
   EXPECT_EQ(log.events().back(), "notify com.brekholt.zavel.media.next");

@@ -1,5 +1,6 @@
 #include "Shared/Data/Models/CalendarSnapshot.h"
 #include "Shared/Data/Models/EventItem.h"
+#include "Shared/Data/Models/PowerSnapshot.h"
 #include "Shared/Data/Models/ReminderItem.h"
 #include "Shared/Data/Models/RemindersSnapshot.h"
 
@@ -23,6 +24,21 @@ TEST(AgendaRecords, JsonFormsAsTheHostWritesThem) {
           "nextUp":{"id":"B2","title":"Call the studio","time":"17:00","done":false,
                     "isUrgent":true},"minutesToNext":28})",
       {{{"A1", "Run", std::nullopt, true, false}}, call, 28}, {"nextUp", "minutesToNext"});
+}
+
+TEST(PowerUsageRecords, JsonFormsAsTheHostWritesThem) {
+  test::expectJsonForm<PowerSnapshot>(
+      R"({"percent":68,"isCharging":false,"remaining":"2H 40M",
+          "devices":[{"name":"MacBook","percent":68},{"name":"Mouse","percent":12}],
+          "log":[{"time":760521600,"message":"Fully charged at 100%","isCurrent":false},
+                 {"time":760550000.25,"message":"68% · 2H 40M remaining","isCurrent":true}]})",
+      {68,
+       false,
+       "2H 40M",
+       {{"MacBook", 68}, {"Mouse", 12}},
+       {{Date{760521600}, "Fully charged at 100%", false},
+        {Date{760550000.25}, "68% · 2H 40M remaining", true}}},
+      {"remaining"});
 }
 
 TEST(CalendarSnapshot, DayProgressRunsFromSevenToTwentyThree) {
