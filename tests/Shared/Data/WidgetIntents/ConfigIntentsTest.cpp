@@ -7,17 +7,22 @@
 #include "Shared/Data/WidgetIntents/WeatherConfigIntent.h"
 #include "Shared/Data/WidgetIntents/WorldClockConfigIntent.h"
 
+#include "support/Pluck.h"
 #include "support/ScopedEnvironment.h"
 
 #include "kit/foundation/Iso8601.h"
+#include "kit/foundation/TimeZone.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace zavel {
 namespace {
 
 using kit::foundation::Json;
+using test::pluck;
 using test::ScopedLocaleAndZone;
+using Ids = std::vector<std::string>;
 namespace intents = kit::intents;
 
 // A configuration as the host stores it reads as `expected`, and what it writes reads back.
@@ -79,6 +84,54 @@ TEST(ClockConfigIntents, TheCitysZoneElseTheirOwnFallback) {
   intent.city2 = TimeZoneEntity{"Mars/Olympus_Mons"};
   intent.city3 = TimeZoneEntity{"Pacific/Auckland"};
   EXPECT_EQ(identifiers(intent), "Asia/Dubai Europe/Vienna Pacific/Auckland ");
+}
+
+TEST(TimeZoneQuery, StoredIdentifiersAlwaysResolveInOrderTitledByTheirCity) {
+  Ids stored{"Mars/Olympus_Mons", "America/Argentina/Buenos_Aires", "Europe/London/", ""};
+  auto entities = TimeZoneQuery{}.entitiesFor(stored);
+  EXPECT_EQ(pluck(entities, &TimeZoneEntity::id), stored);
+  EXPECT_EQ(entities[1].displayRepresentation().title, "Buenos Aires");
+  EXPECT_EQ(entities[2].displayRepresentation().title, "London");
+}
+
+TEST(TimeZoneQuery, SearchMatchesTheCityNameOnlyByTheLocalesCaseRules) {
+  // In Turkish the capital of the dotless "ı" is "I", and that of "i" is the dotted "İ".
+  const struct {
+    const char *locale, *text;
+    Ids expected;
+  } cases[] = {
+      {"en_GB.UTF-8", "NEW YORK", {"America/New_York"}},
+      {"en_GB.UTF-8", "america", {}},
+      {"tr_TR.UTF-8", "ıstanbul", {"Asia/Istanbul", "Europe/Istanbul"}},
+      {"tr_TR.UTF-8", "istanbul", {}},
+  };
+  for (const auto &c : cases) {
+    ScopedLocaleAndZone locale{c.locale, "Europe/Istanbul"};
+    EXPECT_EQ(pluck(TimeZoneQuery{}.entitiesMatching(c.text), &TimeZoneEntity::id), c.expected)
+        << c.locale << " " << c.text;
+  }
+}
+
+TEST(TimeZoneQuery, SearchGivesTheFirstTwelveInTheZoneListsOrder) {
+  ScopedLocaleAndZone locale{"en_GB.UTF-8", "Europe/London"};
+  auto found = pluck(TimeZoneQuery{}.entitiesMatching("an"), &TimeZoneEntity::id);
+  ASSERT_EQ(found.size(), 12u);
+  const auto &all = kit::foundation::TimeZone::knownIdentifiers();
+  EXPECT_TRUE(std::is_sorted(found.begin(), found.end(), [&](const auto &a, const auto &b) {
+    return std::find(all.begin(), all.end(), a) < std::find(all.begin(), all.end(), b);
+  }));
+}
+
+TEST(TimeZoneQuery, SuggestionsPutTheCurrentZoneInFrontOnlyWhenMissing) {
+  const auto &list = TimeZoneQuery::suggestions();
+  for (const char *zone : {"Europe/Berlin", "Europe/Vienna"}) {
+    ScopedLocaleAndZone scoped{"en_GB.UTF-8", zone};
+    Ids expected(list.begin(), list.end());
+    if (zone == std::string("Europe/Vienna"))
+      expected.insert(expected.begin(), zone);
+    EXPECT_EQ(pluck(TimeZoneQuery{}.suggestedEntities(), &TimeZoneEntity::id), expected);
+    EXPECT_EQ(TimeZoneQuery{}.defaultResult(), TimeZoneEntity{zone});
+  }
 }
 
 } // namespace
