@@ -46,8 +46,7 @@ TEST(SkyMath, SunTimesMatchThePublishedAlmanacToTheMinuteWhateverTheDeviceZone) 
                                          row.longitude);
         ASSERT_TRUE(event) << row.place << " " << published;
         EXPECT_LE(std::abs(event->timeIntervalSince(at(published))), 120)
-            << row.place << " " << published << " on a device in " << deviceZone << ": "
-            << kit::foundation::iso8601String(*event);
+            << row.place << " " << published << " on a device in " << deviceZone;
         EXPECT_EQ(std::fmod(event->unixTime(), 60), 0) << row.place << " has seconds";
       }
     }
@@ -64,9 +63,10 @@ TEST(SkyMath, NoEventInPolarDayOrNightOrForCoordinatesAndDatesThatAreNotFiniteOr
                         Case{51.5, -inf, 6}, Case{90.5, 0, 6}, Case{51.5, 0, 6, nan}}) {
     Date asked = c.date == 0 ? Calendar::gregorian(TimeZone::utc()).date(2024, c.month, 21, 12)
                              : Date{c.date};
-    EXPECT_FALSE(SkyMath::solarEvent(true, asked, c.latitude, c.longitude)) << c.latitude;
-    EXPECT_FALSE(SkyMath::solarEvent(false, asked, c.latitude, c.longitude)) << c.latitude;
-    EXPECT_FALSE(SkyMath::sunTimes(asked, c.latitude, c.longitude)) << c.latitude;
+    EXPECT_FALSE(SkyMath::solarEvent(true, asked, c.latitude, c.longitude) ||
+                 SkyMath::solarEvent(false, asked, c.latitude, c.longitude) ||
+                 SkyMath::sunTimes(asked, c.latitude, c.longitude))
+        << c.latitude;
   }
   // The same place has both in spring.
   Date march = Calendar::gregorian(TimeZone::utc()).date(2024, 3, 21, 12);
@@ -108,11 +108,11 @@ TEST(SkyMath, SharesOutsideTheMonthWrapAndOnesThatAreNotFiniteAreNew) {
 
 TEST(SkyMath, MoonPhasesOnPublishedDatesBeforeAndAfterTheReferenceNewMoon) {
   auto moon = [](const char *instant) { return SkyMath::moon(at(instant)); };
-  EXPECT_EQ(moon("2024-01-25T17:54:00Z").phaseName, "Full Moon");
-  EXPECT_EQ(moon("1999-12-15T12:50:00Z").phaseName, "First Quarter");
+  EXPECT_EQ(moon("2024-01-25T17:54:00Z").phaseName + "|" + moon("1999-12-15T12:50:00Z").phaseName,
+            "Full Moon|First Quarter");
   // Two days after the full moon of 22 December 1999 the moon wanes, with the new moon ahead.
-  EXPECT_FALSE(moon("1999-12-24T17:31:00Z").waxing);
-  EXPECT_EQ(moon("1999-12-24T17:31:00Z").daysToNew, 13);
+  EXPECT_EQ(std::pair(moon("1999-12-24T17:31:00Z").waxing, moon("1999-12-24T17:31:00Z").daysToNew),
+            std::pair(false, int64_t{13}));
   EXPECT_EQ(SkyMath::moonAtFraction(0.98).phaseName, "New Moon"); // the name wraps round
 }
 
