@@ -56,9 +56,8 @@ TEST(AirQualityProvider, RequestsTheCurrentIndexAtTheCoordinatesWhichAloneCountO
   // The same point under another name is served from the slot.
   EXPECT_EQ(world.ask({"Elsewhere", 13, -0.5}, aqi(9)), first);
   ASSERT_EQ(world.server.requestCount(), 1u);
-  EXPECT_EQ(world.server.requests().front().method, "GET");
-  EXPECT_EQ(world.server.requests().front().target,
-            "/v1/air-quality?latitude=13.0&longitude=-0.5&current=us_aqi");
+  EXPECT_EQ(world.server.requests().front().method + " " + world.server.requests().front().target,
+            "GET /v1/air-quality?latitude=13.0&longitude=-0.5&current=us_aqi");
   // An answer with an index under an error status is still used.
   EXPECT_EQ(world.ask(kKyoto, FakeResponse::json(R"({"current":{"us_aqi":3.0}})", 500)),
             (AirQualitySnapshot{3, kNow}));
