@@ -1,6 +1,9 @@
 #include "Shared/Theme/DesignTokens.h"
 #include "ShellTesting.h"
 #include "Widgets/Shell/DesignUnit.h"
+#include "Widgets/Shell/ZavelEntry.h"
+#include "kit/foundation/Iso8601.h"
+#include "kit/widgets/Timeline.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +109,16 @@ TEST(ZavelWidgetRoot, AMissingContentClosureDrawsAnEmptyWidget) {
   LaidOutTree tree = layWidget(ZavelWidgetRoot(ZavelSize::s, CasingOption::cream, {}), {170, 170});
   EXPECT_TRUE(tree.root.findAll([](const LaidOutNode &n) { return n.as<ShapeDraw>(); }).empty());
   EXPECT_TRUE(tree.containerBackground);
+}
+
+static_assert(kit::widgets::TimelineEntry<ZavelEntry<std::string>>);
+
+TEST(ZavelEntry, PrintsDateCasingAndData) {
+  ZavelEntry<std::string> entry{*kit::foundation::dateFromIso8601("2024-03-31T01:30:00.750Z"),
+                                "Oslo"};
+  EXPECT_EQ(kit::foundation::encodeJson(entry),
+            kit::foundation::Json::parse(
+                R"({"date": "2024-03-31T01:30:00Z", "casing": "followApp", "data": "Oslo"})"));
 }
 
 } // namespace
