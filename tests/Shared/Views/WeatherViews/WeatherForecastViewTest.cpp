@@ -40,7 +40,7 @@ TEST(WeatherForecastView, WithNoDaysTheTodayCellStandsAloneInTheMiddle) {
   LaidOutTree tree = layForecast(weather("Reykjavík", -3, -1, -12));
   EXPECT_EQ(tree.root.texts(),
             (std::vector<std::string>{"REYKJAVÍK — NEXT 7 DAYS", "H -1° · L -12°", "-1°", "WE"}));
-  EXPECT_NEAR(textFrame(tree, "-1°").midX(), 155, 1e-9);
+  EXPECT_NEAR(textNode(tree, "-1°").frame.midX(), 155, 1e-9);
 }
 
 TEST(WeatherForecastView, SixDaysFollowTodayButAllCountForTheWeekAndLabelsKeepTwoCharacters) {
