@@ -31,22 +31,17 @@ TEST(HardwareKeys, PressedKeyMovesDownByTwoUnits) {
 }
 
 TEST(MicroLabel, UpperCasedOnOneLineTrackedByTheRaisedSize) {
-  struct Case {
-    const char *given, *shown;
-    double size, em, u;
-    FontWeight weight;
-    double tracking;
-  };
-  // 9 points is raised halfway toward 18: 13.5.
-  for (const Case &c : {Case{"straße", "STRASSE", 24, 0.1, 1, FontWeight::regular, 2.4},
-                        Case{"a", "A", 9, 0.18, 0.5, FontWeight::bold, 13.5 * 0.18 * 0.5}}) {
-    ZCtx ctx = context(c.u);
+  // Given, shown, size, em, unit, weight, tracking; 9 points is raised halfway toward 18: 13.5.
+  for (auto [given, shown, size, em, u, weight, tracking] :
+       {std::tuple{"straße", "STRASSE", 24.0, 0.1, 1.0, FontWeight::regular, 2.4},
+        {"a", "A", 9.0, 0.18, 0.5, FontWeight::bold, 13.5 * 0.18 * 0.5}}) {
+    ZCtx ctx = context(u);
     LaidOutTree tree =
-        lay(MicroLabel(c.given, c.size, c.em, ZavelTokens::screenText2, c.weight, ctx), {300, 40});
+        lay(MicroLabel(given, size, em, ZavelTokens::screenText2, weight, ctx), {300, 40});
     const TextRun &run = *tree.root.findAll("Text").at(0)->as<TextRun>();
     EXPECT_EQ(std::tuple(run.text, run.style.font, run.style.lineLimit),
-              std::tuple(c.shown, ctx.mono(c.size, c.weight), 1));
-    EXPECT_NEAR(run.style.tracking, c.tracking, 1e-12) << c.size;
+              std::tuple(shown, ctx.mono(size, weight), 1));
+    EXPECT_NEAR(run.style.tracking, tracking, 1e-12) << size;
   }
 }
 

@@ -91,24 +91,19 @@ TEST_F(WeatherSunColumnViewTest, SunsetIsWrittenInThePlacesZoneAndClockFormat) {
 TEST_F(WeatherSunColumnViewTest, ASunsetNotAfterTheSunriseKeepsItsTimeButNotThePlace) {
   using Place = WeatherSunColumnView::SunPlace;
   const Date rise = midsummer, set = midsummer.addingTimeInterval(3600);
-  struct Case {
-    std::string what;
-    std::optional<Date> sunrise, sunset;
-    Date date;
-    Place place;
+  const std::tuple<const char *, std::optional<Date>, std::optional<Date>, Date, Place> cases[] = {
+      {"sunset before sunrise", set, rise, rise, {"12:00", 0.34}},
+      {"sunset at sunrise", rise, rise, rise, {"12:00", 0.34}},
+      {"in order", rise, set, midsummer.addingTimeInterval(900), {"13:00", 0.25}},
+      {"no sunrise", std::nullopt, set, rise, {"21:04", 0.34}},
+      {"no sunset", rise, std::nullopt, rise, {"21:04", 0.34}},
+      {"entry date no number", rise, set, Date{nan}, {"13:00", 0.05}},
   };
-  for (const Case &c : {
-           Case{"sunset before sunrise", set, rise, rise, {"12:00", 0.34}},
-           Case{"sunset at sunrise", rise, rise, rise, {"12:00", 0.34}},
-           Case{"in order", rise, set, midsummer.addingTimeInterval(900), {"13:00", 0.25}},
-           Case{"no sunrise", std::nullopt, set, rise, {"21:04", 0.34}},
-           Case{"no sunset", rise, std::nullopt, rise, {"21:04", 0.34}},
-           Case{"entry date no number", rise, set, Date{nan}, {"13:00", 0.05}},
-       })
-    EXPECT_EQ(WeatherSunColumnView::sunPlace(c.sunrise, c.sunset, c.date,
-                                             kit::foundation::TimeZone::utc()),
-              c.place)
-        << c.what;
+  for (const auto &[what, sunrise, sunset, date, place] : cases)
+    EXPECT_EQ(
+        WeatherSunColumnView::sunPlace(sunrise, sunset, date, kit::foundation::TimeZone::utc()),
+        place)
+        << what;
 }
 
 } // namespace
