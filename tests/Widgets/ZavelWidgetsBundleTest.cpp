@@ -5,13 +5,18 @@
 #include "Shared/Data/WidgetIntents/AgendaIntents.h"
 #include "Shared/Data/WidgetIntents/SourceEntities.h"
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
+#include "Shared/Theme/DesignTokens.h"
+#include "Widgets/Shell/ShellTesting.h"
 #include "kit/ui/LayoutTesting.h"
 #include "kit/ui/text/FreshProcess.h"
 #include "kit/ui/text/PangoTextEngine.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -79,6 +84,42 @@ TEST(ZavelWidgetsBundle, CreatingTheBundleRegistersTheShippedFonts) {
     checks.equal(engine.resolvedFaceName(plexBold), std::string("IBMPlexMono-Bold"),
                  "shipped face once the bundle exists");
   });
+}
+
+// The weather group in gallery order: each kind, whether it opens the weather, a text its sample
+// shows.
+const std::tuple<const char *, bool, const char *> weatherGroup[] = {
+    {"zavel.weather.current", true, "H 27° — L 18°"},
+    {"zavel.weather.forecast", true, "LONDON — NEXT 7 DAYS"},
+    {"zavel.weather.column", true, "LONDON — FEELS 25°"},
+    {"zavel.weather.rain", true, "RAIN — NEXT 12H"},
+    {"zavel.moon", false, "WAXING GIBBOUS"},
+    {"zavel.daylight", false, "DAYLIGHT — LONDON"},
+    {"zavel.airquality", false, "AIR QUALITY"},
+};
+
+TEST(WeatherWidgets, EachDrawsItsSampleInTheConfiguredCasingInGalleryOrder) {
+  zavel::test::TempHome home;
+  zavel::test::ScopedLocaleAndZone locale{"en_GB", "Europe/London"};
+  kit::widgets::WidgetBundle group = ZavelWeatherBundle{}.body();
+  ASSERT_EQ(group.widgets().size(), std::size(weatherGroup));
+  for (std::size_t i = 0; i < std::size(weatherGroup); ++i) {
+    const auto &[kind, opensWeather, sampleText] = weatherGroup[i];
+    const kit::widgets::AnyWidget &widget = group.widgets()[i];
+    SCOPED_TRACE(kind);
+    EXPECT_EQ(widget.kind(), kind);
+    // Graphite is not the default casing: a widget that ignores the option shows cream.
+    kit::widgets::AnyEntry preview =
+        widget.configure(kit::foundation::Json{{"casing", "graphite"}})
+            .snapshot(kit::widgets::TimelineContext::of(widget.info().family, true));
+    kit::ui::LaidOutTree tree =
+        kit::ui::testing::lay(preview.view(), kit::widgets::displaySize(widget.info().family));
+    EXPECT_EQ(testing::casingGradientStart(tree), ZavelTokens::graphiteA);
+    EXPECT_EQ(tree.widgetURL, opensWeather
+                                  ? std::optional<std::string>("zavelwidgets://open/weather")
+                                  : std::nullopt);
+    EXPECT_TRUE(tree.root.findText(sampleText));
+  }
 }
 
 } // namespace

@@ -1,3 +1,5 @@
+#include "host/ArgumentValues.h"
+#include "host/CommandErrors.h"
 #include "host/HostRun.h"
 #include "host/TestBundle.h"
 #include "support/ScratchTree.h"
@@ -16,8 +18,7 @@ namespace fs = std::filesystem;
 TEST(HostRefusals, BadCommandLinesExitTwoWithOneLineAndWriteNothing) {
   zavel::test::TempHome home;
   test_support::ScratchTree scratch;
-  std::string png = scratch.root() / "a.png";
-  std::string folder = scratch.root() / "gallery";
+  std::string png = scratch.root() / "a.png", folder = scratch.root() / "gallery";
   const std::string kind = "test.tally";
   const std::vector<std::vector<std::string>> refused{
       {},
@@ -54,6 +55,19 @@ TEST(HostRefusals, BadCommandLinesExitTwoWithOneLineAndWriteNothing) {
   EXPECT_FALSE(SharedSuite::open().object("test.key"));
   EXPECT_FALSE(SharedSuite::open().object(kCountKey));
   EXPECT_EQ(filesBelow(scratch.root()), std::vector<fs::path>{});
+}
+
+TEST(ArgumentValues, ReadsOnlyFiniteNumbersAndPositiveSizesWrittenInFull) {
+  EXPECT_EQ(arguments::number("X", "-3e1"), -30);
+  EXPECT_EQ(arguments::size("364x170.5"), (kit::ui::Size{364, 170.5}));
+  for (const char *text : {"12px", "", "inf", "nan"})
+    EXPECT_THROW(arguments::number("X", text), BadInput) << text;
+  for (const char *text : {"1.5", "99999999999999999999"})
+    EXPECT_THROW(arguments::wholeNumber("N", text), BadInput) << text;
+  for (const char *text : {"364", "0x170", "-10x170", "10x", "10x20x30", "infx10"})
+    EXPECT_THROW(arguments::size(text), BadInput) << text;
+  for (const char *text : {"{\"a\": ", "[1, 2]", "\"text\""})
+    EXPECT_THROW(arguments::jsonObject("--config", text), BadInput) << text;
 }
 
 } // namespace

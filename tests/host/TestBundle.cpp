@@ -134,26 +134,28 @@ View boardView(const TallyEntry &entry) {
                  ZStack({Rectangle().fill(Color::black), Text(entry.data.label)})});
 }
 
+kit::widgets::AppIntentConfiguration<TallyProvider>
+tallyConfiguration(std::string kind, View (*view)(const TallyEntry &), std::string name,
+                   std::string description) {
+  return kit::widgets::AppIntentConfiguration<TallyProvider>(std::move(kind), TallyProvider{}, view)
+      .configurationDisplayName(std::move(name))
+      .description(std::move(description))
+      .contentMarginsDisabled();
+}
+
 struct TallyWidget {
   static constexpr std::string_view typeName = "TallyWidget";
-  kit::widgets::AppIntentConfiguration<TallyProvider> body() const {
-    return kit::widgets::AppIntentConfiguration<TallyProvider>("test.tally", TallyProvider{},
-                                                               tallyView)
-        .configurationDisplayName("Tally & <Count>")
-        .description("Counts what the key adds.")
-        .contentMarginsDisabled();
+  auto body() const {
+    return tallyConfiguration("test.tally", tallyView, "Tally & <Count>",
+                              "Counts what the key adds.");
   }
 };
 
 struct TallyBoardWidget {
   static constexpr std::string_view typeName = "TallyBoardWidget";
-  kit::widgets::AppIntentConfiguration<TallyProvider> body() const {
-    return kit::widgets::AppIntentConfiguration<TallyProvider>("test.tally.board", TallyProvider{},
-                                                               boardView)
-        .configurationDisplayName("Board")
-        .description("Half accent, half not.")
-        .supportedFamily(kit::widgets::WidgetFamily::systemMedium)
-        .contentMarginsDisabled();
+  auto body() const {
+    return tallyConfiguration("test.tally.board", boardView, "Board", "Half accent, half not.")
+        .supportedFamily(kit::widgets::WidgetFamily::systemMedium);
   }
 };
 

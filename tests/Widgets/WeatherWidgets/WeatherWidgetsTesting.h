@@ -31,8 +31,7 @@ inline WeatherConfigIntent weatherConfiguration(std::optional<WeatherProvider::P
   WeatherConfigIntent configuration;
   if (place)
     configuration.place = WeatherPlaceEntity::of(*place);
-  configuration.unit = unit;
-  configuration.casing = casing;
+  std::tie(configuration.unit, configuration.casing) = std::tuple(unit, casing);
   return configuration;
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zavel::testing {
@@ -17,9 +18,7 @@ using kit::ui::testing::rect;
 // A render context as the widget root makes it, with the unit, size class and casing given.
 inline ZCtx context(double u, ZavelSize size = ZavelSize::s, bool cream = false) {
   ZCtx ctx;
-  ctx.u = u;
-  ctx.size = size;
-  ctx.cream = cream;
+  std::tie(ctx.u, ctx.size, ctx.cream) = std::tuple(u, size, cream);
   return ctx;
 }
 

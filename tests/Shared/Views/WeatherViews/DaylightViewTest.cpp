@@ -59,9 +59,8 @@ TEST_F(DaylightViewTest, SunRestsAtTheEndsOutsideTheDayAndMovesEvenlyWithin) {
 TEST_F(DaylightViewTest, ASunsetNotAfterTheSunriseShowsTheSampleDay) {
   const DaylightInfo &sample = DaylightInfo::sample();
   kit::foundation::TimeZone tokyo = *kit::foundation::TimeZone::named("Asia/Tokyo");
-  const Date rise = midsummer.sunrise, set = midsummer.sunset;
-  const Date nan{std::numeric_limits<double>::quiet_NaN()};
-  for (auto [sunrise, sunset] : {std::pair{set, rise}, {rise, rise}, {nan, rise}}) {
+  const Date rise = midsummer.sunrise, nan{std::numeric_limits<double>::quiet_NaN()};
+  for (auto [sunrise, sunset] : {std::pair{midsummer.sunset, rise}, {rise, rise}, {nan, rise}}) {
     LaidOutTree tree = layDay({sunrise, sunset, "Honolulu", "Asia/Tokyo"},
                               sample.sunrise.addingTimeInterval(3600));
     // The sample's day, in the zone the record named; never a negative length.
@@ -86,9 +85,8 @@ TEST_F(DaylightViewTest, ALongPlaceIsCutBeforeTheDayLength) {
   day.place = "Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch";
   LaidOutTree tree = layDay(day);
   const LaidOutNode &place = *tree.root.findAll("Text").at(0), &length = textNode(tree, "16h 38m");
-  EXPECT_TRUE(fitted(place).truncated);
-  EXPECT_EQ(fitted(place).lineCount, 1);
-  EXPECT_FALSE(fitted(length).truncated);
+  EXPECT_EQ(std::tuple(fitted(place).truncated, fitted(place).lineCount, fitted(length).truncated),
+            std::tuple(true, 1, false));
   EXPECT_LE(place.frame.maxX() + 8, length.frame.minX()); // the spacer's least length between them
 }
 

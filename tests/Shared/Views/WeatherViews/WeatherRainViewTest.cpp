@@ -13,16 +13,13 @@ using namespace zavel::testing;
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 constexpr double inf = std::numeric_limits<double>::infinity();
 
-WeatherSnapshot rain(std::vector<double> chances, double rainChance = 0.5) {
-  WeatherSnapshot snapshot = weather("London", 20, 22, 12);
-  snapshot.rainChance = rainChance;
+// Hours from 17:00 with the chances given.
+LaidOutTree layRain(std::vector<double> chances, double rainChance = 0.5) {
+  WeatherSnapshot data = weather("London", 20, 22, 12);
+  data.rainChance = rainChance;
   int hour = 17;
   for (double chance : chances)
-    snapshot.rainHours.push_back({std::to_string(hour++ % 24), chance, false});
-  return snapshot;
-}
-
-LaidOutTree layRain(const WeatherSnapshot &data) {
+    data.rainHours.push_back({std::to_string(hour++ % 24), chance, false});
   return lay(WeatherRainView{data, context(0.5, ZavelSize::m)}.body(), {310, 150});
 }
 
@@ -44,7 +41,7 @@ TEST(WeatherRainView, AtMostSevenHourLabels) {
        {std::pair{9, std::vector<std::string>{"17", "18", "19", "20", "21", "22", "23"}},
         {2, {"17", "18"}},
         {0, {}}}) {
-    std::vector<std::string> texts = layRain(rain(std::vector<double>(hours, 0.3))).root.texts();
+    std::vector<std::string> texts = layRain(std::vector<double>(hours, 0.3)).root.texts();
     EXPECT_EQ(std::vector<std::string>(texts.begin() + 2, texts.end()), labels) << hours;
   }
 }
@@ -68,7 +65,7 @@ TEST(WeatherRainView, BarsPeaksAndShadesForTheHoursKnown) {
                 {1, 1, 1, 0.7, 0.7, 0.55, 0.55, 0.7, 0.7, 1, 1, 1},
                 {0, 11}},
        }) {
-    LaidOutTree tree = layRain(rain(c.chances));
+    LaidOutTree tree = layRain(c.chances);
     double h = chartHeight(tree);
     std::vector<const LaidOutNode *> all = bars(tree);
     for (std::size_t i = 0; i < all.size(); ++i) {
@@ -91,11 +88,11 @@ TEST(WeatherRainView, StoredChancesOutsideAFractionAreKeptInOneADryHourFourUnits
                                {-0.2, "0%"},
                                {nan, "0%"},
                                {inf, "0%"}})
-    EXPECT_EQ(layRain(rain({0.3, 0.4}, chance)).root.texts().at(1), shown) << chance;
+    EXPECT_EQ(layRain({0.3, 0.4}, chance).root.texts().at(1), shown) << chance;
 
   // Hour chances likewise: no bar reaches past the chart or gets a height that is no number; at
   // least 4 units high.
-  LaidOutTree tree = layRain(rain({5, nan, -1, inf, 0.5}));
+  LaidOutTree tree = layRain({5, nan, -1, inf, 0.5});
   double h = chartHeight(tree);
   std::vector<double> expected{1, 0.6364, 0.2727, 0, 0, 0, 0, 0, 0, 0.1364, 0.3182, 0.5};
   std::vector<const LaidOutNode *> all = bars(tree);

@@ -16,7 +16,7 @@ using kit::foundation::Date;
 using zavel::test::ScopedLocaleAndZone;
 
 // A home without stored choices, on a British device.
-struct InLondon {
+class WeatherSunColumnViewTest : public ::testing::Test {
   test::TempHome home;
   ScopedLocaleAndZone locale{"en_GB", "Europe/London"};
 };
@@ -29,10 +29,8 @@ const Date midwinter = Date::fromUnixTime(1734782400);
 WeatherSnapshot at(std::optional<double> latitude, std::optional<double> longitude,
                    std::optional<std::string> zone) {
   WeatherSnapshot snapshot = weather("London", 23, 27, 18);
-  snapshot.feelsLike = 25;
-  snapshot.latitude = latitude;
-  snapshot.longitude = longitude;
-  snapshot.timeZoneID = std::move(zone);
+  std::tie(snapshot.feelsLike, snapshot.latitude, snapshot.longitude, snapshot.timeZoneID) =
+      std::tuple(25, latitude, longitude, std::move(zone));
   return snapshot;
 }
 const WeatherSnapshot london = at(51.5072, -0.1276, "Europe/London");
@@ -59,8 +57,7 @@ void expectSunset(const LaidOutTree &tree, const std::string &label, double t,
   expectPointNear(sunWithin(tree), sunWithin(lay(SunArc(t, 88, 7.5, large), arc)), what);
 }
 
-TEST(WeatherSunColumnView, RowsFollowOneAnotherDownTheScreen) {
-  InLondon scope;
+TEST_F(WeatherSunColumnViewTest, RowsFollowOneAnotherDownTheScreen) {
   WeatherSnapshot data = london;
   data.condition = "partly CLOUDY";
   LaidOutTree tree = layColumn(data, midsummer);
@@ -69,15 +66,13 @@ TEST(WeatherSunColumnView, RowsFollowOneAnotherDownTheScreen) {
   EXPECT_EQ(run(textNode(tree, "23°")).paint, Paint{large.accent});
 }
 
-TEST(WeatherSunColumnView, SunTimesAreOfTheDayOfRenderingNotOfTheEntry) {
-  InLondon scope;
+TEST_F(WeatherSunColumnViewTest, SunTimesAreOfTheDayOfRenderingNotOfTheEntry) {
   // Entry at midwinter, rendered at midsummer: midsummer's sunset, the entry long after it.
   expectSunset(layColumn(london, midwinter, midsummer), "21:21", 0.95, "later entry");
   expectSunset(layColumn(london, midsummer, midwinter), "15:53", 0.05, "earlier entry");
 }
 
-TEST(WeatherSunColumnView, WithoutCoordinatesOrInPolarDayOrNightTheSunRestsAtItsDefault) {
-  InLondon scope;
+TEST_F(WeatherSunColumnViewTest, WithoutCoordinatesOrInPolarDayOrNightTheSunRestsAtItsDefault) {
   for (auto [what, data, now] :
        {std::tuple{"no coordinates", at(std::nullopt, std::nullopt, std::nullopt), midsummer},
         {"polar day", at(69.6492, 18.9553, "Europe/Oslo"), midsummer},
@@ -85,8 +80,7 @@ TEST(WeatherSunColumnView, WithoutCoordinatesOrInPolarDayOrNightTheSunRestsAtIts
     expectSunset(layColumn(data, now, now), "21:04", 0.34, what);
 }
 
-TEST(WeatherSunColumnView, SunsetIsWrittenInThePlacesZoneAndClockFormat) {
-  InLondon scope;
+TEST_F(WeatherSunColumnViewTest, SunsetIsWrittenInThePlacesZoneAndClockFormat) {
   const WeatherSnapshot dhaka = at(23.8103, 90.4125, "Asia/Dhaka"); // six hours ahead of UTC
   for (auto [locale, label] : {std::pair{"en_GB", "18:48"}, {"en_US", "06:48"}}) {
     ScopedLocaleAndZone scoped(locale, "UTC");
@@ -94,28 +88,22 @@ TEST(WeatherSunColumnView, SunsetIsWrittenInThePlacesZoneAndClockFormat) {
   }
 }
 
-TEST(WeatherSunColumnView, ASunsetNotAfterTheSunriseKeepsItsTimeButNotThePlace) {
-  InLondon scope;
+TEST_F(WeatherSunColumnViewTest, ASunsetNotAfterTheSunriseKeepsItsTimeButNotThePlace) {
   using Place = WeatherSunColumnView::SunPlace;
   const Date rise = midsummer, set = midsummer.addingTimeInterval(3600);
-  struct Case {
-    std::string what;
-    std::optional<Date> sunrise, sunset;
-    Date date;
-    Place place;
+  const std::tuple<const char *, std::optional<Date>, std::optional<Date>, Date, Place> cases[] = {
+      {"sunset before sunrise", set, rise, rise, {"12:00", 0.34}},
+      {"sunset at sunrise", rise, rise, rise, {"12:00", 0.34}},
+      {"in order", rise, set, midsummer.addingTimeInterval(900), {"13:00", 0.25}},
+      {"no sunrise", std::nullopt, set, rise, {"21:04", 0.34}},
+      {"no sunset", rise, std::nullopt, rise, {"21:04", 0.34}},
+      {"entry date no number", rise, set, Date{nan}, {"13:00", 0.05}},
   };
-  for (const Case &c : {
-           Case{"sunset before sunrise", set, rise, rise, {"12:00", 0.34}},
-           Case{"sunset at sunrise", rise, rise, rise, {"12:00", 0.34}},
-           Case{"in order", rise, set, midsummer.addingTimeInterval(900), {"13:00", 0.25}},
-           Case{"no sunrise", std::nullopt, set, rise, {"21:04", 0.34}},
-           Case{"no sunset", rise, std::nullopt, rise, {"21:04", 0.34}},
-           Case{"entry date no number", rise, set, Date{nan}, {"13:00", 0.05}},
-       })
-    EXPECT_EQ(WeatherSunColumnView::sunPlace(c.sunrise, c.sunset, c.date,
-                                             kit::foundation::TimeZone::utc()),
-              c.place)
-        << c.what;
+  for (const auto &[what, sunrise, sunset, date, place] : cases)
+    EXPECT_EQ(
+        WeatherSunColumnView::sunPlace(sunrise, sunset, date, kit::foundation::TimeZone::utc()),
+        place)
+        << what;
 }
 
 } // namespace

@@ -44,10 +44,6 @@ inline const kit::ui::LaidOutNode &textNode(const kit::ui::LaidOutTree &tree,
   return node ? *node : none;
 }
 
-inline kit::ui::Rect textFrame(const kit::ui::LaidOutTree &tree, std::string_view text) {
-  return textNode(tree, text).frame;
-}
-
 inline const kit::ui::TextRun &run(const kit::ui::LaidOutNode &node) {
   static const kit::ui::TextRun none;
   const kit::ui::TextRun *text = node.as<kit::ui::TextRun>();
@@ -76,12 +72,9 @@ inline void expectFit(const kit::ui::LaidOutNode &numeral, double width, Fit fit
 // A snapshot with only the figures the faces read set.
 inline WeatherSnapshot weather(std::string place, int64_t temperature, int64_t high, int64_t low) {
   WeatherSnapshot snapshot;
-  snapshot.place = std::move(place);
-  snapshot.temperature = temperature;
+  std::tie(snapshot.place, snapshot.temperature, snapshot.high, snapshot.low, snapshot.feelsLike) =
+      std::tuple(std::move(place), temperature, high, low, temperature);
   snapshot.condition = "Partly cloudy";
-  snapshot.high = high;
-  snapshot.low = low;
-  snapshot.feelsLike = temperature;
   return snapshot;
 }
 
