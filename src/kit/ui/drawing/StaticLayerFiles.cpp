@@ -82,15 +82,16 @@ std::shared_ptr<LayerPicture> readPixels(std::FILE *file, const Header &header) 
 
 StaticLayerFiles::StaticLayerFiles(fs::path folder) : folder_(std::move(folder)) {}
 
-fs::path StaticLayerFiles::fileFor(std::string_view key) const {
+fs::path StaticLayerFiles::fileFor(const std::string &qualifiedKey) const {
   char name[32];
   std::snprintf(name, sizeof name, "%016llx.layer",
-                static_cast<unsigned long long>(fnv1a(qualified(key))));
+                static_cast<unsigned long long>(fnv1a(qualifiedKey)));
   return folder_ / name;
 }
 
 std::shared_ptr<const LayerPicture> StaticLayerFiles::load(std::string_view key) const {
-  FilePtr file(std::fopen(fileFor(key).c_str(), "rb"));
+  std::string expected = qualified(key);
+  FilePtr file(std::fopen(fileFor(expected).c_str(), "rb"));
   if (!file)
     return nullptr;
   char magic[sizeof kMagic];
@@ -98,7 +99,6 @@ std::shared_ptr<const LayerPicture> StaticLayerFiles::load(std::string_view key)
   if (std::fread(magic, 1, sizeof magic, file.get()) != sizeof magic ||
       std::memcmp(magic, kMagic, sizeof magic) != 0 || !readValue(file.get(), header.keyLength))
     return nullptr;
-  std::string expected = qualified(key);
   if (header.keyLength != expected.size())
     return nullptr;
   std::string stored(header.keyLength, '\0');
@@ -139,7 +139,7 @@ void StaticLayerFiles::save(std::string_view key, const LayerPicture &picture) c
                     row);
   std::error_code error;
   fs::create_directories(folder_, error);
-  fs::path file = fileFor(key);
+  fs::path file = fileFor(full);
   if (error || !events::replaceFileAtomically(file, contents))
     return;
   dropOldest(file);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace kit::ui::drawing {
@@ -30,7 +31,7 @@ public:
   static constexpr std::size_t capacity = 48;
 
 private:
-  std::filesystem::path fileFor(std::string_view key) const;
+  std::filesystem::path fileFor(const std::string &qualifiedKey) const;
   void dropOldest(const std::filesystem::path &saved) const;
 
   std::filesystem::path folder_;
