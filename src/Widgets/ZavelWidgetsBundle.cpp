@@ -13,7 +13,7 @@ namespace zavel {
 using kit::widgets::WidgetBundle;
 
 // Each group lists its widgets in gallery order, one line apiece before `return group;`:
-//   group.add<WeatherConditionsWidget>();
+//   group.add(WeatherConditionsWidget());
 // and registers the button intents and entity types that live with it.
 
 WidgetBundle ZavelFeaturedBundle::body() const {
@@ -35,13 +35,13 @@ WidgetBundle ZavelAgendaBundle::body() const {
 
 WidgetBundle ZavelWeatherBundle::body() const {
   WidgetBundle group;
-  group.add<WeatherConditionsWidget>();
-  group.add<WeatherForecastWidget>();
-  group.add<WeatherSunColumnWidget>();
-  group.add<WeatherRainWidget>();
-  group.add<MoonWidget>();
-  group.add<DaylightWidget>();
-  group.add<AirQualityWidget>();
+  group.add(WeatherConditionsWidget());
+  group.add(WeatherForecastWidget());
+  group.add(WeatherSunColumnWidget());
+  group.add(WeatherRainWidget());
+  group.add(MoonWidget());
+  group.add(DaylightWidget());
+  group.add(AirQualityWidget());
   group.addIntents(addWeatherEntities);
   return group;
 }

@@ -11,8 +11,8 @@ namespace zavel {
 // with the button intents and entity types that live with the group.
 //
 // Adding a widget to a group is one line in that group's `body()` in ZavelWidgetsBundle.cpp,
-// `group.add<WeatherConditionsWidget>();`, placed at the widget's position in the group (the
-// family's header is included there once, with its first widget).
+// `group.add(WeatherConditionsWidget());`, placed at the widget's position in the group (the
+// family's header, which declares its widgets, is included there once).
 struct ZavelFeaturedBundle {
   static constexpr std::string_view typeName = "ZavelFeaturedBundle";
   kit::widgets::WidgetBundle body() const;

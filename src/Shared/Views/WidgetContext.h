@@ -22,6 +22,12 @@ struct ZCtx {
   // label face, small ones raised halfway toward 18 so they stay legible; from 24 up, the theme's
   // numeral style.
   kit::ui::Font mono(double designSize, kit::ui::FontWeight weight) const;
+
+  // The brightest text drawn straight on the casing, where a screen would use `screenText1`:
+  // that light grey on graphite, but the keys' dark ink on cream, where the grey would vanish.
+  kit::ui::Color casingInk() const {
+    return cream ? ZavelTokens::keyInk : ZavelTokens::screenText1;
+  }
 };
 
 } // namespace zavel

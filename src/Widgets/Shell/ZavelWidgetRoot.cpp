@@ -44,6 +44,9 @@ View ZavelWidgetRoot(ZavelSize size, CasingOption casing, ZavelContent content) 
              View view = content ? content(ctx) : EmptyView();
              return view.frame(proxy.size.width, proxy.size.height);
            })
+        // A text with no colour of its own reads on the casing whatever the host's scheme:
+        // light on graphite, dark on cream.
+        .colorScheme(cream ? ColorScheme::light : ColorScheme::dark)
         .containerBackground(widgetBackground(env, cream));
   });
 }

@@ -1,7 +1,7 @@
 #include "Widgets/WeatherWidgets/AirQualityTimelineProvider.h"
 
+#include "Widgets/Shell/SteppedEntries.h"
 #include "Widgets/WeatherWidgets/ConfiguredPlace.h"
-#include "Widgets/WeatherWidgets/SteppedEntries.h"
 
 namespace zavel {
 

@@ -2,8 +2,8 @@
 
 #include "Shared/Data/SkyMath.h"
 #include "Shared/Data/WeatherProvider/WeatherCache.h"
+#include "Widgets/Shell/SteppedEntries.h"
 #include "Widgets/WeatherWidgets/ConfiguredPlace.h"
-#include "Widgets/WeatherWidgets/SteppedEntries.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "Widgets/WeatherWidgets/MoonProvider.h"
 
 #include "Shared/Data/SkyMath.h"
-#include "Widgets/WeatherWidgets/SteppedEntries.h"
+#include "Widgets/Shell/SteppedEntries.h"
 
 namespace zavel {
 

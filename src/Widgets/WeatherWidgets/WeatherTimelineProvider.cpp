@@ -1,8 +1,8 @@
 #include "Widgets/WeatherWidgets/WeatherTimelineProvider.h"
 
 #include "Shared/Data/WeatherProvider/WeatherCache.h"
+#include "Widgets/Shell/SteppedEntries.h"
 #include "Widgets/WeatherWidgets/ConfiguredPlace.h"
-#include "Widgets/WeatherWidgets/SteppedEntries.h"
 
 #include <optional>
 

@@ -1,10 +1,20 @@
 #pragma once
 
-// The weather family's widgets, in gallery order.
-#include "Widgets/WeatherWidgets/AirQualityWidget.h"
-#include "Widgets/WeatherWidgets/DaylightWidget.h"
-#include "Widgets/WeatherWidgets/MoonWidget.h"
-#include "Widgets/WeatherWidgets/WeatherConditionsWidget.h"
-#include "Widgets/WeatherWidgets/WeatherForecastWidget.h"
-#include "Widgets/WeatherWidgets/WeatherRainWidget.h"
-#include "Widgets/WeatherWidgets/WeatherSunColumnWidget.h"
+#include "Widgets/Shell/ZavelWidget.h"
+#include "Widgets/WeatherWidgets/AirQualityTimelineProvider.h"
+#include "Widgets/WeatherWidgets/DaylightTimelineProvider.h"
+#include "Widgets/WeatherWidgets/MoonProvider.h"
+#include "Widgets/WeatherWidgets/WeatherTimelineProvider.h"
+
+namespace zavel {
+
+// The weather family, in gallery order.
+ZavelWidget<WeatherTimelineProvider> WeatherConditionsWidget();
+ZavelWidget<WeatherTimelineProvider> WeatherForecastWidget();
+ZavelWidget<WeatherTimelineProvider> WeatherSunColumnWidget();
+ZavelWidget<WeatherTimelineProvider> WeatherRainWidget();
+ZavelWidget<MoonProvider> MoonWidget();
+ZavelWidget<DaylightTimelineProvider> DaylightWidget();
+ZavelWidget<AirQualityTimelineProvider> AirQualityWidget();
+
+} // namespace zavel

@@ -2,15 +2,12 @@
 
 // The extension's catalogue: its widgets in gallery order, and the button intents and entity
 // types the host can reach by name. Groups are bundles too, appended in order:
-//   kit::widgets::WidgetBundle ZavelWeatherBundle::body() const {
-//     return kit::widgets::WidgetBundle()
-//         .add<WeatherConditionsWidget>()
-//         .add<WeatherForecastWidget>()
-//         .addIntent<ToggleFavCityIntent>();
-//   }
-//   bundle.add(ZavelFeaturedBundle{}.body()).add(ZavelClocksBundle{}.body());
-// A widget type has `static constexpr std::string_view typeName` and `body()` giving its
-// AppIntentConfiguration. The entity types of the widgets' configurations are added with them.
+//   kit::widgets::WidgetBundle group;
+//   group.add(AnyWidget("BrewListWidget", brewListConfiguration())).addIntent<RefillIntent>();
+//   bundle.add(group).add(otherGroup);
+// A widget type with `static constexpr std::string_view typeName` and `body()` giving its
+// AppIntentConfiguration can be added by type: `group.add<BrewListWidget>()`. The entity types of
+// the widgets' configurations are added with them.
 
 #include "kit/intents/AppIntent.h"
 #include "kit/intents/IntentRegistry.h"

@@ -23,9 +23,9 @@ SeamColors seamColors(bool cream) {
 
 } // namespace
 
-View KeyRail(double width, double leadPad, double topPad, double keyGap, double bottomPad,
-             const ZCtx &ctx, const View &keys, const View &bottom) {
+View KeyRail(const RailMetrics &metrics, const ZCtx &ctx, const View &keys, const View &bottom) {
   double u = ctx.u;
+  auto [width, leadPad, topPad, keyGap, bottomPad] = metrics;
   double w = hairlineWidth(u);
   SeamColors seam = seamColors(ctx.cream);
   return VStack(HAlign::center, 0,

@@ -2,9 +2,9 @@
 
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/Bars.h"
-#include "Shared/Views/Hardware/DeviceScreen.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/NumeralFit.h"
+#include "Shared/Views/ScreenColumn.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
@@ -23,21 +23,18 @@ double barFraction(int64_t aqi) { return std::clamp(static_cast<double>(aqi) / 2
 View AirQualityView::body() const {
   double u = ctx.u;
   Color reading = data.aqi < 101 ? ZavelTokens::dataTeal : ctx.accent;
-  return DeviceScreen(
-      ctx, VStack(HAlign::leading, 0,
-                  {
-                      MicroLabel("AIR QUALITY", 9, 0.18, ZavelTokens::screenText2, ctx),
-                      numeralFit(Text(std::to_string(data.aqi))
-                                     .font(ctx.mono(72, FontWeight::bold))
-                                     .foreground(reading))
-                          .padding(Edge::top, 16 * u),
-                      MicroLabel(data.category(), 10, 0.16, ZavelTokens::screenText1, ctx)
-                          .padding(Edge::top, 10 * u),
-                      Spacer(0),
-                      TrackBar(barFraction(data.aqi), 5, reading, ZavelTokens::track, ctx),
-                  })
-               .padding(18 * u)
-               .frame(Frame::fill(Alignment::topLeading)));
+  return ScreenColumn(
+      ctx, {},
+      {
+          MicroLabel("AIR QUALITY", 9, 0.18, ZavelTokens::screenText2, ctx),
+          numeralFit(Text(std::to_string(data.aqi)).font(ctx.mono(72, FontWeight::bold)))
+              .foreground(reading)
+              .padding(Edge::top, 16 * u),
+          MicroLabel(data.category(), 10, 0.16, ZavelTokens::screenText1, ctx)
+              .padding(Edge::top, 10 * u),
+          Spacer(0),
+          TrackBar(barFraction(data.aqi), 5, reading, ZavelTokens::track, ctx),
+      });
 }
 
 } // namespace zavel

@@ -2,11 +2,11 @@
 
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/ClockFormat.h"
-#include "Shared/Views/Hardware/DeviceScreen.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/SunArc.h"
+#include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/ScreenHeader.h"
-#include "Shared/Views/WeatherViews/SpreadRow.h"
+#include "Shared/Views/SpreadRow.h"
 #include "kit/ui/UI.h"
 
 #include <cmath>
@@ -54,28 +54,23 @@ std::string lengthText(const DaylightInfo &day) {
 } // namespace
 
 View DaylightView::body() const {
-  double u = ctx.u;
   DaylightInfo day = shownDay(data);
   kit::foundation::TimeZone zone = day.placeTimeZone();
-  return DeviceScreen(
-      ctx, VStack(HAlign::center, 0,
-                  {
-                      ScreenHeader("DAYLIGHT — " + day.place,
-                                   Text(lengthText(day)).font(ctx.mono(16, FontWeight::bold)), ctx),
-                      Spacer(0),
-                      SunArc(sunProgress(day, date), 110, 7.5, ctx),
-                      SpreadRow(VAlign::center,
-                                {
-                                    MicroLabel("SUNRISE " + ClockFormat::hhmm(day.sunrise, zone), 9,
-                                               0.14, ZavelTokens::screenText3, ctx),
-                                    MicroLabel("SUNSET " + ClockFormat::hhmm(day.sunset, zone), 9,
-                                               0.14, ZavelTokens::screenText3, ctx),
-                                })
-                          .padding(Edge::top, 12 * u),
-                  })
-               .padding(Edge::vertical, 22 * u)
-               .padding(Edge::horizontal, 26 * u)
-               .frame(Frame::fill(Alignment::top)));
+  auto sunTime = [&](const char *caption, Date time) {
+    return MicroLabel(caption + ClockFormat::hhmm(time, zone), 9, 0.14, ZavelTokens::screenText3,
+                      ctx);
+  };
+  return ScreenColumn(
+      ctx, mediumColumn,
+      {
+          ScreenHeader("DAYLIGHT — " + day.place,
+                       Text(lengthText(day)).font(ctx.mono(16, FontWeight::bold)), ctx),
+          Spacer(0),
+          SunArc(sunProgress(day, date), 110, 7.5, ctx),
+          SpreadRow(VAlign::center,
+                    {sunTime("SUNRISE ", day.sunrise), sunTime("SUNSET ", day.sunset)})
+              .padding(Edge::top, 12 * ctx.u),
+      });
 }
 
 } // namespace zavel

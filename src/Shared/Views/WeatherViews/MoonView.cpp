@@ -1,8 +1,8 @@
 #include "Shared/Views/WeatherViews/MoonView.h"
 
 #include "Shared/Theme/DesignTokens.h"
-#include "Shared/Views/Hardware/DeviceScreen.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
+#include "Shared/Views/ScreenColumn.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
@@ -22,31 +22,32 @@ double shadowOffset(const MoonInfo &moon) {
   return moon.waxing ? -distance : distance;
 }
 
+// The lit face with the shadow slid across it, cut to the face.
+View moonDisc(const MoonInfo &moon, double u) {
+  return ZStack({
+                    Circle().fill(ZavelTokens::moonFace),
+                    Circle()
+                        .fill(ZavelTokens::moonShadow)
+                        .frame(120 * u, 120 * u)
+                        .offset(shadowOffset(moon) * u, 0),
+                })
+      .frame(108 * u, 108 * u)
+      .clipShape(Circle());
+}
+
 } // namespace
 
 View MoonView::body() const {
-  double u = ctx.u;
-  return DeviceScreen(
-      ctx,
-      VStack(HAlign::center, 20 * u,
-             {
-                 ZStack({
-                            Circle().fill(ZavelTokens::moonFace),
-                            Circle()
-                                .fill(ZavelTokens::moonShadow)
-                                .frame(120 * u, 120 * u)
-                                .offset(shadowOffset(data) * u, 0),
-                        })
-                     .frame(108 * u, 108 * u)
-                     .clipShape(Circle()),
-                 VStack(HAlign::center, 6 * u,
-                        {
-                            MicroLabel(data.phaseName, 11, 0.16, ZavelTokens::screenText1, ctx),
-                            MicroLabel(data.detail(), 9, 0.14, ZavelTokens::screenText3, ctx),
-                        }),
-             })
-          .padding(18 * u)
-          .frame(Frame::fill()));
+  return ScreenColumn(
+      ctx, {.alignment = Alignment::center, .spacing = 20},
+      {
+          moonDisc(data, ctx.u),
+          VStack(HAlign::center, 6 * ctx.u,
+                 {
+                     MicroLabel(data.phaseName, 11, 0.16, ZavelTokens::screenText1, ctx),
+                     MicroLabel(data.detail(), 9, 0.14, ZavelTokens::screenText3, ctx),
+                 }),
+      });
 }
 
 } // namespace zavel

@@ -5,10 +5,6 @@
 #include "kit/foundation/Clock.h"
 #include "kit/ui/View.h"
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 namespace zavel {
 
 // The medium Forecast face: today's high and the next six days' highs across the screen, under
@@ -24,19 +20,6 @@ struct WeatherForecastView {
                       kit::foundation::Clock clock = kit::foundation::Clock());
 
   kit::ui::View body() const;
-
-private:
-  struct DayColumn {
-    std::string label;
-    int64_t temp = 0;
-    bool isToday = false;
-  };
-
-  int64_t weekHigh() const;
-  int64_t weekLow() const;
-  std::vector<DayColumn> columns() const;
-  std::string todayLabel() const;
-  kit::ui::View cell(const DayColumn &column) const;
 };
 
 } // namespace zavel

@@ -2,22 +2,23 @@
 
 #include "Shared/Data/Models/WholeNumbers.h"
 #include "Shared/Theme/DesignTokens.h"
-#include "Shared/Views/Hardware/DeviceScreen.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
+#include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/ScreenHeader.h"
-#include "Shared/Views/WeatherViews/SpreadRow.h"
+#include "Shared/Views/SpreadRow.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
 #include <cmath>
 #include <fmt/format.h>
 #include <numeric>
+#include <set>
+#include <span>
 
 namespace zavel {
+namespace {
 
 using namespace kit::ui;
-
-namespace {
 
 constexpr std::size_t barCount = 12;
 constexpr std::size_t mostLabels = 7;
@@ -30,16 +31,15 @@ double storedChance(double chance) {
   return std::isfinite(chance) ? std::clamp(chance, 0.0, 1.0) : 0;
 }
 
-} // namespace
-
-std::vector<double> WeatherRainView::bars() const {
+// Twelve heights stretched over the hours known: straight lines between neighbouring hours, the
+// first and last bars on the end hours.
+std::vector<double> barHeights(const std::vector<WeatherSnapshot::RainHour> &hours) {
   std::vector<double> c;
-  for (const WeatherSnapshot::RainHour &hour : data.rainHours)
+  for (const WeatherSnapshot::RainHour &hour : hours)
     c.push_back(storedChance(hour.chance));
   std::size_t n = c.size();
   if (n < 2)
     return std::vector<double>(barCount, n == 1 ? c[0] : unknownChance);
-  // Straight lines between neighbouring hours, the first and last bars on the end hours.
   std::vector<double> bars;
   for (std::size_t i = 0; i < barCount; ++i) {
     double x = double(i) / double(barCount - 1) * double(n - 1);
@@ -50,8 +50,8 @@ std::vector<double> WeatherRainView::bars() const {
   return bars;
 }
 
-std::set<std::size_t> WeatherRainView::peakIndices() const {
-  std::vector<double> values = bars();
+// The two highest bars; of equal ones the earlier.
+std::set<std::size_t> peakIndices(const std::vector<double> &values) {
   std::vector<std::size_t> order(values.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(),
@@ -60,70 +60,70 @@ std::set<std::size_t> WeatherRainView::peakIndices() const {
   return {order.begin(), order.end()};
 }
 
-std::vector<std::string> WeatherRainView::axisLabels() const {
-  std::vector<std::string> labels;
-  std::size_t count = std::min(mostLabels, data.rainHours.size());
-  for (std::size_t i = 0; i < count; ++i)
-    labels.push_back(data.rainHours[i].label);
-  return labels;
+struct Bar {
+  double height = 0; // a fraction of the chart
+  Color color;
+  double opacity = 1;
+};
+
+std::vector<Bar> bars(const WeatherSnapshot &data, Color accent) {
+  std::vector<double> heights = barHeights(data.rainHours);
+  std::set<std::size_t> peaks = peakIndices(heights);
+  std::vector<Bar> bars;
+  for (std::size_t i = 0; i < heights.size(); ++i) {
+    double h = heights[i];
+    double shade = h >= 0.5 ? 1 : h >= 0.3 ? 0.7 : h >= 0.16 ? 0.55 : 0.45;
+    bars.push_back(peaks.contains(i) ? Bar{h, accent, 1} : Bar{h, ZavelTokens::dataTeal, shade});
+  }
+  return bars;
 }
 
-WeatherRainView::BarStyle WeatherRainView::barStyle(double value, std::size_t index) const {
-  if (peakIndices().contains(index))
-    return {ctx.accent, 1};
-  if (value >= 0.5)
-    return {ZavelTokens::dataTeal, 1};
-  if (value >= 0.3)
-    return {ZavelTokens::dataTeal, 0.7};
-  if (value >= 0.16)
-    return {ZavelTokens::dataTeal, 0.55};
-  return {ZavelTokens::dataTeal, 0.45};
+std::span<const WeatherSnapshot::RainHour> labelledHours(const WeatherSnapshot &data) {
+  return std::span(data.rainHours).first(std::min(mostLabels, data.rainHours.size()));
 }
 
-std::string WeatherRainView::percentText() const {
+std::string percentText(double chance) {
   // The whole part of the percentage; the nudge keeps a stored 0.29 (28.999… times 100) at 29.
-  double percent = storedChance(data.rainChance) * 100;
-  return fmt::format("{}%", wholeTruncated(percent + 1e-9));
+  return fmt::format("{}%", wholeTruncated(storedChance(chance) * 100 + 1e-9));
 }
 
-View WeatherRainView::barChart() const {
-  std::vector<double> values = bars();
-  std::vector<BarStyle> styles;
-  for (std::size_t i = 0; i < values.size(); ++i)
-    styles.push_back(barStyle(values[i], i));
-  double u = ctx.u;
-  return GeometryReader([=](const GeometryProxy &geometry) {
+// A bar as high as its share of a chart `h` points high, but never under 4 units.
+View barView(const Bar &bar, double h, double u) {
+  return RoundedRectangle(4 * u, RoundedCornerStyle::continuous)
+      .fill(bar.color)
+      .opacity(bar.opacity)
+      .frame({.maxWidth = infinity})
+      .frame({.height = std::max(bar.height * h, 4 * u)});
+}
+
+// The bars side by side, bottom-aligned, sharing the width.
+View barChart(std::vector<Bar> bars, double u) {
+  return GeometryReader([bars = std::move(bars), u](const GeometryProxy &geometry) {
     double h = geometry.size.height;
-    std::vector<View> columns;
-    for (std::size_t i = 0; i < values.size(); ++i)
-      columns.push_back(RoundedRectangle(4 * u, RoundedCornerStyle::continuous)
-                            .fill(styles[i].color)
-                            .opacity(styles[i].opacity)
-                            .frame({.maxWidth = infinity})
-                            .frame({.height = std::max(values[i] * h, 4 * u)}));
-    return HStack(VAlign::bottom, 7 * u, std::move(columns))
-        .frame(geometry.size.width, h, Alignment::bottom);
+    View row = ForEach(bars, [&](const Bar &bar) { return barView(bar, h, u); });
+    return HStack(VAlign::bottom, 7 * u, {row}).frame(geometry.size.width, h, Alignment::bottom);
   });
 }
 
+} // namespace
+
 View WeatherRainView::body() const {
   double u = ctx.u;
-  std::vector<View> labels;
-  for (const std::string &label : axisLabels())
-    labels.push_back(MicroLabel(label, 8, 0.14, ZavelTokens::screenText3, ctx));
-  return DeviceScreen(ctx, VStack(HAlign::center, 0,
-                                  {
-                                      ScreenHeader("RAIN — NEXT 12H",
-                                                   Text(percentText())
-                                                       .font(ctx.mono(18, FontWeight::bold))
-                                                       .foreground(ZavelTokens::dataTeal),
-                                                   ctx),
-                                      barChart().padding(Edge::top, 16 * u),
-                                      SpreadRow(VAlign::center, labels).padding(Edge::top, 10 * u),
-                                  })
-                               .padding(Edge::vertical, 22 * u)
-                               .padding(Edge::horizontal, 26 * u)
-                               .frame(Frame::fill(Alignment::top)));
+  return ScreenColumn(ctx, mediumColumn,
+                      {
+                          ScreenHeader("RAIN — NEXT 12H",
+                                       Text(percentText(data.rainChance))
+                                           .font(ctx.mono(18, FontWeight::bold))
+                                           .foreground(ZavelTokens::dataTeal),
+                                       ctx),
+                          barChart(bars(data, ctx.accent), u).padding(Edge::top, 16 * u),
+                          SpreadRow(VAlign::center, labelledHours(data),
+                                    [&](const WeatherSnapshot::RainHour &hour) {
+                                      return MicroLabel(hour.label, 8, 0.14,
+                                                        ZavelTokens::screenText3, ctx);
+                                    })
+                              .padding(Edge::top, 10 * u),
+                      });
 }
 
 } // namespace zavel

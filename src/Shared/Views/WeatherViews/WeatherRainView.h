@@ -2,12 +2,7 @@
 
 #include "Shared/Data/Models/WeatherSnapshot.h"
 #include "Shared/Views/WidgetContext.h"
-#include "kit/ui/Color.h"
 #include "kit/ui/View.h"
-
-#include <set>
-#include <string>
-#include <vector>
 
 namespace zavel {
 
@@ -19,19 +14,6 @@ struct WeatherRainView {
   ZCtx ctx;
 
   kit::ui::View body() const;
-
-private:
-  struct BarStyle {
-    kit::ui::Color color;
-    double opacity = 1;
-  };
-
-  std::vector<double> bars() const;
-  std::set<std::size_t> peakIndices() const;
-  std::vector<std::string> axisLabels() const;
-  BarStyle barStyle(double value, std::size_t index) const;
-  std::string percentText() const;
-  kit::ui::View barChart() const;
 };
 
 } // namespace zavel

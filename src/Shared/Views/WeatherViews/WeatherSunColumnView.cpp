@@ -3,12 +3,12 @@
 #include "Shared/Data/SkyMath.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/ClockFormat.h"
-#include "Shared/Views/Hardware/DeviceScreen.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/NumeralFit.h"
 #include "Shared/Views/Hardware/SunArc.h"
 #include "Shared/Views/Hardware/SunCloudArt.h"
-#include "Shared/Views/WeatherViews/TemperatureText.h"
+#include "Shared/Views/ScreenColumn.h"
+#include "Shared/Views/TemperatureText.h"
 #include "kit/foundation/TextOperations.h"
 #include "kit/ui/UI.h"
 
@@ -44,7 +44,11 @@ WeatherSunColumnView::sunPlace(std::optional<Date> sunrise, std::optional<Date> 
   return {label, std::isnan(t) ? 0.05 : std::clamp(t, 0.05, 0.95)};
 }
 
-WeatherSunColumnView::SunPlace WeatherSunColumnView::sun() const {
+namespace {
+
+// Where the sun stands now at the snapshot's place, the times worked out for the clock's day.
+WeatherSunColumnView::SunPlace sunToday(const WeatherSnapshot &data, Date date,
+                                        const kit::foundation::Clock &clock) {
   if (!data.latitude || !data.longitude)
     return unplaced;
   Date now = clock.now();
@@ -52,10 +56,10 @@ WeatherSunColumnView::SunPlace WeatherSunColumnView::sun() const {
   if (!sunrise)
     return unplaced;
   std::optional<Date> sunset = SkyMath::solarEvent(false, now, *data.latitude, *data.longitude);
-  return sunPlace(sunrise, sunset, date, data.placeTimeZone());
+  return WeatherSunColumnView::sunPlace(sunrise, sunset, date, data.placeTimeZone());
 }
 
-View WeatherSunColumnView::sunsetBlock(const SunPlace &sun) const {
+View sunsetBlock(const WeatherSunColumnView::SunPlace &sun, const ZCtx &ctx) {
   return VStack(HAlign::leading, 0,
                 {
                     HStack(VAlign::firstTextBaseline,
@@ -68,30 +72,26 @@ View WeatherSunColumnView::sunsetBlock(const SunPlace &sun) const {
                 });
 }
 
+} // namespace
+
 View WeatherSunColumnView::body() const {
   double u = ctx.u;
-  std::string feels = data.place + " — FEELS " + degrees(data.feelsLike);
-  return DeviceScreen(
-      ctx,
-      VStack(
-          HAlign::leading, 0,
-          {
-              SunCloudArt(true, ctx),
-              numeralFit(Text(degrees(data.temperature))
-                             .font(ctx.mono(128, FontWeight::bold))
-                             .tracking(-2.56 * u)
-                             .foreground(ctx.accent))
-                  .padding(Edge::top, 24 * u),
-              Text(kit::foundation::capitalized(data.condition))
-                  .font(ctx.mono(20, FontWeight::regular))
-                  .padding(Edge::top, 14 * u),
-              MicroLabel(feels, 11, 0.14, ZavelTokens::screenText3, ctx).padding(Edge::top, 10 * u),
-              Spacer(),
-              sunsetBlock(sun()),
-          })
-          .padding(Edge::vertical, 32 * u)
-          .padding(Edge::horizontal, 36 * u)
-          .frame(Frame::fill(Alignment::topLeading)));
+  std::string feels = data.place + " — FEELS " + temperatureText(data.feelsLike);
+  return ScreenColumn(
+      ctx, {.vertical = 32, .horizontal = 36},
+      {
+          SunCloudArt(true, ctx),
+          numeralFit(Text(temperatureText(data.temperature)).font(ctx.mono(128, FontWeight::bold)))
+              .tracking(-2.56 * u)
+              .foreground(ctx.accent)
+              .padding(Edge::top, 24 * u),
+          Text(kit::foundation::capitalized(data.condition))
+              .font(ctx.mono(20, FontWeight::regular))
+              .padding(Edge::top, 14 * u),
+          MicroLabel(feels, 11, 0.14, ZavelTokens::screenText3, ctx).padding(Edge::top, 10 * u),
+          Spacer(),
+          sunsetBlock(sunToday(data, date, clock), ctx),
+      });
 }
 
 } // namespace zavel

@@ -38,10 +38,6 @@ struct WeatherSunColumnView {
   static SunPlace sunPlace(std::optional<kit::foundation::Date> sunrise,
                            std::optional<kit::foundation::Date> sunset, kit::foundation::Date date,
                            const kit::foundation::TimeZone &zone);
-
-private:
-  SunPlace sun() const;
-  kit::ui::View sunsetBlock(const SunPlace &sun) const;
 };
 
 } // namespace zavel

@@ -1,4 +1,4 @@
-#include "Shared/Views/WeatherViews/SpreadRow.h"
+#include "Shared/Views/SpreadRow.h"
 
 #include "kit/ui/Stacks.h"
 
@@ -11,7 +11,9 @@ View SpreadRow(VAlign alignment, const std::vector<View> &items) {
   for (const View &item : items) {
     if (!row.empty())
       row.push_back(Spacer());
-    row.push_back(item);
+    // Offered an even share of the row before the spacers are sized, a cell would wrap a
+    // numeral that needs a little more; fixed, it takes its own width first.
+    row.push_back(item.fixedSize(true, false));
   }
   return HStack(alignment, 0, std::move(row));
 }
