@@ -10,20 +10,35 @@ using NumeralStyle = zavel::ThemeSettings::NumeralStyle;
 namespace {
 
 TEST(WidgetContext, SmallSizesGetTheLabelFaceRaisedTowardEighteenLargeOnesTheNumeralStyle) {
-  const std::tuple<double, FontWeight, NumeralStyle, Font> cases[] = {
-      {12, FontWeight::regular, NumeralStyle::firmware,
-       Font::postScript("IBMPlexMono-Regular", 7.5)},
-      // Under the numeral threshold the theme's style does not apply.
-      {23.5, FontWeight::bold, NumeralStyle::dot, Font::postScript("IBMPlexMono-Bold", 11.75)},
-      {24, FontWeight::bold, NumeralStyle::dot, Font::family("Doto", 12, FontWeight::bold)},
-      {76, FontWeight::regular, NumeralStyle::featherweight,
-       Font::system(38, FontWeight::ultraLight)},
+  struct Case {
+    double size;
+    FontWeight weight;
+    NumeralStyle style;
+    Font expected;
   };
-  for (const auto &[size, weight, style, expected] : cases) {
+  for (const Case &c : {
+           Case{.size = 12,
+          .weight = FontWeight::regular,
+          .style = NumeralStyle::firmware,
+          .expected = Font::postScript("IBMPlexMono-Regular", 7.5)},
+           // Under the numeral threshold the theme's style does not apply.
+           Case{.size = 23.5,
+           .weight = FontWeight::bold,
+           .style = NumeralStyle::dot,
+           .expected = Font::postScript("IBMPlexMono-Bold", 11.75)},
+           Case{.size = 24,
+           .weight = FontWeight::bold,
+           .style = NumeralStyle::dot,
+           .expected = Font::family("Doto", 12, FontWeight::bold)},
+           Case{.size = 76,
+           .weight = FontWeight::regular,
+           .style = NumeralStyle::featherweight,
+           .expected = Font::system(38, FontWeight::ultraLight)},
+       }) {
     ZCtx ctx;
-    ctx.theme.numerals = style;
+    ctx.theme.numerals = c.style;
     ctx.u = 0.5;
-    EXPECT_EQ(ctx.mono(size, weight), expected) << size;
+    EXPECT_EQ(ctx.mono(c.size, c.weight), c.expected) << c.size;
   }
 }
 

@@ -1,5 +1,5 @@
 #include "Shared/Views/Glyphs/KeyGlyphs.h"
-#include "Shared/Views/Hardware/HardwareTesting.h"
+#include "Shared/Views/ViewTesting.h"
 
 namespace zavel {
 namespace {

@@ -1,7 +1,7 @@
 #include "Shared/Views/Hardware/Bars.h"
-#include "HardwareTesting.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/ZRing.h"
+#include "Shared/Views/ViewTesting.h"
 
 #include <limits>
 
@@ -26,26 +26,34 @@ std::vector<const LaidOutNode *> capsules(const LaidOutTree &tree) {
 }
 
 TEST(TrackBar, FillCoversTheFractionButNeverLessThanADot) {
-  for (auto [fraction, fillWidth] :
-       {std::pair{0.02, 6.0}, {0.5, 100.0}, {1.7, 200.0}, {-0.2, 6.0}, {nan, 6.0}}) {
+  struct Case {
+    double fraction, fillWidth;
+  };
+  for (const Case &c :
+       {Case{.fraction = 0.02, .fillWidth = 6}, Case{.fraction = 0.5, .fillWidth = 100},
+        Case{.fraction = 1.7, .fillWidth = 200}, Case{.fraction = -0.2, .fillWidth = 6},
+        Case{.fraction = nan, .fillWidth = 6}}) {
     LaidOutTree tree =
-        lay(TrackBar(fraction, 12, fillColor, ZavelTokens::track, context(0.5)), {200, 40});
+        lay(TrackBar(c.fraction, 12, fillColor, ZavelTokens::track, context(0.5)), {200, 40});
     const LaidOutNode *fill = capsules(tree).at(1);
-    EXPECT_EQ(fill->frame, rect(0, 17, fillWidth, 6)) << fraction;
+    EXPECT_EQ(fill->frame, rect(0, 17, c.fillWidth, 6)) << c.fraction;
     EXPECT_EQ(fill->as<ShapeDraw>()->paint, Paint{fillColor});
   }
 }
 
 TEST(RangeBar, SegmentRunsFromStartOverLengthUnclampedNonFiniteAsZero) {
   // Past the trailing end unclamped; a zero length is a dot at the start.
-  for (auto [start, length, x, width] : {std::tuple{0.25, 0.5, 50.0, 100.0},
-                                         {0.8, 0.5, 160.0, 100.0},
-                                         {0.4, 0.0, 80.0, 6.0},
-                                         {nan, 0.5, 0.0, 100.0},
-                                         {0.5, nan, 100.0, 6.0}}) {
-    LaidOutTree tree = lay(RangeBar(start, length, 6, context(1)), {200, 40});
-    expectRectNear(capsules(tree).at(1)->frame, rect(x, 17, width, 6),
-                   std::to_string(start) + "/" + std::to_string(length));
+  struct Case {
+    double start, length, x, width;
+  };
+  for (const Case &c : {Case{.start = 0.25, .length = 0.5, .x = 50, .width = 100},
+                        Case{.start = 0.8, .length = 0.5, .x = 160, .width = 100},
+                        Case{.start = 0.4, .length = 0, .x = 80, .width = 6},
+                        Case{.start = nan, .length = 0.5, .x = 0, .width = 100},
+                        Case{.start = 0.5, .length = nan, .x = 100, .width = 6}}) {
+    LaidOutTree tree = lay(RangeBar(c.start, c.length, 6, context(1)), {200, 40});
+    expectRectNear(capsules(tree).at(1)->frame, rect(c.x, 17, c.width, 6),
+                   std::to_string(c.start) + "/" + std::to_string(c.length));
   }
 }
 
@@ -63,17 +71,21 @@ std::pair<std::size_t, std::optional<Rect>> ringArc(double progress) {
 }
 
 TEST(ZRing, ArcStartsAtTwelveAndRunsClockwiseOverTheProgressNoneDrawingOnlyTheTrack) {
-  for (auto [progress, bounds] : {std::pair{0.25, std::optional<Rect>{rect(50, 10, 40, 40)}},
-                                  {0.5, rect(50, 10, 40, 80)},
-                                  {1.3, rect(10, 10, 80, 80)},
-                                  {inf, rect(10, 10, 80, 80)},
-                                  {0.0, std::nullopt},
-                                  {nan, std::nullopt}}) {
-    auto [circles, arc] = ringArc(progress);
-    EXPECT_EQ(circles, bounds ? 2u : 1u) << progress;
-    ASSERT_EQ(arc.has_value(), bounds.has_value()) << progress;
-    if (bounds)
-      expectRectNear(*arc, *bounds, std::to_string(progress), 1e-6);
+  struct Case {
+    double progress;
+    std::optional<Rect> bounds; // none: no arc, only the track
+  };
+  for (const Case &c : {Case{.progress = 0.25, .bounds = rect(50, 10, 40, 40)},
+                        Case{.progress = 0.5, .bounds = rect(50, 10, 40, 80)},
+                        Case{.progress = 1.3, .bounds = rect(10, 10, 80, 80)},
+                        Case{.progress = inf, .bounds = rect(10, 10, 80, 80)},
+                        Case{.progress = 0, .bounds = std::nullopt},
+                        Case{.progress = nan, .bounds = std::nullopt}}) {
+    auto [circles, arc] = ringArc(c.progress);
+    EXPECT_EQ(circles, c.bounds ? 2u : 1u) << c.progress;
+    ASSERT_EQ(arc.has_value(), c.bounds.has_value()) << c.progress;
+    if (c.bounds)
+      expectRectNear(*arc, *c.bounds, std::to_string(c.progress), 1e-6);
   }
 }
 

@@ -1,10 +1,10 @@
-#include "HardwareTesting.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/DeviceScreen.h"
 #include "Shared/Views/Hardware/EqualizerBars.h"
 #include "Shared/Views/Hardware/HardwareKeys.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/SunArc.h"
+#include "Shared/Views/ViewTesting.h"
 
 #include <limits>
 
@@ -31,32 +31,58 @@ TEST(HardwareKeys, PressedKeyMovesDownByTwoUnits) {
 }
 
 TEST(MicroLabel, UpperCasedOnOneLineTrackedByTheRaisedSize) {
-  // Given, shown, size, em, unit, weight, tracking; 9 points is raised halfway toward 18: 13.5.
-  for (auto [given, shown, size, em, u, weight, tracking] :
-       {std::tuple{"straße", "STRASSE", 24.0, 0.1, 1.0, FontWeight::regular, 2.4},
-        {"a", "A", 9.0, 0.18, 0.5, FontWeight::bold, 13.5 * 0.18 * 0.5}}) {
-    ZCtx ctx = context(u);
+  struct Case {
+    std::string given, shown;
+    double size, em, u;
+    FontWeight weight;
+    double tracking;
+  };
+  for (const Case &c : {
+           Case{.given = "straße",
+          .shown = "STRASSE",
+          .size = 24,
+          .em = 0.1,
+          .u = 1,
+          .weight = FontWeight::regular,
+          .tracking = 2.4},
+           // 9 is raised halfway toward 18.
+           Case{.given = "a",
+           .shown = "A",
+           .size = 9,
+           .em = 0.18,
+           .u = 0.5,
+           .weight = FontWeight::bold,
+           .tracking = 13.5 * 0.18 * 0.5},
+       }) {
+    ZCtx ctx = context(c.u);
     LaidOutTree tree =
-        lay(MicroLabel(given, size, em, ZavelTokens::screenText2, weight, ctx), {300, 40});
-    const TextRun &run = *tree.root.findAll("Text").at(0)->as<TextRun>();
-    EXPECT_EQ(std::tuple(run.text, run.style.font, run.style.lineLimit),
-              std::tuple(shown, ctx.mono(size, weight), 1));
-    EXPECT_NEAR(run.style.tracking, tracking, 1e-12) << size;
+        lay(MicroLabel(c.given, c.size, c.em, ZavelTokens::screenText2, c.weight, ctx), {300, 40});
+    const TextRun &label = run(*tree.root.findAll("Text").at(0));
+    EXPECT_EQ(label.text, c.shown);
+    EXPECT_EQ(label.style.font, ctx.mono(c.size, c.weight)) << c.given;
+    EXPECT_EQ(label.style.lineLimit, 1) << c.given;
+    EXPECT_NEAR(label.style.tracking, c.tracking, 1e-12) << c.given;
   }
 }
 
 TEST(SunArc, SunSitsOnTheArchAtItsFractionHeldToTheFeet) {
   // Height 40 at u = 0.5 in a 150 point wide area: h = 20, the feet 3 in from the corners.
-  for (auto [t, center] : {std::pair{0.5, Point{75, 0.225 * 20 - 1.5}},
-                           {1.4, {147, 17}},
-                           {-0.2, {3, 17}},
-                           {nan, {3, 17}}}) {
-    std::vector<Rect> discs = framesOf(lay(SunArc(t, 40, 8, context(0.5)), {150, 20}), "Circle");
+  struct Case {
+    const char *name;
+    double t;
+    Point center;
+  };
+  for (const Case &c : {
+           Case{.name = "halfway", .t = 0.5, .center = {75, 0.225 * 20 - 1.5}},
+           Case{.name = "past the end", .t = 1.4, .center = {147, 17}},
+           Case{.name = "before the start", .t = -0.2, .center = {3, 17}},
+           Case{.name = "not a number", .t = nan, .center = {3, 17}},
+       }) {
+    std::vector<Rect> discs = framesOf(lay(SunArc(c.t, 40, 8, context(0.5)), {150, 20}), "Circle");
     ASSERT_EQ(discs.size(), 2u);
-    std::string what = "t " + std::to_string(t);
     // The sun, 2 × 8 × 0.5 across, over its halo.
-    expectRectNear(discs[1], rect(center.x - 4, center.y - 4, 8, 8), what);
-    EXPECT_EQ(discs[0].midX(), discs[1].midX()) << what;
+    expectRectNear(discs[1], rect(c.center.x - 4, c.center.y - 4, 8, 8), c.name);
+    EXPECT_EQ(discs[0].midX(), discs[1].midX()) << c.name;
   }
 }
 
@@ -65,14 +91,19 @@ std::vector<Rect> equalizer(bool playing, double u, double width) {
 }
 
 TEST(EqualizerBars, CountFillsTheWidthBarsLowerWhilePaused) {
-  for (auto [u, width, count, rowWidth] :
-       {std::tuple{1.0, 300.0, 27u, 292.0}, {0.5, 310.0, 56u, 305.5}}) {
-    std::vector<Rect> row = equalizer(true, u, width), paused = equalizer(false, u, width);
-    ASSERT_EQ(row.size(), count) << width;
-    EXPECT_DOUBLE_EQ(row.back().maxX(), rowWidth) << width;
+  struct Case {
+    double u, width;
+    std::size_t count;
+    double rowWidth;
+  };
+  for (const Case &c : {Case{.u = 1, .width = 300, .count = 27, .rowWidth = 292},
+                        Case{.u = 0.5, .width = 310, .count = 56, .rowWidth = 305.5}}) {
+    std::vector<Rect> row = equalizer(true, c.u, c.width), paused = equalizer(false, c.u, c.width);
+    ASSERT_EQ(row.size(), c.count) << c.width;
+    EXPECT_DOUBLE_EQ(row.back().maxX(), c.rowWidth) << c.width;
     // Paused, every bar at 0.35 of its height, still on the meter's bottom.
-    EXPECT_NEAR(paused.at(3).size.height, 0.35 * row[3].size.height, 1e-12) << width;
-    EXPECT_DOUBLE_EQ(paused.at(3).maxY(), row[3].maxY()) << width;
+    EXPECT_NEAR(paused.at(3).size.height, 0.35 * row[3].size.height, 1e-12) << c.width;
+    EXPECT_DOUBLE_EQ(paused.at(3).maxY(), row[3].maxY()) << c.width;
   }
 }
 
