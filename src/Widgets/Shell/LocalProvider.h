@@ -21,11 +21,11 @@ template <class T> struct LocalProvider {
   using Intent = CasingConfigIntent;
   using Entry = ZavelEntry<T>;
 
-  T sample;
+  T sample = {};
   // Reads the current record; never fails, supplying its own fallback when nothing is stored.
-  std::function<T()> live;
+  std::function<T()> live = {};
   int refreshMinutes = 60;
-  kit::foundation::Clock clock;
+  kit::foundation::Clock clock = {};
 
   Entry placeholder(const kit::widgets::TimelineContext &) const {
     return {clock.now(), sample, CasingOption::followApp};
