@@ -1,5 +1,6 @@
 #include "kit/foundation/Calendar.h"
 
+#include <cmath>
 #include <unicode/calendar.h>
 #include <unicode/gregocal.h>
 
@@ -71,6 +72,14 @@ Date Calendar::startOfDay(Date date) const {
   return dateOf(*calendar, date);
 }
 
+Date Calendar::startOfMinute(Date date) const {
+  // Rebuilding the wall time with zero seconds would pick the first of two repeated hours. The
+  // reference date is a whole minute of UTC, so local minutes start at multiples of 60.
+  int offset = zone_.secondsFromGMT(date);
+  double local = date.secondsSinceReferenceDate + offset;
+  return Date{60 * std::floor(local / 60) - offset};
+}
+
 Date Calendar::addingDays(int days, Date date) const {
   auto calendar = at(date);
   UErrorCode status = U_ZERO_ERROR;
@@ -113,6 +122,18 @@ int Calendar::daysInYear(Date date) const {
   UErrorCode status = U_ZERO_ERROR;
   int days = at(date)->getActualMaximum(UCAL_DAY_OF_YEAR, status);
   return U_FAILURE(status) ? 0 : days;
+}
+
+int Calendar::daysInMonth(Date date) const {
+  UErrorCode status = U_ZERO_ERROR;
+  int days = at(date)->getActualMaximum(UCAL_DATE, status);
+  return U_FAILURE(status) ? 0 : days;
+}
+
+int Calendar::daysBetween(Date from, Date to) const {
+  // Day numbers, not a field difference of day starts: stepping a day from a start at 01:00
+  // (a midnight that does not exist) lands past the next day's start at 00:00.
+  return field(*at(to), UCAL_JULIAN_DAY) - field(*at(from), UCAL_JULIAN_DAY);
 }
 
 int64_t Calendar::dayOfEra(Date date) const {

@@ -41,6 +41,9 @@ public:
 
   // The first moment of the date's local day.
   Date startOfDay(Date date) const;
+  // The first moment of the minute the date's clock shows, found on absolute time: stays in the
+  // same occurrence of a repeated hour, and holds in zones whose offset has seconds.
+  Date startOfMinute(Date date) const;
   // The same wall time `days` calendar days away.
   Date addingDays(int days, Date date) const;
   // The first moment of the Monday that starts the date's week.
@@ -54,6 +57,11 @@ public:
   int year(Date date) const { return components(date).year; }
   int dayOfYear(Date date) const;
   int daysInYear(Date date) const;
+  // The number of days in the date's month (29 for a leap February).
+  int daysInMonth(Date date) const;
+  // Whole local days from `from`'s day to `to`'s, whatever the hours of those days (a day with a
+  // clock change counts as one); negative when `to` is earlier.
+  int daysBetween(Date from, Date to) const;
   // The running number of the date's day in its era; the era's first day is 1.
   int64_t dayOfEra(Date date) const;
 

@@ -69,6 +69,21 @@ std::string uppercased(std::string_view text) {
   return utf8Text(unicodeText(text).toUpper(icu::Locale::getRoot()));
 }
 
+std::string lowercased(std::string_view text) {
+  return utf8Text(unicodeText(text).toLower(icu::Locale::getRoot()));
+}
+
+bool isUppercase(std::string_view text) {
+  // By case mapping rather than the Uppercase property, so a letter with combining marks counts.
+  auto first = unicodeText(prefixCharacters(text, 1));
+  if (first.isEmpty())
+    return false;
+  auto upper = first;
+  auto lower = first;
+  return upper.toUpper(icu::Locale::getRoot()) == first &&
+         lower.toLower(icu::Locale::getRoot()) != first;
+}
+
 std::string capitalized(std::string_view text) {
   // No break iterator given: ICU titles by its word-break rules.
   return utf8Text(unicodeText(text).toTitle(nullptr, icu::Locale::getRoot()));

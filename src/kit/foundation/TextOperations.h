@@ -19,6 +19,13 @@ std::string prefixCharacters(std::string_view text, size_t count);
 
 // Upper case by the language-neutral rules ("ß" becomes "SS").
 std::string uppercased(std::string_view text);
+// Lower case by the language-neutral rules ("İ" becomes "i" with a combining dot above).
+std::string lowercased(std::string_view text);
+
+// Whether the first user-perceived character of `text` is an upper-case letter: one that lower
+// casing changes and upper casing keeps ("É" written with a combining accent is; "ǅ", "ß" and
+// digits are not). False for an empty text.
+bool isUppercase(std::string_view text);
 
 // Every word begun with its title-case letter and the rest lower-cased ("partly CLOUDY" becomes
 // "Partly Cloudy"), by the language-neutral rules; words are those of the word-break rules, so

@@ -34,3 +34,40 @@ TEST(TextOperations, PrefixCaseTrimAndComposition) {
   EXPECT_EQ(trimmingWhitespace("\xE2\x80\x8BX"), "\xE2\x80\x8BX"); // zero-width space stays
   EXPECT_EQ(capitalized("HEAVY hail-free o'clock"), "Heavy Hail-Free O'clock");
 }
+
+TEST(TextOperations, LowerCasingIsFullAndLanguageNeutral) {
+  struct Case {
+    const char *name, *text, *lowered;
+  } cases[] = {
+      {.name = "accented capitals", .text = "\xC3\x84RGER", .lowered = "\xC3\xA4rger"},
+      // Not the Turkish rule, which would drop the dot.
+      {.name = "dotted capital I", .text = "\xC4\xB0STANBUL", .lowered = "i\xCC\x87stanbul"},
+      {.name = "final sigma by context",
+       .text = "\xCE\x9F\xCE\x94\xCE\x9F\xCE\xA3",
+       .lowered = "\xCE\xBF\xCE\xB4\xCE\xBF\xCF\x82"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(lowercased(c.text), c.lowered) << c.name;
+}
+
+TEST(TextOperations, UppercaseJudgesTheFirstUserPerceivedCharacter) {
+  struct Case {
+    const char *name, *text;
+    bool uppercase;
+  } cases[] = {
+      {.name = "capital letter", .text = "Q", .uppercase = true},
+      {.name = "small letter", .text = "q", .uppercase = false},
+      {.name = "only the first character counts", .text = "Ab", .uppercase = true},
+      {.name = "capital with a combining accent", .text = "E\xCC\x81", .uppercase = true},
+      {.name = "small with a combining accent", .text = "e\xCC\x81", .uppercase = false},
+      {.name = "capital sharp s", .text = "\xE1\xBA\x9E", .uppercase = true},
+      {.name = "sharp s", .text = "\xC3\x9F", .uppercase = false},
+      {.name = "title-case digraph", .text = "\xC7\x85", .uppercase = false},
+      {.name = "Cyrillic capital", .text = "\xD0\x96", .uppercase = true},
+      {.name = "digit", .text = "7", .uppercase = false},
+      {.name = "letter without case", .text = "\xE6\x97\xA5", .uppercase = false},
+      {.name = "empty", .text = "", .uppercase = false},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(isUppercase(c.text), c.uppercase) << c.name;
+}

@@ -1,15 +1,19 @@
 #include "kit/system/GpuBusy.h"
 #include "kit/system/NetworkCounters.h"
+#include "kit/system/NetworkInterfaceKind.h"
 
 #include "support/ScratchTree.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 using kit::system::NetworkCounters;
+using kit::system::NetworkInterfaceKind;
 using kit::system::readGpuBusyPercent;
 using kit::system::readNetworkCounters;
+using kit::system::readNetworkInterfaceKind;
 using test_support::ScratchTree;
 
 TEST(GpuBusy, FirstCardInNumberOrderThatReportsAWholeNumberOrNone) {
@@ -53,4 +57,29 @@ TEST(NetworkCounters, SumsThePhysicalInterfacesOnlyOrNoneWithoutAList) {
   EXPECT_EQ(readNetworkCounters(tree.root()),
             (NetworkCounters{
                 .receivedBytes = UINT64_MAX, .sentBytes = 3, .interfaces = {"eth2", "wlp2s0"}}));
+}
+
+TEST(NetworkInterfaceKind, WirelessByItsWirelessOrPhyEntryElseWired) {
+  ScratchTree tree;
+  tree.folder("sys/class/net/wlp2s0/wireless");
+  // A link whose target is not in the tree still counts: the entry is what matters.
+  tree.folder("sys/class/net/wlan1");
+  std::filesystem::create_directory_symlink("../../ieee80211/phy1",
+                                            tree.root() / "sys/class/net/wlan1/phy80211");
+  tree.folder("sys/class/net/enp3s0/device");
+  tree.folder("sys/class/net/br0/bridge");
+  tree.write("sys/class/net/wlan2", "a file, not an interface folder");
+  struct Case {
+    const char *name, *interface;
+    NetworkInterfaceKind kind;
+  } cases[] = {
+      {.name = "wireless folder", .interface = "wlp2s0", .kind = NetworkInterfaceKind::wireless},
+      {.name = "phy80211 link", .interface = "wlan1", .kind = NetworkInterfaceKind::wireless},
+      {.name = "ethernet device", .interface = "enp3s0", .kind = NetworkInterfaceKind::wired},
+      {.name = "bridge", .interface = "br0", .kind = NetworkInterfaceKind::wired},
+      {.name = "not a folder", .interface = "wlan2", .kind = NetworkInterfaceKind::wired},
+      {.name = "absent", .interface = "wlan9", .kind = NetworkInterfaceKind::wired},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(readNetworkInterfaceKind(c.interface, tree.root()), c.kind) << c.name;
 }
