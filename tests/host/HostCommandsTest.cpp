@@ -58,6 +58,14 @@ TEST(HostTimeline, PrintsEntriesWithUtcDatesCasingDataAndPolicyOrThePreview) {
   EXPECT_TRUE(preview["policy"].is_null());
 }
 
+TEST(HostTimeline, TheProgramReadsTheMomentItIsStartedAt) {
+  zavel::test::TempHome home;
+  // 10:15:42 in Oslo's winter is 09:15:42 UTC; the clock runs on from there.
+  Json timeline =
+      Json::parse(runExecutableAt("2026-03-02 10:15:42", {"timeline", "zavel.moon"}).out);
+  EXPECT_EQ(timeline["entries"][0]["date"].get<std::string>().substr(0, 18), "2026-03-02T09:15:4");
+}
+
 TEST(HostPress, KeyPerformsItsIntentAndReportsReloadsNotificationsAndWrites) {
   zavel::test::TempHome home;
   ASSERT_TRUE(SharedSuite::open().set(kCountKey, int64_t(5)));

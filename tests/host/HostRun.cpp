@@ -25,14 +25,15 @@ HostResult runHost(const std::vector<std::string> &words) {
   return {status, out.str(), err.str()};
 }
 
-HostResult runExecutable(const std::vector<std::string> &words) {
+namespace {
+
+HostResult runCommand(std::string command, const std::vector<std::string> &words) {
   zavel::test::ScopedEnvironment fixed({{"TZ", "Europe/Oslo"},
                                         {"LANG", "en_US.UTF-8"},
                                         {"LC_ALL", std::nullopt},
                                         {"LC_TIME", std::nullopt}});
   // Output goes to files: it may be longer than a pipe holds.
   test_support::ScratchTree scratch;
-  std::string command = ZAVEL_WIDGETS_EXE;
   for (const std::string &word : words) {
     EXPECT_EQ(word.find('\''), std::string::npos) << "quoted for the shell: " << word;
     command += " '" + word + "'";
@@ -42,6 +43,18 @@ HostResult runExecutable(const std::vector<std::string> &words) {
                                .c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileText(scratch.root() / "out"),
           fileText(scratch.root() / "err")};
+}
+
+} // namespace
+
+HostResult runExecutable(const std::vector<std::string> &words) {
+  return runCommand(ZAVEL_WIDGETS_EXE, words);
+}
+
+HostResult runExecutableAt(const std::string &moment, const std::vector<std::string> &words) {
+  EXPECT_EQ(moment.find('\''), std::string::npos) << "quoted for the shell: " << moment;
+  // "-f" lets the clock run on from the moment, so waits and time-outs still end.
+  return runCommand("faketime -f '@" + moment + "' " + ZAVEL_WIDGETS_EXE, words);
 }
 
 std::vector<std::string> lines(const std::string &text) {

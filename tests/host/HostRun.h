@@ -20,6 +20,10 @@ HostResult runHost(const std::vector<std::string> &words);
 // ZAVEL_HOME), with TZ and LANG fixed, and waits for it.
 HostResult runExecutable(const std::vector<std::string> &words);
 
+// The same with the program's clock stopped at `moment` ("2026-03-02 10:15:42", local time in
+// Europe/Oslo, as faketime reads it), so dates it reads and prints are known.
+HostResult runExecutableAt(const std::string &moment, const std::vector<std::string> &words);
+
 // The whole text of a file.
 std::string fileText(const std::filesystem::path &path);
 
