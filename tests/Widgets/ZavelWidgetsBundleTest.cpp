@@ -86,28 +86,34 @@ TEST(ZavelWidgetsBundle, CreatingTheBundleRegistersTheShippedFonts) {
   });
 }
 
-// The weather group in gallery order: each kind, whether it opens the weather, a text its sample
-// shows.
-const std::tuple<const char *, bool, const char *> weatherGroup[] = {
-    {"zavel.weather.current", true, "H 27° — L 18°"},
-    {"zavel.weather.forecast", true, "LONDON — NEXT 7 DAYS"},
-    {"zavel.weather.column", true, "LONDON — FEELS 25°"},
-    {"zavel.weather.rain", true, "RAIN — NEXT 12H"},
-    {"zavel.moon", false, "WAXING GIBBOUS"},
-    {"zavel.daylight", false, "DAYLIGHT — LONDON"},
-    {"zavel.airquality", false, "AIR QUALITY"},
-};
-
 TEST(WeatherWidgets, EachDrawsItsSampleInTheConfiguredCasingInGalleryOrder) {
+  // The weather group in gallery order.
+  struct Case {
+    const char *kind = "";
+    bool opensWeather = false;
+    const char *sampleText = ""; // a text its sample shows
+  };
+  const Case weatherGroup[] = {
+      Case{.kind = "zavel.weather.current", .opensWeather = true, .sampleText = "H 27° — L 18°"},
+      Case{.kind = "zavel.weather.forecast",
+           .opensWeather = true,
+           .sampleText = "LONDON — NEXT 7 DAYS"},
+      Case{
+          .kind = "zavel.weather.column", .opensWeather = true, .sampleText = "LONDON — FEELS 25°"},
+      Case{.kind = "zavel.weather.rain", .opensWeather = true, .sampleText = "RAIN — NEXT 12H"},
+      Case{.kind = "zavel.moon", .opensWeather = false, .sampleText = "WAXING GIBBOUS"},
+      Case{.kind = "zavel.daylight", .opensWeather = false, .sampleText = "DAYLIGHT — LONDON"},
+      Case{.kind = "zavel.airquality", .opensWeather = false, .sampleText = "AIR QUALITY"},
+  };
   zavel::test::TempHome home;
   zavel::test::ScopedLocaleAndZone locale{"en_GB", "Europe/London"};
   kit::widgets::WidgetBundle group = ZavelWeatherBundle{}.body();
   ASSERT_EQ(group.widgets().size(), std::size(weatherGroup));
   for (std::size_t i = 0; i < std::size(weatherGroup); ++i) {
-    const auto &[kind, opensWeather, sampleText] = weatherGroup[i];
+    const Case &c = weatherGroup[i];
     const kit::widgets::AnyWidget &widget = group.widgets()[i];
-    SCOPED_TRACE(kind);
-    EXPECT_EQ(widget.kind(), kind);
+    SCOPED_TRACE(c.kind);
+    EXPECT_EQ(widget.kind(), c.kind);
     // Graphite is not the default casing: a widget that ignores the option shows cream.
     kit::widgets::AnyEntry preview =
         widget.configure(kit::foundation::Json{{"casing", "graphite"}})
@@ -115,10 +121,10 @@ TEST(WeatherWidgets, EachDrawsItsSampleInTheConfiguredCasingInGalleryOrder) {
     kit::ui::LaidOutTree tree =
         kit::ui::testing::lay(preview.view(), kit::widgets::displaySize(widget.info().family));
     EXPECT_EQ(testing::casingGradientStart(tree), ZavelTokens::graphiteA);
-    EXPECT_EQ(tree.widgetURL, opensWeather
+    EXPECT_EQ(tree.widgetURL, c.opensWeather
                                   ? std::optional<std::string>("zavelwidgets://open/weather")
                                   : std::nullopt);
-    EXPECT_TRUE(tree.root.findText(sampleText));
+    EXPECT_TRUE(tree.root.findText(c.sampleText));
   }
 }
 

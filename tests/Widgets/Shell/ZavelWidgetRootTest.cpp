@@ -23,58 +23,100 @@ using zavel::test::TempHome;
 
 TEST(ZavelWidgetRoot, ResolvesTheCasingInEveryModeAndScheme) {
   TempHome home;
-  // The widget's option, the theme's "follow the system" and casing, the scheme, cream shown.
-  const std::tuple<CasingOption, bool, Casing, ColorScheme, bool> cases[] = {
-      // A casing chosen for the widget wins over the theme and the scheme.
-      {CasingOption::cream, true, Casing::graphite, ColorScheme::dark, true},
-      {CasingOption::graphite, true, Casing::cream, ColorScheme::light, false},
-      {CasingOption::followApp, true, Casing::graphite, ColorScheme::light, true},
-      {CasingOption::followApp, true, Casing::cream, ColorScheme::dark, false},
-      {CasingOption::followApp, false, Casing::cream, ColorScheme::dark, true},
-      {CasingOption::followApp, false, Casing::graphite, ColorScheme::light, false},
+  struct Case {
+    const char *name = "";
+    CasingOption option = CasingOption::followApp;
+    bool followSystem = false;
+    Casing themeCasing = Casing::cream;
+    ColorScheme scheme = ColorScheme::light;
+    bool cream = false;
   };
-  for (const auto &[option, followSystem, themeCasing, scheme, cream] : cases) {
+  const Case cases[] = {
+      // A casing chosen for the widget wins over the theme and the scheme.
+      Case{.name = "widget's cream over a dark system",
+           .option = CasingOption::cream,
+           .followSystem = true,
+           .themeCasing = Casing::graphite,
+           .scheme = ColorScheme::dark,
+           .cream = true},
+      Case{.name = "widget's graphite over a light system",
+           .option = CasingOption::graphite,
+           .followSystem = true,
+           .themeCasing = Casing::cream,
+           .scheme = ColorScheme::light,
+           .cream = false},
+      Case{.name = "following a light system",
+           .option = CasingOption::followApp,
+           .followSystem = true,
+           .themeCasing = Casing::graphite,
+           .scheme = ColorScheme::light,
+           .cream = true},
+      Case{.name = "following a dark system",
+           .option = CasingOption::followApp,
+           .followSystem = true,
+           .themeCasing = Casing::cream,
+           .scheme = ColorScheme::dark,
+           .cream = false},
+      Case{.name = "the theme's cream in a dark scheme",
+           .option = CasingOption::followApp,
+           .followSystem = false,
+           .themeCasing = Casing::cream,
+           .scheme = ColorScheme::dark,
+           .cream = true},
+      Case{.name = "the theme's graphite in a light scheme",
+           .option = CasingOption::followApp,
+           .followSystem = false,
+           .themeCasing = Casing::graphite,
+           .scheme = ColorScheme::light,
+           .cream = false},
+  };
+  for (const Case &c : cases) {
     ThemeSettings theme;
-    std::tie(theme.casing, theme.followSystemCasing) = std::tuple(themeCasing, followSystem);
+    theme.casing = c.themeCasing;
+    theme.followSystemCasing = c.followSystem;
     storeTheme(theme);
     for (WidgetRenderingMode mode : {WidgetRenderingMode::fullColor, WidgetRenderingMode::accented,
                                      WidgetRenderingMode::vibrant}) {
-      SCOPED_TRACE(std::string(kit::intents::rawValue(option)) + " " +
-                   std::string(rawValue(themeCasing)) + " mode " + std::to_string(int(mode)));
+      SCOPED_TRACE(std::string(c.name) + ", mode " + std::to_string(int(mode)));
       std::optional<ZCtx> seen;
       LaidOutTree tree =
-          layWidget(recordingRoot(ZavelSize::s, option, seen), {170, 170}, mode, scheme);
+          layWidget(recordingRoot(ZavelSize::s, c.option, seen), {170, 170}, mode, c.scheme);
       ASSERT_TRUE(seen && tree.containerBackground);
       // The casing shows only in full colour, kept as one layer; the other modes get the material.
       bool full = mode == WidgetRenderingMode::fullColor;
-      EXPECT_EQ(seen->cream, full && cream);
+      EXPECT_EQ(seen->cream, full && c.cream);
       EXPECT_EQ(tree.containerBackground->findAll("StaticLayer").size(), full ? 1u : 0u);
       if (full) {
         EXPECT_EQ(testing::casingGradientStart(tree),
-                  cream ? ZavelTokens::creamA : ZavelTokens::graphiteA);
+                  c.cream ? ZavelTokens::creamA : ZavelTokens::graphiteA);
         continue;
       }
       auto shapes =
           tree.containerBackground->findAll([](const LaidOutNode &n) { return n.as<ShapeDraw>(); });
       ASSERT_EQ(shapes.size(), 1u);
       EXPECT_EQ(shapes[0]->as<ShapeDraw>()->paint,
-                Paint(materialColor(Material::ultraThin, scheme)));
+                Paint(materialColor(Material::ultraThin, c.scheme)));
     }
   }
 }
 
 TEST(ZavelWidgetRoot, DesignUnitFitsTheCanvasToTheShorterSide) {
-  const std::tuple<ZavelSize, Size, double> cases[] = {
-      {ZavelSize::s, {170, 170}, 170.0 / 300},
-      // The height limits a medium widget at its usual size.
-      {ZavelSize::m, {364, 170}, 170.0 / 300},
-      // A space with no finite fit gives no unit.
-      {ZavelSize::s, {INFINITY, INFINITY}, 0},
-      {ZavelSize::s, {NAN, 170}, 0},
-      {ZavelSize::m, {INFINITY, 150}, 0.5},
+  struct Case {
+    ZavelSize size = ZavelSize::s;
+    Size space;
+    double u = 0;
   };
-  for (const auto &[size, space, u] : cases)
-    EXPECT_DOUBLE_EQ(designUnit(size, space), u) << space.width << "x" << space.height;
+  const Case cases[] = {
+      Case{.size = ZavelSize::s, .space = {170, 170}, .u = 170.0 / 300},
+      // The height limits a medium widget at its usual size.
+      Case{.size = ZavelSize::m, .space = {364, 170}, .u = 170.0 / 300},
+      // A space with no finite fit gives no unit.
+      Case{.size = ZavelSize::s, .space = {INFINITY, INFINITY}, .u = 0},
+      Case{.size = ZavelSize::s, .space = {NAN, 170}, .u = 0},
+      Case{.size = ZavelSize::m, .space = {INFINITY, 150}, .u = 0.5},
+  };
+  for (const Case &c : cases)
+    EXPECT_DOUBLE_EQ(designUnit(c.size, c.space), c.u) << c.space.width << "x" << c.space.height;
 }
 
 TEST(ZavelWidgetRoot, GivesTheContentItsUnitAndTheThemeReadAtEveryRender) {
@@ -83,8 +125,9 @@ TEST(ZavelWidgetRoot, GivesTheContentItsUnitAndTheThemeReadAtEveryRender) {
   View root = recordingRoot(ZavelSize::l, CasingOption::followApp, seen);
   layWidget(root, {364, 382});
   ASSERT_TRUE(seen);
-  EXPECT_EQ(std::tuple(seen->u, seen->inWidget, seen->accent),
-            std::tuple(364.0 / 620, true, ZavelTokens::signal));
+  EXPECT_EQ(seen->u, 364.0 / 620);
+  EXPECT_TRUE(seen->inWidget);
+  EXPECT_EQ(seen->accent, ZavelTokens::signal);
 
   ThemeSettings theme;
   theme.accent = ThemeSettings::Accent::custom("#1CAEC2");

@@ -137,8 +137,9 @@ TEST(MoonProvider, OneEntryOfThePhaseAtTheRequestReloadedTwelveHoursLater) {
   auto timeline = provider.timeline(configuration, kOnScreen);
   ASSERT_EQ(timeline.entries.size(), 1u);
   const MoonEntry &entry = timeline.entries.front();
-  EXPECT_EQ(std::tuple(entry.date, entry.casing, entry.data.phaseName),
-            std::tuple(now, CasingOption::cream, std::string("New Moon")));
+  EXPECT_EQ(entry.date, now);
+  EXPECT_EQ(entry.casing, CasingOption::cream);
+  EXPECT_EQ(entry.data.phaseName, "New Moon");
   EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 12 * 60));
   EXPECT_EQ(provider.snapshot(configuration, kOnScreen), entry);
   test::expectSamplePreviews(provider, CasingConfigIntent{CasingOption::graphite}, now,

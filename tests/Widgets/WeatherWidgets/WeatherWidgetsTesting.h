@@ -31,7 +31,8 @@ inline WeatherConfigIntent weatherConfiguration(std::optional<WeatherProvider::P
   WeatherConfigIntent configuration;
   if (place)
     configuration.place = WeatherPlaceEntity::of(*place);
-  std::tie(configuration.unit, configuration.casing) = std::tuple(unit, casing);
+  configuration.unit = unit;
+  configuration.casing = casing;
   return configuration;
 }
 

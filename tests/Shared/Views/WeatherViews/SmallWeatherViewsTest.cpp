@@ -24,21 +24,27 @@ LaidOutTree layReading(int64_t aqi) {
 
 TEST(AirQualityView, ColourAndBarFollowTheIndexTheBarHeldBetweenADotAndFull) {
   const Color teal = ZavelTokens::dataTeal, gold = ZavelTokens::gold;
-  for (auto [aqi, reading, fraction] : {std::tuple{int64_t{0}, teal, 0.0},
-                                        {int64_t{100}, teal, 0.5},
-                                        {int64_t{101}, gold, 0.505},
-                                        {int64_t{301}, gold, 1.0},
-                                        {INT64_MIN, teal, 0.0}}) {
-    LaidOutTree tree = layReading(aqi);
-    EXPECT_EQ(run(textNode(tree, std::to_string(aqi))).paint, Paint{reading}) << aqi;
+  struct Case {
+    int64_t aqi = 0;
+    Color reading;
+    double fraction = 0;
+  };
+  for (const Case &c : {Case{.aqi = 0, .reading = teal, .fraction = 0},
+                        Case{.aqi = 100, .reading = teal, .fraction = 0.5},
+                        Case{.aqi = 101, .reading = gold, .fraction = 0.505},
+                        Case{.aqi = 301, .reading = gold, .fraction = 1},
+                        Case{.aqi = INT64_MIN, .reading = teal, .fraction = 0}}) {
+    LaidOutTree tree = layReading(c.aqi);
+    EXPECT_EQ(run(textNode(tree, std::to_string(c.aqi))).paint, Paint{c.reading}) << c.aqi;
     std::vector<const LaidOutNode *> bar = tree.root.findAll("Capsule");
     ASSERT_EQ(bar.size(), 2u);
     Rect track = bar[0]->frame;
-    EXPECT_EQ(bar[1]->as<ShapeDraw>()->paint, Paint{reading}) << aqi;
-    expectRectNear(bar[1]->frame,
-                   {track.origin,
-                    {std::max(track.size.width * fraction, track.size.height), track.size.height}},
-                   std::to_string(aqi));
+    EXPECT_EQ(bar[1]->as<ShapeDraw>()->paint, Paint{c.reading}) << c.aqi;
+    expectRectNear(
+        bar[1]->frame,
+        {track.origin,
+         {std::max(track.size.width * c.fraction, track.size.height), track.size.height}},
+        std::to_string(c.aqi));
   }
   expectFit(*layReading(INT64_MAX).root.findAll("Text").at(1), smallContentWidth, Fit::cut);
 }
@@ -46,25 +52,32 @@ TEST(AirQualityView, ColourAndBarFollowTheIndexTheBarHeldBetweenADotAndFull) {
 TEST(MoonView, ShadowSlidesAcrossTheDiscByTheLitShareCutToTheFace) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   // The lit share, waxing, and the shadow's centre from the face's in design units.
-  for (auto [illuminated, waxing, offset] : {std::tuple{0.0, true, 0.0},
-                                             {0.39, true, -18.0},
-                                             {0.78, false, 36.0},
-                                             {1.0, false, 114.0},
-                                             {-0.5, true, 0.0},
-                                             {1.5, true, -114.0},
-                                             {nan, true, 0.0}}) {
-    std::string what = std::to_string(illuminated) + (waxing ? " waxing" : " waning");
+  struct Case {
+    double illuminated = 0;
+    bool waxing = false;
+    double offset = 0;
+  };
+  for (const Case &c : {Case{.illuminated = 0, .waxing = true, .offset = 0},
+                        Case{.illuminated = 0.39, .waxing = true, .offset = -18},
+                        Case{.illuminated = 0.78, .waxing = false, .offset = 36},
+                        Case{.illuminated = 1, .waxing = false, .offset = 114},
+                        Case{.illuminated = -0.5, .waxing = true, .offset = 0},
+                        Case{.illuminated = 1.5, .waxing = true, .offset = -114},
+                        Case{.illuminated = nan, .waxing = true, .offset = 0}}) {
+    std::string what = std::to_string(c.illuminated) + (c.waxing ? " waxing" : " waning");
     LaidOutTree tree = layReal(
-        MoonView{{"Waxing Gibbous", illuminated, waxing, 6, 21}, smallWidget.context()}.body(),
+        MoonView{{"Waxing Gibbous", c.illuminated, c.waxing, 6, 21}, smallWidget.context()}.body(),
         smallWidget);
     std::vector<const LaidOutNode *> circles = tree.root.findAll("Circle"),
                                      clips = tree.root.findAll("Clip");
-    ASSERT_EQ(std::pair(circles.size(), clips.size()), std::pair(2ul, 2ul)); // screen, then disc
+    // The screen, then the disc.
+    ASSERT_EQ(circles.size(), 2u);
+    ASSERT_EQ(clips.size(), 2u);
     Rect face = circles[0]->frame, shadow = circles[1]->frame;
     expectPointNear({shadow.midX() - face.midX(), shadow.midY() - face.midY()},
-                    {offset * smallWidget.u(), 0}, what);
+                    {c.offset * smallWidget.u(), 0}, what);
     expectRectNear(clips[1]->as<ClipEffect>()->path.boundingRect(), face, what);
-    if (illuminated == 0.39) {
+    if (c.illuminated == 0.39) {
       EXPECT_EQ(tree.root.texts(), (std::vector<std::string>{"WAXING GIBBOUS", "FULL IN 6 DAYS"}));
     }
   }
@@ -83,14 +96,20 @@ TEST(WeatherConditionsView, RowsFollowOneAnotherDownTheScreen) {
 TEST(WeatherConditionsView, NegativeTemperaturesKeepTheirSignAndShrinkToFitOneLine) {
   ZCtx ctx = smallWidget.context();
   using Style = ThemeSettings::NumeralStyle;
-  for (auto [temperature, style, fit] : {std::tuple{int64_t{-128}, Style::orbit, Fit::asIs},
-                                         {int64_t{-1234}, Style::firmware, Fit::shrunk},
-                                         {INT64_MIN, Style::firmware, Fit::cut}}) {
-    ctx.theme.numerals = style;
+  struct Case {
+    int64_t temperature = 0;
+    Style style = Style::orbit;
+    Fit fit = Fit::asIs;
+  };
+  for (const Case &c :
+       {Case{.temperature = -128, .style = Style::orbit, .fit = Fit::asIs},
+        Case{.temperature = -1234, .style = Style::firmware, .fit = Fit::shrunk},
+        Case{.temperature = INT64_MIN, .style = Style::firmware, .fit = Fit::cut}}) {
+    ctx.theme.numerals = c.style;
     LaidOutTree tree = layReal(
-        WeatherConditionsView{weather("Oslo", temperature, -1, -9), ctx}.body(), smallWidget);
-    expectFit(textNode(tree, std::to_string(temperature) + "°"), smallContentWidth, fit);
-    EXPECT_TRUE(tree.root.findText("H -1° — L -9°")) << temperature;
+        WeatherConditionsView{weather("Oslo", c.temperature, -1, -9), ctx}.body(), smallWidget);
+    expectFit(textNode(tree, std::to_string(c.temperature) + "°"), smallContentWidth, c.fit);
+    EXPECT_TRUE(tree.root.findText("H -1° — L -9°")) << c.temperature;
   }
 }
 

@@ -60,11 +60,15 @@ TEST(WeatherForecastView, SixDaysFollowTodayButAllCountForTheWeekAndLabelsKeepTw
 TEST(WeatherForecastView, TodayIsNamedInTheDevicesLanguageAndZone) {
   // 23:30 on Wednesday in London is already Thursday in Tokyo.
   const Date late = wednesdayNoon.addingTimeInterval(10.5 * 3600);
-  for (auto [locale, zone, label] : {std::tuple{"de_DE", "Europe/London", "MI"},
-                                     {"en_GB", "Asia/Tokyo", "TH"},
-                                     {"en_GB", "Europe/London", "WE"}}) {
-    ScopedLocaleAndZone scoped(locale, zone);
-    EXPECT_EQ(layForecast(weather("Here", 1, 2, 0), late).root.texts().back(), label) << zone;
+  struct Case {
+    const char *locale = "", *zone = "", *label = "";
+  };
+  for (const Case &c : {Case{.locale = "de_DE", .zone = "Europe/London", .label = "MI"},
+                        Case{.locale = "en_GB", .zone = "Asia/Tokyo", .label = "TH"},
+                        Case{.locale = "en_GB", .zone = "Europe/London", .label = "WE"}}) {
+    ScopedLocaleAndZone scoped(c.locale, c.zone);
+    EXPECT_EQ(layForecast(weather("Here", 1, 2, 0), late).root.texts().back(), c.label)
+        << c.locale << " " << c.zone;
   }
 }
 

@@ -37,40 +37,50 @@ const LaidOutNode &bar(const LaidOutNode *opacity) {
 }
 
 TEST(WeatherRainView, AtMostSevenHourLabels) {
-  for (auto [hours, labels] :
-       {std::pair{9, std::vector<std::string>{"17", "18", "19", "20", "21", "22", "23"}},
-        {2, {"17", "18"}},
-        {0, {}}}) {
-    std::vector<std::string> texts = layRain(std::vector<double>(hours, 0.3)).root.texts();
-    EXPECT_EQ(std::vector<std::string>(texts.begin() + 2, texts.end()), labels) << hours;
+  struct Case {
+    std::size_t hours = 0;
+    std::vector<std::string> labels;
+  };
+  for (const Case &c : {Case{.hours = 9, .labels = {"17", "18", "19", "20", "21", "22", "23"}},
+                        Case{.hours = 2, .labels = {"17", "18"}}, Case{.hours = 0, .labels = {}}}) {
+    std::vector<std::string> texts = layRain(std::vector<double>(c.hours, 0.3)).root.texts();
+    EXPECT_EQ(std::vector<std::string>(texts.begin() + 2, texts.end()), c.labels) << c.hours;
   }
 }
 
 TEST(WeatherRainView, BarsPeaksAndShadesForTheHoursKnown) {
   struct Case {
-    std::string what;
+    std::string name;
     std::vector<double> chances, heights, opacities;
     std::vector<std::size_t> peaks;
   };
   const std::vector<double> faint{1, 1, 0.45, 0.45, 0.45, 0.45, 0.45, 0.45, 0.45, 0.45, 0.45, 0.45};
-  for (const Case &c : {
-           Case{"no hours", {}, std::vector<double>(12, 0.1), faint, {0, 1}},
-           Case{
-               "one hour", {0.7}, std::vector<double>(12, 0.7), std::vector<double>(12, 1), {0, 1}},
-           // Straight lines between the hours; a tie keeps the earlier bar.
-           Case{"three hours",
-                {0.9, 0.1, 0.9},
-                {0.9, 0.7545, 0.6091, 0.4636, 0.3182, 0.1727, 0.1727, 0.3182, 0.4636, 0.6091,
-                 0.7545, 0.9},
-                {1, 1, 1, 0.7, 0.7, 0.55, 0.55, 0.7, 0.7, 1, 1, 1},
-                {0, 11}},
-       }) {
+  const Case cases[] = {
+      Case{.name = "no hours",
+           .chances = {},
+           .heights = std::vector<double>(12, 0.1),
+           .opacities = faint,
+           .peaks = {0, 1}},
+      Case{.name = "one hour",
+           .chances = {0.7},
+           .heights = std::vector<double>(12, 0.7),
+           .opacities = std::vector<double>(12, 1),
+           .peaks = {0, 1}},
+      // Straight lines between the hours; a tie keeps the earlier bar.
+      Case{.name = "three hours",
+           .chances = {0.9, 0.1, 0.9},
+           .heights = {0.9, 0.7545, 0.6091, 0.4636, 0.3182, 0.1727, 0.1727, 0.3182, 0.4636, 0.6091,
+                       0.7545, 0.9},
+           .opacities = {1, 1, 1, 0.7, 0.7, 0.55, 0.55, 0.7, 0.7, 1, 1, 1},
+           .peaks = {0, 11}},
+  };
+  for (const Case &c : cases) {
     LaidOutTree tree = layRain(c.chances);
     double h = chartHeight(tree);
     std::vector<const LaidOutNode *> all = bars(tree);
     for (std::size_t i = 0; i < all.size(); ++i) {
       bool peak = std::find(c.peaks.begin(), c.peaks.end(), i) != c.peaks.end();
-      std::string what = c.what + ", bar " + std::to_string(i);
+      std::string what = c.name + ", bar " + std::to_string(i);
       EXPECT_NEAR(bar(all[i]).frame.size.height, c.heights[i] * h, 1e-4 * h) << what;
       EXPECT_EQ(all[i]->as<OpacityEffect>()->opacity, c.opacities[i]) << what;
       EXPECT_EQ(bar(all[i]).as<ShapeDraw>()->paint,
@@ -82,13 +92,14 @@ TEST(WeatherRainView, BarsPeaksAndShadesForTheHoursKnown) {
 
 TEST(WeatherRainView, StoredChancesOutsideAFractionAreKeptInOneADryHourFourUnitsHigh) {
   // The highest chance as a whole percentage: the fraction cut off, never rounded up.
-  for (auto [chance, shown] : {std::pair{0.999, "99%"},
-                               {0.29, "29%"},
-                               {1e300, "100%"},
-                               {-0.2, "0%"},
-                               {nan, "0%"},
-                               {inf, "0%"}})
-    EXPECT_EQ(layRain({0.3, 0.4}, chance).root.texts().at(1), shown) << chance;
+  struct Case {
+    double chance = 0;
+    const char *shown = "";
+  };
+  for (const Case &c : {Case{.chance = 0.999, .shown = "99%"}, Case{.chance = 0.29, .shown = "29%"},
+                        Case{.chance = 1e300, .shown = "100%"}, Case{.chance = -0.2, .shown = "0%"},
+                        Case{.chance = nan, .shown = "0%"}, Case{.chance = inf, .shown = "0%"}})
+    EXPECT_EQ(layRain({0.3, 0.4}, c.chance).root.texts().at(1), c.shown) << c.chance;
 
   // Hour chances likewise: no bar reaches past the chart or gets a height that is no number; at
   // least 4 units high.

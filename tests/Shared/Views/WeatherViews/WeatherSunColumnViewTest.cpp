@@ -29,8 +29,10 @@ const Date midwinter = Date::fromUnixTime(1734782400);
 WeatherSnapshot at(std::optional<double> latitude, std::optional<double> longitude,
                    std::optional<std::string> zone) {
   WeatherSnapshot snapshot = weather("London", 23, 27, 18);
-  std::tie(snapshot.feelsLike, snapshot.latitude, snapshot.longitude, snapshot.timeZoneID) =
-      std::tuple(25, latitude, longitude, std::move(zone));
+  snapshot.feelsLike = 25;
+  snapshot.latitude = latitude;
+  snapshot.longitude = longitude;
+  snapshot.timeZoneID = std::move(zone);
   return snapshot;
 }
 const WeatherSnapshot london = at(51.5072, -0.1276, "Europe/London");
@@ -73,37 +75,80 @@ TEST_F(WeatherSunColumnViewTest, SunTimesAreOfTheDayOfRenderingNotOfTheEntry) {
 }
 
 TEST_F(WeatherSunColumnViewTest, WithoutCoordinatesOrInPolarDayOrNightTheSunRestsAtItsDefault) {
-  for (auto [what, data, now] :
-       {std::tuple{"no coordinates", at(std::nullopt, std::nullopt, std::nullopt), midsummer},
-        {"polar day", at(69.6492, 18.9553, "Europe/Oslo"), midsummer},
-        {"no number", at(nan, 0, "UTC"), midsummer}})
-    expectSunset(layColumn(data, now, now), "21:04", 0.34, what);
+  struct Case {
+    const char *name = "";
+    WeatherSnapshot data;
+    Date now;
+  };
+  const Case cases[] = {
+      Case{.name = "no coordinates",
+           .data = at(std::nullopt, std::nullopt, std::nullopt),
+           .now = midsummer},
+      Case{.name = "polar day", .data = at(69.6492, 18.9553, "Europe/Oslo"), .now = midsummer},
+      Case{.name = "no number", .data = at(nan, 0, "UTC"), .now = midsummer},
+  };
+  for (const Case &c : cases)
+    expectSunset(layColumn(c.data, c.now, c.now), "21:04", 0.34, c.name);
 }
 
 TEST_F(WeatherSunColumnViewTest, SunsetIsWrittenInThePlacesZoneAndClockFormat) {
   const WeatherSnapshot dhaka = at(23.8103, 90.4125, "Asia/Dhaka"); // six hours ahead of UTC
-  for (auto [locale, label] : {std::pair{"en_GB", "18:48"}, {"en_US", "06:48"}}) {
-    ScopedLocaleAndZone scoped(locale, "UTC");
-    EXPECT_EQ(layColumn(dhaka, midsummer).root.texts().back(), label) << locale;
+  struct Case {
+    const char *locale = "", *label = "";
+  };
+  for (const Case &c :
+       {Case{.locale = "en_GB", .label = "18:48"}, Case{.locale = "en_US", .label = "06:48"}}) {
+    ScopedLocaleAndZone scoped(c.locale, "UTC");
+    EXPECT_EQ(layColumn(dhaka, midsummer).root.texts().back(), c.label) << c.locale;
   }
 }
 
 TEST_F(WeatherSunColumnViewTest, ASunsetNotAfterTheSunriseKeepsItsTimeButNotThePlace) {
   using Place = WeatherSunColumnView::SunPlace;
   const Date rise = midsummer, set = midsummer.addingTimeInterval(3600);
-  const std::tuple<const char *, std::optional<Date>, std::optional<Date>, Date, Place> cases[] = {
-      {"sunset before sunrise", set, rise, rise, {"12:00", 0.34}},
-      {"sunset at sunrise", rise, rise, rise, {"12:00", 0.34}},
-      {"in order", rise, set, midsummer.addingTimeInterval(900), {"13:00", 0.25}},
-      {"no sunrise", std::nullopt, set, rise, {"21:04", 0.34}},
-      {"no sunset", rise, std::nullopt, rise, {"21:04", 0.34}},
-      {"entry date no number", rise, set, Date{nan}, {"13:00", 0.05}},
+  struct Case {
+    const char *name = "";
+    std::optional<Date> sunrise, sunset;
+    Date date;
+    Place place;
   };
-  for (const auto &[what, sunrise, sunset, date, place] : cases)
-    EXPECT_EQ(
-        WeatherSunColumnView::sunPlace(sunrise, sunset, date, kit::foundation::TimeZone::utc()),
-        place)
-        << what;
+  const Case cases[] = {
+      Case{.name = "sunset before sunrise",
+           .sunrise = set,
+           .sunset = rise,
+           .date = rise,
+           .place = {.label = "12:00", .t = 0.34}},
+      Case{.name = "sunset at sunrise",
+           .sunrise = rise,
+           .sunset = rise,
+           .date = rise,
+           .place = {.label = "12:00", .t = 0.34}},
+      Case{.name = "in order",
+           .sunrise = rise,
+           .sunset = set,
+           .date = midsummer.addingTimeInterval(900),
+           .place = {.label = "13:00", .t = 0.25}},
+      Case{.name = "no sunrise",
+           .sunrise = std::nullopt,
+           .sunset = set,
+           .date = rise,
+           .place = {.label = "21:04", .t = 0.34}},
+      Case{.name = "no sunset",
+           .sunrise = rise,
+           .sunset = std::nullopt,
+           .date = rise,
+           .place = {.label = "21:04", .t = 0.34}},
+      Case{.name = "entry date no number",
+           .sunrise = rise,
+           .sunset = set,
+           .date = Date{nan},
+           .place = {.label = "13:00", .t = 0.05}},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(WeatherSunColumnView::sunPlace(c.sunrise, c.sunset, c.date,
+                                             kit::foundation::TimeZone::utc()),
+              c.place)
+        << c.name;
 }
 
 } // namespace
