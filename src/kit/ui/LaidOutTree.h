@@ -23,8 +23,11 @@ struct LaidOutNode;
 // What a laid-out node draws or does. Paths are in widget coordinates (points).
 struct TextRun {
   std::string text;
-  TextStyle style;
+  TextStyle style; // as asked for
   Paint paint;
+  // The weight of the face the text is drawn in (a PostScript name fixes it, whatever the style
+  // says).
+  FontWeight faceWeight = FontWeight::regular;
 };
 // A filled path, or a stroked one when `stroke` is set.
 struct ShapeDraw {

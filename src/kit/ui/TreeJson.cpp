@@ -105,7 +105,9 @@ json shapeJson(const ShapeDraw &shape) {
 json textJson(const TextRun &run, const TextEngine *engine) {
   static constexpr const char *alignments[] = {"leading", "center", "trailing"};
   const TextStyle &s = run.style;
-  json j{{"text", run.text}, {"font", fontJson(s.font)}, {"color", paintJson(run.paint)}};
+  json j{{"text", run.text},
+         {"font", fontJson(s.font, run.faceWeight)},
+         {"color", paintJson(run.paint)}};
   if (engine)
     j["face"] = engine->resolvedFaceName(s.font);
   if (s.tracking != 0)
@@ -118,8 +120,10 @@ json textJson(const TextRun &run, const TextEngine *engine) {
     j["minimumScaleFactor"] = rounded(s.minimumScaleFactor);
   if (s.alignment != TextAlignment::leading)
     j["alignment"] = alignments[int(s.alignment)];
-  if (s.strikethrough)
+  if (s.strikethrough) {
     j["strikethrough"] = true;
+    j["strikethroughColor"] = paintJson(run.paint); // drawn in the text's own paint
+  }
   if (s.monospacedDigit)
     j["monospacedDigit"] = true;
   return j;
@@ -147,10 +151,6 @@ struct ContentVisitor {
         {rounded(t.a), rounded(t.b), rounded(t.c), rounded(t.d), rounded(t.tx), rounded(t.ty)});
   }
   void operator()(const ClipEffect &e) const { j["clip"] = rectJson(e.path.boundingRect()); }
-  void operator()(const MaskEffect &e) const {
-    if (!e.mask.empty())
-      j["mask"] = nodeJson(e.mask.front(), engine);
-  }
   void operator()(const ShadowEffect &e) const {
     j["shadow"] = {{"color", e.color.hexString()},
                    {"radius", rounded(e.radius)},

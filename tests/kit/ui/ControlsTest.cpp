@@ -74,6 +74,7 @@ TEST(TreeJson, DumpsTextsAndPaints) {
   View widget = VStack(HAlign::leading, 0,
                        {
                            Text("21°").font(Font::postScript("IBMPlexMono-Bold", 38)).tracking(-1),
+                           Text("done").font(Font::system(9, FontWeight::semibold)).strikethrough(),
                        })
                     .foreground(Color::rgb8(0xE8, 0xE8, 0xE6));
   LaidOutTree tree = lay(widget, {200, 200});
@@ -86,6 +87,13 @@ TEST(TreeJson, DumpsTextsAndPaints) {
   EXPECT_EQ(text["font"]["name"], "IBMPlexMono-Bold");
   EXPECT_EQ(text["face"], "Fake-IBMPlexMono-Bold");
   EXPECT_EQ(text["tracking"], -1);
+  EXPECT_FALSE(text.contains("strikethrough"));
+
+  // An engine that resolves no faces reports the weight asked for.
+  nlohmann::json struck = j["root"]["children"][1];
+  EXPECT_EQ(struck["font"]["weight"], "semibold");
+  EXPECT_EQ(struck["strikethrough"], true);
+  EXPECT_EQ(struck["strikethroughColor"], "#E8E8E6");
 
   EXPECT_EQ(paintJson(Color::white.opacity(0.5)), "#FFFFFF80");
 }
