@@ -55,10 +55,6 @@ struct TransformEffect {
 struct ClipEffect {
   Path path;
 };
-// The children are drawn through the alpha of `mask` (one node).
-struct MaskEffect {
-  std::vector<LaidOutNode> mask;
-};
 struct ShadowEffect {
   Color color;
   double radius = 0;
@@ -84,10 +80,10 @@ struct LinkTarget {
   std::string url;
 };
 
-using NodeContent = std::variant<std::monostate, TextRun, ShapeDraw, CanvasDrawing, OpacityEffect,
-                                 OffsetEffect, TransformEffect, ClipEffect, MaskEffect,
-                                 ShadowEffect, BlurEffect, CompositingGroup, AccentableMark,
-                                 StaticLayer, ContentShape, ButtonTarget, LinkTarget>;
+using NodeContent =
+    std::variant<std::monostate, TextRun, ShapeDraw, CanvasDrawing, OpacityEffect, OffsetEffect,
+                 TransformEffect, ClipEffect, ShadowEffect, BlurEffect, CompositingGroup,
+                 AccentableMark, StaticLayer, ContentShape, ButtonTarget, LinkTarget>;
 
 // One view after layout: its kind, its frame in widget coordinates (points), what it draws, and
 // the nodes inside it in drawing order (back to front).

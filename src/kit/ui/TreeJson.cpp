@@ -48,24 +48,17 @@ struct PaintVisitor {
             {"endRadiusFraction", rounded(g.endRadiusFraction)},
             {"stops", stopsJson(g.gradient)}};
   }
-  json operator()(const AngularGradient &g) const {
-    return {{"type", "angular"},
-            {"center", unitJson(g.center)},
-            {"startAngle", rounded(g.startAngle.degrees())},
-            {"endAngle", rounded(g.endAngle.degrees())},
-            {"stops", stopsJson(g.gradient)}};
-  }
   json operator()(Material) const { return {{"type", "material"}, {"material", "ultraThin"}}; }
 };
 
-json fontJson(const Font &font) {
+json fontJson(const Font &font, FontWeight weight) {
   static constexpr const char *sources[] = {"system", "family", "postScript"};
   static constexpr const char *weights[] = {"ultraLight", "thin", "light", "regular", "medium",
                                             "semibold",   "bold", "heavy", "black"};
   static constexpr const char *designs[] = {"standard", "rounded", "monospaced", "serif"};
   json j{{"source", sources[int(font.source)]},
          {"size", rounded(font.size)},
-         {"weight", weights[int(font.weight)]}};
+         {"weight", weights[int(weight)]}};
   if (!font.name.empty())
     j["name"] = font.name;
   if (font.width == FontWidth::condensed)
