@@ -70,6 +70,41 @@ TEST(HitTest, ContentShapeClipsTransformsAndOpacityShapeTheHitRegion) {
         << name;
 }
 
+TEST(HitTest, AContentShapeOnAPaddedLabelMakesItsPaddingPressable) {
+  // "Go" is 20.4 points square, padded to 44.4 and centred: its text spans 39.8 to 60.2.
+  View padded = Text("Go").padding(12);
+  View gapped = HStack(VAlign::center, 40, {Rectangle().frame(10, 10), Rectangle().frame(10, 10)});
+  const struct {
+    const char *name;
+    View label;
+    Point point;
+    bool pressed;
+  } cases[] = {
+      {.name = "the text", .label = padded, .point = {50, 50}, .pressed = true},
+      {.name = "bare padding", .label = padded, .point = {30, 50}, .pressed = false},
+      {.name = "padding in the shape",
+       .label = padded.contentShape(Rectangle()),
+       .point = {30, 50},
+       .pressed = true},
+      {.name = "beyond the padding",
+       .label = padded.contentShape(Rectangle()),
+       .point = {25, 50},
+       .pressed = false},
+      {.name = "a gap in the shape",
+       .label = gapped.contentShape(Rectangle()),
+       .point = {50, 50},
+       .pressed = true},
+      {.name = "only where the shape reaches",
+       .label = padded.contentShape(Circle()),
+       .point = {30, 30},
+       .pressed = false},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(hitType(lay(Button(intent("Go"), c.label), {100, 100}), c.point),
+              c.pressed ? "Go" : "")
+        << c.name;
+}
+
 TEST(TreeJson, DumpsTextsAndPaints) {
   View widget = VStack(HAlign::leading, 0,
                        {
