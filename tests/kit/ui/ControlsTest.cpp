@@ -54,7 +54,7 @@ TEST(HitTest, FindsTheInnermostFrontMostTarget) {
     EXPECT_EQ(hitType(tree, point), target) << point.x << "," << point.y;
 }
 
-TEST(HitTest, ContentShapeClipsTransformsAndOpacityShapeTheHitRegion) {
+TEST(HitTest, GapsClipsOffsetsAndOpacityShapeTheHitRegion) {
   View square = Rectangle().frame(10, 10), row = HStack(VAlign::center, 40, {square, square});
   auto tap = [](View label) { return Button(intent("T"), label); };
   const std::tuple<const char *, View, Point, bool> cases[] = {
