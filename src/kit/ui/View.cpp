@@ -5,6 +5,8 @@
 #include "kit/ui/layout/Node.h"
 
 #include <cmath>
+#include <iterator>
+#include <variant>
 
 namespace kit::ui {
 namespace {
@@ -16,6 +18,7 @@ using layout::ModifierRecipe;
 const char *paintKind(const Paint &paint) {
   static constexpr const char *names[] = {"Color", "LinearGradient", "RadialGradient",
                                           "EllipticalGradient", "Material"};
+  static_assert(std::size(names) == std::variant_size_v<Paint>);
   return names[paint.index()];
 }
 
