@@ -40,6 +40,38 @@ inline Cubic segment(const Cubic &c, double t0, double t1) {
   return splitBefore(tail, std::clamp(rest, 0.0, 1.0));
 }
 
+// Calls `visit` with each parameter in (0, 1) where one coordinate of the curve turns: the roots
+// of its derivative, 3·(A·t² + B·t + C).
+template <class Visit> void forEachTurn(double p0, double p1, double p2, double p3, Visit visit) {
+  double a = p1 - p0, b = p2 - p1, c = p3 - p2;
+  double qa = a - 2 * b + c, qb = 2 * (b - a), qc = a;
+  auto keep = [&visit](double t) {
+    if (std::isfinite(t) && t > 0 && t < 1)
+      visit(t);
+  };
+  constexpr double flat = 1e-12;
+  if (std::abs(qa) < flat) {
+    if (std::abs(qb) >= flat)
+      keep(-qc / qb);
+    return;
+  }
+  double discriminant = qb * qb - 4 * qa * qc;
+  if (discriminant < 0)
+    return;
+  double root = std::sqrt(discriminant);
+  keep((-qb + root) / (2 * qa));
+  keep((-qb - root) / (2 * qa));
+}
+
+// The box around the curve itself (its ends and where it turns), not around its control points.
+inline Rect bounds(const Cubic &c) {
+  Rect box = Rect{c[0], {}}.unionWith({c[3], {}});
+  auto include = [&](double t) { box = box.unionWith({pointAt(c, t), {}}); };
+  forEachTurn(c[0].x, c[1].x, c[2].x, c[3].x, include);
+  forEachTurn(c[0].y, c[1].y, c[2].y, c[3].y, include);
+  return box;
+}
+
 // How many straight pieces keep the curve within `tolerance` (Wang's bound).
 inline int pieces(const Cubic &c, double tolerance) {
   double dx1 = c[0].x - 2 * c[1].x + c[2].x, dy1 = c[0].y - 2 * c[1].y + c[2].y;

@@ -23,8 +23,11 @@ struct LaidOutNode;
 // What a laid-out node draws or does. Paths are in widget coordinates (points).
 struct TextRun {
   std::string text;
-  TextStyle style;
+  TextStyle style; // as asked for
   Paint paint;
+  // The weight of the face the text is drawn in (a PostScript name fixes it, whatever the style
+  // says).
+  FontWeight faceWeight = FontWeight::regular;
 };
 // A filled path, or a stroked one when `stroke` is set.
 struct ShapeDraw {
@@ -52,10 +55,6 @@ struct TransformEffect {
 struct ClipEffect {
   Path path;
 };
-// The children are drawn through the alpha of `mask` (one node).
-struct MaskEffect {
-  std::vector<LaidOutNode> mask;
-};
 struct ShadowEffect {
   Color color;
   double radius = 0;
@@ -81,10 +80,10 @@ struct LinkTarget {
   std::string url;
 };
 
-using NodeContent = std::variant<std::monostate, TextRun, ShapeDraw, CanvasDrawing, OpacityEffect,
-                                 OffsetEffect, TransformEffect, ClipEffect, MaskEffect,
-                                 ShadowEffect, BlurEffect, CompositingGroup, AccentableMark,
-                                 StaticLayer, ContentShape, ButtonTarget, LinkTarget>;
+using NodeContent =
+    std::variant<std::monostate, TextRun, ShapeDraw, CanvasDrawing, OpacityEffect, OffsetEffect,
+                 TransformEffect, ClipEffect, ShadowEffect, BlurEffect, CompositingGroup,
+                 AccentableMark, StaticLayer, ContentShape, ButtonTarget, LinkTarget>;
 
 // One view after layout: its kind, its frame in widget coordinates (points), what it draws, and
 // the nodes inside it in drawing order (back to front).

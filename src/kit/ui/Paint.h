@@ -1,7 +1,6 @@
 #pragma once
 
 #include "kit/ui/Alignment.h"
-#include "kit/ui/Angle.h"
 #include "kit/ui/Color.h"
 
 #include <initializer_list>
@@ -61,19 +60,9 @@ struct EllipticalGradient {
   bool operator==(const EllipticalGradient &) const = default;
 };
 
-// Around a unit point, from the start angle clockwise to the end angle (0 points right).
-struct AngularGradient {
-  Gradient gradient;
-  UnitPoint center = UnitPoint::center;
-  Angle startAngle = Angle::degrees(0);
-  Angle endAngle = Angle::degrees(360);
-  bool operator==(const AngularGradient &) const = default;
-};
-
 // A translucent backdrop; drawn as a fill that depends on the colour scheme.
 enum class Material { ultraThin };
 
-using Paint = std::variant<Color, LinearGradient, RadialGradient, EllipticalGradient,
-                           AngularGradient, Material>;
+using Paint = std::variant<Color, LinearGradient, RadialGradient, EllipticalGradient, Material>;
 
 } // namespace kit::ui

@@ -163,20 +163,28 @@ void Path::addPath(const Path &other) {
 std::optional<Point> Path::currentPoint() const { return current_; }
 
 Rect Path::boundingRect() const {
-  bool any = false;
-  double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  std::optional<Rect> box;
+  auto include = [&box](const Rect &r) { box = box ? box->unionWith(r) : r; };
+  Point current{}, start{};
   for (const Element &e : elements_) {
-    int count = e.verb == Verb::cubic ? 3 : e.verb == Verb::close ? 0 : 1;
-    for (int i = 0; i < count; ++i) {
-      Point p = e.points[i];
-      x0 = any ? std::min(x0, p.x) : p.x;
-      y0 = any ? std::min(y0, p.y) : p.y;
-      x1 = any ? std::max(x1, p.x) : p.x;
-      y1 = any ? std::max(y1, p.y) : p.y;
-      any = true;
+    switch (e.verb) {
+    case Verb::move:
+      start = e.points[0];
+      [[fallthrough]];
+    case Verb::line:
+      current = e.points[0];
+      include({current, {}});
+      break;
+    case Verb::cubic:
+      include(bezier::bounds({current, e.points[0], e.points[1], e.points[2]}));
+      current = e.points[2];
+      break;
+    case Verb::close:
+      current = start; // drawing may go on from the sub-path's start without a move
+      break;
     }
   }
-  return {{x0, y0}, {x1 - x0, y1 - y0}};
+  return box.value_or(Rect{});
 }
 
 Path Path::applying(const AffineTransform &transform) const {

@@ -44,7 +44,8 @@ public:
   const std::vector<Element> &elements() const { return elements_; }
   bool isEmpty() const { return elements_.empty(); }
   std::optional<Point> currentPoint() const;
-  // The box around every point and control point.
+  // The box around the curves themselves (not their control points); empty at the origin for an
+  // empty path.
   Rect boundingRect() const;
 
   Path applying(const AffineTransform &transform) const;

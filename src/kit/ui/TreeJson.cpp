@@ -48,24 +48,17 @@ struct PaintVisitor {
             {"endRadiusFraction", rounded(g.endRadiusFraction)},
             {"stops", stopsJson(g.gradient)}};
   }
-  json operator()(const AngularGradient &g) const {
-    return {{"type", "angular"},
-            {"center", unitJson(g.center)},
-            {"startAngle", rounded(g.startAngle.degrees())},
-            {"endAngle", rounded(g.endAngle.degrees())},
-            {"stops", stopsJson(g.gradient)}};
-  }
   json operator()(Material) const { return {{"type", "material"}, {"material", "ultraThin"}}; }
 };
 
-json fontJson(const Font &font) {
+json fontJson(const Font &font, FontWeight weight) {
   static constexpr const char *sources[] = {"system", "family", "postScript"};
   static constexpr const char *weights[] = {"ultraLight", "thin", "light", "regular", "medium",
                                             "semibold",   "bold", "heavy", "black"};
   static constexpr const char *designs[] = {"standard", "rounded", "monospaced", "serif"};
   json j{{"source", sources[int(font.source)]},
          {"size", rounded(font.size)},
-         {"weight", weights[int(font.weight)]}};
+         {"weight", weights[int(weight)]}};
   if (!font.name.empty())
     j["name"] = font.name;
   if (font.width == FontWidth::condensed)
@@ -105,7 +98,9 @@ json shapeJson(const ShapeDraw &shape) {
 json textJson(const TextRun &run, const TextEngine *engine) {
   static constexpr const char *alignments[] = {"leading", "center", "trailing"};
   const TextStyle &s = run.style;
-  json j{{"text", run.text}, {"font", fontJson(s.font)}, {"color", paintJson(run.paint)}};
+  json j{{"text", run.text},
+         {"font", fontJson(s.font, run.faceWeight)},
+         {"color", paintJson(run.paint)}};
   if (engine)
     j["face"] = engine->resolvedFaceName(s.font);
   if (s.tracking != 0)
@@ -118,8 +113,10 @@ json textJson(const TextRun &run, const TextEngine *engine) {
     j["minimumScaleFactor"] = rounded(s.minimumScaleFactor);
   if (s.alignment != TextAlignment::leading)
     j["alignment"] = alignments[int(s.alignment)];
-  if (s.strikethrough)
+  if (s.strikethrough) {
     j["strikethrough"] = true;
+    j["strikethroughColor"] = paintJson(run.paint); // drawn in the text's own paint
+  }
   if (s.monospacedDigit)
     j["monospacedDigit"] = true;
   return j;
@@ -147,10 +144,6 @@ struct ContentVisitor {
         {rounded(t.a), rounded(t.b), rounded(t.c), rounded(t.d), rounded(t.tx), rounded(t.ty)});
   }
   void operator()(const ClipEffect &e) const { j["clip"] = rectJson(e.path.boundingRect()); }
-  void operator()(const MaskEffect &e) const {
-    if (!e.mask.empty())
-      j["mask"] = nodeJson(e.mask.front(), engine);
-  }
   void operator()(const ShadowEffect &e) const {
     j["shadow"] = {{"color", e.color.hexString()},
                    {"radius", rounded(e.radius)},

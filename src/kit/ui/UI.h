@@ -16,4 +16,5 @@
 #include "kit/ui/Stacks.h"
 #include "kit/ui/StrokeStyle.h"
 #include "kit/ui/Text.h"
+#include "kit/ui/TimelineView.h"
 #include "kit/ui/View.h"

@@ -5,6 +5,8 @@
 #include "kit/ui/layout/Node.h"
 
 #include <cmath>
+#include <iterator>
+#include <variant>
 
 namespace kit::ui {
 namespace {
@@ -14,9 +16,9 @@ using layout::LayoutPass;
 using layout::ModifierRecipe;
 
 const char *paintKind(const Paint &paint) {
-  static constexpr const char *names[] = {"Color",           "LinearGradient",
-                                          "RadialGradient",  "EllipticalGradient",
-                                          "AngularGradient", "Material"};
+  static constexpr const char *names[] = {"Color", "LinearGradient", "RadialGradient",
+                                          "EllipticalGradient", "Material"};
+  static_assert(std::size(names) == std::variant_size_v<Paint>);
   return names[paint.index()];
 }
 
@@ -157,25 +159,6 @@ View View::clipShape(const Shape &shape) const {
 }
 
 View View::clipped() const { return clipShape(Rectangle()); }
-
-View View::mask(const View &mask, Alignment alignment) const {
-  return layout::modifiedView(
-      *this, [mask, alignment](ElementPtr e, const Environment &env, LayoutPass &pass) {
-        std::shared_ptr<layout::Element> masker = layout::resolveOne(mask, env, pass);
-        ModifierRecipe recipe{"Mask", [masker, alignment](const Rect &frame) {
-                                ProposedSize offer = ProposedSize::of(frame.size);
-                                Size size = masker->sizeThatFits(offer);
-                                double x = layout::guide(alignment.horizontal, frame.size) -
-                                           layout::guide(alignment.horizontal, size);
-                                double y =
-                                    layout::guide(alignment.vertical, frame.size, *masker, offer) -
-                                    layout::guide(alignment.vertical, size, *masker, offer);
-                                Rect rect{{frame.minX() + x, frame.minY() + y}, size};
-                                return MaskEffect{{masker->place(rect, offer)}};
-                              }};
-        return layout::makeModifier(std::move(e), std::move(recipe));
-      });
-}
 
 View View::shadow(const Color &color, double radius, double x, double y) const {
   ShadowEffect effect{color.clamped(), nonNegativeLength(radius), finiteOr(x), finiteOr(y)};

@@ -31,7 +31,6 @@ public:
   View(const LinearGradient &gradient) : View(Paint{gradient}) {}
   View(const RadialGradient &gradient) : View(Paint{gradient}) {}
   View(const EllipticalGradient &gradient) : View(Paint{gradient}) {}
-  View(const AngularGradient &gradient) : View(Paint{gradient}) {}
   View(Material material) : View(Paint{material}) {}
   explicit View(std::shared_ptr<const layout::Node> node);
 
@@ -54,7 +53,6 @@ public:
   View scale(double x, double y, UnitPoint anchor = UnitPoint::center) const;
   View clipShape(const Shape &shape) const;
   View clipped() const;
-  View mask(const View &mask, Alignment alignment = Alignment::center) const;
   View shadow(const Color &color, double radius, double x = 0, double y = 0) const;
   View blur(double radius) const;
   View compositingGroup() const;

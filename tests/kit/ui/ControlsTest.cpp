@@ -54,7 +54,7 @@ TEST(HitTest, FindsTheInnermostFrontMostTarget) {
     EXPECT_EQ(hitType(tree, point), target) << point.x << "," << point.y;
 }
 
-TEST(HitTest, ContentShapeClipsTransformsAndOpacityShapeTheHitRegion) {
+TEST(HitTest, GapsClipsOffsetsAndOpacityShapeTheHitRegion) {
   View square = Rectangle().frame(10, 10), row = HStack(VAlign::center, 40, {square, square});
   auto tap = [](View label) { return Button(intent("T"), label); };
   const std::tuple<const char *, View, Point, bool> cases[] = {
@@ -70,10 +70,46 @@ TEST(HitTest, ContentShapeClipsTransformsAndOpacityShapeTheHitRegion) {
         << name;
 }
 
+TEST(HitTest, AContentShapeOnAPaddedLabelMakesItsPaddingPressable) {
+  // "Go" is 20.4 points square, padded to 44.4 and centred: its text spans 39.8 to 60.2.
+  View padded = Text("Go").padding(12);
+  View gapped = HStack(VAlign::center, 40, {Rectangle().frame(10, 10), Rectangle().frame(10, 10)});
+  const struct {
+    const char *name;
+    View label;
+    Point point;
+    bool pressed;
+  } cases[] = {
+      {.name = "the text", .label = padded, .point = {50, 50}, .pressed = true},
+      {.name = "bare padding", .label = padded, .point = {30, 50}, .pressed = false},
+      {.name = "padding in the shape",
+       .label = padded.contentShape(Rectangle()),
+       .point = {30, 50},
+       .pressed = true},
+      {.name = "beyond the padding",
+       .label = padded.contentShape(Rectangle()),
+       .point = {25, 50},
+       .pressed = false},
+      {.name = "a gap in the shape",
+       .label = gapped.contentShape(Rectangle()),
+       .point = {50, 50},
+       .pressed = true},
+      {.name = "only where the shape reaches",
+       .label = padded.contentShape(Circle()),
+       .point = {30, 30},
+       .pressed = false},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(hitType(lay(Button(intent("Go"), c.label), {100, 100}), c.point),
+              c.pressed ? "Go" : "")
+        << c.name;
+}
+
 TEST(TreeJson, DumpsTextsAndPaints) {
   View widget = VStack(HAlign::leading, 0,
                        {
                            Text("21°").font(Font::postScript("IBMPlexMono-Bold", 38)).tracking(-1),
+                           Text("done").font(Font::system(9, FontWeight::semibold)).strikethrough(),
                        })
                     .foreground(Color::rgb8(0xE8, 0xE8, 0xE6));
   LaidOutTree tree = lay(widget, {200, 200});
@@ -86,6 +122,13 @@ TEST(TreeJson, DumpsTextsAndPaints) {
   EXPECT_EQ(text["font"]["name"], "IBMPlexMono-Bold");
   EXPECT_EQ(text["face"], "Fake-IBMPlexMono-Bold");
   EXPECT_EQ(text["tracking"], -1);
+  EXPECT_FALSE(text.contains("strikethrough"));
+
+  // An engine that resolves no faces reports the weight asked for.
+  nlohmann::json struck = j["root"]["children"][1];
+  EXPECT_EQ(struck["font"]["weight"], "semibold");
+  EXPECT_EQ(struck["strikethrough"], true);
+  EXPECT_EQ(struck["strikethroughColor"], "#E8E8E6");
 
   EXPECT_EQ(paintJson(Color::white.opacity(0.5)), "#FFFFFF80");
 }

@@ -1,4 +1,5 @@
 #include "RenderTesting.h"
+#include "kit/ui/HitTest.h"
 #include "kit/ui/Png.h"
 #include "kit/ui/UI.h"
 #include "kit/ui/drawing/StaticLayerCache.h"
@@ -10,15 +11,79 @@ namespace {
 
 using namespace testing;
 
-TEST(EffectRender, ClipShapeMaskOpacityAndTransformsShapeTheContent) {
+TEST(EffectRender, ClipShapeOpacityRotationAndScaleShapeTheContent) {
   constexpr Color clear = Color::clear;
   View square = Rectangle().fill(red);
-  expectPixels(draw(square.clipShape(Circle()), {100, 100}), {{50, 50, red}, {5, 5, clear}});
-  // Opacity applies to the composed group, not to each layer.
   View overlapping = ZStack({square, Rectangle().fill(blue).frame(10, 10)});
-  expectPixels(draw(overlapping.opacity(0.5), {20, 20}),
-               {{10, 10, blue.opacity(0.5)}, {1, 1, red.opacity(0.5)}});
-  expectPixels(draw(overlapping.opacity(0), {20, 20}), {{10, 10, clear}});
+  View bar = Rectangle().fill(red).frame(40, 10);
+  View corner = Rectangle().fill(red).frame(10, 10).frame(40, 40, Alignment::topLeading);
+  const struct {
+    const char *name;
+    View view;
+    Size size;
+    std::vector<Probe> probes;
+  } cases[] = {
+      {.name = "a clip shape cuts the corners off",
+       .view = square.clipShape(Circle()),
+       .size = {100, 100},
+       .probes = {{50, 50, red}, {5, 5, clear}}},
+      // Opacity applies to the composed group, not to each layer.
+      {.name = "opacity fades the group as one",
+       .view = overlapping.opacity(0.5),
+       .size = {20, 20},
+       .probes = {{10, 10, blue.opacity(0.5)}, {1, 1, red.opacity(0.5)}}},
+      {.name = "no opacity draws nothing",
+       .view = overlapping.opacity(0),
+       .size = {20, 20},
+       .probes = {{10, 10, clear}}},
+      {.name = "a quarter turn stands a bar up about its centre",
+       .view = bar.rotation(Angle::degrees(90)),
+       .size = {60, 60},
+       .probes = {{30, 12, red}, {30, 47, red}, {12, 30, clear}, {47, 30, clear}}},
+      {.name = "an eighth of a turn lays a bar on the diagonal, clockwise on screen",
+       .view = bar.rotation(Angle::degrees(45)),
+       .size = {60, 60},
+       .probes = {{42, 42, red}, {18, 18, red}, {42, 18, clear}, {18, 42, clear}}},
+      {.name = "a scale about a corner grows away from it",
+       .view = corner.scale(2, UnitPoint::topLeading),
+       .size = {40, 40},
+       .probes = {{2, 2, red}, {18, 18, red}, {22, 5, clear}, {5, 22, clear}}},
+      {.name = "a scale of each axis about the centre",
+       .view = Rectangle().fill(red).frame(10, 10).scale(3, 0.5),
+       .size = {40, 40},
+       .probes = {{6, 20, red}, {33, 20, red}, {4, 20, clear}, {20, 16, clear}}},
+  };
+  for (const auto &c : cases)
+    expectPixels(draw(c.view, c.size), c.probes, 0.02, c.name);
+}
+
+// A clock hand: a bar offset up so its end sits on the dial's centre, then turned. It pivots on
+// its unmoved frame's centre, where it is drawn and where it is pressed.
+TEST(EffectRender, AnOffsetViewTurnsAboutItsUnmovedCentre) {
+  constexpr Color clear = Color::clear;
+  const struct {
+    const char *name;
+    double degrees;
+    Point tip;
+    Point opposite;
+  } cases[] = {
+      {.name = "noon", .degrees = 0, .tip = {50, 15}, .opposite = {50, 85}},
+      {.name = "a quarter turn points right", .degrees = 90, .tip = {85, 50}, .opposite = {15, 50}},
+      {.name = "half a turn points down", .degrees = 180, .tip = {50, 85}, .opposite = {50, 15}},
+  };
+  for (const auto &c : cases) {
+    View hand = Button({"Hand", nlohmann::json::object()}, Rectangle().fill(red).frame(4, 40))
+                    .offset(0, -20)
+                    .rotation(Angle::degrees(c.degrees));
+    View dial = ZStack({Color::clear, hand}).frame(100, 100);
+    LaidOutTree tree = lay(dial, {100, 100});
+    Image image = render(tree, RenderOptions{.scale = 1, .clipToWidgetOutline = false});
+    expectPixels(image,
+                 {{int(c.tip.x), int(c.tip.y), red}, {int(c.opposite.x), int(c.opposite.y), clear}},
+                 0.02, c.name);
+    EXPECT_NE(hitTest(tree, c.tip), nullptr) << c.name;
+    EXPECT_EQ(hitTest(tree, c.opposite), nullptr) << c.name;
+  }
 }
 
 TEST(EffectRender, ShadowFollowsItsOffsetBeneathTheContent) {

@@ -48,6 +48,38 @@ TEST(Path, NonFinitePointsAreDropped) {
   EXPECT_EQ(p.boundingRect(), (Rect{{1, 1}, {3, 3}}));
 }
 
+TEST(Path, BoundsHoldTheCurveNotItsControlPoints) {
+  Path quad, cubic, arc, afterClose;
+  quad.move({0, 0});
+  quad.addQuadCurve({100, 0}, {50, 100}); // peaks halfway up to its control point
+  cubic.move({0, 0});
+  cubic.addCurve({100, 0}, {-100, 100}, {200, 100});
+  // One cubic for the quarter turn: its control points stand out past the circle's top.
+  arc.addArc({0, 0}, 10, Angle::degrees(45), Angle::degrees(135));
+  afterClose.addLines({{0, 0}, {10, 0}, {10, 10}});
+  afterClose.closeSubpath();
+  afterClose.addQuadCurve({0, 10}, {-10, -20}); // from the closed sub-path's start
+  double s = std::sqrt(50.0), r2 = std::sqrt(2.0);
+  const struct {
+    const char *name;
+    Path path;
+    Rect bounds;
+  } cases[] = {
+      {.name = "quadratic", .path = quad, .bounds = {{0, 0}, {100, 50}}},
+      // x turns at t = (2 ± √2)/4, to 50 ∓ 50√2, and y at t = 1/2.
+      {.name = "cubic", .path = cubic, .bounds = {{50 - 50 * r2, 0}, {100 * r2, 75}}},
+      {.name = "arc", .path = arc, .bounds = {{-s, s}, {2 * s, 10 - s}}},
+      {.name = "after a close", .path = afterClose, .bounds = {{-5, -8}, {15, 18}}},
+  };
+  for (const auto &c : cases) {
+    Rect b = c.path.boundingRect();
+    EXPECT_NEAR(b.minX(), c.bounds.minX(), 1e-5) << c.name;
+    EXPECT_NEAR(b.minY(), c.bounds.minY(), 1e-5) << c.name;
+    EXPECT_NEAR(b.maxX(), c.bounds.maxX(), 1e-5) << c.name;
+    EXPECT_NEAR(b.maxY(), c.bounds.maxY(), 1e-5) << c.name;
+  }
+}
+
 TEST(Path, ContainsByNonZeroWinding) {
   Path p;
   p.addRect({{0, 0}, {10, 10}});

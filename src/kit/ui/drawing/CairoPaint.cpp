@@ -3,7 +3,6 @@
 #include "kit/ui/drawing/CairoHandles.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace kit::ui::drawing {
 namespace {
@@ -13,23 +12,6 @@ using Stops = std::vector<Gradient::Stop>;
 void setColor(cairo_t *cr, const Color &c) {
   Color k = c.clamped();
   cairo_set_source_rgba(cr, k.red, k.green, k.blue, k.alpha);
-}
-
-// The colour of the gradient at a location, padded beyond its ends.
-Color colorAt(const Stops &stops, double t) {
-  if (t <= stops.front().location)
-    return stops.front().color;
-  for (std::size_t i = 1; i < stops.size(); ++i) {
-    const auto &a = stops[i - 1], &b = stops[i];
-    if (t <= b.location) {
-      double span = b.location - a.location;
-      double f = span > 0 ? (t - a.location) / span : 1;
-      auto mix = [f](double x, double y) { return x + (y - x) * f; };
-      return {mix(a.color.red, b.color.red), mix(a.color.green, b.color.green),
-              mix(a.color.blue, b.color.blue), mix(a.color.alpha, b.color.alpha)};
-    }
-  }
-  return stops.back().color;
 }
 
 void setPattern(cairo_t *cr, PatternPtr pattern, const Stops &stops) {
@@ -94,41 +76,6 @@ struct SourceVisitor {
     cairo_matrix_invert(&m);
     cairo_pattern_set_matrix(pattern.get(), &m);
     setPattern(cr, std::move(pattern), stops);
-  }
-
-  // Cairo has no conic gradient: wedges of a mesh, each shading from one angle to the next.
-  void operator()(const AngularGradient &g) const {
-    double start = finiteOr(g.startAngle.radians), end = finiteOr(g.endAngle.radians);
-    Stops stops;
-    if (flat(g.gradient, stops, end <= start || bounds.isEmpty()))
-      return;
-    Point c = g.center.in(bounds);
-    double reach = 0;
-    for (Point corner : {bounds.origin, Point{bounds.maxX(), bounds.minY()},
-                         Point{bounds.minX(), bounds.maxY()}, Point{bounds.maxX(), bounds.maxY()}})
-      reach = std::max(reach, std::hypot(corner.x - c.x, corner.y - c.y));
-    constexpr int wedges = 180;
-    double radius = reach * 1.01 + 1;
-    PatternPtr mesh(cairo_pattern_create_mesh());
-    auto colorFor = [&](double angle) { return colorAt(stops, (angle - start) / (end - start)); };
-    for (int i = 0; i < wedges; ++i) {
-      double a0 = start + 2 * std::numbers::pi * i / wedges;
-      double a1 = start + 2 * std::numbers::pi * (i + 1) / wedges;
-      Color c0 = colorFor(a0), c1 = colorFor(a1);
-      cairo_mesh_pattern_begin_patch(mesh.get());
-      cairo_mesh_pattern_move_to(mesh.get(), c.x, c.y);
-      cairo_mesh_pattern_line_to(mesh.get(), c.x + radius * std::cos(a0),
-                                 c.y + radius * std::sin(a0));
-      cairo_mesh_pattern_line_to(mesh.get(), c.x + radius * std::cos(a1),
-                                 c.y + radius * std::sin(a1));
-      cairo_mesh_pattern_line_to(mesh.get(), c.x, c.y);
-      int corner = 0;
-      for (const Color &k : {c0, c0, c1, c1})
-        cairo_mesh_pattern_set_corner_color_rgba(mesh.get(), corner++, k.red, k.green, k.blue,
-                                                 k.alpha);
-      cairo_mesh_pattern_end_patch(mesh.get());
-    }
-    cairo_set_source(cr, mesh.get());
   }
 
   void operator()(Material material) const { setColor(cr, materialColor(material, scheme)); }

@@ -78,10 +78,6 @@ std::optional<Rect> inkBounds(const LaidOutNode &node) {
     return transformedBounds(*ink, t->transform);
   if (const ClipEffect *clip = node.as<ClipEffect>())
     return clip->path.isEmpty() ? std::nullopt : intersection(*ink, clip->path.boundingRect());
-  if (const MaskEffect *mask = node.as<MaskEffect>()) {
-    std::optional<Rect> maskInk = mask->mask.empty() ? std::nullopt : inkBounds(mask->mask[0]);
-    return maskInk ? intersection(*ink, *maskInk) : std::nullopt;
-  }
   if (const ShadowEffect *shadow = node.as<ShadowEffect>())
     return grown(ink->unionWith(ink->offsetBy(shadow->x, shadow->y)), 3 * shadow->radius + 1);
   if (const BlurEffect *blur = node.as<BlurEffect>())

@@ -141,8 +141,6 @@ void Renderer::drawEffect(const LaidOutNode &node, bool accentable) {
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
     cairo_clip(cr_);
     return drawChildren(node, accentable);
-  } else if (const MaskEffect *mask = node.as<MaskEffect>()) {
-    return drawMasked(node, *mask, accentable);
   } else if (const ShadowEffect *shadow = node.as<ShadowEffect>()) {
     return drawShadowed(node, *shadow, accentable);
   } else if (const BlurEffect *blur = node.as<BlurEffect>()) {
@@ -164,20 +162,6 @@ void Renderer::drawInGroup(const LaidOutNode &node, bool accentable, double opac
   drawChildren(node, accentable);
   cairo_pop_group_to_source(cr_);
   cairo_paint_with_alpha(cr_, opacity);
-}
-
-void Renderer::drawMasked(const LaidOutNode &node, const MaskEffect &mask, bool accentable) {
-  Saved saved(cr_);
-  if (mask.mask.empty() || !clipToChildren(cr_, node))
-    return;
-  cairo_push_group(cr_);
-  drawChildren(node, accentable);
-  PatternPtr content(cairo_pop_group(cr_));
-  cairo_push_group(cr_);
-  Renderer(cr_, textEngine_, scheme_, AccentPass::all).draw(mask.mask.front());
-  PatternPtr alpha(cairo_pop_group(cr_));
-  cairo_set_source(cr_, content.get());
-  cairo_mask(cr_, alpha.get());
 }
 
 // The children composited on a layer; its alpha, blurred and moved, tinted in the shadow's colour

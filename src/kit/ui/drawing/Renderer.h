@@ -30,7 +30,6 @@ private:
   void drawChildren(const LaidOutNode &node, bool accentable);
   void drawEffect(const LaidOutNode &node, bool accentable);
   void drawInGroup(const LaidOutNode &node, bool accentable, double opacity);
-  void drawMasked(const LaidOutNode &node, const MaskEffect &mask, bool accentable);
   void drawShadowed(const LaidOutNode &node, const ShadowEffect &shadow, bool accentable);
   void drawBlurred(const LaidOutNode &node, const BlurEffect &blur, bool accentable);
   void drawStatic(const LaidOutNode &node, const StaticLayer &layer);

@@ -20,7 +20,7 @@ protected:
   Size measure(ProposedSize p) override { return metrics(p).size; }
 
   LaidOutNode layout(const Rect &frame, ProposedSize) override {
-    return {"Text", frame, TextRun{text_, style_, paint_}, {}};
+    return {"Text", frame, TextRun{text_, style_, paint_, engine_.resolvedWeight(style_.font)}, {}};
   }
 
 private:

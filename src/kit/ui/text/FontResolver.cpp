@@ -117,6 +117,16 @@ PangoWeight pangoWeight(FontWeight weight) {
   return PANGO_WEIGHT_NORMAL;
 }
 
+FontWeight fontWeight(PangoWeight weight) {
+  FontWeight nearest = FontWeight::regular;
+  for (int w = int(FontWeight::ultraLight); w <= int(FontWeight::black); ++w) {
+    auto candidate = static_cast<FontWeight>(w);
+    if (std::abs(pangoWeight(candidate) - weight) < std::abs(pangoWeight(nearest) - weight))
+      nearest = candidate;
+  }
+  return nearest;
+}
+
 FontDescriptionPtr describeFont(const Font &font) {
   switch (font.source) {
   case Font::Source::postScript:

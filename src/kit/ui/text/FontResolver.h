@@ -14,6 +14,8 @@ namespace kit::ui {
 FontDescriptionPtr describeFont(const Font &font);
 
 PangoWeight pangoWeight(FontWeight weight);
+// The platform weight nearest to a Pango weight.
+FontWeight fontWeight(PangoWeight weight);
 
 // The PostScript name of a loaded face ("" when it has none).
 std::string postScriptNameOf(PangoFont *font);

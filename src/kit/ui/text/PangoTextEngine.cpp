@@ -96,11 +96,17 @@ void drawLines(cairo_t *cr, PangoLayout *layout, TextAlignment alignment, Point 
 } // namespace
 
 struct PangoTextEngine::State {
+  // A face a request resolved to: its PostScript name and its own weight.
+  struct Face {
+    std::string name;
+    FontWeight weight = FontWeight::regular;
+  };
+
   std::uint64_t generation = 0;
   GObjectPtr<PangoFontMap> fontMap;
   GObjectPtr<PangoContext> context;
   std::unordered_map<Font, FontDescriptionPtr, FontHash> descriptions;
-  std::unordered_map<Font, std::string, FontHash> faceNames;
+  std::unordered_map<Font, Face, FontHash> faces;
   RenditionCache renditions{renditionCapacity};
 
   // Called under the font configuration lock. Fonts registered since the font map was made
@@ -109,7 +115,7 @@ struct PangoTextEngine::State {
     if (context && generation == fontConfigurationGeneration())
       return;
     renditions.clear();
-    faceNames.clear();
+    faces.clear();
     descriptions.clear();
     context.reset();
     // Made current before Pango can load the system's configuration for itself.
@@ -144,17 +150,22 @@ struct PangoTextEngine::State {
     return made;
   }
 
-  std::string faceName(const Font &font) {
+  const Face &face(const Font &font) {
     prepare();
     Font key = sizeless(font);
-    if (auto found = faceNames.find(key); found != faceNames.end())
+    if (auto found = faces.find(key); found != faces.end())
       return found->second;
     FontDescriptionPtr sized(pango_font_description_copy(description(key)));
     // Faces do not change with the size here: one size serves every request.
     pango_font_description_set_absolute_size(sized.get(), pangoUnits(Font{}.size));
     GObjectPtr<PangoFont> loaded(
         pango_font_map_load_font(fontMap.get(), context.get(), sized.get()));
-    return faceNames[key] = postScriptNameOf(loaded.get());
+    Face resolved{postScriptNameOf(loaded.get()), key.weight};
+    if (loaded) {
+      FontDescriptionPtr described(pango_font_describe(loaded.get()));
+      resolved.weight = fontWeight(pango_font_description_get_weight(described.get()));
+    }
+    return faces[key] = std::move(resolved);
   }
 };
 
@@ -186,7 +197,12 @@ void PangoTextEngine::draw(cairo_t *cr, std::string_view text, const TextStyle &
 
 std::string PangoTextEngine::resolvedFaceName(const Font &font) const {
   auto lock = lockFontConfiguration();
-  return state_->faceName(font);
+  return state_->face(font).name;
+}
+
+FontWeight PangoTextEngine::resolvedWeight(const Font &font) const {
+  auto lock = lockFontConfiguration();
+  return state_->face(font).weight;
 }
 
 std::vector<FaceRun> PangoTextEngine::runs(std::string_view text, const TextStyle &style,

@@ -30,6 +30,7 @@ public:
   void draw(cairo_t *cr, std::string_view text, const TextStyle &style,
             const Rect &frame) const override;
   std::string resolvedFaceName(const Font &font) const override;
+  FontWeight resolvedWeight(const Font &font) const override;
 
   // The runs of the text as laid out for the proposal (after any truncation), line by line.
   std::vector<FaceRun> runs(std::string_view text, const TextStyle &style,

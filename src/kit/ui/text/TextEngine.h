@@ -38,6 +38,9 @@ public:
 
   // The font a face request resolves to (its PostScript name), for checks and the tree dump.
   virtual std::string resolvedFaceName(const Font &font) const = 0;
+  // The weight of that face, which a PostScript name fixes whatever the request says; an engine
+  // that resolves no faces reports the weight asked for.
+  virtual FontWeight resolvedWeight(const Font &font) const { return font.weight; }
 };
 
 // The process's engine on Pango and the registered fonts.

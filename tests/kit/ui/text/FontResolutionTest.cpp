@@ -1,6 +1,9 @@
 #include "kit/ui/text/PangoTextEngine.h"
 
 #include "ShippedFonts.h"
+#include "kit/ui/Layout.h"
+#include "kit/ui/Text.h"
+#include "kit/ui/TreeJson.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +45,41 @@ TEST_F(FontResolution, FacesThatAreNotInstalledFallBackWithoutFailing) {
     EXPECT_EQ(engine.resolvedFaceName(c.font), c.face) << c.font.name;
     EXPECT_GT(engine.measure("Fallback", TextStyle{.font = c.font, .lineLimit = {}}, {}).size.width,
               0);
+  }
+}
+
+TEST_F(FontResolution, TheTreeReportsTheWeightOfTheFaceDrawn) {
+  const struct {
+    const char *name;
+    Font font;
+    FontWeight weight;
+    const char *dumped;
+  } cases[] = {
+      {.name = "a PostScript name fixes the weight",
+       .font = Font::postScript("IBMPlexMono-Bold", 20),
+       .weight = FontWeight::bold,
+       .dumped = "bold"},
+      {.name = "another face of the family",
+       .font = Font::postScript("IBMPlexMono-SemiBold", 20),
+       .weight = FontWeight::semibold,
+       .dumped = "semibold"},
+      {.name = "a family at a weight it has",
+       .font = Font::family("Orbitron", 20, FontWeight::medium),
+       .weight = FontWeight::medium,
+       .dumped = "medium"},
+      {.name = "a weight the family lacks draws its nearest face",
+       .font = Font::system(20, FontWeight::medium),
+       .weight = FontWeight::regular,
+       .dumped = "regular"},
+      {.name = "a PostScript name that is not installed falls back",
+       .font = Font::postScript("NoSuchFace-Bold", 20),
+       .weight = FontWeight::regular,
+       .dumped = "regular"},
+  };
+  for (const auto &c : cases) {
+    LaidOutTree tree = layOut(Text("Aa").font(c.font), {200, 50}, {engine, {}});
+    EXPECT_EQ(tree.root.as<TextRun>()->faceWeight, c.weight) << c.name;
+    EXPECT_EQ(treeJson(tree)["root"]["font"]["weight"], c.dumped) << c.name;
   }
 }
 

@@ -2,6 +2,9 @@
 
 #include "ShippedFonts.h"
 #include "kit/ui/Image.h"
+#include "kit/ui/Layout.h"
+#include "kit/ui/Render.h"
+#include "kit/ui/Text.h"
 #include "kit/ui/drawing/CairoHandles.h"
 
 #include <cairo.h>
@@ -103,6 +106,34 @@ TEST_F(TextDraw, AFrameThatIsNotFiniteDrawsNothing) {
   EXPECT_EQ(cairo_status(canvas.cr()), CAIRO_STATUS_SUCCESS);
   engine.draw(canvas.cr(), "AB", style, {{0, 0}, {nan, nan}});
   EXPECT_FALSE(canvas.ink().empty());
+}
+
+// The line runs through the gap between the letters, in the text's own colour.
+TEST_F(TextDraw, StrikethroughIsDrawnAcrossTheTextInItsColour) {
+  const Color red = Color::rgb(1, 0, 0);
+  struct Column {
+    int inked = 0, red = 0;
+  };
+  auto gap = [&](bool struck) {
+    View label = Text("M   M")
+                     .font(Font::postScript("IBMPlexMono-Regular", 20))
+                     .foreground(red)
+                     .strikethrough(struck);
+    LaidOutTree tree = layOut(label, {100, 40}, {engine, {}});
+    Image image = render(tree, {.scale = 1, .clipToWidgetOutline = false});
+    Column column;
+    int x = int(tree.root.frame.midX());
+    for (int y = 0; y < image.height(); ++y) {
+      Color pixel = image.pixel(x, y);
+      column.inked += pixel.alpha > 0.5;
+      column.red += pixel.alpha > 0.5 && pixel.red > 0.9 && pixel.green < 0.1 && pixel.blue < 0.1;
+    }
+    return column;
+  };
+  EXPECT_EQ(gap(false).inked, 0);
+  Column struck = gap(true);
+  EXPECT_GE(struck.inked, 1);
+  EXPECT_EQ(struck.red, struck.inked);
 }
 
 } // namespace
