@@ -6,6 +6,7 @@
 #include "Shared/Data/WidgetIntents/SourceEntities.h"
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
+#include "Widgets/SystemWidgets/SystemWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
 namespace zavel {
@@ -63,6 +64,14 @@ WidgetBundle ZavelNotesBundle::body() const {
 
 WidgetBundle ZavelSystemBundle::body() const {
   WidgetBundle group;
+  group.add(BatteryDevicesWidget());
+  group.add(BatteryMinimalWidget());
+  group.add(SystemGaugesWidget());
+  group.add(NetworkWidget());
+  group.add(StorageWidget());
+  group.add(TickerWidget());
+  group.add(WatchlistWidget());
+  group.add(BatteryPillWidget());
   return group;
 }
 

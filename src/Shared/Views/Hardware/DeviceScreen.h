@@ -14,4 +14,11 @@ kit::ui::View ScreenPane(double radius, const kit::ui::View &content);
 // design units by size class, with corners kept concentric with the widget's own.
 kit::ui::View DeviceScreen(const ZCtx &ctx, const kit::ui::View &content);
 
+// The corner radius of the screen DeviceScreen draws, in points.
+double deviceScreenRadius(const ZCtx &ctx);
+
+// The screen's soft dark rim alone, for content that covers the glass and must still look set
+// into it: laid over a screen of that radius, its clipping leaves the inner half of the blur.
+kit::ui::View ScreenRim(double radius);
+
 } // namespace zavel
