@@ -14,8 +14,6 @@ using namespace kit::ui;
 using namespace zavel::testing;
 using Devices = std::vector<PowerSnapshot::Device>;
 
-const Color gold = ZavelTokens::gold;
-
 PowerSnapshot power(int64_t percent, bool charging, std::optional<std::string> remaining,
                     Devices devices = {}) {
   return {percent, charging, std::move(remaining), std::move(devices), {}};

@@ -12,8 +12,6 @@ using namespace kit::ui;
 using namespace zavel::testing;
 using Points = std::vector<StockSnapshot::Point>;
 
-const Color gold = ZavelTokens::gold;
-
 StockSnapshot quote(std::string symbol, double price, double change, Points points = {}) {
   return {std::move(symbol), price, change, std::move(points), {}};
 }

@@ -14,8 +14,6 @@ namespace {
 using namespace kit::ui;
 using namespace zavel::testing;
 
-const Color gold = ZavelTokens::gold;
-
 TEST(SystemGaugesView, EveryRowTiedForTheHighestReadingIsLitAndAnAbsentOneShowsADash) {
   struct Case {
     const char *name = "";

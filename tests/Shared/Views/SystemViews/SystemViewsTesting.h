@@ -1,11 +1,15 @@
 #pragma once
 
+#include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/ViewTesting.h"
 
 #include <string>
 #include <vector>
 
 namespace zavel::testing {
+
+// An accent that differs from every token the views use of their own.
+inline const kit::ui::Color gold = ZavelTokens::gold;
 
 // One meter row as laid out: its two texts with their colours, and its bar.
 struct Meter {
