@@ -35,7 +35,12 @@ View deviceRow(const PowerSnapshot::Device &device, const ZCtx &ctx) {
 View DevicesView::body() const {
   auto shown = std::span(data.devices).first(std::min(shownDevices, data.devices.size()));
   return ScreenColumn(
-      ctx, {.alignment = Alignment::leading, .spacing = 20, .vertical = 22, .horizontal = 26},
+      ctx,
+      {.alignment = Alignment::center,
+       .spacing = 20,
+       .vertical = 22,
+       .horizontal = 26,
+       .rows = HAlign::leading},
       {
           MicroLabel("DEVICES", 10, 0.16, ZavelTokens::screenText2, ctx),
           ForEach(shown,

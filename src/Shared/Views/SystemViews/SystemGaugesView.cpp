@@ -59,9 +59,13 @@ View gauge(const GaugeRow &row, std::optional<int64_t> top, const ZCtx &ctx) {
 View SystemGaugesView::body() const {
   std::vector<GaugeRow> rows = gaugeRows(data);
   std::optional<int64_t> top = topValue(rows);
-  return ScreenColumn(
-      ctx, {.alignment = Alignment::leading, .spacing = 16, .vertical = 22, .horizontal = 26},
-      {ForEach(rows, [&](const GaugeRow &row) { return gauge(row, top, ctx); })});
+  return ScreenColumn(ctx,
+                      {.alignment = Alignment::center,
+                       .spacing = 16,
+                       .vertical = 22,
+                       .horizontal = 26,
+                       .rows = HAlign::leading},
+                      {ForEach(rows, [&](const GaugeRow &row) { return gauge(row, top, ctx); })});
 }
 
 } // namespace zavel
