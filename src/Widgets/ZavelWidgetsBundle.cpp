@@ -6,6 +6,7 @@
 #include "Shared/Data/WidgetIntents/SourceEntities.h"
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
+#include "Widgets/ClockWidgets/ClockWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
 namespace zavel {
@@ -23,6 +24,14 @@ WidgetBundle ZavelFeaturedBundle::body() const {
 
 WidgetBundle ZavelClocksBundle::body() const {
   WidgetBundle group;
+  group.add(ClockOrbWidget());
+  group.add(ClockDigitalOrbWidget());
+  group.add(ClockHorizonWidget());
+  group.add(ClockStackedWidget());
+  group.add(ClockWorldStripWidget());
+  group.add(ClockNumeralDialWidget());
+  group.add(ClockColumnWidget());
+  group.add(ClockDualWidget());
   group.addIntents(addSourceEntities);
   return group;
 }
