@@ -6,6 +6,7 @@
 #include "Shared/Data/WidgetIntents/SourceEntities.h"
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
+#include "Widgets/RSSWidgets/RSSWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
 namespace zavel {
@@ -68,6 +69,9 @@ WidgetBundle ZavelSystemBundle::body() const {
 
 WidgetBundle ZavelRSSBundle::body() const {
   WidgetBundle group;
+  group.add(RSSLatestWidget());
+  group.add(RSSDeckWidget());
+  group.add(RSSWireWidget());
   group.addIntent<RSSCycleIntent>();
   return group;
 }
