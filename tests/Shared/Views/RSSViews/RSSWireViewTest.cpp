@@ -38,6 +38,9 @@ TEST(RSSWireView, UpToSevenRowsSharingTheHeightUnderACountOfAll) {
   std::vector<RSSItem> longTitle = headlines(2);
   longTitle[0].title = "Headline 1, with so much more to say that it runs far past the width of "
                        "the screen it is shown on";
+  // The same article from two feeds.
+  std::vector<RSSItem> sameId = headlines(2);
+  sameId[1].id = sameId[0].id;
   struct Case {
     std::string name;
     std::vector<RSSItem> items;
@@ -54,6 +57,10 @@ TEST(RSSWireView, UpToSevenRowsSharingTheHeightUnderACountOfAll) {
        .items = headlines(1),
        .texts = joined({"The Wire", "1 HEADLINES"}, rowTexts(1)),
        .rows = 1},
+      {.name = "headlines of one id are told apart by position",
+       .items = sameId,
+       .texts = joined({"The Wire", "2 HEADLINES"}, rowTexts(2)),
+       .rows = 2},
       {.name = "no headlines",
        .items = {},
        .texts = {"The Wire", "0 HEADLINES", "ADD FEEDS IN ZAVEL"},
