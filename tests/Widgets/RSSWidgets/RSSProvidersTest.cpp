@@ -2,6 +2,7 @@
 #include "Widgets/RSSWidgets/RSSTimelineProvider.h"
 
 #include "support/FakeHttpServer.h"
+#include "support/Pluck.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -31,13 +32,6 @@ const char *const kFeed = "<rss version=\"2.0\"><channel><title>Ignored</title>"
                           "</channel></rss>";
 
 const std::vector<RSSItem> kEarlier{{.id = "earlier", .feedTitle = "F", .title = "Earlier"}};
-
-std::vector<std::string> titles(const std::vector<RSSItem> &items) {
-  std::vector<std::string> result;
-  for (const RSSItem &item : items)
-    result.push_back(item.title);
-  return result;
-}
 
 ReloadPolicy reloadAfter(Date date, int minutes) {
   return ReloadPolicy::after(date.addingTimeInterval(minutes * 60.0));
@@ -89,12 +83,9 @@ TEST_F(FeedProviders, TheGalleryAndPlaceholdersShowTheSamplesWithoutFetching) {
   listFeeds({live()}, home);
   cache(kEarlier, home);
   RSSStore::setDeckIndex(4, home.path());
-  for (const TimelineContext &gallery :
-       {kGallery, TimelineContext::of(WidgetFamily::systemLarge, true)}) {
-    RSSEntry preview = headlines().snapshot(kCream, gallery);
-    EXPECT_EQ(preview.data, RSSStore::sampleItems());
-    EXPECT_EQ(preview.casing, CasingOption::cream);
-  }
+  RSSEntry preview = headlines().snapshot(kCream, kGallery);
+  EXPECT_EQ(preview.data, RSSStore::sampleItems());
+  EXPECT_EQ(preview.casing, CasingOption::cream);
   EXPECT_EQ(headlines().placeholder(kOnScreen).data, RSSStore::sampleItems());
   EXPECT_EQ(headlines().placeholder(kOnScreen).casing, CasingOption::followApp);
   EXPECT_EQ(deck().snapshot(kCream, kGallery).data, RSSDeckData::sample());
@@ -108,7 +99,7 @@ TEST_F(FeedProviders, ATimelineFetchesThenHoldsOneEntryDatedAfterTheRefresh) {
   auto timeline = headlines().timeline(kCream, kOnScreen);
   ASSERT_EQ(timeline.entries.size(), 1u);
   const RSSEntry &entry = timeline.entries.front();
-  EXPECT_EQ(titles(entry.data), (std::vector<std::string>{"Newer", "Older"}));
+  EXPECT_EQ(test::pluck(entry.data, &RSSItem::title), (std::vector<std::string>{"Newer", "Older"}));
   EXPECT_EQ(entry.casing, CasingOption::cream);
   ASSERT_TRUE(stored());
   EXPECT_EQ(stored()->items, entry.data);
