@@ -167,6 +167,8 @@ TEST_F(FeedProviders, TheDeckHoldsTheStoredPositionToTheHeadlinesWithoutFetching
     std::string name;
     std::vector<std::string> feeds;
     std::optional<std::string> cacheData = std::nullopt;
+    // Stored as the list instead of `feeds`.
+    std::optional<std::string> feedsData = std::nullopt;
     int64_t stored = 0;
     RSSDeckData shown;
   };
@@ -180,6 +182,12 @@ TEST_F(FeedProviders, TheDeckHoldsTheStoredPositionToTheHeadlinesWithoutFetching
        .feeds = {},
        .stored = -3,
        .shown = {RSSStore::sampleItems(), 0}},
+      {.name = "an unreadable feed list counts as none",
+       .feeds = {},
+       .cacheData = R"({"updated":0,"items":[]})",
+       .feedsData = R"([{"title":"no id or address"}])",
+       .stored = 5,
+       .shown = {RSSStore::sampleItems(), 5}},
       {.name = "feeds with an empty cache",
        .feeds = {dead()},
        .cacheData = R"({"updated":0,"items":[]})",
@@ -195,6 +203,8 @@ TEST_F(FeedProviders, TheDeckHoldsTheStoredPositionToTheHeadlinesWithoutFetching
   for (const Case &c : cases) {
     test::TempHome caseHome;
     listFeeds(c.feeds, caseHome);
+    if (c.feedsData)
+      SharedSuite::writeData(RSSStore::feedsKey, *c.feedsData, caseHome.path());
     if (c.cacheData)
       SharedSuite::writeData(RSSStore::cacheKey, *c.cacheData, caseHome.path());
     RSSStore::setDeckIndex(c.stored, caseHome.path());
