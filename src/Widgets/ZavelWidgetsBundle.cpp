@@ -7,6 +7,7 @@
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
 #include "Widgets/ClockWidgets/ClockWidgets.h"
+#include "Widgets/RSSWidgets/RSSWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
 namespace zavel {
@@ -77,6 +78,9 @@ WidgetBundle ZavelSystemBundle::body() const {
 
 WidgetBundle ZavelRSSBundle::body() const {
   WidgetBundle group;
+  group.add(RSSLatestWidget());
+  group.add(RSSDeckWidget());
+  group.add(RSSWireWidget());
   group.addIntent<RSSCycleIntent>();
   return group;
 }
