@@ -6,6 +6,8 @@
 #include "Shared/Data/WidgetIntents/SourceEntities.h"
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
+#include "Widgets/ClockWidgets/ClockWidgets.h"
+#include "Widgets/RSSWidgets/RSSWidgets.h"
 #include "Widgets/SystemWidgets/SystemWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
@@ -24,6 +26,14 @@ WidgetBundle ZavelFeaturedBundle::body() const {
 
 WidgetBundle ZavelClocksBundle::body() const {
   WidgetBundle group;
+  group.add(ClockOrbWidget());
+  group.add(ClockDigitalOrbWidget());
+  group.add(ClockHorizonWidget());
+  group.add(ClockStackedWidget());
+  group.add(ClockWorldStripWidget());
+  group.add(ClockNumeralDialWidget());
+  group.add(ClockColumnWidget());
+  group.add(ClockDualWidget());
   group.addIntents(addSourceEntities);
   return group;
 }
@@ -77,6 +87,9 @@ WidgetBundle ZavelSystemBundle::body() const {
 
 WidgetBundle ZavelRSSBundle::body() const {
   WidgetBundle group;
+  group.add(RSSLatestWidget());
+  group.add(RSSDeckWidget());
+  group.add(RSSWireWidget());
   group.addIntent<RSSCycleIntent>();
   return group;
 }

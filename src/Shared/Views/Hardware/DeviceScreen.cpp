@@ -54,13 +54,6 @@ View ScreenRim(double radius) {
   return rimStroke(radius).staticLayer(fmt::format("zavel.screen.rim.radius{}", radius));
 }
 
-double deviceScreenRadius(const ZCtx &ctx) {
-  ScreenInset table = screenInset(ctx.size);
-  double inset = ctx.u * table.units;
-  // The screen's corners stay concentric with the widget's, but never tighter than the margin.
-  return std::max(inset, ctx.frameRadius + table.adjust - inset);
-}
-
 View ScreenPane(double radius, const View &content) {
   return ZStack({EmptyScreen(radius), content})
       // The pane keeps the size it is offered, so oversized content is cut at its edge.
@@ -70,8 +63,18 @@ View ScreenPane(double radius, const View &content) {
       .foreground(ZavelTokens::screenText1);
 }
 
+double screenRadius(const ZCtx &ctx, double margin) {
+  ScreenInset table = screenInset(ctx.size);
+  return std::max(ctx.u * table.units, ctx.frameRadius + table.adjust - margin);
+}
+
+double deviceScreenRadius(const ZCtx &ctx) {
+  return screenRadius(ctx, ctx.u * screenInset(ctx.size).units);
+}
+
 View DeviceScreen(const ZCtx &ctx, const View &content) {
-  return ScreenPane(deviceScreenRadius(ctx), content).padding(ctx.u * screenInset(ctx.size).units);
+  double inset = ctx.u * screenInset(ctx.size).units;
+  return ScreenPane(screenRadius(ctx, inset), content).padding(inset);
 }
 
 } // namespace zavel
