@@ -6,6 +6,7 @@
 #include "Shared/Data/WidgetIntents/SourceEntities.h"
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
+#include "Widgets/HealthWidgets/HealthWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
 namespace zavel {
@@ -48,6 +49,14 @@ WidgetBundle ZavelWeatherBundle::body() const {
 
 WidgetBundle ZavelHealthBundle::body() const {
   WidgetBundle group;
+  group.add(BatteryRingWidget());
+  group.add(ScreenOrbitWidget());
+  group.add(ScreenElapsedWidget());
+  group.add(StepsWidget());
+  group.add(WaterWidget());
+  group.add(HabitsWidget());
+  group.add(ScreenWeeklyWidget());
+  group.add(TopAppsWidget());
   return group;
 }
 
