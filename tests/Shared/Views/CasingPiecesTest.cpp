@@ -1,3 +1,4 @@
+#include "Shared/Views/CellRow.h"
 #include "Shared/Views/RingDial.h"
 #include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/TapArea.h"
@@ -58,6 +59,28 @@ TEST(TapArea, TheWholeFrameOfTheLabelPressesTheKeyGapsIncluded) {
     const LaidOutNode *key = hitTest(tree, point);
     ASSERT_TRUE(key && key->as<ButtonTarget>()) << point.x;
     EXPECT_EQ(key->as<ButtonTarget>()->intent, intent);
+  }
+}
+
+TEST(CellRow, CellsShareTheWidthTheFirstLitOnesInTheLitColour) {
+  const CellRowStyle style{
+      .spacing = 4, .height = 6, .cornerRadius = 1, .lit = Color::white, .unlit = Color::black};
+  struct Case {
+    const char *name;
+    int64_t count = 0, lit = 0;
+    std::size_t white = 0;
+  };
+  for (const Case &c : {Case{.name = "two of four", .count = 4, .lit = 2, .white = 2},
+                        Case{.name = "more lit than cells", .count = 4, .lit = 9, .white = 4},
+                        Case{.name = "negative", .count = 4, .lit = -3, .white = 0}}) {
+    LaidOutTree tree = lay(CellRow(c.count, c.lit, style, context(0.5)), {106, 20});
+    std::vector<const LaidOutNode *> cells = tree.root.findAll("RoundedRectangle");
+    ASSERT_EQ(cells.size(), std::size_t(c.count)) << c.name;
+    EXPECT_EQ(cells[0]->frame, rect(0, 8.5, 25, 3)) << c.name;
+    EXPECT_EQ(cells[3]->frame.minX(), 81) << c.name;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+      EXPECT_EQ(cells[i]->as<ShapeDraw>()->paint, Paint{i < c.white ? Color::white : Color::black})
+          << c.name << " " << i;
   }
 }
 

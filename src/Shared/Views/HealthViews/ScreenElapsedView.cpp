@@ -1,6 +1,7 @@
 #include "Shared/Views/HealthViews/ScreenElapsedView.h"
 
 #include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/CellRow.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/HealthViews/ScreenMinutes.h"
 #include "Shared/Views/ScreenColumn.h"
@@ -22,21 +23,16 @@ double usedShare(int64_t total, int64_t budget) {
   return total >= budget ? 1 : double(total) / double(budget);
 }
 
-View cell(bool lit, double u) {
-  return RoundedRectangle(2 * u, RoundedCornerStyle::continuous)
-      .fill(lit ? ZavelTokens::dataTeal : ZavelTokens::trackFine)
-      .frame({.maxWidth = infinity})
-      .frame({.height = 7 * u});
-}
-
 // Cells light up row by row from the top-left.
-View cellGrid(int64_t lit, double u) {
-  auto cellsOfRow = [=](int row) {
-    return HStack(VAlign::center, 9 * u,
-                  {ForEach(std::views::iota(0, gridColumns),
-                           [=](int column) { return cell(row * gridColumns + column < lit, u); })});
-  };
-  return VStack(HAlign::center, 9 * u, {ForEach(std::views::iota(0, gridRows), cellsOfRow)});
+View cellGrid(int64_t lit, const ZCtx &ctx) {
+  const CellRowStyle cells{.spacing = 9,
+                           .height = 7,
+                           .cornerRadius = 2,
+                           .lit = ZavelTokens::dataTeal,
+                           .unlit = ZavelTokens::trackFine};
+  return VStack(HAlign::center, 9 * ctx.u, {ForEach(std::views::iota(0, gridRows), [&](int row) {
+                  return CellRow(gridColumns, lit - row * gridColumns, cells, ctx);
+                })});
 }
 
 } // namespace
@@ -51,8 +47,7 @@ View ScreenElapsedView::body() const {
           ScreenHeader(
               MicroLabel("ELAPSED", 9, 0.18, ZavelTokens::screenText2, ctx),
               percent.font(ctx.mono(16, FontWeight::bold)).foreground(ZavelTokens::dataTeal)),
-          cellGrid(wholeRounded(used * gridRows * gridColumns), ctx.u)
-              .padding(Edge::top, 22 * ctx.u),
+          cellGrid(wholeRounded(used * gridRows * gridColumns), ctx).padding(Edge::top, 22 * ctx.u),
           Spacer(),
           MicroLabel(fmt::format("OF {}H {:02}M DAILY BUDGET", budget / 60, budget % 60), 9, 0.14,
                      ZavelTokens::screenText3, ctx),

@@ -2,6 +2,7 @@
 
 #include "Shared/Data/WidgetIntents/AddWaterIntent.h"
 #include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/CellRow.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/NumeralFit.h"
 #include "Shared/Views/ScreenColumn.h"
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <ranges>
 #include <string>
 
 namespace zavel {
@@ -45,23 +45,11 @@ GlassRow glassRow(const CounterSnapshot &water) {
   return {mostCells, saturatingProduct(water.value, mostCells) / water.goal};
 }
 
-View glassCell(bool lit, double u) {
-  return RoundedRectangle(5 * u, RoundedCornerStyle::continuous)
-      .fill(lit ? ZavelTokens::dataTeal : ZavelTokens::track)
-      .frame({.maxWidth = infinity})
-      .frame({.height = 24 * u});
-}
-
-View glassCells(GlassRow row, double u) {
-  return HStack(VAlign::center, 5 * u,
-                {ForEach(std::views::iota(int64_t{0}, row.cells),
-                         [=](int64_t i) { return glassCell(i < row.lit, u); })});
-}
-
 } // namespace
 
 View WaterView::body() const {
   double u = ctx.u;
+  GlassRow glasses = glassRow(data);
   return TapArea(
       kit::intents::intentReference(AddWaterIntent()),
       PaddedColumn(ctx, {.alignment = Alignment::topLeading, .spacing = 0},
@@ -77,7 +65,13 @@ View WaterView::body() const {
                               })
                            .padding(Edge::top, 18 * u),
                        Spacer(),
-                       glassCells(glassRow(data), u),
+                       CellRow(glasses.cells, glasses.lit,
+                               {.spacing = 5,
+                                .height = 24,
+                                .cornerRadius = 5,
+                                .lit = ZavelTokens::dataTeal,
+                                .unlit = ZavelTokens::track},
+                               ctx),
                        MicroLabel("TAP TO LOG A GLASS", 8, 0.16, ZavelTokens::screenText3, ctx)
                            .padding(Edge::top, 12 * u),
                    }));
