@@ -18,60 +18,34 @@ using kit::widgets::WidgetFamily;
 
 TEST(ZavelHealthBundle, ListsTheRingScreenTimeCountersAndHabitsInOrderWithoutLinks) {
   test::TempHome home;
-  struct Listed {
-    const char *kind, *type, *name, *description;
-    WidgetFamily family = WidgetFamily::systemSmall;
-  };
-  const std::vector<Listed> expected{
-      {.kind = "zavel.battery.ring",
-       .type = "BatteryRingWidget",
-       .name = "Ring Orb",
-       .description = "MacBook charge as a ring."},
-      {.kind = "zavel.screentime.orbit",
-       .type = "ScreenOrbitWidget",
-       .name = "Orbit",
-       .description = "Screen time in a dashed orbit; overage burns orange."},
-      {.kind = "zavel.screentime.elapsed",
-       .type = "ScreenElapsedWidget",
-       .name = "Elapsed",
-       .description = "Your day budget as a burning grid."},
-      {.kind = "zavel.steps",
-       .type = "StepsWidget",
-       .name = "Steps",
-       .description = "Today's steps — tap to log 1,000."},
-      {.kind = "zavel.water",
-       .type = "WaterWidget",
-       .name = "Water",
-       .description = "Tap to log a glass."},
-      {.kind = "zavel.habits.week",
-       .type = "HabitsWidget",
-       .name = "Habits",
-       .description = "This week's check-ins; tap a row for today.",
-       .family = WidgetFamily::systemMedium},
-      {.kind = "zavel.screentime.weekly",
-       .type = "ScreenWeeklyWidget",
-       .name = "Weekly",
-       .description = "Seven days of screen time, today in accent.",
-       .family = WidgetFamily::systemMedium},
-      {.kind = "zavel.screentime.apps",
-       .type = "TopAppsWidget",
-       .name = "Top Apps",
-       .description = "Where the hours actually went.",
-       .family = WidgetFamily::systemMedium},
+  // Kind, type, display name, description and family of each, in gallery order.
+  const std::vector<std::string> expected{
+      "zavel.battery.ring BatteryRingWidget Ring Orb|MacBook charge as a ring.|small",
+      "zavel.screentime.orbit ScreenOrbitWidget Orbit|Screen time in a dashed orbit; overage "
+      "burns orange.|small",
+      "zavel.screentime.elapsed ScreenElapsedWidget Elapsed|Your day budget as a burning "
+      "grid.|small",
+      "zavel.steps StepsWidget Steps|Today's steps — tap to log 1,000.|small",
+      "zavel.water WaterWidget Water|Tap to log a glass.|small",
+      "zavel.habits.week HabitsWidget Habits|This week's check-ins; tap a row for today.|medium",
+      "zavel.screentime.weekly ScreenWeeklyWidget Weekly|Seven days of screen time, today in "
+      "accent.|medium",
+      "zavel.screentime.apps TopAppsWidget Top Apps|Where the hours actually went.|medium",
   };
   const kit::widgets::WidgetBundle group = ZavelHealthBundle().body();
   const std::vector<kit::widgets::AnyWidget> &widgets = group.widgets();
   ASSERT_EQ(widgets.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     const kit::widgets::WidgetInfo &info = widgets[i].info();
-    const Listed &listed = expected[i];
-    EXPECT_EQ(std::tuple(info.kind, info.typeName, info.displayName, info.description, info.family),
-              std::tuple(listed.kind, listed.type, listed.name, listed.description, listed.family));
-    EXPECT_EQ(info.configuration.typeName, "CasingConfigIntent") << listed.kind;
+    std::string family = info.family == WidgetFamily::systemSmall ? "small" : "medium";
+    EXPECT_EQ(info.kind + " " + info.typeName + " " + info.displayName + "|" + info.description +
+                  "|" + family,
+              expected[i]);
+    EXPECT_EQ(info.configuration.typeName, "CasingConfigIntent") << info.kind;
     LaidOutTree tree = layOut(widgets[i].placeholder(TimelineContext::of(info.family)).view(),
                               kit::widgets::displaySize(info.family),
                               LayoutContext{testing::realTextEngine(), {}});
-    EXPECT_EQ(tree.widgetURL, std::nullopt) << listed.kind;
+    EXPECT_EQ(tree.widgetURL, std::nullopt) << info.kind;
     // Drawn on the casing: no device screen.
     EXPECT_TRUE(tree.root
                     .findAll([](const LaidOutNode &node) {
@@ -79,7 +53,7 @@ TEST(ZavelHealthBundle, ListsTheRingScreenTimeCountersAndHabitsInOrderWithoutLin
                       return layer && layer->key.starts_with("zavel.screen");
                     })
                     .empty())
-        << listed.kind;
+        << info.kind;
   }
 }
 
