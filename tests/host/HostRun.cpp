@@ -25,18 +25,26 @@ HostResult runHost(const std::vector<std::string> &words) {
   return {status, out.str(), err.str()};
 }
 
+ProgramEnvironment::ProgramEnvironment()
+    : environment_({{"TZ", "Europe/Oslo"},
+                    {"LANG", "en_US.UTF-8"},
+                    {"LC_ALL", std::nullopt},
+                    {"LC_TIME", std::nullopt}}) {}
+
+std::string programCommand(const std::vector<std::string> &words) {
+  std::string command = ZAVEL_WIDGETS_EXE;
+  for (const std::string &word : words)
+    command += " '" + word + "'";
+  return command;
+}
+
 HostResult runExecutable(const std::vector<std::string> &words) {
-  zavel::test::ScopedEnvironment fixed({{"TZ", "Europe/Oslo"},
-                                        {"LANG", "en_US.UTF-8"},
-                                        {"LC_ALL", std::nullopt},
-                                        {"LC_TIME", std::nullopt}});
+  ProgramEnvironment fixed;
   // Output goes to files: it may be longer than a pipe holds.
   test_support::ScratchTree scratch;
-  std::string command = ZAVEL_WIDGETS_EXE;
-  for (const std::string &word : words) {
+  for (const std::string &word : words)
     EXPECT_EQ(word.find('\''), std::string::npos) << "quoted for the shell: " << word;
-    command += " '" + word + "'";
-  }
+  std::string command = programCommand(words);
   int status = std::system((command + " >" + (scratch.root() / "out").string() + " 2>" +
                             (scratch.root() / "err").string())
                                .c_str());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ScopedEnvironment.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -19,6 +21,19 @@ HostResult runHost(const std::vector<std::string> &words);
 // Runs the built zavel-widgets program with `words` in the current environment (the test's
 // ZAVEL_HOME), with TZ and LANG fixed, and waits for it.
 HostResult runExecutable(const std::vector<std::string> &words);
+
+// The zone and language every run of the program gets, set while the object lives.
+class ProgramEnvironment {
+public:
+  ProgramEnvironment();
+
+private:
+  zavel::test::ScopedEnvironment environment_;
+};
+
+// The shell command that runs the built program with `words`, each quoted; no assertion is
+// made, so child processes may use it.
+std::string programCommand(const std::vector<std::string> &words);
 
 // The whole text of a file.
 std::string fileText(const std::filesystem::path &path);
