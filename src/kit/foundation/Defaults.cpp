@@ -119,14 +119,9 @@ struct ObserverRegistry {
   }
 };
 
-ObserverRegistry &writeObservers() {
-  static ObserverRegistry registry;
-  return registry;
-}
-
-ObserverRegistry &readObservers() {
-  static ObserverRegistry registry;
-  return registry;
+ObserverRegistry &observers(DefaultsAccess access) {
+  static ObserverRegistry registries[2];
+  return registries[access == DefaultsAccess::read ? 0 : 1];
 }
 
 // Writes of this process one at a time: the in-memory store is one connection for the whole
@@ -178,7 +173,7 @@ Defaults Defaults::standard(const std::filesystem::path &home) {
 }
 
 std::optional<DefaultsValue> Defaults::object(std::string_view key) const {
-  notifyRead(key);
+  notify(DefaultsAccess::read, key);
   if (!database_)
     return std::nullopt;
   auto statement = prepareSqlite(database_.get(), kSelect);
@@ -243,7 +238,7 @@ bool Defaults::update(std::string_view key, const Change &change) {
   }
   if (!applied || !transaction.commit())
     return false;
-  notifyWrite(key);
+  notify(DefaultsAccess::write, key);
   return true;
 }
 
@@ -251,7 +246,7 @@ bool Defaults::change(std::string_view sql, std::string_view key, const Defaults
   std::lock_guard writes(processWrites());
   if (!apply(sql, key, value))
     return false;
-  notifyWrite(key);
+  notify(DefaultsAccess::write, key);
   return true;
 }
 
@@ -269,20 +264,20 @@ bool Defaults::apply(std::string_view sql, std::string_view key, const DefaultsV
   return sqlite3_step(statement.get()) == SQLITE_DONE;
 }
 
-void Defaults::notifyRead(std::string_view key) const { readObservers().notify(name_, key); }
-
-void Defaults::notifyWrite(std::string_view key) const { writeObservers().notify(name_, key); }
-
-DefaultsWriteObserver::DefaultsWriteObserver(Callback callback) : callback_(std::move(callback)) {
-  writeObservers().add(&callback_);
+void Defaults::notify(DefaultsAccess access, std::string_view key) const {
+  observers(access).notify(name_, key);
 }
 
-DefaultsWriteObserver::~DefaultsWriteObserver() { writeObservers().remove(&callback_); }
-
-DefaultsReadObserver::DefaultsReadObserver(Callback callback) : callback_(std::move(callback)) {
-  readObservers().add(&callback_);
+template <DefaultsAccess Access>
+DefaultsObserver<Access>::DefaultsObserver(Callback callback) : callback_(std::move(callback)) {
+  observers(Access).add(&callback_);
 }
 
-DefaultsReadObserver::~DefaultsReadObserver() { readObservers().remove(&callback_); }
+template <DefaultsAccess Access> DefaultsObserver<Access>::~DefaultsObserver() {
+  observers(Access).remove(&callback_);
+}
+
+template class DefaultsObserver<DefaultsAccess::read>;
+template class DefaultsObserver<DefaultsAccess::write>;
 
 } // namespace kit::foundation

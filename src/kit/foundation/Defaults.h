@@ -26,6 +26,10 @@ struct Data {
 using DefaultsValue =
     std::variant<Data, int64_t, double, bool, std::string, std::vector<std::string>>;
 
+// What an observer hears of: every read of a key, whether or not the key holds a value (what a
+// reader looks for), or every successful write or removal.
+enum class DefaultsAccess { read, write };
+
 // What `Defaults::update` does with a key once it has read it.
 class DefaultsChange {
 public:
@@ -99,42 +103,27 @@ private:
   // `change` also tells the observers.
   bool change(std::string_view sql, std::string_view key, const DefaultsValue *value);
   bool apply(std::string_view sql, std::string_view key, const DefaultsValue *value);
-  void notifyRead(std::string_view key) const;
-  void notifyWrite(std::string_view key) const;
+  void notify(DefaultsAccess access, std::string_view key) const;
 
   std::shared_ptr<sqlite3> database_;
   std::string name_;
 };
 
-// While it lives, hears of every successful write or removal in any store of this process. The
-// callback runs on the writing thread and must not write to a store itself.
-class DefaultsWriteObserver {
+// While it lives, hears of every access of its kind in any store of this process. The callback
+// runs on the accessing thread and must not use a store itself.
+template <DefaultsAccess Access> class DefaultsObserver {
 public:
   using Callback = std::function<void(std::string_view store, std::string_view key)>;
-  explicit DefaultsWriteObserver(Callback callback);
-  ~DefaultsWriteObserver();
-  DefaultsWriteObserver(const DefaultsWriteObserver &) = delete;
-  DefaultsWriteObserver &operator=(const DefaultsWriteObserver &) = delete;
+  explicit DefaultsObserver(Callback callback);
+  ~DefaultsObserver();
+  DefaultsObserver(const DefaultsObserver &) = delete;
+  DefaultsObserver &operator=(const DefaultsObserver &) = delete;
 
 private:
-  friend class Defaults;
   Callback callback_;
 };
 
-// While it lives, hears of every read of a key in any store of this process, whether or not the
-// key holds a value: what a reader looks for. The callback runs on the reading thread and must
-// not use a store itself.
-class DefaultsReadObserver {
-public:
-  using Callback = std::function<void(std::string_view store, std::string_view key)>;
-  explicit DefaultsReadObserver(Callback callback);
-  ~DefaultsReadObserver();
-  DefaultsReadObserver(const DefaultsReadObserver &) = delete;
-  DefaultsReadObserver &operator=(const DefaultsReadObserver &) = delete;
-
-private:
-  friend class Defaults;
-  Callback callback_;
-};
+using DefaultsReadObserver = DefaultsObserver<DefaultsAccess::read>;
+using DefaultsWriteObserver = DefaultsObserver<DefaultsAccess::write>;
 
 } // namespace kit::foundation
