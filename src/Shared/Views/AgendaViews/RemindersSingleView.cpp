@@ -46,9 +46,13 @@ View footer(const ReminderItem &shown, const RemindersSnapshot &data, const ZCtx
       .foreground(shown.time ? ctx.accent : ZavelTokens::screenText3);
 }
 
+// The whole disc is the key, not only its drawn ring.
 View roundKey(const ReminderItem &shown, double u) {
   return Button(kit::intents::intentReference(ToggleReminderIntent{shown.id}),
-                Circle().strokeBorder(ZavelTokens::muted, 1.5 * u).frame(17 * u, 17 * u))
+                Circle()
+                    .strokeBorder(ZavelTokens::muted, 1.5 * u)
+                    .frame(17 * u, 17 * u)
+                    .contentShape(Circle()))
       .buttonStyle(plainButtonStyle());
 }
 
