@@ -5,7 +5,6 @@
 #include "Shared/Views/Hardware/Bars.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/ScreenColumn.h"
-#include "kit/foundation/TextOperations.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
@@ -36,9 +35,11 @@ std::vector<EventItem> firstEvents(const std::vector<EventItem> &events) {
 std::optional<std::string> shownDetail(const EventItem &event) {
   if (event.isPast || !event.detail)
     return std::nullopt;
+  const std::string dot = "·", dash = "—";
   std::string detail = *event.detail;
-  for (size_t at = detail.find("·"); at != std::string::npos; at = detail.find("·", at))
-    detail.replace(at, std::string("·").size(), "—");
+  for (size_t at = detail.find(dot); at != std::string::npos;
+       at = detail.find(dot, at + dash.size()))
+    detail.replace(at, dot.size(), dash);
   return detail;
 }
 
