@@ -6,6 +6,7 @@
 #include "Shared/Data/WidgetIntents/SourceEntities.h"
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
+#include "Widgets/AgendaWidgets/AgendaWidgets.h"
 #include "Widgets/ClockWidgets/ClockWidgets.h"
 #include "Widgets/HealthWidgets/HealthWidgets.h"
 #include "Widgets/RSSWidgets/RSSWidgets.h"
@@ -41,6 +42,14 @@ WidgetBundle ZavelClocksBundle::body() const {
 
 WidgetBundle ZavelAgendaBundle::body() const {
   WidgetBundle group;
+  group.add(RemindersListWidget());
+  group.add(RemindersNextUpWidget());
+  group.add(RemindersStackWidget());
+  group.add(RemindersSingleWidget());
+  group.add(CalendarBigDateWidget());
+  group.add(CalendarDayEventsWidget());
+  group.add(CalendarMonthGridWidget());
+  group.add(CalendarAgendaWidget());
   group.addIntents(addAgendaIntents);
   return group;
 }

@@ -10,10 +10,12 @@ struct Hit {
 
 bool isTarget(const LaidOutNode &node) { return node.as<ButtonTarget>() || node.as<LinkTarget>(); }
 
-// Whether the node's own drawing covers the point (not its children's).
+// Whether the node's own drawing covers the point (not its children's). A stroked outline covers
+// only its line, so a frame drawn around content leaves the content pressable.
 bool drawnAt(const LaidOutNode &node, Point point) {
   if (const ShapeDraw *shape = node.as<ShapeDraw>())
-    return shape->stroke ? node.frame.contains(point) : shape->path.contains(point);
+    return shape->stroke ? shape->path.distanceTo(point) <= shape->stroke->lineWidth / 2
+                         : shape->path.contains(point);
   return (node.as<TextRun>() || node.as<CanvasDrawing>()) && node.frame.contains(point);
 }
 

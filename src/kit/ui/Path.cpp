@@ -3,7 +3,9 @@
 #include "kit/ui/Bezier.h"
 #include "kit/ui/ContinuousCorners.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace kit::ui {
@@ -264,6 +266,27 @@ bool Path::contains(Point point) const {
     }
   }
   return winding != 0;
+}
+
+double Path::distanceTo(Point point) const {
+  double nearest = std::numeric_limits<double>::infinity();
+  if (!finite(point))
+    return nearest;
+  auto segmentDistance = [&](Point a, Point b) {
+    double dx = b.x - a.x, dy = b.y - a.y, squared = dx * dx + dy * dy;
+    double t = squared > 0 ? ((point.x - a.x) * dx + (point.y - a.y) * dy) / squared : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(point.x - (a.x + t * dx), point.y - (a.y + t * dy));
+  };
+  for (const Polyline &line : flattened(0.05)) {
+    const auto &pts = line.points;
+    if (pts.empty())
+      continue;
+    std::size_t segments = line.closed ? pts.size() : pts.size() - 1;
+    for (std::size_t i = 0; i < segments; ++i)
+      nearest = std::min(nearest, segmentDistance(pts[i], pts[(i + 1) % pts.size()]));
+  }
+  return nearest;
 }
 
 } // namespace kit::ui

@@ -55,6 +55,9 @@ public:
   double length() const;
   // Whether the point lies inside, by the non-zero winding rule (open sub-paths count as closed).
   bool contains(Point point) const;
+  // How far the point lies from the outline itself (closing segments included); infinity for an
+  // empty path or a point that is not finite.
+  double distanceTo(Point point) const;
 
   // The sub-paths as polylines within `tolerance` points of the curves.
   struct Polyline {

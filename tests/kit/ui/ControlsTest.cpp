@@ -70,6 +70,27 @@ TEST(HitTest, GapsClipsOffsetsAndOpacityShapeTheHitRegion) {
         << name;
 }
 
+TEST(HitTest, AStrokedOutlineCoversOnlyItsLine) {
+  // A key under a frame stroked 2 points wide all round it, as a bezel is drawn over a screen.
+  View framed = Button(intent("Key"), Rectangle())
+                    .overlay(Rectangle().strokeBorder(Color::white, 2))
+                    .frame(100, 100);
+  View ring = Button(intent("Ring"), Circle().stroke(Color::white, 4).frame(40, 40));
+  struct Case {
+    const char *name;
+    View view;
+    Point point;
+    std::string target;
+  };
+  for (const Case &c : {
+           Case{.name = "inside the frame", .view = framed, .point = {50, 50}, .target = "Key"},
+           Case{.name = "on the frame's line", .view = framed, .point = {1, 50}, .target = ""},
+           Case{.name = "on a ring", .view = ring, .point = {50, 31}, .target = "Ring"},
+           Case{.name = "inside a ring", .view = ring, .point = {50, 50}, .target = ""},
+       })
+    EXPECT_EQ(hitType(lay(c.view, {100, 100}), c.point), c.target) << c.name;
+}
+
 TEST(HitTest, AContentShapeOnAPaddedLabelMakesItsPaddingPressable) {
   // "Go" is 20.4 points square, padded to 44.4 and centred: its text spans 39.8 to 60.2.
   View padded = Text("Go").padding(12);

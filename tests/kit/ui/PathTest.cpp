@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <numbers>
 
 namespace kit::ui {
@@ -88,6 +89,32 @@ TEST(Path, ContainsByNonZeroWinding) {
   EXPECT_TRUE(p.contains({3, 3})); // same winding direction: still inside
   EXPECT_FALSE(p.contains({11, 5}));
   EXPECT_FALSE(p.contains({std::nan(""), 5}));
+}
+
+TEST(Path, DistanceToTheOutlineIncludesClosingSegmentsAndCurves) {
+  Path square, open;
+  square.addRect({{0, 0}, {10, 10}});
+  open.move({0, 0});
+  open.addLine({10, 0});
+  open.addLine({10, 10});
+  struct Case {
+    const char *name;
+    const Path &path;
+    Point point;
+    double distance;
+  };
+  const Path ring = circle(10), none;
+  for (const Case &c : {
+           Case{.name = "inside a square", .path = square, .point = {3, 5}, .distance = 3},
+           Case{.name = "on its closing side", .path = square, .point = {0, 4}, .distance = 0},
+           Case{.name = "beside an open path's gap", .path = open, .point = {0, 5}, .distance = 5},
+           Case{.name = "beyond a corner", .path = square, .point = {13, 14}, .distance = 5},
+           Case{.name = "a circle's centre", .path = ring, .point = {10, 10}, .distance = 10},
+           Case{.name = "outside a circle", .path = ring, .point = {10, 22}, .distance = 2},
+       })
+    EXPECT_NEAR(c.path.distanceTo(c.point), c.distance, 0.05) << c.name; // curves as flattened
+  EXPECT_EQ(none.distanceTo({0, 0}), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(square.distanceTo({std::nan(""), 0}), std::numeric_limits<double>::infinity());
 }
 
 } // namespace

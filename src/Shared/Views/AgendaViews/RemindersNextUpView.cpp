@@ -1,0 +1,79 @@
+#include "Shared/Views/AgendaViews/RemindersNextUpView.h"
+
+#include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/Hardware/DeviceScreen.h"
+#include "Shared/Views/Hardware/MicroLabel.h"
+#include "Shared/Views/Hardware/NumeralFit.h"
+#include "Shared/Views/Hardware/ZRing.h"
+#include "kit/foundation/TextOperations.h"
+#include "kit/ui/UI.h"
+
+#include <algorithm>
+#include <ranges>
+#include <string>
+#include <vector>
+
+namespace zavel {
+namespace {
+
+using namespace kit::ui;
+
+// The ring fills over the last hour; with no countdown it rests at a fixed share.
+double ringProgress(const std::optional<int64_t> &minutes) {
+  if (!minutes)
+    return 0.62;
+  return std::max(std::min(static_cast<double>(*minutes) / 60, 1.0), 0.04);
+}
+
+std::string numeral(const std::optional<int64_t> &minutes) {
+  return minutes ? std::to_string(std::min<int64_t>(*minutes, 999)) : "—";
+}
+
+std::vector<std::string> words(const std::string &title) {
+  std::vector<std::string> words;
+  for (auto piece : title | std::views::split(' '))
+    if (!piece.empty())
+      words.emplace_back(piece.begin(), piece.end());
+  return words;
+}
+
+// A word that tells the reminder apart: the first capitalised one after the first word (a
+// name, most often), else the first word.
+std::string keyWord(const std::string &title) {
+  std::vector<std::string> all = words(title);
+  if (all.empty())
+    return "";
+  auto named = std::find_if(all.begin() + 1, all.end(), [](const std::string &word) {
+    return kit::foundation::isUppercase(word);
+  });
+  return named != all.end() ? *named : all.front();
+}
+
+std::string subtitle(const std::optional<ReminderItem> &nextUp) {
+  if (!nextUp)
+    return "ALL CLEAR";
+  return "MIN — " + kit::foundation::prefixCharacters(keyWord(nextUp->title), 8);
+}
+
+} // namespace
+
+View RemindersNextUpView::body() const {
+  double u = ctx.u;
+  return DeviceScreen(
+      ctx,
+      ZStack(
+          {
+              ZRing(ringProgress(data.minutesToNext), 148, 8, ctx.accent, ZavelTokens::trackFine,
+                    ctx),
+              VStack(HAlign::center, 4 * u,
+                     {
+                         MicroLabel("NEXT UP", 8, 0.18, ZavelTokens::screenText3, ctx),
+                         numeralFit(Text(numeral(data.minutesToNext))
+                                        .font(ctx.mono(42, FontWeight::bold))),
+                         MicroLabel(subtitle(data.nextUp), 8, 0.16, ZavelTokens::screenText3, ctx),
+                     }),
+          })
+          .frame(170 * u, 170 * u));
+}
+
+} // namespace zavel
