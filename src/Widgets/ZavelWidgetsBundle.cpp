@@ -7,6 +7,7 @@
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
 #include "Widgets/ClockWidgets/ClockWidgets.h"
+#include "Widgets/NotesWidgets/NotesWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
 namespace zavel {
@@ -67,6 +68,10 @@ WidgetBundle ZavelProductivityBundle::body() const {
 
 WidgetBundle ZavelNotesBundle::body() const {
   WidgetBundle group;
+  group.add(QuickNoteWidget());
+  group.add(SingleNoteWidget());
+  group.add(NotesListWidget());
+  group.add(PinnedNotesWidget());
   return group;
 }
 
