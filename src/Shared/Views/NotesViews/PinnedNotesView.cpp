@@ -25,6 +25,20 @@ std::vector<NoteItem> cardNotes(const std::vector<NoteItem> &notes) {
   return shown;
 }
 
+// Up to two lines of the rest of the note under its title; nothing at all when there is no rest.
+View previewLines(const std::string &preview, const ZCtx &ctx) {
+  if (preview.empty())
+    return EmptyView();
+  // Its lines come before the spacer below it shares out the card's height.
+  return Text(preview)
+      .font(ctx.mono(10, FontWeight::regular))
+      .lineSpacing(5.5 * ctx.u)
+      .foreground(ZavelTokens::screenText2)
+      .lineLimit(2)
+      .padding(Edge::top, 6 * ctx.u)
+      .layoutPriority(1);
+}
+
 } // namespace
 
 View PinnedNotesView::body() const {
@@ -50,13 +64,7 @@ View PinnedNotesView::card(const NoteItem &note) const {
                 {
                     // No colour of its own: the screen's brightest text.
                     Text(split.title).font(ctx.mono(11, FontWeight::semibold)).lineLimit(1),
-                    split.preview.empty() ? EmptyView()
-                                          : Text(split.preview)
-                                                .font(ctx.mono(10, FontWeight::regular))
-                                                .lineSpacing(5.5 * u)
-                                                .foreground(ZavelTokens::screenText2)
-                                                .lineLimit(2)
-                                                .padding(Edge::top, 6 * u),
+                    previewLines(split.preview, ctx),
                     Spacer(0),
                     EditedCaption(note.edited, 0.14, ZavelTokens::muted, ctx),
                 })

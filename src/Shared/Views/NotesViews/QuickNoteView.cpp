@@ -30,13 +30,15 @@ View QuickNoteView::body() const {
       ctx, {.vertical = 22, .horizontal = 26},
       {
           ScreenHeader("QUICK NOTE", plusBadge(ctx), ctx),
+          // The note takes its lines before the spacer below it shares out the height.
           Text(note ? note->text : "Tap to jot something down.")
               .font(ctx.mono(14, FontWeight::regular))
               .lineSpacing(9.1 * u)
               .foreground(note ? noteInk : ZavelTokens::screenText3)
               .lineLimit(3)
               .frame({.maxWidth = 480 * u, .alignment = Alignment::leading})
-              .padding(Edge::top, 14 * u),
+              .padding(Edge::top, 14 * u)
+              .layoutPriority(1),
           Spacer(0),
           // The time of day alone, whichever day the note was edited.
           MicroLabel(note ? "EDITED " + ClockFormat::hhmm(note->edited,
