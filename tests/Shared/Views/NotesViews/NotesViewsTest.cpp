@@ -43,17 +43,19 @@ void expectBody(const LaidOutTree &tree, const BodyText &body, const std::string
   EXPECT_EQ(fitted(node).truncated, body.cut) << what;
 }
 
+// A face of the newest note: the notes, its body and its footer.
+struct NoteFaceCase {
+  const char *name = "";
+  Notes notes = {};
+  BodyText body = {};
+  const char *footer = "";
+};
+
 using QuickNote = NotesViewTest;
 
 TEST_F(QuickNote, NewestNoteCutAtThreeLinesOverTheTimeOfItsEdit) {
   const double u = mediumWidget.u();
-  struct Case {
-    const char *name = "";
-    Notes notes = {};
-    BodyText body = {};
-    const char *footer = "";
-  };
-  const Case cases[] = {
+  const NoteFaceCase cases[] = {
       {.name = "empty",
        .body = {"Tap to jot something down.", ZavelTokens::screenText3},
        .footer = "EMPTY"},
@@ -70,7 +72,7 @@ TEST_F(QuickNote, NewestNoteCutAtThreeLinesOverTheTimeOfItsEdit) {
        .body = {longLine, noteInk, 2},
        .footer = "EDITED 14:20"},
   };
-  for (const Case &c : cases) {
+  for (const NoteFaceCase &c : cases) {
     LaidOutTree tree = layReal(QuickNoteView{c.notes, mediumWidget.context()}.body(), mediumWidget);
     EXPECT_EQ(tree.root.texts(), (Texts{"QUICK NOTE", "+", c.body.text, c.footer})) << c.name;
     expectBody(tree, c.body, c.name);
@@ -88,13 +90,7 @@ using SingleNote = NotesViewTest;
 
 TEST_F(SingleNote, NewestNoteCutAtFourLinesOverTheDayOfItsEdit) {
   const double u = smallWidget.u();
-  struct Case {
-    const char *name = "";
-    Notes notes = {};
-    BodyText body = {};
-    const char *footer = "";
-  };
-  const Case cases[] = {
+  const NoteFaceCase cases[] = {
       {.name = "empty", .body = {"Nothing here yet.", ZavelTokens::screenText3}, .footer = "—"},
       {.name = "today, newest first whatever the pins",
        .notes = {note("Buy film", today), note("pinned", yesterday, true)},
@@ -109,7 +105,7 @@ TEST_F(SingleNote, NewestNoteCutAtFourLinesOverTheDayOfItsEdit) {
        .body = {longerLine, ZavelTokens::screenText1, 4, true},
        .footer = "FEB 28"},
   };
-  for (const Case &c : cases) {
+  for (const NoteFaceCase &c : cases) {
     LaidOutTree tree =
         layReal(SingleNoteView{c.notes, smallWidget.context()}.body(), smallWidget, now);
     EXPECT_EQ(tree.root.texts(), (Texts{"NOTE", c.body.text, c.footer})) << c.name;
