@@ -9,6 +9,7 @@
 #include "Widgets/AgendaWidgets/AgendaWidgets.h"
 #include "Widgets/ClockWidgets/ClockWidgets.h"
 #include "Widgets/HealthWidgets/HealthWidgets.h"
+#include "Widgets/NotesWidgets/NotesWidgets.h"
 #include "Widgets/RSSWidgets/RSSWidgets.h"
 #include "Widgets/SystemWidgets/SystemWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
@@ -87,6 +88,10 @@ WidgetBundle ZavelProductivityBundle::body() const {
 
 WidgetBundle ZavelNotesBundle::body() const {
   WidgetBundle group;
+  group.add(QuickNoteWidget());
+  group.add(SingleNoteWidget());
+  group.add(NotesListWidget());
+  group.add(PinnedNotesWidget());
   return group;
 }
 
