@@ -16,9 +16,25 @@ View textView(std::function<std::string(Date now)> content) {
   });
 }
 
+// No widget shows more than a few thousand characters, so what lies past this many bytes is cut
+// before it is measured: a huge stored text then costs no more than a screenful.
+constexpr std::size_t mostShownBytes = 16384;
+
+// The text cut to at most `mostShownBytes`, at the start of a character.
+std::string shownPart(std::string content) {
+  if (content.size() <= mostShownBytes)
+    return content;
+  std::size_t end = mostShownBytes;
+  while (end > 0 && (static_cast<unsigned char>(content[end]) & 0xC0) == 0x80)
+    --end;
+  content.resize(end);
+  return content;
+}
+
 } // namespace
 
-Text::Text(std::string content) : Text(textView([content](Date) { return content; })) {}
+Text::Text(std::string content)
+    : Text(textView([content = shownPart(std::move(content))](Date) { return content; })) {}
 
 Text Text::timerInterval(Date start, Date end, bool countsDown) {
   return Text(textView([start, end, countsDown](Date now) {

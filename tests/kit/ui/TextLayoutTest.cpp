@@ -32,6 +32,20 @@ TEST(TextLayout, FirstBaselineAlignmentLinesUpTextsOfDifferentSizes) {
   EXPECT_DOUBLE_EQ(framesOf(tree, "Rectangle")[0].maxY(), baseline);
 }
 
+TEST(TextLayout, AHugeTextIsCutToWhatAWidgetCouldShowAtACharacterBoundary) {
+  // "é" is two bytes: cut anywhere, the text would end inside one.
+  std::string huge = "a";
+  for (int i = 0; i < 5'000'000; ++i)
+    huge += "é";
+  LaidOutTree tree = lay(Text(huge).lineLimit(3), {300, 300});
+  const std::string &shown = tree.root.findAll("Text").at(0)->as<TextRun>()->text;
+  EXPECT_EQ(shown.size(), 16383u);
+  EXPECT_EQ(shown, huge.substr(0, 16383));
+  // Texts up to the limit are kept whole.
+  std::string full(16384, 'x');
+  EXPECT_EQ(lay(Text(full)).root.findAll("Text").at(0)->as<TextRun>()->text, full);
+}
+
 TEST(TextLayout, TextAttributesFlowFromTheEnvironment) {
   LaidOutTree tree =
       lay(VStack({
