@@ -6,6 +6,7 @@
 #include "Shared/Data/WidgetIntents/SourceEntities.h"
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
+#include "Widgets/ProductivityWidgets/ProductivityWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
 namespace zavel {
@@ -53,6 +54,12 @@ WidgetBundle ZavelHealthBundle::body() const {
 
 WidgetBundle ZavelProductivityBundle::body() const {
   WidgetBundle group;
+  group.add(FocusWidget());
+  group.add(StopwatchWidget());
+  group.add(CountdownWidget());
+  group.add(YearWidget());
+  group.add(QuoteWidget());
+  group.add(InboxWidget());
   return group;
 }
 
