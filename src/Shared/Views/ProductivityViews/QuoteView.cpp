@@ -22,7 +22,9 @@ View QuoteView::body() const {
                               .lineSpacing(9.6 * u)
                               .lineLimit(3)
                               .frame({.maxWidth = 440 * u, .alignment = Alignment::leading})
-                              .padding(Edge::top, 6 * u),
+                              .padding(Edge::top, 6 * u)
+                              // Its lines before the spacer's share.
+                              .layoutPriority(1),
                           Spacer(),
                           MicroLabel("— " + data.author, 9, 0.16, ZavelTokens::screenText3, ctx),
                       });
