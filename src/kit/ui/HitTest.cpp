@@ -13,7 +13,8 @@ bool isTarget(const LaidOutNode &node) { return node.as<ButtonTarget>() || node.
 // Whether the node's own drawing covers the point (not its children's).
 bool drawnAt(const LaidOutNode &node, Point point) {
   if (const ShapeDraw *shape = node.as<ShapeDraw>())
-    return shape->stroke ? node.frame.contains(point) : shape->path.contains(point);
+    return shape->stroke ? shape->path.strokeContains(point, shape->stroke->lineWidth)
+                         : shape->path.contains(point);
   return (node.as<TextRun>() || node.as<CanvasDrawing>()) && node.frame.contains(point);
 }
 

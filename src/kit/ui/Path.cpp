@@ -3,6 +3,7 @@
 #include "kit/ui/Bezier.h"
 #include "kit/ui/ContinuousCorners.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -10,6 +11,14 @@ namespace kit::ui {
 namespace {
 
 bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+double distanceToSegment(Point p, Point a, Point b) {
+  double dx = b.x - a.x, dy = b.y - a.y;
+  double lengthSquared = dx * dx + dy * dy;
+  double t = lengthSquared > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / lengthSquared : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
 
 constexpr double twoPi = 2 * std::numbers::pi;
 
@@ -264,6 +273,20 @@ bool Path::contains(Point point) const {
     }
   }
   return winding != 0;
+}
+
+bool Path::strokeContains(Point point, double lineWidth) const {
+  if (!finite(point) || !(lineWidth > 0))
+    return false;
+  double reach = lineWidth / 2;
+  for (const Polyline &line : flattened(0.1)) {
+    const auto &pts = line.points;
+    std::size_t segments = line.closed ? pts.size() : pts.size() - 1;
+    for (std::size_t i = 0; i < segments; ++i)
+      if (distanceToSegment(point, pts[i], pts[(i + 1) % pts.size()]) <= reach)
+        return true;
+  }
+  return false;
 }
 
 } // namespace kit::ui

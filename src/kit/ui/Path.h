@@ -55,6 +55,8 @@ public:
   double length() const;
   // Whether the point lies inside, by the non-zero winding rule (open sub-paths count as closed).
   bool contains(Point point) const;
+  // Whether the point lies on the path stroked `lineWidth` wide (within half of it of a line).
+  bool strokeContains(Point point, double lineWidth) const;
 
   // The sub-paths as polylines within `tolerance` points of the curves.
   struct Polyline {
