@@ -3,6 +3,8 @@
 #include "kit/foundation/Calendar.h"
 #include "support/ScopedEnvironment.h"
 
+#include "ProductivityWidgetsTesting.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,11 +17,6 @@ using kit::foundation::Clock;
 using kit::foundation::Date;
 using kit::foundation::DateComponents;
 using kit::widgets::ReloadPolicy;
-using kit::widgets::TimelineContext;
-using kit::widgets::WidgetFamily;
-
-const TimelineContext onScreen = TimelineContext::of(WidgetFamily::systemSmall);
-const TimelineContext inGallery = TimelineContext::of(WidgetFamily::systemSmall, true);
 
 Date at(const Calendar &calendar, const DateComponents &c) {
   return calendar.date(c.year, c.month, c.day, c.hour, c.minute);
@@ -53,13 +50,13 @@ TEST(DayProviders, CountdownAndYearHoldOneEntryReloadedAtTheNextLocalMidnight) {
     ReloadPolicy reload = ReloadPolicy::after(at(calendar, c.reload));
 
     CountdownConfigIntent trip{.name = "Trip", .target = now, .casing = CasingOption::cream};
-    auto countdown = CountdownProvider{Clock::fixed(now)}.timeline(trip, onScreen);
+    auto countdown = CountdownProvider{Clock::fixed(now)}.timeline(trip, test::kOnScreen);
     EXPECT_EQ(countdown.entries,
               (std::vector<CountdownEntry>{{now, {"Trip", now}, CasingOption::cream}}))
         << c.name;
     EXPECT_EQ(countdown.policy, reload) << c.name;
 
-    auto year = YearProvider{Clock::fixed(now)}.timeline({CasingOption::cream}, onScreen);
+    auto year = YearProvider{Clock::fixed(now)}.timeline({CasingOption::cream}, test::kOnScreen);
     EXPECT_EQ(year.entries, (std::vector<YearEntry>{{now, now, CasingOption::cream}})) << c.name;
     EXPECT_EQ(year.policy, reload) << c.name;
   }
@@ -69,19 +66,19 @@ TEST(DayProviders, TheCountdownGalleryShowsTheSampleTheYearGalleryToday) {
   Date now = kit::foundation::systemNow();
   CountdownProvider countdown{Clock::fixed(now)};
   CountdownConfigIntent unset{.name = "", .target = std::nullopt, .casing = CasingOption::cream};
-  EXPECT_EQ(countdown.snapshot(unset, onScreen),
+  EXPECT_EQ(countdown.snapshot(unset, test::kOnScreen),
             (CountdownEntry{now, {"", std::nullopt}, CasingOption::cream}));
-  EXPECT_EQ(countdown.snapshot(unset, inGallery),
+  EXPECT_EQ(countdown.snapshot(unset, test::kInGallery),
             (CountdownEntry{now, CountdownData::sample(), CasingOption::cream}));
-  EXPECT_EQ(countdown.placeholder(onScreen),
+  EXPECT_EQ(countdown.placeholder(test::kOnScreen),
             (CountdownEntry{now, CountdownData::sample(), CasingOption::followApp}));
   EXPECT_EQ(CountdownData::sample().name, "Launch");
   EXPECT_EQ(CountdownData::sample().days(now), 12);
 
   YearProvider year{Clock::fixed(now)};
-  EXPECT_EQ(year.snapshot({CasingOption::cream}, inGallery),
+  EXPECT_EQ(year.snapshot({CasingOption::cream}, test::kInGallery),
             (YearEntry{now, now, CasingOption::cream}));
-  EXPECT_EQ(year.placeholder(onScreen), (YearEntry{now, now, CasingOption::followApp}));
+  EXPECT_EQ(year.placeholder(test::kOnScreen), (YearEntry{now, now, CasingOption::followApp}));
 }
 
 } // namespace

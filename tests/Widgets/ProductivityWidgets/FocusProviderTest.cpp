@@ -1,7 +1,8 @@
 #include "Widgets/ProductivityWidgets/FocusProvider.h"
 #include "Shared/Data/ExtrasStores/ExtrasStore.h"
-#include "kit/foundation/Iso8601.h"
 #include "support/TempHome.h"
+
+#include "ProductivityWidgetsTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +14,8 @@ namespace {
 
 using kit::foundation::Clock;
 using kit::foundation::Date;
-using kit::widgets::ReloadPolicy;
-using kit::widgets::TimelineContext;
-using kit::widgets::WidgetFamily;
 
-const Date now = *kit::foundation::dateFromIso8601("2026-03-02T10:00:00Z");
-const TimelineContext onScreen = TimelineContext::of(WidgetFamily::systemSmall);
+const Date now = test::kRequest;
 const CasingConfigIntent cream{CasingOption::cream};
 
 // Seconds from `now` of each whole minute below `minutes`, then `end`.
@@ -63,26 +60,26 @@ TEST(FocusProvider, AnEntryAMinuteWhileASessionRunsOneOtherwise) {
       ASSERT_TRUE(ExtrasStore::write(ExtrasStore::focusKey, *c.stored));
     }
     FocusSession shown = c.stored.value_or(idle);
-    auto timeline = FocusProvider{home.path(), Clock::fixed(now)}.timeline(cream, onScreen);
+    auto timeline = FocusProvider{home.path(), Clock::fixed(now)}.timeline(cream, test::kOnScreen);
     std::vector<FocusEntry> expected;
     for (double offset : c.entries)
       expected.push_back({now.addingTimeInterval(offset), shown, CasingOption::cream});
     EXPECT_EQ(timeline.entries, expected) << c.name;
-    EXPECT_EQ(timeline.policy, ReloadPolicy::after(now.addingTimeInterval(c.reload))) << c.name;
+    EXPECT_EQ(timeline.policy, test::reloadAfter(now, c.reload)) << c.name;
   }
 }
 
 TEST(FocusProvider, TheGalleryShowsTheSampleAnyOtherSnapshotTheStoredSession) {
   test::TempHome home;
   FocusProvider provider{home.path(), Clock::fixed(now)};
-  EXPECT_EQ(provider.snapshot(cream, onScreen),
+  EXPECT_EQ(provider.snapshot(cream, test::kOnScreen),
             (FocusEntry{now, {std::nullopt, 25}, cream.casing}));
   FocusSession running{now.addingTimeInterval(600), 50};
   ASSERT_TRUE(ExtrasStore::write(ExtrasStore::focusKey, running));
-  EXPECT_EQ(provider.snapshot(cream, onScreen), (FocusEntry{now, running, cream.casing}));
-  EXPECT_EQ(provider.snapshot(cream, TimelineContext::of(WidgetFamily::systemSmall, true)),
+  EXPECT_EQ(provider.snapshot(cream, test::kOnScreen), (FocusEntry{now, running, cream.casing}));
+  EXPECT_EQ(provider.snapshot(cream, test::kInGallery),
             (FocusEntry{now, FocusSession::sample(), cream.casing}));
-  EXPECT_EQ(provider.placeholder(onScreen),
+  EXPECT_EQ(provider.placeholder(test::kOnScreen),
             (FocusEntry{now, FocusSession::sample(), CasingOption::followApp}));
   EXPECT_EQ(FocusSession::sample().minutes, 25);
 }

@@ -3,9 +3,10 @@
 #include "Shared/Data/ExtrasStores/ExtrasStore.h"
 #include "Shared/Data/MediaIntents/MediaBridge.h"
 #include "Shared/Data/SharedSuite.h"
-#include "kit/foundation/Iso8601.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
+
+#include "ProductivityWidgetsTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -14,21 +15,16 @@ namespace {
 
 using kit::foundation::Clock;
 using kit::foundation::Date;
-using kit::widgets::ReloadPolicy;
-using kit::widgets::TimelineContext;
-using kit::widgets::WidgetFamily;
 
-const Date now = *kit::foundation::dateFromIso8601("2026-03-02T10:00:00Z");
-const TimelineContext onScreen = TimelineContext::of(WidgetFamily::systemSmall);
-const TimelineContext inGallery = TimelineContext::of(WidgetFamily::systemSmall, true);
+const Date now = test::kRequest;
 const CasingConfigIntent graphite{CasingOption::graphite};
 
 // The one entry of the provider's timeline, after checking it reloads `minutes` later and that
 // the gallery shows `sample`.
 template <class T> T liveRecord(const LocalProvider<T> &provider, const T &sample, int minutes) {
-  EXPECT_EQ(provider.snapshot(graphite, inGallery).data, sample);
-  auto timeline = provider.timeline(graphite, onScreen);
-  EXPECT_EQ(timeline.policy, ReloadPolicy::after(now.addingTimeInterval(minutes * 60.0)));
+  EXPECT_EQ(provider.snapshot(graphite, test::kInGallery).data, sample);
+  auto timeline = provider.timeline(graphite, test::kOnScreen);
+  EXPECT_EQ(timeline.policy, test::reloadAfter(now, minutes * 60.0));
   EXPECT_EQ(timeline.entries.size(), 1u);
   return timeline.entries.empty() ? T{} : timeline.entries.front().data;
 }
@@ -53,10 +49,10 @@ TEST(ProductivityLocalProviders, QuoteIsTheDaysQuotationEverySixHours) {
   EXPECT_EQ(first.text, "Simplicity is the ultimate sophistication.");
   for (Date day : {now, now.addingTimeInterval(86400)}) {
     auto provider = QuoteLocalProvider(Clock::fixed(day));
-    EXPECT_EQ(provider.snapshot(graphite, inGallery).data, first);
-    auto timeline = provider.timeline(graphite, onScreen);
+    EXPECT_EQ(provider.snapshot(graphite, test::kInGallery).data, first);
+    auto timeline = provider.timeline(graphite, test::kOnScreen);
     EXPECT_EQ(timeline.entries.front().data, QuoteProvider::today(day));
-    EXPECT_EQ(timeline.policy, ReloadPolicy::after(day.addingTimeInterval(360 * 60.0)));
+    EXPECT_EQ(timeline.policy, test::reloadAfter(day, 360 * 60.0));
   }
   EXPECT_NE(QuoteProvider::today(now), QuoteProvider::today(now.addingTimeInterval(86400)));
 }
