@@ -6,7 +6,10 @@
 #include "Shared/Data/WidgetIntents/SourceEntities.h"
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
+#include "Widgets/ClockWidgets/ClockWidgets.h"
 #include "Widgets/ProductivityWidgets/ProductivityWidgets.h"
+#include "Widgets/RSSWidgets/RSSWidgets.h"
+#include "Widgets/SystemWidgets/SystemWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
 namespace zavel {
@@ -24,6 +27,14 @@ WidgetBundle ZavelFeaturedBundle::body() const {
 
 WidgetBundle ZavelClocksBundle::body() const {
   WidgetBundle group;
+  group.add(ClockOrbWidget());
+  group.add(ClockDigitalOrbWidget());
+  group.add(ClockHorizonWidget());
+  group.add(ClockStackedWidget());
+  group.add(ClockWorldStripWidget());
+  group.add(ClockNumeralDialWidget());
+  group.add(ClockColumnWidget());
+  group.add(ClockDualWidget());
   group.addIntents(addSourceEntities);
   return group;
 }
@@ -70,11 +81,22 @@ WidgetBundle ZavelNotesBundle::body() const {
 
 WidgetBundle ZavelSystemBundle::body() const {
   WidgetBundle group;
+  group.add(BatteryDevicesWidget());
+  group.add(BatteryMinimalWidget());
+  group.add(SystemGaugesWidget());
+  group.add(NetworkWidget());
+  group.add(StorageWidget());
+  group.add(TickerWidget());
+  group.add(WatchlistWidget());
+  group.add(BatteryPillWidget());
   return group;
 }
 
 WidgetBundle ZavelRSSBundle::body() const {
   WidgetBundle group;
+  group.add(RSSLatestWidget());
+  group.add(RSSDeckWidget());
+  group.add(RSSWireWidget());
   group.addIntent<RSSCycleIntent>();
   return group;
 }

@@ -18,7 +18,11 @@ bool isSafeInFileName(char c) {
 
 GalleryItem itemOf(const kit::widgets::AnyWidget &widget) {
   const auto &info = widget.info();
-  return {info.kind, info.displayName, info.description, snapshotFileName(info.kind),
+  return {{},
+          info.kind,
+          info.displayName,
+          info.description,
+          snapshotFileName(info.kind),
           kit::widgets::displaySize(info.family)};
 }
 
@@ -57,6 +61,9 @@ std::vector<GalleryItem> renderGallery(const kit::widgets::WidgetBundle &bundle,
   std::vector<GalleryItem> items;
   for (const auto &widget : widgets)
     items.push_back(itemOf(widget));
+  for (const auto &section : bundle.sections())
+    for (std::size_t i = section.begin; i < section.end && i < items.size(); ++i)
+      items[i].section = section.title;
 
   std::atomic<std::size_t> next = 0;
   auto work = [&] {

@@ -10,8 +10,10 @@
 
 namespace zavel::host {
 
-// One widget of the gallery as drawn: its names, its picture's file name and size in points.
+// One widget of the gallery as drawn: its names, its picture's file name and size in points, and
+// the heading of its group (empty when it has none).
 struct GalleryItem {
+  std::string section;
   std::string kind;
   std::string displayName;
   std::string description;

@@ -12,7 +12,8 @@ constexpr std::string_view kHead = R"(<!DOCTYPE html>
 <title>Zavel widgets</title>
 <style>
 body { margin: 32px; background: #d9d9de; font: 14px/1.4 system-ui, sans-serif; color: #1c1c1f; }
-main { display: flex; flex-wrap: wrap; gap: 32px; align-items: flex-start; }
+section { display: flex; flex-wrap: wrap; gap: 32px; align-items: flex-start; margin-bottom: 40px; }
+h2 { flex-basis: 100%; margin: 0; font-size: 18px; }
 figure { margin: 0; }
 figcaption { margin-top: 8px; max-width: 364px; }
 figcaption small { display: block; color: #5c5c66; }
@@ -24,6 +25,12 @@ figcaption small { display: block; color: #5c5c66; }
 )";
 
 constexpr std::string_view kTail = "</main>\n</body>\n</html>\n";
+
+// A group's pictures under its heading; pictures of no group under none.
+std::string section(const std::string &title, const std::string &figures) {
+  std::string heading = title.empty() ? "" : fmt::format("<h2>{}</h2>\n", escapedHtml(title));
+  return fmt::format("<section>\n{}{}</section>\n", heading, figures);
+}
 
 std::string figure(const GalleryItem &item) {
   return fmt::format("<figure>\n<img src=\"{}\" width=\"{}\" height=\"{}\" alt=\"{}\">\n"
@@ -60,9 +67,17 @@ std::string escapedHtml(std::string_view text) {
 
 std::string galleryPage(const std::vector<GalleryItem> &items) {
   std::string page(kHead);
-  for (const GalleryItem &item : items)
-    if (item.written)
-      page += figure(item);
+  // Consecutive pictures of one group share its section.
+  for (std::size_t i = 0; i < items.size();) {
+    std::string figures;
+    std::size_t next = i;
+    for (; next < items.size() && items[next].section == items[i].section; ++next)
+      if (items[next].written)
+        figures += figure(items[next]);
+    if (!figures.empty())
+      page += section(items[i].section, figures);
+    i = next;
+  }
   return page + std::string(kTail);
 }
 

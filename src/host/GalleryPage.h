@@ -8,7 +8,7 @@
 namespace zavel::host {
 
 // The gallery's index.html: every written picture in order at its size in points, under its
-// display name, with its kind and description.
+// display name, with its kind and description, grouped under the headings of their groups.
 std::string galleryPage(const std::vector<GalleryItem> &items);
 
 // The text with the characters HTML gives meaning to written as references.

@@ -34,10 +34,25 @@ TEST(HostGallery, FileNamesKeepOnlySafeCharactersAndThePageOnlyWrittenPictures) 
   EXPECT_EQ(snapshotFileName("zavel.weather.rain"), "zavel.weather.rain.png");
   EXPECT_EQ(snapshotFileName("../up/and away"), "_.._up_and_away.png");
   EXPECT_EQ(snapshotFileName(""), "_.png");
-  std::string page = galleryPage({{"a", "Shown", "", "a.png", {170, 170}, true},
-                                  {"b", "Missing", "", "b.png", {170, 170}, false}});
+  std::string page = galleryPage({{"", "a", "Shown", "", "a.png", {170, 170}, true},
+                                  {"", "b", "Missing", "", "b.png", {170, 170}, false}});
   EXPECT_NE(page.find("Shown"), std::string::npos);
   EXPECT_EQ(page.find("Missing"), std::string::npos);
+}
+
+TEST(HostGallery, PicturesStandUnderTheHeadingOfTheirGroupInOrder) {
+  auto item = [](std::string section, std::string kind, bool written = true) {
+    return GalleryItem{std::move(section), kind, kind, "", kind + ".png", {170, 170}, written};
+  };
+  std::string page = galleryPage({item("Clocks", "c1"), item("Clocks", "c2"),
+                                  item("Weather & Sky", "w1"), item("Empty", "e1", false)});
+  auto at = [&](std::string_view text) { return page.find(text); };
+  EXPECT_LT(at("<h2>Clocks</h2>"), at("c1.png"));
+  EXPECT_LT(at("c2.png"), at("<h2>Weather &amp; Sky</h2>"));
+  EXPECT_LT(at("<h2>Weather &amp; Sky</h2>"), at("w1.png"));
+  EXPECT_EQ(page.find("<h2>Clocks</h2>", at("<h2>Clocks</h2>") + 1), std::string::npos);
+  // A group none of whose pictures was drawn gets no heading.
+  EXPECT_EQ(at("Empty"), std::string::npos);
 }
 
 TEST(HostOutput, OutputsThatCannotBeWrittenFailWithOneLine) {

@@ -9,7 +9,8 @@ using namespace kit::ui;
 
 View ScreenColumn(const ZCtx &ctx, const ColumnStyle &style, std::vector<View> rows) {
   double u = ctx.u;
-  return DeviceScreen(ctx, VStack(style.alignment.horizontal, style.spacing * u, std::move(rows))
+  return DeviceScreen(ctx, VStack(style.rows.value_or(style.alignment.horizontal),
+                                  style.spacing * u, std::move(rows))
                                .padding(Edge::vertical, style.vertical * u)
                                .padding(Edge::horizontal, style.horizontal * u)
                                .frame(Frame::fill(style.alignment)));

@@ -4,6 +4,7 @@
 #include "kit/ui/Alignment.h"
 #include "kit/ui/View.h"
 
+#include <optional>
 #include <vector>
 
 namespace zavel {
@@ -15,6 +16,9 @@ struct ColumnStyle {
   double spacing = 0;
   double vertical = 18;
   double horizontal = 18;
+  // How the rows line up with one another, when not as the column sits: a list centred in the
+  // screen whose rows still start at one edge.
+  std::optional<kit::ui::HAlign> rows = std::nullopt;
 };
 
 // The rows of a medium screen: centred under a header, inside the padding those screens share.

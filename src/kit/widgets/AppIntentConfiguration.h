@@ -2,18 +2,13 @@
 
 // A widget's definition: its kind, its provider (whose Intent is the configuration), the content
 // it draws for an entry, and how the gallery presents it. Reads like the platform's:
-//   struct WeatherConditionsWidget {
-//     static constexpr std::string_view typeName = "WeatherConditionsWidget";
-//     kit::widgets::AppIntentConfiguration<WeatherTimelineProvider> body() const {
-//       return kit::widgets::AppIntentConfiguration<WeatherTimelineProvider>(
-//                  "zavel.weather.current", WeatherTimelineProvider{},
-//                  [](const WeatherEntry &entry) { return WeatherConditionsView(...); })
-//           .configurationDisplayName("Conditions")
-//           .description("Now, with highs and lows.")
-//           .supportedFamily(kit::widgets::WidgetFamily::systemSmall)
-//           .contentMarginsDisabled();
-//     }
-//   };
+//   kit::widgets::AppIntentConfiguration<BrewProvider>(
+//       "test.brew.list", BrewProvider{},
+//       [](const BrewEntry &entry) { return kit::ui::Text(entry.label); })
+//       .configurationDisplayName("Brews")
+//       .description("Every cup of the day.")
+//       .supportedFamily(kit::widgets::WidgetFamily::systemMedium)
+//       .contentMarginsDisabled();
 
 #include "kit/ui/View.h"
 #include "kit/widgets/TimelineProvider.h"

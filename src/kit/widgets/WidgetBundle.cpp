@@ -17,6 +17,13 @@ WidgetBundle &WidgetBundle::add(const WidgetBundle &group) {
   return *this;
 }
 
+WidgetBundle &WidgetBundle::add(std::string title, const WidgetBundle &group) {
+  std::size_t begin = widgets_.size();
+  add(group);
+  sections_.push_back({std::move(title), begin, widgets_.size()});
+  return *this;
+}
+
 const AnyWidget *WidgetBundle::widget(std::string_view kind) const {
   auto found = std::find_if(widgets_.begin(), widgets_.end(),
                             [&](const AnyWidget &widget) { return widget.kind() == kind; });

@@ -27,6 +27,8 @@ public:
   WidgetBundle &add(AnyWidget widget);
   // The group's widgets after these, and its intents and entities.
   WidgetBundle &add(const WidgetBundle &group);
+  // The same, the group's widgets shown under `title` in the gallery.
+  WidgetBundle &add(std::string title, const WidgetBundle &group);
 
   template <intents::AppIntent Intent> WidgetBundle &addIntent() {
     intents_.add<Intent>();
@@ -48,8 +50,19 @@ public:
   const AnyWidget *widget(std::string_view kind) const;
   const intents::IntentRegistry &intents() const { return intents_; }
 
+  // A run of widgets under one heading: those from `begin` up to, not including, `end`.
+  struct Section {
+    std::string title;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    bool operator==(const Section &) const = default;
+  };
+  // The titled groups in gallery order; widgets added otherwise belong to none.
+  const std::vector<Section> &sections() const { return sections_; }
+
 private:
   std::vector<AnyWidget> widgets_;
+  std::vector<Section> sections_;
   intents::IntentRegistry intents_;
 };
 

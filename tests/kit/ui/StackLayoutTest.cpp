@@ -65,5 +65,47 @@ TEST(StackLayout, LayoutPriorityOrdersChildrenBeforeFlexibility) {
   EXPECT_NEAR(other, 60 - 40.8, 1e-9);
 }
 
+TEST(StackLayout, SpacersYieldToTheOtherChildrenDownToTheirMinimum) {
+  struct Case {
+    const char *name;
+    View row;
+    std::vector<double> textWidths;
+    std::vector<double> spacerWidths;
+  };
+  // "bbbb" needs 40.8 points on one line.
+  const Case cases[] = {
+      {.name = "a text beside a spacer takes all it needs",
+       .row = HStack(VAlign::center, 0, {Text("bbbb"), Spacer(0)}),
+       .textWidths = {40.8},
+       .spacerWidths = {60 - 40.8}},
+      {.name = "spacers share what the texts leave",
+       .row = HStack(VAlign::center, 0, {Spacer(0), Text("bbbb"), Spacer(0)}),
+       .textWidths = {40.8},
+       .spacerWidths = {9.6, 9.6}},
+      {.name = "a spacer keeps its minimum length",
+       .row = HStack(VAlign::center, 0, {Text("bbbbbbbb"), Spacer(10)}),
+       .textWidths = {50},
+       .spacerWidths = {10}},
+      {.name = "texts still share the room among themselves",
+       .row = HStack(VAlign::center, 0, {Text("bbbb"), Spacer(0), Text("bbbb")}),
+       .textWidths = {30, 30},
+       .spacerWidths = {0}},
+  };
+  for (const Case &c : cases) {
+    LaidOutTree tree = lay(c.row.lineLimit(1).frame({.width = 60}));
+    std::vector<double> texts, spacers;
+    for (const Rect &frame : framesOf(tree, "Text"))
+      texts.push_back(frame.size.width);
+    for (const Rect &frame : framesOf(tree, "Spacer"))
+      spacers.push_back(frame.size.width);
+    ASSERT_EQ(texts.size(), c.textWidths.size()) << c.name;
+    ASSERT_EQ(spacers.size(), c.spacerWidths.size()) << c.name;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+      EXPECT_NEAR(texts[i], c.textWidths[i], 1e-9) << c.name;
+    for (std::size_t i = 0; i < spacers.size(); ++i)
+      EXPECT_NEAR(spacers[i], c.spacerWidths[i], 1e-9) << c.name;
+  }
+}
+
 } // namespace
 } // namespace kit::ui

@@ -43,6 +43,17 @@ TEST(WidgetBundle, ListsWidgetsInOrderWithTheirIntentsAndEntitiesOnce) {
   EXPECT_EQ(bundle.intents().entityTypeNames(), std::vector<std::string>{"CafeEntity"});
 }
 
+TEST(WidgetBundle, TitledGroupsMarkTheirRunOfWidgets) {
+  WidgetBundle group;
+  group.add<BrewSingleWidget>().add<BrewListWidget>();
+  WidgetBundle bundle;
+  bundle.add<BrewListWidget>().add("Singles", group).add("Empty", WidgetBundle());
+  EXPECT_EQ(bundle.widgets().size(), 3u);
+  EXPECT_EQ(bundle.sections(),
+            (std::vector<WidgetBundle::Section>{{.title = "Singles", .begin = 1, .end = 3},
+                                                {.title = "Empty", .begin = 3, .end = 3}}));
+}
+
 TEST(AnyWidget, TimelineSnapshotAndPlaceholderFromAConfigurationInJson) {
   WidgetBundle bundle = brewBundle();
   const AnyWidget &list = widget(bundle, "test.brew.list");

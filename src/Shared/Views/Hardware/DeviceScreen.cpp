@@ -32,6 +32,10 @@ Shape screenOutline(double radius) {
   return RoundedRectangle(radius, RoundedCornerStyle::continuous);
 }
 
+View rimStroke(double radius) {
+  return screenOutline(radius).stroke(Color::black.opacity(0.85), 10).blur(5).offset(0, 2);
+}
+
 // The glass without content depends only on its size and radius; its soft rim is a blur, the
 // dearest thing a widget draws, so it is drawn once per size and copied afterwards.
 View EmptyScreen(double radius) {
@@ -39,12 +43,16 @@ View EmptyScreen(double radius) {
              {
                  EllipticalGradient{
                      {ZavelTokens::screenTop, ZavelTokens::screenBottom}, UnitPoint::top, 0, 1.1},
-                 screenOutline(radius).stroke(Color::black.opacity(0.85), 10).blur(5).offset(0, 2),
+                 rimStroke(radius),
              })
       .staticLayer(fmt::format("zavel.screen.radius{}", radius));
 }
 
 } // namespace
+
+View ScreenRim(double radius) {
+  return rimStroke(radius).staticLayer(fmt::format("zavel.screen.rim.radius{}", radius));
+}
 
 View ScreenPane(double radius, const View &content) {
   return ZStack({EmptyScreen(radius), content})
@@ -55,12 +63,18 @@ View ScreenPane(double radius, const View &content) {
       .foreground(ZavelTokens::screenText1);
 }
 
-View DeviceScreen(const ZCtx &ctx, const View &content) {
+double screenRadius(const ZCtx &ctx, double margin) {
   ScreenInset table = screenInset(ctx.size);
-  double inset = ctx.u * table.units;
-  // The screen's corners stay concentric with the widget's, but never tighter than the margin.
-  double radius = std::max(inset, ctx.frameRadius + table.adjust - inset);
-  return ScreenPane(radius, content).padding(inset);
+  return std::max(ctx.u * table.units, ctx.frameRadius + table.adjust - margin);
+}
+
+double deviceScreenRadius(const ZCtx &ctx) {
+  return screenRadius(ctx, ctx.u * screenInset(ctx.size).units);
+}
+
+View DeviceScreen(const ZCtx &ctx, const View &content) {
+  double inset = ctx.u * screenInset(ctx.size).units;
+  return ScreenPane(screenRadius(ctx, inset), content).padding(inset);
 }
 
 } // namespace zavel

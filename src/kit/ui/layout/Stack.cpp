@@ -94,7 +94,9 @@ private:
   }
 
   // Lengths along the axis: the least flexible child first (higher priority before lower), each
-  // offered an equal share of what is left.
+  // offered an equal share of what is left. Spacers yield within their priority: the other
+  // children share what is left beyond the spacers' minimum lengths, and the spacers share the
+  // rest, so a text beside a spacer is not cut while there is room for it.
   std::vector<ProposedSize> proposalsFor(std::optional<double> along, std::optional<double> across,
                                          double gaps) {
     std::size_t n = children_.size();
@@ -112,7 +114,10 @@ private:
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
       double pa = children_[a]->layoutPriority(), pb = children_[b]->layoutPriority();
-      return pa != pb ? pa > pb : flexibility[a] < flexibility[b];
+      if (pa != pb)
+        return pa > pb;
+      bool sa = children_[a]->isSpacer(), sb = children_[b]->isSpacer();
+      return sa != sb ? sb : flexibility[a] < flexibility[b];
     });
 
     double remaining = *along - gaps;
@@ -127,7 +132,16 @@ private:
       double groupRemaining = remaining - reserved;
       for (std::size_t k = start; k < end; ++k) {
         std::size_t i = order[k];
-        double share = std::max(0.0, groupRemaining) / double(end - k);
+        // The spacers come last in their group: set their minimums aside until they are reached.
+        double yielded = 0;
+        std::size_t sharing = 0;
+        for (std::size_t m = k; m < end; ++m) {
+          if (children_[order[m]]->isSpacer() && !children_[i]->isSpacer())
+            yielded += minimum[order[m]];
+          else
+            ++sharing;
+        }
+        double share = std::max(0.0, groupRemaining - yielded) / double(sharing);
         proposals[i] = o_.proposal(share, across);
         double taken = o_.along(children_[i]->sizeThatFits(proposals[i]));
         groupRemaining -= taken;

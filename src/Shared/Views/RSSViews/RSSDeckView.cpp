@@ -1,0 +1,91 @@
+#include "Shared/Views/RSSViews/RSSDeckView.h"
+
+#include "Shared/Data/RSSStore/RSSCycleIntent.h"
+#include "Shared/Data/RSSStore/URLString.h"
+#include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/Glyphs/KeyGlyphs.h"
+#include "Shared/Views/Hardware/HardwareKeys.h"
+#include "Shared/Views/Hardware/MediumDeck.h"
+#include "Shared/Views/Hardware/MicroLabel.h"
+#include "Shared/Views/RSSViews/FeedCaptions.h"
+#include "kit/ui/UI.h"
+
+#include <fmt/format.h>
+
+namespace zavel {
+namespace {
+
+using namespace kit::ui;
+
+// "RSS · 3 OF 24": the shown headline's place, counted from 1, or 0 of 0.
+std::string positionLabel(const RSSDeckData &data) {
+  int64_t place = data.items.empty() ? 0 : RSSDeckData::bounded(data.index, data.items.size()) + 1;
+  return fmt::format("RSS · {} OF {}", place, data.items.size());
+}
+
+View header(const RSSDeckData &data, const RSSItem *item, const ZCtx &ctx) {
+  return HStack(
+      VAlign::center, 12 * ctx.u,
+      {
+          MicroLabel(positionLabel(data), 10, 0.16, ZavelTokens::screenText2, ctx),
+          Spacer(),
+          item ? MicroLabel(item->feedTitle, 9, 0.14, ctx.accent, FontWeight::semibold, ctx)
+               : EmptyView(),
+      });
+}
+
+View title(const RSSItem *item, const ZCtx &ctx) {
+  return Text(item ? item->title : "Add feeds in Zavel")
+      .font(ctx.mono(17, FontWeight::semibold))
+      .foreground(item ? ZavelTokens::screenText1 : ZavelTokens::screenText3)
+      .lineLimit(2);
+}
+
+View summary(const RSSItem *item, const ZCtx &ctx) {
+  if (!item || !item->summary)
+    return EmptyView();
+  return Text(*item->summary)
+      .font(ctx.mono(11.5, FontWeight::regular))
+      .lineSpacing(5.75 * ctx.u)
+      .foreground(ZavelTokens::noteBody)
+      .lineLimit(3)
+      .padding(Edge::top, 12 * ctx.u);
+}
+
+View cycleKey(int64_t step, const ZCtx &ctx) {
+  double u = ctx.u;
+  return Button(kit::intents::intentReference(RSSCycleIntent{.step = step}),
+                KeyFace(42 * u, u, ZavelTokens::keyInk, ChevronGlyph(17 * u, step < 0)))
+      .buttonStyle(HardwareKeyStyle(u));
+}
+
+} // namespace
+
+View RSSDeckView::body() const {
+  const RSSItem *item = data.shown();
+  return MediumDeck(ctx,
+                    VStack(HAlign::leading, 0,
+                           {
+                               header(data, item, ctx),
+                               title(item, ctx).padding(Edge::top, 14 * ctx.u),
+                               summary(item, ctx),
+                               Spacer(0),
+                               HeadlineAge(item, ctx),
+                           }),
+                    Group({cycleKey(-1, ctx), cycleKey(1, ctx)}), openKey(item));
+}
+
+View RSSDeckView::openKey(const RSSItem *item) const {
+  // Only a web page opens: a link to a file or another application is never followed.
+  if (!item || !item->link || !isWebLink(*item->link))
+    return openFace().opacity(0.4);
+  return Link(*item->link, openFace()).buttonStyle(HardwareKeyStyle(ctx.u));
+}
+
+View RSSDeckView::openFace() const {
+  double u = ctx.u;
+  return AccentKeyFace(52 * u, u, ctx.accent,
+                       Text("OPEN").font(ctx.mono(11, FontWeight::bold)).tracking(0.87 * u));
+}
+
+} // namespace zavel

@@ -1,0 +1,105 @@
+#include "Widgets/ClockWidgets/ClockWidgets.h"
+#include "Widgets/ZavelWidgetsBundle.h"
+#include "kit/foundation/Iso8601.h"
+#include "kit/ui/LayoutTesting.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+namespace zavel {
+namespace {
+
+using kit::foundation::Json;
+using kit::widgets::WidgetFamily;
+
+TEST(ClockWidgets, TheGroupInGalleryOrderWithoutLinksOrKeys) {
+  const auto medium = WidgetFamily::systemMedium;
+  struct Case {
+    const char *kind = "";
+    const char *name = "";
+    WidgetFamily family = WidgetFamily::systemSmall;
+    const char *configuration = "ClockConfigIntent";
+  };
+  const Case clocks[] = {
+      {.kind = "zavel.clock.orb", .name = "Analog Orb"},
+      {.kind = "zavel.clock.orbDigital", .name = "Digital Orb"},
+      {.kind = "zavel.clock.horizon", .name = "Horizon", .family = medium},
+      {.kind = "zavel.clock.stacked", .name = "Stacked"},
+      {.kind = "zavel.clock.worldStrip",
+       .name = "World Strip",
+       .family = medium,
+       .configuration = "WorldClockConfigIntent"},
+      {.kind = "zavel.clock.dial", .name = "Numeral Dial"},
+      {.kind = "zavel.clock.column", .name = "Column", .family = WidgetFamily::systemLarge},
+      {.kind = "zavel.clock.dual",
+       .name = "Dual Time",
+       .family = medium,
+       .configuration = "DualClockConfigIntent"},
+  };
+  test::TempHome home;
+  kit::widgets::WidgetBundle group = ZavelClocksBundle{}.body();
+  ASSERT_EQ(group.widgets().size(), std::size(clocks));
+  for (std::size_t i = 0; i < std::size(clocks); ++i) {
+    const Case &c = clocks[i];
+    const kit::widgets::WidgetInfo &info = group.widgets()[i].info();
+    EXPECT_EQ(std::tuple(info.kind, info.displayName, info.family, info.configuration.typeName),
+              std::tuple(c.kind, c.name, c.family, c.configuration));
+    auto entry = group.widgets()[i].placeholder(kit::widgets::TimelineContext::of(c.family));
+    auto tree = kit::ui::testing::lay(entry.view(), kit::widgets::displaySize(c.family));
+    EXPECT_FALSE(tree.widgetURL) << c.kind;
+    EXPECT_TRUE(tree.root
+                    .findAll([](const kit::ui::LaidOutNode &node) {
+                      return node.as<kit::ui::ButtonTarget>() || node.as<kit::ui::LinkTarget>();
+                    })
+                    .empty())
+        << c.kind;
+  }
+}
+
+// The texts a widget's face draws for a configuration at a fixed moment.
+template <class Provider>
+std::vector<std::string> faceTexts(const ZavelWidget<Provider> &widget, const char *json) {
+  typename Provider::Entry entry{
+      *kit::foundation::dateFromIso8601("2025-01-15T12:00:00Z"),
+      kit::foundation::decodeJson<typename Provider::Intent>(Json::parse(json))};
+  ZCtx ctx;
+  ctx.size = widget.size;
+  return kit::ui::testing::lay(widget.face(entry, ctx), {600, 300}).root.texts();
+}
+
+TEST(ClockWidgets, ZonesAndNamesAreWorkedOutFromTheConfigurationAtRender) {
+  struct Case {
+    const char *name = "";
+    std::vector<std::string> texts;
+    std::vector<std::string> expected;
+  };
+  test::TempHome home;
+  test::ScopedLocaleAndZone device{"en_GB", "Europe/Berlin"};
+  const Case cases[] = {
+      {.name = "unconfigured strip: here, New York, Tokyo",
+       .texts = faceTexts(ClockWorldStripWidget(), "{}"),
+       .expected = {"BER", "13:00", "DAY", "NYC", "07:00", "DAY", "TYO", "21:00", "NIGHT"}},
+      {.name = "a city 2 of no known zone shows here, not New York",
+       .texts = faceTexts(ClockWorldStripWidget(), R"({"city2": "Mars/Olympus_Mons"})"),
+       .expected = {"BER", "13:00", "DAY", "BER", "13:00", "DAY", "TYO", "21:00", "NIGHT"}},
+      {.name = "unconfigured dual: here at home, Sydney away",
+       .texts = faceTexts(ClockDualWidget(), "{}"),
+       .expected = {"BERLIN", "13:00", "GMT+1 — DAY", "SYDNEY", "23:00", "GMT+11 — NIGHT"}},
+      {.name = "names from the identifier's last piece",
+       .texts = faceTexts(ClockDualWidget(),
+                          R"({"home": "America/Argentina/Buenos_Aires", "away": "UTC"})"),
+       .expected = {"BUENOS AIRES", "09:00", "GMT-3 — DAY", "UTC", "12:00", "GMT+0 — DAY"}},
+      {.name = "Etc/GMT+5 named as written; an unknown away city is here, not Sydney",
+       .texts = faceTexts(ClockDualWidget(), R"({"home": "Etc/GMT+5", "away": "Mars/Base"})"),
+       .expected = {"GMT+5", "07:00", "GMT-5 — DAY", "BERLIN", "13:00", "GMT+1 — DAY"}},
+      {.name = "a single-zone face in its city's zone",
+       .texts = faceTexts(ClockColumnWidget(), R"({"city": "Asia/Tokyo"})"),
+       .expected = {"21", "00", "GMT+9 — TOKYO"}},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(c.texts, c.expected) << c.name;
+}
+
+} // namespace
+} // namespace zavel
