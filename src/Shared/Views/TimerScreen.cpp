@@ -14,10 +14,9 @@ using namespace kit::ui;
 View TimerScreen(const TimerScreenParts &parts, const ZCtx &ctx) {
   View time = numeralFit(parts.time.font(ctx.mono(52, FontWeight::bold)).tracking(1.04 * ctx.u))
                   .multilineTextAlignment(TextAlignment::leading);
-  // The hint takes what the RESET key leaves before the spacer does, and a second line when that
-  // is still too narrow, so it is read whole.
-  View hint = MicroLabel(parts.hint, 9, 0.14, ZavelTokens::screenText3, FontWeight::regular, 2, ctx)
-                  .layoutPriority(1);
+  // A hint too long for the room beside the RESET key takes a second line, so it is read whole.
+  View hint =
+      MicroLabel(parts.hint, 9, 0.14, ZavelTokens::screenText3, FontWeight::regular, 2, ctx);
   return ScreenColumn(
       ctx, {.alignment = Alignment::leading},
       {
@@ -28,8 +27,7 @@ View TimerScreen(const TimerScreenParts &parts, const ZCtx &ctx) {
           Spacer(0),
           HStack(VAlign::firstTextBaseline,
                  {hint, Spacer(),
-                  Button(parts.resetKey,
-                         MicroLabel("RESET", 9, 0.14, ZavelTokens::muted, ctx).fixedSize())}),
+                  Button(parts.resetKey, MicroLabel("RESET", 9, 0.14, ZavelTokens::muted, ctx))}),
       });
 }
 
