@@ -7,6 +7,7 @@
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
 #include "Widgets/ClockWidgets/ClockWidgets.h"
+#include "Widgets/HealthWidgets/HealthWidgets.h"
 #include "Widgets/ProductivityWidgets/ProductivityWidgets.h"
 #include "Widgets/RSSWidgets/RSSWidgets.h"
 #include "Widgets/SystemWidgets/SystemWidgets.h"
@@ -60,6 +61,14 @@ WidgetBundle ZavelWeatherBundle::body() const {
 
 WidgetBundle ZavelHealthBundle::body() const {
   WidgetBundle group;
+  group.add(BatteryRingWidget());
+  group.add(ScreenOrbitWidget());
+  group.add(ScreenElapsedWidget());
+  group.add(StepsWidget());
+  group.add(WaterWidget());
+  group.add(HabitsWidget());
+  group.add(ScreenWeeklyWidget());
+  group.add(TopAppsWidget());
   return group;
 }
 

@@ -25,19 +25,27 @@ HostResult runHost(const std::vector<std::string> &words) {
   return {status, out.str(), err.str()};
 }
 
+ProgramEnvironment::ProgramEnvironment()
+    : environment_({{"TZ", "Europe/Oslo"},
+                    {"LANG", "en_US.UTF-8"},
+                    {"LC_ALL", std::nullopt},
+                    {"LC_TIME", std::nullopt}}) {}
+
+std::string programCommand(const std::vector<std::string> &words) {
+  std::string command = ZAVEL_WIDGETS_EXE;
+  for (const std::string &word : words)
+    command += " '" + word + "'";
+  return command;
+}
+
 namespace {
 
-HostResult runCommand(std::string command, const std::vector<std::string> &words) {
-  zavel::test::ScopedEnvironment fixed({{"TZ", "Europe/Oslo"},
-                                        {"LANG", "en_US.UTF-8"},
-                                        {"LC_ALL", std::nullopt},
-                                        {"LC_TIME", std::nullopt}});
+HostResult runCommand(const std::string &command, const std::vector<std::string> &words) {
+  ProgramEnvironment fixed;
+  for (const std::string &word : words)
+    EXPECT_EQ(word.find('\''), std::string::npos) << "quoted for the shell: " << word;
   // Output goes to files: it may be longer than a pipe holds.
   test_support::ScratchTree scratch;
-  for (const std::string &word : words) {
-    EXPECT_EQ(word.find('\''), std::string::npos) << "quoted for the shell: " << word;
-    command += " '" + word + "'";
-  }
   int status = std::system((command + " >" + (scratch.root() / "out").string() + " 2>" +
                             (scratch.root() / "err").string())
                                .c_str());
@@ -48,13 +56,17 @@ HostResult runCommand(std::string command, const std::vector<std::string> &words
 } // namespace
 
 HostResult runExecutable(const std::vector<std::string> &words) {
-  return runCommand(ZAVEL_WIDGETS_EXE, words);
+  return runCommand(programCommand(words), words);
 }
 
 HostResult runExecutableAt(const std::string &moment, const std::vector<std::string> &words) {
   EXPECT_EQ(moment.find('\''), std::string::npos) << "quoted for the shell: " << moment;
-  // "-f" lets the clock run on from the moment, so waits and time-outs still end.
-  return runCommand("faketime -f '@" + moment + "' " + ZAVEL_WIDGETS_EXE, words);
+  // "-f" lets the clock run on from the moment, so waits and time-outs still end. faketime
+  // preloads its library ahead of a sanitizer's runtime, which the sanitized program must accept.
+  return runCommand("ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\" "
+                    "faketime -f '@" +
+                        moment + "' " + programCommand(words),
+                    words);
 }
 
 std::vector<std::string> lines(const std::string &text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ScopedEnvironment.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,6 +25,19 @@ HostResult runExecutable(const std::vector<std::string> &words);
 // The same with the program's clock stopped at `moment` ("2026-03-02 10:15:42", local time in
 // Europe/Oslo, as faketime reads it), so dates it reads and prints are known.
 HostResult runExecutableAt(const std::string &moment, const std::vector<std::string> &words);
+
+// The zone and language every run of the program gets, set while the object lives.
+class ProgramEnvironment {
+public:
+  ProgramEnvironment();
+
+private:
+  zavel::test::ScopedEnvironment environment_;
+};
+
+// The shell command that runs the built program with `words`, each quoted; no assertion is
+// made, so child processes may use it.
+std::string programCommand(const std::vector<std::string> &words);
 
 // The whole text of a file.
 std::string fileText(const std::filesystem::path &path);

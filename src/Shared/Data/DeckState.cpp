@@ -17,8 +17,28 @@ NameSet nameSet(std::string_view key, const std::filesystem::path &home) {
   return NameSet(stored.begin(), stored.end());
 }
 
+kit::foundation::DefaultsValue storedForm(const NameSet &names) {
+  return std::vector<std::string>(names.begin(), names.end());
+}
+
 void setNameSet(std::string_view key, const NameSet &names, const std::filesystem::path &home) {
-  SharedSuite::open(home).set(key, std::vector<std::string>(names.begin(), names.end()));
+  SharedSuite::open(home).set(key, storedForm(names));
+}
+
+// Takes `name` out of the stored set or puts it in; true when it was a member.
+bool toggleStoredName(std::string_view key, std::string_view name,
+                      const std::filesystem::path &home) {
+  bool wasMember = false;
+  SharedSuite::update(
+      key,
+      [&](const std::optional<kit::foundation::DefaultsValue> &current) {
+        auto stored = current ? kit::foundation::stringArrayOf(*current) : std::nullopt;
+        auto names = stored ? NameSet(stored->begin(), stored->end()) : NameSet();
+        wasMember = toggleMember(names, name);
+        return kit::foundation::DefaultsChange::replace(storedForm(names));
+      },
+      home);
+  return wasMember;
 }
 
 // The position in 0 … count − 1 that `value` stands for, counted around the list.
@@ -68,9 +88,7 @@ void setFavCities(const NameSet &cities, const std::filesystem::path &home) {
 }
 
 void toggleFavCity(std::string_view name, const std::filesystem::path &home) {
-  auto cities = favCities(home);
-  toggleMember(cities, name);
-  setFavCities(cities, home);
+  toggleStoredName(favCitiesKey, name, home);
 }
 
 int64_t noteIndex(const std::filesystem::path &home) {
@@ -79,6 +97,16 @@ int64_t noteIndex(const std::filesystem::path &home) {
 
 void setNoteIndex(int64_t index, const std::filesystem::path &home) {
   SharedSuite::open(home).set(noteIndexKey, index);
+}
+
+void cycleNoteIndex(int64_t step, int64_t count, const std::filesystem::path &home) {
+  SharedSuite::update(
+      noteIndexKey,
+      [&](const std::optional<kit::foundation::DefaultsValue> &stored) {
+        int64_t index = cycledNoteIndex(kit::foundation::integerOf(stored), step, count);
+        return kit::foundation::DefaultsChange::replace(index);
+      },
+      home);
 }
 
 int64_t notePosition(int64_t index, int64_t count) {
@@ -98,6 +126,10 @@ NameSet likedTracks(const std::filesystem::path &home) { return nameSet(likedTra
 
 void setLikedTracks(const NameSet &tracks, const std::filesystem::path &home) {
   setNameSet(likedTracksKey, tracks, home);
+}
+
+bool toggleLikedTrack(std::string_view track, const std::filesystem::path &home) {
+  return toggleStoredName(likedTracksKey, track, home);
 }
 
 } // namespace zavel::DeckState

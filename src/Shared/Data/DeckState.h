@@ -51,7 +51,8 @@ NameSet favCities(const std::filesystem::path &home = kit::foundation::zavelHome
 // Stored as a sorted array, an empty one included.
 void setFavCities(const NameSet &cities,
                   const std::filesystem::path &home = kit::foundation::zavelHome());
-// Saves the city, or forgets it when it was saved.
+// Saves the city, or forgets it when it was saved. Like every change below that depends on the
+// stored value, one write of the suite that no other writer's comes between.
 void toggleFavCity(std::string_view name,
                    const std::filesystem::path &home = kit::foundation::zavelHome());
 
@@ -59,6 +60,11 @@ void toggleFavCity(std::string_view name,
 // into range (notePosition).
 int64_t noteIndex(const std::filesystem::path &home = kit::foundation::zavelHome());
 void setNoteIndex(int64_t index, const std::filesystem::path &home = kit::foundation::zavelHome());
+
+// Moves the stored position `step` notes on around the `count` notes (cycledNoteIndex) and
+// stores it, in one write of the suite that no other writer's comes between.
+void cycleNoteIndex(int64_t step, int64_t count,
+                    const std::filesystem::path &home = kit::foundation::zavelHome());
 
 // The stored position brought into 0 … count − 1 (0 when there are no notes): another writer
 // may have left it negative or past the end.
@@ -71,5 +77,8 @@ int64_t cycledNoteIndex(int64_t index, int64_t step, int64_t count);
 NameSet likedTracks(const std::filesystem::path &home = kit::foundation::zavelHome());
 void setLikedTracks(const NameSet &tracks,
                     const std::filesystem::path &home = kit::foundation::zavelHome());
+// Loves the track ("title|artist"), or stops loving it when it was loved; true when it was.
+bool toggleLikedTrack(std::string_view track,
+                      const std::filesystem::path &home = kit::foundation::zavelHome());
 
 } // namespace zavel::DeckState

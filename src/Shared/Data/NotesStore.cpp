@@ -2,6 +2,7 @@
 
 #include "Shared/Data/AppGroup.h"
 #include "kit/events/AtomicFile.h"
+#include "kit/foundation/FileLock.h"
 #include "kit/foundation/Utf8.h"
 
 #include <algorithm>
@@ -51,6 +52,11 @@ std::optional<NoteDocument> readDocument(const fs::path &file) {
   }
 }
 
+// Beside the note file, hidden, and never removed.
+fs::path lockFile(const fs::path &noteFile) {
+  return noteFile.parent_path() / ("." + noteFile.filename().string() + ".lock");
+}
+
 } // namespace
 
 fs::path fileURL(const fs::path &home) { return AppGroup::containerURL(home) / "notes.json"; }
@@ -68,6 +74,11 @@ std::vector<NoteItem> latest(const fs::path &home) {
 bool togglePin(const kit::foundation::UUID &id, const fs::path &home,
                const BeforeReplace &beforeReplace) {
   auto file = fileURL(home);
+  // Our writers take turns, each reading the file as the last one left it; the host
+  // application's own writes do not wait for this.
+  auto lock = kit::foundation::FileLock::exclusive(lockFile(file));
+  if (!lock)
+    return false;
   auto document = readDocument(file);
   if (!document)
     return false;

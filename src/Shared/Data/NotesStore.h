@@ -45,7 +45,10 @@ std::vector<NoteItem> latest(const std::filesystem::path &home = kit::foundation
 // Flips the pin of the first note in file order with that id and replaces the file at once, so
 // a reader sees the old list or the new one whole. Everything else the file holds, members this
 // system does not know included, is written back as it was. A file that cannot be read as a
-// note list, or that has no such note, is left untouched. True when the file was replaced.
+// note list, or that has no such note, is left untouched. Toggles in several processes at once
+// take turns on a lock file beside the note file, so none undoes another; the host application
+// takes no such turn, so between its writes and ours the last one wins. True when the file was
+// replaced.
 bool togglePin(const kit::foundation::UUID &id,
                const std::filesystem::path &home = kit::foundation::zavelHome(),
                const BeforeReplace &beforeReplace = {});

@@ -18,4 +18,9 @@ bool writeData(std::string_view key, std::string bytes, const std::filesystem::p
   return open(home).set(key, kit::foundation::Data{std::move(bytes)});
 }
 
+bool update(std::string_view key, const kit::foundation::Defaults::Change &change,
+            const std::filesystem::path &home) {
+  return open(home).update(key, change);
+}
+
 } // namespace zavel::SharedSuite

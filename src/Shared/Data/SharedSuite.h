@@ -1,9 +1,11 @@
 #pragma once
 
 #include "kit/foundation/Defaults.h"
+#include "kit/foundation/DefaultsCoercion.h"
 #include "kit/foundation/JsonCoding.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,6 +46,44 @@ bool write(std::string_view key, const Record &value,
   if (!bytes)
     return false;
   return writeData(key, std::move(*bytes), home);
+}
+
+// Reads the value under `key` and carries out what `change` makes of it, in one write
+// transaction of the suite: no other writer's change, the host application's included, comes
+// between the read and the write, so none is lost. Every change of ours that depends on the
+// value before it goes through here. False when nothing was written.
+bool update(std::string_view key, const kit::foundation::Defaults::Change &change,
+            const std::filesystem::path &home = kit::foundation::zavelHome());
+
+// A stored value read as a record: none when absent, not data, or not of the record's form.
+template <class Record>
+std::optional<Record> recordOf(const std::optional<kit::foundation::DefaultsValue> &value) {
+  auto bytes = value ? kit::foundation::dataOf(*value) : std::nullopt;
+  if (!bytes)
+    return std::nullopt;
+  return kit::foundation::decodeJsonData<Record>(*bytes);
+}
+
+// The record under `key` (none when absent or unreadable) handed to `change`, which alters it in
+// place and returns true to store it, all in one write transaction (see `update`). A record that
+// cannot be encoded leaves the stored value as it was. False when nothing was written.
+template <class Record>
+bool updateRecord(std::string_view key,
+                  const std::function<bool(std::optional<Record> &record)> &change,
+                  const std::filesystem::path &home = kit::foundation::zavelHome()) {
+  using kit::foundation::DefaultsChange;
+  return update(
+      key,
+      [&](const std::optional<kit::foundation::DefaultsValue> &current) {
+        auto record = recordOf<Record>(current);
+        if (!change(record) || !record)
+          return DefaultsChange::keep();
+        auto bytes = kit::foundation::encodeJsonData(*record);
+        if (!bytes)
+          return DefaultsChange::keep();
+        return DefaultsChange::replace(kit::foundation::Data{std::move(*bytes)});
+      },
+      home);
 }
 
 } // namespace zavel::SharedSuite

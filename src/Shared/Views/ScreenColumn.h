@@ -25,6 +25,11 @@ struct ColumnStyle {
 inline constexpr ColumnStyle mediumColumn{
     .alignment = kit::ui::Alignment::top, .vertical = 22, .horizontal = 26};
 
+// One column of rows, padded and filling the space offered, placed there by the style: what the
+// faces drawn straight on the casing repeat.
+kit::ui::View PaddedColumn(const ZCtx &ctx, const ColumnStyle &style,
+                           std::vector<kit::ui::View> rows);
+
 // The device screen holding one column of rows, padded and filling the screen: what every screen
 // repeats, so a view lists only its rows.
 kit::ui::View ScreenColumn(const ZCtx &ctx, const ColumnStyle &style,

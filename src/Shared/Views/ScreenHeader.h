@@ -11,5 +11,7 @@ namespace zavel {
 // colour) and a figure at the trailing edge, centred on one another.
 kit::ui::View ScreenHeader(const std::string &caption, const kit::ui::View &trailing,
                            const ZCtx &ctx);
+// The same with a caption of another size or colour.
+kit::ui::View ScreenHeader(const kit::ui::View &caption, const kit::ui::View &trailing);
 
 } // namespace zavel

@@ -98,15 +98,62 @@ std::optional<DefaultsValue> readValue(sqlite3_stmt *statement) {
   return std::nullopt;
 }
 
+using ObserverCallback = std::function<void(std::string_view store, std::string_view key)>;
+
 struct ObserverRegistry {
   std::mutex mutex;
-  std::list<DefaultsWriteObserver::Callback *> callbacks;
+  std::list<ObserverCallback *> callbacks;
+
+  void add(ObserverCallback *callback) {
+    std::lock_guard lock(mutex);
+    callbacks.push_back(callback);
+  }
+  void remove(ObserverCallback *callback) {
+    std::lock_guard lock(mutex);
+    callbacks.remove(callback);
+  }
+  void notify(std::string_view store, std::string_view key) {
+    std::lock_guard lock(mutex);
+    for (auto *callback : callbacks)
+      (*callback)(store, key);
+  }
 };
 
-ObserverRegistry &observers() {
-  static ObserverRegistry registry;
-  return registry;
+ObserverRegistry &observers(DefaultsAccess access) {
+  static ObserverRegistry registries[2];
+  return registries[access == DefaultsAccess::read ? 0 : 1];
 }
+
+// Writes of this process one at a time: the in-memory store is one connection for the whole
+// process, on which a transaction would take in another thread's write.
+std::mutex &processWrites() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+// One write transaction, taken at its start (so no reader inside it can be overtaken by another
+// writer), undone unless committed.
+class WriteTransaction {
+public:
+  explicit WriteTransaction(sqlite3 *database)
+      : database_(database), open_(executeSqlite(database, "BEGIN IMMEDIATE")) {}
+  ~WriteTransaction() {
+    if (open_)
+      executeSqlite(database_, "ROLLBACK");
+  }
+  WriteTransaction(const WriteTransaction &) = delete;
+  WriteTransaction &operator=(const WriteTransaction &) = delete;
+
+  bool isOpen() const { return open_; }
+  bool commit() {
+    open_ = !executeSqlite(database_, "COMMIT");
+    return !open_;
+  }
+
+private:
+  sqlite3 *database_;
+  bool open_;
+};
 
 } // namespace
 
@@ -126,6 +173,7 @@ Defaults Defaults::standard(const std::filesystem::path &home) {
 }
 
 std::optional<DefaultsValue> Defaults::object(std::string_view key) const {
+  notify(DefaultsAccess::read, key);
   if (!database_)
     return std::nullopt;
   auto statement = prepareSqlite(database_.get(), kSelect);
@@ -169,7 +217,40 @@ bool Defaults::set(std::string_view key, const DefaultsValue &value) {
 
 bool Defaults::removeObject(std::string_view key) { return change(kDelete, key, nullptr); }
 
+bool Defaults::update(std::string_view key, const Change &change) {
+  if (!database_)
+    return false;
+  std::lock_guard writes(processWrites());
+  WriteTransaction transaction(database_.get());
+  if (!transaction.isOpen())
+    return false;
+  DefaultsChange decided = change(object(key));
+  bool applied = false;
+  switch (decided.kind()) {
+  case DefaultsChange::Kind::keep:
+    return false;
+  case DefaultsChange::Kind::replace:
+    applied = apply(kReplace, key, &*decided.value());
+    break;
+  case DefaultsChange::Kind::remove:
+    applied = apply(kDelete, key, nullptr);
+    break;
+  }
+  if (!applied || !transaction.commit())
+    return false;
+  notify(DefaultsAccess::write, key);
+  return true;
+}
+
 bool Defaults::change(std::string_view sql, std::string_view key, const DefaultsValue *value) {
+  std::lock_guard writes(processWrites());
+  if (!apply(sql, key, value))
+    return false;
+  notify(DefaultsAccess::write, key);
+  return true;
+}
+
+bool Defaults::apply(std::string_view sql, std::string_view key, const DefaultsValue *value) {
   auto statement =
       database_ ? prepareSqlite(database_.get(), sql) : SqliteStatement(nullptr, nullptr);
   if (!statement)
@@ -180,29 +261,23 @@ bool Defaults::change(std::string_view sql, std::string_view key, const Defaults
     if (!bindValue(statement.get(), 3, *value))
       return false;
   }
-  if (sqlite3_step(statement.get()) != SQLITE_DONE)
-    return false;
-  notifyWrite(key);
-  return true;
+  return sqlite3_step(statement.get()) == SQLITE_DONE;
 }
 
-void Defaults::notifyWrite(std::string_view key) const {
-  auto &registry = observers();
-  std::lock_guard lock(registry.mutex);
-  for (auto *callback : registry.callbacks)
-    (*callback)(name_, key);
+void Defaults::notify(DefaultsAccess access, std::string_view key) const {
+  observers(access).notify(name_, key);
 }
 
-DefaultsWriteObserver::DefaultsWriteObserver(Callback callback) : callback_(std::move(callback)) {
-  auto &registry = observers();
-  std::lock_guard lock(registry.mutex);
-  registry.callbacks.push_back(&callback_);
+template <DefaultsAccess Access>
+DefaultsObserver<Access>::DefaultsObserver(Callback callback) : callback_(std::move(callback)) {
+  observers(Access).add(&callback_);
 }
 
-DefaultsWriteObserver::~DefaultsWriteObserver() {
-  auto &registry = observers();
-  std::lock_guard lock(registry.mutex);
-  registry.callbacks.remove(&callback_);
+template <DefaultsAccess Access> DefaultsObserver<Access>::~DefaultsObserver() {
+  observers(Access).remove(&callback_);
 }
+
+template class DefaultsObserver<DefaultsAccess::read>;
+template class DefaultsObserver<DefaultsAccess::write>;
 
 } // namespace kit::foundation

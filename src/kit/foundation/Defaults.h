@@ -26,9 +26,38 @@ struct Data {
 using DefaultsValue =
     std::variant<Data, int64_t, double, bool, std::string, std::vector<std::string>>;
 
+// What an observer hears of: every read of a key, whether or not the key holds a value (what a
+// reader looks for), or every successful write or removal.
+enum class DefaultsAccess { read, write };
+
+// What `Defaults::update` does with a key once it has read it.
+class DefaultsChange {
+public:
+  // Leave the key as it is.
+  static DefaultsChange keep() { return DefaultsChange(Kind::keep, std::nullopt); }
+  // Store `value` in place of whatever the key held.
+  static DefaultsChange replace(DefaultsValue value) {
+    return DefaultsChange(Kind::replace, std::move(value));
+  }
+  // Remove the key.
+  static DefaultsChange remove() { return DefaultsChange(Kind::remove, std::nullopt); }
+
+  enum class Kind { keep, replace, remove };
+  Kind kind() const { return kind_; }
+  // The value to store, for a replacement.
+  const std::optional<DefaultsValue> &value() const { return value_; }
+
+private:
+  DefaultsChange(Kind kind, std::optional<DefaultsValue> value)
+      : kind_(kind), value_(std::move(value)) {}
+  Kind kind_;
+  std::optional<DefaultsValue> value_;
+};
+
 // A store of typed values under text keys, shared by every process that opens it: one SQLite
 // database, open for as long as this object lives. Open one per access, on one thread; every
-// write is one whole-value replacement, and the last write of a key wins.
+// write is one whole-value replacement. A plain write of a key replaces whatever any other writer
+// stored meanwhile; a change that depends on the value before it goes through `update`.
 class Defaults {
 public:
   // The suite `name` at `home`/suites/<name>.sqlite3, created when missing; none when it cannot
@@ -59,29 +88,42 @@ public:
   // Removes the key; false when the store refused.
   bool removeObject(std::string_view key);
 
+  using Change = std::function<DefaultsChange(const std::optional<DefaultsValue> &current)>;
+  // Reads the key (none when absent or unreadable), asks `change` what to make of it, and
+  // carries that out, all in one write transaction: no other writer, in this process or any
+  // other, changes the store between the read and the write. Waits for other writers as long
+  // as the busy timeout allows. `change` runs once and must not write to a store itself; what it
+  // throws undoes the transaction and passes on.
+  // False when the store refused (then nothing changed) or `change` kept the key.
+  bool update(std::string_view key, const Change &change);
+
 private:
   Defaults(std::shared_ptr<sqlite3> database, std::string name);
-  // Runs a statement that changes `key`: a replacement with `value`, or a removal without.
+  // Runs a statement that changes `key`: a replacement with `value`, or a removal without;
+  // `change` also tells the observers.
   bool change(std::string_view sql, std::string_view key, const DefaultsValue *value);
-  void notifyWrite(std::string_view key) const;
+  bool apply(std::string_view sql, std::string_view key, const DefaultsValue *value);
+  void notify(DefaultsAccess access, std::string_view key) const;
 
   std::shared_ptr<sqlite3> database_;
   std::string name_;
 };
 
-// While it lives, hears of every successful write or removal in any store of this process. The
-// callback runs on the writing thread and must not write to a store itself.
-class DefaultsWriteObserver {
+// While it lives, hears of every access of its kind in any store of this process. The callback
+// runs on the accessing thread and must not use a store itself.
+template <DefaultsAccess Access> class DefaultsObserver {
 public:
   using Callback = std::function<void(std::string_view store, std::string_view key)>;
-  explicit DefaultsWriteObserver(Callback callback);
-  ~DefaultsWriteObserver();
-  DefaultsWriteObserver(const DefaultsWriteObserver &) = delete;
-  DefaultsWriteObserver &operator=(const DefaultsWriteObserver &) = delete;
+  explicit DefaultsObserver(Callback callback);
+  ~DefaultsObserver();
+  DefaultsObserver(const DefaultsObserver &) = delete;
+  DefaultsObserver &operator=(const DefaultsObserver &) = delete;
 
 private:
-  friend class Defaults;
   Callback callback_;
 };
+
+using DefaultsReadObserver = DefaultsObserver<DefaultsAccess::read>;
+using DefaultsWriteObserver = DefaultsObserver<DefaultsAccess::write>;
 
 } // namespace kit::foundation

@@ -60,6 +60,10 @@ int64_t integerOf(const DefaultsValue &value) {
   return 0;
 }
 
+int64_t integerOf(const std::optional<DefaultsValue> &value) {
+  return value ? integerOf(*value) : 0;
+}
+
 std::optional<std::string> stringOf(const DefaultsValue &value) {
   if (const auto *text = std::get_if<std::string>(&value))
     return *text;

@@ -31,18 +31,18 @@ std::shared_ptr<sqlite3> adopt(sqlite3 *database) {
   return std::shared_ptr<sqlite3>(database, sqlite3_close_v2);
 }
 
-bool execute(sqlite3 *database, std::string_view sql) {
-  std::string text(sql);
-  return retryWhileBusy([&] {
-           return sqlite3_exec(database, text.c_str(), nullptr, nullptr, nullptr);
-         }) == SQLITE_OK;
-}
-
 bool compiles(sqlite3 *database, std::string_view sql) {
   return prepareSqlite(database, sql) != nullptr;
 }
 
 } // namespace
+
+bool executeSqlite(sqlite3 *database, std::string_view sql) {
+  std::string text(sql);
+  return retryWhileBusy([&] {
+           return sqlite3_exec(database, text.c_str(), nullptr, nullptr, nullptr);
+         }) == SQLITE_OK;
+}
 
 SqliteStatement prepareSqlite(sqlite3 *database, std::string_view sql) {
   sqlite3_stmt *statement = nullptr;
@@ -72,15 +72,16 @@ std::shared_ptr<sqlite3> openSqliteFile(const std::filesystem::path &path, std::
   // the read; a log left full would be read through at every open.
   int persist = 1;
   sqlite3_file_control(raw, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
-  execute(raw, "PRAGMA journal_size_limit=0");
+  executeSqlite(raw, "PRAGMA journal_size_limit=0");
   // Readers and a writer of other processes proceed together; a commit is safe against a crash
   // of the process without a sync of its own.
-  if (!execute(raw, "PRAGMA journal_mode=WAL") || !execute(raw, "PRAGMA synchronous=NORMAL"))
+  if (!executeSqlite(raw, "PRAGMA journal_mode=WAL") ||
+      !executeSqlite(raw, "PRAGMA synchronous=NORMAL"))
     return nullptr;
   // The schema is applied only when the probe shows it missing: most opens find it in place.
   if (compiles(raw, probe))
     return database;
-  if (!execute(raw, schema) || !compiles(raw, probe))
+  if (!executeSqlite(raw, schema) || !compiles(raw, probe))
     return nullptr;
   return database;
 }
@@ -91,7 +92,7 @@ std::shared_ptr<sqlite3> openSqliteMemory(std::string_view schema) {
       sqlite3_open_v2(":memory:", &raw,
                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
   auto database = adopt(raw);
-  if (code != SQLITE_OK || !execute(raw, schema))
+  if (code != SQLITE_OK || !executeSqlite(raw, schema))
     return nullptr;
   return database;
 }

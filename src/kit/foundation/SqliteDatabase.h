@@ -20,6 +20,10 @@ std::shared_ptr<sqlite3> openSqliteFile(const std::filesystem::path &path, std::
 // A private database in memory with `schema`, safe to share between threads; null on failure.
 std::shared_ptr<sqlite3> openSqliteMemory(std::string_view schema);
 
+// Runs `sql` (statements without results), waiting out other connections' locks as long as the
+// busy timeout; false when it fails.
+bool executeSqlite(sqlite3 *database, std::string_view sql);
+
 // `sql` prepared on `database`; null when it does not compile.
 SqliteStatement prepareSqlite(sqlite3 *database, std::string_view sql);
 

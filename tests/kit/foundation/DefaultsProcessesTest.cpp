@@ -1,4 +1,5 @@
 #include "kit/foundation/Defaults.h"
+#include "kit/foundation/DefaultsCoercion.h"
 
 #include "support/Processes.h"
 #include "support/TempHome.h"
@@ -42,4 +43,21 @@ TEST(DefaultsProcesses, ProcessesWritingAtOnceLoseNothing) {
       EXPECT_FALSE(std::filesystem::exists(home.suiteFile("standard")));
     }
   }
+}
+
+// Eight processes, each adding 1 to one counter 25 times by read-modify-write: none is lost.
+TEST(DefaultsProcesses, UpdatesAtOnceAllCount) {
+  TempHome home;
+  ASSERT_TRUE(runInProcessesAtOnce(8, [&](int) {
+    for (int i = 0; i < 25; ++i) {
+      auto suite = Defaults::suite(kSuite, home.path());
+      auto increment = [](const std::optional<kit::foundation::DefaultsValue> &value) {
+        return kit::foundation::DefaultsChange::replace(kit::foundation::integerOf(value) + 1);
+      };
+      if (!suite || !suite->update("counter", increment))
+        return false;
+    }
+    return true;
+  }));
+  EXPECT_EQ(Defaults::suite(kSuite, home.path())->integer("counter"), 200);
 }

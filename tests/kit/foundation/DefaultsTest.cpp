@@ -1,4 +1,5 @@
 #include "kit/foundation/Defaults.h"
+#include "kit/foundation/DefaultsCoercion.h"
 
 #include "support/TempHome.h"
 
@@ -6,6 +7,7 @@
 #include <fmt/format.h>
 #include <fmt/ranges.h>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -144,4 +146,68 @@ TEST(Defaults, StandardStoreFallsBackToMemoryForTheLifeOfTheProcess) {
   ASSERT_TRUE(Defaults::standard(broken.path()).set("in memory", Data{"kept"}));
   EXPECT_EQ(Defaults::standard(broken.path()).data("in memory"), "kept");
   EXPECT_EQ(Defaults::standard(broken.path()).integer("on disk"), 0);
+}
+
+TEST(Defaults, UpdateCarriesOutWhatTheChangeMakesOfTheValueAndUndoesWhatThrows) {
+  struct Case {
+    const char *name;
+    std::function<DefaultsChange(const std::optional<DefaultsValue> &)> change;
+    bool written;
+    std::optional<DefaultsValue> after;
+  } cases[] = {
+      {.name = "replace",
+       .change = [](const auto &v) { return DefaultsChange::replace(integerOf(v) + 1); },
+       .written = true,
+       .after = DefaultsValue(int64_t{42})},
+      {.name = "keep",
+       .change = [](const auto &) { return DefaultsChange::keep(); },
+       .written = false,
+       .after = DefaultsValue(int64_t{41})},
+      {.name = "remove",
+       .change = [](const auto &) { return DefaultsChange::remove(); },
+       .written = true,
+       .after = std::nullopt},
+      {.name = "no stored form",
+       .change = [](const auto &) { return DefaultsChange::replace(std::nan("")); },
+       .written = false,
+       .after = DefaultsValue(int64_t{41})},
+  };
+  for (const auto &c : cases) {
+    TempHome home;
+    ASSERT_TRUE(openSuite(home).set("k", int64_t{41}));
+    std::vector<std::string> heard;
+    DefaultsWriteObserver observer(
+        [&](std::string_view, std::string_view key) { heard.emplace_back(key); });
+    EXPECT_EQ(openSuite(home).update("k", c.change), c.written) << c.name;
+    EXPECT_EQ(openSuite(home).object("k"), c.after) << c.name;
+    EXPECT_EQ(heard.size(), c.written ? 1u : 0u) << c.name;
+  }
+  // What the change throws passes on, and leaves the store open to the next writer.
+  TempHome home;
+  auto suite = openSuite(home);
+  EXPECT_THROW(suite.update("k",
+                            [&](const auto &) -> DefaultsChange {
+                              throw std::runtime_error("changed my mind");
+                            }),
+               std::runtime_error);
+  EXPECT_TRUE(suite.set("k", int64_t{1}));
+  EXPECT_EQ(openSuite(home).integer("k"), 1);
+}
+
+TEST(Defaults, UpdateOfTheInMemoryStoreAndReadObserversHearKeysLookedFor) {
+  TempHome broken;
+  std::filesystem::create_directories(broken.suiteFile("standard"));
+  // The in-memory store lasts as long as the process, which may have run this test before.
+  int64_t before = Defaults::standard(broken.path()).integer("count");
+  std::vector<std::string> looked;
+  DefaultsReadObserver observer([&](std::string_view store, std::string_view key) {
+    looked.push_back(std::string(store) + ":" + std::string(key));
+  });
+  for (int i = 0; i < 2; ++i)
+    Defaults::standard(broken.path()).update("count", [](const auto &v) {
+      return DefaultsChange::replace(integerOf(v) + 1);
+    });
+  EXPECT_EQ(Defaults::standard(broken.path()).integer("count"), before + 2);
+  EXPECT_EQ(looked,
+            (std::vector<std::string>{"standard:count", "standard:count", "standard:count"}));
 }

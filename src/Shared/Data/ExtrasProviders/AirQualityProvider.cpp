@@ -65,15 +65,19 @@ AirQualitySnapshot fetch(const Place &place, const Environment &environment) {
                                           {"current", "us_aqi"}});
   // The status is not judged: an answer whose body reads is used.
   auto response = kit::foundation::HttpSession::shared().data(url);
-  auto api = kit::foundation::decodeJsonData<API>(response.body);
+  return airQualityFromAnswer(response.body, environment.clock.now());
+}
+
+} // namespace
+
+AirQualitySnapshot airQualityFromAnswer(std::string_view body, kit::foundation::Date now) {
+  auto api = kit::foundation::decodeJsonData<API>(body);
   if (!api)
     throw kit::foundation::DecodeError("unreadable air-quality answer");
   if (!api->current.us_aqi)
     throw HttpError(HttpError::Code::cannotParseResponse, "answer without an index");
-  return AirQualitySnapshot{*api->current.us_aqi, environment.clock.now()};
+  return AirQualitySnapshot{*api->current.us_aqi, now};
 }
-
-} // namespace
 
 std::optional<AirQualitySnapshot> snapshot(const WeatherProvider::Place &place,
                                            const Environment &environment) {

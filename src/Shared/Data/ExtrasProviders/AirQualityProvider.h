@@ -21,6 +21,10 @@ inline constexpr std::string_view path = "/v1/air-quality";
 // Where the cache is, when "now" is, and where the service is.
 using Environment = ServiceEnvironment<kit::foundation::WebService::airQuality>;
 
+// The index the service's answer gives, dated `now`. Throws kit::foundation::DecodeError when the
+// body is not an answer, and kit::foundation::HttpError when it holds no index.
+AirQualitySnapshot airQualityFromAnswer(std::string_view body, kit::foundation::Date now);
+
 // The air quality at the place's coordinates (its name plays no part): the slot while it was
 // filled for these coordinates and is younger than 30 minutes, else a fresh answer (then kept in
 // the slot), else the slot of any age when it was filled for these coordinates, else none. The

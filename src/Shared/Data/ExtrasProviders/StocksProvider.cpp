@@ -136,16 +136,20 @@ StockSnapshot fetch(std::string_view symbol, const Environment &environment) {
   };
   // The status is not judged: an answer whose body reads is used.
   auto response = kit::foundation::HttpSession::shared().data(request);
-  auto api = kit::foundation::decodeJsonData<API>(response.body);
+  return quoteFromAnswer(response.body, symbol, environment.clock.now());
+}
+
+} // namespace
+
+StockSnapshot quoteFromAnswer(std::string_view body, std::string_view symbol, Date now) {
+  auto api = kit::foundation::decodeJsonData<API>(body);
   if (!api)
     throw kit::foundation::DecodeError("unreadable chart answer");
   const auto &results = api->chart.result;
   if (!results || results->empty() || !results->front().meta.regularMarketPrice)
     throw HttpError(HttpError::Code::cannotParseResponse, "chart answer without a price");
-  return converted(results->front(), symbol, environment.clock.now());
+  return converted(results->front(), symbol, now);
 }
-
-} // namespace
 
 std::string normalizedSymbol(std::string_view symbol) {
   return kit::foundation::trimmingWhitespace(kit::foundation::uppercased(symbol));

@@ -29,6 +29,12 @@ std::string normalizedSymbol(std::string_view symbol);
 // The suite key of a normalised symbol's quote.
 std::string cacheKey(std::string_view normalizedSymbol);
 
+// The quote the chart service's answer gives for the normalised symbol, dated `now`. Throws
+// kit::foundation::DecodeError when the body is not a chart answer, and
+// kit::foundation::HttpError when it holds no price.
+StockSnapshot quoteFromAnswer(std::string_view body, std::string_view normalizedSymbol,
+                              kit::foundation::Date now);
+
 // The quote of the symbol as the user typed it: the cached one while younger than 15 minutes,
 // else a fresh one from the service (then cached), else the cached one of any age, else none.
 // Never throws.

@@ -53,9 +53,13 @@ void addToCounter(std::string_view name, int64_t amount, const Clock &clock,
                   const std::filesystem::path &home) {
   // One key for the read and the write, even when midnight passes between them.
   auto key = counterKey(name, dayString(clock.now()));
-  auto suite = SharedSuite::open(home);
-  int64_t sum = saturatingSum(suite.integer(key), amount);
-  suite.set(key, std::max<int64_t>(sum, 0));
+  SharedSuite::update(
+      key,
+      [&](const std::optional<kit::foundation::DefaultsValue> &stored) {
+        int64_t sum = saturatingSum(kit::foundation::integerOf(stored), amount);
+        return kit::foundation::DefaultsChange::replace(std::max<int64_t>(sum, 0));
+      },
+      home);
 }
 
 int64_t waterGoal(const std::filesystem::path &home) { return goal(waterGoalKey, 8, home); }
@@ -68,15 +72,21 @@ std::vector<HabitItem> habits(const std::filesystem::path &home) {
 
 void toggleHabitToday(const kit::foundation::UUID &id, const Clock &clock,
                       const std::filesystem::path &home) {
-  auto list = habits(home);
-  auto habit =
-      std::find_if(list.begin(), list.end(), [&](const HabitItem &item) { return item.id == id; });
-  if (habit == list.end())
-    return;
   auto today = dayString(clock.now());
-  if (!habit->checkins.erase(today))
-    habit->checkins.insert(today);
-  write(habitsKey, list, home);
+  SharedSuite::updateRecord<std::vector<HabitItem>>(
+      habitsKey,
+      [&](std::optional<std::vector<HabitItem>> &stored) {
+        if (!stored)
+          stored = HabitItem::samples();
+        auto habit = std::find_if(stored->begin(), stored->end(),
+                                  [&](const HabitItem &item) { return item.id == id; });
+        if (habit == stored->end())
+          return false;
+        if (!habit->checkins.erase(today))
+          habit->checkins.insert(today);
+        return true;
+      },
+      home);
 }
 
 std::vector<HabitWeekRow> habitWeek(const Clock &clock, const std::filesystem::path &home) {

@@ -28,8 +28,11 @@ inline constexpr std::string_view habitsKey = "zavel.habits.v1";
 inline constexpr std::string_view waterGoalKey = "zavel.watergoal";
 inline constexpr std::string_view stepsGoalKey = "zavel.stepsgoal";
 
-// Records are JSON data: `read<FocusSession>(focusKey)`, `write(focusKey, session)`.
+// Records are JSON data: `read<FocusSession>(focusKey)`, `write(focusKey, session)`. A change
+// that depends on the stored record reads and writes it in one go:
+// `updateRecord<FocusSession>(focusKey, [](std::optional<FocusSession> &focus) {…})`.
 using SharedSuite::read;
+using SharedSuite::updateRecord;
 using SharedSuite::write;
 
 // The formatter of the day strings of counters and check-ins.
@@ -44,7 +47,8 @@ CounterSnapshot counter(std::string_view name, int64_t goal,
                         const std::filesystem::path &home = kit::foundation::zavelHome());
 
 // Adds `amount` (negative takes away) to today's value. The stored value never goes below 0 and
-// stops at the largest integer instead of overflowing.
+// stops at the largest integer instead of overflowing. Additions at the same moment, in any
+// process, all count.
 void addToCounter(std::string_view name, int64_t amount,
                   const kit::foundation::Clock &clock = kit::foundation::Clock(),
                   const std::filesystem::path &home = kit::foundation::zavelHome());
@@ -59,7 +63,8 @@ int64_t stepsGoal(const std::filesystem::path &home = kit::foundation::zavelHome
 std::vector<HabitItem> habits(const std::filesystem::path &home = kit::foundation::zavelHome());
 
 // Checks the first habit with `id` in for today, or takes today's check-in back, and stores the
-// whole list in its order. No habit with that id: nothing is written.
+// whole list in its order, in one write that no other writer's comes between. No habit with that
+// id: nothing is written.
 void toggleHabitToday(const kit::foundation::UUID &id,
                       const kit::foundation::Clock &clock = kit::foundation::Clock(),
                       const std::filesystem::path &home = kit::foundation::zavelHome());

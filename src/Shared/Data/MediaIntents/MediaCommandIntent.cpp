@@ -2,6 +2,7 @@
 
 #include "Shared/Data/MediaIntents/MediaBridge.h"
 #include "Shared/Data/Models/WholeNumbers.h"
+#include "Shared/Data/SharedSuite.h"
 #include "kit/widgets/WidgetCenter.h"
 
 #include <algorithm>
@@ -26,14 +27,34 @@ NowPlayingSnapshot flipped(NowPlayingSnapshot record, const kit::foundation::Clo
   return record;
 }
 
+// Flips the stored record in one write that no other writer's comes between; a record that
+// cannot be encoded is removed, as a write of none would. False when nothing was stored.
+bool flipStored(const ActionEnvironment &environment) {
+  using kit::foundation::DefaultsChange;
+  bool found = false;
+  SharedSuite::update(
+      MediaBridge::nowPlayingKey,
+      [&](const std::optional<kit::foundation::DefaultsValue> &current) {
+        auto record = SharedSuite::recordOf<NowPlayingSnapshot>(current);
+        if (!record)
+          return DefaultsChange::keep();
+        found = true;
+        auto bytes = kit::foundation::encodeJsonData(flipped(*record, environment.clock));
+        if (!bytes)
+          return DefaultsChange::remove();
+        return DefaultsChange::replace(kit::foundation::Data{std::move(*bytes)});
+      },
+      environment.home);
+  return found;
+}
+
 } // namespace
 
 kit::intents::IntentResult
 MediaCommandIntent::perform(const ActionEnvironment &environment) const noexcept {
   return performQuietly([&] {
     if (command == "playpause") {
-      if (auto record = MediaBridge::nowPlaying(environment.home)) {
-        MediaBridge::setNowPlaying(flipped(*record, environment.clock), environment.home);
+      if (flipStored(environment)) {
         // Straight to the widgets: the media notification below is all the host needs.
         kit::widgets::WidgetCenter::shared().reloadTimelines("zavel.nowplaying");
         kit::widgets::WidgetCenter::shared().reloadTimelines("zavel.remote");

@@ -16,9 +16,7 @@ ToggleLikeTrackIntent::perform(const ActionEnvironment &environment) const noexc
       return;
     // Joined as they come, nothing escaped: the keys already stored have this form.
     std::string key = record->title + "|" + record->artist;
-    auto liked = DeckState::likedTracks(environment.home);
-    bool wasLiked = DeckState::toggleMember(liked, key);
-    DeckState::setLikedTracks(liked, environment.home);
+    bool wasLiked = DeckState::toggleLikedTrack(key, environment.home);
     MediaBridge::postMediaNotification(wasLiked ? "unfavorite" : "favorite");
     reloadKinds({"zavel.nowplaying", "zavel.remote"});
   });

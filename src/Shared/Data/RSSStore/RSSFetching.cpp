@@ -44,16 +44,22 @@ const kit::foundation::HttpSession &feedSession() {
 
 FeedParser fetchAndParse(const std::string &url, const kit::foundation::HttpSession &session) {
   // The status is not judged: a well-formed feed is read whatever came with it.
-  kit::foundation::HttpResponse response = session.data(url);
+  return parseFeed(session.data(url).body);
+}
+
+FeedParser parseFeed(std::string_view document) {
   FeedParser parser;
   kit::foundation::XMLParser xml;
-  if (!xml.parse(response.body, parser) || !parser.isFeedDocument())
+  if (!xml.parse(document, parser) || !parser.isFeedDocument())
     throw RSSError(RSSError::Code::unreadableFeed);
   return parser;
 }
 
 std::vector<RSSItem> fetchItems(const RSSFeed &feed, const kit::foundation::HttpSession &session) {
-  FeedParser parser = fetchAndParse(feed.url, session);
+  return headlines(fetchAndParse(feed.url, session), feed);
+}
+
+std::vector<RSSItem> headlines(const FeedParser &parser, const RSSFeed &feed) {
   std::vector<RSSItem> items;
   items.reserve(parser.items().size());
   for (const auto &raw : parser.items()) {

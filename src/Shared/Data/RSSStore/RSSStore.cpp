@@ -72,9 +72,17 @@ void setDeckIndex(int64_t index, const std::filesystem::path &home) {
 
 int64_t cycleDeckIndex(int64_t step, const std::filesystem::path &home) {
   int64_t count = deckCount(home);
-  // Both brought into range first, so a stored position of any size never overflows the sum.
-  int64_t index = wrapped(wrapped(deckIndex(home), count) + wrapped(step, count), count);
-  setDeckIndex(index, home);
+  int64_t index = 0;
+  // Read and written in one go, so presses at the same moment all count.
+  SharedSuite::update(
+      deckIndexKey,
+      [&](const std::optional<kit::foundation::DefaultsValue> &stored) {
+        // Both brought into range first, so a stored position of any size never overflows.
+        int64_t position = wrapped(kit::foundation::integerOf(stored), count);
+        index = wrapped(position + wrapped(step, count), count);
+        return kit::foundation::DefaultsChange::replace(index);
+      },
+      home);
   return index;
 }
 

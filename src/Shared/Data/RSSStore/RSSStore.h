@@ -92,6 +92,13 @@ std::vector<RSSItem> fetchItems(const RSSFeed &feed,
 FeedParser fetchAndParse(const std::string &url,
                          const kit::foundation::HttpSession &session = feedSession());
 
+// The document read as a feed. Throws RSSError when it is not a feed document.
+FeedParser parseFeed(std::string_view document);
+
+// The headlines of the feed's parsed document, in document order: entries whose title cleans to
+// nothing are left out, texts cleaned, links kept only when they are web links, dates read.
+std::vector<RSSItem> headlines(const FeedParser &parser, const RSSFeed &feed);
+
 // Feed text as plain text: tags become spaces, the common HTML entities are decoded once, white
 // space runs become one space, the ends are trimmed. None when nothing is left.
 std::optional<std::string> cleanText(std::string_view text);

@@ -48,7 +48,11 @@ std::vector<Place> searchPlaces(std::string_view text,
   std::string url =
       urlWithQueryItems(serviceURL(geocodingAddress, "/v1/search"),
                         {{"name", std::string(text)}, {"count", "8"}, {"language", "en"}});
-  auto answer = decodeAnswer<GeoResponse>(HttpSession::shared().data(url).body);
+  return placesFromAnswer(HttpSession::shared().data(url).body);
+}
+
+std::vector<Place> placesFromAnswer(std::string_view body) {
+  auto answer = decodeAnswer<GeoResponse>(body);
   std::vector<Place> places;
   for (const auto &result : answer.results.value_or(std::vector<GeoResponse::Result>{}))
     places.push_back(place(result));

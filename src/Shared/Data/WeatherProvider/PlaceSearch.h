@@ -20,4 +20,8 @@ searchPlaces(std::string_view text,
              const std::optional<std::string> &geocodingAddress =
                  kit::foundation::serviceAddress(kit::foundation::WebService::geocoding));
 
+// The places of the geocoding service's answer, as searchPlaces gives them. Throws
+// kit::foundation::DecodeError when the body is not a list of places.
+std::vector<Place> placesFromAnswer(std::string_view body);
+
 } // namespace zavel::WeatherProvider

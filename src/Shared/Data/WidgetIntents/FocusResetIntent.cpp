@@ -10,9 +10,11 @@ kit::intents::IntentResult
 FocusResetIntent::perform(const ActionEnvironment &environment) const noexcept {
   return performQuietly([&] {
     using namespace ExtrasStore;
-    auto focus = read<FocusSession>(focusKey, environment.home).value_or(FocusSession{});
-    focus.endDate.reset();
-    write(focusKey, focus, environment.home);
+    auto reset = [](std::optional<FocusSession> &stored) {
+      (stored ? *stored : stored.emplace()).endDate.reset();
+      return true;
+    };
+    updateRecord<FocusSession>(focusKey, reset, environment.home);
     reloadKinds({"zavel.focus.timer"});
   });
 }

@@ -10,16 +10,19 @@ kit::intents::IntentResult
 FocusToggleIntent::perform(const ActionEnvironment &environment) const noexcept {
   return performQuietly([&] {
     using namespace ExtrasStore;
-    auto focus = read<FocusSession>(focusKey, environment.home).value_or(FocusSession{});
-    bool running = focus.endDate && *focus.endDate > environment.clock.now();
-    if (running) {
-      focus.endDate.reset();
-    } else {
-      // In seconds as a double: no length overflows, and one of 0 or less ends at once.
-      double length = static_cast<double>(focus.minutes) * 60;
-      focus.endDate = environment.clock.now().addingTimeInterval(length);
-    }
-    write(focusKey, focus, environment.home);
+    auto toggle = [&](std::optional<FocusSession> &stored) {
+      FocusSession &focus = stored ? *stored : stored.emplace();
+      bool running = focus.endDate && *focus.endDate > environment.clock.now();
+      if (running) {
+        focus.endDate.reset();
+      } else {
+        // In seconds as a double: no length overflows, and one of 0 or less ends at once.
+        double length = static_cast<double>(focus.minutes) * 60;
+        focus.endDate = environment.clock.now().addingTimeInterval(length);
+      }
+      return true;
+    };
+    updateRecord<FocusSession>(focusKey, toggle, environment.home);
     reloadKinds({"zavel.focus.timer"});
   });
 }

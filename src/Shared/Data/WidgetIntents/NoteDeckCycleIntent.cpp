@@ -11,8 +11,7 @@ kit::intents::IntentResult
 NoteDeckCycleIntent::perform(const ActionEnvironment &environment) const noexcept {
   return performQuietly([&] {
     auto count = static_cast<int64_t>(NotesStore::latest(environment.home).size());
-    auto index = DeckState::noteIndex(environment.home);
-    DeckState::setNoteIndex(DeckState::cycledNoteIndex(index, step, count), environment.home);
+    DeckState::cycleNoteIndex(step, count, environment.home);
     reloadKinds(noteDeckKinds);
   });
 }

@@ -10,15 +10,18 @@ kit::intents::IntentResult
 StopwatchToggleIntent::perform(const ActionEnvironment &environment) const noexcept {
   return performQuietly([&] {
     using namespace ExtrasStore;
-    auto state = read<StopwatchState>(stopwatchKey, environment.home).value_or(StopwatchState{});
-    auto now = environment.clock.now();
-    if (state.startDate) {
-      state.laps.push_back(now.timeIntervalSince(*state.startDate));
-    } else {
-      state.startDate = now;
-      state.laps.clear();
-    }
-    write(stopwatchKey, state, environment.home);
+    auto toggle = [&](std::optional<StopwatchState> &stored) {
+      StopwatchState &state = stored ? *stored : stored.emplace();
+      auto now = environment.clock.now();
+      if (state.startDate) {
+        state.laps.push_back(now.timeIntervalSince(*state.startDate));
+      } else {
+        state.startDate = now;
+        state.laps.clear();
+      }
+      return true;
+    };
+    updateRecord<StopwatchState>(stopwatchKey, toggle, environment.home);
     reloadKinds({"zavel.stopwatch"});
   });
 }

@@ -58,6 +58,16 @@ TEST_F(MediaIntents, PlayPauseFreezesOrResumesTheRecordAndReloadsTheMediaWidgets
   }
 }
 
+// As a write of none would: the host application's record is not left half flipped.
+TEST_F(MediaIntents, AFlipThatCannotBeStoredRemovesTheRecordAndStillReloads) {
+  ASSERT_TRUE(SharedSuite::write(MediaBridge::nowPlayingKey, track(100, 245, false, ago(10))));
+  auto unstorableNow = environment();
+  unstorableNow.clock = kit::foundation::Clock::fixed(Date{NAN});
+  MediaCommandIntent{}.perform(unstorableNow);
+  EXPECT_FALSE(stored(MediaBridge::nowPlayingKey));
+  EXPECT_EQ(log.events(), kFlipped);
+}
+
 TEST_F(MediaIntents, OtherCommandsOrNoRecordOnlyNotifyTheHost) {
   MediaCommandIntent{}.perform(environment()); // play/pause by default, nothing stored
   ASSERT_TRUE(SharedSuite::writeData(MediaBridge::nowPlayingKey, R"({"title":"T"})"));

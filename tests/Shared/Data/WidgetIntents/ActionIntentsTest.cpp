@@ -14,6 +14,7 @@
 
 #include "ActionTesting.h"
 
+#include <cmath>
 #include <fstream>
 #include <limits>
 
@@ -118,6 +119,18 @@ TEST_F(ExtrasIntents, StopwatchKeyStartsAfreshOrTakesALap) {
     StopwatchToggleIntent{}.perform(environment());
     EXPECT_EQ(SharedSuite::read<StopwatchState>(stopwatchKey), c.after);
   }
+}
+
+// A lap that is no finite number has no stored form: the running watch stays as it was stored.
+TEST_F(ExtrasIntents, StopwatchLapThatCannotBeStoredKeepsTheStoredWatchAndStillReloads) {
+  const StopwatchState running{ago(100), {20}};
+  storeRecord(stopwatchKey, std::optional(running));
+  auto unstorableNow = environment();
+  unstorableNow.clock = kit::foundation::Clock::fixed(kit::foundation::Date{INFINITY});
+  StopwatchToggleIntent{}.perform(unstorableNow);
+  EXPECT_EQ(SharedSuite::read<StopwatchState>(stopwatchKey), running);
+  EXPECT_EQ(log.events(), (std::vector<std::string>{"reload zavel.stopwatch",
+                                                    "notify com.brekholt.zavel.reloadwidgets"}));
 }
 
 TEST_F(ExtrasIntents, ResetKeysStopWhateverWasStored) {

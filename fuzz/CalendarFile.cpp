@@ -1,0 +1,52 @@
+#include "FuzzSupport.h"
+#include "Harnesses.h"
+
+#include "kit/events/EventStore.h"
+
+#include <fstream>
+
+namespace zavel::fuzz {
+
+namespace {
+
+using kit::events::EventStore;
+
+// A month around the night the clocks change.
+constexpr kit::foundation::Date kStart{fuzzNow.secondsSinceReferenceDate - 14 * 86400};
+constexpr kit::foundation::Date kEnd{fuzzNow.secondsSinceReferenceDate + 14 * 86400};
+
+std::filesystem::path calendarFile(const std::filesystem::path &calendars) {
+  std::filesystem::create_directories(calendars / "Home");
+  return calendars / "Home" / "item.ics";
+}
+
+// Completing a reminder and opening it again leaves it open, as it was read.
+void toggleCompletion(const EventStore &store, const kit::events::Reminder &reminder) {
+  if (store.setCompleted(reminder.id, !reminder.completed, fuzzNow) !=
+      EventStore::SaveResult::saved)
+    return;
+  auto changed = store.reminder(reminder.id);
+  require(changed && changed->completed != reminder.completed,
+          "a saved completion does not read back");
+  require(store.setCompleted(reminder.id, reminder.completed, fuzzNow) ==
+              EventStore::SaveResult::saved,
+          "a saved completion cannot be undone");
+}
+
+} // namespace
+
+int fuzzCalendarFile(const std::uint8_t *data, std::size_t size) {
+  auto calendars = kit::events::calendarsFolder(fuzzingHome());
+  std::ofstream(calendarFile(calendars), std::ios::binary | std::ios::trunc) << textOf(data, size);
+  EventStore store(calendars, "Europe/Oslo");
+  for (const auto &event : store.events(kStart, kEnd))
+    require(event.end >= event.start, "an event that ends before it starts");
+  auto open = store.incompleteReminders({kStart, kEnd}, EventStore::Undated::included);
+  auto done = store.completedReminders({kStart, kEnd});
+  for (const auto *reminders : {&open, &done})
+    for (const auto &reminder : *reminders)
+      toggleCompletion(store, reminder);
+  return 0;
+}
+
+} // namespace zavel::fuzz

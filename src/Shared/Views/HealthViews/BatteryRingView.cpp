@@ -1,0 +1,33 @@
+#include "Shared/Views/HealthViews/BatteryRingView.h"
+
+#include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/Hardware/MicroLabel.h"
+#include "Shared/Views/Hardware/NumeralFit.h"
+#include "Shared/Views/Hardware/ZRing.h"
+#include "Shared/Views/RingDial.h"
+#include "kit/ui/UI.h"
+
+#include <fmt/format.h>
+
+namespace zavel {
+namespace {
+
+using namespace kit::ui;
+
+// The first battery listed, which is the computer's own whenever it has one.
+std::string deviceLabel(const PowerSnapshot &power) {
+  return power.devices.empty() ? "MacBook" : power.devices.front().name;
+}
+
+} // namespace
+
+View BatteryRingView::body() const {
+  return RingDial(
+      ctx, 212, ZRing(double(data.percent) / 100, 190, 8, ctx.accent, ZavelTokens::trackFine, ctx),
+      {
+          MicroLabel(deviceLabel(data), 8, 0.18, ZavelTokens::screenText3, ctx),
+          numeralFit(Text(fmt::format("{}%", data.percent)).font(ctx.mono(34, FontWeight::bold))),
+      });
+}
+
+} // namespace zavel

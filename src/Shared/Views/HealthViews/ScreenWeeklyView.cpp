@@ -1,0 +1,72 @@
+#include "Shared/Views/HealthViews/ScreenWeeklyView.h"
+
+#include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/Hardware/MicroLabel.h"
+#include "Shared/Views/HealthViews/ScreenMinutes.h"
+#include "Shared/Views/HealthViews/UpperHM.h"
+#include "Shared/Views/ScreenColumn.h"
+#include "Shared/Views/ScreenHeader.h"
+#include "kit/foundation/TextOperations.h"
+#include "kit/ui/UI.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace zavel {
+namespace {
+
+using namespace kit::ui;
+using Day = UsageSnapshot::Day;
+
+int64_t dayMinutes(const Day &day) { return day.minutes; }
+
+// The mean of the days in whole minutes; none without days.
+int64_t dailyAverage(const std::vector<Day> &week) {
+  if (week.empty())
+    return 0;
+  return totalMinutes(week, dayMinutes) / int64_t(week.size());
+}
+
+// One day: its bar, `barHeight` points high, over the first two letters of its name.
+View dayColumn(const Day &day, double barHeight, const ZCtx &ctx) {
+  return VStack(HAlign::center, 8 * ctx.u,
+                {
+                    RoundedRectangle(6 * ctx.u, RoundedCornerStyle::continuous)
+                        .fill(day.isToday ? ctx.accent : ZavelTokens::barGray)
+                        .frame({.height = barHeight}),
+                    MicroLabel(kit::foundation::prefixCharacters(day.label, 2), 8, 0.12,
+                               day.isToday ? ctx.casingInk() : ZavelTokens::screenText3, ctx),
+                })
+      .frame({.maxWidth = infinity});
+}
+
+// The days side by side on a common floor, the longest day's bar at 0.7 of the chart's height and
+// none under 4 units.
+View weekChart(const std::vector<Day> &week, const ZCtx &ctx) {
+  double most = double(mostMinutes(week, dayMinutes));
+  return GeometryReader([=](const GeometryProxy &geometry) {
+    double h = geometry.size.height;
+    return HStack(VAlign::bottom, 14 * ctx.u,
+                  {ForEach(week,
+                           [&](const Day &day) {
+                             double share = double(shownMinutes(day.minutes)) / most;
+                             return dayColumn(day, std::max(0.7 * h * share, 4 * ctx.u), ctx);
+                           })})
+        .frame(geometry.size.width, h, Alignment::bottom);
+  });
+}
+
+} // namespace
+
+View ScreenWeeklyView::body() const {
+  return PaddedColumn(ctx, {.alignment = Alignment::center, .vertical = 22, .horizontal = 26},
+                      {
+                          ScreenHeader("DAILY AVERAGE",
+                                       Text(upperHM(dailyAverage(data.week), "h ", "m"))
+                                           .font(ctx.mono(16, FontWeight::bold)),
+                                       ctx),
+                          weekChart(data.week, ctx).padding(Edge::top, 16 * ctx.u),
+                      });
+}
+
+} // namespace zavel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Shared/Data/Models/UsageSnapshot.h"
+#include "Shared/Views/WidgetContext.h"
+#include "kit/ui/View.h"
+
+namespace zavel {
+
+// Seven days of screen time as bars, today's in the accent colour, under the daily average.
+struct ScreenWeeklyView {
+  UsageSnapshot data;
+  ZCtx ctx;
+
+  kit::ui::View body() const;
+};
+
+} // namespace zavel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+
+namespace kit::foundation {
+
+// An advisory lock on a lock file, held while the object lives: whoever takes the lock on the
+// same file, in another process or another thread, waits until it is let go. The lock file is
+// made when missing and never removed, so two takers can never hold locks on two files of one
+// name. Only writers that take it are kept apart; it stops nobody else.
+class FileLock {
+public:
+  // Takes the lock, waiting at most `patience` for its holder; none when the lock file cannot
+  // be opened or made, or the holder keeps it longer.
+  static std::optional<FileLock>
+  exclusive(const std::filesystem::path &lockFile,
+            std::chrono::milliseconds patience = std::chrono::seconds(5));
+
+  FileLock(FileLock &&other) noexcept;
+  FileLock &operator=(FileLock &&other) noexcept;
+  FileLock(const FileLock &) = delete;
+  FileLock &operator=(const FileLock &) = delete;
+  ~FileLock();
+
+private:
+  explicit FileLock(int descriptor) : descriptor_(descriptor) {}
+  int descriptor_ = -1;
+};
+
+} // namespace kit::foundation

@@ -1,0 +1,57 @@
+#include "kit/foundation/FileLock.h"
+
+#include "support/Processes.h"
+#include "support/ScratchTree.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+
+using kit::foundation::FileLock;
+namespace fs = std::filesystem;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+int readCount(const fs::path &file) {
+  std::ifstream in(file);
+  int count = 0;
+  in >> count;
+  return count;
+}
+
+} // namespace
+
+TEST(FileLock, ASecondTakerWaitsForTheFirstAndAFolderInTheWayGivesNoLock) {
+  test_support::ScratchTree scratch;
+  fs::path file = scratch.root() / ".list.lock";
+  {
+    auto first = FileLock::exclusive(file);
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(FileLock::exclusive(file, 20ms));
+    FileLock moved = std::move(*first);
+    first.reset();
+    EXPECT_FALSE(FileLock::exclusive(file, 20ms));
+  }
+  EXPECT_TRUE(FileLock::exclusive(file, 0ms));
+  EXPECT_TRUE(fs::is_regular_file(file));
+  EXPECT_FALSE(FileLock::exclusive(scratch.folder("a folder")));
+}
+
+// Eight processes, each adding 1 to a number in a file 25 times under the lock: none is lost.
+TEST(FileLock, ProcessesTakingTurnsLoseNoChange) {
+  test_support::ScratchTree scratch;
+  fs::path counter = scratch.write("count", "0");
+  ASSERT_TRUE(zavel::test::runInProcessesAtOnce(8, [&](int) {
+    for (int i = 0; i < 25; ++i) {
+      auto lock = FileLock::exclusive(scratch.root() / ".count.lock");
+      if (!lock)
+        return false;
+      int count = readCount(counter);
+      std::ofstream(counter) << count + 1;
+    }
+    return true;
+  }));
+  EXPECT_EQ(readCount(counter), 200);
+}
