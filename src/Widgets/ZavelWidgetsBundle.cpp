@@ -10,6 +10,7 @@
 #include "Widgets/ClockWidgets/ClockWidgets.h"
 #include "Widgets/HealthWidgets/HealthWidgets.h"
 #include "Widgets/NotesWidgets/NotesWidgets.h"
+#include "Widgets/ProductivityWidgets/ProductivityWidgets.h"
 #include "Widgets/RSSWidgets/RSSWidgets.h"
 #include "Widgets/SystemWidgets/SystemWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
@@ -83,6 +84,12 @@ WidgetBundle ZavelHealthBundle::body() const {
 
 WidgetBundle ZavelProductivityBundle::body() const {
   WidgetBundle group;
+  group.add(FocusWidget());
+  group.add(StopwatchWidget());
+  group.add(CountdownWidget());
+  group.add(YearWidget());
+  group.add(QuoteWidget());
+  group.add(InboxWidget());
   return group;
 }
 

@@ -8,14 +8,19 @@ namespace zavel {
 using namespace kit::ui;
 
 View MicroLabel(const std::string &text, double size, double em, Color color, FontWeight weight,
-                const ZCtx &ctx) {
+                int lines, const ZCtx &ctx) {
   // Small captions are set larger than asked, halfway toward 18, as the font rule does.
   double effective = size < 18 ? size + (18 - size) * 0.5 : size;
   return Text(kit::foundation::uppercased(text))
       .font(ctx.mono(size, weight))
       .tracking(effective * em * ctx.u)
       .foreground(color)
-      .lineLimit(1);
+      .lineLimit(lines);
+}
+
+View MicroLabel(const std::string &text, double size, double em, Color color, FontWeight weight,
+                const ZCtx &ctx) {
+  return MicroLabel(text, size, em, color, weight, 1, ctx);
 }
 
 View MicroLabel(const std::string &text, double size, double em, Color color, const ZCtx &ctx) {

@@ -13,6 +13,10 @@ namespace zavel {
 // too long), in the label face of `size` design units, tracked by `em` of its effective size.
 kit::ui::View MicroLabel(const std::string &text, double size, double em, kit::ui::Color color,
                          kit::ui::FontWeight weight, const ZCtx &ctx);
+// The same wrapping onto at most `lines` lines before it is cut, for a caption that may not fit
+// beside its neighbours.
+kit::ui::View MicroLabel(const std::string &text, double size, double em, kit::ui::Color color,
+                         kit::ui::FontWeight weight, int lines, const ZCtx &ctx);
 // The same in the regular weight.
 kit::ui::View MicroLabel(const std::string &text, double size, double em, kit::ui::Color color,
                          const ZCtx &ctx);

@@ -1,0 +1,22 @@
+#include "Shared/Views/ProductivityViews/CountdownData.h"
+
+#include "kit/foundation/Clock.h"
+
+namespace zavel {
+
+using kit::foundation::Calendar;
+using kit::foundation::Date;
+
+std::optional<int> CountdownData::days(Date now, const Calendar &calendar) const {
+  if (!target)
+    return std::nullopt;
+  return calendar.daysBetween(now, *target);
+}
+
+const CountdownData &CountdownData::sample() {
+  static const CountdownData sample{
+      "Launch", Calendar::current().addingDays(12, kit::foundation::systemNow())};
+  return sample;
+}
+
+} // namespace zavel

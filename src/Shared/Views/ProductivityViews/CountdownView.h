@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Shared/Views/ProductivityViews/CountdownData.h"
+#include "Shared/Views/WidgetContext.h"
+#include "kit/ui/View.h"
+
+namespace zavel {
+
+// The days left until the configured date under its title, counted on the day of rendering.
+struct CountdownView {
+  CountdownData data;
+  ZCtx ctx;
+
+  kit::ui::View body() const;
+};
+
+} // namespace zavel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Shared/Data/ExtraModels/QuoteItem.h"
+#include "Shared/Views/WidgetContext.h"
+#include "kit/ui/View.h"
+
+namespace zavel {
+
+// The quotation of the day under a big opening mark, its author at the foot of the screen.
+struct QuoteView {
+  QuoteItem data;
+  ZCtx ctx;
+
+  kit::ui::View body() const;
+};
+
+} // namespace zavel
