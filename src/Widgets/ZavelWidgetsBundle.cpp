@@ -6,6 +6,7 @@
 #include "Shared/Data/WidgetIntents/SourceEntities.h"
 #include "Shared/Data/WidgetIntents/WeatherEntities.h"
 #include "Shared/Theme/ZavelFonts.h"
+#include "Widgets/FeaturedWidgets/FeaturedWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
 namespace zavel {
@@ -18,6 +19,11 @@ using kit::widgets::WidgetBundle;
 
 WidgetBundle ZavelFeaturedBundle::body() const {
   WidgetBundle group;
+  group.add(WeatherDeckWidget());
+  group.add(NowPlayingDeckWidget());
+  group.add(RemoteWidget());
+  group.add(NotesDeckWidget());
+  group.addIntents(addWeatherEntities);
   return group;
 }
 

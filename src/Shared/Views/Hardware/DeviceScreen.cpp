@@ -55,12 +55,14 @@ View ScreenPane(double radius, const View &content) {
       .foreground(ZavelTokens::screenText1);
 }
 
-View DeviceScreen(const ZCtx &ctx, const View &content) {
+double screenRadius(const ZCtx &ctx, double margin) {
   ScreenInset table = screenInset(ctx.size);
-  double inset = ctx.u * table.units;
-  // The screen's corners stay concentric with the widget's, but never tighter than the margin.
-  double radius = std::max(inset, ctx.frameRadius + table.adjust - inset);
-  return ScreenPane(radius, content).padding(inset);
+  return std::max(ctx.u * table.units, ctx.frameRadius + table.adjust - ctx.u * margin);
+}
+
+View DeviceScreen(const ZCtx &ctx, const View &content) {
+  double inset = screenInset(ctx.size).units;
+  return ScreenPane(screenRadius(ctx, inset), content).padding(inset * ctx.u);
 }
 
 } // namespace zavel

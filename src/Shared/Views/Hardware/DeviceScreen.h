@@ -10,6 +10,10 @@ namespace zavel {
 // draws in the brightest screen text colour unless it sets its own.
 kit::ui::View ScreenPane(double radius, const kit::ui::View &content);
 
+// The corner radius of a screen set `margin` design units in from the casing's edge: concentric
+// with the widget's corners, but never tighter than the size class's screen inset.
+double screenRadius(const ZCtx &ctx, double margin);
+
 // The screen most views draw in: a ScreenPane inset from the casing's edge by 14, 15 or 16
 // design units by size class, with corners kept concentric with the widget's own.
 kit::ui::View DeviceScreen(const ZCtx &ctx, const kit::ui::View &content);

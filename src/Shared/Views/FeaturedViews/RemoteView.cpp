@@ -1,0 +1,77 @@
+#include "Shared/Views/FeaturedViews/RemoteView.h"
+
+#include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/FeaturedViews/MediaKeys.h"
+#include "Shared/Views/Glyphs/KeyGlyphs.h"
+#include "Shared/Views/Hardware/DeviceScreen.h"
+#include "Shared/Views/Hardware/HardwareKeys.h"
+#include "Shared/Views/Hardware/KeyButton.h"
+#include "Shared/Views/Hardware/LEDDot.h"
+#include "Shared/Views/Hardware/MicroLabel.h"
+#include "kit/ui/UI.h"
+
+namespace zavel {
+namespace {
+
+using namespace kit::ui;
+
+// Between the screen and the casing's edge, in design units.
+constexpr double margin = 14;
+
+// The header at the top, the track pushed to the bottom.
+View screen(const NowPlayingSnapshot &now, const ZCtx &ctx) {
+  double u = ctx.u;
+  return ScreenPane(
+      screenRadius(ctx, margin),
+      VStack(HAlign::leading, 0,
+             {
+                 HStack(VAlign::center,
+                        {
+                            MicroLabel("REMOTE", 9, 0.16, ZavelTokens::screenText2, ctx),
+                            Spacer(),
+                            LEDDot(now.isPlaying, ctx.accent, 6, ctx),
+                        }),
+                 Spacer(0),
+                 Text(now.title).font(ctx.mono(13, FontWeight::semibold)).lineLimit(1),
+                 Text(now.artist)
+                     .font(ctx.mono(10, FontWeight::regular))
+                     .foreground(ZavelTokens::screenText2)
+                     .lineLimit(1)
+                     .padding(Edge::top, 2 * u),
+             })
+          .padding(Edge::vertical, 14 * u)
+          .padding(Edge::horizontal, 16 * u)
+          .frame(Frame::fill(Alignment::topLeading)));
+}
+
+View transportKey(const char *command, const View &face, const ZCtx &ctx) {
+  return KeyButton(mediaCommand(command), face, ctx);
+}
+
+} // namespace
+
+View RemoteView::body() const {
+  double u = ctx.u;
+  return VStack(
+             HAlign::center, 12 * u,
+             {
+                 screen(data.now, ctx).frame({.height = 96 * u}),
+                 HStack(VAlign::center, 16 * u,
+                        {
+                            transportKey("previous",
+                                         KeyFace(52 * u, u, ZavelTokens::keyInk, PrevGlyph(18 * u)),
+                                         ctx),
+                            transportKey("playpause",
+                                         AccentKeyFace(64 * u, u, ctx.accent,
+                                                       PlayPauseGlyph(data.now.isPlaying, 21 * u)),
+                                         ctx),
+                            transportKey("next",
+                                         KeyFace(52 * u, u, ZavelTokens::keyInk, NextGlyph(18 * u)),
+                                         ctx),
+                        })
+                     .frame({.maxHeight = infinity}),
+             })
+      .padding(margin * u);
+}
+
+} // namespace zavel
