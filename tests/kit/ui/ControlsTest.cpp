@@ -70,6 +70,26 @@ TEST(HitTest, GapsClipsOffsetsAndOpacityShapeTheHitRegion) {
         << name;
 }
 
+TEST(HitTest, AnOutlineDrawnOverAButtonShieldsOnlyItsStroke) {
+  // A ring 4 points wide on the edge of a 40-point square, over a button filling it.
+  View widget = Button(intent("Under"), Rectangle())
+                    .overlay(Circle().strokeBorder(Color::black, 4))
+                    .frame(40, 40, Alignment::topLeading);
+  LaidOutTree tree = lay(widget, {40, 40});
+  const struct {
+    const char *name;
+    Point point;
+    const char *target;
+  } cases[] = {
+      {.name = "inside the ring", .point = {20, 20}, .target = "Under"},
+      {.name = "on the ring", .point = {20, 2}, .target = ""},
+      {.name = "just inside its width", .point = {20, 3.9}, .target = ""},
+      {.name = "beside the ring, in the corner", .point = {2, 2}, .target = "Under"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(hitType(tree, c.point), c.target) << c.name;
+}
+
 TEST(HitTest, AContentShapeOnAPaddedLabelMakesItsPaddingPressable) {
   // "Go" is 20.4 points square, padded to 44.4 and centred: its text spans 39.8 to 60.2.
   View padded = Text("Go").padding(12);
