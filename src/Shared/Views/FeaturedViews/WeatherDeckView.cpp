@@ -42,15 +42,15 @@ constexpr Color conditionInk = hexColor("#ECECEA");
 constexpr double chartHeight = 112;
 
 // Today as the screens name it.
-struct Today {
-  std::string weekday; // in full, as the device's language writes it
-  std::string label;   // its first two characters, upper-cased
+struct Weekday {
+  std::string name;  // in full, as the device's language writes it
+  std::string label; // its first two characters, upper-cased
 };
 
-Today today(kit::foundation::Date now) {
+Weekday weekdayAt(kit::foundation::Date now) {
   using namespace kit::foundation;
-  std::string weekday = DateFormatter("EEEE", Locale::current(), TimeZone::current()).string(now);
-  return {weekday, uppercased(prefixCharacters(weekday, 2))};
+  std::string name = DateFormatter("EEEE", Locale::current(), TimeZone::current()).string(now);
+  return {name, uppercased(prefixCharacters(name, 2))};
 }
 
 View bigTemperature(int64_t temperature, double size, const ZCtx &ctx) {
@@ -72,7 +72,7 @@ View rounded(Color color, const ZCtx &ctx) {
   return RoundedRectangle(7 * ctx.u, RoundedCornerStyle::continuous).fill(color);
 }
 
-View chartBar(const WeatherDeckWeek::Bar &bar, const ZCtx &ctx) {
+View chartBar(const WeatherDeckView::WeekBar &bar, const ZCtx &ctx) {
   double u = ctx.u;
   View filled = rounded(ZavelTokens::dataTeal, ctx).frame({.height = chartHeight * u * bar.pct});
   if (bar.isToday)
@@ -83,7 +83,7 @@ View chartBar(const WeatherDeckWeek::Bar &bar, const ZCtx &ctx) {
       {
           ZStack(Alignment::bottom, {rounded(ZavelTokens::track, ctx), filled})
               .frame(14 * u, chartHeight * u),
-          // Kept whole: the spacers between the bars give way first.
+          // On one line at its own width, never wrapped under its bar.
           Text(bar.label)
               .font(ctx.mono(10, FontWeight::regular))
               .tracking(0.84 * u)
@@ -93,7 +93,7 @@ View chartBar(const WeatherDeckWeek::Bar &bar, const ZCtx &ctx) {
 }
 
 // The bars spread across the chart, a spacer between neighbours.
-View chartBars(const std::vector<WeatherDeckWeek::Bar> &bars, const ZCtx &ctx) {
+View chartBars(const std::vector<WeatherDeckView::WeekBar> &bars, const ZCtx &ctx) {
   std::vector<std::size_t> positions(bars.size());
   std::iota(positions.begin(), positions.end(), std::size_t{0});
   return HStack(VAlign::center, 0, {ForEach(positions, [&](std::size_t i) {
@@ -101,8 +101,9 @@ View chartBars(const std::vector<WeatherDeckWeek::Bar> &bars, const ZCtx &ctx) {
                 })});
 }
 
-View chartScale(const WeatherDeckWeek::Axis &axis, const ZCtx &ctx) {
-  return VStack(HAlign::leading, 0, {Text(axis.high), Spacer(), Text(axis.low)})
+View chartScale(const WeatherSnapshot &snapshot, const ZCtx &ctx) {
+  using namespace WeatherDeckWeek;
+  return VStack(HAlign::leading, 0, {Text(axisHigh(snapshot)), Spacer(), Text(axisLow(snapshot))})
       .font(ctx.mono(10, FontWeight::regular))
       .foreground(ZavelTokens::screenText3)
       .padding(Edge::bottom, ctx.u)
@@ -124,26 +125,27 @@ View sunsetBlock(const WeatherDeckData &data, const ZCtx &ctx) {
       });
 }
 
-View home(const WeatherDeckData &data, const Today &today, const ZCtx &ctx) {
+View home(const WeatherDeckData &data, const Weekday &weekday, const ZCtx &ctx) {
   double u = ctx.u;
-  return VStack(HAlign::leading, 0,
-                {
-                    Text(today.weekday)
-                        .font(ctx.mono(13, FontWeight::regular))
-                        .foreground(ZavelTokens::screenText2),
-                    bigTemperature(data.snapshot.temperature, 64, ctx)
-                        .tracking(-1.28 * u)
-                        .padding(Edge::top, 6 * u),
-                    conditionRow(data.snapshot, ctx).padding(Edge::top, 14 * u),
-                    Spacer(22 * u),
-                    HStack(VAlign::top, 12 * u,
-                           {
-                               chartScale(WeatherDeckWeek::axis(data.snapshot), ctx),
-                               chartBars(WeatherDeckWeek::bars(data.snapshot, today.label), ctx),
-                               Spacer(22 * u),
-                               sunsetBlock(data, ctx),
-                           }),
-                })
+  return VStack(
+             HAlign::leading, 0,
+             {
+                 Text(weekday.name)
+                     .font(ctx.mono(13, FontWeight::regular))
+                     .foreground(ZavelTokens::screenText2),
+                 bigTemperature(data.snapshot.temperature, 64, ctx)
+                     .tracking(-1.28 * u)
+                     .padding(Edge::top, 6 * u),
+                 conditionRow(data.snapshot, ctx).padding(Edge::top, 14 * u),
+                 Spacer(22 * u),
+                 HStack(VAlign::top, 12 * u,
+                        {
+                            chartScale(data.snapshot, ctx),
+                            chartBars(WeatherDeckWeek::weekBars(data.snapshot, weekday.label), ctx),
+                            Spacer(22 * u),
+                            sunsetBlock(data, ctx),
+                        }),
+             })
       .overlay(SunCloudArt(false, ctx).offset(-2 * u, 2 * u), Alignment::topTrailing);
 }
 
@@ -185,19 +187,19 @@ View figureGrid(const WeatherSnapshot &snapshot, const ZCtx &ctx) {
               })});
 }
 
-View todayScreen(const WeatherDeckData &data, const Today &today, const ZCtx &ctx) {
+View today(const WeatherDeckData &data, const Weekday &weekday, const ZCtx &ctx) {
   double u = ctx.u;
   return VStack(
       HAlign::leading, 0,
       {
-          MicroLabel(today.weekday + " — RIGHT NOW", 11, 0.14, ZavelTokens::screenText2, ctx),
+          MicroLabel(weekday.name + " — RIGHT NOW", 11, 0.14, ZavelTokens::screenText2, ctx),
           bigTemperature(data.snapshot.temperature, 56, ctx).padding(Edge::top, 12 * u),
           conditionRow(data.snapshot, ctx).padding(Edge::top, 12 * u),
           figureGrid(data.snapshot, ctx).padding(Edge::top, 26 * u),
       });
 }
 
-View rangeRow(const WeatherDeckWeek::Range &range, const ZCtx &ctx) {
+View rangeRow(const WeatherDeckView::WeekRange &range, const ZCtx &ctx) {
   double u = ctx.u;
   return HStack(VAlign::center, 12 * u,
                 {
@@ -225,11 +227,11 @@ View captionedRows(const char *caption, const View &rows, const ZCtx &ctx) {
                 });
 }
 
-View week(const WeatherDeckData &data, const Today &today, const ZCtx &ctx) {
+View week(const WeatherDeckData &data, const Weekday &weekday, const ZCtx &ctx) {
   return captionedRows(
       "7-DAY — HIGH / LOW",
-      ForEach(WeatherDeckWeek::ranges(data.snapshot, today.label),
-              [&](const WeatherDeckWeek::Range &range) { return rangeRow(range, ctx); }),
+      ForEach(WeatherDeckWeek::weekRanges(data.snapshot, weekday.label),
+              [&](const WeatherDeckView::WeekRange &range) { return rangeRow(range, ctx); }),
       ctx);
 }
 
@@ -263,18 +265,18 @@ View fav(const WeatherDeckData &data, const ZCtx &ctx) {
       ForEach(data.cities, [&](const DeckCity &city) { return cityRow(city, ctx); }), ctx);
 }
 
-View screen(const WeatherDeckData &data, const Today &today, const ZCtx &ctx) {
+View screen(const WeatherDeckData &data, const Weekday &weekday, const ZCtx &ctx) {
   switch (data.view) {
   case WeatherView::today:
-    return todayScreen(data, today, ctx);
+    return today(data, weekday, ctx);
   case WeatherView::week:
-    return week(data, today, ctx);
+    return week(data, weekday, ctx);
   case WeatherView::fav:
     return fav(data, ctx);
   case WeatherView::home:
     break;
   }
-  return home(data, today, ctx);
+  return home(data, weekday, ctx);
 }
 
 } // namespace
@@ -287,7 +289,7 @@ View WeatherDeckView::body() const {
                      ctx);
   };
   return Deck(ctx, weatherDeck, TimelineView([data = data, ctx = ctx](kit::foundation::Date now) {
-                return screen(data, today(now), ctx);
+                return screen(data, weekdayAt(now), ctx);
               }),
               Group({
                   deckKey(WeatherView::today, SunGlyph(19 * u)),

@@ -27,7 +27,8 @@ double spread(int64_t lowest, int64_t highest) {
 
 } // namespace
 
-std::vector<Bar> bars(const WeatherSnapshot &snapshot, const std::string &today) {
+std::vector<WeatherDeckView::WeekBar> weekBars(const WeatherSnapshot &snapshot,
+                                               const std::string &today) {
   struct Value {
     std::string label;
     int64_t high;
@@ -38,14 +39,16 @@ std::vector<Bar> bars(const WeatherSnapshot &snapshot, const std::string &today)
     values.push_back({dayLabel(day), day.high, false});
   auto [lowest, highest] = std::ranges::minmax(values, {}, &Value::high);
   double span = spread(lowest.high, highest.high);
-  std::vector<Bar> bars;
+  std::vector<WeatherDeckView::WeekBar> bars;
   for (const Value &value : values)
     bars.push_back({value.label, (double(value.high) - double(lowest.high)) * 0.46 / span + 0.34,
                     value.isToday});
   return bars;
 }
 
-std::vector<Range> ranges(const WeatherSnapshot &snapshot, const std::string &today) {
+std::vector<WeatherDeckView::WeekRange> weekRanges(const WeatherSnapshot &snapshot,
+                                                   const std::string &today) {
+  using Range = WeatherDeckView::WeekRange;
   std::vector<Range> rows{{today, snapshot.low, snapshot.high}};
   for (const auto &day : shown(snapshot))
     rows.push_back({dayLabel(day), day.low, day.high});
@@ -59,11 +62,16 @@ std::vector<Range> ranges(const WeatherSnapshot &snapshot, const std::string &to
   return rows;
 }
 
-Axis axis(const WeatherSnapshot &snapshot) {
+std::string axisHigh(const WeatherSnapshot &snapshot) {
   if (snapshot.days.empty())
-    return {"8", "4"};
-  auto [lowest, highest] = std::ranges::minmax(snapshot.days, {}, &WeatherSnapshot::Day::high);
-  return {std::to_string(highest.high), std::to_string(lowest.high)};
+    return "8";
+  return std::to_string(std::ranges::max(snapshot.days, {}, &WeatherSnapshot::Day::high).high);
+}
+
+std::string axisLow(const WeatherSnapshot &snapshot) {
+  if (snapshot.days.empty())
+    return "4";
+  return std::to_string(std::ranges::min(snapshot.days, {}, &WeatherSnapshot::Day::high).high);
 }
 
 } // namespace zavel::WeatherDeckWeek

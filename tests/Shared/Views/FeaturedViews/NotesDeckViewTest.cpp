@@ -62,18 +62,6 @@ TEST(NotesDeckView, HeaderTitleAndBodyOfTheNoteAtTheBroughtInPosition) {
   }
 }
 
-TEST(NotesDeckView, LinesWiderThanTheScreenStayOnOneLineCutAtTheirEnd) {
-  std::string line = "A line of a note that runs on far past the right edge of the screen";
-  LaidOutTree tree = layReal(
-      NotesDeckView{{{note(line + "\n" + line)}, 0}, mediumWidget.context()}.body(), mediumWidget);
-  for (const LaidOutNode *text : tree.root.findAll(
-           [&](const LaidOutNode &node) { return node.as<TextRun>() && run(node).text == line; })) {
-    TextMetrics metrics = fitted(*text);
-    EXPECT_EQ(metrics.lineCount, 1);
-    EXPECT_TRUE(metrics.truncated);
-  }
-}
-
 TEST(NotesDeckView, ChevronsStepBackAndOnAndTheAccentKeyPins) {
   ZCtx ctx = mediumWidget.context();
   LaidOutTree tree = layReal(NotesDeckView{{three, 0}, ctx}.body(), mediumWidget);

@@ -103,18 +103,6 @@ TEST(NowPlayingDeckView, TimeRowMeterKeysAndLampFollowTheRecord) {
   }
 }
 
-TEST(NowPlayingDeckView, LongTitleAndArtistStayOnOneLineCutAtTheirEnd) {
-  NowPlayingData data = track(0, 245, false);
-  data.now.title = "A Title Far Too Long For The Screen Of This Deck";
-  data.now.artist = "An Artist Whose Name Runs On And On Far Past The Edge Of The Screen";
-  LaidOutTree tree = layReal(NowPlayingDeckView{data, mediumWidget.context()}.body(), mediumWidget);
-  for (const std::string &text : {data.now.title, data.now.artist}) {
-    TextMetrics metrics = fitted(textNode(tree, text));
-    EXPECT_EQ(metrics.lineCount, 1) << text;
-    EXPECT_TRUE(metrics.truncated) << text;
-  }
-}
-
 TEST(RemoteView, ShortScreenAboveThreeTransportKeys) {
   const struct {
     const char *name;
