@@ -10,6 +10,9 @@
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "kit/ui/UI.h"
 
+#include <fmt/format.h>
+#include <string>
+
 namespace zavel {
 namespace {
 
@@ -44,14 +47,18 @@ View screen(const NowPlayingSnapshot &now, const ZCtx &ctx) {
           .frame(Frame::fill(Alignment::topLeading)));
 }
 
-View transportKey(const char *command, const View &face, const ZCtx &ctx) {
-  return KeyButton(mediaCommand(command), face, ctx);
+// A key face's picture depends only on what it shows: drawn once, its shadow's blur included.
+View transportKey(const char *command, const View &face, const std::string &look, const ZCtx &ctx) {
+  return KeyButton(mediaCommand(command),
+                   face.staticLayer(fmt::format("zavel.remote.{}.{}", command, look)), ctx);
 }
 
 } // namespace
 
 View RemoteView::body() const {
   double u = ctx.u;
+  bool playing = data.now.isPlaying;
+  std::string playLook = fmt::format("{}.{}", playing ? "pause" : "play", ctx.accent.hexString());
   return VStack(
              HAlign::center, 12 * u,
              {
@@ -60,14 +67,14 @@ View RemoteView::body() const {
                         {
                             transportKey("previous",
                                          KeyFace(52 * u, u, ZavelTokens::keyInk, PrevGlyph(18 * u)),
-                                         ctx),
+                                         "", ctx),
                             transportKey("playpause",
                                          AccentKeyFace(64 * u, u, ctx.accent,
-                                                       PlayPauseGlyph(data.now.isPlaying, 21 * u)),
-                                         ctx),
+                                                       PlayPauseGlyph(playing, 21 * u)),
+                                         playLook, ctx),
                             transportKey("next",
                                          KeyFace(52 * u, u, ZavelTokens::keyInk, NextGlyph(18 * u)),
-                                         ctx),
+                                         "", ctx),
                         })
                      .frame({.maxHeight = infinity}),
              })
