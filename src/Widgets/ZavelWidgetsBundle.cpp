@@ -8,6 +8,7 @@
 #include "Shared/Theme/ZavelFonts.h"
 #include "Widgets/AgendaWidgets/AgendaWidgets.h"
 #include "Widgets/ClockWidgets/ClockWidgets.h"
+#include "Widgets/FeaturedWidgets/FeaturedWidgets.h"
 #include "Widgets/HealthWidgets/HealthWidgets.h"
 #include "Widgets/NotesWidgets/NotesWidgets.h"
 #include "Widgets/ProductivityWidgets/ProductivityWidgets.h"
@@ -25,6 +26,11 @@ using kit::widgets::WidgetBundle;
 
 WidgetBundle ZavelFeaturedBundle::body() const {
   WidgetBundle group;
+  group.add(WeatherDeckWidget());
+  group.add(NowPlayingDeckWidget());
+  group.add(RemoteWidget());
+  group.add(NotesDeckWidget());
+  group.addIntents(addWeatherEntities);
   return group;
 }
 

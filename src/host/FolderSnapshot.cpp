@@ -23,6 +23,13 @@ std::size_t contentHash(const fs::path &path, std::int64_t size) {
   return std::hash<std::string>{}(contents);
 }
 
+// The lock files writers take turns on (".notes.json.lock") hold nothing: taking one writes no
+// data, so it is never reported as written.
+bool isLockFile(const fs::path &path) {
+  std::string name = path.filename().string();
+  return name.starts_with('.') && name.ends_with(".lock");
+}
+
 } // namespace
 
 FolderSnapshot FolderSnapshot::take(const fs::path &root, const std::vector<fs::path> &skipped) {
@@ -36,7 +43,8 @@ FolderSnapshot FolderSnapshot::take(const fs::path &root, const std::vector<fs::
       continue;
     }
     struct stat status {};
-    if (::lstat(walk->path().c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::lstat(walk->path().c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        isLockFile(relative))
       continue;
     snapshot.files_[relative.generic_string()] = {
         uint64_t(status.st_dev),         uint64_t(status.st_ino),

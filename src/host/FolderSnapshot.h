@@ -13,8 +13,8 @@ namespace zavel::host {
 // count because file times move in clock ticks, and a rewrite within one tick keeps them.
 class FolderSnapshot {
 public:
-  // The files below `root` outside the `skipped` subfolders (relative to the root); a root that
-  // is missing or unreadable gives no files.
+  // The files below `root` outside the `skipped` subfolders (relative to the root), lock files
+  // aside; a root that is missing or unreadable gives no files.
   static FolderSnapshot take(const std::filesystem::path &root,
                              const std::vector<std::filesystem::path> &skipped = {});
 

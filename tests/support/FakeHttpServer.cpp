@@ -208,10 +208,12 @@ std::string FakeHttpServer::url(std::string_view pathAndQuery) const {
 int FakeHttpServer::port() const { return state_->port; }
 
 void FakeHttpServer::serve(const std::string &path, FakeResponse response) {
+  serve(path, [response = std::move(response)](const RecordedRequest &) { return response; });
+}
+
+void FakeHttpServer::serve(const std::string &path, Handler handler) {
   std::lock_guard lock(state_->mutex);
-  state_->handlers[path] = [response = std::move(response)](const RecordedRequest &) {
-    return response;
-  };
+  state_->handlers[path] = std::move(handler);
 }
 
 std::vector<RecordedRequest> FakeHttpServer::requests() const {

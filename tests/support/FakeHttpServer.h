@@ -28,6 +28,8 @@ public:
 
   // Answers requests for the percent-decoded path; a later registration replaces an earlier one.
   void serve(const std::string &path, FakeResponse response);
+  // The same with an answer made for each request, so requests for one path may differ.
+  void serve(const std::string &path, Handler handler);
 
   std::vector<RecordedRequest> requests() const;
   std::vector<RecordedRequest> requests(std::string_view path) const;

@@ -3,9 +3,9 @@
 #include "Shared/Data/RSSStore/RSSCycleIntent.h"
 #include "Shared/Data/RSSStore/URLString.h"
 #include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/Deck.h"
 #include "Shared/Views/Glyphs/KeyGlyphs.h"
 #include "Shared/Views/Hardware/HardwareKeys.h"
-#include "Shared/Views/Hardware/MediumDeck.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/RSSViews/FeedCaptions.h"
 #include "kit/ui/UI.h"
@@ -53,26 +53,24 @@ View summary(const RSSItem *item, const ZCtx &ctx) {
 }
 
 View cycleKey(int64_t step, const ZCtx &ctx) {
-  double u = ctx.u;
-  return Button(kit::intents::intentReference(RSSCycleIntent{.step = step}),
-                KeyFace(42 * u, u, ZavelTokens::keyInk, ChevronGlyph(17 * u, step < 0)))
-      .buttonStyle(HardwareKeyStyle(u));
+  return MediumDeckKey(kit::intents::intentReference(RSSCycleIntent{.step = step}),
+                       ZavelTokens::keyInk, ChevronGlyph(17 * ctx.u, step < 0), ctx);
 }
 
 } // namespace
 
 View RSSDeckView::body() const {
   const RSSItem *item = data.shown();
-  return MediumDeck(ctx,
-                    VStack(HAlign::leading, 0,
-                           {
-                               header(data, item, ctx),
-                               title(item, ctx).padding(Edge::top, 14 * ctx.u),
-                               summary(item, ctx),
-                               Spacer(0),
-                               HeadlineAge(item, ctx),
-                           }),
-                    Group({cycleKey(-1, ctx), cycleKey(1, ctx)}), openKey(item));
+  return Deck(ctx, mediumDeck,
+              VStack(HAlign::leading, 0,
+                     {
+                         header(data, item, ctx),
+                         title(item, ctx).padding(Edge::top, 14 * ctx.u),
+                         summary(item, ctx),
+                         Spacer(0),
+                         HeadlineAge(item, ctx),
+                     }),
+              Group({cycleKey(-1, ctx), cycleKey(1, ctx)}), openKey(item));
 }
 
 View RSSDeckView::openKey(const RSSItem *item) const {
@@ -82,10 +80,6 @@ View RSSDeckView::openKey(const RSSItem *item) const {
   return Link(*item->link, openFace()).buttonStyle(HardwareKeyStyle(ctx.u));
 }
 
-View RSSDeckView::openFace() const {
-  double u = ctx.u;
-  return AccentKeyFace(52 * u, u, ctx.accent,
-                       Text("OPEN").font(ctx.mono(11, FontWeight::bold)).tracking(0.87 * u));
-}
+View RSSDeckView::openFace() const { return MediumDeckAccentFace(AccentKeyWord("OPEN", ctx), ctx); }
 
 } // namespace zavel

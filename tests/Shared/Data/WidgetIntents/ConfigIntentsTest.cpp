@@ -1,3 +1,5 @@
+#include "Shared/Data/SharedSuite.h"
+#include "Shared/Data/WeatherProvider/DefaultPlace.h"
 #include "Shared/Data/WidgetIntents/CasingConfigIntent.h"
 #include "Shared/Data/WidgetIntents/ClockConfigIntent.h"
 #include "Shared/Data/WidgetIntents/CountdownConfigIntent.h"
@@ -5,10 +7,12 @@
 #include "Shared/Data/WidgetIntents/StockConfigIntent.h"
 #include "Shared/Data/WidgetIntents/WatchlistConfigIntent.h"
 #include "Shared/Data/WidgetIntents/WeatherConfigIntent.h"
+#include "Shared/Data/WidgetIntents/WeatherDeckConfigIntent.h"
 #include "Shared/Data/WidgetIntents/WorldClockConfigIntent.h"
 
 #include "support/Pluck.h"
 #include "support/ScopedEnvironment.h"
+#include "support/TempHome.h"
 
 #include "kit/foundation/Iso8601.h"
 #include "kit/foundation/TimeZone.h"
@@ -51,6 +55,57 @@ TEST(ConfigIntents, ReadFromAStoredConfiguration) {
   expectStored(R"({"place":"Oslo|59.9139|10.7522","unit":"fahrenheit","casing":"cream"})",
                WeatherConfigIntent{WeatherPlaceEntity{"Oslo|59.9139|10.7522"},
                                    TempUnitOption::fahrenheit, C::cream});
+  expectStored(R"({"unit":"celsius","city3":"Lisbon|38.7|-9.1","casing":"cream"})",
+               WeatherDeckConfigIntent{std::nullopt, TempUnitOption::celsius, std::nullopt,
+                                       WeatherPlaceEntity{"Lisbon|38.7|-9.1"}, std::nullopt,
+                                       C::cream});
+}
+
+TEST(WeatherDeckConfigIntent, UnitConvertsBySettingOrTheLocalesMeasurementSystem) {
+  const struct {
+    const char *name;
+    TempUnitOption unit;
+    const char *locale;
+    int64_t shown;
+  } cases[] = {
+      {.name = "system, US", .unit = TempUnitOption::system, .locale = "en_US", .shown = 68},
+      {.name = "system, Germany", .unit = TempUnitOption::system, .locale = "de_DE", .shown = 20},
+      {.name = "system, Britain", .unit = TempUnitOption::system, .locale = "en_GB", .shown = 20},
+      {.name = "celsius, US", .unit = TempUnitOption::celsius, .locale = "en_US", .shown = 20},
+      {.name = "fahrenheit, Germany",
+       .unit = TempUnitOption::fahrenheit,
+       .locale = "de_DE",
+       .shown = 68},
+  };
+  WeatherSnapshot twenty;
+  twenty.temperature = 20;
+  for (const auto &c : cases) {
+    ScopedLocaleAndZone locale{c.locale, "UTC"};
+    WeatherDeckConfigIntent configuration;
+    configuration.unit = c.unit;
+    EXPECT_EQ(configuration.localized(twenty).temperature, c.shown) << c.name;
+  }
+}
+
+TEST(WeatherDeckConfigIntent, SavedPlacesAreTheDeckPlaceThenEachCityOrItsOwnFallback) {
+  zavel::test::TempHome home;
+  const WeatherProvider::Place own{"Bergen", 60.39, 5.32};
+  ASSERT_TRUE(SharedSuite::write(WeatherProvider::myLocationKey, own));
+  WeatherDeckConfigIntent configuration;
+  const std::array<WeatherProvider::Place, 4> unset{{{"Bergen", 60.39, 5.32},
+                                                     {"Kyoto", 35.0116, 135.7681},
+                                                     {"Lisbon", 38.7223, -9.1393},
+                                                     {"Sydney", -33.8688, 151.2093}}};
+  EXPECT_EQ(configuration.savedPlaces(), unset);
+
+  configuration.place = WeatherPlaceEntity{"Oslo|59.9139|10.7522"};
+  configuration.city3 = WeatherPlaceEntity{"not a place"};
+  configuration.city4 = WeatherPlaceEntity{"Perth|-31.95|115.86"};
+  const std::array<WeatherProvider::Place, 4> set{{{"Oslo", 59.9139, 10.7522},
+                                                   {"Kyoto", 35.0116, 135.7681},
+                                                   WeatherProvider::fallbackPlace(),
+                                                   {"Perth", -31.95, 115.86}}};
+  EXPECT_EQ(configuration.savedPlaces(), set);
 }
 
 TEST(WatchlistConfigIntent, SymbolsAreTrimmedUpperCasedAndEmptyOnesDropped) {

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Shared/Views/FeaturedViews/NotesDeckData.h"
+#include "Shared/Views/WidgetContext.h"
+#include "kit/ui/View.h"
+
+namespace zavel {
+
+// The notes deck: one note on the screen (its first line as the title, up to four more lines
+// below), keys stepping up and down the list, and the PIN key.
+struct NotesDeckView {
+  NotesDeckData data;
+  ZCtx ctx;
+
+  kit::ui::View body() const;
+};
+
+} // namespace zavel

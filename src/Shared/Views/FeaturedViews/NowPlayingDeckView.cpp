@@ -1,0 +1,103 @@
+#include "Shared/Views/FeaturedViews/NowPlayingDeckView.h"
+
+#include "Shared/Data/MediaIntents/ToggleLikeTrackIntent.h"
+#include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/Deck.h"
+#include "Shared/Views/FeaturedViews/MediaKeys.h"
+#include "Shared/Views/Glyphs/KeyGlyphs.h"
+#include "Shared/Views/Hardware/Bars.h"
+#include "Shared/Views/Hardware/EqualizerBars.h"
+#include "Shared/Views/Hardware/LEDDot.h"
+#include "Shared/Views/Hardware/MicroLabel.h"
+#include "kit/intents/AppIntent.h"
+#include "kit/ui/UI.h"
+
+#include <algorithm>
+#include <fmt/format.h>
+
+namespace zavel {
+namespace {
+
+using namespace kit::ui;
+using kit::intents::intentReference;
+
+// How far the track has played, 0 to 1; 0 when its length is unknown.
+double playedFraction(const NowPlayingSnapshot &now) {
+  if (now.durationSeconds < 1)
+    return 0;
+  double fraction = double(now.positionSeconds) / double(now.durationSeconds);
+  return std::clamp(fraction, 0.0, 1.0);
+}
+
+// A timer running over the track while it plays, else the position as it was stored.
+View elapsedText(const NowPlayingSnapshot &now) {
+  auto interval = now.trackInterval();
+  if (now.isPlaying && interval)
+    return Text::timerInterval(interval->start, interval->end, false).monospacedDigit();
+  return Text(NowPlayingDeckView::timeLabel(now.positionSeconds));
+}
+
+// Wide enough for the length's label, so the bar does not move as the seconds run. The label
+// is digits and a colon, a byte each.
+double elapsedWidth(const std::string &durationLabel, double u) {
+  return std::max(36 * u, 10 * u * double(durationLabel.size()));
+}
+
+View timeRow(const NowPlayingSnapshot &now, const ZCtx &ctx) {
+  double u = ctx.u;
+  std::string duration = NowPlayingDeckView::timeLabel(now.durationSeconds);
+  return HStack(VAlign::center, 9 * u,
+                {
+                    elapsedText(now).lineLimit(1).frame(
+                        {.width = elapsedWidth(duration, u), .alignment = Alignment::leading}),
+                    TrackBar(playedFraction(now), 4, ctx.accent, ZavelTokens::track, ctx),
+                    Text(duration),
+                })
+      .font(ctx.mono(10, FontWeight::regular))
+      .foreground(ZavelTokens::screenText3);
+}
+
+} // namespace
+
+std::string NowPlayingDeckView::timeLabel(int64_t seconds) {
+  int64_t shown = std::max<int64_t>(seconds, 0);
+  return fmt::format("{}:{:02d}", shown / 60, shown % 60);
+}
+
+View NowPlayingDeckView::body() const {
+  double u = ctx.u;
+  const NowPlayingSnapshot &now = data.now;
+  Color heartInk = data.liked ? ctx.accent : ZavelTokens::keyInk;
+  return Deck(
+      ctx, mediumDeck,
+      VStack(HAlign::leading, 0,
+             {
+                 HStack(VAlign::center,
+                        {
+                            MicroLabel("NOW PLAYING", 10, 0.16, ZavelTokens::screenText2, ctx),
+                            Spacer(),
+                            LEDDot(now.isPlaying, ctx.accent, 7, ctx),
+                        }),
+                 Text(now.title)
+                     .font(ctx.mono(19, FontWeight::semibold))
+                     .lineLimit(1)
+                     .padding(Edge::top, 16 * u),
+                 Text(now.artist)
+                     .font(ctx.mono(12, FontWeight::regular))
+                     .foreground(ZavelTokens::screenText2)
+                     .lineLimit(1)
+                     .padding(Edge::top, 3 * u),
+                 Spacer(8 * u),
+                 EqualizerBars(now.isPlaying, ctx),
+                 timeRow(now, ctx).padding(Edge::top, 16 * u),
+             }),
+      Group({
+          MediumDeckKey(mediaCommand("previous"), ZavelTokens::keyInk, PrevGlyph(17 * u), ctx),
+          MediumDeckKey(mediaCommand("next"), ZavelTokens::keyInk, NextGlyph(17 * u), ctx),
+          MediumDeckKey(intentReference(ToggleLikeTrackIntent{}), heartInk,
+                        HeartGlyph(17 * u, data.liked), ctx),
+      }),
+      MediumDeckAccentKey(mediaCommand("playpause"), PlayPauseGlyph(now.isPlaying, 19 * u), ctx));
+}
+
+} // namespace zavel

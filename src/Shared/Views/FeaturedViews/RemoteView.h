@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Shared/Views/FeaturedViews/NowPlayingData.h"
+#include "Shared/Views/WidgetContext.h"
+#include "kit/ui/View.h"
+
+namespace zavel {
+
+// The remote: the track on a short screen above the previous, play/pause and next keys.
+struct RemoteView {
+  NowPlayingData data;
+  ZCtx ctx;
+
+  kit::ui::View body() const;
+};
+
+} // namespace zavel

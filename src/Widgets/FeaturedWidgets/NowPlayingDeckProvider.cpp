@@ -1,0 +1,81 @@
+#include "Widgets/FeaturedWidgets/NowPlayingDeckProvider.h"
+
+#include "Shared/Data/DeckState.h"
+#include "Shared/Data/MediaIntents/MediaBridge.h"
+#include "Shared/Data/Models/WholeNumbers.h"
+#include "Widgets/Shell/SteppedEntries.h"
+
+#include <algorithm>
+
+namespace zavel {
+
+using kit::foundation::Date;
+using kit::widgets::ReloadPolicy;
+using kit::widgets::Timeline;
+using kit::widgets::TimelineContext;
+
+namespace {
+
+constexpr int reloadMinutes = 2;
+constexpr int64_t stepSeconds = 15;
+constexpr int mostEntries = 20;
+
+// Where a playing track is at `now`, from where it was when the record was stamped. A position
+// stored below 0 counts as the start, and a record stamped ahead of `now` as just stamped.
+int64_t positionAt(const NowPlayingSnapshot &record, Date now) {
+  int64_t elapsed = std::max<int64_t>(wholeTruncated(now.timeIntervalSince(record.updated)), 0);
+  int64_t stored = std::max<int64_t>(record.positionSeconds, 0);
+  return std::min(record.durationSeconds, saturatingSum(stored, elapsed));
+}
+
+// The track advancing every 15 seconds until it ends.
+std::vector<NowPlayingEntry> playingEntries(const NowPlayingData &data, Date now,
+                                            CasingOption casing) {
+  int64_t duration = data.now.durationSeconds;
+  int64_t start = positionAt(data.now, now);
+  std::vector<NowPlayingEntry> entries;
+  for (int k = 0; k < mostEntries; ++k) {
+    int64_t position = saturatingSum(start, stepSeconds * k);
+    NowPlayingEntry entry{now.addingTimeInterval(double(stepSeconds * k)), data, casing};
+    entry.data.now.positionSeconds = std::min(duration, position);
+    entry.data.now.updated = entry.date;
+    entries.push_back(std::move(entry));
+    if (position >= duration)
+      break;
+  }
+  return entries;
+}
+
+} // namespace
+
+NowPlayingData NowPlayingDeckProvider::current() const {
+  std::optional<NowPlayingSnapshot> record = MediaBridge::nowPlaying(home);
+  if (!record)
+    return NowPlayingData::nothingPlaying(clock.now());
+  bool liked = DeckState::likedTracks(home).contains(record->title + "|" + record->artist);
+  return {std::move(*record), liked};
+}
+
+NowPlayingEntry NowPlayingDeckProvider::placeholder(const TimelineContext &) const {
+  return {clock.now(), NowPlayingData::sample(), CasingOption::followApp};
+}
+
+NowPlayingEntry NowPlayingDeckProvider::snapshot(const Intent &configuration,
+                                                 const TimelineContext &context) const {
+  Date now = clock.now();
+  return {now, context.isPreview ? NowPlayingData::sample() : current(), configuration.casing};
+}
+
+Timeline<NowPlayingEntry> NowPlayingDeckProvider::timeline(const Intent &configuration,
+                                                           const TimelineContext &) const {
+  NowPlayingData data = current();
+  Date now = clock.now();
+  std::vector<NowPlayingEntry> entries;
+  if (data.now.isPlaying && data.now.durationSeconds >= 1)
+    entries = playingEntries(data, now, configuration.casing);
+  else
+    entries.push_back({now, data, configuration.casing});
+  return {std::move(entries), ReloadPolicy::after(minutesAfter(clock.now(), reloadMinutes))};
+}
+
+} // namespace zavel
