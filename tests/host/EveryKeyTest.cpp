@@ -127,12 +127,13 @@ TEST(Extension, EveryKeyOfEveryWidgetPerformsItsOwnIntentOrOpensItsOwnLink) {
     }
   }
   // Every kind of key was drawn somewhere, and so was pressed.
-  EXPECT_EQ(pressed, (std::set<std::string>{
-                         "AddStepsIntent", "AddWaterIntent", "FocusResetIntent",
-                         "FocusToggleIntent", "HabitToggleIntent", "MediaCommandIntent",
-                         "NoteDeckCycleIntent", "NoteDeckPinIntent", "RSSCycleIntent",
-                         "StopwatchResetIntent", "StopwatchToggleIntent", "ToggleFavCityIntent",
-                         "ToggleLikeTrackIntent", "WeatherDeckViewIntent", "link"}));
+  EXPECT_EQ(pressed,
+            (std::set<std::string>{"AddStepsIntent", "AddWaterIntent", "FocusResetIntent",
+                                   "FocusToggleIntent", "HabitToggleIntent", "MediaCommandIntent",
+                                   "NoteDeckCycleIntent", "NoteDeckPinIntent", "RSSCycleIntent",
+                                   "StopwatchResetIntent", "StopwatchToggleIntent",
+                                   "ToggleFavCityIntent", "ToggleLikeTrackIntent",
+                                   "ToggleReminderIntent", "WeatherDeckViewIntent", "link"}));
 }
 
 } // namespace
