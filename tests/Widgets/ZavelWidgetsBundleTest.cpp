@@ -86,32 +86,83 @@ TEST(ZavelWidgetsBundle, CreatingTheBundleRegistersTheShippedFonts) {
   });
 }
 
-TEST(WeatherWidgets, EachDrawsItsSampleInTheConfiguredCasingInGalleryOrder) {
-  // The weather group in gallery order.
+TEST(ZavelWidgetsBundle, EveryGalleryPreviewShowsItsSampleInTheConfiguredCasingAndItsOwnLink) {
+  // A text each widget's sample shows whatever the day (the clocks and dates show today), and the
+  // section of the host application a tap opens, if any.
   struct Case {
     const char *kind = "";
-    bool opensWeather = false;
-    const char *sampleText = ""; // a text its sample shows
+    const char *opens = nullptr;
+    const char *shows = nullptr;
   };
-  const Case weatherGroup[] = {
-      Case{.kind = "zavel.weather.current", .opensWeather = true, .sampleText = "H 27° — L 18°"},
-      Case{.kind = "zavel.weather.forecast",
-           .opensWeather = true,
-           .sampleText = "LONDON — NEXT 7 DAYS"},
-      Case{
-          .kind = "zavel.weather.column", .opensWeather = true, .sampleText = "LONDON — FEELS 25°"},
-      Case{.kind = "zavel.weather.rain", .opensWeather = true, .sampleText = "RAIN — NEXT 12H"},
-      Case{.kind = "zavel.moon", .opensWeather = false, .sampleText = "WAXING GIBBOUS"},
-      Case{.kind = "zavel.daylight", .opensWeather = false, .sampleText = "DAYLIGHT — LONDON"},
-      Case{.kind = "zavel.airquality", .opensWeather = false, .sampleText = "AIR QUALITY"},
+  const Case widgets[] = {
+      {.kind = "zavel.weather.deck", .shows = "Partly Cloudy"},
+      {.kind = "zavel.nowplaying", .shows = "NOW PLAYING"},
+      {.kind = "zavel.remote", .shows = "REMOTE"},
+      {.kind = "zavel.notes.deck", .shows = "NOTES · 1 OF 3"},
+      {.kind = "zavel.clock.orb"},
+      {.kind = "zavel.clock.orbDigital"},
+      {.kind = "zavel.clock.horizon"},
+      {.kind = "zavel.clock.stacked"},
+      {.kind = "zavel.clock.worldStrip", .shows = "NYC"},
+      {.kind = "zavel.clock.dial", .shows = "12"},
+      {.kind = "zavel.clock.column"},
+      {.kind = "zavel.clock.dual", .shows = "SYDNEY"},
+      {.kind = "zavel.reminders.list", .opens = "reminders", .shows = "Water the monstera"},
+      {.kind = "zavel.reminders.nextUp", .opens = "reminders", .shows = "MIN — INES"},
+      {.kind = "zavel.reminders.stack", .opens = "reminders", .shows = "Ship widget beta build"},
+      {.kind = "zavel.reminders.single", .opens = "reminders", .shows = "17:00 — IN 28M"},
+      {.kind = "zavel.calendar.bigDate", .opens = "calendar"},
+      {.kind = "zavel.calendar.dayEvents",
+       .opens = "calendar",
+       .shows = "Design review · Zavel 1.2"},
+      {.kind = "zavel.calendar.monthGrid", .opens = "calendar"},
+      {.kind = "zavel.calendar.agenda", .opens = "calendar", .shows = "3 EVENTS"},
+      {.kind = "zavel.weather.current", .opens = "weather", .shows = "H 27° — L 18°"},
+      {.kind = "zavel.weather.forecast", .opens = "weather", .shows = "LONDON — NEXT 7 DAYS"},
+      {.kind = "zavel.weather.column", .opens = "weather", .shows = "LONDON — FEELS 25°"},
+      {.kind = "zavel.weather.rain", .opens = "weather", .shows = "RAIN — NEXT 12H"},
+      {.kind = "zavel.moon", .shows = "WAXING GIBBOUS"},
+      {.kind = "zavel.daylight", .shows = "DAYLIGHT — LONDON"},
+      {.kind = "zavel.airquality", .shows = "AIR QUALITY"},
+      {.kind = "zavel.battery.ring", .shows = "68%"},
+      {.kind = "zavel.screentime.orbit", .shows = "24M OVER"},
+      {.kind = "zavel.screentime.elapsed", .shows = "OF 3H 00M DAILY BUDGET"},
+      {.kind = "zavel.steps", .shows = "OF 10,000"},
+      {.kind = "zavel.water", .shows = "TAP TO LOG A GLASS"},
+      {.kind = "zavel.habits.week", .shows = "NO SUGAR"},
+      {.kind = "zavel.screentime.weekly", .shows = "DAILY AVERAGE"},
+      {.kind = "zavel.screentime.apps", .shows = "TOP APPS — TODAY"},
+      {.kind = "zavel.focus.timer", .shows = "FOCUS"},
+      {.kind = "zavel.stopwatch", .shows = "STOPWATCH"},
+      {.kind = "zavel.countdown", .shows = "LAUNCH"},
+      {.kind = "zavel.year", .shows = "YEAR PROGRESS"},
+      {.kind = "zavel.quote", .shows = "— LEONARDO DA VINCI"},
+      {.kind = "zavel.inbox", .shows = "UNREAD"},
+      {.kind = "zavel.notes.quick", .opens = "notes", .shows = "QUICK NOTE"},
+      {.kind = "zavel.notes.single", .opens = "notes", .shows = "NOTE"},
+      {.kind = "zavel.notes.list",
+       .opens = "notes",
+       .shows = "— Pick up the spare keys from a friend before 7."},
+      {.kind = "zavel.notes.pinned", .opens = "notes", .shows = "Launch checklist"},
+      {.kind = "zavel.battery.devices", .shows = "KEYBOARD"},
+      {.kind = "zavel.battery.minimal", .shows = "2H 40M REMAINING"},
+      {.kind = "zavel.system", .shows = "MEMORY"},
+      {.kind = "zavel.network", .shows = "482"},
+      {.kind = "zavel.storage", .shows = "OF 1 TB USED"},
+      {.kind = "zavel.stock.ticker", .shows = "AAPL"},
+      {.kind = "zavel.stock.watchlist", .shows = "WATCHLIST"},
+      {.kind = "zavel.battery.pill", .shows = "MACBOOK — ON BATTERY"},
+      {.kind = "zavel.rss.latest", .shows = "THE TERMINAL WIRE"},
+      {.kind = "zavel.rss.deck", .shows = "RSS · 1 OF 9"},
+      {.kind = "zavel.rss.wire", .shows = "9 HEADLINES"},
   };
   zavel::test::TempHome home;
   zavel::test::ScopedLocaleAndZone locale{"en_GB", "Europe/London"};
-  kit::widgets::WidgetBundle group = ZavelWeatherBundle{}.body();
-  ASSERT_EQ(group.widgets().size(), std::size(weatherGroup));
-  for (std::size_t i = 0; i < std::size(weatherGroup); ++i) {
-    const Case &c = weatherGroup[i];
-    const kit::widgets::AnyWidget &widget = group.widgets()[i];
+  WidgetBundle bundle = makeWidgetsBundle();
+  ASSERT_EQ(bundle.widgets().size(), std::size(widgets));
+  for (std::size_t i = 0; i < std::size(widgets); ++i) {
+    const Case &c = widgets[i];
+    const AnyWidget &widget = bundle.widgets()[i];
     SCOPED_TRACE(c.kind);
     EXPECT_EQ(widget.kind(), c.kind);
     // Graphite is not the default casing: a widget that ignores the option shows cream.
@@ -121,10 +172,12 @@ TEST(WeatherWidgets, EachDrawsItsSampleInTheConfiguredCasingInGalleryOrder) {
     kit::ui::LaidOutTree tree =
         kit::ui::testing::lay(preview.view(), kit::widgets::displaySize(widget.info().family));
     EXPECT_EQ(testing::casingGradientStart(tree), ZavelTokens::graphiteA);
-    EXPECT_EQ(tree.widgetURL, c.opensWeather
-                                  ? std::optional<std::string>("zavelwidgets://open/weather")
-                                  : std::nullopt);
-    EXPECT_TRUE(tree.root.findText(c.sampleText));
+    EXPECT_EQ(tree.widgetURL,
+              c.opens ? std::optional<std::string>(std::string("zavelwidgets://open/") + c.opens)
+                      : std::nullopt);
+    if (c.shows) {
+      EXPECT_TRUE(tree.root.findText(c.shows)) << c.shows;
+    }
   }
 }
 

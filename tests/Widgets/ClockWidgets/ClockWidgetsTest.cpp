@@ -13,50 +13,6 @@ namespace {
 using kit::foundation::Json;
 using kit::widgets::WidgetFamily;
 
-TEST(ClockWidgets, TheGroupInGalleryOrderWithoutLinksOrKeys) {
-  const auto medium = WidgetFamily::systemMedium;
-  struct Case {
-    const char *kind = "";
-    const char *name = "";
-    WidgetFamily family = WidgetFamily::systemSmall;
-    const char *configuration = "ClockConfigIntent";
-  };
-  const Case clocks[] = {
-      {.kind = "zavel.clock.orb", .name = "Analog Orb"},
-      {.kind = "zavel.clock.orbDigital", .name = "Digital Orb"},
-      {.kind = "zavel.clock.horizon", .name = "Horizon", .family = medium},
-      {.kind = "zavel.clock.stacked", .name = "Stacked"},
-      {.kind = "zavel.clock.worldStrip",
-       .name = "World Strip",
-       .family = medium,
-       .configuration = "WorldClockConfigIntent"},
-      {.kind = "zavel.clock.dial", .name = "Numeral Dial"},
-      {.kind = "zavel.clock.column", .name = "Column", .family = WidgetFamily::systemLarge},
-      {.kind = "zavel.clock.dual",
-       .name = "Dual Time",
-       .family = medium,
-       .configuration = "DualClockConfigIntent"},
-  };
-  test::TempHome home;
-  kit::widgets::WidgetBundle group = ZavelClocksBundle{}.body();
-  ASSERT_EQ(group.widgets().size(), std::size(clocks));
-  for (std::size_t i = 0; i < std::size(clocks); ++i) {
-    const Case &c = clocks[i];
-    const kit::widgets::WidgetInfo &info = group.widgets()[i].info();
-    EXPECT_EQ(std::tuple(info.kind, info.displayName, info.family, info.configuration.typeName),
-              std::tuple(c.kind, c.name, c.family, c.configuration));
-    auto entry = group.widgets()[i].placeholder(kit::widgets::TimelineContext::of(c.family));
-    auto tree = kit::ui::testing::lay(entry.view(), kit::widgets::displaySize(c.family));
-    EXPECT_FALSE(tree.widgetURL) << c.kind;
-    EXPECT_TRUE(tree.root
-                    .findAll([](const kit::ui::LaidOutNode &node) {
-                      return node.as<kit::ui::ButtonTarget>() || node.as<kit::ui::LinkTarget>();
-                    })
-                    .empty())
-        << c.kind;
-  }
-}
-
 // The texts a widget's face draws for a configuration at a fixed moment.
 template <class Provider>
 std::vector<std::string> faceTexts(const ZavelWidget<Provider> &widget, const char *json) {

@@ -27,62 +27,6 @@ Date at(const char *iso) { return *kit::foundation::dateFromIso8601(iso); }
 const TimelineContext onScreen = TimelineContext::of(WidgetFamily::systemSmall);
 const TimelineContext inGallery = TimelineContext::of(WidgetFamily::systemSmall, true);
 
-TEST(NotesWidgets, TheGroupInGalleryOrderEachFaceOneLinkToTheNotesWithTheSampleInTheGallery) {
-  const auto small = WidgetFamily::systemSmall, medium = WidgetFamily::systemMedium;
-  struct Case {
-    const char *kind = "";
-    const char *name = "";
-    const char *description = "";
-    WidgetFamily family = WidgetFamily::systemSmall;
-    Texts preview; // the sample notes the gallery shows, by their first words
-  };
-  const Case notes[] = {
-      {.kind = "zavel.notes.quick",
-       .name = "Quick Note",
-       .description = "Your latest note, big and readable.",
-       .family = medium,
-       .preview = {"Widget idea"}},
-      {.kind = "zavel.notes.single",
-       .name = "Single Note",
-       .description = "One note on a small screen.",
-       .family = small,
-       .preview = {"Widget idea"}},
-      {.kind = "zavel.notes.list",
-       .name = "Notes List",
-       .description = "The last few notes and a count.",
-       .family = small,
-       .preview = {"7", "— Widget idea", "— Pick up", "— 1.2 changelog"}},
-      {.kind = "zavel.notes.pinned",
-       .name = "Pinned",
-       .description = "Two pinned notes on chip cards.",
-       .family = medium,
-       .preview = {"Launch checklist", "Notarize", "Ask a colleague", "Easter egg"}},
-  };
-  test::TempHome home;
-  kit::widgets::WidgetBundle group = ZavelNotesBundle{}.body();
-  ASSERT_EQ(group.widgets().size(), std::size(notes));
-  for (std::size_t i = 0; i < std::size(notes); ++i) {
-    const Case &c = notes[i];
-    const kit::widgets::AnyWidget &widget = group.widgets()[i];
-    const kit::widgets::WidgetInfo &info = widget.info();
-    EXPECT_EQ(std::tuple(info.kind, info.displayName, info.description, info.family,
-                         info.configuration.typeName, info.contentMarginsDisabled),
-              std::tuple(c.kind, c.name, c.description, c.family, "CasingConfigIntent", true));
-    auto preview = widget.configure(Json::object()).snapshot(TimelineContext::of(c.family, true));
-    auto tree = kit::ui::testing::lay(preview.view(), kit::widgets::displaySize(c.family));
-    EXPECT_EQ(tree.widgetURL, "zavelwidgets://open/notes") << c.kind;
-    EXPECT_TRUE(tree.root
-                    .findAll([](const kit::ui::LaidOutNode &node) {
-                      return node.as<kit::ui::ButtonTarget>() || node.as<kit::ui::LinkTarget>();
-                    })
-                    .empty())
-        << c.kind;
-    std::string shown = test::joined(tree.root.texts(), "|");
-    for (const std::string &text : c.preview)
-      EXPECT_NE(shown.find(text), std::string::npos) << c.kind << " lacks " << text;
-  }
-}
-
 TEST(NotesSample, SevenNotesNewestFirstOverFiveDaysAtTheirTimesTwoPinnedFreshIds) {
   // 06:00 in Berlin on the Monday after the clocks went forward: today's notes lie ahead, and
   // yesterday had 23 hours.
