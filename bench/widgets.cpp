@@ -1,6 +1,6 @@
-// Every widget the bundle holds, by size class: the first entry of its timeline laid out, drawn
-// at scale 2 and encoded as PNG bytes, as `zavel-widgets render` does, and each step alone.
-// Names read BM_<step>/<small|medium|large>/<kind>.
+// Every widget the bundle holds, by group and size class: the first entry of its timeline laid
+// out, drawn at scale 2 and encoded as PNG bytes, as `zavel-widgets render` does, and each step
+// alone. Names read BM_<step>/<group>/<small|medium|large>/<kind>.
 #include "support/OfflineHome.h"
 
 #include "Widgets/ZavelWidgetsBundle.h"
@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -61,10 +62,11 @@ void BM_WidgetEncode(benchmark::State &state, AnyEntry entry, Size size) {
 }
 
 template <class Function>
-void add(const char *step, const AnyWidget &widget, Function function, const AnyEntry &entry) {
+void add(const char *step, const std::string &group, const AnyWidget &widget, Function function,
+         const AnyEntry &entry) {
   const auto &info = widget.info();
-  std::string name = std::string(step) + "/" + std::string(kit::widgets::familyName(info.family)) +
-                     "/" + info.kind;
+  std::string name = std::string(step) + "/" + group + "/" +
+                     std::string(kit::widgets::familyName(info.family)) + "/" + info.kind;
   benchmark::RegisterBenchmark(name.c_str(), function, entry,
                                kit::widgets::displaySize(info.family))
       ->Unit(benchmark::kMillisecond);
@@ -78,7 +80,12 @@ int main(int argc, char **argv) {
     return 1;
   bench::OfflineHome home;
   auto bundle = zavel::makeWidgetsBundle();
-  for (const auto &widget : bundle.widgets()) {
+  std::vector<std::string> groups(bundle.widgets().size());
+  for (const auto &section : bundle.sections())
+    for (std::size_t i = section.begin; i < section.end; ++i)
+      groups[i] = section.title;
+  for (std::size_t i = 0; i < bundle.widgets().size(); ++i) {
+    const AnyWidget &widget = bundle.widgets()[i];
     auto entry = firstEntry(widget);
     if (!entry) {
       benchmark::RegisterBenchmark(
@@ -86,10 +93,10 @@ int main(int argc, char **argv) {
           [](benchmark::State &state) { state.SkipWithError("the timeline has no entry"); });
       continue;
     }
-    add("BM_WidgetToPng", widget, BM_WidgetToPng, *entry);
-    add("BM_WidgetLayout", widget, BM_WidgetLayout, *entry);
-    add("BM_WidgetDraw", widget, BM_WidgetDraw, *entry);
-    add("BM_WidgetEncode", widget, BM_WidgetEncode, *entry);
+    add("BM_WidgetToPng", groups[i], widget, BM_WidgetToPng, *entry);
+    add("BM_WidgetLayout", groups[i], widget, BM_WidgetLayout, *entry);
+    add("BM_WidgetDraw", groups[i], widget, BM_WidgetDraw, *entry);
+    add("BM_WidgetEncode", groups[i], widget, BM_WidgetEncode, *entry);
   }
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

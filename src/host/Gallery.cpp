@@ -39,9 +39,13 @@ bool drawSnapshot(const kit::widgets::AnyWidget &widget, const GalleryItem &item
   }
 }
 
+// Each drawing thread holds its own pictures and text caches; past four, more threads buy little
+// time and cost the memory of another widget extension.
+constexpr std::size_t mostWorkers = 4;
+
 unsigned workerCount(std::size_t widgets) {
   unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-  return unsigned(std::min<std::size_t>({widgets, cores, 8}));
+  return unsigned(std::min<std::size_t>({widgets, cores, mostWorkers}));
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "host/Commands.h"
 #include "host/GalleryPage.h"
 #include "host/OutputFiles.h"
-#include "kit/foundation/MemoryPolicy.h"
 
 #include <algorithm>
 
@@ -18,8 +17,6 @@ int galleryCommand(Words words, CommandContext &context) {
   if (!std::filesystem::is_directory(folder, error))
     throw CommandFailure("cannot make the folder " + folder.string());
 
-  // Picture after picture: each one's buffers serve the next instead of being faulted in anew.
-  kit::foundation::keepFreedMemoryForReuse();
   auto items = renderGallery(context.bundle, folder);
   writeTextFile(folder / "index.html", galleryPage(items));
   auto missing = std::count_if(items.begin(), items.end(),

@@ -4,7 +4,9 @@
 #include "Shared/Views/Hardware/HardwareKeys.h"
 #include "Shared/Views/Hardware/KeyButton.h"
 #include "kit/ui/Stacks.h"
+
 #include "kit/ui/Text.h"
+#include <fmt/format.h>
 
 namespace zavel {
 
@@ -24,16 +26,23 @@ View Deck(const ZCtx &ctx, const DeckMetrics &metrics, const View &screen, const
       .padding(metrics.padding * u);
 }
 
-View MediumDeckKey(IntentReference intent, Color ink, const View &icon, const ZCtx &ctx) {
-  return KeyButton(std::move(intent), KeyFace(42 * ctx.u, ctx.u, ink, icon), ctx);
+// A key face with its shadow's blur is the dearest thing a deck draws; its pixels depend only on
+// what it shows and its colours (and its size, which a layer's key leaves out).
+View MediumDeckKey(IntentReference intent, Color ink, const View &icon, std::string_view look,
+                   const ZCtx &ctx) {
+  View face = KeyFace(42 * ctx.u, ctx.u, ink, icon)
+                  .staticLayer(fmt::format("zavel.deck.key.{}.{}", look, ink.hexString()));
+  return KeyButton(std::move(intent), face, ctx);
 }
 
-View MediumDeckAccentKey(IntentReference intent, const View &icon, const ZCtx &ctx) {
-  return KeyButton(std::move(intent), MediumDeckAccentFace(icon, ctx), ctx);
+View MediumDeckAccentKey(IntentReference intent, const View &icon, std::string_view look,
+                         const ZCtx &ctx) {
+  return KeyButton(std::move(intent), MediumDeckAccentFace(icon, look, ctx), ctx);
 }
 
-View MediumDeckAccentFace(const View &icon, const ZCtx &ctx) {
-  return AccentKeyFace(52 * ctx.u, ctx.u, ctx.accent, icon);
+View MediumDeckAccentFace(const View &icon, std::string_view look, const ZCtx &ctx) {
+  return AccentKeyFace(52 * ctx.u, ctx.u, ctx.accent, icon)
+      .staticLayer(fmt::format("zavel.deck.accentKey.{}.{}", look, ctx.accent.hexString()));
 }
 
 View AccentKeyWord(const std::string &word, const ZCtx &ctx) {

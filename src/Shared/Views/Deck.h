@@ -7,6 +7,7 @@
 #include "kit/ui/View.h"
 
 #include <string>
+#include <string_view>
 
 namespace zavel {
 
@@ -33,14 +34,17 @@ inline constexpr DeckMetrics mediumDeck{
 kit::ui::View Deck(const ZCtx &ctx, const DeckMetrics &metrics, const kit::ui::View &screen,
                    const kit::ui::View &keys, const kit::ui::View &bottomKey);
 
-// A round key of a medium deck's rail: a light key face 42 units wide, its icon in `ink`.
+// A round key of a medium deck's rail: a light key face 42 units wide, its icon in `ink`. The
+// face is drawn once per process and copied afterwards, so `look` names everything the icon
+// shows ("chevron.up", "heart.filled").
 kit::ui::View MediumDeckKey(kit::ui::IntentReference intent, kit::ui::Color ink,
-                            const kit::ui::View &icon, const ZCtx &ctx);
+                            const kit::ui::View &icon, std::string_view look, const ZCtx &ctx);
 // The accent key in the bottom slot of a medium deck's rail, 52 units wide.
 kit::ui::View MediumDeckAccentKey(kit::ui::IntentReference intent, const kit::ui::View &icon,
-                                  const ZCtx &ctx);
+                                  std::string_view look, const ZCtx &ctx);
 // Its face alone, for a key that opens a link instead.
-kit::ui::View MediumDeckAccentFace(const kit::ui::View &icon, const ZCtx &ctx);
+kit::ui::View MediumDeckAccentFace(const kit::ui::View &icon, std::string_view look,
+                                   const ZCtx &ctx);
 // A short word printed on an accent key ("PIN", "OPEN").
 kit::ui::View AccentKeyWord(const std::string &word, const ZCtx &ctx);
 

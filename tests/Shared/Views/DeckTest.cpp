@@ -28,8 +28,8 @@ TEST(Deck, ScreenAndRailInsideThePaddingWithThePaddedContentAtTheScreensCorner) 
   ZCtx ctx = context(0.5, ZavelSize::m);
   IntentReference key{"KeyIntent"};
   LaidOutTree tree = lay(Deck(ctx, mediumDeck, Rectangle().frame(10, 10),
-                              MediumDeckKey(key, Color::black, EmptyView(), ctx),
-                              MediumDeckAccentKey(key, EmptyView(), ctx)),
+                              MediumDeckKey(key, Color::black, EmptyView(), "blank", ctx),
+                              MediumDeckAccentKey(key, EmptyView(), "blank", ctx)),
                          {310, 150});
   // 7.5 in from the edges; the rail 42 wide beside the screen, 6.5 from it.
   expectRectNear(tree.root.findAll("EllipticalGradient").front()->frame,

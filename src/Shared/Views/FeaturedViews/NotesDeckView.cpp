@@ -55,7 +55,8 @@ View cycleKey(int64_t step, const ZCtx &ctx) {
   NoteDeckCycleIntent intent;
   intent.step = step;
   return MediumDeckKey(intentReference(intent), ZavelTokens::keyInk,
-                       ChevronGlyph(17 * ctx.u, step < 0), ctx);
+                       ChevronGlyph(17 * ctx.u, step < 0), step < 0 ? "chevron.up" : "chevron.down",
+                       ctx);
 }
 
 } // namespace
@@ -93,7 +94,8 @@ View NotesDeckView::body() const {
                  Spacer(0),
              }),
       Group({cycleKey(-1, ctx), cycleKey(1, ctx)}),
-      MediumDeckAccentKey(intentReference(NoteDeckPinIntent{}), AccentKeyWord("PIN", ctx), ctx));
+      MediumDeckAccentKey(intentReference(NoteDeckPinIntent{}), AccentKeyWord("PIN", ctx), "PIN",
+                          ctx));
 }
 
 } // namespace zavel

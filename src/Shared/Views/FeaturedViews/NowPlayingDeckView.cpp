@@ -92,12 +92,14 @@ View NowPlayingDeckView::body() const {
                  timeRow(now, ctx).padding(Edge::top, 16 * u),
              }),
       Group({
-          MediumDeckKey(mediaCommand("previous"), ZavelTokens::keyInk, PrevGlyph(17 * u), ctx),
-          MediumDeckKey(mediaCommand("next"), ZavelTokens::keyInk, NextGlyph(17 * u), ctx),
+          MediumDeckKey(mediaCommand("previous"), ZavelTokens::keyInk, PrevGlyph(17 * u),
+                        "previous", ctx),
+          MediumDeckKey(mediaCommand("next"), ZavelTokens::keyInk, NextGlyph(17 * u), "next", ctx),
           MediumDeckKey(intentReference(ToggleLikeTrackIntent{}), heartInk,
-                        HeartGlyph(17 * u, data.liked), ctx),
+                        HeartGlyph(17 * u, data.liked), data.liked ? "heart.filled" : "heart", ctx),
       }),
-      MediumDeckAccentKey(mediaCommand("playpause"), PlayPauseGlyph(now.isPlaying, 19 * u), ctx));
+      MediumDeckAccentKey(mediaCommand("playpause"), PlayPauseGlyph(now.isPlaying, 19 * u),
+                          now.isPlaying ? "pause" : "play", ctx));
 }
 
 } // namespace zavel

@@ -54,7 +54,8 @@ View summary(const RSSItem *item, const ZCtx &ctx) {
 
 View cycleKey(int64_t step, const ZCtx &ctx) {
   return MediumDeckKey(kit::intents::intentReference(RSSCycleIntent{.step = step}),
-                       ZavelTokens::keyInk, ChevronGlyph(17 * ctx.u, step < 0), ctx);
+                       ZavelTokens::keyInk, ChevronGlyph(17 * ctx.u, step < 0),
+                       step < 0 ? "chevron.up" : "chevron.down", ctx);
 }
 
 } // namespace
@@ -80,6 +81,8 @@ View RSSDeckView::openKey(const RSSItem *item) const {
   return Link(*item->link, openFace()).buttonStyle(HardwareKeyStyle(ctx.u));
 }
 
-View RSSDeckView::openFace() const { return MediumDeckAccentFace(AccentKeyWord("OPEN", ctx), ctx); }
+View RSSDeckView::openFace() const {
+  return MediumDeckAccentFace(AccentKeyWord("OPEN", ctx), "OPEN", ctx);
+}
 
 } // namespace zavel
