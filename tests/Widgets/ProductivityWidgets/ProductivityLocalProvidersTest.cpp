@@ -63,12 +63,15 @@ TEST(ProductivityLocalProviders, InboxIsTheSharedRecordElseUnconnectedEveryQuart
   const InboxSnapshot &sample = InboxSnapshot::zavelSample();
   EXPECT_EQ(sample.unread, 3);
   EXPECT_TRUE(sample.connected);
-  EXPECT_EQ(liveRecord(provider, sample, 15),
-            (InboxSnapshot{0, std::nullopt, std::nullopt, false, now}));
+  const InboxSnapshot unconnected{0, std::nullopt, std::nullopt, false, now};
+  EXPECT_EQ(liveRecord(provider, sample, 15), unconnected);
   InboxSnapshot shared{7, "Ada — Hello", now.addingTimeInterval(-60), true,
                        now.addingTimeInterval(-30)};
   ASSERT_TRUE(SharedSuite::write(MediaBridge::inboxKey, shared));
   EXPECT_EQ(liveRecord(provider, sample, 15), shared);
+  // A record without "connected" does not decode, and reads as none.
+  ASSERT_TRUE(SharedSuite::writeData(MediaBridge::inboxKey, R"({"unread": 4, "updated": 0})"));
+  EXPECT_EQ(liveRecord(provider, sample, 15), unconnected);
 }
 
 } // namespace

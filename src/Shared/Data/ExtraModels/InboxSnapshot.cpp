@@ -8,8 +8,8 @@ const InboxSnapshot &InboxSnapshot::zavelSample() {
   static const InboxSnapshot sample = [] {
     auto now = kit::foundation::systemNow();
     return InboxSnapshot{3,
-                         "Ines Varga — Proofs for the spring catalogue\n"
-                         "Tomas Hale — Studio booking on Thursday",
+                         "Ines — Press kit\n"
+                         "App Review — Final",
                          now, true, now};
   }();
   return sample;
