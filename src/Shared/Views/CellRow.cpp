@@ -1,8 +1,7 @@
 #include "Shared/Views/CellRow.h"
 
+#include "Shared/Views/ViewRanges.h"
 #include "kit/ui/UI.h"
-
-#include <ranges>
 
 namespace zavel {
 
@@ -10,8 +9,7 @@ using namespace kit::ui;
 
 View CellRow(int64_t count, int64_t lit, const CellRowStyle &style, const ZCtx &ctx) {
   double u = ctx.u;
-  return HStack(VAlign::center, style.spacing * u,
-                {ForEach(std::views::iota(int64_t{0}, count), [&](int64_t i) {
+  return HStack(VAlign::center, style.spacing * u, {ForEach(indices(count), [&](int64_t i) {
                   return RoundedRectangle(style.cornerRadius * u, RoundedCornerStyle::continuous)
                       .fill(i < lit ? style.lit : style.unlit)
                       .frame({.maxWidth = infinity})

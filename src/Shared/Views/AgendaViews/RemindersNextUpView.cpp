@@ -5,11 +5,11 @@
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/NumeralFit.h"
 #include "Shared/Views/Hardware/ZRing.h"
+#include "Shared/Views/ViewRanges.h"
 #include "kit/foundation/TextOperations.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
-#include <ranges>
 #include <string>
 #include <vector>
 
@@ -29,13 +29,7 @@ std::string numeral(const std::optional<int64_t> &minutes) {
   return minutes ? std::to_string(std::min<int64_t>(*minutes, 999)) : "—";
 }
 
-std::vector<std::string> words(const std::string &title) {
-  std::vector<std::string> words;
-  for (auto piece : title | std::views::split(' '))
-    if (!piece.empty())
-      words.emplace_back(piece.begin(), piece.end());
-  return words;
-}
+std::vector<std::string> words(const std::string &title) { return nonEmptyPieces(title, ' '); }
 
 // A word that tells the reminder apart: the first capitalised one after the first word (a
 // name, most often), else the first word.

@@ -6,10 +6,10 @@
 #include "Shared/Views/Hardware/DeviceScreen.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/NumeralFit.h"
+#include "Shared/Views/ViewRanges.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace zavel {
 
@@ -37,7 +37,7 @@ View cityColumn(std::size_t index, const kit::foundation::TimeZone &zone,
 } // namespace
 
 View ClockWorldStripView::body() const {
-  auto shown = std::views::iota(std::size_t{0}, std::min(zones.size(), maxCities));
+  auto shown = indices(std::min(zones.size(), maxCities));
   View row = HStack(VAlign::center, 0, {ForEach(shown, [this](std::size_t index) {
                       return cityColumn(index, zones[index], date, ctx);
                     })});

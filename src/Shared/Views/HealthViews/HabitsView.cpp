@@ -5,13 +5,13 @@
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/TapArea.h"
+#include "Shared/Views/ViewRanges.h"
 #include "kit/foundation/Calendar.h"
 #include "kit/intents/AppIntent.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
 #include <fmt/format.h>
-#include <ranges>
 #include <span>
 
 namespace zavel {
@@ -30,7 +30,7 @@ int dayIndex(kit::foundation::Date date) {
 // The seven dots of a row, Monday first.
 View weekDots(const HabitsView &view, int64_t done, int today) {
   double u = view.ctx.u;
-  return HStack(VAlign::center, 8 * u, {ForEach(std::views::iota(0, 7), [&](int day) {
+  return HStack(VAlign::center, 8 * u, {ForEach(indices(7), [&](int day) {
                   return Circle().fill(view.dotColor(day, done, today)).frame(9 * u, 9 * u);
                 })});
 }

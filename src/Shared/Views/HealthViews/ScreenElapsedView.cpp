@@ -6,10 +6,10 @@
 #include "Shared/Views/HealthViews/ScreenMinutes.h"
 #include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/ScreenHeader.h"
+#include "Shared/Views/ViewRanges.h"
 #include "kit/ui/UI.h"
 
 #include <fmt/format.h>
-#include <ranges>
 
 namespace zavel {
 namespace {
@@ -30,7 +30,7 @@ View cellGrid(int64_t lit, const ZCtx &ctx) {
                            .cornerRadius = 2,
                            .lit = ZavelTokens::dataTeal,
                            .unlit = ZavelTokens::trackFine};
-  return VStack(HAlign::center, 9 * ctx.u, {ForEach(std::views::iota(0, gridRows), [&](int row) {
+  return VStack(HAlign::center, 9 * ctx.u, {ForEach(indices(gridRows), [&](int row) {
                   return CellRow(gridColumns, lit - row * gridColumns, cells, ctx);
                 })});
 }

@@ -5,11 +5,11 @@
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/RSSViews/FeedCaptions.h"
 #include "Shared/Views/ScreenColumn.h"
+#include "Shared/Views/ViewRanges.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
 #include <fmt/format.h>
-#include <ranges>
 
 namespace zavel {
 namespace {
@@ -52,7 +52,7 @@ View row(const RSSItem &item, bool separated, const ZCtx &ctx) {
 View rows(const std::vector<RSSItem> &items, const ZCtx &ctx) {
   std::size_t count = std::min(items.size(), shownRows);
   return VStack(HAlign::center, 0,
-                {ForEach(std::views::iota(std::size_t{0}, count),
+                {ForEach(indices(count),
                          [&](std::size_t k) { return row(items[k], k + 1 < count, ctx); })})
       .padding(Edge::top, 10 * ctx.u);
 }

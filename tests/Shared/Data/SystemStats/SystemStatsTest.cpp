@@ -136,7 +136,8 @@ TEST(SystemStats, StorageOfTheHomeVolumeInGigabytesNoneWhenItCannotBeAsked) {
   for (const auto &[blocks, available, expected] : cases) {
     std::string asked;
     auto environment = environmentOf(machine);
-    environment.statVfs = [&](const char *path, struct statvfs *result) {
+    environment.statVfs = [&, blocks = blocks, available = available](const char *path,
+                                                                      struct statvfs *result) {
       asked = path;
       *result = {};
       result->f_frsize = 1000;

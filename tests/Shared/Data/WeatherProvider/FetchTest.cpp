@@ -134,7 +134,7 @@ TEST_F(Forecast, ConvertsTheCurrentConditionsRoundingAndSaturatingAndLeavesMissi
 
   std::pair<double, int64_t> cases[] = {{-2.5, -3}, {1e300, kMax}};
   for (auto [value, expected] : cases) {
-    s = fetched([&](Json &a) {
+    s = fetched([value = value](Json &a) {
       a["current"]["temperature_2m"] = a["current"]["wind_speed_10m"] = value;
       a["daily"]["temperature_2m_max"][0] = value;
     });
@@ -148,7 +148,9 @@ TEST_F(Forecast, ConvertsTheCurrentConditionsRoundingAndSaturatingAndLeavesMissi
       {kMin, 1, "\u2014", false},
   };
   for (auto [code, isDay, condition, isNight] : conditions) {
-    s = fetched([&](Json &a) { a["current"].update({{"weather_code", code}, {"is_day", isDay}}); });
+    s = fetched([code = code, isDay = isDay](Json &a) {
+      a["current"].update({{"weather_code", code}, {"is_day", isDay}});
+    });
     EXPECT_EQ(std::tuple(s.condition, s.isNight), std::tuple(condition, isNight)) << code;
   }
 }
