@@ -11,8 +11,6 @@ namespace zavel {
 
 using kit::foundation::Date;
 using kit::widgets::ReloadPolicy;
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
 
 namespace {
 
@@ -48,28 +46,18 @@ std::vector<NowPlayingEntry> playingEntries(const NowPlayingData &data, Date now
 
 } // namespace
 
-NowPlayingData NowPlayingDeckProvider::current() const {
+NowPlayingData NowPlayingDeckTimeline::live(const Intent &, Date now) const {
   std::optional<NowPlayingSnapshot> record = MediaBridge::nowPlaying(home);
   if (!record)
-    return NowPlayingData::nothingPlaying(clock.now());
+    return NowPlayingData::nothingPlaying(now);
   bool liked = DeckState::likedTracks(home).contains(record->title + "|" + record->artist);
   return {std::move(*record), liked};
 }
 
-NowPlayingEntry NowPlayingDeckProvider::placeholder(const TimelineContext &) const {
-  return {clock.now(), NowPlayingData::sample(), CasingOption::followApp};
-}
-
-NowPlayingEntry NowPlayingDeckProvider::snapshot(const Intent &configuration,
-                                                 const TimelineContext &context) const {
+kit::widgets::Timeline<NowPlayingEntry>
+NowPlayingDeckTimeline::timeline(const Intent &configuration) const {
   Date now = clock.now();
-  return {now, context.isPreview ? NowPlayingData::sample() : current(), configuration.casing};
-}
-
-Timeline<NowPlayingEntry> NowPlayingDeckProvider::timeline(const Intent &configuration,
-                                                           const TimelineContext &) const {
-  NowPlayingData data = current();
-  Date now = clock.now();
+  NowPlayingData data = live(configuration, now);
   std::vector<NowPlayingEntry> entries;
   if (data.now.isPlaying && data.now.durationSeconds >= 1)
     entries = playingEntries(data, now, configuration.casing);
