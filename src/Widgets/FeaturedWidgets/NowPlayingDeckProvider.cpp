@@ -2,14 +2,16 @@
 
 #include "Shared/Data/DeckState.h"
 #include "Shared/Data/MediaIntents/MediaBridge.h"
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "Widgets/Shell/SteppedEntries.h"
+#include "kit/foundation/Saturating.h"
 
 #include <algorithm>
 
 namespace zavel {
 
 using kit::foundation::Date;
+using kit::foundation::saturatingAdd;
+using kit::foundation::wholeTruncated;
 using kit::widgets::ReloadPolicy;
 
 namespace {
@@ -23,7 +25,7 @@ constexpr int mostEntries = 20;
 int64_t positionAt(const NowPlayingSnapshot &record, Date now) {
   int64_t elapsed = std::max<int64_t>(wholeTruncated(now.timeIntervalSince(record.updated)), 0);
   int64_t stored = std::max<int64_t>(record.positionSeconds, 0);
-  return std::min(record.durationSeconds, saturatingSum(stored, elapsed));
+  return std::min(record.durationSeconds, saturatingAdd(stored, elapsed));
 }
 
 // The track advancing every 15 seconds until it ends.
@@ -33,7 +35,7 @@ std::vector<NowPlayingEntry> playingEntries(const NowPlayingData &data, Date now
   int64_t start = positionAt(data.now, now);
   std::vector<NowPlayingEntry> entries;
   for (int k = 0; k < mostEntries; ++k) {
-    int64_t position = saturatingSum(start, stepSeconds * k);
+    int64_t position = saturatingAdd(start, stepSeconds * k);
     NowPlayingEntry entry{now.addingTimeInterval(double(stepSeconds * k)), data, casing};
     entry.data.now.positionSeconds = std::min(duration, position);
     entry.data.now.updated = entry.date;

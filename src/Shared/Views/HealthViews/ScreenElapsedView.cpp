@@ -6,12 +6,16 @@
 #include "Shared/Views/HealthViews/ScreenMinutes.h"
 #include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/ScreenHeader.h"
+#include "kit/foundation/Saturating.h"
 #include "kit/ui/UI.h"
 
 #include <fmt/format.h>
 #include <ranges>
 
 namespace zavel {
+
+using kit::foundation::wholeRounded;
+
 namespace {
 
 using namespace kit::ui;
