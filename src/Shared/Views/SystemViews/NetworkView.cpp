@@ -13,6 +13,7 @@
 namespace zavel {
 
 using kit::foundation::wholeRounded;
+
 namespace {
 
 using namespace kit::ui;

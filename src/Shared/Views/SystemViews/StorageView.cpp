@@ -11,6 +11,7 @@
 namespace zavel {
 
 using kit::foundation::wholeRounded;
+
 namespace {
 
 using namespace kit::ui;

@@ -14,6 +14,7 @@
 namespace zavel {
 
 using kit::foundation::wholeRounded;
+
 namespace {
 
 using namespace kit::ui;

@@ -18,6 +18,7 @@
 namespace zavel {
 
 using kit::foundation::wholeTruncated;
+
 namespace {
 
 using namespace kit::ui;
