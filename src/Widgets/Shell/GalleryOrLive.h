@@ -36,7 +36,7 @@ ZavelEntry<Data> sampleOrLive(kit::foundation::Date now,
 //   live(configuration, now): what the desktop shows at `now`;
 //   timeline(configuration): its entries and when to ask again, made without a context, so the
 //   sample cannot slip into a timeline.
-// The Part's name of the provider stays a name of this type:
+// A widget's provider keeps its own name as an alias:
 //   using FocusProvider = GalleryOrLiveProvider<FocusTimeline>;
 template <class Source> struct GalleryOrLiveProvider : Source {
   using Intent = typename Source::Intent;
