@@ -1,5 +1,6 @@
 #include "Shared/Data/DeckState.h"
 
+#include "Shared/Data/CycledIndex.h"
 #include "Shared/Data/SharedSuite.h"
 #include "kit/foundation/TextOperations.h"
 
@@ -40,9 +41,6 @@ bool toggleStoredName(std::string_view key, std::string_view name,
       home);
   return wasMember;
 }
-
-// The position in 0 … count − 1 that `value` stands for, counted around the list.
-int64_t wrapped(int64_t value, int64_t count) { return (value % count + count) % count; }
 
 } // namespace
 
@@ -103,7 +101,7 @@ void cycleNoteIndex(int64_t step, int64_t count, const std::filesystem::path &ho
   SharedSuite::update(
       noteIndexKey,
       [&](const std::optional<kit::foundation::DefaultsValue> &stored) {
-        int64_t index = cycledNoteIndex(kit::foundation::integerOf(stored), step, count);
+        int64_t index = cycledIndex(kit::foundation::integerOf(stored), step, count);
         return kit::foundation::DefaultsChange::replace(index);
       },
       home);
@@ -113,13 +111,6 @@ int64_t notePosition(int64_t index, int64_t count) {
   if (count <= 0)
     return 0;
   return std::clamp<int64_t>(index, 0, count - 1);
-}
-
-int64_t cycledNoteIndex(int64_t index, int64_t step, int64_t count) {
-  if (count <= 0)
-    return 0;
-  // Both brought into range first, so the sum cannot overflow.
-  return wrapped(wrapped(index, count) + wrapped(step, count), count);
 }
 
 NameSet likedTracks(const std::filesystem::path &home) { return nameSet(likedTracksKey, home); }

@@ -61,17 +61,14 @@ void toggleFavCity(std::string_view name,
 int64_t noteIndex(const std::filesystem::path &home = kit::foundation::zavelHome());
 void setNoteIndex(int64_t index, const std::filesystem::path &home = kit::foundation::zavelHome());
 
-// Moves the stored position `step` notes on around the `count` notes (cycledNoteIndex) and
-// stores it, in one write of the suite that no other writer's comes between.
+// Moves the stored position `step` notes on around the `count` notes (cycledIndex) and stores
+// it, in one write of the suite that no other writer's comes between.
 void cycleNoteIndex(int64_t step, int64_t count,
                     const std::filesystem::path &home = kit::foundation::zavelHome());
 
 // The stored position brought into 0 … count − 1 (0 when there are no notes): another writer
 // may have left it negative or past the end.
 int64_t notePosition(int64_t index, int64_t count);
-// The position `step` notes on from `index`, wrapping around the `count` notes (0 when there
-// are none). Any stored position and step give a position in range, without overflowing.
-int64_t cycledNoteIndex(int64_t index, int64_t step, int64_t count);
 
 // The loved tracks, each "title|artist".
 NameSet likedTracks(const std::filesystem::path &home = kit::foundation::zavelHome());

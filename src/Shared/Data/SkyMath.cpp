@@ -1,7 +1,7 @@
 #include "Shared/Data/SkyMath.h"
 
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "kit/foundation/Calendar.h"
+#include "kit/foundation/Saturating.h"
 #include "kit/foundation/TimeZone.h"
 
 #include <array>
@@ -11,6 +11,7 @@
 namespace zavel::SkyMath {
 
 using kit::foundation::Date;
+using kit::foundation::wholeRounded;
 
 namespace {
 

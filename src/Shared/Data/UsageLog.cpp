@@ -1,10 +1,10 @@
 #include "Shared/Data/UsageLog.h"
 
 #include "Shared/Data/DayFormat.h"
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "Shared/Data/SharedSuite.h"
 #include "kit/foundation/Calendar.h"
 #include "kit/foundation/DateFormatter.h"
+#include "kit/foundation/Saturating.h"
 
 #include <algorithm>
 #include <map>
@@ -14,6 +14,8 @@
 #include <vector>
 
 namespace zavel::UsageLog {
+
+using kit::foundation::wholeTruncated;
 
 namespace {
 

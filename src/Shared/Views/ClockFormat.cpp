@@ -11,6 +11,10 @@
 #include <array>
 #include <cstdlib>
 #include <fmt/format.h>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <tuple>
 #include <utility>
 
 namespace zavel::ClockFormat {
@@ -30,14 +34,45 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kCityCod
     {"Denver", "DEN"},    {"Phoenix", "PHX"},  {"Sao Paulo", "SAO"}, {"Mexico City", "MEX"},
 }};
 
+// Formatters and the locale's hour pattern are costly to make and the same every time, so each
+// is made once per process; the stored choice is not kept. A list grown past any real use (every
+// zone a user could pick, a few patterns) starts again, never invalidating a formatter in use.
+constexpr std::size_t kMostKept = 512;
+
 bool localeUses24Hour() {
+  static std::mutex mutex;
+  static std::map<std::string, bool> known;
+  Locale locale = Locale::current();
+  std::lock_guard lock(mutex);
+  if (auto found = known.find(locale.identifier()); found != known.end())
+    return found->second;
   // How the locale writes an hour on its own: "HH" and "kk" are 24-hour, "h a" and "K a" not.
-  std::string pattern = DateFormatter::bestPattern("j", Locale::current()).value_or("H");
-  return pattern.find_first_of("Hk") != std::string::npos;
+  std::string pattern = DateFormatter::bestPattern("j", locale).value_or("H");
+  bool uses24 = pattern.find_first_of("Hk") != std::string::npos;
+  if (known.size() >= kMostKept)
+    known.clear();
+  known.emplace(locale.identifier(), uses24);
+  return uses24;
+}
+
+std::shared_ptr<const DateFormatter> formatter(std::string_view pattern, const TimeZone &zone,
+                                               const Locale &locale) {
+  using Key = std::tuple<std::string, std::string, std::string>;
+  static std::mutex mutex;
+  static std::map<Key, std::shared_ptr<const DateFormatter>> kept;
+  Key key{pattern, zone.identifier(), locale.identifier()};
+  std::lock_guard lock(mutex);
+  if (auto found = kept.find(key); found != kept.end())
+    return found->second;
+  auto made = std::make_shared<const DateFormatter>(pattern, locale, zone);
+  if (kept.size() >= kMostKept)
+    kept.clear();
+  kept.emplace(std::move(key), made);
+  return made;
 }
 
 std::string text(std::string_view pattern, Date date, const TimeZone &zone) {
-  return DateFormatter(pattern, Locale::posix(), zone).string(date);
+  return formatter(pattern, zone, Locale::posix())->string(date);
 }
 
 } // namespace

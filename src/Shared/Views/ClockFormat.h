@@ -9,8 +9,9 @@
 #include <string_view>
 
 // Clock and date texts for faces and time labels. Apart from the 12/24-hour choice every text is
-// English with Western digits, whatever the user's locale, in the zone the caller passes. Nothing
-// is kept between calls: a change of the preference shows in the next render.
+// English with Western digits, whatever the user's locale, in the zone the caller passes. The
+// preference is read afresh on every call, so a change shows in the next render; formatters are
+// kept per pattern, zone and locale.
 namespace zavel::ClockFormat {
 
 // The suite key of the host application's 12/24-hour choice: 12 or 24; anything else follows the

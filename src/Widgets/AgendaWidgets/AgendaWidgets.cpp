@@ -24,10 +24,7 @@ ZavelWidget<RemindersProvider> RemindersListWidget() {
       .typeName = "RemindersListWidget",
       .kind = "zavel.reminders.list",
       .size = ZavelSize::m,
-      .face =
-          [](const RemindersEntry &entry, const ZCtx &ctx) {
-            return RemindersListView{entry.data, ctx}.body();
-          },
+      .face = dataFace<RemindersListView>(),
       .name = "List Card",
       .description = "Today's reminders, tappable.",
       .link = remindersLink,
@@ -39,10 +36,7 @@ ZavelWidget<RemindersProvider> RemindersNextUpWidget() {
       .typeName = "RemindersNextUpWidget",
       .kind = "zavel.reminders.nextUp",
       .size = ZavelSize::s,
-      .face =
-          [](const RemindersEntry &entry, const ZCtx &ctx) {
-            return RemindersNextUpView{entry.data, ctx}.body();
-          },
+      .face = dataFace<RemindersNextUpView>(),
       .name = "Next Up",
       .description = "Countdown ring to your next reminder.",
       .link = remindersLink,
@@ -54,10 +48,7 @@ ZavelWidget<RemindersProvider> RemindersStackWidget() {
       .typeName = "RemindersStackWidget",
       .kind = "zavel.reminders.stack",
       .size = ZavelSize::m,
-      .face =
-          [](const RemindersEntry &entry, const ZCtx &ctx) {
-            return RemindersStackView{entry.data, ctx}.body();
-          },
+      .face = dataFace<RemindersStackView>(),
       .name = "Floating Stack",
       .description = "Three reminders in stacked pills.",
       .link = remindersLink,
@@ -69,10 +60,7 @@ ZavelWidget<RemindersProvider> RemindersSingleWidget() {
       .typeName = "RemindersSingleWidget",
       .kind = "zavel.reminders.single",
       .size = ZavelSize::s,
-      .face =
-          [](const RemindersEntry &entry, const ZCtx &ctx) {
-            return RemindersSingleView{entry.data, ctx}.body();
-          },
+      .face = dataFace<RemindersSingleView>(),
       .name = "Single Focus",
       .description = "One reminder at a time.",
       .link = remindersLink,

@@ -12,10 +12,7 @@ ZavelWidget<WeatherDeckProvider> WeatherDeckWidget() {
       .typeName = "WeatherDeckWidget",
       .kind = "zavel.weather.deck",
       .size = ZavelSize::l,
-      .face =
-          [](const WeatherDeckEntry &entry, const ZCtx &ctx) {
-            return WeatherDeckView{entry.data, ctx}.body();
-          },
+      .face = dataFace<WeatherDeckView>(),
       .name = "Weather Deck",
       .description = "A weather instrument with four keys and four screens.",
   };
@@ -26,10 +23,7 @@ ZavelWidget<NowPlayingDeckProvider> NowPlayingDeckWidget() {
       .typeName = "NowPlayingDeckWidget",
       .kind = "zavel.nowplaying",
       .size = ZavelSize::m,
-      .face =
-          [](const NowPlayingEntry &entry, const ZCtx &ctx) {
-            return NowPlayingDeckView{entry.data, ctx}.body();
-          },
+      .face = dataFace<NowPlayingDeckView>(),
       .name = "Now Playing",
       .description = "Apple Music with transport keys and a live meter.",
   };
@@ -40,10 +34,7 @@ ZavelWidget<NowPlayingDeckProvider> RemoteWidget() {
       .typeName = "RemoteWidget",
       .kind = "zavel.remote",
       .size = ZavelSize::s,
-      .face =
-          [](const NowPlayingEntry &entry, const ZCtx &ctx) {
-            return RemoteView{entry.data, ctx}.body();
-          },
+      .face = dataFace<RemoteView>(),
       .name = "Remote",
       .description = "Three keys for Apple Music.",
   };
@@ -55,10 +46,7 @@ ZavelWidget<LocalProvider<NotesDeckData>> NotesDeckWidget() {
       .kind = "zavel.notes.deck",
       .size = ZavelSize::m,
       .provider = NotesDeckProvider(),
-      .face =
-          [](const NotesDeckEntry &entry, const ZCtx &ctx) {
-            return NotesDeckView{entry.data, ctx}.body();
-          },
+      .face = dataFace<NotesDeckView>(),
       .name = "Notes Deck",
       .description = "Flip through your notes; pin one with the orange key.",
   };

@@ -2,17 +2,17 @@
 
 #include "Shared/Data/DeckState.h"
 #include "Shared/Data/MediaIntents/MediaBridge.h"
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "Widgets/Shell/SteppedEntries.h"
+#include "kit/foundation/Saturating.h"
 
 #include <algorithm>
 
 namespace zavel {
 
 using kit::foundation::Date;
+using kit::foundation::saturatingAdd;
+using kit::foundation::wholeTruncated;
 using kit::widgets::ReloadPolicy;
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
 
 namespace {
 
@@ -25,7 +25,7 @@ constexpr int mostEntries = 20;
 int64_t positionAt(const NowPlayingSnapshot &record, Date now) {
   int64_t elapsed = std::max<int64_t>(wholeTruncated(now.timeIntervalSince(record.updated)), 0);
   int64_t stored = std::max<int64_t>(record.positionSeconds, 0);
-  return std::min(record.durationSeconds, saturatingSum(stored, elapsed));
+  return std::min(record.durationSeconds, saturatingAdd(stored, elapsed));
 }
 
 // The track advancing every 15 seconds until it ends.
@@ -35,7 +35,7 @@ std::vector<NowPlayingEntry> playingEntries(const NowPlayingData &data, Date now
   int64_t start = positionAt(data.now, now);
   std::vector<NowPlayingEntry> entries;
   for (int k = 0; k < mostEntries; ++k) {
-    int64_t position = saturatingSum(start, stepSeconds * k);
+    int64_t position = saturatingAdd(start, stepSeconds * k);
     NowPlayingEntry entry{now.addingTimeInterval(double(stepSeconds * k)), data, casing};
     entry.data.now.positionSeconds = std::min(duration, position);
     entry.data.now.updated = entry.date;
@@ -48,28 +48,18 @@ std::vector<NowPlayingEntry> playingEntries(const NowPlayingData &data, Date now
 
 } // namespace
 
-NowPlayingData NowPlayingDeckProvider::current() const {
+NowPlayingData NowPlayingDeckTimeline::live(const Intent &, Date now) const {
   std::optional<NowPlayingSnapshot> record = MediaBridge::nowPlaying(home);
   if (!record)
-    return NowPlayingData::nothingPlaying(clock.now());
+    return NowPlayingData::nothingPlaying(now);
   bool liked = DeckState::likedTracks(home).contains(record->title + "|" + record->artist);
   return {std::move(*record), liked};
 }
 
-NowPlayingEntry NowPlayingDeckProvider::placeholder(const TimelineContext &) const {
-  return {clock.now(), NowPlayingData::sample(), CasingOption::followApp};
-}
-
-NowPlayingEntry NowPlayingDeckProvider::snapshot(const Intent &configuration,
-                                                 const TimelineContext &context) const {
+kit::widgets::Timeline<NowPlayingEntry>
+NowPlayingDeckTimeline::timeline(const Intent &configuration) const {
   Date now = clock.now();
-  return {now, context.isPreview ? NowPlayingData::sample() : current(), configuration.casing};
-}
-
-Timeline<NowPlayingEntry> NowPlayingDeckProvider::timeline(const Intent &configuration,
-                                                           const TimelineContext &) const {
-  NowPlayingData data = current();
-  Date now = clock.now();
+  NowPlayingData data = live(configuration, now);
   std::vector<NowPlayingEntry> entries;
   if (data.now.isPlaying && data.now.durationSeconds >= 1)
     entries = playingEntries(data, now, configuration.casing);

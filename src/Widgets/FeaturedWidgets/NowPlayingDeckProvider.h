@@ -2,12 +2,10 @@
 
 #include "Shared/Data/WidgetIntents/CasingConfigIntent.h"
 #include "Shared/Views/FeaturedViews/NowPlayingData.h"
-#include "Widgets/Shell/ZavelEntry.h"
+#include "Widgets/Shell/GalleryOrLive.h"
 
 #include "kit/foundation/Clock.h"
 #include "kit/foundation/ZavelHome.h"
-#include "kit/widgets/Timeline.h"
-#include "kit/widgets/TimelineContext.h"
 
 #include <filesystem>
 
@@ -18,22 +16,21 @@ using NowPlayingEntry = ZavelEntry<NowPlayingData>;
 // The timeline of the now-playing deck and the remote: the host's record as it is, or, while a
 // track of known length plays, one entry every 15 seconds with the position advanced, up to the
 // track's end and for at most 285 seconds; asked for again after two minutes.
-struct NowPlayingDeckProvider {
+struct NowPlayingDeckTimeline {
   using Intent = CasingConfigIntent;
-  using Entry = NowPlayingEntry;
+  using Data = NowPlayingData;
 
   std::filesystem::path home = kit::foundation::zavelHome();
   kit::foundation::Clock clock = {};
 
-  Entry placeholder(const kit::widgets::TimelineContext &context) const;
-  // In the gallery the sample, reading nothing; otherwise the record as stored.
-  Entry snapshot(const Intent &configuration, const kit::widgets::TimelineContext &context) const;
-  kit::widgets::Timeline<Entry> timeline(const Intent &configuration,
-                                         const kit::widgets::TimelineContext &context) const;
-
-private:
-  // The stored record and whether it is loved, or nothing playing when none can be read.
-  NowPlayingData current() const;
+  kit::foundation::Date now() const { return clock.now(); }
+  static const NowPlayingData &sample() { return NowPlayingData::sample(); }
+  // The stored record and whether it is loved, or nothing playing at `now` when none can be read.
+  NowPlayingData live(const Intent &configuration, kit::foundation::Date now) const;
+  kit::widgets::Timeline<NowPlayingEntry> timeline(const Intent &configuration) const;
 };
+
+// In the gallery the sample, reading nothing; otherwise the record as stored.
+using NowPlayingDeckProvider = GalleryOrLiveProvider<NowPlayingDeckTimeline>;
 
 } // namespace zavel

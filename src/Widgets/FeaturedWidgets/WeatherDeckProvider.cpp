@@ -17,8 +17,6 @@ namespace zavel {
 
 using kit::foundation::Date;
 using kit::widgets::ReloadPolicy;
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
 
 namespace {
 
@@ -82,7 +80,7 @@ std::vector<DeckCity> cityRows(const std::array<WeatherProvider::Place, 4> &plac
 
 } // namespace
 
-WeatherDeckData WeatherDeckProvider::deckData(const Intent &configuration) const {
+WeatherDeckData WeatherDeckTimeline::live(const Intent &configuration, Date now) const {
   // The first saved place is the deck's own.
   std::array<WeatherProvider::Place, 4> places = configuration.savedPlaces(environment);
   std::optional<WeatherSnapshot> main = WeatherProvider::snapshot(places[0], environment);
@@ -90,7 +88,7 @@ WeatherDeckData WeatherDeckProvider::deckData(const Intent &configuration) const
   DeckState::NameSet saved = DeckState::favCities(environment.home);
   std::vector<DeckCity> cities =
       cityRows(places, temperatures(places, configuration, environment), saved);
-  SunPlace sun = sunPlace(snapshot, places[0], environment.clock.now(), environment.home);
+  SunPlace sun = sunPlace(snapshot, places[0], now, environment.home);
   return {.snapshot = std::move(snapshot),
           .view = DeckState::weatherView(environment.home),
           .cities = std::move(cities),
@@ -98,7 +96,7 @@ WeatherDeckData WeatherDeckProvider::deckData(const Intent &configuration) const
           .sunT = sun.t};
 }
 
-std::optional<double> WeatherDeckProvider::sunPosition(const WeatherSnapshot &snapshot,
+std::optional<double> WeatherDeckTimeline::sunPosition(const WeatherSnapshot &snapshot,
                                                        Date date) const {
   if (!snapshot.latitude || !snapshot.longitude)
     return std::nullopt;
@@ -108,21 +106,10 @@ std::optional<double> WeatherDeckProvider::sunPosition(const WeatherSnapshot &sn
   return dayFraction(*sun, date);
 }
 
-WeatherDeckEntry WeatherDeckProvider::placeholder(const TimelineContext &) const {
-  return {environment.clock.now(), WeatherDeckData::sample(), CasingOption::followApp};
-}
-
-WeatherDeckEntry WeatherDeckProvider::snapshot(const Intent &configuration,
-                                               const TimelineContext &context) const {
+kit::widgets::Timeline<WeatherDeckEntry>
+WeatherDeckTimeline::timeline(const Intent &configuration) const {
   Date now = environment.clock.now();
-  return {now, context.isPreview ? WeatherDeckData::sample() : deckData(configuration),
-          configuration.casing};
-}
-
-Timeline<WeatherDeckEntry> WeatherDeckProvider::timeline(const Intent &configuration,
-                                                         const TimelineContext &) const {
-  WeatherDeckData data = deckData(configuration);
-  Date now = environment.clock.now();
+  WeatherDeckData data = live(configuration, now);
   std::vector<WeatherDeckEntry> entries;
   for (int minutes : entryMinutes) {
     WeatherDeckEntry entry{minutesAfter(now, minutes), data, configuration.casing};

@@ -19,11 +19,6 @@ ScreenUsageProvider usageProvider(const HealthEnvironment &environment) {
   return {environment.clock, environment.home};
 }
 
-// A face drawing the entry's data with one of the view types.
-template <class View> auto face() {
-  return [](const auto &entry, const ZCtx &ctx) { return View{entry.data, ctx}.body(); };
-}
-
 // Today's count of a daily counter against the goal, the goal read first.
 HealthLocalProvider<CounterSnapshot> counterProvider(std::string name,
                                                      int64_t (*goal)(const std::filesystem::path &),
@@ -41,13 +36,14 @@ HealthLocalProvider<CounterSnapshot> counterProvider(std::string name,
 
 } // namespace
 
-ZavelWidget<LocalProvider<PowerSnapshot>> BatteryRingWidget(const HealthEnvironment &environment) {
+ZavelWidget<HealthLocalProvider<PowerSnapshot>>
+BatteryRingWidget(const HealthEnvironment &environment) {
   return {
       .typeName = "BatteryRingWidget",
       .kind = "zavel.battery.ring",
       .size = ZavelSize::s,
       .provider = BatteryRingProvider(environment),
-      .face = face<BatteryRingView>(),
+      .face = dataFace<BatteryRingView>(),
       .name = "Ring Orb",
       .description = "MacBook charge as a ring.",
   };
@@ -59,7 +55,7 @@ ZavelWidget<ScreenUsageProvider> ScreenOrbitWidget(const HealthEnvironment &envi
       .kind = "zavel.screentime.orbit",
       .size = ZavelSize::s,
       .provider = usageProvider(environment),
-      .face = face<ScreenOrbitView>(),
+      .face = dataFace<ScreenOrbitView>(),
       .name = "Orbit",
       .description = "Screen time in a dashed orbit; overage burns orange.",
   };
@@ -71,7 +67,7 @@ ZavelWidget<ScreenUsageProvider> ScreenElapsedWidget(const HealthEnvironment &en
       .kind = "zavel.screentime.elapsed",
       .size = ZavelSize::s,
       .provider = usageProvider(environment),
-      .face = face<ScreenElapsedView>(),
+      .face = dataFace<ScreenElapsedView>(),
       .name = "Elapsed",
       .description = "Your day budget as a burning grid.",
   };
@@ -84,7 +80,7 @@ StepsWidget(const HealthEnvironment &environment) {
       .kind = "zavel.steps",
       .size = ZavelSize::s,
       .provider = counterProvider("steps", ExtrasStore::stepsGoal, {8214, 10000}, environment),
-      .face = face<StepsView>(),
+      .face = dataFace<StepsView>(),
       .name = "Steps",
       .description = "Today's steps — tap to log 1,000.",
   };
@@ -97,7 +93,7 @@ WaterWidget(const HealthEnvironment &environment) {
       .kind = "zavel.water",
       .size = ZavelSize::s,
       .provider = counterProvider("water", ExtrasStore::waterGoal, {5, 8}, environment),
-      .face = face<WaterView>(),
+      .face = dataFace<WaterView>(),
       .name = "Water",
       .description = "Tap to log a glass.",
   };
@@ -115,7 +111,7 @@ HabitsWidget(const HealthEnvironment &environment) {
                                 environment.home] { return ExtrasStore::habitWeek(clock, home); },
                    .refreshMinutes = 60,
                    .clock = environment.clock},
-      .face = face<HabitsView>(),
+      .face = dataFace<HabitsView>(),
       .name = "Habits",
       .description = "This week's check-ins; tap a row for today.",
   };
@@ -127,7 +123,7 @@ ZavelWidget<ScreenUsageProvider> ScreenWeeklyWidget(const HealthEnvironment &env
       .kind = "zavel.screentime.weekly",
       .size = ZavelSize::m,
       .provider = usageProvider(environment),
-      .face = face<ScreenWeeklyView>(),
+      .face = dataFace<ScreenWeeklyView>(),
       .name = "Weekly",
       .description = "Seven days of screen time, today in accent.",
   };
@@ -139,7 +135,7 @@ ZavelWidget<ScreenUsageProvider> TopAppsWidget(const HealthEnvironment &environm
       .kind = "zavel.screentime.apps",
       .size = ZavelSize::m,
       .provider = usageProvider(environment),
-      .face = face<TopAppsView>(),
+      .face = dataFace<TopAppsView>(),
       .name = "Top Apps",
       .description = "Where the hours actually went.",
   };

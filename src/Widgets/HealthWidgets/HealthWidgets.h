@@ -16,7 +16,7 @@ using CounterEntry = ZavelEntry<CounterSnapshot>;
 using HabitsEntry = ZavelEntry<std::vector<HabitWeekRow>>;
 
 // The health family, in gallery order; each reads where `environment` says.
-ZavelWidget<LocalProvider<PowerSnapshot>>
+ZavelWidget<HealthLocalProvider<PowerSnapshot>>
 BatteryRingWidget(const HealthEnvironment &environment = {});
 ZavelWidget<ScreenUsageProvider> ScreenOrbitWidget(const HealthEnvironment &environment = {});
 ZavelWidget<ScreenUsageProvider> ScreenElapsedWidget(const HealthEnvironment &environment = {});

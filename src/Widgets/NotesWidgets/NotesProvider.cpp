@@ -6,7 +6,7 @@ namespace zavel {
 
 LocalProvider<std::vector<NoteItem>> NotesProvider(kit::foundation::Clock clock) {
   return {
-      .sample = notesSample(),
+      .sample = notesSample(clock),
       .live = [] { return NotesStore::latest(); },
       .refreshMinutes = 15,
       .clock = std::move(clock),

@@ -37,8 +37,8 @@ std::vector<NoteItem> buildNotesSample(const kit::foundation::Clock &clock,
   return notes;
 }
 
-const std::vector<NoteItem> &notesSample() {
-  static const std::vector<NoteItem> sample = buildNotesSample(kit::foundation::Clock());
+const std::vector<NoteItem> &notesSample(const kit::foundation::Clock &clock) {
+  static const std::vector<NoteItem> sample = buildNotesSample(clock);
   return sample;
 }
 

@@ -14,8 +14,8 @@ std::vector<NoteItem>
 buildNotesSample(const kit::foundation::Clock &clock,
                  const kit::foundation::Calendar &calendar = kit::foundation::Calendar::current());
 
-// What the gallery and placeholders show: the notes above, built on first use from the system
-// clock and kept for the life of the process.
-const std::vector<NoteItem> &notesSample();
+// What the gallery and placeholders show: the notes above, built on first use from `clock` and
+// kept for the life of the process, whatever later clocks say.
+const std::vector<NoteItem> &notesSample(const kit::foundation::Clock &clock = {});
 
 } // namespace zavel

@@ -19,10 +19,7 @@ NotesWidget QuickNoteWidget() {
       .kind = "zavel.notes.quick",
       .size = ZavelSize::m,
       .provider = NotesProvider(),
-      .face =
-          [](const NotesEntry &entry, const ZCtx &ctx) {
-            return QuickNoteView{entry.data, ctx}.body();
-          },
+      .face = dataFace<QuickNoteView>(),
       .name = "Quick Note",
       .description = "Your latest note, big and readable.",
       .link = notesLink,
@@ -35,10 +32,7 @@ NotesWidget SingleNoteWidget() {
       .kind = "zavel.notes.single",
       .size = ZavelSize::s,
       .provider = NotesProvider(),
-      .face =
-          [](const NotesEntry &entry, const ZCtx &ctx) {
-            return SingleNoteView{entry.data, ctx}.body();
-          },
+      .face = dataFace<SingleNoteView>(),
       .name = "Single Note",
       .description = "One note on a small screen.",
       .link = notesLink,
@@ -51,10 +45,7 @@ NotesWidget NotesListWidget() {
       .kind = "zavel.notes.list",
       .size = ZavelSize::s,
       .provider = NotesProvider(),
-      .face =
-          [](const NotesEntry &entry, const ZCtx &ctx) {
-            return NotesListView{entry.data, ctx}.body();
-          },
+      .face = dataFace<NotesListView>(),
       .name = "Notes List",
       .description = "The last few notes and a count.",
       .link = notesLink,
@@ -67,10 +58,7 @@ NotesWidget PinnedNotesWidget() {
       .kind = "zavel.notes.pinned",
       .size = ZavelSize::m,
       .provider = NotesProvider(),
-      .face =
-          [](const NotesEntry &entry, const ZCtx &ctx) {
-            return PinnedNotesView{entry.data, ctx}.body();
-          },
+      .face = dataFace<PinnedNotesView>(),
       .name = "Pinned",
       .description = "Two pinned notes on chip cards.",
       .link = notesLink,

@@ -2,11 +2,9 @@
 
 #include "Shared/Data/WidgetIntents/CountdownConfigIntent.h"
 #include "Shared/Views/ProductivityViews/CountdownData.h"
-#include "Widgets/Shell/ZavelEntry.h"
+#include "Widgets/Shell/GalleryOrLive.h"
 
 #include "kit/foundation/Clock.h"
-#include "kit/widgets/Timeline.h"
-#include "kit/widgets/TimelineContext.h"
 
 namespace zavel {
 
@@ -14,17 +12,20 @@ using CountdownEntry = ZavelEntry<CountdownData>;
 
 // The countdown's timeline: one entry of the configured title and date, asked for again just
 // after the next local midnight, when the count of days changes.
-struct CountdownProvider {
+struct CountdownTimeline {
   using Intent = CountdownConfigIntent;
-  using Entry = CountdownEntry;
+  using Data = CountdownData;
 
   kit::foundation::Clock clock = {};
 
-  Entry placeholder(const kit::widgets::TimelineContext &context) const;
-  // In the gallery the sample; otherwise the configuration.
-  Entry snapshot(const Intent &configuration, const kit::widgets::TimelineContext &context) const;
-  kit::widgets::Timeline<Entry> timeline(const Intent &configuration,
-                                         const kit::widgets::TimelineContext &context) const;
+  kit::foundation::Date now() const { return clock.now(); }
+  static const CountdownData &sample() { return CountdownData::sample(); }
+  // The configured title and date; nothing is stored.
+  static CountdownData live(const Intent &configuration, kit::foundation::Date now);
+  kit::widgets::Timeline<CountdownEntry> timeline(const Intent &configuration) const;
 };
+
+// In the gallery the sample; otherwise the configuration.
+using CountdownProvider = GalleryOrLiveProvider<CountdownTimeline>;
 
 } // namespace zavel

@@ -10,8 +10,6 @@ namespace zavel {
 
 using kit::foundation::Date;
 using kit::widgets::ReloadPolicy;
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
 
 namespace {
 
@@ -22,24 +20,13 @@ constexpr double doneSeconds = 900;
 
 } // namespace
 
-FocusSession FocusProvider::stored() const {
+FocusSession FocusTimeline::live(const Intent &, Date) const {
   return ExtrasStore::read<FocusSession>(ExtrasStore::focusKey, home).value_or(FocusSession{});
 }
 
-FocusEntry FocusProvider::placeholder(const TimelineContext &) const {
-  return {clock.now(), FocusSession::sample(), CasingOption::followApp};
-}
-
-FocusEntry FocusProvider::snapshot(const Intent &configuration,
-                                   const TimelineContext &context) const {
+kit::widgets::Timeline<FocusEntry> FocusTimeline::timeline(const Intent &configuration) const {
   Date now = clock.now();
-  return {now, context.isPreview ? FocusSession::sample() : stored(), configuration.casing};
-}
-
-Timeline<FocusEntry> FocusProvider::timeline(const Intent &configuration,
-                                             const TimelineContext &) const {
-  FocusSession session = stored();
-  Date now = clock.now();
+  FocusSession session = live(configuration, now);
   if (!session.endDate || !(*session.endDate > clock.now()))
     return {{{now, session, configuration.casing}}, ReloadPolicy::after(minutesAfter(now, 60))};
   Date end = *session.endDate;

@@ -14,10 +14,7 @@ ZavelWidget<FocusProvider> FocusWidget() {
       .typeName = "FocusWidget",
       .kind = "zavel.focus.timer",
       .size = ZavelSize::s,
-      .face =
-          [](const FocusEntry &entry, const ZCtx &ctx) {
-            return FocusView{entry.data, ctx}.body();
-          },
+      .face = dataFace<FocusView>(),
       .name = "Focus",
       .description = "A tap-to-start focus session.",
   };
@@ -29,10 +26,7 @@ ZavelWidget<LocalProvider<StopwatchState>> StopwatchWidget() {
       .kind = "zavel.stopwatch",
       .size = ZavelSize::s,
       .provider = StopwatchLocalProvider(),
-      .face =
-          [](const ZavelEntry<StopwatchState> &entry, const ZCtx &ctx) {
-            return StopwatchView{entry.data, ctx}.body();
-          },
+      .face = dataFace<StopwatchView>(),
       .name = "Stopwatch",
       .description = "Tap the time to run it; RESET clears it.",
   };
@@ -43,10 +37,7 @@ ZavelWidget<CountdownProvider> CountdownWidget() {
       .typeName = "CountdownWidget",
       .kind = "zavel.countdown",
       .size = ZavelSize::s,
-      .face =
-          [](const CountdownEntry &entry, const ZCtx &ctx) {
-            return CountdownView{entry.data, ctx}.body();
-          },
+      .face = dataFace<CountdownView>(),
       .name = "Countdown",
       .description = "Days until the thing.",
   };
@@ -57,10 +48,7 @@ ZavelWidget<YearProvider> YearWidget() {
       .typeName = "YearWidget",
       .kind = "zavel.year",
       .size = ZavelSize::m,
-      .face =
-          [](const YearEntry &entry, const ZCtx &ctx) {
-            return YearProgressView{entry.data, ctx}.body();
-          },
+      .face = dataFace<YearProgressView>(),
       .name = "Year Progress",
       .description = "How far the year has run.",
   };
@@ -72,10 +60,7 @@ ZavelWidget<LocalProvider<QuoteItem>> QuoteWidget() {
       .kind = "zavel.quote",
       .size = ZavelSize::m,
       .provider = QuoteLocalProvider(),
-      .face =
-          [](const ZavelEntry<QuoteItem> &entry, const ZCtx &ctx) {
-            return QuoteView{entry.data, ctx}.body();
-          },
+      .face = dataFace<QuoteView>(),
       .name = "Daily Quote",
       .description = "One good line a day.",
   };
@@ -87,10 +72,7 @@ ZavelWidget<LocalProvider<InboxSnapshot>> InboxWidget() {
       .kind = "zavel.inbox",
       .size = ZavelSize::s,
       .provider = InboxLocalProvider(),
-      .face =
-          [](const ZavelEntry<InboxSnapshot> &entry, const ZCtx &ctx) {
-            return InboxView{entry.data, ctx}.body();
-          },
+      .face = dataFace<InboxView>(),
       .name = "Inbox",
       .description = "Unread mail at a glance.",
   };

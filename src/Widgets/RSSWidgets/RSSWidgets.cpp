@@ -11,10 +11,7 @@ ZavelWidget<RSSTimelineProvider> RSSLatestWidget() {
       .typeName = "RSSLatestWidget",
       .kind = "zavel.rss.latest",
       .size = ZavelSize::s,
-      .face =
-          [](const RSSEntry &entry, const ZCtx &ctx) {
-            return RSSLatestView{entry.data, ctx}.body();
-          },
+      .face = dataFace<RSSLatestView>(),
       .name = "Feed",
       .description = "The newest headline from your feeds.",
   };
@@ -25,10 +22,7 @@ ZavelWidget<RSSDeckProvider> RSSDeckWidget() {
       .typeName = "RSSDeckWidget",
       .kind = "zavel.rss.deck",
       .size = ZavelSize::m,
-      .face =
-          [](const RSSDeckEntry &entry, const ZCtx &ctx) {
-            return RSSDeckView{entry.data, ctx}.body();
-          },
+      .face = dataFace<RSSDeckView>(),
       .name = "RSS Deck",
       .description = "Flip through headlines; the orange key opens one.",
   };
@@ -39,10 +33,7 @@ ZavelWidget<RSSTimelineProvider> RSSWireWidget() {
       .typeName = "RSSWireWidget",
       .kind = "zavel.rss.wire",
       .size = ZavelSize::l,
-      .face =
-          [](const RSSEntry &entry, const ZCtx &ctx) {
-            return RSSWireView{entry.data, ctx}.body();
-          },
+      .face = dataFace<RSSWireView>(),
       .name = "Wire",
       .description = "Seven headlines on one tall screen.",
   };

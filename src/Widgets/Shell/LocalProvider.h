@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Shared/Data/WidgetIntents/CasingConfigIntent.h"
+#include "Widgets/Shell/GalleryOrLive.h"
 #include "Widgets/Shell/SteppedEntries.h"
 #include "Widgets/Shell/ZavelEntry.h"
 
@@ -14,9 +15,8 @@
 namespace zavel {
 
 // The provider of a widget whose record can be read at once from local state: one entry with
-// the current record, and a reload `refreshMinutes` after the request. The gallery's snapshot
-// shows `sample` and reads nothing; a timeline always reads the live record, also when the host
-// asks for it in a preview context.
+// the current record, and a reload `refreshMinutes` after the request. The gallery shows
+// `sample` (the rule of GalleryOrLive.h); a timeline always reads the live record.
 template <class T> struct LocalProvider {
   using Intent = CasingConfigIntent;
   using Entry = ZavelEntry<T>;
@@ -28,12 +28,11 @@ template <class T> struct LocalProvider {
   kit::foundation::Clock clock = {};
 
   Entry placeholder(const kit::widgets::TimelineContext &) const {
-    return {clock.now(), sample, CasingOption::followApp};
+    return samplePlaceholder(clock.now(), sample);
   }
 
   Entry snapshot(const Intent &configuration, const kit::widgets::TimelineContext &context) const {
-    kit::foundation::Date now = clock.now();
-    return {now, context.isPreview ? sample : live(), configuration.casing};
+    return sampleOrLive(clock.now(), context, configuration.casing, sample, live);
   }
 
   kit::widgets::Timeline<Entry> timeline(const Intent &configuration,

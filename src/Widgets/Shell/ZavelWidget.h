@@ -30,7 +30,7 @@ constexpr kit::widgets::WidgetFamily widgetFamily(ZavelSize size) {
 // One widget of the gallery, declared in its family's file:
 //   ZavelWidget<MoonProvider> MoonWidget() {
 //     return {.typeName = "MoonWidget", .kind = "zavel.moon", .size = ZavelSize::s,
-//             .face = [](const MoonEntry &entry, const ZCtx &ctx) { ... },
+//             .face = dataFace<MoonView>(),
 //             .name = "Moon", .description = "Tonight's phase."};
 //   }
 // and listed in its group with `group.add(MoonWidget())`. What every widget shares is settled

@@ -11,22 +11,13 @@
 
 namespace zavel {
 
-namespace {
-
-using PowerEntry = ZavelEntry<PowerSnapshot>;
-
-} // namespace
-
 ZavelWidget<SystemLocalProvider<PowerSnapshot>> BatteryDevicesWidget() {
   return {
       .typeName = "BatteryDevicesWidget",
       .kind = "zavel.battery.devices",
       .size = ZavelSize::m,
       .provider = batteryProvider(),
-      .face =
-          [](const PowerEntry &entry, const ZCtx &ctx) {
-            return DevicesView{entry.data, ctx}.body();
-          },
+      .face = dataFace<DevicesView>(),
       .name = "Devices",
       .description = "Mac, keyboard, mouse and more.",
   };
@@ -38,10 +29,7 @@ ZavelWidget<SystemLocalProvider<PowerSnapshot>> BatteryMinimalWidget() {
       .kind = "zavel.battery.minimal",
       .size = ZavelSize::s,
       .provider = batteryProvider(),
-      .face =
-          [](const PowerEntry &entry, const ZCtx &ctx) {
-            return BatteryMinimalView{entry.data, ctx}.body();
-          },
+      .face = dataFace<BatteryMinimalView>(),
       .name = "Minimal",
       .description = "Charge with time remaining.",
   };
@@ -53,10 +41,7 @@ ZavelWidget<SystemLocalProvider<SystemGauges>> SystemGaugesWidget() {
       .kind = "zavel.system",
       .size = ZavelSize::m,
       .provider = systemGaugesProvider(),
-      .face =
-          [](const ZavelEntry<SystemGauges> &entry, const ZCtx &ctx) {
-            return SystemGaugesView{entry.data, ctx}.body();
-          },
+      .face = dataFace<SystemGaugesView>(),
       .name = "System",
       .description = "CPU, memory, GPU and storage in one pane.",
   };
@@ -68,10 +53,7 @@ ZavelWidget<SystemLocalProvider<NetworkSnapshot>> NetworkWidget() {
       .kind = "zavel.network",
       .size = ZavelSize::s,
       .provider = networkProvider(),
-      .face =
-          [](const ZavelEntry<NetworkSnapshot> &entry, const ZCtx &ctx) {
-            return NetworkView{entry.data, ctx}.body();
-          },
+      .face = dataFace<NetworkView>(),
       .name = "Network",
       .description = "Average throughput since last refresh.",
   };
@@ -83,10 +65,7 @@ ZavelWidget<SystemLocalProvider<StorageSnapshot>> StorageWidget() {
       .kind = "zavel.storage",
       .size = ZavelSize::s,
       .provider = storageProvider(),
-      .face =
-          [](const ZavelEntry<StorageSnapshot> &entry, const ZCtx &ctx) {
-            return StorageView{entry.data, ctx}.body();
-          },
+      .face = dataFace<StorageView>(),
       .name = "Storage",
       .description = "Disk used, on a bar.",
   };
@@ -97,10 +76,7 @@ ZavelWidget<TickerTimelineProvider> TickerWidget() {
       .typeName = "TickerWidget",
       .kind = "zavel.stock.ticker",
       .size = ZavelSize::m,
-      .face =
-          [](const TickerEntry &entry, const ZCtx &ctx) {
-            return TickerView{entry.data, ctx}.body();
-          },
+      .face = dataFace<TickerView>(),
       .name = "Ticker",
       .description = "A stock and its session, on one line.",
   };
@@ -111,10 +87,7 @@ ZavelWidget<WatchlistTimelineProvider> WatchlistWidget() {
       .typeName = "WatchlistWidget",
       .kind = "zavel.stock.watchlist",
       .size = ZavelSize::m,
-      .face =
-          [](const WatchlistEntry &entry, const ZCtx &ctx) {
-            return WatchlistView{entry.data, ctx}.body();
-          },
+      .face = dataFace<WatchlistView>(),
       .name = "Watchlist",
       .description = "Three stocks at a glance.",
   };
@@ -126,10 +99,7 @@ ZavelWidget<SystemLocalProvider<PowerSnapshot>> BatteryPillWidget() {
       .kind = "zavel.battery.pill",
       .size = ZavelSize::m,
       .provider = batteryProvider(),
-      .face =
-          [](const PowerEntry &entry, const ZCtx &ctx) {
-            return LightPillView{entry.data, ctx}.body();
-          },
+      .face = dataFace<LightPillView>(),
       .name = "Light Pill",
       .description = "A screen half-lit by your charge.",
   };

@@ -11,8 +11,6 @@ namespace zavel {
 
 using kit::foundation::Date;
 using kit::widgets::ReloadPolicy;
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
 
 namespace {
 
@@ -20,7 +18,7 @@ constexpr int reloadMinutes = 30;
 
 } // namespace
 
-DaylightInfo DaylightTimelineProvider::info(const Intent &configuration, Date now) const {
+DaylightInfo DaylightTimeline::live(const Intent &configuration, Date now) const {
   WeatherProvider::Place place = configuredPlace(configuration, environment);
   DaylightInfo info = SkyMath::daylight(place.name, now, place.latitude, place.longitude);
   std::optional<WeatherSnapshot> stored = WeatherProvider::cached(place, environment.home);
@@ -28,21 +26,10 @@ DaylightInfo DaylightTimelineProvider::info(const Intent &configuration, Date no
   return info;
 }
 
-DaylightEntry DaylightTimelineProvider::placeholder(const TimelineContext &) const {
-  return {environment.clock.now(), DaylightInfo::sample(), CasingOption::followApp};
-}
-
-DaylightEntry DaylightTimelineProvider::snapshot(const Intent &configuration,
-                                                 const TimelineContext &context) const {
+kit::widgets::Timeline<DaylightEntry>
+DaylightTimeline::timeline(const Intent &configuration) const {
   Date now = environment.clock.now();
-  return {now, context.isPreview ? DaylightInfo::sample() : info(configuration, now),
-          configuration.casing};
-}
-
-Timeline<DaylightEntry> DaylightTimelineProvider::timeline(const Intent &configuration,
-                                                           const TimelineContext &) const {
-  Date now = environment.clock.now();
-  return {tenMinuteEntries(now, info(configuration, now), configuration.casing),
+  return {tenMinuteEntries(now, live(configuration, now), configuration.casing),
           ReloadPolicy::after(minutesAfter(now, reloadMinutes))};
 }
 

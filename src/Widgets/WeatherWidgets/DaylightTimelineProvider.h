@@ -3,10 +3,7 @@
 #include "Shared/Data/ExtraModels/DaylightInfo.h"
 #include "Shared/Data/WeatherProvider/Environment.h"
 #include "Shared/Data/WidgetIntents/WeatherConfigIntent.h"
-#include "Widgets/Shell/ZavelEntry.h"
-
-#include "kit/widgets/Timeline.h"
-#include "kit/widgets/TimelineContext.h"
+#include "Widgets/Shell/GalleryOrLive.h"
 
 namespace zavel {
 
@@ -17,22 +14,22 @@ using DaylightEntry = ZavelEntry<DaylightInfo>;
 // of the place has been stored; three entries ten minutes apart, so the sun moves on its arc,
 // asked for again after 30 minutes. Where the sun does not both rise and set today, the sample
 // day stands in.
-struct DaylightTimelineProvider {
+struct DaylightTimeline {
   using Intent = WeatherConfigIntent;
-  using Entry = DaylightEntry;
+  using Data = DaylightInfo;
 
   // Where the stored forecasts are read (never fetched), when "now" is, and where the default
   // place is looked up.
   WeatherProvider::Environment environment;
 
-  Entry placeholder(const kit::widgets::TimelineContext &context) const;
-  // In the gallery the sample; otherwise today's day at the place.
-  Entry snapshot(const Intent &configuration, const kit::widgets::TimelineContext &context) const;
-  kit::widgets::Timeline<Entry> timeline(const Intent &configuration,
-                                         const kit::widgets::TimelineContext &context) const;
-
-private:
-  DaylightInfo info(const Intent &configuration, kit::foundation::Date now) const;
+  kit::foundation::Date now() const { return environment.clock.now(); }
+  static const DaylightInfo &sample() { return DaylightInfo::sample(); }
+  // The day of `now` at the configured place.
+  DaylightInfo live(const Intent &configuration, kit::foundation::Date now) const;
+  kit::widgets::Timeline<DaylightEntry> timeline(const Intent &configuration) const;
 };
+
+// In the gallery the sample; otherwise today's day at the place.
+using DaylightTimelineProvider = GalleryOrLiveProvider<DaylightTimeline>;
 
 } // namespace zavel

@@ -22,10 +22,7 @@ ZavelWidget<WeatherTimelineProvider> WeatherConditionsWidget() {
       .typeName = "WeatherConditionsWidget",
       .kind = "zavel.weather.current",
       .size = ZavelSize::s,
-      .face =
-          [](const WeatherEntry &entry, const ZCtx &ctx) {
-            return WeatherConditionsView{entry.data, ctx}.body();
-          },
+      .face = dataFace<WeatherConditionsView>(),
       .name = "Conditions",
       .description = "Now, with highs and lows.",
       .link = weatherLink,
@@ -37,8 +34,7 @@ ZavelWidget<WeatherTimelineProvider> WeatherForecastWidget() {
       .typeName = "WeatherForecastWidget",
       .kind = "zavel.weather.forecast",
       .size = ZavelSize::m,
-      .face = [](const WeatherEntry &entry,
-                 const ZCtx &ctx) { return WeatherForecastView(entry.data, ctx).body(); },
+      .face = dataFace<WeatherForecastView>(),
       .name = "Forecast",
       .description = "The next seven days across the screen.",
       .link = weatherLink,
@@ -65,10 +61,7 @@ ZavelWidget<WeatherTimelineProvider> WeatherRainWidget() {
       .typeName = "WeatherRainWidget",
       .kind = "zavel.weather.rain",
       .size = ZavelSize::m,
-      .face =
-          [](const WeatherEntry &entry, const ZCtx &ctx) {
-            return WeatherRainView{entry.data, ctx}.body();
-          },
+      .face = dataFace<WeatherRainView>(),
       .name = "Rain Radar",
       .description = "Rain chance over the next 12 hours.",
       .link = weatherLink,
@@ -80,10 +73,7 @@ ZavelWidget<MoonProvider> MoonWidget() {
       .typeName = "MoonWidget",
       .kind = "zavel.moon",
       .size = ZavelSize::s,
-      .face =
-          [](const MoonEntry &entry, const ZCtx &ctx) {
-            return MoonView{entry.data, ctx}.body();
-          },
+      .face = dataFace<MoonView>(),
       .name = "Moon",
       .description = "Tonight's phase.",
   };
@@ -108,10 +98,7 @@ ZavelWidget<AirQualityTimelineProvider> AirQualityWidget() {
       .typeName = "AirQualityWidget",
       .kind = "zavel.airquality",
       .size = ZavelSize::s,
-      .face =
-          [](const AirQualityEntry &entry, const ZCtx &ctx) {
-            return AirQualityView{entry.data, ctx}.body();
-          },
+      .face = dataFace<AirQualityView>(),
       .name = "Air Quality",
       .description = "US AQI where you are.",
   };

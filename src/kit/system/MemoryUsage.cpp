@@ -1,13 +1,16 @@
 #include "kit/system/MemoryUsage.h"
 
+#include "kit/foundation/Saturating.h"
 #include "kit/system/Attributes.h"
-#include "kit/system/Saturating.h"
 
 #include <map>
 #include <sstream>
 #include <string>
 
 namespace kit::system {
+
+using kit::foundation::saturatingAdd;
+using kit::foundation::saturatingMultiply;
 
 namespace {
 

@@ -1,11 +1,13 @@
 #include "kit/system/NetworkCounters.h"
 
+#include "kit/foundation/Saturating.h"
 #include "kit/system/Attributes.h"
-#include "kit/system/Saturating.h"
 
 #include <system_error>
 
 namespace kit::system {
+
+using kit::foundation::saturatingAdd;
 
 namespace {
 

@@ -1,13 +1,16 @@
 #include "kit/system/PowerSupplies.h"
 
+#include "kit/foundation/Saturating.h"
 #include "kit/system/Attributes.h"
-#include "kit/system/Saturating.h"
 
 #include <cstdint>
 #include <limits>
 #include <tuple>
 
 namespace kit::system {
+
+using kit::foundation::wholeRounded;
+using kit::foundation::wholeTruncated;
 
 namespace {
 
@@ -70,22 +73,22 @@ std::optional<int> batteryPercent(const fs::path &supply, const std::optional<Re
     return wholePercent(*capacity);
   if (!figures)
     return std::nullopt;
-  return saturatingRound(static_cast<double>(figures->now) / static_cast<double>(figures->full) *
-                         100.0);
+  return wholeRounded<int>(static_cast<double>(figures->now) / static_cast<double>(figures->full) *
+                           100.0);
 }
 
 std::optional<int> minutesFromSeconds(const fs::path &file) {
   auto seconds = readIntegerAttribute(file);
   if (!seconds || *seconds < 0)
     return std::nullopt;
-  return saturatingRound(static_cast<double>(*seconds / 60));
+  return wholeRounded<int>(static_cast<double>(*seconds / 60));
 }
 
 // Hours of `amount` at `rate`, as whole minutes.
 std::optional<int> minutesAtRate(std::uint64_t amount, const std::optional<std::uint64_t> &rate) {
   if (!rate || *rate == 0)
     return std::nullopt;
-  return saturatingRound(std::trunc(static_cast<double>(amount) / static_cast<double>(*rate) * 60));
+  return wholeTruncated<int>(static_cast<double>(amount) / static_cast<double>(*rate) * 60);
 }
 
 InternalBattery internalBattery(const fs::path &supply, int percent,

@@ -1,13 +1,15 @@
 #include "kit/system/ProcessorTicks.h"
 
+#include "kit/foundation/Saturating.h"
 #include "kit/system/Attributes.h"
-#include "kit/system/Saturating.h"
 
 #include <array>
 #include <sstream>
 #include <string>
 
 namespace kit::system {
+
+using kit::foundation::saturatingAdd;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "kit/system/VolumeCapacity.h"
 
-#include "kit/system/Saturating.h"
+#include "kit/foundation/Saturating.h"
 
 #include <cstdlib>
 #include <vector>
@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 namespace kit::system {
+
+using kit::foundation::saturatingMultiply;
 
 StatVfsFunction systemStatVfs() {
   return [](const char *path, struct statvfs *result) { return ::statvfs(path, result); };

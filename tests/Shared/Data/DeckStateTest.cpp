@@ -72,15 +72,6 @@ TEST(DeckState, NotePositionsStayInRangeWhateverIsStoredWithoutOverflowing) {
   } positions[] = {{9, 3, 2}, {-4, 3, 0}, {kMax, 5, 4}, {kMin, 5, 0}, {5, 0, 0}};
   for (const auto &c : positions)
     EXPECT_EQ(DeckState::notePosition(c.index, c.count), c.position) << c.index << "/" << c.count;
-  struct Step {
-    int64_t index, step, count, next;
-  } steps[] = {
-      {4, 1, 5, 0},       {0, -1, 5, 4}, {3, -13, 5, 0},
-      {kMax, kMax, 7, 0}, {6, 3, 0, 0},  {kMin, kMin, 5, 4},
-  };
-  for (const auto &c : steps)
-    EXPECT_EQ(DeckState::cycledNoteIndex(c.index, c.step, c.count), c.next)
-        << c.index << " + " << c.step << " in " << c.count;
 }
 
 } // namespace

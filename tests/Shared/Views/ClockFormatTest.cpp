@@ -61,6 +61,23 @@ TEST(ClockFormat, HoursAndMinutesInTheZoneByTheChoiceReadAgainOnEveryCall) {
   }
 }
 
+TEST(ClockFormat, EachZoneKeepsItsOwnTextWhenFormattersAreKept) {
+  TempHome home;
+  ScopedLocaleAndZone locale("en_GB", "UTC");
+  storeTimeFormat(24);
+  const Date date = at("2024-07-01T10:15:00Z");
+  // Asked back and forth, so a formatter kept for one zone would show in the next.
+  for (int round = 0; round < 2; ++round) {
+    for (auto [name, text] : {std::pair{"Asia/Kolkata", "15:45"},
+                              {"America/New_York", "06:15"},
+                              {"Asia/Kolkata", "15:45"},
+                              {"Pacific/Chatham", "23:00"}}) {
+      EXPECT_EQ(ClockFormat::hhmm(date, zone(name)), text) << name;
+      EXPECT_EQ(ClockFormat::formatted("HH:mm", date, zone(name)), text) << name;
+    }
+  }
+}
+
 TEST(ClockFormat, DatesAreEnglishWhateverTheLocale) {
   TempHome home;
   for (const char *locale : {"de_DE", "ar_EG"}) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace zavel {
@@ -163,7 +164,28 @@ TEST(RemindersProvider, ShowsTodayWithAccessElseTheStoredSnapshotElseTheSampleOr
 
 TEST(CalendarProvider, ShowsTodayWithAccessElseTheStoredSnapshotElseTheSampleOrNothing) {
   expectProviderChoosesTheData<CalendarSource>();
-  EXPECT_EQ(CalendarSource::sample(), (CalendarSnapshot{EventItem::samples(), 0.68}));
+}
+
+TEST(CalendarProvider, TheSampleIsADayUnderWayAsAReadingWouldShowIt) {
+  // What a reading of today gives: events by start time, the ended ones first and marked done,
+  // one open event marked next, and a share of the day gone between none and all.
+  const CalendarSnapshot &sample = CalendarSource::sample();
+  const auto &events = sample.events;
+  ASSERT_FALSE(events.empty());
+  EXPECT_GT(sample.dayProgress, 0);
+  EXPECT_LT(sample.dayProgress, 1);
+  EXPECT_TRUE(
+      std::is_sorted(events.begin(), events.end(),
+                     [](const EventItem &a, const EventItem &b) { return a.start < b.start; }));
+  auto open = std::partition_point(events.begin(), events.end(),
+                                   [](const EventItem &event) { return event.isPast; });
+  EXPECT_TRUE(
+      std::none_of(open, events.end(), [](const EventItem &event) { return event.isPast; }));
+  for (auto event = events.begin(); event != open; ++event)
+    EXPECT_EQ(event->detail, "Done") << event->title;
+  auto isNext = [](const EventItem &event) { return event.isNext; };
+  EXPECT_EQ(std::count_if(events.begin(), events.end(), isNext), 1);
+  EXPECT_EQ(std::count_if(open, events.end(), isNext), 1);
 }
 
 TEST(AgendaProviders, AskAgainFifteenMinutesOnInAbsoluteTime) {

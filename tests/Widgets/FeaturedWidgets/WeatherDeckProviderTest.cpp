@@ -4,7 +4,6 @@
 #include "Shared/Data/SharedSuite.h"
 #include "Shared/Data/SkyMath.h"
 #include "Shared/Data/WeatherProvider/WeatherCache.h"
-#include "Shared/Views/ClockFormat.h"
 #include "Widgets/WeatherWidgets/WeatherWidgetsTesting.h"
 #include "kit/foundation/Iso8601.h"
 
@@ -160,20 +159,22 @@ TEST_F(WeatherDeckTimeline, WithoutAnyForecastTheSampleShowsAsItIsAndTheReloadSt
   const WeatherDeckData &data = timeline.entries.front().data;
   EXPECT_EQ(data.snapshot, WeatherSnapshot::sample());
   EXPECT_EQ(data.cities.front(), (DeckCity{"OSLO", "—", false}));
-  // The sample's own coordinates place the sun: London's sunset in London's zone.
-  auto sun = SkyMath::sunTimes(now, 51.5072, -0.1276);
-  ASSERT_TRUE(sun);
-  EXPECT_EQ(data.sunsetLabel,
-            ClockFormat::hhmm(sun->sunset, *kit::foundation::TimeZone::named("Europe/London")));
+  // The sample's own coordinates place the sun: London's sunset on 10 June, in London's summer
+  // time and the locale's 24-hour clock.
+  EXPECT_EQ(data.sunsetLabel, "21:16");
   EXPECT_EQ(timeline.policy, test::reloadAfterMinutes(now, 30));
 }
 
 TEST_F(WeatherDeckTimeline, PreviewAndPlaceholderShowTheOsloSampleAndAskNothing) {
-  test::expectSamplePreviews(provider(now), deckAt(kyoto, TempUnitOption::fahrenheit), now,
-                             WeatherDeckData::sample());
-  EXPECT_EQ(WeatherDeckData::sample().sunsetLabel, "21:04");
-  EXPECT_EQ(WeatherDeckData::sample().sunT, 0.34);
+  server.serve("/v1/forecast", forecastFor);
+  const WeatherDeckConfigIntent kyotoInFahrenheit = deckAt(kyoto, TempUnitOption::fahrenheit);
+  test::expectSamplePreviews(provider(now), kyotoInFahrenheit, now, WeatherDeckData::sample());
   EXPECT_EQ(server.requestCount(), 0u);
+  // With the service answering, the desktop shows a deck of its own: the gallery's is not it.
+  WeatherDeckData live = provider(now).snapshot(kyotoInFahrenheit, kOnScreen).data;
+  EXPECT_GT(server.requestCount(), 0u);
+  EXPECT_EQ(live.cities.front(), (DeckCity{"KYOTO", "84°", false}));
+  EXPECT_NE(live, WeatherDeckData::sample());
 }
 
 // A snapshot of the place stored fresh at `now` without coordinates, as an older writer left it.
@@ -199,6 +200,8 @@ TEST_F(WeatherDeckTimeline, TheSunRunsThroughTheDayFromSunriseToSunset) {
     // The three entries' sun; none: moving on by 600 seconds of the day each.
     std::optional<std::array<double, 3>> sunT = std::nullopt;
     bool setsToday = true;
+    // Oslo's sunset that day in its summer time.
+    const char *sunset = "22:36";
   } cases[] = {
       {.name = "midday", .place = oslo, .now = at("2025-06-10T12:00:00Z")},
       {.name = "before sunrise",
@@ -213,7 +216,8 @@ TEST_F(WeatherDeckTimeline, TheSunRunsThroughTheDayFromSunriseToSunset) {
        .place = longyearbyen,
        .now = at("2025-06-10T12:00:00Z"),
        .sunT = std::array{0.5, 0.5, 0.5},
-       .setsToday = false},
+       .setsToday = false,
+       .sunset = "—"},
       {.name = "the place's coordinates where the snapshot has none",
        .place = oslo,
        .now = at("2025-06-10T12:00:00Z"),
@@ -230,11 +234,8 @@ TEST_F(WeatherDeckTimeline, TheSunRunsThroughTheDayFromSunriseToSunset) {
     ASSERT_EQ(entries.size(), 3u);
     auto sun = SkyMath::sunTimes(c.now, c.place.latitude, c.place.longitude);
     ASSERT_EQ(sun.has_value(), c.setsToday);
-    const std::string label =
-        sun ? ClockFormat::hhmm(sun->sunset, *kit::foundation::TimeZone::named("Europe/Oslo"))
-            : "—";
     for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(entries[i].data.sunsetLabel, label);
+      EXPECT_EQ(entries[i].data.sunsetLabel, c.sunset);
       if (c.sunT) {
         EXPECT_EQ(entries[i].data.sunT, (*c.sunT)[i]) << i;
         continue;

@@ -49,9 +49,20 @@ TEST(NotesSample, SevenNotesNewestFirstOverFiveDaysAtTheirTimesTwoPinnedFreshIds
     for (const NoteItem &note : list)
       ids.insert(note.id.uuidString());
   EXPECT_EQ(ids.size(), 14u);
-  // Built once for the process.
-  EXPECT_EQ(&notesSample(), &notesSample());
-  EXPECT_EQ(notesSample().size(), 7u);
+}
+
+TEST(NotesSample, TheGallerysNotesStayTheSameWhileTheClockMovesOn) {
+  test::ScopedLocaleAndZone device{"en_GB", "Europe/Berlin"};
+  const Date monday = at("2025-03-31T04:00:00Z");
+  const std::vector<NoteItem> first = notesSample(kit::foundation::Clock::fixed(monday));
+  ASSERT_EQ(first.size(), 7u);
+  for (double later : {60.0, 3 * 86400.0, 40 * 86400.0}) {
+    const std::vector<NoteItem> again =
+        notesSample(kit::foundation::Clock::fixed(monday.addingTimeInterval(later)));
+    EXPECT_EQ(test::pluck(again, &NoteItem::id), test::pluck(first, &NoteItem::id)) << later;
+    EXPECT_EQ(test::pluck(again, &NoteItem::edited), test::pluck(first, &NoteItem::edited))
+        << later;
+  }
 }
 
 class NotesProviderTest : public ::testing::Test {

@@ -63,7 +63,8 @@ TEST(DayProviders, CountdownAndYearHoldOneEntryReloadedAtTheNextLocalMidnight) {
 }
 
 TEST(DayProviders, TheCountdownGalleryShowsTheSampleTheYearGalleryToday) {
-  Date now = kit::foundation::systemNow();
+  test::ScopedLocaleAndZone zone{"en_GB", "Europe/Berlin"};
+  const Date now = at(Calendar::current(), {.year = 2026, .month = 6, .day = 10, .hour = 15});
   CountdownProvider countdown{Clock::fixed(now)};
   CountdownConfigIntent unset{.name = "", .target = std::nullopt, .casing = CasingOption::cream};
   EXPECT_EQ(countdown.snapshot(unset, test::kOnScreen),
@@ -72,13 +73,42 @@ TEST(DayProviders, TheCountdownGalleryShowsTheSampleTheYearGalleryToday) {
             (CountdownEntry{now, CountdownData::sample(), CasingOption::cream}));
   EXPECT_EQ(countdown.placeholder(test::kOnScreen),
             (CountdownEntry{now, CountdownData::sample(), CasingOption::followApp}));
-  EXPECT_EQ(CountdownData::sample().name, "Launch");
-  EXPECT_EQ(CountdownData::sample().days(now), 12);
 
   YearProvider year{Clock::fixed(now)};
   EXPECT_EQ(year.snapshot({CasingOption::cream}, test::kInGallery),
             (YearEntry{now, now, CasingOption::cream}));
   EXPECT_EQ(year.placeholder(test::kOnScreen), (YearEntry{now, now, CasingOption::followApp}));
+}
+
+TEST(DayProviders, TheCountdownSampleIsALaunchTwelveLocalDaysAway) {
+  struct Case {
+    const char *name;
+    std::string zone;
+    DateComponents now;
+    DateComponents target;
+  };
+  for (const Case &c : {
+           Case{.name = "afternoon",
+          .zone = "Europe/Berlin",
+          .now = {.year = 2026, .month = 6, .day = 10, .hour = 15},
+          .target = {.year = 2026, .month = 6, .day = 22, .hour = 15}},
+           // The clocks go forward on 29 March: still twelve days, at the same time of day.
+           Case{.name = "over a clock change",
+           .zone = "Europe/Berlin",
+           .now = {.year = 2026, .month = 3, .day = 20, .hour = 23, .minute = 30},
+           .target = {.year = 2026, .month = 4, .day = 1, .hour = 23, .minute = 30}},
+           Case{.name = "over the year's end",
+           .zone = "Pacific/Auckland",
+           .now = {.year = 2026, .month = 12, .day = 25, .hour = 8},
+           .target = {.year = 2027, .month = 1, .day = 6, .hour = 8}},
+       }) {
+    test::ScopedLocaleAndZone zone{"en_GB", c.zone};
+    Calendar calendar = Calendar::current();
+    CountdownData sample = CountdownData::sampleAt(at(calendar, c.now));
+    EXPECT_EQ(sample.name, "Launch") << c.name;
+    EXPECT_EQ(sample.target, at(calendar, c.target)) << c.name;
+    EXPECT_EQ(sample.days(at(calendar, c.now)), 12) << c.name;
+  }
 }
 
 } // namespace

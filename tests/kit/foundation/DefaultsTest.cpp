@@ -148,7 +148,7 @@ TEST(Defaults, StandardStoreFallsBackToMemoryForTheLifeOfTheProcess) {
   EXPECT_EQ(Defaults::standard(broken.path()).integer("on disk"), 0);
 }
 
-TEST(Defaults, UpdateCarriesOutWhatTheChangeMakesOfTheValueAndUndoesWhatThrows) {
+TEST(Defaults, UpdateCarriesOutWhatTheChangeMakesOfTheValue) {
   struct Case {
     const char *name;
     std::function<DefaultsChange(const std::optional<DefaultsValue> &)> change;
@@ -182,14 +182,26 @@ TEST(Defaults, UpdateCarriesOutWhatTheChangeMakesOfTheValueAndUndoesWhatThrows) 
     EXPECT_EQ(openSuite(home).object("k"), c.after) << c.name;
     EXPECT_EQ(heard.size(), c.written ? 1u : 0u) << c.name;
   }
-  // What the change throws passes on, and leaves the store open to the next writer.
+}
+
+TEST(Defaults, UpdateWhoseChangeThrowsPassesItOnLeavesTheEarlierValueAndTheStoreOpen) {
   TempHome home;
   auto suite = openSuite(home);
+  ASSERT_TRUE(suite.set("k", int64_t{41}));
+  std::vector<std::string> heard;
+  DefaultsWriteObserver observer(
+      [&](std::string_view, std::string_view key) { heard.emplace_back(key); });
+  std::optional<DefaultsValue> seen;
   EXPECT_THROW(suite.update("k",
-                            [&](const auto &) -> DefaultsChange {
+                            [&](const std::optional<DefaultsValue> &current) -> DefaultsChange {
+                              seen = current;
                               throw std::runtime_error("changed my mind");
                             }),
                std::runtime_error);
+  EXPECT_EQ(seen, DefaultsValue(int64_t{41}));
+  EXPECT_EQ(openSuite(home).object("k"), DefaultsValue(int64_t{41}));
+  EXPECT_TRUE(heard.empty());
+  // The next writer is not kept out by what the throw left behind.
   EXPECT_TRUE(suite.set("k", int64_t{1}));
   EXPECT_EQ(openSuite(home).integer("k"), 1);
 }

@@ -1,12 +1,14 @@
 #include "Shared/Data/ExtrasStores/ExtrasStore.h"
 
 #include "Shared/Data/DayFormat.h"
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "kit/foundation/Calendar.h"
+#include "kit/foundation/Saturating.h"
 
 #include <algorithm>
 
 namespace zavel::ExtrasStore {
+
+using kit::foundation::saturatingAdd;
 
 namespace {
 
@@ -56,7 +58,7 @@ void addToCounter(std::string_view name, int64_t amount, const Clock &clock,
   SharedSuite::update(
       key,
       [&](const std::optional<kit::foundation::DefaultsValue> &stored) {
-        int64_t sum = saturatingSum(kit::foundation::integerOf(stored), amount);
+        int64_t sum = saturatingAdd(kit::foundation::integerOf(stored), amount);
         return kit::foundation::DefaultsChange::replace(std::max<int64_t>(sum, 0));
       },
       home);

@@ -1,13 +1,16 @@
 #include "Shared/Data/MediaIntents/MediaCommandIntent.h"
 
 #include "Shared/Data/MediaIntents/MediaBridge.h"
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "Shared/Data/SharedSuite.h"
+#include "kit/foundation/Saturating.h"
 #include "kit/widgets/WidgetCenter.h"
 
 #include <algorithm>
 
 namespace zavel {
+
+using kit::foundation::saturatingAdd;
+using kit::foundation::wholeTruncated;
 
 namespace {
 
@@ -17,7 +20,7 @@ NowPlayingSnapshot flipped(NowPlayingSnapshot record, const kit::foundation::Clo
   int64_t elapsed = 0;
   if (record.isPlaying)
     elapsed = std::max<int64_t>(wholeTruncated(clock.now().timeIntervalSince(record.updated)), 0);
-  int64_t position = saturatingSum(record.positionSeconds, elapsed);
+  int64_t position = saturatingAdd(record.positionSeconds, elapsed);
   // A length below a second is unknown (a stream): no end to stop at.
   if (record.durationSeconds >= 1)
     position = std::min(position, record.durationSeconds);

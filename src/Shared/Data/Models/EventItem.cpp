@@ -1,11 +1,13 @@
 #include "Shared/Data/Models/EventItem.h"
 
-#include "Shared/Data/Models/WholeNumbers.h"
+#include "kit/foundation/Saturating.h"
 #include "kit/foundation/TextOperations.h"
 
 #include <fmt/format.h>
 
 namespace zavel {
+
+using kit::foundation::wholeTruncated;
 
 namespace {
 constexpr size_t kLocationCharacters = 24;

@@ -1,9 +1,11 @@
 #include "Shared/Data/Models/WeatherSnapshot.h"
 
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "kit/foundation/Clock.h"
+#include "kit/foundation/Saturating.h"
 
 namespace zavel {
+
+using kit::foundation::wholeRounded;
 
 namespace {
 

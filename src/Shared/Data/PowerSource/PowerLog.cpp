@@ -1,13 +1,15 @@
 #include "Shared/Data/PowerSource/PowerLog.h"
 
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "Shared/Data/SharedSuite.h"
+#include "kit/foundation/Saturating.h"
 
 #include <algorithm>
 
 #include <fmt/format.h>
 
 namespace zavel::PowerLog {
+
+using kit::foundation::wholeRounded;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "Shared/Data/RSSStore/RSSStore.h"
 
+#include "Shared/Data/CycledIndex.h"
 #include "Shared/Data/RSSStore/ConcurrentWork.h"
 #include "Shared/Data/RSSStore/HeadlineMerge.h"
 
@@ -40,9 +41,6 @@ int64_t deckCount(const std::filesystem::path &home) {
   return std::max<int64_t>(static_cast<int64_t>(count), 1);
 }
 
-// The position in 0 to count − 1 that `value` stands for, counted around the list.
-int64_t wrapped(int64_t value, int64_t count) { return (value % count + count) % count; }
-
 } // namespace
 
 bool refresh(const Environment &environment) {
@@ -77,9 +75,7 @@ int64_t cycleDeckIndex(int64_t step, const std::filesystem::path &home) {
   SharedSuite::update(
       deckIndexKey,
       [&](const std::optional<kit::foundation::DefaultsValue> &stored) {
-        // Both brought into range first, so a stored position of any size never overflows.
-        int64_t position = wrapped(kit::foundation::integerOf(stored), count);
-        index = wrapped(position + wrapped(step, count), count);
+        index = cycledIndex(kit::foundation::integerOf(stored), step, count);
         return kit::foundation::DefaultsChange::replace(index);
       },
       home);

@@ -1,14 +1,14 @@
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "Shared/Data/SystemStats/StoredSample.h"
 #include "Shared/Data/SystemStats/SystemStats.h"
+#include "kit/foundation/Saturating.h"
 #include "kit/system/ProcessorTicks.h"
-#include "kit/system/Saturating.h"
 
 namespace zavel::SystemStats {
 
-namespace {
+using kit::foundation::saturatingAdd;
+using kit::foundation::wholeRounded;
 
-using kit::system::saturatingAdd;
+namespace {
 
 // The busy share between two samples. Counters the kernel restarted, or iowait that went
 // backwards, make the interval meaningless: no figure for this reading.

@@ -1,10 +1,13 @@
 #include "Shared/Data/SystemStats/SystemStats.h"
 
-#include "Shared/Data/Models/WholeNumbers.h"
+#include "kit/foundation/Saturating.h"
 #include "kit/system/GpuBusy.h"
 #include "kit/system/MemoryUsage.h"
 
 namespace zavel::SystemStats {
+
+using kit::foundation::wholeRounded;
+using kit::foundation::wholeTruncated;
 
 namespace {
 constexpr double kBytesPerGigabyte = 1'000'000'000;

@@ -1,7 +1,7 @@
 #include "Shared/Data/WeatherProvider/ForecastConversion.h"
 
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "Shared/Data/WeatherProvider/ConditionText.h"
+#include "kit/foundation/Saturating.h"
 
 #include "kit/foundation/Calendar.h"
 #include "kit/foundation/DateFormatter.h"
@@ -13,6 +13,8 @@
 #include <vector>
 
 namespace zavel::WeatherProvider {
+
+using kit::foundation::wholeRounded;
 
 namespace {
 

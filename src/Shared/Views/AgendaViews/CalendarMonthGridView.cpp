@@ -1,13 +1,14 @@
 #include "Shared/Views/AgendaViews/CalendarMonthGridView.h"
 
 #include "Shared/Theme/DesignTokens.h"
-#include "Shared/Views/AgendaViews/CalLabel.h"
+#include "Shared/Views/ClockFormat.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/ScreenColumn.h"
 #include "kit/foundation/Calendar.h"
 #include "kit/ui/UI.h"
 
 #include <numeric>
+#include <string>
 #include <vector>
 
 namespace zavel {
@@ -16,9 +17,12 @@ namespace {
 using namespace kit::ui;
 using kit::foundation::Calendar;
 
-// The month around a date: which day it is, how long the month runs and how many cells precede
-// its first day in a week that starts on Monday.
+// The month around a date, worked out once in one zone: its name and the day's numeral in
+// English, which day it is, how long the month runs and how many cells precede its first day in
+// a week that starts on Monday.
 struct Month {
+  std::string name;
+  std::string todayLabel;
   int today = 1;
   int days = 30;
   int lead = 0;
@@ -28,7 +32,11 @@ struct Month {
     int days = calendar.daysInMonth(date);
     int firstWeekday =
         calendar.components(calendar.date(components.year, components.month, 1)).weekday;
-    return {.today = components.day, .days = days > 0 ? days : 30, .lead = (firstWeekday + 5) % 7};
+    return {.name = ClockFormat::formatted("MMMM", date, calendar.timeZone()),
+            .todayLabel = ClockFormat::formatted("d", date, calendar.timeZone()),
+            .today = components.day,
+            .days = days > 0 ? days : 30,
+            .lead = (firstWeekday + 5) % 7};
   }
 };
 
@@ -61,9 +69,9 @@ View CalendarMonthGridView::body() const {
       {
           HStack(VAlign::center,
                  {
-                     MicroLabel(calLabel("MMMM", date), 10, 0.16, ZavelTokens::screenText2, ctx),
+                     MicroLabel(month.name, 10, 0.16, ZavelTokens::screenText2, ctx),
                      Spacer(),
-                     Text(calLabel("d", date))
+                     Text(month.todayLabel)
                          .font(ctx.mono(11, FontWeight::bold))
                          .foreground(ctx.accent),
                  }),

@@ -7,11 +7,15 @@
 #include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/ScreenHeader.h"
 #include "Shared/Views/ViewRanges.h"
+#include "kit/foundation/Saturating.h"
 #include "kit/ui/UI.h"
 
 #include <fmt/format.h>
 
 namespace zavel {
+
+using kit::foundation::wholeRounded;
+
 namespace {
 
 using namespace kit::ui;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shared/Data/Models/WholeNumbers.h"
+#include "kit/foundation/Saturating.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -15,7 +15,7 @@ inline int64_t shownMinutes(int64_t minutes) { return std::max<int64_t>(minutes,
 template <class Range, class Minutes> int64_t totalMinutes(const Range &elements, Minutes minutes) {
   int64_t total = 0;
   for (const auto &element : elements)
-    total = saturatingSum(total, shownMinutes(minutes(element)));
+    total = kit::foundation::saturatingAdd(total, shownMinutes(minutes(element)));
   return total;
 }
 

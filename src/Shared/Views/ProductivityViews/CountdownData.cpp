@@ -13,9 +13,12 @@ std::optional<int> CountdownData::days(Date now, const Calendar &calendar) const
   return calendar.daysBetween(now, *target);
 }
 
+CountdownData CountdownData::sampleAt(Date now, const Calendar &calendar) {
+  return {"Launch", calendar.addingDays(12, now)};
+}
+
 const CountdownData &CountdownData::sample() {
-  static const CountdownData sample{
-      "Launch", Calendar::current().addingDays(12, kit::foundation::systemNow())};
+  static const CountdownData sample = sampleAt(kit::foundation::systemNow());
   return sample;
 }
 

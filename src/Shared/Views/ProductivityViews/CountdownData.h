@@ -21,7 +21,11 @@ struct CountdownData {
   days(kit::foundation::Date now,
        const kit::foundation::Calendar &calendar = kit::foundation::Calendar::current()) const;
 
-  // "Launch", twelve days after the moment of its first use in the process.
+  // "Launch", twelve days after `now`.
+  static CountdownData
+  sampleAt(kit::foundation::Date now,
+           const kit::foundation::Calendar &calendar = kit::foundation::Calendar::current());
+  // What the gallery shows: the sample at the moment of its first use in the process.
   static const CountdownData &sample();
 
   bool operator==(const CountdownData &) const = default;

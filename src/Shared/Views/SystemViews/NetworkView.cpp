@@ -1,16 +1,19 @@
 #include "Shared/Views/SystemViews/NetworkView.h"
 
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/NumeralFit.h"
 #include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/SystemViews/NetInterface.h"
+#include "kit/foundation/Saturating.h"
 #include "kit/ui/UI.h"
 
 #include <fmt/format.h>
 
 namespace zavel {
+
+using kit::foundation::wholeRounded;
+
 namespace {
 
 using namespace kit::ui;

@@ -1,14 +1,17 @@
 #include "Shared/Views/SystemViews/StorageView.h"
 
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/Bars.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/NumeralReadout.h"
 #include "Shared/Views/ScreenColumn.h"
+#include "kit/foundation/Saturating.h"
 #include "kit/ui/UI.h"
 
 namespace zavel {
+
+using kit::foundation::wholeRounded;
+
 namespace {
 
 using namespace kit::ui;

@@ -1,9 +1,9 @@
 #include "Shared/Views/SystemViews/SystemGaugesView.h"
 
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/MeterRow.h"
 #include "Shared/Views/ScreenColumn.h"
+#include "kit/foundation/Saturating.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
@@ -12,6 +12,9 @@
 #include <vector>
 
 namespace zavel {
+
+using kit::foundation::wholeRounded;
+
 namespace {
 
 using namespace kit::ui;

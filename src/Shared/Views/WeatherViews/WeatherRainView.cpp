@@ -1,11 +1,11 @@
 #include "Shared/Views/WeatherViews/WeatherRainView.h"
 
-#include "Shared/Data/Models/WholeNumbers.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/ScreenHeader.h"
 #include "Shared/Views/SpreadRow.h"
+#include "kit/foundation/Saturating.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
@@ -16,6 +16,9 @@
 #include <span>
 
 namespace zavel {
+
+using kit::foundation::wholeTruncated;
+
 namespace {
 
 using namespace kit::ui;
