@@ -107,11 +107,7 @@ void cycleNoteIndex(int64_t step, int64_t count, const std::filesystem::path &ho
       home);
 }
 
-int64_t notePosition(int64_t index, int64_t count) {
-  if (count <= 0)
-    return 0;
-  return std::clamp<int64_t>(index, 0, count - 1);
-}
+int64_t notePosition(int64_t index, int64_t count) { return shownIndex(index, count); }
 
 NameSet likedTracks(const std::filesystem::path &home) { return nameSet(likedTracksKey, home); }
 

@@ -1,8 +1,7 @@
 #include "Shared/Views/RSSViews/RSSDeckData.h"
 
+#include "Shared/Data/CycledIndex.h"
 #include "Shared/Data/RSSStore/RSSStore.h"
-
-#include <algorithm>
 
 namespace zavel {
 
@@ -12,9 +11,7 @@ const RSSDeckData &RSSDeckData::sample() {
 }
 
 int64_t RSSDeckData::bounded(int64_t index, std::size_t count) {
-  if (count == 0)
-    return 0;
-  return std::clamp<int64_t>(index, 0, static_cast<int64_t>(count) - 1);
+  return shownIndex(index, static_cast<int64_t>(count));
 }
 
 const RSSItem *RSSDeckData::shown() const {

@@ -48,7 +48,8 @@ TEST(RSSStoreDeck, CyclingWrapsAroundTheHeadlinesTheDeckShows) {
       {false, 3, 1, 1, 2},             // samples: a cache is ignored
       {true, std::nullopt, 5, 1, 0},   // feeds without a cache
       {true, 24, 23, 1, 0},            // cached headlines
-      {true, 24, INT64_MIN, -1, 15},   // before the step is added
+      {true, 24, INT64_MIN, -1, 23},   // shown as the first: back to the last
+      {true, 24, 40, 1, 0},            // shown as the last (the list shrank): on to the first
       {false, std::nullopt, 8, INT64_MAX, 6},
   };
   for (const auto &c : cases) {
