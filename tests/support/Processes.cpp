@@ -1,8 +1,11 @@
 #include "support/Processes.h"
 
+#include <csignal>
+#include <thread>
+#include <vector>
+
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
 
 namespace zavel::test {
 
@@ -32,6 +35,25 @@ bool runInProcessesAtOnce(int count, const std::function<bool(int index)> &work)
     allSucceeded = allSucceeded && WIFEXITED(status) && WEXITSTATUS(status) == 0;
   }
   return allSucceeded;
+}
+
+bool finishesWithin(std::chrono::milliseconds limit, const std::function<bool()> &work) {
+  pid_t child = fork();
+  if (child == 0)
+    _exit(work() ? 0 : 1);
+  if (child < 0)
+    return false;
+  auto deadline = std::chrono::steady_clock::now() + limit;
+  int status = 0;
+  while (waitpid(child, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() >= deadline) {
+      kill(child, SIGKILL);
+      waitpid(child, &status, 0);
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace zavel::test

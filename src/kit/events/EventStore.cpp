@@ -6,6 +6,7 @@
 #include "kit/events/EventReading.h"
 #include "kit/events/IcalTime.h"
 #include "kit/events/ReminderReading.h"
+#include "kit/foundation/FileLock.h"
 
 #include <algorithm>
 
@@ -75,6 +76,33 @@ bool readsBackAsIntended(const std::vector<FoundReminder> &before,
   return sawTarget;
 }
 
+// Beside the item's file; hidden and not named .ics, so no reader lists it as an item.
+fs::path lockFileOf(const fs::path &file) {
+  return file.parent_path() / ("." + file.filename().string() + ".lock");
+}
+
+// With the file's lock held: the reminder as the file has it now, changed and written back.
+EventStore::SaveResult saveChange(const FoundReminder &listed, Date now,
+                                  const std::function<bool(bool completed)> &change,
+                                  const std::string &zone) {
+  auto text = readCalendarText(listed.file);
+  auto before = text ? remindersInText(*text, listed, zone) : std::nullopt;
+  if (!before)
+    return EventStore::SaveResult::failed;
+  auto current = std::find_if(before->begin(), before->end(), [&](const FoundReminder &item) {
+    return item.reminder.id == listed.reminder.id;
+  });
+  if (current == before->end())
+    return EventStore::SaveResult::failed;
+  bool completed = change(current->reminder.completed);
+  auto edited = withCompletion(*text, current->todoIndex, completed, now);
+  auto after = edited ? remindersInText(*edited, listed, zone) : std::nullopt;
+  if (!after || !readsBackAsIntended(*before, *after, *current, completed) ||
+      !replaceFileAtomically(listed.file, *edited))
+    return EventStore::SaveResult::failed;
+  return EventStore::SaveResult::saved;
+}
+
 } // namespace
 
 fs::path calendarsFolder(const fs::path &appGroup) { return appGroup / "calendars"; }
@@ -139,19 +167,29 @@ std::optional<Reminder> EventStore::reminder(std::string_view id) const {
 
 EventStore::SaveResult EventStore::setCompleted(std::string_view id, bool completed,
                                                 Date now) const {
+  return changeCompletion(id, now, [completed](bool) { return completed; }, {});
+}
+
+EventStore::SaveResult EventStore::toggleCompleted(std::string_view id, Date now,
+                                                   const std::function<void()> &whileLocked) const {
+  return changeCompletion(
+      id, now, [](bool completed) { return !completed; }, whileLocked);
+}
+
+EventStore::SaveResult
+EventStore::changeCompletion(std::string_view id, Date now,
+                             const std::function<bool(bool completed)> &change,
+                             const std::function<void()> &whileLocked) const {
   auto found = allReminders(folder_, timeZoneId_);
   auto target = std::find_if(found.begin(), found.end(),
                              [&](const FoundReminder &item) { return item.reminder.id == id; });
   if (target == found.end())
     return SaveResult::notFound;
-  auto text = readCalendarText(target->file);
-  auto before = text ? remindersInText(*text, *target, timeZoneId_) : std::nullopt;
-  auto edited = text ? withCompletion(*text, target->todoIndex, completed, now) : std::nullopt;
-  auto after = edited ? remindersInText(*edited, *target, timeZoneId_) : std::nullopt;
-  if (!before || !after || !readsBackAsIntended(*before, *after, *target, completed) ||
-      !replaceFileAtomically(target->file, *edited))
-    return SaveResult::failed;
-  return SaveResult::saved;
+  auto lock = foundation::FileLock::exclusive(lockFileOf(target->file));
+  auto result = lock ? saveChange(*target, now, change, timeZoneId_) : SaveResult::failed;
+  if (whileLocked)
+    whileLocked();
+  return result;
 }
 
 } // namespace kit::events

@@ -3,6 +3,7 @@
 #include "kit/events/CalendarItems.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,11 +48,25 @@ public:
 
   // Completes (at `now`) or reopens the reminder with this id by rewriting its file at once; see
   // `withCompletion` for what changes in the file. The id is only compared with the ids of the
-  // reminders read, never used to find a file.
+  // reminders read, never used to find a file. The file is read, changed and replaced under the
+  // exclusive lock `.<file name>.lock` beside it (made when missing, never removed; hidden and
+  // not named .ics, so no reader takes it for an item): changes from several processes each
+  // start from the one before. Failed when the lock is not had within a few seconds.
   enum class SaveResult { saved, notFound, failed };
   SaveResult setCompleted(std::string_view id, bool completed, Date now) const;
 
+  // Completes an open reminder or reopens a completed one: its state is read, flipped and
+  // written under the file's lock, so N toggles at once make exactly N flips. `whileLocked`,
+  // when given, runs once the reminder is found and the change is saved or has failed, still
+  // under the lock when it was had.
+  SaveResult toggleCompleted(std::string_view id, Date now,
+                             const std::function<void()> &whileLocked = {}) const;
+
 private:
+  SaveResult changeCompletion(std::string_view id, Date now,
+                              const std::function<bool(bool completed)> &change,
+                              const std::function<void()> &whileLocked) const;
+
   std::filesystem::path folder_;
   std::string timeZoneId_;
 };

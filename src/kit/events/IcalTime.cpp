@@ -32,13 +32,26 @@ icaltimetype valueTime(icalproperty *property) {
   return icaltime_null_time();
 }
 
+// The seconds since 1970 a reading would stand for on a UTC clock.
+time_t asUtcReading(icaltimetype time) {
+  if (time.is_date)
+    time.hour = time.minute = time.second = 0;
+  time.is_date = 0;
+  return icaltime_as_timet_with_zone(time, icaltimezone_get_utc_timezone());
+}
+
+// How far the zone's clock is ahead of UTC at that moment.
+time_t offsetAt(time_t moment, const icaltimezone *zone) {
+  return asUtcReading(icaltime_from_timet_with_zone(moment, 0, zone)) - moment;
+}
+
+} // namespace
+
 const icaltimezone *effectiveZone(const ZonedTime &time, const icaltimezone *local) {
   if (icaltime_is_utc(time.time))
     return icaltimezone_get_utc_timezone();
   return time.zone ? time.zone : local;
 }
-
-} // namespace
 
 const icaltimezone *namedZone(const std::string &id) {
   if (auto *zone = id.empty() ? nullptr : icaltimezone_get_builtin_timezone(id.c_str()))
@@ -60,8 +73,20 @@ std::optional<ZonedTime> zonedTimeOf(icalproperty *property) {
 }
 
 Date instantOf(const ZonedTime &time, const icaltimezone *local) {
-  auto seconds = icaltime_as_timet_with_zone(time.time, effectiveZone(time, local));
-  return Date::fromUnixTime(static_cast<double>(seconds));
+  const icaltimezone *zone = effectiveZone(time, local);
+  time_t reading = asUtcReading(time.time);
+  if (zone == icaltimezone_get_utc_timezone())
+    return Date::fromUnixTime(static_cast<double>(reading));
+  // As the format reads a clock change: a time the clock shows twice is the first of them, one
+  // it skips is read with the offset in force before the change.
+  constexpr time_t kDay = 86400;
+  time_t withOffsetBefore = reading - offsetAt(reading - kDay, zone);
+  time_t withOffsetAfter = reading - offsetAt(reading + kDay, zone);
+  auto shows = [&](time_t moment) { return moment + offsetAt(moment, zone) == reading; };
+  time_t moment = withOffsetBefore;
+  if (shows(withOffsetAfter) && (!shows(withOffsetBefore) || withOffsetAfter < withOffsetBefore))
+    moment = withOffsetAfter;
+  return Date::fromUnixTime(static_cast<double>(moment));
 }
 
 ZonedTime zonedLike(Date date, const ZonedTime &like, const icaltimezone *local) {
@@ -87,8 +112,8 @@ std::string timeKey(const ZonedTime &time) {
     return fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}", t.year, t.month, t.day, t.hour, t.minute,
                        t.second);
   auto *utcZone = icaltimezone_get_utc_timezone();
-  auto utc = icaltime_from_timet_with_zone(
-      icaltime_as_timet_with_zone(t, effectiveZone(time, utcZone)), 0, utcZone);
+  auto moment = static_cast<time_t>(instantOf(time, utcZone).unixTime());
+  auto utc = icaltime_from_timet_with_zone(moment, 0, utcZone);
   return fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}Z", utc.year, utc.month, utc.day, utc.hour,
                      utc.minute, utc.second);
 }

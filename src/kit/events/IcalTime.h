@@ -25,6 +25,10 @@ const icaltimezone *namedZone(const std::string &id);
 // an unknown TZID leaves the time floating. None when the property holds no valid time.
 std::optional<ZonedTime> zonedTimeOf(icalproperty *property);
 
+// The zone whose wall clock a time is read on: UTC, its own zone, or `local` for days and
+// floating times.
+const icaltimezone *effectiveZone(const ZonedTime &time, const icaltimezone *local);
+
 // The moment a time stands for; days and floating times are read in `local`.
 foundation::Date instantOf(const ZonedTime &time, const icaltimezone *local);
 

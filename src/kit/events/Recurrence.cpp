@@ -1,6 +1,9 @@
 #include "kit/events/Recurrence.h"
 
+#include "kit/events/RuleExpansion.h"
+
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace kit::events {
@@ -9,9 +12,9 @@ namespace {
 
 using foundation::Date;
 
-// A rule that yields more steps than this before the window (a COUNT rule every second for
-// years) is cut short rather than let one file stall every read.
-constexpr int kMaxSteps = 200000;
+// Instants are held to the years 1 to 9999, the calendar both libical and the wall clock know.
+constexpr double kFirstUnixSecond = -62135596800.0;
+constexpr double kLastUnixSecond = 253402300799.0;
 
 struct Window {
   Date earliest; // the first start that can still reach into the window
@@ -19,26 +22,83 @@ struct Window {
   const icaltimezone *local;
 };
 
-void addRuleStarts(icalrecurrencetype rule, const ZonedTime &dtstart, const Window &window,
-                   std::vector<ZonedTime> &starts) {
-  IcalRecurIteratorPtr iterator(icalrecur_iterator_new(rule, dtstart.time));
-  if (!iterator)
-    return;
-  // Rules without a count can start close to the window instead of stepping there from DTSTART.
-  if (rule.count == 0 && window.earliest > instantOf(dtstart, window.local))
-    icalrecur_iterator_set_start(iterator.get(),
-                                 zonedLike(window.earliest, dtstart, window.local).time);
-  for (int step = 0; step < kMaxSteps; ++step) {
-    icaltimetype next = icalrecur_iterator_next(iterator.get());
-    if (icaltime_is_null_time(next))
-      return;
-    ZonedTime start{.time = next, .zone = dtstart.zone};
-    Date moment = instantOf(start, window.local);
-    if (moment >= window.end)
-      return;
-    if (moment >= window.earliest)
-      starts.push_back(start);
+WallSeconds wallOf(const icaltimetype &time) {
+  WallSeconds midnight = dayNumberOf({time.year, time.month, time.day}) * kSecondsPerDay;
+  return time.is_date ? midnight : midnight + time.hour * 3600 + time.minute * 60 + time.second;
+}
+
+// The time `like` is written as (a day, or a wall time in its zone), read `wall` on its clock.
+ZonedTime zonedAt(WallSeconds wall, const ZonedTime &like) {
+  ZonedTime result = like;
+  std::int64_t day = floorDiv(wall, kSecondsPerDay);
+  CivilDate date = civilDateOf(day);
+  result.time.year = date.year;
+  result.time.month = date.month;
+  result.time.day = date.day;
+  if (!like.isDate()) {
+    auto time = static_cast<int>(wall - day * kSecondsPerDay);
+    result.time.hour = time / 3600;
+    result.time.minute = time / 60 % 60;
+    result.time.second = time % 60;
   }
+  return result;
+}
+
+std::int64_t unixSecondsOf(Date date, double (*round)(double)) {
+  return static_cast<std::int64_t>(
+      round(std::clamp(date.unixTime(), kFirstUnixSecond, kLastUnixSecond)));
+}
+
+// How far the zone's wall clock is ahead of UTC at that instant.
+std::int64_t offsetAt(std::int64_t unixSeconds, const icaltimezone *zone) {
+  auto instant = static_cast<time_t>(unixSeconds);
+  return wallOf(icaltime_from_timet_with_zone(instant, 0, zone)) - unixSeconds;
+}
+
+struct WallSpan {
+  WallSeconds from;
+  WallSeconds to;
+};
+
+// The readings of the zone's wall clock over the window: with the smallest offset near its
+// start and the largest near its end, so that no reading of an instant inside is left out
+// while the clock changes there.
+WallSpan wallSpanOf(const Window &window, const icaltimezone *zone) {
+  std::int64_t earliest = unixSecondsOf(window.earliest, std::floor);
+  std::int64_t end = unixSecondsOf(window.end, std::ceil);
+  return {earliest + std::min(offsetAt(earliest, zone), offsetAt(earliest + kSecondsPerDay, zone)),
+          end + std::max(offsetAt(end - kSecondsPerDay, zone), offsetAt(end, zone))};
+}
+
+// Whether a start lies beyond the rule's UNTIL: a UTC one is a moment, anything else is read
+// on the series' own wall clock (a day as its midnight).
+std::function<bool(WallSeconds)> pastUntil(const icaltimetype &until, const ZonedTime &dtstart,
+                                           const icaltimezone *local) {
+  if (icaltime_is_null_time(until))
+    return {};
+  if (icaltime_is_utc(until) && !until.is_date) {
+    Date last = instantOf({.time = until, .zone = nullptr}, local);
+    return [=](WallSeconds wall) { return instantOf(zonedAt(wall, dtstart), local) > last; };
+  }
+  WallSeconds last = wallOf(until);
+  return [=](WallSeconds wall) { return wall > last; };
+}
+
+void addRuleStarts(const icalrecurrencetype &ical, const ZonedTime &dtstart, const Window &window,
+                   std::vector<ZonedTime> &starts) {
+  WallSeconds first = wallOf(dtstart.time);
+  auto rule = recurrenceRuleOf(ical, first, dtstart.isDate());
+  if (!rule)
+    return;
+  WallSpan span = wallSpanOf(window, effectiveZone(dtstart, window.local));
+  auto walls =
+      expandRule(*rule, first, span.from, span.to, pastUntil(ical.until, dtstart, window.local));
+  // A rule that takes more work than that is left out of this reading; DTSTART, RDATE and the
+  // other items still show.
+  if (!walls)
+    return;
+  for (WallSeconds wall : *walls)
+    starts.push_back(zonedAt(wall, dtstart));
 }
 
 std::set<Date> excludedMoments(icalcomponent *event, const icaltimezone *local) {

@@ -2,6 +2,7 @@
 
 #include "kit/events/AtomicFile.h"
 #include "kit/events/CompletionEdit.h"
+#include "kit/foundation/FileLock.h"
 
 #include <gtest/gtest.h>
 
@@ -133,4 +134,42 @@ TEST(ReminderCompletion, ReadersNeverSeeAHalfWrittenFile) {
   for (auto &reader : readers)
     reader.join();
   EXPECT_EQ(misses, 0);
+}
+
+// A toggle flips the state the file holds when it has the file's lock, and runs what it is given
+// before letting the lock go. The lock file stays beside the item, read by nobody as one.
+TEST(ReminderCompletion, ToggleFlipsTheFileUnderItsLockAndKeepsItForTheWorkAfter) {
+  CalendarHome home;
+  home.add("inbox", "call.ics", "BEGIN:VTODO\nUID:call\nSTATUS:NEEDS-ACTION\nEND:VTODO");
+  auto store = home.store();
+  auto lockFile = home.folder() / "inbox" / ".call.ics.lock";
+  auto heldByTheToggle = [&] {
+    return !kit::foundation::FileLock::exclusive(lockFile, std::chrono::milliseconds(0));
+  };
+  for (bool completed : {true, false}) {
+    bool heldMeanwhile = false;
+    EXPECT_EQ(store.toggleCompleted("inbox/call", utc(2024, 3, 12),
+                                    [&] { heldMeanwhile = heldByTheToggle(); }),
+              EventStore::SaveResult::saved);
+    EXPECT_TRUE(heldMeanwhile);
+    EXPECT_EQ(store.reminder("inbox/call")->completed, completed);
+  }
+  EXPECT_TRUE(std::filesystem::is_regular_file(lockFile));
+  EXPECT_FALSE(heldByTheToggle());
+  EXPECT_EQ(idsOf(store.incompleteReminders({}, EventStore::Undated::included)),
+            std::vector<std::string>{"inbox/call"});
+
+  bool ran = false;
+  EXPECT_EQ(store.toggleCompleted("inbox/nobody", utc(2024, 3, 12), [&] { ran = true; }),
+            EventStore::SaveResult::notFound);
+  EXPECT_FALSE(ran);
+  // No lock can be had where a folder takes the lock file's name: nothing is written, and the
+  // work after still runs.
+  std::filesystem::remove(lockFile);
+  std::filesystem::create_directory(lockFile);
+  auto before = home.read("inbox", "call.ics");
+  EXPECT_EQ(store.toggleCompleted("inbox/call", utc(2024, 3, 12), [&] { ran = true; }),
+            EventStore::SaveResult::failed);
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(home.read("inbox", "call.ics"), before);
 }

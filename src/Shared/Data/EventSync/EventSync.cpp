@@ -42,13 +42,12 @@ std::optional<CalendarSnapshot> loadCalendar(const Environment &environment) {
 }
 
 void toggleReminder(std::string_view id, const Environment &environment) {
-  auto store = openEventStore(environment);
-  auto reminder = store.reminder(id);
-  if (!reminder)
-    return;
-  // A failed save is dropped: the refresh below shows the reminder as the store has it.
-  store.setCompleted(id, !reminder->completed, environment.clock.now());
-  loadReminders(environment);
+  // A failed save is dropped: the refresh shows the reminder as the store has it. The refresh
+  // reads and stores under the file's lock, so no slower toggle of that file stores a reading
+  // from before this one's write.
+  openEventStore(environment).toggleCompleted(id, environment.clock.now(), [&] {
+    loadReminders(environment);
+  });
 }
 
 std::optional<RemindersSnapshot> storedReminders(const std::filesystem::path &home) {

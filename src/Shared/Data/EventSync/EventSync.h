@@ -47,7 +47,8 @@ std::optional<RemindersSnapshot> loadReminders(const Environment &environment = 
 std::optional<CalendarSnapshot> loadCalendar(const Environment &environment = {});
 
 // Completes an open reminder or reopens a completed one, then refreshes the stored reminders
-// (when they may be read). An id that names no reminder changes nothing; a failed save is
+// (when they may be read), both under the lock of the reminder's file: toggles from several
+// processes at once each count. An id that names no reminder changes nothing; a failed save is
 // dropped.
 void toggleReminder(std::string_view id, const Environment &environment = {});
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "kit/events/Ical.h"
+#include "kit/events/WallClock.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace kit::events {
+
+// From the shortest period to the longest, so frequencies compare.
+enum class Frequency { secondly, minutely, hourly, daily, weekly, monthly, yearly };
+
+struct RuleWeekday {
+  int weekday = 0;  // 0 for Monday through 6 for Sunday
+  int position = 0; // the n-th such day of the month or year, from its end when negative; 0: all
+};
+
+// An RRULE as it expands from one DTSTART: the parts the rule leaves out that the frequency
+// takes from DTSTART are filled in, values no Gregorian day or time can have are dropped. Lists
+// are sorted; an empty list does not limit.
+struct RecurrenceRule {
+  Frequency frequency = Frequency::daily;
+  std::int64_t interval = 1;
+  std::int64_t count = 0; // 0: no COUNT
+  std::vector<int> months;
+  std::vector<int> weekNumbers;
+  std::vector<int> yearDays;
+  std::vector<int> monthDays;
+  std::vector<RuleWeekday> weekdays;
+  // At and above the frequency's own unit these limit the period; below it they expand it.
+  std::vector<int> hours;
+  std::vector<int> minutes;
+  std::vector<int> seconds;
+  std::vector<int> setPositions;
+  int weekStart = 0; // WKST, 0 for Monday
+  bool writesByParts = false;
+  bool neverMatches = false; // a part whose every value is out of range
+
+  // Whether a day passes the day parts (BYMONTH, BYWEEKNO, BYYEARDAY, BYMONTHDAY, BYDAY).
+  bool takesDay(std::int64_t dayNumber) const;
+};
+
+// The rule for a series starting at `dtstart` (a day when `allDay`). None for what cannot be
+// expanded exactly: no frequency, a calendar scale other than the Gregorian, or a rule repeating
+// within the day for an all-day event.
+std::optional<RecurrenceRule> recurrenceRuleOf(const icalrecurrencetype &rule, WallSeconds dtstart,
+                                               bool allDay);
+
+} // namespace kit::events
