@@ -14,6 +14,11 @@ struct ButtonConfiguration;
 enum class WidgetRenderingMode { fullColor, accented, vibrant };
 enum class ColorScheme { light, dark };
 
+// What a text is to its reader. Layout treats every role alike; the laid-out tree reports it, so
+// checks can hold a label to one line and a figure (a numeral, time, temperature, percentage or
+// count) to one whole line.
+enum class TextRole { plain, label, data };
+
 // The colour a material is drawn with in a colour scheme.
 Color materialColor(Material material, ColorScheme scheme);
 
@@ -31,6 +36,7 @@ struct Environment {
   TextAlignment multilineTextAlignment = TextAlignment::leading;
   bool strikethrough = false;
   bool monospacedDigit = false;
+  TextRole textRole = TextRole::plain;
   WidgetRenderingMode renderingMode = WidgetRenderingMode::fullColor;
   ColorScheme colorScheme = ColorScheme::light;
   ButtonStyle buttonStyle; // empty: the label as it is

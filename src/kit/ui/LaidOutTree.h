@@ -28,6 +28,12 @@ struct TextRun {
   // The weight of the face the text is drawn in (a PostScript name fixes it, whatever the style
   // says).
   FontWeight faceWeight = FontWeight::regular;
+  TextRole role = TextRole::plain;
+  // How it is drawn in its frame: on how many lines, shrunk by how much, and whether an ellipsis
+  // replaced its tail. `text` stays whole either way.
+  int lineCount = 0;
+  double scale = 1;
+  bool truncated = false;
 };
 // A filled path, or a stroked one when `stroke` is set.
 struct ShapeDraw {

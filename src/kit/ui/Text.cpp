@@ -12,7 +12,7 @@ using foundation::Date;
 View textView(std::function<std::string(Date now)> content) {
   return layout::leafView([content](const Environment &env, layout::LayoutPass &pass) {
     return layout::makeText(content(pass.now), env.textStyle(), env.resolvedForeground(),
-                            pass.textEngine);
+                            env.textRole, pass.textEngine);
   });
 }
 

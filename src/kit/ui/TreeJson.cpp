@@ -119,6 +119,15 @@ json textJson(const TextRun &run, const TextEngine *engine) {
   }
   if (s.monospacedDigit)
     j["monospacedDigit"] = true;
+  static constexpr const char *roles[] = {"plain", "label", "data"};
+  if (run.role != TextRole::plain)
+    j["role"] = roles[int(run.role)];
+  // As drawn in its frame; "text" stays whole even when the drawing is cut.
+  j["lines"] = run.lineCount;
+  if (run.scale != 1)
+    j["scale"] = rounded(run.scale);
+  if (run.truncated)
+    j["truncated"] = true;
   return j;
 }
 

@@ -215,6 +215,10 @@ View View::monospacedDigit() const {
   return layout::environmentView(*this, [](Environment &env) { env.monospacedDigit = true; });
 }
 
+View View::textRole(TextRole role) const {
+  return layout::environmentView(*this, [role](Environment &env) { env.textRole = role; });
+}
+
 View View::contentShape(const Shape &shape) const {
   return marked(*this, "ContentShape", [shape](const Rect &frame, const ShapeContext &context) {
     return ContentShape{shape.path(frame, context)};

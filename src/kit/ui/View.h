@@ -67,6 +67,7 @@ public:
   View multilineTextAlignment(TextAlignment alignment) const;
   View strikethrough(bool active = true) const;
   View monospacedDigit() const;
+  View textRole(TextRole role) const;
 
   // Interaction and the widget host.
   View contentShape(const Shape &shape) const;

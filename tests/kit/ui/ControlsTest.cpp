@@ -131,6 +131,7 @@ TEST(TreeJson, DumpsTextsAndPaints) {
                        {
                            Text("21°").font(Font::postScript("IBMPlexMono-Bold", 38)).tracking(-1),
                            Text("done").font(Font::system(9, FontWeight::semibold)).strikethrough(),
+                           Text("31 DEC").lineLimit(1).frame(20, 10).textRole(TextRole::data),
                        })
                     .foreground(Color::rgb8(0xE8, 0xE8, 0xE6));
   LaidOutTree tree = lay(widget, {200, 200});
@@ -144,12 +145,23 @@ TEST(TreeJson, DumpsTextsAndPaints) {
   EXPECT_EQ(text["face"], "Fake-IBMPlexMono-Bold");
   EXPECT_EQ(text["tracking"], -1);
   EXPECT_FALSE(text.contains("strikethrough"));
+  EXPECT_EQ(text["lines"], 1);
+  EXPECT_FALSE(text.contains("role"));
+  EXPECT_FALSE(text.contains("scale"));
+  EXPECT_FALSE(text.contains("truncated"));
 
   // An engine that resolves no faces reports the weight asked for.
   nlohmann::json struck = j["root"]["children"][1];
   EXPECT_EQ(struck["font"]["weight"], "semibold");
   EXPECT_EQ(struck["strikethrough"], true);
   EXPECT_EQ(struck["strikethroughColor"], "#E8E8E6");
+
+  // The text stays whole; how it is drawn says it was cut.
+  nlohmann::json cut = j["root"]["children"][2]["children"][0];
+  EXPECT_EQ(cut["text"], "31 DEC");
+  EXPECT_EQ(cut["role"], "data");
+  EXPECT_EQ(cut["lines"], 1);
+  EXPECT_EQ(cut["truncated"], true);
 
   EXPECT_EQ(paintJson(Color::white.opacity(0.5)), "#FFFFFF80");
 }

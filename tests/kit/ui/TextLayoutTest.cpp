@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace kit::ui {
 namespace {
 
@@ -61,6 +63,41 @@ TEST(TextLayout, TextAttributesFlowFromTheEnvironment) {
   expected.font = Font::postScript("IBMPlexMono-Bold", 9);
   expected.tracking = -1;
   EXPECT_EQ(tree.root.findText("own")->as<TextRun>()->style, expected);
+}
+
+TEST(TextLayout, EachTextReportsHowItIsDrawnInItsFrameAndItsRole) {
+  // The fake engine sets a character 0.6 of the font size wide.
+  LaidOutTree tree =
+      lay(VStack(HAlign::leading, 0,
+                 {
+                     Text("fits").frame(40, 20),
+                     Text("wrapping words").frame(60, 40),
+                     Text("12345").minimumScaleFactor(0.5).lineLimit(1).frame(20, 20),
+                     Text("abcdefgh").lineLimit(1).frame(24, 20),
+                     HStack({Text("21°"), Text("HIGH").textRole(TextRole::label)})
+                         .textRole(TextRole::data),
+                 })
+              .font(Font::system(10)),
+          {300, 300});
+  struct Drawn {
+    int lines;
+    double scale;
+    bool truncated;
+    TextRole role;
+    bool operator==(const Drawn &) const = default;
+  };
+  auto drawn = [&](std::string_view text) {
+    const TextRun *run = tree.root.findText(text)->as<TextRun>();
+    return Drawn{run->lineCount, std::round(run->scale * 1000) / 1000, run->truncated, run->role};
+  };
+  EXPECT_EQ(drawn("fits"), (Drawn{1, 1, false, TextRole::plain}));
+  EXPECT_EQ(drawn("wrapping words"), (Drawn{2, 1, false, TextRole::plain}));
+  EXPECT_EQ(drawn("12345"), (Drawn{1, 0.667, false, TextRole::plain}));
+  // The tree keeps the text whole, though its drawing ends in an ellipsis.
+  EXPECT_EQ(drawn("abcdefgh"), (Drawn{1, 1, true, TextRole::plain}));
+  // The role flows to the texts inside, until one sets its own.
+  EXPECT_EQ(drawn("21°").role, TextRole::data);
+  EXPECT_EQ(drawn("HIGH").role, TextRole::label);
 }
 
 TEST(TextLayout, TimerTextsShowTheSpanAtTheMomentOfLayout) {

@@ -9,8 +9,9 @@ namespace {
 
 class TextElement final : public Element {
 public:
-  TextElement(std::string text, TextStyle style, Paint paint, const TextEngine &engine)
-      : text_(std::move(text)), style_(std::move(style)), paint_(std::move(paint)),
+  TextElement(std::string text, TextStyle style, Paint paint, TextRole role,
+              const TextEngine &engine)
+      : text_(std::move(text)), style_(std::move(style)), paint_(std::move(paint)), role_(role),
         engine_(engine) {}
 
   std::optional<double> firstBaseline(ProposedSize p) override { return metrics(p).firstBaseline; }
@@ -19,8 +20,20 @@ public:
 protected:
   Size measure(ProposedSize p) override { return metrics(p).size; }
 
+  // Drawn as the engine sets it for the frame's size, which is how the renderer draws it.
   LaidOutNode layout(const Rect &frame, ProposedSize) override {
-    return {"Text", frame, TextRun{text_, style_, paint_, engine_.resolvedWeight(style_.font)}, {}};
+    const TextMetrics &drawn = metrics(ProposedSize::of(frame.size));
+    return {"Text",
+            frame,
+            TextRun{.text = text_,
+                    .style = style_,
+                    .paint = paint_,
+                    .faceWeight = engine_.resolvedWeight(style_.font),
+                    .role = role_,
+                    .lineCount = drawn.lineCount,
+                    .scale = drawn.scale,
+                    .truncated = drawn.truncated},
+            {}};
   }
 
 private:
@@ -43,14 +56,17 @@ private:
   std::string text_;
   TextStyle style_;
   Paint paint_;
+  TextRole role_;
   const TextEngine &engine_;
   std::vector<std::pair<ProposedSize, TextMetrics>> cache_;
 };
 
 } // namespace
 
-ElementPtr makeText(std::string text, TextStyle style, Paint paint, const TextEngine &engine) {
-  return std::make_unique<TextElement>(std::move(text), std::move(style), std::move(paint), engine);
+ElementPtr makeText(std::string text, TextStyle style, Paint paint, TextRole role,
+                    const TextEngine &engine) {
+  return std::make_unique<TextElement>(std::move(text), std::move(style), std::move(paint), role,
+                                       engine);
 }
 
 } // namespace kit::ui::layout

@@ -12,7 +12,9 @@ class TextEngine;
 
 namespace kit::ui::layout {
 
-// Text measured by the engine: the size and baselines it reports for each proposal.
-ElementPtr makeText(std::string text, TextStyle style, Paint paint, const TextEngine &engine);
+// Text measured by the engine: the size and baselines it reports for each proposal. Its node
+// reports how it is drawn in the frame it is given, and its role.
+ElementPtr makeText(std::string text, TextStyle style, Paint paint, TextRole role,
+                    const TextEngine &engine);
 
 } // namespace kit::ui::layout
