@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Shared/Theme/CasingInks.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Theme/ThemeSettings.h"
 #include "Shared/Views/ZavelSize.h"
@@ -23,10 +24,15 @@ struct ZCtx {
   // numeral style.
   kit::ui::Font mono(double designSize, kit::ui::FontWeight weight) const;
 
-  // The brightest text drawn straight on the casing, where a screen would use `screenText1`:
-  // that light grey on graphite, but the keys' dark ink on cream, where the grey would vanish.
-  kit::ui::Color casingInk() const {
-    return cream ? ZavelTokens::keyInk : ZavelTokens::screenText1;
+  // The ink of a text or mark drawn straight on the casing, at the level a screen would draw it
+  // (`screenText1` is primary, `trackFine` an unlit mark): it reads on this casing, and on cream
+  // an unlit mark is lighter than a lit one.
+  kit::ui::Color casingInk(InkLevel level = InkLevel::primary) const {
+    return zavel::casingInk(level, cream);
+  }
+  // A data or accent colour drawn straight on the casing, in a shade of its hue that reads there.
+  kit::ui::Color casingShade(const kit::ui::Color &color) const {
+    return zavel::casingShade(color, cream);
   }
 };
 
