@@ -20,6 +20,7 @@ View MeterRow(const std::string &label, double fraction, const std::string &figu
                     Text(figure)
                         .font(ctx.mono(11, FontWeight::semibold))
                         .foreground(style.figure)
+                        .textRole(TextRole::data)
                         .frame({.width = 36 * u, .alignment = Alignment::trailing}),
                 });
 }

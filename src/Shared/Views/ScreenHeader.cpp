@@ -15,7 +15,8 @@ View ScreenHeader(const std::string &caption, const View &trailing, const ZCtx &
 View ScreenHeader(const View &caption, const View &trailing) {
   // The figure keeps its whole width and the caption takes the rest before the spacer does;
   // an even share of the row would cut captions that fit beside the figure.
-  return HStack(VAlign::center, {caption.layoutPriority(1), Spacer(), trailing.fixedSize()});
+  return HStack(VAlign::center, {caption.layoutPriority(1), Spacer(),
+                                 trailing.textRole(TextRole::data).fixedSize()});
 }
 
 } // namespace zavel

@@ -8,7 +8,8 @@
 namespace zavel {
 
 // The top line of a screen: a caption at the leading edge (size 10, in the second screen text
-// colour) and a figure at the trailing edge, centred on one another.
+// colour) and a figure at the trailing edge, centred on one another. The figure is data, kept
+// whole.
 kit::ui::View ScreenHeader(const std::string &caption, const kit::ui::View &trailing,
                            const ZCtx &ctx);
 // The same with a caption of another size or colour.

@@ -14,9 +14,7 @@ using namespace kit::ui;
 View TimerScreen(const TimerScreenParts &parts, const ZCtx &ctx) {
   View time = numeralFit(parts.time.font(ctx.mono(52, FontWeight::bold)).tracking(1.04 * ctx.u))
                   .multilineTextAlignment(TextAlignment::leading);
-  // A hint too long for the room beside the RESET key takes a second line, so it is read whole.
-  View hint =
-      MicroLabel(parts.hint, 9, 0.14, ZavelTokens::screenText3, FontWeight::regular, 2, ctx);
+  View hint = MicroLabel(parts.hint, 9, 0.14, ZavelTokens::screenText3, ctx);
   return ScreenColumn(
       ctx, {.alignment = Alignment::leading},
       {

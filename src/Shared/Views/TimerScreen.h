@@ -23,7 +23,8 @@ struct TimerScreenParts {
 };
 
 // The screen of a timer worked by taps: the caption with its lamp at the top, the big time (a
-// key) in the middle, and the hint beside a RESET key at the bottom.
+// key) in the middle, and the hint beside a RESET key at the bottom. The hint is one line: the
+// timers' hints are short enough to read whole there, so the time and RESET keep their places.
 kit::ui::View TimerScreen(const TimerScreenParts &parts, const ZCtx &ctx);
 
 } // namespace zavel

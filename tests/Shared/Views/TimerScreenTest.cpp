@@ -2,24 +2,27 @@
 #include "Shared/Theme/DesignTokens.h"
 #include "ViewTesting.h"
 
+#include <optional>
+
 namespace zavel {
 namespace {
 
 using namespace kit::ui;
 using namespace zavel::testing;
 
-TEST(TimerScreen, HintReadsWholeBesideAWholeResetKeyTheTimeBetweenHeaderAndFooter) {
+TEST(TimerScreen, EveryTimersHintReadsWholeOnOneLineAndTheTimeAndResetNeverMove) {
   // The screen's content spans 170 − 2 × (14 + 18) × u on a small widget.
   const double contentWidth = 170 - 64 * smallWidget.u();
   struct Case {
     const char *name;
     std::string hint;
-    int lines = 1;
   };
+  std::optional<Rect> timeAt, resetAt;
   for (const Case &c : {
-           Case{.name = "short", .hint = "RUNNING", .lines = 1},
-           Case{.name = "just fits", .hint = "TAP TIME TO START", .lines = 1},
-           Case{.name = "too long for one line", .hint = "RUNNING — TAP TIME FOR LAP", .lines = 2},
+           Case{.name = "focus running", .hint = "RUNNING"},
+           Case{.name = "stopped, the longest", .hint = "TAP TIME TO START"},
+           Case{.name = "stopwatch running", .hint = "TAP TIME FOR LAP"},
+           Case{.name = "focus done", .hint = "DONE — TAKE 5"},
        }) {
     LaidOutTree tree = layReal(TimerScreen({.caption = "LAPS",
                                             .lit = true,
@@ -32,7 +35,13 @@ TEST(TimerScreen, HintReadsWholeBesideAWholeResetKeyTheTimeBetweenHeaderAndFoote
                                smallWidget);
     const LaidOutNode &caption = textNode(tree, "LAPS"), &time = textNode(tree, "12:34"),
                       &hint = textNode(tree, c.hint), &reset = textNode(tree, "RESET");
-    EXPECT_EQ(fitted(hint).lineCount, c.lines) << c.name;
+    EXPECT_EQ(fitted(hint).lineCount, 1) << c.name;
+    EXPECT_EQ(run(hint).style.lineLimit, 1) << c.name;
+    // The same place whatever the hint: a tap on the time lands where it did.
+    EXPECT_EQ(time.frame, timeAt.value_or(time.frame)) << c.name;
+    EXPECT_EQ(reset.frame, resetAt.value_or(reset.frame)) << c.name;
+    timeAt = time.frame;
+    resetAt = reset.frame;
     EXPECT_FALSE(fitted(hint).truncated) << c.name;
     EXPECT_FALSE(fitted(reset).truncated) << c.name;
     EXPECT_NEAR(reset.frame.maxX() - hint.frame.minX(), contentWidth, 0.01) << c.name;

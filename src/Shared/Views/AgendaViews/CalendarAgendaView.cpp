@@ -75,6 +75,7 @@ View eventRow(const EventItem &event, const ZCtx &ctx) {
                     Text(event.start)
                         .font(ctx.mono(11, weight))
                         .foreground(timeColor(event, ctx))
+                        .textRole(TextRole::data)
                         .frame({.width = 46 * u, .alignment = Alignment::leading}),
                     titleAndDetail(event, ctx),
                 });

@@ -55,7 +55,8 @@ View eventRow(const EventItem &event, const ZCtx &ctx) {
                     Text(timeLine(event))
                         .font(ctx.mono(9, FontWeight::regular))
                         .tracking(1.62 * ctx.u)
-                        .foreground(event.isNext ? ctx.accent : ZavelTokens::screenText3),
+                        .foreground(event.isNext ? ctx.accent : ZavelTokens::screenText3)
+                        .textRole(TextRole::data),
                     Text(event.title)
                         .font(ctx.mono(13, FontWeight::regular))
                         .lineLimit(1)

@@ -73,7 +73,8 @@ View CalendarMonthGridView::body() const {
                      Spacer(),
                      Text(month.todayLabel)
                          .font(ctx.mono(11, FontWeight::bold))
-                         .foreground(ctx.accent),
+                         .foreground(ctx.accent)
+                         .textRole(TextRole::data),
                  }),
           dotGrid(month, ctx).padding(Edge::top, 22 * ctx.u),
           Spacer(),

@@ -32,7 +32,10 @@ View ReminderTexts(const ReminderItem &item, const ZCtx &ctx) {
     return Group({title});
   return Group({
       title,
-      Text(*item.time).font(ctx.mono(10, FontWeight::regular)).foreground(timeColor(item, ctx)),
+      Text(*item.time)
+          .font(ctx.mono(10, FontWeight::regular))
+          .foreground(timeColor(item, ctx))
+          .textRole(TextRole::data),
   });
 }
 

@@ -23,11 +23,14 @@ int64_t openCount(const RemindersSnapshot &data) {
                        [](const ReminderItem &item) { return !item.done; });
 }
 
+// The count clear of the capsule's rounded ends, whatever its digits.
 View countBadge(int64_t count, const ZCtx &ctx) {
   double u = ctx.u;
   return Text(std::to_string(count))
       .font(ctx.mono(10, FontWeight::bold))
       .foreground(Color::white)
+      .textRole(TextRole::data)
+      .padding(Edge::horizontal, 5 * u)
       .frame({.height = 18 * u, .minWidth = 18 * u})
       .background(Capsule(RoundedCornerStyle::continuous).fill(ctx.accent));
 }

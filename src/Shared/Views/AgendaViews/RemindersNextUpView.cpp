@@ -43,6 +43,11 @@ std::string keyWord(const std::string &title) {
   return named != all.end() ? *named : all.front();
 }
 
+// The room under the numeral inside the ring: its inner edge (70 units from the centre) leaves
+// about 108 units at the subtitle's foot. A longer subtitle shrinks to 0.7, then is cut.
+constexpr double subtitleWidth = 104;
+constexpr double subtitleLeastScale = 0.7;
+
 std::string subtitle(const std::optional<ReminderItem> &nextUp) {
   if (!nextUp)
     return "ALL CLEAR";
@@ -64,7 +69,9 @@ View RemindersNextUpView::body() const {
                          MicroLabel("NEXT UP", 8, 0.18, ZavelTokens::screenText3, ctx),
                          numeralFit(Text(numeral(data.minutesToNext))
                                         .font(ctx.mono(42, FontWeight::bold))),
-                         MicroLabel(subtitle(data.nextUp), 8, 0.16, ZavelTokens::screenText3, ctx),
+                         MicroLabel(subtitle(data.nextUp), 8, 0.16, ZavelTokens::screenText3, ctx)
+                             .minimumScaleFactor(subtitleLeastScale)
+                             .frame({.maxWidth = subtitleWidth * u}),
                      }),
           })
           .frame(170 * u, 170 * u));

@@ -43,7 +43,8 @@ View footer(const ReminderItem &shown, const RemindersSnapshot &data, const ZCtx
       .font(ctx.mono(10, FontWeight::semibold))
       .tracking(1.4 * ctx.u)
       .lineLimit(1)
-      .foreground(shown.time ? ctx.accent : ZavelTokens::screenText3);
+      .foreground(shown.time ? ctx.accent : ZavelTokens::screenText3)
+      .textRole(TextRole::data);
 }
 
 // The whole disc is the key, not only its drawn ring.

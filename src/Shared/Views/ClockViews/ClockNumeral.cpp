@@ -11,6 +11,7 @@ View ClockNumeral(const std::string &text, Color color, const NumeralLine &line,
       .font(ctx.mono(line.size, FontWeight::bold))
       .tracking(line.tracking * ctx.u)
       .foreground(color)
+      .textRole(TextRole::data)
       .frame({.height = line.height * ctx.u});
 }
 

@@ -18,7 +18,10 @@ const HandSet dialHands{
     .cap = 7};
 
 View numeral(const std::string &text, const ZCtx &ctx) {
-  return Text(text).font(ctx.mono(11, FontWeight::regular)).foreground(ZavelTokens::screenText3);
+  return Text(text)
+      .font(ctx.mono(11, FontWeight::regular))
+      .foreground(ZavelTokens::screenText3)
+      .textRole(TextRole::data);
 }
 
 // The numerals laid over the dial's frame, each just inside its edge.

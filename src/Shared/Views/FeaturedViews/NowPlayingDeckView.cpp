@@ -9,8 +9,10 @@
 #include "Shared/Views/Hardware/EqualizerBars.h"
 #include "Shared/Views/Hardware/LEDDot.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
+#include "Shared/Views/Hardware/NumeralFit.h"
 #include "kit/intents/AppIntent.h"
 #include "kit/ui/UI.h"
+#include "kit/ui/text/TimerText.h"
 
 #include <algorithm>
 #include <fmt/format.h>
@@ -37,10 +39,16 @@ View elapsedText(const NowPlayingSnapshot &now) {
   return Text(NowPlayingDeckView::timeLabel(now.positionSeconds));
 }
 
-// Wide enough for the length's label, so the bar does not move as the seconds run. The label
-// is digits and a colon, a byte each.
-double elapsedWidth(const std::string &durationLabel, double u) {
-  return std::max(36 * u, 10 * u * double(durationLabel.size()));
+// Wide enough for the longest text the field shows during the track, so the bar does not move
+// as the seconds run: the length's label, or the timer at the track's end, which shows hours
+// past the first ("1:15:05" where the label reads "75:05"). Digits and colons are a byte each.
+double elapsedWidth(const NowPlayingSnapshot &now, const std::string &durationLabel, double u) {
+  std::size_t longest = durationLabel.size();
+  if (auto interval = now.trackInterval())
+    longest = std::max(longest, kit::ui::timerText(interval->start, interval->end, interval->end,
+                                                   kit::ui::TimerCounting::up)
+                                    .size());
+  return std::max(36 * u, 10 * u * double(longest));
 }
 
 View timeRow(const NowPlayingSnapshot &now, const ZCtx &ctx) {
@@ -48,13 +56,15 @@ View timeRow(const NowPlayingSnapshot &now, const ZCtx &ctx) {
   std::string duration = NowPlayingDeckView::timeLabel(now.durationSeconds);
   return HStack(VAlign::center, 9 * u,
                 {
-                    elapsedText(now).lineLimit(1).frame(
-                        {.width = elapsedWidth(duration, u), .alignment = Alignment::leading}),
+                    figureFit(elapsedText(now))
+                        .frame({.width = elapsedWidth(now, duration, u),
+                                .alignment = Alignment::leading}),
                     TrackBar(playedFraction(now), 4, ctx.accent, ZavelTokens::track, ctx),
                     Text(duration),
                 })
       .font(ctx.mono(10, FontWeight::regular))
-      .foreground(ZavelTokens::screenText3);
+      .foreground(ZavelTokens::screenText3)
+      .textRole(TextRole::data);
 }
 
 } // namespace

@@ -106,23 +106,26 @@ View chartScale(const WeatherSnapshot &snapshot, const ZCtx &ctx) {
   return VStack(HAlign::leading, 0, {Text(axisHigh(snapshot)), Spacer(), Text(axisLow(snapshot))})
       .font(ctx.mono(10, FontWeight::regular))
       .foreground(ZavelTokens::screenText3)
+      .textRole(TextRole::data)
       .padding(Edge::bottom, ctx.u)
       .frame({.height = chartHeight * ctx.u});
 }
 
 View sunsetBlock(const WeatherDeckData &data, const ZCtx &ctx) {
   double u = ctx.u;
-  return VStack(
-      HAlign::leading, 0,
-      {
-          HStack(VAlign::center, 8 * u,
-                 {
-                     SunGlyph(13 * u).foreground(ZavelTokens::sunIcon),
-                     MicroLabel("SUNSET", 11, 0.12, ZavelTokens::screenText2, ctx),
-                 }),
-          Text(data.sunsetLabel).font(ctx.mono(22, FontWeight::bold)).padding(Edge::top, 3 * u),
-          SunArc(data.sunT, 70, 7, ctx).padding(Edge::top, 4 * u),
-      });
+  return VStack(HAlign::leading, 0,
+                {
+                    HStack(VAlign::center, 8 * u,
+                           {
+                               SunGlyph(13 * u).foreground(ZavelTokens::sunIcon),
+                               MicroLabel("SUNSET", 11, 0.12, ZavelTokens::screenText2, ctx),
+                           }),
+                    Text(data.sunsetLabel)
+                        .font(ctx.mono(22, FontWeight::bold))
+                        .textRole(TextRole::data)
+                        .padding(Edge::top, 3 * u),
+                    SunArc(data.sunT, 70, 7, ctx).padding(Edge::top, 4 * u),
+                });
 }
 
 View home(const WeatherDeckData &data, const Weekday &weekday, const ZCtx &ctx) {
@@ -172,7 +175,9 @@ View figureCell(const Figure &figure, const ZCtx &ctx) {
   return VStack(HAlign::leading, 4 * ctx.u,
                 {
                     MicroLabel(figure.label, 10, 0.14, ZavelTokens::screenText3, ctx),
-                    Text(figure.value).font(ctx.mono(17, FontWeight::semibold)),
+                    Text(figure.value)
+                        .font(ctx.mono(17, FontWeight::semibold))
+                        .textRole(TextRole::data),
                 })
       .padding(Edge::top, 10 * ctx.u)
       .frame({.maxWidth = infinity, .alignment = Alignment::leading})
@@ -199,6 +204,10 @@ View today(const WeatherDeckData &data, const Weekday &weekday, const ZCtx &ctx)
       });
 }
 
+// Wide enough for a temperature of four characters ("-15°", "104°") at the row's size; the bar
+// gives way.
+constexpr double temperatureWidth = 36;
+
 View rangeRow(const WeatherDeckView::WeekRange &range, const ZCtx &ctx) {
   double u = ctx.u;
   return HStack(VAlign::center, 12 * u,
@@ -206,13 +215,13 @@ View rangeRow(const WeatherDeckView::WeekRange &range, const ZCtx &ctx) {
                     Text(range.label)
                         .foreground(ZavelTokens::screenText2)
                         .frame({.width = 26 * u, .alignment = Alignment::leading}),
-                    Text(temperatureText(range.low))
+                    figureFit(Text(temperatureText(range.low)))
                         .foreground(ZavelTokens::screenText3)
-                        .frame({.width = 28 * u, .alignment = Alignment::trailing}),
+                        .frame({.width = temperatureWidth * u, .alignment = Alignment::trailing}),
                     RangeBar(range.start, range.length, 10, ctx),
-                    Text(temperatureText(range.high))
+                    figureFit(Text(temperatureText(range.high)))
                         .font(ctx.mono(11, FontWeight::semibold))
-                        .frame({.width = 28 * u, .alignment = Alignment::leading}),
+                        .frame({.width = temperatureWidth * u, .alignment = Alignment::leading}),
                 })
       .font(ctx.mono(11, FontWeight::regular))
       .frame({.maxHeight = infinity});
@@ -251,7 +260,8 @@ View cityRow(const DeckCity &city, const ZCtx &ctx) {
                         .frame({.maxWidth = infinity, .alignment = Alignment::leading}),
                     Text(city.temp)
                         .font(ctx.mono(13, FontWeight::regular))
-                        .foreground(ZavelTokens::dataTeal),
+                        .foreground(ZavelTokens::dataTeal)
+                        .textRole(TextRole::data),
                 })
       .padding(Edge::vertical, 14 * u)
       .padding(Edge::horizontal, 2 * u)

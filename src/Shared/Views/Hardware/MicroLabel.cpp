@@ -8,19 +8,15 @@ namespace zavel {
 using namespace kit::ui;
 
 View MicroLabel(const std::string &text, double size, double em, Color color, FontWeight weight,
-                int lines, const ZCtx &ctx) {
+                const ZCtx &ctx) {
   // Small captions are set larger than asked, halfway toward 18, as the font rule does.
   double effective = size < 18 ? size + (18 - size) * 0.5 : size;
   return Text(kit::foundation::uppercased(text))
       .font(ctx.mono(size, weight))
       .tracking(effective * em * ctx.u)
       .foreground(color)
-      .lineLimit(lines);
-}
-
-View MicroLabel(const std::string &text, double size, double em, Color color, FontWeight weight,
-                const ZCtx &ctx) {
-  return MicroLabel(text, size, em, color, weight, 1, ctx);
+      .lineLimit(1)
+      .textRole(TextRole::label);
 }
 
 View MicroLabel(const std::string &text, double size, double em, Color color, const ZCtx &ctx) {

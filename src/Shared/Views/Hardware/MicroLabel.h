@@ -10,13 +10,10 @@
 namespace zavel {
 
 // A caption printed on the device face: the text upper-cased, on one line (cut at its end when
-// too long), in the label face of `size` design units, tracked by `em` of its effective size.
+// too long, never wrapped), in the label face of `size` design units, tracked by `em` of its
+// effective size. It is a label, to be read on one line.
 kit::ui::View MicroLabel(const std::string &text, double size, double em, kit::ui::Color color,
                          kit::ui::FontWeight weight, const ZCtx &ctx);
-// The same wrapping onto at most `lines` lines before it is cut, for a caption that may not fit
-// beside its neighbours.
-kit::ui::View MicroLabel(const std::string &text, double size, double em, kit::ui::Color color,
-                         kit::ui::FontWeight weight, int lines, const ZCtx &ctx);
 // The same in the regular weight.
 kit::ui::View MicroLabel(const std::string &text, double size, double em, kit::ui::Color color,
                          const ZCtx &ctx);

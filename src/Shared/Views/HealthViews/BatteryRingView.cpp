@@ -1,6 +1,5 @@
 #include "Shared/Views/HealthViews/BatteryRingView.h"
 
-#include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/NumeralFit.h"
 #include "Shared/Views/Hardware/ZRing.h"
@@ -23,9 +22,11 @@ std::string deviceLabel(const PowerSnapshot &power) {
 
 View BatteryRingView::body() const {
   return RingDial(
-      ctx, 212, ZRing(double(data.percent) / 100, 190, 8, ctx.accent, ZavelTokens::trackFine, ctx),
+      ctx, 212,
+      ZRing(double(data.percent) / 100, 190, 8, ctx.casingShade(ctx.accent),
+            ctx.casingInk(InkLevel::unlit), ctx),
       {
-          MicroLabel(deviceLabel(data), 8, 0.18, ZavelTokens::screenText3, ctx),
+          MicroLabel(deviceLabel(data), 8, 0.18, ctx.casingInk(InkLevel::tertiary), ctx),
           numeralFit(Text(fmt::format("{}%", data.percent)).font(ctx.mono(34, FontWeight::bold))),
       });
 }

@@ -47,18 +47,22 @@ View habitRow(const HabitsView &view, const HabitWeekRow &row, int today) {
                                 .frame({.maxWidth = infinity, .alignment = Alignment::leading}),
                             Text(fmt::format("{}/{}", row.done, row.total))
                                 .font(ctx.mono(10, FontWeight::regular))
-                                .foreground(ZavelTokens::screenText3),
+                                .foreground(ctx.casingInk(InkLevel::tertiary))
+                                .textRole(TextRole::data),
                         }));
 }
 
 } // namespace
 
+// Drawn on the casing: today's lit dot in the accent's casing shade, the earlier ones in the
+// muted ink, unlit ones in the casing's unlit ink (on cream lighter than any lit dot).
 Color HabitsView::dotColor(int day, int64_t done, int today) const {
+  Color unlit = ctx.casingInk(InkLevel::unlit);
   if (day == today)
-    return day < done ? ctx.accent : ZavelTokens::trackFine;
+    return day < done ? ctx.casingShade(ctx.accent) : unlit;
   if (day < today && day < done)
-    return ZavelTokens::dotFilled;
-  return ZavelTokens::trackFine;
+    return ctx.casingInk(InkLevel::muted);
+  return unlit;
 }
 
 View HabitsView::body() const {
@@ -70,7 +74,8 @@ View HabitsView::body() const {
         {.alignment = Alignment::leading, .spacing = 22, .vertical = 22, .horizontal = 26},
         {
             ForEach(rows, [&](const HabitWeekRow &row) { return habitRow(view, row, today); }),
-            MicroLabel("TAP A ROW TO LOG TODAY", 8, 0.16, ZavelTokens::muted, view.ctx),
+            MicroLabel("TAP A ROW TO LOG TODAY", 8, 0.16, view.ctx.casingInk(InkLevel::muted),
+                       view.ctx),
         });
   });
 }

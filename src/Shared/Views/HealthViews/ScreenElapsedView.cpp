@@ -32,8 +32,8 @@ View cellGrid(int64_t lit, const ZCtx &ctx) {
   const CellRowStyle cells{.spacing = 9,
                            .height = 7,
                            .cornerRadius = 2,
-                           .lit = ZavelTokens::dataTeal,
-                           .unlit = ZavelTokens::trackFine};
+                           .lit = ctx.casingShade(ZavelTokens::dataTeal),
+                           .unlit = ctx.casingInk(InkLevel::unlit)};
   return VStack(HAlign::center, 9 * ctx.u, {ForEach(indices(gridRows), [&](int row) {
                   return CellRow(gridColumns, lit - row * gridColumns, cells, ctx);
                 })});
@@ -48,13 +48,13 @@ View ScreenElapsedView::body() const {
   return PaddedColumn(
       ctx, {.alignment = Alignment::topLeading, .spacing = 0},
       {
-          ScreenHeader(
-              MicroLabel("ELAPSED", 9, 0.18, ZavelTokens::screenText2, ctx),
-              percent.font(ctx.mono(16, FontWeight::bold)).foreground(ZavelTokens::dataTeal)),
+          ScreenHeader(MicroLabel("ELAPSED", 9, 0.18, ctx.casingInk(InkLevel::secondary), ctx),
+                       percent.font(ctx.mono(16, FontWeight::bold))
+                           .foreground(ctx.casingShade(ZavelTokens::dataTeal))),
           cellGrid(wholeRounded(used * gridRows * gridColumns), ctx).padding(Edge::top, 22 * ctx.u),
           Spacer(),
           MicroLabel(fmt::format("OF {}H {:02}M DAILY BUDGET", budget / 60, budget % 60), 9, 0.14,
-                     ZavelTokens::screenText3, ctx),
+                     ctx.casingInk(InkLevel::tertiary), ctx),
       });
 }
 

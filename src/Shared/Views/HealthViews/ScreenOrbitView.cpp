@@ -1,6 +1,5 @@
 #include "Shared/Views/HealthViews/ScreenOrbitView.h"
 
-#include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/NumeralFit.h"
 #include "Shared/Views/HealthViews/ScreenMinutes.h"
@@ -15,14 +14,16 @@ namespace {
 
 using namespace kit::ui;
 
-// The orbit: a dashed circle drawn inside the dial's square.
-View dashedOrbit(double u) {
-  return Circle().strokeBorder(ZavelTokens::dashedRing, StrokeStyle{.lineWidth = 2 * u,
-                                                                    .lineCap = LineCap::butt,
-                                                                    .lineJoin = LineJoin::miter,
-                                                                    .miterLimit = 10,
-                                                                    .dash = {5 * u, 5 * u},
-                                                                    .dashPhase = 0});
+// The orbit: a dashed circle drawn inside the dial's square, in the casing's muted ink.
+View dashedOrbit(const ZCtx &ctx) {
+  double u = ctx.u;
+  return Circle().strokeBorder(ctx.casingInk(InkLevel::muted),
+                               StrokeStyle{.lineWidth = 2 * u,
+                                           .lineCap = LineCap::butt,
+                                           .lineJoin = LineJoin::miter,
+                                           .miterLimit = 10,
+                                           .dash = {5 * u, 5 * u},
+                                           .dashPhase = 0});
 }
 
 // Over the budget, the overage in minutes alone in the accent colour; else the time left.
@@ -30,7 +31,8 @@ View statusLabel(int64_t total, int64_t budget, const ZCtx &ctx) {
   bool over = total > budget;
   std::string text =
       over ? fmt::format("{}M OVER", total - budget) : upperHM(budget - total, "H ", "M") + " LEFT";
-  return MicroLabel(text, 8, 0.16, over ? ctx.accent : ZavelTokens::screenText3,
+  return MicroLabel(text, 8, 0.16,
+                    over ? ctx.casingShade(ctx.accent) : ctx.casingInk(InkLevel::tertiary),
                     FontWeight::semibold, ctx);
 }
 
@@ -38,9 +40,9 @@ View statusLabel(int64_t total, int64_t budget, const ZCtx &ctx) {
 
 View ScreenOrbitView::body() const {
   int64_t total = shownMinutes(data.totalMinutes), budget = shownMinutes(data.budgetMinutes);
-  return RingDial(ctx, 168, dashedOrbit(ctx.u),
+  return RingDial(ctx, 168, dashedOrbit(ctx),
                   {
-                      MicroLabel("SCREEN", 8, 0.18, ZavelTokens::screenText3, ctx),
+                      MicroLabel("SCREEN", 8, 0.18, ctx.casingInk(InkLevel::tertiary), ctx),
                       numeralFit(Text(fmt::format("{}:{:02}", total / 60, total % 60))
                                      .font(ctx.mono(34, FontWeight::bold))),
                       statusLabel(total, budget, ctx),

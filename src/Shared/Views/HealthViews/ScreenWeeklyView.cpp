@@ -1,6 +1,5 @@
 #include "Shared/Views/HealthViews/ScreenWeeklyView.h"
 
-#include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/HealthViews/ScreenMinutes.h"
 #include "Shared/Views/HealthViews/UpperHM.h"
@@ -32,10 +31,12 @@ View dayColumn(const Day &day, double barHeight, const ZCtx &ctx) {
   return VStack(HAlign::center, 8 * ctx.u,
                 {
                     RoundedRectangle(6 * ctx.u, RoundedCornerStyle::continuous)
-                        .fill(day.isToday ? ctx.accent : ZavelTokens::barGray)
+                        .fill(day.isToday ? ctx.casingShade(ctx.accent)
+                                          : ctx.casingInk(InkLevel::muted))
                         .frame({.height = barHeight}),
                     MicroLabel(kit::foundation::prefixCharacters(day.label, 2), 8, 0.12,
-                               day.isToday ? ctx.casingInk() : ZavelTokens::screenText3, ctx),
+                               ctx.casingInk(day.isToday ? InkLevel::primary : InkLevel::tertiary),
+                               ctx),
                 })
       .frame({.maxWidth = infinity});
 }
@@ -61,10 +62,10 @@ View weekChart(const std::vector<Day> &week, const ZCtx &ctx) {
 View ScreenWeeklyView::body() const {
   return PaddedColumn(ctx, {.alignment = Alignment::center, .vertical = 22, .horizontal = 26},
                       {
-                          ScreenHeader("DAILY AVERAGE",
+                          ScreenHeader(MicroLabel("DAILY AVERAGE", 10, 0.16,
+                                                  ctx.casingInk(InkLevel::secondary), ctx),
                                        Text(upperHM(dailyAverage(data.week), "h ", "m"))
-                                           .font(ctx.mono(16, FontWeight::bold)),
-                                       ctx),
+                                           .font(ctx.mono(16, FontWeight::bold))),
                           weekChart(data.week, ctx).padding(Edge::top, 16 * ctx.u),
                       });
 }

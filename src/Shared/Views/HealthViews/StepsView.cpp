@@ -33,11 +33,13 @@ View StepsView::body() const {
       kit::intents::intentReference(AddStepsIntent()),
       RingDial(
           ctx, 170,
-          ZRing(progress(data), 148, 8, ZavelTokens::dataTeal, ZavelTokens::trackFine, ctx),
+          ZRing(progress(data), 148, 8, ctx.casingShade(ZavelTokens::dataTeal),
+                ctx.casingInk(InkLevel::unlit), ctx),
           {
-              MicroLabel("STEPS", 8, 0.18, ZavelTokens::screenText3, ctx),
+              MicroLabel("STEPS", 8, 0.18, ctx.casingInk(InkLevel::tertiary), ctx),
               numeralFit(Text(groupedInteger(data.value)).font(ctx.mono(28, FontWeight::bold))),
-              MicroLabel("OF " + groupedInteger(data.goal), 8, 0.16, ZavelTokens::screenText3, ctx),
+              MicroLabel("OF " + groupedInteger(data.goal), 8, 0.16,
+                         ctx.casingInk(InkLevel::tertiary), ctx),
           }));
 }
 

@@ -3,6 +3,7 @@
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/Bars.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
+#include "Shared/Views/Hardware/NumeralFit.h"
 #include "Shared/Views/HealthViews/ScreenMinutes.h"
 #include "Shared/Views/HealthViews/UpperHM.h"
 #include "Shared/Views/ScreenColumn.h"
@@ -18,24 +19,26 @@ using namespace kit::ui;
 using App = UsageSnapshot::App;
 
 constexpr std::size_t mostApps = 3;
+// Wide enough for a day's longest time, "24H 59M", at the row's size; the bar gives way.
+constexpr double timeWidth = 60;
 
 int64_t appMinutes(const App &app) { return app.minutes; }
 
 // The name, a bar whose most used app stops at 72 % of its track, and the time.
 View appRow(const App &app, double most, const ZCtx &ctx) {
   int64_t minutes = shownMinutes(app.minutes);
-  return HStack(
-      VAlign::center, 14 * ctx.u,
-      {
-          MicroLabel(app.name, 10, 0.14, ctx.casingInk(), ctx)
-              .frame({.width = 96 * ctx.u, .alignment = Alignment::leading}),
-          TrackBar(double(minutes) / most * 0.72, 8,
-                   app.isFlagged ? ctx.accent : ZavelTokens::dataTeal, ZavelTokens::track, ctx),
-          Text(upperHM(minutes, "H ", "M"))
-              .font(ctx.mono(10, FontWeight::regular))
-              .foreground(ZavelTokens::screenText3)
-              .frame({.width = 56 * ctx.u, .alignment = Alignment::trailing}),
-      });
+  return HStack(VAlign::center, 14 * ctx.u,
+                {
+                    MicroLabel(app.name, 10, 0.14, ctx.casingInk(), ctx)
+                        .frame({.width = 96 * ctx.u, .alignment = Alignment::leading}),
+                    TrackBar(double(minutes) / most * 0.72, 8,
+                             ctx.casingShade(app.isFlagged ? ctx.accent : ZavelTokens::dataTeal),
+                             ctx.casingInk(InkLevel::track), ctx),
+                    figureFit(Text(upperHM(minutes, "H ", "M")))
+                        .font(ctx.mono(10, FontWeight::regular))
+                        .foreground(ctx.casingInk(InkLevel::tertiary))
+                        .frame({.width = timeWidth * ctx.u, .alignment = Alignment::trailing}),
+                });
 }
 
 } // namespace
@@ -46,7 +49,7 @@ View TopAppsView::body() const {
   return PaddedColumn(
       ctx, {.alignment = Alignment::leading, .spacing = 20, .vertical = 22, .horizontal = 26},
       {
-          MicroLabel("TOP APPS — TODAY", 10, 0.16, ZavelTokens::screenText2, ctx),
+          MicroLabel("TOP APPS — TODAY", 10, 0.16, ctx.casingInk(InkLevel::secondary), ctx),
           ForEach(rows, [&](const App &app) { return appRow(app, most, ctx); }),
       });
 }

@@ -50,31 +50,33 @@ GlassRow glassRow(const CounterSnapshot &water) {
 View WaterView::body() const {
   double u = ctx.u;
   GlassRow glasses = glassRow(data);
+  Color glassInk = ctx.casingShade(ZavelTokens::dataTeal);
   return TapArea(
       kit::intents::intentReference(AddWaterIntent()),
-      PaddedColumn(ctx, {.alignment = Alignment::topLeading, .spacing = 0},
-                   {
-                       MicroLabel("WATER", 9, 0.18, ZavelTokens::screenText2, ctx),
-                       HStack(VAlign::firstTextBaseline, 8 * u,
-                              {
-                                  numeralFit(Text(std::to_string(data.value))
-                                                 .font(ctx.mono(64, FontWeight::bold))
-                                                 .foreground(ZavelTokens::dataTeal)),
-                                  MicroLabel("OF " + std::to_string(data.goal), 11, 0.14,
-                                             ZavelTokens::screenText3, ctx),
-                              })
-                           .padding(Edge::top, 18 * u),
-                       Spacer(),
-                       CellRow(glasses.cells, glasses.lit,
-                               {.spacing = 5,
-                                .height = 24,
-                                .cornerRadius = 5,
-                                .lit = ZavelTokens::dataTeal,
-                                .unlit = ZavelTokens::track},
-                               ctx),
-                       MicroLabel("TAP TO LOG A GLASS", 8, 0.16, ZavelTokens::screenText3, ctx)
-                           .padding(Edge::top, 12 * u),
-                   }));
+      PaddedColumn(
+          ctx, {.alignment = Alignment::topLeading, .spacing = 0},
+          {
+              MicroLabel("WATER", 9, 0.18, ctx.casingInk(InkLevel::secondary), ctx),
+              HStack(VAlign::firstTextBaseline, 8 * u,
+                     {
+                         numeralFit(Text(std::to_string(data.value))
+                                        .font(ctx.mono(64, FontWeight::bold))
+                                        .foreground(glassInk)),
+                         MicroLabel("OF " + std::to_string(data.goal), 11, 0.14,
+                                    ctx.casingInk(InkLevel::tertiary), ctx),
+                     })
+                  .padding(Edge::top, 18 * u),
+              Spacer(),
+              CellRow(glasses.cells, glasses.lit,
+                      {.spacing = 5,
+                       .height = 24,
+                       .cornerRadius = 5,
+                       .lit = glassInk,
+                       .unlit = ctx.casingInk(InkLevel::track)},
+                      ctx),
+              MicroLabel("TAP TO LOG A GLASS", 8, 0.16, ctx.casingInk(InkLevel::tertiary), ctx)
+                  .padding(Edge::top, 12 * u),
+          }));
 }
 
 } // namespace zavel

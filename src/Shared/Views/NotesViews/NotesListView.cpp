@@ -25,7 +25,8 @@ View NotesListView::body() const {
                                      Spacer(),
                                      Text(std::to_string(data.size()))
                                          .font(ctx.mono(12, FontWeight::bold))
-                                         .foreground(ZavelTokens::dataTeal),
+                                         .foreground(ZavelTokens::dataTeal)
+                                         .textRole(TextRole::data),
                                  }),
                           VStack(HAlign::leading, 11 * ctx.u,
                                  {

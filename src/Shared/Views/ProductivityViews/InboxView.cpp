@@ -12,6 +12,14 @@ namespace zavel {
 
 using namespace kit::ui;
 
+namespace {
+
+// The hint to turn mail on is the whole of what the widget says while mail is off: it shrinks a
+// little to be read whole. A mail's line is cut at its end, as a preview is.
+constexpr double disconnectedHintScale = 0.85;
+
+} // namespace
+
 std::vector<std::string> InboxView::senderLines() const {
   if (!data.connected)
     return {"Turn on Mail in Zavel's settings"};
@@ -27,6 +35,7 @@ std::vector<std::string> InboxView::senderLines() const {
 
 View InboxView::body() const {
   double u = ctx.u;
+  double hintScale = data.connected ? 1 : disconnectedHintScale;
   return ScreenColumn(
       ctx, {},
       {
@@ -42,7 +51,8 @@ View InboxView::body() const {
                             return Text(line)
                                 .font(ctx.mono(10, FontWeight::regular))
                                 .foreground(ZavelTokens::screenText2)
-                                .lineLimit(1);
+                                .lineLimit(1)
+                                .minimumScaleFactor(hintScale);
                           })}),
       });
 }

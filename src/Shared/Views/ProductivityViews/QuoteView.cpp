@@ -14,9 +14,12 @@ View QuoteView::body() const {
   return ScreenColumn(
       ctx, ColumnStyle{.alignment = Alignment::topLeading, .vertical = 26, .horizontal = 30},
       {
+          // An ornament in the numeral face, printed like a caption.
           Text("“")
               .font(ctx.mono(34, FontWeight::bold))
               .foreground(ctx.accent)
+              .lineLimit(1)
+              .textRole(TextRole::label)
               .frame({.height = 34 * u, .alignment = Alignment::top}),
           Text(data.text)
               .font(ctx.mono(16, FontWeight::regular))

@@ -20,8 +20,9 @@ View StopwatchView::body() const {
           .time = (running ? Text::timer(*data.startDate) : Text("0:00"))
                       .foreground(ZavelTokens::dataTeal),
           .timeKey = kit::intents::intentReference(StopwatchToggleIntent{}),
-          // A tap on the running time takes a lap and keeps it running.
-          .hint = running ? "RUNNING — TAP TIME FOR LAP" : "TAP TIME TO START",
+          // A tap on the running time takes a lap and keeps it running. No longer than the
+          // stopped hint, so it fits beside RESET.
+          .hint = running ? "TAP TIME FOR LAP" : "TAP TIME TO START",
           .resetKey = kit::intents::intentReference(StopwatchResetIntent{}),
       },
       ctx);

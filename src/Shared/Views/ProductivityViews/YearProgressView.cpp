@@ -27,7 +27,9 @@ View YearProgressView::body() const {
       {
           SpreadRow(VAlign::firstTextBaseline,
                     {MicroLabel("YEAR PROGRESS", 10, 0.16, ZavelTokens::screenText2, ctx),
-                     Text(std::to_string(info.year)).font(ctx.mono(18, FontWeight::bold))}),
+                     Text(std::to_string(info.year))
+                         .font(ctx.mono(18, FontWeight::bold))
+                         .textRole(TextRole::data)}),
           TrackBar(fraction, 10, ZavelTokens::dataTeal, ZavelTokens::track, ctx)
               .padding(Edge::top, 26 * ctx.u),
           SpreadRow(VAlign::center, {footnote(fmt::format("DAY {} OF {}", info.day(), info.days())),

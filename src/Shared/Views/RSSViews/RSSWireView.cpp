@@ -28,6 +28,16 @@ View header(std::size_t count, const ZCtx &ctx) {
       });
 }
 
+// The feed's name and the headline's age: a long name is cut before the age is.
+View source(const RSSItem &item, kit::foundation::Date now, const ZCtx &ctx) {
+  return HStack(VAlign::firstTextBaseline, 0,
+                {
+                    MicroLabel(item.feedTitle, 9, 0.14, ZavelTokens::screenText3, ctx),
+                    MicroLabel(" — " + item.ageLabel(now), 9, 0.14, ZavelTokens::screenText3, ctx)
+                        .fixedSize(),
+                });
+}
+
 View row(const RSSItem &item, bool separated, const ZCtx &ctx) {
   View lines = VStack(HAlign::leading, 0,
                       {
@@ -36,8 +46,7 @@ View row(const RSSItem &item, bool separated, const ZCtx &ctx) {
                               .foreground(ZavelTokens::screenText1)
                               .lineLimit(1),
                           TimelineView([item, ctx](kit::foundation::Date now) {
-                            return MicroLabel(item.feedTitle + " — " + item.ageLabel(now), 9, 0.14,
-                                              ZavelTokens::screenText3, ctx);
+                            return source(item, now, ctx);
                           }).padding(Edge::top, 4 * ctx.u),
                       })
                    .frame(Frame::fill(Alignment::leading));

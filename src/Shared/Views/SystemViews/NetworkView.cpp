@@ -47,7 +47,8 @@ View NetworkView::body() const {
           rateRow("↑", ZavelTokens::screenText3,
                   Text(rate(data.upMBs))
                       .font(ctx.mono(24, FontWeight::bold))
-                      .foreground(ZavelTokens::screenText2),
+                      .foreground(ZavelTokens::screenText2)
+                      .textRole(TextRole::data),
                   ctx)
               .padding(Edge::top, 12 * u),
           Spacer(0),

@@ -49,10 +49,12 @@ Path sparklinePath(const std::vector<StockSnapshot::Point> &points, Size size) {
   return path;
 }
 
-View sparkline(const std::vector<StockSnapshot::Point> &points, double u) {
+View sparkline(const std::vector<StockSnapshot::Point> &points, const ZCtx &ctx) {
+  double u = ctx.u;
   StrokeStyle style{.lineWidth = 1.6 * u, .lineCap = LineCap::round, .lineJoin = LineJoin::round};
-  return GeometryReader([points, style](const GeometryProxy &geometry) {
-           return Shape(sparklinePath(points, geometry.size)).stroke(ZavelTokens::dataTeal, style);
+  Color ink = ctx.casingShade(ZavelTokens::dataTeal);
+  return GeometryReader([points, style, ink](const GeometryProxy &geometry) {
+           return Shape(sparklinePath(points, geometry.size)).stroke(ink, style);
          })
       .frame({.height = 120 * u, .maxWidth = infinity});
 }
@@ -76,7 +78,8 @@ View header(const StockSnapshot &stock, const ZCtx &ctx) {
                                Text(changeText(stock.changePercent))
                                    .font(ctx.mono(11, FontWeight::semibold))
                                    .foreground(changeColor(stock.changePercent, ctx)),
-                           }),
+                           })
+                        .textRole(TextRole::data),
                 });
 }
 
@@ -87,10 +90,11 @@ View TickerView::body() const {
   return VStack(HAlign::leading, 0,
                 {
                     header(data, ctx),
-                    sparkline(data.points, u),
+                    sparkline(data.points, ctx),
                     SpreadRow(VAlign::center, axisLabels(data.points),
                               [&](const std::string &label) {
-                                return MicroLabel(label, 8, 0.14, ZavelTokens::screenText3, ctx);
+                                return MicroLabel(label, 8, 0.14, ctx.casingInk(InkLevel::tertiary),
+                                                  ctx);
                               })
                         .padding(Edge::top, 12 * u),
                 })

@@ -1,7 +1,7 @@
 #include "Shared/Views/SystemViews/WatchlistView.h"
 
-#include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
+#include "Shared/Views/Hardware/NumeralFit.h"
 #include "Shared/Views/SystemViews/StockFigures.h"
 #include "kit/foundation/Clock.h"
 #include "kit/foundation/TextOperations.h"
@@ -25,11 +25,13 @@ View stockRow(const StockSnapshot &stock, const ZCtx &ctx) {
                         .frame({.width = 64 * u, .alignment = Alignment::leading}),
                     Text(kit::foundation::lowercased(stock.symbol))
                         .font(ctx.mono(10, FontWeight::regular))
-                        .foreground(ZavelTokens::screenText3)
+                        .foreground(ctx.casingInk(InkLevel::tertiary))
                         .lineLimit(1)
                         .frame({.maxWidth = infinity, .alignment = Alignment::leading}),
-                    Text(priceText(stock.price)).font(ctx.mono(11, FontWeight::semibold)),
-                    Text(changeText(stock.changePercent))
+                    Text(priceText(stock.price))
+                        .font(ctx.mono(11, FontWeight::semibold))
+                        .textRole(TextRole::data),
+                    figureFit(Text(changeText(stock.changePercent)))
                         .font(ctx.mono(10, FontWeight::semibold))
                         .foreground(changeColor(stock.changePercent, ctx))
                         .frame({.width = 56 * u, .alignment = Alignment::trailing}),
@@ -39,7 +41,7 @@ View stockRow(const StockSnapshot &stock, const ZCtx &ctx) {
 View emptyHint(const ZCtx &ctx) {
   return Text("Pick symbols with Edit Widget")
       .font(ctx.mono(10, FontWeight::regular))
-      .foreground(ZavelTokens::screenText3);
+      .foreground(ctx.casingInk(InkLevel::tertiary));
 }
 
 } // namespace
@@ -62,7 +64,7 @@ View WatchlistView::body() const {
   return VStack(
              HAlign::leading, 18 * u,
              {
-                 MicroLabel("WATCHLIST", 10, 0.16, ZavelTokens::screenText2, ctx),
+                 MicroLabel("WATCHLIST", 10, 0.16, ctx.casingInk(InkLevel::secondary), ctx),
                  data.empty() ? emptyHint(ctx) : EmptyView(),
                  ForEach(shown, [&](const StockSnapshot &stock) { return stockRow(stock, ctx); }),
              })

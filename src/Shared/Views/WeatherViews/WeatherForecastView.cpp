@@ -59,7 +59,8 @@ View cell(const DayColumn &column, const ZCtx &ctx) {
       {
           Text(temperatureText(column.temp))
               .font(ctx.mono(20, FontWeight::bold))
-              .foreground(column.isToday ? ctx.accent : ZavelTokens::screenText1),
+              .foreground(column.isToday ? ctx.accent : ZavelTokens::screenText1)
+              .textRole(TextRole::data),
           MicroLabel(column.label, 9, 0.12,
                      column.isToday ? ZavelTokens::screenText1 : ZavelTokens::screenText3, ctx),
       });

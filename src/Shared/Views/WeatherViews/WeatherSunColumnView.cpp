@@ -60,16 +60,17 @@ WeatherSunColumnView::SunPlace sunToday(const WeatherSnapshot &data, Date date,
 }
 
 View sunsetBlock(const WeatherSunColumnView::SunPlace &sun, const ZCtx &ctx) {
-  return VStack(HAlign::leading, 0,
-                {
-                    HStack(VAlign::firstTextBaseline,
-                           {
-                               MicroLabel("SUNSET", 10, 0.14, ZavelTokens::screenText2, ctx),
-                               Spacer(),
-                               Text(sun.label).font(ctx.mono(16, FontWeight::bold)),
-                           }),
-                    SunArc(sun.t, 88, 7.5, ctx).padding(Edge::top, 8 * ctx.u),
-                });
+  return VStack(
+      HAlign::leading, 0,
+      {
+          HStack(VAlign::firstTextBaseline,
+                 {
+                     MicroLabel("SUNSET", 10, 0.14, ZavelTokens::screenText2, ctx),
+                     Spacer(),
+                     Text(sun.label).font(ctx.mono(16, FontWeight::bold)).textRole(TextRole::data),
+                 }),
+          SunArc(sun.t, 88, 7.5, ctx).padding(Edge::top, 8 * ctx.u),
+      });
 }
 
 } // namespace

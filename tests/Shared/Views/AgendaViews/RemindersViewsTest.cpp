@@ -65,6 +65,12 @@ TEST(RemindersListView, RowsAreKeysLookingDoneOpenOrUrgentUnderTheCountOfAllOpen
            .rows = {{"O1", Tokens::screenText1, std::nullopt, clear},
                     {"O2", Tokens::screenText1, std::nullopt, clear},
                     {"O3", Tokens::screenText1, std::nullopt, clear}}},
+           Case{.name = "a three-digit count",
+           .data = snapshot(std::vector(120, reminder("O"))),
+           .texts = {"REMINDERS", "120", "O", "O", "O"},
+           .rows = {{"O", Tokens::screenText1, std::nullopt, clear},
+                    {"O", Tokens::screenText1, std::nullopt, clear},
+                    {"O", Tokens::screenText1, std::nullopt, clear}}},
        }) {
     LaidOutTree tree =
         layReal(RemindersListView{c.data, mediumWidget.context()}.body(), mediumWidget);
@@ -76,6 +82,15 @@ TEST(RemindersListView, RowsAreKeysLookingDoneOpenOrUrgentUnderTheCountOfAllOpen
     EXPECT_EQ(paintOf(*badge), Paint{accent}) << c.name;
     EXPECT_NEAR(badge->frame.size.height, 18 * u, 1e-9) << c.name;
     EXPECT_NEAR(badge->frame.midY(), count.frame.midY(), 0.5) << c.name;
+    // The digits (0.72 of the font's size high) lie where the capsule is taller than they are,
+    // clear of its rounded ends (a radius of 9 units).
+    const double radius = 9 * u, halfDigits = 0.36 * run(count).style.font.size;
+    for (double inset :
+         {count.frame.minX() - badge->frame.minX(), badge->frame.maxX() - count.frame.maxX()}) {
+      ASSERT_LT(inset, radius) << c.name;
+      EXPECT_GE(std::sqrt(radius * radius - (radius - inset) * (radius - inset)), halfDigits)
+          << c.name;
+    }
 
     std::vector<const LaidOutNode *> buttons = tree.root.findAll("Button");
     ASSERT_EQ(buttons.size(), c.rows.size()) << c.name;
@@ -160,6 +175,13 @@ TEST(RemindersNextUpView, RingNumeralAndSubtitleFollowTheMinutesAndTheTitle) {
            .numeral = "—",
            .subtitle = "ALL CLEAR",
            .progress = 0.62},
+           // Eight characters as wide as two: past 0.7 of its size the subtitle is cut.
+           Case{.name = "a word of wide characters",
+           .minutes = 9,
+           .title = "call ＷＷＷＷＷＷＷＷ",
+           .numeral = "9",
+           .subtitle = "MIN — ＷＷＷＷＷＷＷＷ",
+           .progress = 9.0 / 60},
        }) {
     std::optional<ReminderItem> next;
     if (c.title)
@@ -178,6 +200,22 @@ TEST(RemindersNextUpView, RingNumeralAndSubtitleFollowTheMinutesAndTheTitle) {
     EXPECT_NEAR(circles[0]->frame.midX(), 85, 1e-9) << c.name;
     double turn = std::numbers::pi * 148 * u;
     EXPECT_NEAR(circles[1]->as<ShapeDraw>()->path.length() / turn, c.progress, 1e-3) << c.name;
+
+    // The subtitle's letters (0.72 of its drawn size high, about its line's middle) stay inside
+    // the ring's inner edge, 70 units from the centre: it shrinks to fit, down to 0.7, then is cut.
+    const LaidOutNode &subtitle = textNode(tree, c.subtitle);
+    TextMetrics drawn = fitted(subtitle);
+    double half = 0.36 * run(subtitle).style.font.size * drawn.scale;
+    double dx = std::max(85 - subtitle.frame.minX(), subtitle.frame.maxX() - 85);
+    double dy = std::max(std::abs(subtitle.frame.midY() - half - 85),
+                         std::abs(subtitle.frame.midY() + half - 85));
+    EXPECT_LE(std::hypot(dx, dy), 70 * u) << c.name;
+    EXPECT_EQ(drawn.lineCount, 1) << c.name;
+    EXPECT_GE(drawn.scale, 0.7 - 1e-9) << c.name;
+    EXPECT_EQ(drawn.truncated, c.name == std::string("a word of wide characters")) << c.name;
+    if (c.subtitle == "MIN — GROCERIE") {
+      EXPECT_LT(drawn.scale, 1) << c.name;
+    }
   }
 }
 

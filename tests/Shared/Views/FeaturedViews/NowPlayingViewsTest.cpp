@@ -48,12 +48,20 @@ TEST(NowPlayingDeckView, TimeRowMeterKeysAndLampFollowTheRecord) {
        .elapsed = "0:00",
        .duration = "0:00",
        .elapsedUnits = 40},
+      // Its timer reads 1:00:00 at the end, wider than its label: the field keeps room for it,
+      // paused or playing.
       {.name = "an hour long",
        .data = track(1800, 3600, false),
        .elapsed = "30:00",
        .duration = "60:00",
-       .elapsedUnits = 50,
+       .elapsedUnits = 70,
        .played = 0.5},
+      {.name = "past its first hour, playing",
+       .data = track(3600, 4505, true),
+       .elapsed = "1:00:00",
+       .duration = "75:05",
+       .elapsedUnits = 70,
+       .played = 3600.0 / 4505},
       {.name = "stored below the start",
        .data = track(-30, 245, false),
        .elapsed = "0:00",
@@ -84,6 +92,8 @@ TEST(NowPlayingDeckView, TimeRowMeterKeysAndLampFollowTheRecord) {
     const Rect &track = capsules[0], &filled = capsules[1];
     EXPECT_NEAR(track.minX() - 9 * u - textNode(tree, "NOW PLAYING").frame.minX(),
                 c.elapsedUnits * u, 1e-9);
+    EXPECT_FALSE(fitted(textNode(tree, c.elapsed)).truncated);
+    EXPECT_EQ(fitted(textNode(tree, c.elapsed)).lineCount, 1);
     EXPECT_NEAR(filled.size.width, c.played ? track.size.width * *c.played : 4 * u, 1e-9);
     EXPECT_EQ(track.size.height, 4 * u);
 

@@ -144,6 +144,40 @@ TEST(WeatherDeckView, ScreensChartsRangesAndKeyLighting) {
   }
 }
 
+TEST(WeatherDeckView, AWinterWeekInFahrenheitReadsEveryLowAndHighWholeInColumnsThatLineUp) {
+  test::ScopedLocaleAndZone locale{"en_US", "America/Chicago"};
+  WeatherSnapshot week = weather("Fargo", -15, 104, -15);
+  week.days = {{"Fri", 100, -10, false}, {"Sat", -10, -15, false}, {"Sun", 104, 100, false}};
+  ZCtx ctx = largeWidget.context();
+  WeatherDeckData data{week, WeatherView::week, cities, "16:52", 0.5};
+  LaidOutTree tree = layReal(WeatherDeckView{data, ctx}.body(), largeWidget, thursday);
+  // Lows then highs, row by row: today, then the three days.
+  const Texts lows{"-15°", "-10°", "-15°", "100°"}, highs{"104°", "100°", "-10°", "104°"};
+  std::vector<const LaidOutNode *> texts = tree.root.findAll("Text");
+  std::vector<Rect> tracks = filled(tree, "Capsule", ZavelTokens::track);
+  ASSERT_EQ(tracks.size(), 4u);
+  for (std::size_t row = 0; row < 4; ++row) {
+    SCOPED_TRACE(row);
+    // Each row's texts: its day, its low, its high.
+    const LaidOutNode &low = *texts.at(2 + 3 * row), &high = *texts.at(3 + 3 * row);
+    EXPECT_EQ(run(low).text, lows[row]);
+    EXPECT_EQ(run(high).text, highs[row]);
+    for (const LaidOutNode *temperature : {&low, &high}) {
+      TextMetrics drawn = fitted(*temperature);
+      EXPECT_EQ(drawn.lineCount, 1);
+      EXPECT_FALSE(drawn.truncated);
+      EXPECT_EQ(drawn.scale, 1);
+    }
+    // The lows end where the first row's do, the highs start where its do, the bars between.
+    EXPECT_NEAR(low.frame.maxX(), texts.at(2)->frame.maxX(), 1e-6);
+    EXPECT_NEAR(high.frame.minX(), texts.at(3)->frame.minX(), 1e-6);
+    EXPECT_NEAR(tracks[row].minX(), tracks[0].minX(), 1e-6);
+    EXPECT_NEAR(tracks[row].size.width, tracks[0].size.width, 1e-6);
+    EXPECT_LT(low.frame.maxX(), tracks[row].minX());
+    EXPECT_GT(high.frame.minX(), tracks[row].maxX());
+  }
+}
+
 TEST(WeatherDeckView, EachSavedRowsHeartSavesItsShownName) {
   ZCtx ctx = largeWidget.context();
   WeatherDeckData data{weather("Oslo", 7, 9, 2), WeatherView::fav, cities, "—", 0.5};

@@ -1,5 +1,7 @@
 #include "Shared/Views/HealthViews/HabitsView.h"
 #include "HealthViewsTesting.h"
+#include "Shared/Theme/CasingInks.h"
+#include "Shared/Theme/ColorContrast.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "kit/foundation/Calendar.h"
 #include "support/ScopedEnvironment.h"
@@ -14,11 +16,12 @@ using namespace kit::ui;
 using namespace zavel::testing;
 using kit::foundation::Date;
 
-const Color lit = ZavelTokens::dotFilled, dark = ZavelTokens::trackFine;
+// The dots lie on the graphite casing: earlier days in its muted ink, the others unlit.
+const Color lit = casingInk(InkLevel::muted, false), dark = ZavelTokens::trackFine;
 
 TEST(HabitsView, DotsLightTheCountOfCheckInsFromMondayNeverPastTodayTodayInTheAccent) {
   const HabitsView view{{}, mediumWidget.context()};
-  const Color accent = view.ctx.accent;
+  const Color accent = view.ctx.accent; // the signal accent reads on graphite as it is
   struct Case {
     const char *name;
     int today = 0;
@@ -54,6 +57,20 @@ TEST(HabitsView, DotsLightTheCountOfCheckInsFromMondayNeverPastTodayTodayInTheAc
       dots.push_back(view.dotColor(day, c.done, c.today));
     EXPECT_EQ(dots, c.dots) << c.name;
   }
+}
+
+TEST(HabitsView, OnCreamUnlitDotsAreTheLightestAndTheLitOnesReadOnTheCasing) {
+  const HabitsView view{{}, mediumWidget.context(true)};
+  // Wednesday with four check-ins: Monday and Tuesday lit, today in the accent, the rest unlit.
+  std::vector<Color> dots;
+  for (int day = 0; day < 7; ++day)
+    dots.push_back(view.dotColor(day, 4, 2));
+  const Color earlier = casingInk(InkLevel::muted, true), unlit = casingInk(InkLevel::unlit, true),
+              accent = casingShade(view.ctx.accent, true);
+  EXPECT_EQ(dots, (std::vector{earlier, earlier, accent, unlit, unlit, unlit, unlit}));
+  EXPECT_GT(relativeLuminance(unlit), relativeLuminance(earlier));
+  EXPECT_GT(relativeLuminance(unlit), relativeLuminance(accent));
+  EXPECT_NE(accent, view.ctx.accent); // signal alone is too light on cream
 }
 
 // Habits with the given counts, named A, B, C… on fixed ids.

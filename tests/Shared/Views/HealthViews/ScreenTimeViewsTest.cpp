@@ -1,4 +1,5 @@
 #include "HealthViewsTesting.h"
+#include "Shared/Theme/CasingInks.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/HealthViews/ScreenElapsedView.h"
 #include "Shared/Views/HealthViews/ScreenOrbitView.h"
@@ -25,7 +26,7 @@ TEST(ScreenOrbitView, TimeInsideTheDashedOrbitWithTheTimeLeftOrTheMinutesOver) {
     const char *name;
     int64_t total = 0, budget = 480;
     const char *numeral, *status;
-    Color statusColor = ZavelTokens::screenText3;
+    Color statusColor = casingInk(InkLevel::tertiary, false);
   };
   for (const Case &c : {
            Case{.name = "at the budget", .total = 480, .numeral = "8:00", .status = "0M LEFT"},
@@ -64,7 +65,8 @@ TEST(ScreenOrbitView, TimeInsideTheDashedOrbitWithTheTimeLeftOrTheMinutesOver) {
     ASSERT_EQ(orbit.size(), 1u);
     expectRectNear(orbit[0]->frame, rect(85 - 84 * u, 85 - 84 * u, 168 * u, 168 * u), c.name);
     const ShapeDraw &dashes = *orbit[0]->as<ShapeDraw>();
-    EXPECT_EQ(dashes.paint, Paint{ZavelTokens::dashedRing});
+    // On graphite the orbit's token would all but vanish: it takes the casing's muted ink.
+    EXPECT_EQ(dashes.paint, Paint{casingInk(InkLevel::muted, false)});
     ASSERT_TRUE(dashes.stroke);
     EXPECT_EQ(dashes.stroke->dash, (std::vector<double>{5 * u, 5 * u}));
     EXPECT_EQ(std::tuple(dashes.stroke->lineWidth, dashes.stroke->lineCap),
@@ -173,12 +175,14 @@ TEST(ScreenWeeklyView, BarsShareTheLongestDaysHeightTodayInAccentUnderTheAverage
           bars[i]->frame,
           rect(chart.minX() + double(i) * (width + 14 * u), bars[i]->frame.minY(), width, height),
           d.label, 1e-6);
+      // The other days in the casing's muted ink: the screen's bar grey all but vanishes there.
       EXPECT_EQ(bars[i]->as<ShapeDraw>()->paint,
-                Paint{d.isToday ? ctx.accent : ZavelTokens::barGray});
+                Paint{d.isToday ? ctx.accent : casingInk(InkLevel::muted, false)});
       const LaidOutNode &label = textNode(tree, kit::foundation::uppercased(d.label.substr(0, 2)));
       EXPECT_NEAR(label.frame.maxY(), chart.maxY(), 1e-6) << d.label;
       EXPECT_NEAR(label.frame.minY() - bars[i]->frame.maxY(), 8 * u, 1e-6) << d.label;
-      EXPECT_EQ(run(label).paint, Paint{d.isToday ? ctx.casingInk() : ZavelTokens::screenText3});
+      EXPECT_EQ(run(label).paint,
+                Paint{casingInk(d.isToday ? InkLevel::primary : InkLevel::tertiary, false)});
     }
     if (c.week.empty()) {
       EXPECT_EQ(tree.root.texts(), (std::vector<std::string>{"DAILY AVERAGE", "0m"}));
@@ -212,6 +216,11 @@ TEST(TopAppsView, TheFirstThreeAppsWithBarsAgainstTheMostUsedOfThem) {
            .apps = {{"Clock", -5, false}},
            .texts = {"TOP APPS — TODAY", "CLOCK", "0M"},
            .fractions = {0}},
+           Case{.name = "ten-hour days",
+           .apps = {{"Final Cut Pro", 1499, false}, {"Xcode", 630, true}, {"Mail", 600, false}},
+           .texts = {"TOP APPS — TODAY", "FINAL CUT PRO", "24H 59M", "XCODE", "10H 30M", "MAIL",
+                     "10H 0M"},
+           .fractions = {0.72, 0.72 * 630 / 1499, 0.72 * 600 / 1499}},
            Case{.name = "no apps", .apps = {}, .texts = {"TOP APPS — TODAY"}, .fractions = {}},
        }) {
     SCOPED_TRACE(c.name);
@@ -228,11 +237,21 @@ TEST(TopAppsView, TheFirstThreeAppsWithBarsAgainstTheMostUsedOfThem) {
                 Paint{app.isFlagged ? ctx.accent : ZavelTokens::dataTeal});
       const LaidOutNode &name = textNode(tree, kit::foundation::uppercased(app.name));
       EXPECT_EQ(run(name).paint, Paint{ctx.casingInk()});
-      // The name in its 96 units, the bar after 14, the time in 56 at the trailing edge.
+      // The name in its 96 units, the bar after 14, the time in 60 at the trailing edge: room
+      // for a day's longest, 24H 59M, on one line.
       EXPECT_NEAR(name.frame.minX(), 26 * u, 1e-6);
       EXPECT_NEAR(track.minX(), 26 * u + 110 * u, 1e-6);
-      EXPECT_NEAR(track.maxX(), 364 - 26 * u - 70 * u, 1e-6);
+      EXPECT_NEAR(track.maxX(), 364 - 26 * u - 74 * u, 1e-6);
       EXPECT_NEAR(name.frame.midY(), track.midY(), 1e-6);
+      const LaidOutNode &time = textNode(tree, c.texts[2 * i + 2]);
+      EXPECT_EQ(fitted(time).lineCount, 1);
+      EXPECT_FALSE(fitted(time).truncated);
+      EXPECT_EQ(fitted(time).scale, 1);
+      // Every row one height: the bars 20 units and a row apart.
+      if (i > 0) {
+        EXPECT_NEAR(track.midY() - capsules[2 * i - 2]->frame.midY(),
+                    20 * u + name.frame.size.height, 1e-6);
+      }
     }
   }
 }

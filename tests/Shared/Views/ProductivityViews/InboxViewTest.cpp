@@ -67,10 +67,24 @@ TEST(InboxView, ALongCountShrinksOnOneLine) {
   LaidOutTree tree = layReal(
       InboxView{inbox(123456, std::nullopt, true), smallWidget.context()}.body(), smallWidget);
   expectFit(textNode(tree, "123456"), width, Fit::shrunk);
-  // The hint is longer than the screen is wide: cut, as every sender line is.
-  LaidOutTree off =
-      layReal(InboxView{inbox(0, std::nullopt, false), smallWidget.context()}.body(), smallWidget);
-  EXPECT_TRUE(fitted(textNode(off, hint)).truncated);
+  // The hint is longer than the screen is wide: it shrinks to be read whole, in either casing
+  // (the screen is the same on both).
+  for (bool cream : {false, true}) {
+    LaidOutTree off = layReal(
+        InboxView{inbox(0, std::nullopt, false), smallWidget.context(cream)}.body(), smallWidget);
+    TextMetrics drawn = fitted(textNode(off, hint));
+    EXPECT_FALSE(drawn.truncated) << cream;
+    EXPECT_EQ(drawn.lineCount, 1) << cream;
+    EXPECT_LT(drawn.scale, 1) << cream;
+    EXPECT_GE(drawn.scale, 0.85) << cream;
+    EXPECT_LE(textNode(off, hint).frame.maxX(), 170 - 32 * smallWidget.u() + 0.01) << cream;
+  }
+  // A mail's line is not shrunk: it is cut at its end.
+  std::string longLine(80, 'x');
+  LaidOutTree on =
+      layReal(InboxView{inbox(1, longLine, true), smallWidget.context()}.body(), smallWidget);
+  EXPECT_TRUE(fitted(textNode(on, longLine)).truncated);
+  EXPECT_EQ(fitted(textNode(on, longLine)).scale, 1);
 }
 
 } // namespace

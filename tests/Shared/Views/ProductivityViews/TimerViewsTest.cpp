@@ -133,7 +133,7 @@ TEST(StopwatchView, CountsUpFromItsStartInTealWithTheLampLitWhileRunning) {
            Case{.name = "running with laps",
            .state = {now.addingTimeInterval(-3723.9), {61.1, 133.4}},
            .time = "1:02:03",
-           .hint = "RUNNING — TAP TIME FOR LAP",
+           .hint = "TAP TIME FOR LAP",
            .lamp = teal},
        }) {
     View view = StopwatchView{c.state, smallWidget.context()}.body();

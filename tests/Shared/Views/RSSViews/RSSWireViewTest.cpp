@@ -2,6 +2,7 @@
 
 #include "RSSViewsTesting.h"
 #include "Shared/Theme/DesignTokens.h"
+#include "kit/foundation/TextOperations.h"
 
 #include <fmt/format.h>
 
@@ -16,7 +17,8 @@ std::vector<std::string> rowTexts(int count) {
   std::vector<std::string> texts;
   for (int k = 1; k <= count; ++k) {
     texts.push_back(fmt::format("Headline {}", k));
-    texts.push_back(fmt::format("FEED {} — {}H AGO", k, k + 1));
+    texts.push_back(fmt::format("FEED {}", k));
+    texts.push_back(fmt::format(" — {}H AGO", k + 1));
   }
   return texts;
 }
@@ -26,11 +28,11 @@ std::vector<std::string> joined(std::vector<std::string> head, std::vector<std::
   return head;
 }
 
-// Each row: the full-width frame around a title and its caption.
+// Each row: the full-width frame around a title and its caption (the feed and the age).
 std::vector<const LaidOutNode *> rowsOf(const LaidOutTree &tree) {
   return tree.root.findAll([](const LaidOutNode &node) {
     return node.kind == "Frame" && node.children.size() == 1 && node.children[0].kind == "VStack" &&
-           node.texts().size() == 2;
+           node.texts().size() == 3;
   });
 }
 
@@ -38,6 +40,8 @@ TEST(RSSWireView, UpToSevenRowsSharingTheHeightUnderACountOfAll) {
   std::vector<RSSItem> longTitle = headlines(2);
   longTitle[0].title = "Headline 1, with so much more to say that it runs far past the width of "
                        "the screen it is shown on";
+  std::vector<RSSItem> longFeed = headlines(1);
+  longFeed[0].feedTitle = "The International Herald of Long Feed Titles and Other Matters";
   // The same article from two feeds.
   std::vector<RSSItem> sameId = headlines(2);
   sameId[1].id = sameId[0].id;
@@ -47,6 +51,7 @@ TEST(RSSWireView, UpToSevenRowsSharingTheHeightUnderACountOfAll) {
     std::vector<std::string> texts;
     std::size_t rows = 0;
     bool firstTitleCut = false;
+    bool longFeedCut = false;
   };
   const Case cases[] = {
       {.name = "24 headlines",
@@ -67,10 +72,16 @@ TEST(RSSWireView, UpToSevenRowsSharingTheHeightUnderACountOfAll) {
        .rows = 0},
       {.name = "a long title stays on one line, cut at its end",
        .items = longTitle,
-       .texts = joined({"The Wire", "2 HEADLINES", longTitle[0].title, "FEED 1 — 2H AGO"},
-                       {"Headline 2", "FEED 2 — 3H AGO"}),
+       .texts = joined({"The Wire", "2 HEADLINES", longTitle[0].title, "FEED 1", " — 2H AGO"},
+                       {"Headline 2", "FEED 2", " — 3H AGO"}),
        .rows = 2,
        .firstTitleCut = true},
+      {.name = "a long feed name is cut before the age",
+       .items = longFeed,
+       .texts = {"The Wire", "1 HEADLINES", "Headline 1",
+                 kit::foundation::uppercased(longFeed[0].feedTitle), " — 2H AGO"},
+       .rows = 1,
+       .longFeedCut = true},
   };
   for (const Case &c : cases) {
     ZCtx ctx = largeWidget.context();
@@ -98,6 +109,14 @@ TEST(RSSWireView, UpToSevenRowsSharingTheHeightUnderACountOfAll) {
       EXPECT_EQ(run(title).paint, Paint{ZavelTokens::screenText1}) << what;
       EXPECT_EQ(fitted(title).lineCount, 1) << what;
       EXPECT_EQ(fitted(title).truncated, k == 0 && c.firstTitleCut) << what;
+      // The feed's name gives way before the age: the age is read whole on the row's line.
+      const LaidOutNode &feed = *rows[k]->findAll("Text").at(1),
+                        &age = *rows[k]->findAll("Text").at(2);
+      EXPECT_EQ(fitted(feed).truncated, k == 0 && c.longFeedCut) << what;
+      EXPECT_FALSE(fitted(age).truncated) << what;
+      EXPECT_NEAR(age.frame.minX(), feed.frame.maxX(), 1e-6) << what;
+      EXPECT_NEAR(age.frame.minY(), feed.frame.minY(), 1e-6) << what;
+      EXPECT_LE(age.frame.maxX(), rows[k]->frame.maxX() + 1e-6) << what;
       if (k + 1 < rows.size())
         expectRectNear(
             separators[k]->frame,

@@ -1,3 +1,4 @@
+#include "Shared/Theme/CasingInks.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/SystemViews/TickerView.h"
 #include "Shared/Views/SystemViews/WatchlistView.h"
@@ -98,7 +99,8 @@ TEST(TickerView, HeaderFiguresAndTheAxisOfLabelledPointsSpreadAcrossTheWidth) {
            .stock = quote("msft", 1234.5, 0, {{1, "9AM"}}),
            .cream = true,
            .texts = {"MSFT", "1234.50", "+0.0%", "9AM"},
-           .change = ZavelTokens::dataTeal},
+           // Teal alone is too light on cream: a deeper teal.
+           .change = casingShade(ZavelTokens::dataTeal, true)},
       Case{.name = "no labels",
            .stock = quote("X", 0.004, -1.14, valued({1, 2})),
            .texts = {"X", "0.00", "-1.1%"},
@@ -156,7 +158,8 @@ TEST(WatchlistView, UpToThreeRowsOrTheHintWhenThereAreNone) {
     if (c.quotes.empty())
       continue;
     EXPECT_EQ(run(textNode(tree, c.texts[1])).paint, Paint{ZavelTokens::keyInk});
-    EXPECT_EQ(run(textNode(tree, "-1.1%")).paint, Paint{gold});
+    // On cream the accent's deeper shade.
+    EXPECT_EQ(run(textNode(tree, "-1.1%")).paint, Paint{casingShade(gold, true)});
     // The changes end at the column's trailing edge: 26 units inside the widget's.
     EXPECT_NEAR(textNode(tree, "-1.1%").frame.maxX(), 364 - 26 * ctx.u, 1e-6);
   }
@@ -164,6 +167,13 @@ TEST(WatchlistView, UpToThreeRowsOrTheHintWhenThereAreNone) {
       run(textNode(layReal(WatchlistView{{kdrx}, goldContext()}.body(), mediumWidget), "+2.4%"))
           .paint,
       Paint{ZavelTokens::dataTeal});
+  // A change of seven characters shrinks a little in its 56 units rather than wrap.
+  LaidOutTree doubled =
+      layReal(WatchlistView{{quote("NVDA", 1, 100.44)}, goldContext()}.body(), mediumWidget);
+  TextMetrics change = fitted(textNode(doubled, "+100.4%"));
+  EXPECT_EQ(change.lineCount, 1);
+  EXPECT_FALSE(change.truncated);
+  EXPECT_LT(change.scale, 1);
 }
 
 } // namespace
