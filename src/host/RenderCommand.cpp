@@ -72,7 +72,7 @@ RenderRequest readRequest(Words words) {
   return request;
 }
 
-// Sides are whole pixels, each point's part of one counted in full.
+// A side that ends in part of a pixel gets the whole pixel, as the renderer rounds up.
 void checkPictureSize(kit::ui::Size size, double scale) {
   double width = size.width * scale;
   double height = size.height * scale;
