@@ -1,18 +1,21 @@
 #include "host/ActionRecording.h"
 
 #include "Shared/Data/AppGroup.h"
-#include "host/FolderSnapshot.h"
+#include "kit/events/FileWriteObserver.h"
 #include "kit/foundation/Defaults.h"
 #include "kit/foundation/notifications/NotificationRecorder.h"
 #include "kit/widgets/WidgetCenter.h"
 
 #include <algorithm>
 #include <mutex>
+#include <set>
 
 namespace zavel::host {
 namespace {
 
-// The keys written or removed in any store of this process while it lives, each once.
+namespace fs = std::filesystem;
+
+// The keys written or removed in a suite file while it lives, each once.
 class SuiteWriteLog {
 public:
   SuiteWriteLog()
@@ -33,21 +36,45 @@ private:
   kit::foundation::DefaultsWriteObserver observer_;
 };
 
-std::string reportedFileName(const std::string &relative) {
+// The files this process wrote whole while it lives, each once, in name order.
+class FileWriteLog {
+public:
+  FileWriteLog()
+      : observer_([this](const fs::path &file) {
+          std::lock_guard lock(mutex_);
+          files_.insert(file.lexically_normal());
+        }) {}
+
+  std::set<fs::path> files() const {
+    std::lock_guard lock(mutex_);
+    return files_;
+  }
+
+private:
+  mutable std::mutex mutex_;
+  std::set<fs::path> files_;
+  kit::events::FileWriteObserver observer_;
+};
+
+// A file below `home` by its place there, one of the app group's container by its name there
+// ("notes.json"); any other by its full path.
+std::string reportedFileName(const fs::path &file, const fs::path &home) {
+  fs::path relative = file.lexically_relative(home.lexically_normal());
+  if (relative.empty() || *relative.begin() == "..")
+    return file.string();
+  std::string name = relative.generic_string();
   std::string container = "containers/" + std::string(AppGroup::identifier) + "/";
-  return relative.starts_with(container) ? relative.substr(container.size()) : relative;
+  return name.starts_with(container) ? name.substr(container.size()) : name;
 }
 
 } // namespace
 
 ActionReport recordAction(const std::function<void()> &action, BackgroundWait &wait,
-                          const std::filesystem::path &home) {
-  // Suite files are reported by key instead.
-  const std::vector<std::filesystem::path> skipped{"suites"};
+                          const fs::path &home) {
   SuiteWriteLog suiteWrites;
+  FileWriteLog fileWrites;
   kit::foundation::NotificationRecorder notifications;
   kit::widgets::ReloadRecorder reloads;
-  FolderSnapshot before = FolderSnapshot::take(home, skipped);
 
   action();
   wait.wait();
@@ -56,8 +83,11 @@ ActionReport recordAction(const std::function<void()> &action, BackgroundWait &w
   report.reloaded = reloads.kinds();
   report.notifications = notifications.names();
   report.wrote = suiteWrites.keys();
-  for (const std::string &file : FolderSnapshot::take(home, skipped).changedSince(before))
-    report.wrote.push_back(reportedFileName(file));
+  std::vector<std::string> files;
+  for (const fs::path &file : fileWrites.files())
+    files.push_back(reportedFileName(file, home));
+  std::sort(files.begin(), files.end());
+  report.wrote.insert(report.wrote.end(), files.begin(), files.end());
   return report;
 }
 

@@ -10,10 +10,13 @@
 namespace zavel::host {
 
 // Runs `action` and reports what it and the background work it started (awaited through
-// `wait`) did: the kinds asked to reload, the notifications posted, and what was written below
-// `home`: suite keys (in the order first written or removed), then files in name order, those
-// of the app group's container by their name there ("notes.json"), others from `home`
-// ("calendars/Home/call.ics"). What `action` throws passes through, nothing reported.
+// `wait`) did: the kinds asked to reload, the notifications posted, and what this process wrote
+// that reached a file: suite keys written or removed in a suite file (in the order first
+// written; what only the store in memory kept is left out), then the files it replaced whole,
+// in name order: those of the app group's container by their name there ("notes.json", a link
+// by its own name wherever it points), others below `home` from there
+// ("calendars/Home/call.ics"), any other by its full path. What `action` throws passes through,
+// nothing reported.
 ActionReport recordAction(const std::function<void()> &action, BackgroundWait &wait,
                           const std::filesystem::path &home = kit::foundation::zavelHome());
 

@@ -42,14 +42,24 @@ int readValue(const std::string &key, CommandContext &context) {
   return 0;
 }
 
+// The suite a write goes to; CommandFailure when neither the group's suite file nor the standard
+// one could be opened, as what the store in memory keeps is gone when the command ends.
+kit::foundation::Defaults storeOnDisk(const std::string &key, std::string_view doing) {
+  auto suite = SharedSuite::open();
+  if (suite.isInMemory())
+    throw CommandFailure("no suite file could be opened to " + std::string(doing) + " \"" + key +
+                         "\"");
+  return suite;
+}
+
 int writeValue(const std::string &key, const kit::foundation::DefaultsValue &value) {
-  if (!SharedSuite::open().set(key, value))
+  if (!storeOnDisk(key, "store").set(key, value))
     throw CommandFailure("the suite refused to store \"" + key + "\"");
   return 0;
 }
 
 int deleteValue(const std::string &key) {
-  if (!SharedSuite::open().removeObject(key))
+  if (!storeOnDisk(key, "remove").removeObject(key))
     throw CommandFailure("the suite refused to remove \"" + key + "\"");
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "host/Gallery.h"
 
+#include "host/OutputFiles.h"
 #include "host/WidgetRendering.h"
 #include "kit/ui/Png.h"
 
@@ -18,25 +19,29 @@ bool isSafeInFileName(char c) {
 
 GalleryItem itemOf(const kit::widgets::AnyWidget &widget) {
   const auto &info = widget.info();
-  return {{},
-          info.kind,
-          info.displayName,
-          info.description,
-          snapshotFileName(info.kind),
-          kit::widgets::displaySize(info.family)};
+  GalleryItem item;
+  item.kind = info.kind;
+  item.displayName = info.displayName;
+  item.description = info.description;
+  item.fileName = snapshotFileName(info.kind);
+  item.size = kit::widgets::displaySize(info.family);
+  return item;
 }
 
-bool drawSnapshot(const kit::widgets::AnyWidget &widget, const GalleryItem &item,
-                  const std::filesystem::path &folder, double scale) {
+// Why the snapshot was not written; empty when it was.
+std::string drawSnapshot(const kit::widgets::AnyWidget &widget, const GalleryItem &item,
+                         const std::filesystem::path &folder, double scale) {
+  std::error_code error;
   try {
     auto context = kit::widgets::TimelineContext::of(widget.info().family, true);
     auto entry = widget.configure(kit::foundation::Json::object()).snapshot(context);
-    return kit::ui::writePng(renderTree(layOutEntry(entry, item.size), scale),
-                             folder / item.fileName);
+    error =
+        kit::ui::writePng(renderTree(layOutEntry(entry, item.size), scale), folder / item.fileName);
   } catch (...) {
     // One widget that cannot be drawn leaves the others standing.
-    return false;
+    return "cannot draw " + item.kind;
   }
+  return error ? cannotWrite(folder / item.fileName, error) : "";
 }
 
 // Each drawing thread holds its own pictures and text caches; past four, more threads buy little
@@ -71,8 +76,10 @@ std::vector<GalleryItem> renderGallery(const kit::widgets::WidgetBundle &bundle,
 
   std::atomic<std::size_t> next = 0;
   auto work = [&] {
-    for (std::size_t i = next++; i < widgets.size(); i = next++)
-      items[i].written = drawSnapshot(widgets[i], items[i], folder, scale);
+    for (std::size_t i = next++; i < widgets.size(); i = next++) {
+      items[i].failure = drawSnapshot(widgets[i], items[i], folder, scale);
+      items[i].written = items[i].failure.empty();
+    }
   };
   {
     std::vector<std::jthread> helpers;

@@ -12,18 +12,25 @@ namespace zavel::host {
 int galleryCommand(Words words, CommandContext &context) {
   CommandLine line(words, {{"-o", true}}, 0, 0);
   std::filesystem::path folder = line.required("-o");
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  if (!std::filesystem::is_directory(folder, error))
-    throw CommandFailure("cannot make the folder " + folder.string());
+  std::error_code made, looked;
+  std::filesystem::create_directories(folder, made);
+  if (!std::filesystem::is_directory(folder, looked)) {
+    auto error = made ? made : looked ? looked : std::make_error_code(std::errc::not_a_directory);
+    throw CommandFailure("cannot make the folder " + folder.string() + ": " + error.message());
+  }
 
   auto items = renderGallery(context.bundle, folder);
-  writeTextFile(folder / "index.html", galleryPage(items));
-  auto missing = std::count_if(items.begin(), items.end(),
-                               [](const GalleryItem &item) { return !item.written; });
-  if (missing > 0)
+  auto pageError = writeOutputFile(folder / "index.html", galleryPage(items));
+  auto failed = std::find_if(items.begin(), items.end(),
+                             [](const GalleryItem &item) { return !item.written; });
+  if (failed != items.end()) {
+    auto missing =
+        std::count_if(failed, items.end(), [](const GalleryItem &item) { return !item.written; });
     throw CommandFailure(std::to_string(missing) + " of " + std::to_string(items.size()) +
-                         " pictures could not be written");
+                         " pictures could not be written; the first: " + failed->failure);
+  }
+  if (pageError)
+    throw CommandFailure(cannotWrite(folder / "index.html", pageError));
   return 0;
 }
 

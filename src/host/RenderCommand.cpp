@@ -12,6 +12,7 @@
 #include "kit/ui/drawing/StaticLayerCache.h"
 
 #include <cmath>
+#include <fmt/format.h>
 
 namespace zavel::host {
 namespace {
@@ -19,8 +20,10 @@ namespace {
 using kit::ui::ColorScheme;
 using kit::ui::WidgetRenderingMode;
 
-// Larger pictures are beyond what the renderer draws.
-constexpr double kMaximumPixels = 8192;
+// Larger sides are beyond what the renderer draws.
+constexpr double kMaximumSide = 8192;
+// 4096 × 4096: the picture, its rows and its compressed form stay within a few hundred MB.
+constexpr double kMaximumPixels = 16'777'216;
 
 struct RenderRequest {
   std::string kind;
@@ -69,10 +72,18 @@ RenderRequest readRequest(Words words) {
   return request;
 }
 
+// A side that ends in part of a pixel gets the whole pixel, as the renderer rounds up.
 void checkPictureSize(kit::ui::Size size, double scale) {
-  if (std::ceil(size.width * scale) > kMaximumPixels ||
-      std::ceil(size.height * scale) > kMaximumPixels)
+  double width = size.width * scale;
+  double height = size.height * scale;
+  if (width < 1 || height < 1)
+    throw BadInput(
+        fmt::format("the picture would be {:g} × {:g} pixels, less than one pixel", width, height));
+  if (std::ceil(width) > kMaximumSide || std::ceil(height) > kMaximumSide)
     throw BadInput("the picture would be larger than 8192 pixels on a side");
+  if (std::ceil(width) * std::ceil(height) > kMaximumPixels)
+    throw BadInput(fmt::format("the picture would be {:g} × {:g} pixels, more than 4096 × 4096",
+                               std::ceil(width), std::ceil(height)));
 }
 
 } // namespace
@@ -94,12 +105,12 @@ int renderCommand(Words words, CommandContext &context) {
   kit::ui::drawing::StaticLayerCache::shared().keepOnDisk(kit::foundation::zavelHome() / "caches" /
                                                           "layers");
   auto tree = layOutEntry(entry, timelineContext.displaySize, request.appearance);
-  if (!kit::ui::writePng(renderTree(tree, request.scale), request.output))
-    throw CommandFailure("cannot write " + request.output);
+  if (auto error = kit::ui::writePng(renderTree(tree, request.scale), request.output))
+    throw CommandFailure(cannotWrite(request.output, error));
   if (request.tree)
-    writeTextFile(*request.tree,
-                  kit::ui::treeJson(tree).dump(1, ' ', false,
-                                               kit::foundation::Json::error_handler_t::replace));
+    writeOutputFileOrFail(*request.tree,
+                          kit::ui::treeJson(tree).dump(
+                              1, ' ', false, kit::foundation::Json::error_handler_t::replace));
   return 0;
 }
 

@@ -1,10 +1,10 @@
 #include "host/ActionRecording.h"
-#include "host/FolderSnapshot.h"
 #include "support/ScratchTree.h"
 #include "support/TempHome.h"
 
 #include "Shared/Data/AppGroup.h"
 #include "Shared/Data/SharedSuite.h"
+#include "kit/events/AtomicFile.h"
 #include "kit/foundation/tasks/BackgroundTasks.h"
 #include "kit/widgets/WidgetCenter.h"
 
@@ -19,31 +19,13 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-TEST(FolderSnapshot, TellsAddedRewrittenAndRemovedFilesOutsideSkippedFolders) {
-  test_support::ScratchTree tree;
-  tree.write("same.txt", "same");
-  tree.write("a/rewritten.txt", "old");
-  tree.write("a/removed.txt", "gone soon");
-  tree.write("skipped/db", "1");
-  const std::vector<fs::path> skipped{"skipped"};
-  FolderSnapshot before = FolderSnapshot::take(tree.root(), skipped);
-
-  // Same size, new contents: a write shows even when the size stays.
-  tree.write("a/rewritten.txt", "new");
-  fs::remove(tree.root() / "a/removed.txt");
-  tree.write("b/c/added.txt", "new");
-  tree.write("skipped/db", "2");
-  tree.folder("empty");
-  tree.write("b/.notes.json.lock", ""); // a lock taken holds no data
-  EXPECT_EQ(FolderSnapshot::take(tree.root(), skipped).changedSince(before),
-            (Names{"a/removed.txt", "a/rewritten.txt", "b/c/added.txt"}));
-  // A missing root has no files: everything that was there reads as removed.
-  EXPECT_EQ(FolderSnapshot::take(tree.root() / "missing").changedSince(before),
-            (Names{"a/removed.txt", "a/rewritten.txt", "same.txt"}));
-}
-
 TEST(ActionRecording, ReportsKeysThenFilesByTheirPlace) {
   zavel::test::TempHome home;
+  test_support::ScratchTree elsewhere;
+  fs::path container = AppGroup::containerURL();
+  fs::create_directories(home.path() / "calendars/Home");
+  elsewhere.write("real.json", "");
+  fs::create_symlink(elsewhere.root() / "real.json", container / "linked.json");
   BackgroundWait wait;
   ActionReport report = recordAction(
       [&] {
@@ -52,13 +34,35 @@ TEST(ActionRecording, ReportsKeysThenFilesByTheirPlace) {
         suite.set("test.a", true);
         suite.set("test.b", int64_t(2));
         suite.removeObject("test.c");
-        std::ofstream(AppGroup::containerURL() / "notes.json") << "[]";
-        fs::create_directories(home.path() / "calendars/Home");
-        std::ofstream(home.path() / "calendars/Home/call.ics") << "BEGIN:VCALENDAR";
+        kit::events::replaceFileAtomically(container / "notes.json", "[]");
+        kit::events::replaceFileAtomically(home.path() / "calendars/Home/call.ics", "BEGIN");
+        kit::events::replaceFileAtomically(container / "linked.json", "[]");
+        kit::events::replaceFileAtomically(elsewhere.root() / "outside.txt", "x");
+        // Only what this process wrote whole counts; a write that failed left nothing.
+        std::ofstream(container / "touched.json") << "[]";
+        kit::events::replaceFileAtomically(home.path() / "missing/folder.ics", "x");
       },
       wait);
-  EXPECT_EQ(report.wrote,
-            (Names{"test.b", "test.a", "test.c", "calendars/Home/call.ics", "notes.json"}));
+  EXPECT_EQ(report.wrote, (Names{"test.b", "test.a", "test.c", (elsewhere.root() / "outside.txt"),
+                                 "calendars/Home/call.ics", "linked.json", "notes.json"}));
+  EXPECT_EQ(fs::read_symlink(container / "linked.json"), elsewhere.root() / "real.json");
+}
+
+// With neither suite file usable, values last only as long as the process: nothing reached a
+// file, so nothing is reported.
+TEST(ActionRecording, KeysKeptOnlyInMemoryAreNotReported) {
+  zavel::test::TempHome home;
+  fs::create_directories(home.suiteFile(std::string(AppGroup::identifier)));
+  fs::create_directories(home.suiteFile("standard"));
+  BackgroundWait wait;
+  ActionReport report = recordAction(
+      [&] {
+        ASSERT_TRUE(SharedSuite::open().isInMemory());
+        EXPECT_TRUE(SharedSuite::open().set("test.memory", int64_t(1)));
+      },
+      wait);
+  EXPECT_EQ(report.wrote, Names{});
+  EXPECT_EQ(SharedSuite::open().integer("test.memory"), 1);
 }
 
 TEST(ActionRecording, WaitsForBackgroundWorkWithinOneBudget) {

@@ -34,15 +34,16 @@ TEST(HostGallery, FileNamesKeepOnlySafeCharactersAndThePageOnlyWrittenPictures) 
   EXPECT_EQ(snapshotFileName("zavel.weather.rain"), "zavel.weather.rain.png");
   EXPECT_EQ(snapshotFileName("../up/and away"), "_.._up_and_away.png");
   EXPECT_EQ(snapshotFileName(""), "_.png");
-  std::string page = galleryPage({{"", "a", "Shown", "", "a.png", {170, 170}, true},
-                                  {"", "b", "Missing", "", "b.png", {170, 170}, false}});
+  std::string page =
+      galleryPage({{"", "a", "Shown", "", "a.png", {170, 170}, true, ""},
+                   {"", "b", "Missing", "", "b.png", {170, 170}, false, "cannot draw b"}});
   EXPECT_NE(page.find("Shown"), std::string::npos);
   EXPECT_EQ(page.find("Missing"), std::string::npos);
 }
 
 TEST(HostGallery, PicturesStandUnderTheHeadingOfTheirGroupInOrder) {
   auto item = [](std::string section, std::string kind, bool written = true) {
-    return GalleryItem{std::move(section), kind, kind, "", kind + ".png", {170, 170}, written};
+    return GalleryItem{std::move(section), kind, kind, "", kind + ".png", {170, 170}, written, ""};
   };
   std::string page = galleryPage({item("Clocks", "c1"), item("Clocks", "c2"),
                                   item("Weather & Sky", "w1"), item("Empty", "e1", false)});

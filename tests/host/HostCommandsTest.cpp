@@ -3,6 +3,7 @@
 #include "kit/foundation/JsonCoding.h"
 #include "support/TempHome.h"
 
+#include "Shared/Data/AppGroup.h"
 #include "Shared/Data/SharedSuite.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +123,30 @@ TEST(HostDefaults, RoundTripsEveryTypeKeepingJsonAsData) {
   EXPECT_EQ(runHost({"defaults", "delete", "test.key"}).status, 0);
   HostResult missing = runHost({"defaults", "read", "test.key"});
   EXPECT_EQ(std::pair(missing.status, missing.out), std::pair(1, std::string()));
+}
+
+// With neither the group's suite file nor the standard one usable, a value would last only as
+// long as the process: a write or removal fails saying so, and a perform claims no key.
+TEST(HostDefaults, WithNoUsableSuiteFileWritesFailAndNothingIsClaimed) {
+  zavel::test::TempHome home;
+  std::filesystem::create_directories(home.suiteFile(std::string(AppGroup::identifier)));
+  std::filesystem::create_directories(home.suiteFile("standard"));
+  const std::vector<std::string> write{"defaults", "write", "zavel.y", "1", "--int"};
+  for (const auto &words : {write, {"defaults", "delete", "zavel.y"}}) {
+    HostResult refused = runExecutable(words);
+    EXPECT_EQ(std::tuple(refused.status, refused.out, lines(refused.err).size()),
+              std::tuple(1, std::string(), std::size_t{1}))
+        << words[1] << refused.err;
+  }
+  EXPECT_EQ(runExecutable({"defaults", "read", "zavel.y"}).status, 1);
+  EXPECT_EQ(report(runExecutable({"perform", "FocusResetIntent"}))["wrote"], Json::array());
+
+  // The standard store stands in for the group's suite alone, as before.
+  std::filesystem::remove(home.suiteFile("standard"));
+  ASSERT_EQ(runExecutable(write).status, 0);
+  EXPECT_EQ(runExecutable({"defaults", "read", "zavel.y"}).out, "1\n");
+  EXPECT_EQ(report(runExecutable({"perform", "FocusResetIntent"}))["wrote"],
+            Json::parse(R"(["zavel.focus.v1"])"));
 }
 
 } // namespace

@@ -14,6 +14,7 @@ namespace {
 
 using kit::foundation::Json;
 using Texts = std::vector<std::string>;
+namespace fs = std::filesystem;
 
 const char *const kinds[] = {"zavel.notes.quick", "zavel.notes.single", "zavel.notes.list",
                              "zavel.notes.pinned"};
@@ -73,6 +74,33 @@ TEST(NotesHost, TheDecksPinKeyReloadsPinnedAndListWhichThenShowTheNewPin) {
   EXPECT_EQ(renderedTexts("zavel.notes.pinned"), (Texts{"PINNED", "Newest", "TODAY 09:00"}));
   EXPECT_EQ(renderedTexts("zavel.notes.list"),
             (Texts{"NOTES", "2", "— Newest", "— Older", "ALL NOTES +"}));
+}
+
+// A note file that is a link, absolute or relative, to a file elsewhere: the pin goes to that
+// file under a lock beside it, the link stays, and the report names the note file.
+TEST(NotesHost, ThePinWritesThroughALinkAtTheNoteFileUnderALockBesideTheFileItNames) {
+  const std::string list = R"([{"id": "7C9E6679-7425-40DE-944B-E07FC1F90AE7", "text": "Linked",
+                                "edited": 794131200, "pinned": false}])";
+  for (bool relative : {false, true}) {
+    SCOPED_TRACE(relative ? "relative" : "absolute");
+    zavel::test::TempHome home;
+    test_support::ScratchTree outside;
+    fs::path container = NotesStore::fileURL().parent_path();
+    fs::path target =
+        relative ? home.path() / "shared" / "mine.json" : outside.root() / "notes.json";
+    fs::create_directories(target.parent_path());
+    std::ofstream(target) << list;
+    fs::path link = relative ? fs::path("../../shared/mine.json") : target;
+    fs::create_symlink(link, NotesStore::fileURL());
+
+    HostResult pinned = runExecutable({"perform", "NoteDeckPinIntent"});
+    ASSERT_EQ(pinned.status, 0) << pinned.err;
+    EXPECT_EQ(Json::parse(pinned.out)["wrote"], Json::parse(R"(["notes.json"])"));
+    EXPECT_EQ(fs::read_symlink(NotesStore::fileURL()), link);
+    EXPECT_TRUE(Json::parse(fileText(target))[0]["pinned"]);
+    EXPECT_TRUE(fs::exists(target.parent_path() / ("." + target.filename().string() + ".lock")));
+    EXPECT_FALSE(fs::exists(container / ".notes.json.lock"));
+  }
 }
 
 } // namespace

@@ -30,6 +30,12 @@ TEST(HostRefusals, BadCommandLinesExitTwoWithOneLineAndWriteNothing) {
       {"timeline", kind, "--config", R"({"step": "two"})"},
       {"render", kind},
       {"render", kind, "-o", png, "--scale", "100"},
+      // More than 4096 × 4096 pixels, or less than one pixel on a side.
+      {"render", kind, "-o", png, "--scale", "48"},
+      {"render", kind, "-o", png, "--size", "4096x4096"},
+      {"render", kind, "-o", png, "--size", "4097x4096", "--scale", "1"},
+      {"render", kind, "-o", png, "--scale", "1e-300"},
+      {"render", kind, "-o", png, "--size", "0.5x100", "--scale", "1.999"},
       {"render", kind, "-o", png, "--entry", "3"},
       {"render", kind, "-o", png, "--scheme", "grey"},
       {"gallery", "-o", folder, "extra"},

@@ -70,6 +70,11 @@ TEST_F(HostRender, DrawsAtTheScaleAndSizeTransparentOutsideTheRoundedOutline) {
 
   PngPixels sized = rendered("test.tally", {"--size", "200x100", "--scale", "1.5"});
   EXPECT_EQ(std::pair(sized.width, sized.height), std::pair(300, 150));
+  // The bounds themselves: 4096 × 4096 pixels, and one pixel on a side.
+  PngPixels largest = rendered("test.tally", {"--size", "2048x2048"});
+  EXPECT_EQ(std::pair(largest.width, largest.height), std::pair(4096, 4096));
+  PngPixels thinnest = rendered("test.tally", {"--size", "0.5x100"});
+  EXPECT_EQ(std::pair(thinnest.width, thinnest.height), std::pair(1, 200));
 }
 
 TEST_F(HostRender, TreeShowsTheChosenEntryWithItsKeyAndLink) {

@@ -2,6 +2,7 @@
 
 #include "Shared/Data/AppGroup.h"
 #include "Shared/Data/SharedSuite.h"
+#include "kit/events/AtomicFile.h"
 #include "kit/foundation/Date.h"
 #include "kit/foundation/notifications/DistributedNotificationCenter.h"
 #include "kit/intents/AppIntent.h"
@@ -10,7 +11,7 @@
 #include "kit/widgets/AppIntentConfiguration.h"
 #include "kit/widgets/WidgetCenter.h"
 
-#include <fstream>
+#include <string>
 
 namespace zavel::host::testing {
 namespace {
@@ -96,7 +97,8 @@ struct TallyIntent {
     auto suite = SharedSuite::open();
     int64_t count = suite.integer(kCountKey) + step;
     suite.set(kCountKey, count);
-    std::ofstream(AppGroup::containerURL() / "tally.json") << "{\"count\":" << count << "}";
+    kit::events::replaceFileAtomically(AppGroup::containerURL() / "tally.json",
+                                       "{\"count\":" + std::to_string(count) + "}");
     kit::widgets::WidgetCenter::shared().reloadTimelines("test.tally.board");
     kit::foundation::DistributedNotificationCenter::defaultCenter().postNotificationName(
         "com.test.tally.changed");

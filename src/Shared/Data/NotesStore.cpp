@@ -6,9 +6,14 @@
 #include "kit/foundation/Utf8.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <array>
+#include <cerrno>
+#include <chrono>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zavel::NotesStore {
 
@@ -17,17 +22,45 @@ namespace {
 namespace fs = std::filesystem;
 using kit::foundation::Json;
 
+// Reading, parsing and rewriting a larger one would cost the memory of many widget processes.
+constexpr auto kLargestNoteFile = static_cast<off_t>(largestFile);
+
+// Copies older than this are left by a writer that died; a younger one may still be on its way.
+constexpr auto kStaleCopyAge = std::chrono::hours(1);
+
+struct ReadDescriptor {
+  int fd;
+  ~ReadDescriptor() {
+    if (fd >= 0)
+      ::close(fd);
+  }
+};
+
 std::optional<std::string> readFile(const fs::path &file) {
-  std::error_code error;
-  if (!fs::is_regular_file(file, error))
+  // Not blocking, so a pipe in the file's place is refused below instead of waited on.
+  ReadDescriptor descriptor{::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+  int fd = descriptor.fd;
+  if (fd < 0)
     return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  if (!in)
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kLargestNoteFile)
     return std::nullopt;
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad())
-    return std::nullopt;
-  return text;
+  std::string text;
+  text.reserve(static_cast<size_t>(status.st_size));
+  std::array<char, 65536> chunk;
+  while (true) {
+    ssize_t got = ::read(fd, chunk.data(), chunk.size());
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got < 0)
+      return std::nullopt;
+    if (got == 0)
+      return text;
+    // A file that grows past the cap while it is read is as unreadable as one that began so.
+    if (text.size() + static_cast<size_t>(got) > static_cast<size_t>(kLargestNoteFile))
+      return std::nullopt;
+    text.append(chunk.data(), static_cast<size_t>(got));
+  }
 }
 
 // The file as parsed JSON together with the notes it holds; none unless every element is a
@@ -52,9 +85,27 @@ std::optional<NoteDocument> readDocument(const fs::path &file) {
   }
 }
 
-// Beside the note file, hidden, and never removed.
-fs::path lockFile(const fs::path &noteFile) {
-  return noteFile.parent_path() / ("." + noteFile.filename().string() + ".lock");
+// Beside the file written (a link's target), hidden, and never removed.
+fs::path lockFile(const fs::path &written) {
+  return written.parent_path() / ("." + written.filename().string() + ".lock");
+}
+
+// Temporary copies of the file written that a pin killed in mid-write left beside it. Run under
+// the lock, so none of them is a live pin's; the age spares the host application's and those
+// of a writer that takes no lock.
+void removeStaleCopies(const fs::path &written, fs::file_time_type now) {
+  std::error_code error;
+  std::string name = written.filename().string();
+  for (fs::directory_iterator item(written.parent_path(), error), end; !error && item != end;
+       item.increment(error)) {
+    std::error_code itemError;
+    if (!kit::events::isTemporaryCopyName(item->path().filename().string(), name) ||
+        !item->is_regular_file(itemError) || item->is_symlink(itemError))
+      continue;
+    auto modified = item->last_write_time(itemError);
+    if (!itemError && now - modified > kStaleCopyAge)
+      fs::remove(item->path(), itemError);
+  }
 }
 
 } // namespace
@@ -74,12 +125,18 @@ std::vector<NoteItem> latest(const fs::path &home) {
 bool togglePin(const kit::foundation::UUID &id, const fs::path &home,
                const BeforeReplace &beforeReplace) {
   auto file = fileURL(home);
+  // A link at the file's place is written through: the file it names is read and replaced, and
+  // its lock lies beside it, where every writer of that file finds it.
+  auto written = kit::events::replacedFile(file);
+  if (!written)
+    return false;
   // Our writers take turns, each reading the file as the last one left it; the host
   // application's own writes do not wait for this.
-  auto lock = kit::foundation::FileLock::exclusive(lockFile(file));
+  auto lock = kit::foundation::FileLock::exclusive(lockFile(*written));
   if (!lock)
     return false;
-  auto document = readDocument(file);
+  removeStaleCopies(*written, fs::file_time_type::clock::now());
+  auto document = readDocument(*written);
   if (!document)
     return false;
   const auto &notes = document->notes;
@@ -94,7 +151,15 @@ bool togglePin(const kit::foundation::UUID &id, const fs::path &home,
   } catch (const kit::foundation::EncodeError &) {
     return false;
   }
-  return kit::events::replaceFileAtomically(file, text, beforeReplace);
+  // Written under the note file's own name, so it is reported as that; a link turned to
+  // another file meanwhile has its copy made elsewhere and is left alone.
+  auto sameFile = [&](const fs::path &temporary) {
+    return temporary.parent_path() == written->parent_path() &&
+           kit::events::isTemporaryCopyName(temporary.filename().string(),
+                                            written->filename().string()) &&
+           (!beforeReplace || beforeReplace(temporary));
+  };
+  return !kit::events::replaceFile(file, text, kit::events::Durability::synced, sameFile);
 }
 
 } // namespace zavel::NotesStore

@@ -1,9 +1,10 @@
 #include "kit/events/AtomicFile.h"
 
+#include "kit/events/FileWriteObserver.h"
+
 #include <cerrno>
-#include <memory>
+#include <random>
 #include <string>
-#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,6 +15,13 @@ namespace kit::events {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr std::string_view kNameCharacters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr size_t kRandomCharacters = 6;
+constexpr int kNameAttempts = 100;
+
+std::error_code lastError() { return {errno, std::generic_category()}; }
 
 struct Descriptor {
   int fd = -1;
@@ -28,30 +36,62 @@ struct Descriptor {
   }
 };
 
-bool writeAll(int fd, std::string_view contents) {
+std::error_code writeAll(int fd, std::string_view contents) {
   while (!contents.empty()) {
     ssize_t written = ::write(fd, contents.data(), contents.size());
     if (written < 0 && errno == EINTR)
       continue;
-    if (written <= 0)
-      return false;
+    if (written < 0)
+      return lastError();
+    if (written == 0)
+      return std::make_error_code(std::errc::io_error);
     contents.remove_prefix(static_cast<size_t>(written));
   }
-  return true;
+  return {};
 }
 
-// A temporary file beside the target, hidden so that nobody lists it as an item meanwhile.
-bool writeTemporary(const fs::path &target, std::string_view contents, std::string &temporary) {
-  temporary = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-  Descriptor file{::mkostemp(temporary.data(), O_CLOEXEC)};
-  if (file.fd < 0) {
-    temporary.clear();
-    return false;
+std::string randomCharacters() {
+  thread_local std::minstd_rand random(std::random_device{}());
+  std::uniform_int_distribution<size_t> pick(0, kNameCharacters.size() - 1);
+  std::string text;
+  for (size_t i = 0; i < kRandomCharacters; ++i)
+    text += kNameCharacters[pick(random)];
+  return text;
+}
+
+// A new temporary file beside the target, hidden so that nobody lists it as an item meanwhile.
+// Made like any new file, so the process's mask sets its permission bits.
+std::error_code createTemporary(const fs::path &target, Descriptor &file, std::string &temporary) {
+  std::string prefix = (target.parent_path() / ("." + target.filename().string() + ".")).string();
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    std::string name = prefix + randomCharacters();
+    file.fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (file.fd >= 0) {
+      temporary = std::move(name);
+      return {};
+    }
+    if (errno != EEXIST)
+      return lastError();
   }
+  return std::make_error_code(std::errc::file_exists);
+}
+
+std::error_code writeTemporary(const fs::path &target, std::string_view contents,
+                               Durability durability, std::string &temporary) {
+  Descriptor file;
+  if (auto error = createTemporary(target, file, temporary))
+    return error;
   struct stat status {};
   if (::stat(target.c_str(), &status) == 0)
     ::fchmod(file.fd, status.st_mode & 07777);
-  return writeAll(file.fd, contents) && ::fsync(file.fd) == 0 && file.close();
+  if (auto error = writeAll(file.fd, contents))
+    return error;
+  if (durability == Durability::synced && ::fsync(file.fd) != 0)
+    return lastError();
+  // Some file systems report a failed write only when the file is closed.
+  if (!file.close())
+    return lastError();
+  return {};
 }
 
 void syncFolder(const fs::path &folder) {
@@ -60,29 +100,64 @@ void syncFolder(const fs::path &folder) {
     ::fsync(directory.fd);
 }
 
+std::optional<fs::path> resolved(const fs::path &file, std::error_code &error) {
+  fs::file_status status = fs::symlink_status(file, error);
+  if (fs::is_symlink(status)) {
+    fs::path target = fs::canonical(file, error);
+    if (error)
+      return std::nullopt;
+    return target;
+  }
+  if (status.type() == fs::file_type::not_found)
+    error.clear(); // a new file is written like any other
+  if (error || file.empty()) {
+    if (!error)
+      error = std::make_error_code(std::errc::invalid_argument);
+    return std::nullopt;
+  }
+  return file;
+}
+
 } // namespace
 
-bool replaceFileAtomically(const fs::path &file, std::string_view contents,
-                           const std::function<bool(const fs::path &temporary)> &beforeReplace) {
+std::optional<fs::path> replacedFile(const fs::path &file) {
   std::error_code error;
-  fs::file_status status = fs::symlink_status(file, error);
-  fs::path target = file;
-  if (fs::is_symlink(status))
-    target = fs::canonical(file, error);
-  else if (status.type() == fs::file_type::not_found)
-    error.clear(); // a new file is written like any other
-  if (error || target.empty())
+  return resolved(file, error);
+}
+
+bool isTemporaryCopyName(std::string_view name, std::string_view fileName) {
+  std::string prefix = "." + std::string(fileName) + ".";
+  if (name.size() != prefix.size() + kRandomCharacters || !name.starts_with(prefix))
     return false;
+  return name.substr(prefix.size()).find_first_not_of(kNameCharacters) == std::string_view::npos;
+}
+
+std::error_code replaceFile(const fs::path &file, std::string_view contents, Durability durability,
+                            const BeforeReplace &beforeReplace) {
+  std::error_code error;
+  auto target = resolved(file, error);
+  if (!target)
+    return error;
   std::string temporary;
-  if (!writeTemporary(target, contents, temporary) ||
-      (beforeReplace && !beforeReplace(temporary)) ||
-      ::rename(temporary.c_str(), target.c_str()) != 0) {
+  error = writeTemporary(*target, contents, durability, temporary);
+  if (!error && beforeReplace && !beforeReplace(temporary))
+    error = std::make_error_code(std::errc::operation_canceled);
+  if (!error && ::rename(temporary.c_str(), target->c_str()) != 0)
+    error = lastError();
+  if (error) {
     if (!temporary.empty())
       ::unlink(temporary.c_str());
-    return false;
+    return error;
   }
-  syncFolder(target.parent_path());
-  return true;
+  if (durability == Durability::synced)
+    syncFolder(target->parent_path());
+  announceFileWritten(file);
+  return {};
+}
+
+bool replaceFileAtomically(const fs::path &file, std::string_view contents,
+                           const BeforeReplace &beforeReplace) {
+  return !replaceFile(file, contents, Durability::synced, beforeReplace);
 }
 
 } // namespace kit::events

@@ -2,18 +2,44 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string_view>
+#include <system_error>
 
 namespace kit::events {
 
+// Called with the temporary file once it holds the whole new contents and before it takes the
+// file's place; returning false stops there (tests stand a crash in that moment with it).
+using BeforeReplace = std::function<bool(const std::filesystem::path &temporary)>;
+
+// How far a replacement goes before the new contents take the file's place.
+enum class Durability {
+  // Flushed to the disk, and the folder after the rename: files a crash must not cut short.
+  synced,
+  // Written whole, not flushed: files the host makes again at will (pictures, pages).
+  whole,
+};
+
+// The file a write of `file` replaces: the file a symbolic link names, links followed to the
+// end (a relative link from its own folder), else `file` itself; none when a link names nothing.
+std::optional<std::filesystem::path> replacedFile(const std::filesystem::path &file);
+
+// Whether `name` is one of the temporary files a replacement of a file named `fileName` makes
+// beside it (a hidden name, the file's name and six more characters).
+bool isTemporaryCopyName(std::string_view name, std::string_view fileName);
+
 // Replaces a file's contents at once (or makes the file): a reader sees the old file or the new
-// one, never a part of either. The file keeps its permission bits; a symbolic link keeps pointing
-// at the file it names, which is the one replaced. False when anything fails; the file is then as
-// it was. `beforeReplace`, when given, is called with the temporary file once it holds the whole
-// new contents and before it takes the file's place; returning false stops there (tests stand a
-// crash in that moment with it).
-bool replaceFileAtomically(
-    const std::filesystem::path &file, std::string_view contents,
-    const std::function<bool(const std::filesystem::path &temporary)> &beforeReplace = {});
+// one, never a part of either. The new contents go to a temporary file beside the file replaced,
+// which then takes its place. The file keeps its permission bits (a new one gets those the
+// process's mask allows); a symbolic link keeps pointing at the file it names, which is the one
+// replaced. The error that stopped it, the file then as it was and no temporary file left; none
+// on success, when file write observers hear of `file` by the name given.
+std::error_code replaceFile(const std::filesystem::path &file, std::string_view contents,
+                            Durability durability = Durability::synced,
+                            const BeforeReplace &beforeReplace = {});
+
+// The same, synced; false when anything fails.
+bool replaceFileAtomically(const std::filesystem::path &file, std::string_view contents,
+                           const BeforeReplace &beforeReplace = {});
 
 } // namespace kit::events

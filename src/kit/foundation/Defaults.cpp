@@ -157,19 +157,20 @@ private:
 
 } // namespace
 
-Defaults::Defaults(std::shared_ptr<sqlite3> database, std::string name)
-    : database_(std::move(database)), name_(std::move(name)) {}
+Defaults::Defaults(std::shared_ptr<sqlite3> database, std::string name, bool inMemory)
+    : database_(std::move(database)), name_(std::move(name)), inMemory_(inMemory) {}
 
 std::optional<Defaults> Defaults::suite(std::string_view name, const std::filesystem::path &home) {
   auto database = openSqliteFile(suitePath(home, name), kSchema, kSelect);
   if (!database)
     return std::nullopt;
-  return Defaults(std::move(database), std::string(name));
+  return Defaults(std::move(database), std::string(name), false);
 }
 
 Defaults Defaults::standard(const std::filesystem::path &home) {
-  auto database = openSqliteFile(suitePath(home, kStandardName), kSchema, kSelect);
-  return Defaults(database ? std::move(database) : memoryStore(), std::string(kStandardName));
+  if (auto database = openSqliteFile(suitePath(home, kStandardName), kSchema, kSelect))
+    return Defaults(std::move(database), std::string(kStandardName), false);
+  return Defaults(memoryStore(), std::string(kStandardName), true);
 }
 
 std::optional<DefaultsValue> Defaults::object(std::string_view key) const {
@@ -265,6 +266,8 @@ bool Defaults::apply(std::string_view sql, std::string_view key, const DefaultsV
 }
 
 void Defaults::notify(DefaultsAccess access, std::string_view key) const {
+  if (access == DefaultsAccess::write && inMemory_)
+    return;
   observers(access).notify(name_, key);
 }
 

@@ -27,7 +27,8 @@ using DefaultsValue =
     std::variant<Data, int64_t, double, bool, std::string, std::vector<std::string>>;
 
 // What an observer hears of: every read of a key, whether or not the key holds a value (what a
-// reader looks for), or every successful write or removal.
+// reader looks for), or every successful write or removal that reached a store's file (what a
+// store in memory keeps is heard by nobody, as it is gone when the process ends).
 enum class DefaultsAccess { read, write };
 
 // What `Defaults::update` does with a key once it has read it.
@@ -71,6 +72,9 @@ public:
 
   // The name it was opened with ("standard" for the standard store).
   const std::string &name() const { return name_; }
+  // The standard store standing in for its file, in memory: what is written lasts only as long
+  // as the process.
+  bool isInMemory() const { return inMemory_; }
 
   // The stored value with its type; none when the key is absent or its row unreadable.
   std::optional<DefaultsValue> object(std::string_view key) const;
@@ -98,7 +102,7 @@ public:
   bool update(std::string_view key, const Change &change);
 
 private:
-  Defaults(std::shared_ptr<sqlite3> database, std::string name);
+  Defaults(std::shared_ptr<sqlite3> database, std::string name, bool inMemory);
   // Runs a statement that changes `key`: a replacement with `value`, or a removal without;
   // `change` also tells the observers.
   bool change(std::string_view sql, std::string_view key, const DefaultsValue *value);
@@ -107,10 +111,12 @@ private:
 
   std::shared_ptr<sqlite3> database_;
   std::string name_;
+  bool inMemory_ = false;
 };
 
-// While it lives, hears of every access of its kind in any store of this process. The callback
-// runs on the accessing thread and must not use a store itself.
+// While it lives, hears of every access of its kind in any store of this process (writes only
+// when they reached a store's file). The callback runs on the accessing thread and must not use
+// a store itself.
 template <DefaultsAccess Access> class DefaultsObserver {
 public:
   using Callback = std::function<void(std::string_view store, std::string_view key)>;

@@ -1,9 +1,10 @@
 #include "kit/ui/Png.h"
 
+#include "kit/events/AtomicFile.h"
+
 #include <algorithm>
 #include <array>
 #include <cairo.h>
-#include <fstream>
 #include <libdeflate.h>
 #include <memory>
 #include <string_view>
@@ -123,13 +124,12 @@ std::vector<std::uint8_t> encodePng(const Image &image) {
   return bytes;
 }
 
-bool writePng(const Image &image, const std::filesystem::path &path) {
+std::error_code writePng(const Image &image, const std::filesystem::path &path) {
   std::vector<std::uint8_t> bytes = encodePng(image);
   if (bytes.empty())
-    return false;
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
-  return bool(file.flush());
+    return std::make_error_code(std::errc::invalid_argument);
+  std::string_view contents(reinterpret_cast<const char *>(bytes.data()), bytes.size());
+  return events::replaceFile(path, contents, events::Durability::whole);
 }
 
 } // namespace kit::ui

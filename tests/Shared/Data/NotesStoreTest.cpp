@@ -2,8 +2,10 @@
 
 #include "support/Pluck.h"
 #include "support/RecordCoding.h"
+#include "support/ScratchTree.h"
 #include "support/TempHome.h"
 
+#include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -136,4 +138,51 @@ TEST(NotesStore, AnInterruptedPinLeavesTheOldFileWhole) {
   EXPECT_EQ(temporary.parent_path(), NotesStore::fileURL().parent_path());
   EXPECT_EQ(fileText(), kHostNotes);
   EXPECT_FALSE(fs::exists(temporary));
+}
+
+TEST(NotesStore, AFileLargerThan32MiBIsUnreadableAndNeverRewritten) {
+  TempHome home;
+  // A whole note list padded with spaces: only its size tells it apart.
+  std::string list = Json(std::vector<Json>{note(kA, "big", 1)}).dump();
+  for (auto [size, readable] :
+       {std::pair{NotesStore::largestFile, true}, std::pair{NotesStore::largestFile + 1, false}}) {
+    std::string text = list + std::string(size - list.size(), ' ');
+    writeNotes(text);
+    EXPECT_EQ(latestTexts(), readable ? Texts{"big"} : Texts{}) << size;
+    EXPECT_EQ(NotesStore::togglePin(id(kA)), readable) << size;
+    if (!readable) {
+      EXPECT_EQ(fileText(), text);
+    }
+  }
+}
+
+// Copies a pin killed in mid-write left beside the file it writes (here a link's target) go
+// once they are an hour old; the lock file, younger copies and other names stay.
+TEST(NotesStore, APinRemovesItsOwnStaleCopiesBesideTheFileItWrites) {
+  TempHome home;
+  test_support::ScratchTree elsewhere;
+  fs::path target = elsewhere.write("notes.json", Json(std::vector<Json>{note(kA, "a", 1)}).dump());
+  fs::create_symlink(target, NotesStore::fileURL());
+  fs::path besideLink = NotesStore::fileURL().parent_path() / ".notes.json.Cd4eF6";
+  std::ofstream(besideLink) << "[]";
+  auto twoHoursAgo = fs::file_time_type::clock::now() - std::chrono::hours(2);
+  auto aged = [&](const fs::path &file) {
+    fs::last_write_time(file, twoHoursAgo);
+    return file;
+  };
+  fs::path stale = aged(elsewhere.write(".notes.json.Ab3xY9", "[]"));
+  const std::vector<fs::path> kept{
+      elsewhere.write(".notes.json.Qr7tU1", "[]"),        // young: may be a live writer's
+      aged(elsewhere.write(".notes.json.lock", "")),      // the lock itself
+      aged(elsewhere.write(".notes.json.Ab3xY", "[]")),   // five characters
+      aged(elsewhere.write(".notes.json.Ab3xY99", "[]")), // seven
+      aged(elsewhere.write(".other.json.Ab3xY9", "[]")),  // another file's
+      aged(elsewhere.folder(".notes.json.Fo1der")),       // not a file
+      // Beside the link nothing of ours writes while it is a link.
+      aged(besideLink)};
+  ASSERT_TRUE(NotesStore::togglePin(id(kA)));
+  EXPECT_FALSE(fs::exists(stale));
+  for (const auto &file : kept)
+    EXPECT_TRUE(fs::exists(file)) << file;
+  EXPECT_TRUE(NotesStore::latest().at(0).pinned);
 }

@@ -3,6 +3,7 @@
 
 #include "support/TempHome.h"
 
+#include <atomic>
 #include <cmath>
 #include <fmt/format.h>
 #include <fmt/ranges.h>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <thread>
 
 using namespace kit::foundation;
 using zavel::test::TempHome;
@@ -135,17 +137,53 @@ TEST(Defaults, SuiteThatCannotBeOpenedIsNone) {
   }
 }
 
-TEST(Defaults, StandardStoreFallsBackToMemoryForTheLifeOfTheProcess) {
+TEST(Defaults, StandardStoreFallsBackToMemoryForTheLifeOfTheProcessWhichWriteObserversDoNotHear) {
+  std::vector<std::string> heard;
+  DefaultsWriteObserver observer(
+      [&](std::string_view, std::string_view key) { heard.emplace_back(key); });
   TempHome home;
   ASSERT_TRUE(Defaults::standard(home.path()).set("on disk", int64_t{7}));
   EXPECT_TRUE(std::filesystem::is_regular_file(home.suiteFile("standard")));
   EXPECT_EQ(Defaults::standard(home.path()).integer("on disk"), 7);
+  EXPECT_FALSE(Defaults::standard(home.path()).isInMemory());
 
   TempHome broken;
   std::filesystem::create_directories(broken.suiteFile("standard"));
+  EXPECT_TRUE(Defaults::standard(broken.path()).isInMemory());
   ASSERT_TRUE(Defaults::standard(broken.path()).set("in memory", Data{"kept"}));
-  EXPECT_EQ(Defaults::standard(broken.path()).data("in memory"), "kept");
+  ASSERT_TRUE(Defaults::standard(broken.path()).update("in memory", [](const auto &) {
+    return DefaultsChange::replace(Data{"changed"});
+  }));
+  EXPECT_EQ(Defaults::standard(broken.path()).data("in memory"), "changed");
   EXPECT_EQ(Defaults::standard(broken.path()).integer("on disk"), 0);
+  // Gone when the process ends, so nothing reached a file.
+  EXPECT_EQ(heard, std::vector<std::string>{"on disk"});
+}
+
+// The in-memory store is one connection for the whole process: its updates from several
+// threads take turns, so no increment is lost.
+TEST(Defaults, UpdatesFromSeveralThreadsOnTheInMemoryStoreLandEveryIncrement) {
+  constexpr int kThreads = 4;
+  constexpr int kIncrementsEach = 200;
+  TempHome broken;
+  std::filesystem::create_directories(broken.suiteFile("standard"));
+  // The in-memory store lasts as long as the process, which may have run this test before.
+  int64_t before = Defaults::standard(broken.path()).integer("threads");
+  std::atomic<int> refused = 0;
+  {
+    std::vector<std::jthread> threads;
+    for (int t = 0; t < kThreads; ++t)
+      threads.emplace_back([&] {
+        for (int i = 0; i < kIncrementsEach; ++i)
+          if (!Defaults::standard(broken.path()).update("threads", [](const auto &value) {
+                return DefaultsChange::replace(integerOf(value) + 1);
+              }))
+            ++refused;
+      });
+  }
+  EXPECT_EQ(refused, 0);
+  EXPECT_EQ(Defaults::standard(broken.path()).integer("threads"),
+            before + kThreads * kIncrementsEach);
 }
 
 TEST(Defaults, UpdateCarriesOutWhatTheChangeMakesOfTheValue) {

@@ -17,7 +17,7 @@ TEST(Png, WritesStraightAlphaRgbaAndReportsAPlaceItCannotWrite) {
   Image image = draw(picture, {30, 10}, 2);
   test_support::ScratchTree scratch;
   const auto &folder = scratch.root();
-  ASSERT_TRUE(writePng(image, folder / "picture.png"));
+  ASSERT_EQ(writePng(image, folder / "picture.png"), std::error_code());
   std::optional<test_support::PngPixels> back = test_support::readPng(folder / "picture.png");
   ASSERT_TRUE(back);
   ASSERT_EQ(std::pair(back->width, back->height), std::pair(60, 20));
@@ -29,7 +29,7 @@ TEST(Png, WritesStraightAlphaRgbaAndReportsAPlaceItCannotWrite) {
   EXPECT_EQ(at(30), (std::vector{0, 0, 255, 128}));
   EXPECT_EQ(at(55)[3], 0);
   std::filesystem::create_directories(folder / "taken.png");
-  EXPECT_FALSE(writePng(image, folder / "taken.png"));
+  EXPECT_EQ(writePng(image, folder / "taken.png"), std::errc::is_a_directory);
 }
 
 } // namespace

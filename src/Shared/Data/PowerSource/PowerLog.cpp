@@ -24,9 +24,8 @@ bool isSameDay(Date a, Date b, const kit::foundation::Calendar &calendar) {
 }
 
 // The stored log, unless it belongs to another day.
-std::optional<Stored> todaysLog(const PowerSource::Environment &environment, Date now,
+std::optional<Stored> todaysLog(std::optional<Stored> stored, Date now,
                                 const kit::foundation::Calendar &calendar) {
-  auto stored = SharedSuite::read<Stored>(key, environment.home);
   if (stored && !stored->entries.empty() && !isSameDay(stored->entries.back().time, now, calendar))
     return std::nullopt;
   return stored;
@@ -61,6 +60,25 @@ std::string presentMessage(const InternalBattery &current) {
   return fmt::format("{}% · {} remaining", current.percent, *current.remaining);
 }
 
+// The log that follows `last` (none: a new day) with the present state.
+Stored advanced(const std::optional<Stored> &last, const InternalBattery &current, Date now) {
+  std::vector<PowerSnapshot::LogEntry> entries;
+  if (last) {
+    std::copy_if(last->entries.begin(), last->entries.end(), std::back_inserter(entries),
+                 [](const PowerSnapshot::LogEntry &entry) { return !entry.isCurrent; });
+    for (auto &message : transitions(*last, current, now))
+      entries.push_back({now, std::move(message), false});
+  }
+  if (entries.size() > maximumEvents)
+    entries.erase(entries.begin(), entries.end() - static_cast<std::ptrdiff_t>(maximumEvents));
+  entries.push_back({now, presentMessage(current), true});
+  return {.entries = std::move(entries),
+          .lastPercent = current.percent,
+          .lastCharging = current.isCharging,
+          .lastAt = now,
+          .lastOnExternalPower = current.onExternalPower};
+}
+
 } // namespace
 
 std::vector<PowerSnapshot::LogEntry> record(const std::optional<InternalBattery> &current,
@@ -69,25 +87,21 @@ std::vector<PowerSnapshot::LogEntry> record(const std::optional<InternalBattery>
   if (!current)
     return {};
   Date now = environment.clock.now();
-  auto last = todaysLog(environment, now, calendar);
-  std::vector<PowerSnapshot::LogEntry> entries;
-  if (last) {
-    std::copy_if(last->entries.begin(), last->entries.end(), std::back_inserter(entries),
-                 [](const PowerSnapshot::LogEntry &entry) { return !entry.isCurrent; });
-    for (auto &message : transitions(*last, *current, now))
-      entries.push_back({now, std::move(message), false});
-  }
-  if (entries.size() > maximumEvents)
-    entries.erase(entries.begin(), entries.end() - static_cast<std::ptrdiff_t>(maximumEvents));
-  entries.push_back({now, presentMessage(*current), true});
-  SharedSuite::write(key,
-                     Stored{.entries = entries,
-                            .lastPercent = current->percent,
-                            .lastCharging = current->isCharging,
-                            .lastAt = now,
-                            .lastOnExternalPower = current->onExternalPower},
-                     environment.home);
-  return entries;
+  // Read and written in one transaction, so snapshots of several widgets at once each see the
+  // state the one before stored, and no event is lost or told twice.
+  std::optional<Stored> next;
+  SharedSuite::updateRecord<Stored>(
+      key,
+      [&](std::optional<Stored> &stored) {
+        stored = next = advanced(todaysLog(std::move(stored), now, calendar), *current, now);
+        return true;
+      },
+      environment.home);
+  // A store that could not be opened for writing still shows the log as it would have become.
+  if (!next)
+    next = advanced(todaysLog(SharedSuite::read<Stored>(key, environment.home), now, calendar),
+                    *current, now);
+  return next->entries;
 }
 
 } // namespace zavel::PowerLog

@@ -4,7 +4,10 @@
 #include "support/FakeMachine.h"
 #include "support/Pluck.h"
 
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace zavel::PowerLog {
 namespace {
@@ -118,6 +121,32 @@ TEST(PowerLog, UnreadableEmptyOrNoLogAndNoBattery) {
   machine.store(last);
   EXPECT_TRUE(machine.record(std::nullopt).empty());
   EXPECT_EQ(machine.stored(), last);
+}
+
+// Another widget's snapshot stores the connection while this one's is on its way: this one
+// reads the log only once that is stored and adds its own event to it, so the log keeps one
+// event per change, none lost to the later write.
+TEST(PowerLog, ASnapshotBuildsOnTheLogAnotherIsStoringMeanwhile) {
+  LogMachine machine;
+  machine.store(was(50, false, false, 30));
+  std::atomic<bool> storing = false;
+  std::jthread other([&] {
+    SharedSuite::updateRecord<Stored>(
+        key,
+        [&](std::optional<Stored> &stored) {
+          storing = true;
+          std::this_thread::sleep_for(std::chrono::milliseconds(300));
+          stored = lastState(50, true, true, ago(60), {{ago(60), "Connected to power", false}});
+          return true;
+        },
+        machine.home());
+  });
+  while (!storing)
+    std::this_thread::yield();
+  auto log = machine.record(InternalBattery{49, false, {}, false});
+  other.join();
+  EXPECT_EQ(messages(log), "Connected to power | Disconnected from power | 49%");
+  EXPECT_EQ(machine.stored().value_or(Stored{}).entries, log);
 }
 
 TEST(PowerLog, StoredFormReadsWithAndWithoutThePowerFlag) {
