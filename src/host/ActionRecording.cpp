@@ -67,6 +67,16 @@ std::string reportedFileName(const fs::path &file, const fs::path &home) {
   return name.starts_with(container) ? name.substr(container.size()) : name;
 }
 
+// Each kind once, where it was first asked for: the host reloads a kind once per action,
+// however many times the intent and the pressed key ask for it.
+std::vector<std::string> eachOnce(const std::vector<std::string> &kinds) {
+  std::vector<std::string> once;
+  for (const std::string &kind : kinds)
+    if (std::find(once.begin(), once.end(), kind) == once.end())
+      once.push_back(kind);
+  return once;
+}
+
 } // namespace
 
 ActionReport recordAction(const std::function<void()> &action, BackgroundWait &wait,
@@ -80,7 +90,7 @@ ActionReport recordAction(const std::function<void()> &action, BackgroundWait &w
   wait.wait();
 
   ActionReport report;
-  report.reloaded = reloads.kinds();
+  report.reloaded = eachOnce(reloads.kinds());
   report.notifications = notifications.names();
   report.wrote = suiteWrites.keys();
   std::vector<std::string> files;

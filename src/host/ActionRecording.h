@@ -10,7 +10,8 @@
 namespace zavel::host {
 
 // Runs `action` and reports what it and the background work it started (awaited through
-// `wait`) did: the kinds asked to reload, the notifications posted, and what this process wrote
+// `wait`) did: the kinds asked to reload (each once, in the order first asked), the notifications
+// posted, and what this process wrote
 // that reached a file: suite keys written or removed in a suite file (in the order first
 // written; what only the store in memory kept is left out), then the files it replaced whole,
 // in name order: those of the app group's container by their name there ("notes.json", a link

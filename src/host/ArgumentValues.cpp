@@ -1,6 +1,7 @@
 #include "host/ArgumentValues.h"
 
 #include "host/CommandErrors.h"
+#include "host/QuotedText.h"
 
 #include <charconv>
 #include <cmath>
@@ -16,8 +17,6 @@ template <class Number> std::optional<Number> parsed(std::string_view text) {
   return value;
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 } // namespace
 
 kit::foundation::Json jsonObject(std::string_view what, const std::string &text) {
@@ -32,14 +31,14 @@ kit::foundation::Json jsonObject(std::string_view what, const std::string &text)
 double number(std::string_view what, std::string_view text) {
   auto value = parsed<double>(text);
   if (!value || !std::isfinite(*value))
-    throw BadInput(std::string(what) + " must be a number, not " + quoted(text));
+    throw BadInput(std::string(what) + " must be a number, not " + quotedWord(text));
   return *value;
 }
 
 int64_t wholeNumber(std::string_view what, std::string_view text) {
   auto value = parsed<int64_t>(text);
   if (!value)
-    throw BadInput(std::string(what) + " must be a whole number, not " + quoted(text));
+    throw BadInput(std::string(what) + " must be a whole number, not " + quotedWord(text));
   return *value;
 }
 
@@ -52,7 +51,7 @@ kit::ui::Size size(std::string_view text) {
         *height > 0)
       return {*width, *height};
   }
-  throw BadInput("--size must be WIDTHxHEIGHT in points, not " + quoted(text));
+  throw BadInput("--size must be WIDTHxHEIGHT in points, not " + quotedWord(text));
 }
 
 void refuseChoice(std::string_view what, std::string_view text,
@@ -60,7 +59,7 @@ void refuseChoice(std::string_view what, std::string_view text,
   std::string list;
   for (std::string_view name : names)
     list += (list.empty() ? "" : "|") + std::string(name);
-  throw BadInput(std::string(what) + " must be " + list + ", not " + quoted(text));
+  throw BadInput(std::string(what) + " must be " + list + ", not " + quotedWord(text));
 }
 
 } // namespace zavel::host::arguments

@@ -1,6 +1,7 @@
 #include "host/CommandLine.h"
 
 #include "host/CommandErrors.h"
+#include "host/QuotedText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -37,11 +38,11 @@ CommandLine::CommandLine(std::span<const std::string> words,
     }
     const OptionRule *rule = findRule(accepted, word);
     if (!rule)
-      throw BadInput("unknown option " + word);
+      throw BadInput("unknown option " + quotedWord(word));
     if (options_.contains(word))
-      throw BadInput("option " + word + " given twice");
+      throw BadInput("option " + quotedWord(word) + " given twice");
     if (rule->takesValue && i + 1 == words.size())
-      throw BadInput("option " + word + " needs a value");
+      throw BadInput("option " + quotedWord(word) + " needs a value");
     options_[word] = rule->takesValue ? words[++i] : std::string();
   }
   if (operands_.size() < minOperands)

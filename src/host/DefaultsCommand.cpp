@@ -4,6 +4,7 @@
 #include "host/CommandLine.h"
 #include "host/Commands.h"
 #include "host/DefaultsValueText.h"
+#include "host/QuotedText.h"
 
 #include <array>
 
@@ -76,7 +77,7 @@ int defaultsCommand(Words words, CommandContext &context) {
     throw BadInput("the key is empty");
   bool writing = action == "write";
   if (!writing && action != "read" && action != "delete")
-    throw BadInput("unknown action \"" + action + "\"; use read, write or delete");
+    throw BadInput("unknown action " + quotedWord(action) + "; use read, write or delete");
   if (writing && line.operands().size() != 3)
     throw BadInput("write needs a KEY and a VALUE");
   if (!writing && (line.operands().size() != 2 || hasTypeOption(line)))

@@ -2,11 +2,14 @@
 
 #include "host/CommandErrors.h"
 #include "host/Commands.h"
+#include "host/Help.h"
+#include "host/QuotedText.h"
 #include "kit/foundation/Locale.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace zavel::host {
 namespace {
@@ -14,30 +17,51 @@ namespace {
 struct Command {
   std::string_view name;
   int (*run)(Words, CommandContext &);
-  std::string_view usage;
+  CommandHelp help;
 };
 
 constexpr std::array commands{
-    Command{"list", listCommand, "list [--json]"},
-    Command{"timeline", timelineCommand, "timeline KIND [--config JSON] [--preview]"},
-    Command{"render", renderCommand,
-            "render KIND [--config JSON] [--entry N] [--scale S] [--size WxH]\n"
-            "         [--mode full|accented|vibrant] [--scheme light|dark] -o FILE.png "
-            "[--tree FILE.json]"},
-    Command{"gallery", galleryCommand, "gallery -o DIR"},
-    Command{"press", pressCommand, "press KIND X Y [--config JSON]"},
-    Command{"perform", performCommand, "perform INTENT [--params JSON]"},
-    Command{"query", queryCommand, "query ENTITY [TEXT]"},
-    Command{"defaults", defaultsCommand,
-            "defaults read|write|delete KEY [VALUE] "
-            "[--int|--double|--bool|--string|--json|--array]"},
+    Command{"list",
+            listCommand,
+            {"list [--json]",
+             "the widgets in gallery order: kind, type, name, description, size class, "
+             "configuration"}},
+    Command{"timeline",
+            timelineCommand,
+            {"timeline KIND [--config JSON] [--preview]",
+             "the widget's timeline as JSON; --preview gives its gallery snapshot"}},
+    Command{"render",
+            renderCommand,
+            {"render KIND [--config JSON] [--entry N] [--scale S] [--size WxH]\n"
+             "         [--mode full|accented|vibrant] [--scheme light|dark] -o FILE.png "
+             "[--tree FILE.json]",
+             "entry N (the first by default) drawn at scale S (2 by default); --tree its layout"}},
+    Command{"gallery",
+            galleryCommand,
+            {"gallery -o DIR", "every widget's gallery snapshot as a PNG, and an index.html"}},
+    Command{"press",
+            pressCommand,
+            {"press KIND X Y [--config JSON]",
+             "presses the key at a point and prints what it did as JSON (a link's address)"}},
+    Command{"perform",
+            performCommand,
+            {"perform INTENT [--params JSON]",
+             "performs a key's intent by name and prints what it did as JSON"}},
+    Command{"query",
+            queryCommand,
+            {"query ENTITY [TEXT]", "the entities a configuration can name, as JSON"}},
+    Command{"defaults",
+            defaultsCommand,
+            {"defaults read|write|delete KEY [VALUE] "
+             "[--int|--double|--bool|--string|--json|--array]",
+             "the shared settings; --json stores the text as data, as records are kept"}},
 };
 
-void printHelp(std::ostream &out) {
-  out << "usage: zavel-widgets COMMAND [ARGUMENTS]\ncommands:\n";
+void printHelp(std::ostream &out, const kit::intents::IntentRegistry &intents) {
+  std::vector<CommandHelp> help;
   for (const Command &command : commands)
-    out << "  " << command.usage << '\n';
-  out << "  help\n";
+    help.push_back(command.help);
+  host::printHelp(out, help, intents);
 }
 
 // Messages from libraries may span lines; the host reports one.
@@ -70,12 +94,13 @@ int run(std::span<const std::string> words, const kit::widgets::WidgetBundle &bu
     return report(err, "", BadInput("no command; see zavel-widgets help"), badInput);
   const std::string &name = words.front();
   if (name == "help" || name == "--help" || name == "-h") {
-    printHelp(out);
+    printHelp(out, bundle.intents());
     return success;
   }
   const Command *command = findCommand(name);
   if (!command)
-    return report(err, "", BadInput("unknown command \"" + name + "\"; see zavel-widgets help"),
+    return report(err, "",
+                  BadInput("unknown command " + quotedWord(name) + "; see zavel-widgets help"),
                   badInput);
   BackgroundWait backgroundWait;
   CommandContext context{bundle, out, backgroundWait};

@@ -1,6 +1,7 @@
 #include "host/IntentCheck.h"
 
 #include "host/CommandErrors.h"
+#include "host/QuotedText.h"
 
 #include <string>
 
@@ -8,7 +9,7 @@ namespace zavel::host {
 
 void checkIntent(const kit::intents::IntentRegistry &intents, std::string_view typeName) {
   if (!intents.intent(typeName))
-    throw BadInput("unknown intent \"" + std::string(typeName) + "\"");
+    throw BadInput("unknown intent " + quotedWord(typeName));
 }
 
 void performIntent(const std::function<void()> &perform) {

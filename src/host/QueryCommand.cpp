@@ -2,6 +2,7 @@
 #include "host/CommandLine.h"
 #include "host/Commands.h"
 #include "host/HostJson.h"
+#include "host/QuotedText.h"
 
 namespace zavel::host {
 
@@ -11,7 +12,7 @@ int queryCommand(Words words, CommandContext &context) {
   const std::string &typeName = line.operand(0);
   const auto *query = context.bundle.intents().entityQuery(typeName);
   if (!query)
-    throw BadInput("unknown entity \"" + typeName + "\"");
+    throw BadInput("unknown entity " + quotedWord(typeName));
   auto entities = line.operands().size() == 2 ? query->entitiesMatching(line.operand(1))
                                               : query->suggestedEntities();
   json::print(context.out, json::Ordered(kit::foundation::encodeJson(entities)));

@@ -2,6 +2,7 @@
 
 #include "host/ArgumentValues.h"
 #include "host/CommandErrors.h"
+#include "host/QuotedText.h"
 
 namespace zavel::host {
 
@@ -9,7 +10,7 @@ SelectedWidget selectWidget(const kit::widgets::WidgetBundle &bundle, std::strin
                             const std::optional<std::string> &configuration) {
   const kit::widgets::AnyWidget *widget = bundle.widget(kind);
   if (!widget)
-    throw BadInput("unknown widget kind \"" + std::string(kind) + "\"");
+    throw BadInput("unknown widget kind " + quotedWord(kind));
   auto json = configuration ? arguments::jsonObject("--config", *configuration)
                             : kit::foundation::Json::object();
   try {

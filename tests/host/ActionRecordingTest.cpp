@@ -48,6 +48,18 @@ TEST(ActionRecording, ReportsKeysThenFilesByTheirPlace) {
   EXPECT_EQ(fs::read_symlink(container / "linked.json"), elsewhere.root() / "real.json");
 }
 
+TEST(ActionRecording, ReportsEachReloadedKindOnceWhereItWasFirstAsked) {
+  zavel::test::TempHome home;
+  BackgroundWait wait;
+  ActionReport report = recordAction(
+      [] {
+        for (const char *kind : {"test.b", "test.a", "test.b", "test.c", "test.a"})
+          kit::widgets::WidgetCenter::shared().reloadTimelines(kind);
+      },
+      wait);
+  EXPECT_EQ(report.reloaded, (Names{"test.b", "test.a", "test.c"}));
+}
+
 // With neither suite file usable, values last only as long as the process: nothing reached a
 // file, so nothing is reported.
 TEST(ActionRecording, KeysKeptOnlyInMemoryAreNotReported) {

@@ -32,12 +32,10 @@ HostResult press(const std::vector<std::string> &key) {
 }
 
 Json cycled(int step) {
-  return {{"intent", "RSSCycleIntent"},
-          {"params", {{"step", step}}},
-          {"reloaded", {"zavel.rss.deck", "zavel.rss.deck"}},
-          {"notifications", {"com.brekholt.zavel.reloadwidgets"}},
-          {"wrote", {"zavel.deck.rss.idx"}},
-          {"url", nullptr}};
+  return {
+      {"intent", "RSSCycleIntent"},      {"params", {{"step", step}}},
+      {"reloaded", {"zavel.rss.deck"}},  {"notifications", {"com.brekholt.zavel.reloadwidgets"}},
+      {"wrote", {"zavel.deck.rss.idx"}}, {"url", nullptr}};
 }
 
 // The title the deck shows in a fresh process, and its position there.

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zavel::host {
+
+// A word from the command line as an error line shows it: in double quotes, on one line, valid
+// UTF-8 whatever it held (a byte that is not, or a control character, as \xNN; a quote or a
+// backslash escaped), and cut after 64 characters with "…", so a hostile name cannot garble or
+// flood the terminal.
+std::string quotedWord(std::string_view text);
+
+} // namespace zavel::host
