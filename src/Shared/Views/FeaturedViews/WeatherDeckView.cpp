@@ -13,6 +13,7 @@
 #include "Shared/Views/Hardware/NumeralFit.h"
 #include "Shared/Views/Hardware/SunArc.h"
 #include "Shared/Views/Hardware/SunCloudArt.h"
+#include "Shared/Views/SpreadRow.h"
 #include "Shared/Views/TemperatureText.h"
 #include "kit/foundation/DateFormatter.h"
 #include "kit/foundation/TextOperations.h"
@@ -20,7 +21,6 @@
 #include "kit/ui/UI.h"
 
 #include <array>
-#include <numeric>
 #include <optional>
 
 namespace zavel {
@@ -92,13 +92,10 @@ View chartBar(const WeatherDeckView::WeekBar &bar, const ZCtx &ctx) {
       });
 }
 
-// The bars spread across the chart, a spacer between neighbours.
+// The bars spread across the chart; on a narrow screen they may close up.
 View chartBars(const std::vector<WeatherDeckView::WeekBar> &bars, const ZCtx &ctx) {
-  std::vector<std::size_t> positions(bars.size());
-  std::iota(positions.begin(), positions.end(), std::size_t{0});
-  return HStack(VAlign::center, 0, {ForEach(positions, [&](std::size_t i) {
-                  return Group({i > 0 ? Spacer(0) : EmptyView(), chartBar(bars[i], ctx)});
-                })});
+  auto bar = [&](const WeatherDeckView::WeekBar &bar) { return chartBar(bar, ctx); };
+  return SpreadRow(VAlign::center, bars, bar, 0);
 }
 
 View chartScale(const WeatherSnapshot &snapshot, const ZCtx &ctx) {
@@ -113,19 +110,20 @@ View chartScale(const WeatherSnapshot &snapshot, const ZCtx &ctx) {
 
 View sunsetBlock(const WeatherDeckData &data, const ZCtx &ctx) {
   double u = ctx.u;
-  return VStack(HAlign::leading, 0,
-                {
-                    HStack(VAlign::center, 8 * u,
-                           {
-                               SunGlyph(13 * u).foreground(ZavelTokens::sunIcon),
-                               MicroLabel("SUNSET", 11, 0.12, ZavelTokens::screenText2, ctx),
-                           }),
-                    Text(data.sunsetLabel)
-                        .font(ctx.mono(22, FontWeight::bold))
-                        .textRole(TextRole::data)
-                        .padding(Edge::top, 3 * u),
-                    SunArc(data.sunT, 70, 7, ctx).padding(Edge::top, 4 * u),
-                });
+  return VStack(
+      HAlign::leading, 0,
+      {
+          HStack(VAlign::center, 8 * u,
+                 {
+                     SunGlyph(13 * u).foreground(ZavelTokens::sunIcon),
+                     MicroLabel("SUNSET", 11, 0.12, ZavelTokens::screenText2, ctx),
+                 }),
+          Text(data.sunsetLabel)
+              .font(ctx.mono(22, FontWeight::bold))
+              .textRole(TextRole::data)
+              .padding(Edge::top, 3 * u),
+          SunArc(data.sunT, {.height = 70, .sunRadius = 7}, ctx).padding(Edge::top, 4 * u),
+      });
 }
 
 View home(const WeatherDeckData &data, const Weekday &weekday, const ZCtx &ctx) {
@@ -218,7 +216,7 @@ View rangeRow(const WeatherDeckView::WeekRange &range, const ZCtx &ctx) {
                     figureFit(Text(temperatureText(range.low)))
                         .foreground(ZavelTokens::screenText3)
                         .frame({.width = temperatureWidth * u, .alignment = Alignment::trailing}),
-                    RangeBar(range.start, range.length, 10, ctx),
+                    RangeBar(range.start, range.length, {.height = 10}, ctx),
                     figureFit(Text(temperatureText(range.high)))
                         .font(ctx.mono(11, FontWeight::semibold))
                         .frame({.width = temperatureWidth * u, .alignment = Alignment::leading}),

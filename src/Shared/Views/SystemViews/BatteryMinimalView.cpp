@@ -30,8 +30,7 @@ View BatteryMinimalView::body() const {
                           NumeralReadout({std::to_string(data.percent), 68, "%", 26}, ctx)
                               .padding(Edge::top, 18 * u),
                           Spacer(0),
-                          TrackBar(static_cast<double>(data.percent) / 100, 5,
-                                   ZavelTokens::dataTeal, ZavelTokens::track, ctx),
+                          TrackBar(static_cast<double>(data.percent) / 100, {.height = 5}, ctx),
                           MicroLabel(stateText(data), 9, 0.14, ZavelTokens::screenText3, ctx)
                               .padding(Edge::top, 12 * u),
                       });
