@@ -21,7 +21,9 @@
 #include "kit/ui/UI.h"
 
 #include <array>
+#include <fmt/format.h>
 #include <optional>
+#include <string_view>
 
 namespace zavel {
 namespace {
@@ -291,21 +293,26 @@ View screen(const WeatherDeckData &data, const Weekday &weekday, const ZCtx &ctx
 
 View WeatherDeckView::body() const {
   double u = ctx.u;
-  auto deckKey = [&](WeatherView view, const View &glyph) {
+  // A key face with its shadow's blur is the dearest thing the deck draws; its pixels depend
+  // only on its glyph and ink, so it is drawn once per process.
+  auto deckKey = [&](WeatherView view, const View &glyph, std::string_view look) {
     Color ink = view == data.view ? ctx.accent : ZavelTokens::keyInk;
-    return KeyButton(intentReference(WeatherDeckViewIntent(view)), KeyFace(46 * u, u, ink, glyph),
-                     ctx);
+    View face = KeyFace(46 * u, u, ink, glyph)
+                    .staticLayer(fmt::format("zavel.weatherDeck.key.{}.{}", look, ink.hexString()));
+    return KeyButton(intentReference(WeatherDeckViewIntent(view)), face, ctx);
   };
+  View homeFace =
+      AccentKeyFace(58 * u, u, ctx.accent, HouseGlyph(22 * u))
+          .staticLayer(fmt::format("zavel.weatherDeck.accentKey.house.{}", ctx.accent.hexString()));
   return Deck(ctx, weatherDeck, TimelineView([data = data, ctx = ctx](kit::foundation::Date now) {
                 return screen(data, weekdayAt(now), ctx);
               }),
               Group({
-                  deckKey(WeatherView::today, SunGlyph(19 * u)),
-                  deckKey(WeatherView::week, BoxDotGlyph(18 * u)),
-                  deckKey(WeatherView::fav, HeartGlyph(18 * u, false)),
+                  deckKey(WeatherView::today, SunGlyph(19 * u), "sun"),
+                  deckKey(WeatherView::week, BoxDotGlyph(18 * u), "box.dot"),
+                  deckKey(WeatherView::fav, HeartGlyph(18 * u, false), "heart"),
               }),
-              KeyButton(intentReference(WeatherDeckViewIntent(WeatherView::home)),
-                        AccentKeyFace(58 * u, u, ctx.accent, HouseGlyph(22 * u)), ctx));
+              KeyButton(intentReference(WeatherDeckViewIntent(WeatherView::home)), homeFace, ctx));
 }
 
 } // namespace zavel
