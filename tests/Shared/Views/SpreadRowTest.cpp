@@ -50,7 +50,8 @@ TEST(SpreadRow, NeighboursCloseUpToTheLeastGapAskedAndNoFurther) {
     View row = SpreadRow(
         VAlign::center, indices(4),
         [](int) { return Rectangle().fill(Color::black).frame(10, 10); }, c.leastGap);
-    std::vector<const LaidOutNode *> cells = lay(row, {46, 10}).root.findAll("Rectangle");
+    LaidOutTree tree = lay(row, {46, 10});
+    std::vector<const LaidOutNode *> cells = tree.root.findAll("Rectangle");
     ASSERT_EQ(cells.size(), 4u);
     for (std::size_t i = 1; i < cells.size(); ++i)
       EXPECT_NEAR(cells[i]->frame.minX() - cells[i - 1]->frame.maxX(), c.gap, 1e-9) << i;
