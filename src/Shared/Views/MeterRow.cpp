@@ -16,7 +16,7 @@ View MeterRow(const std::string &label, double fraction, const std::string &figu
                 {
                     MicroLabel(label, 10, 0.14, style.label, ctx)
                         .frame({.width = style.labelWidth * u, .alignment = Alignment::leading}),
-                    TrackBar(fraction, 8, style.fill, ZavelTokens::track, ctx),
+                    TrackBar(fraction, {.height = 8, .fill = style.fill}, ctx),
                     Text(figure)
                         .font(ctx.mono(11, FontWeight::semibold))
                         .foreground(style.figure)

@@ -17,7 +17,9 @@ TEST(NumeralReadout, TheUnitFollowsOnTheNumeralsBaselineAndALongNumeralShrinksFi
   for (const Case &c : {Case{.numeral = "721", .fit = Fit::asIs},
                         Case{.numeral = "9223372036854775807", .fit = Fit::cut}}) {
     ZCtx ctx = smallWidget.context();
-    LaidOutTree tree = layReal(NumeralReadout({c.numeral, 58, "GB", 13}, ctx), smallWidget);
+    LaidOutTree tree = layReal(
+        NumeralReadout({.numeral = c.numeral, .size = 58, .unit = "GB", .unitSize = 13}, ctx),
+        smallWidget);
     const LaidOutNode &numeral = textNode(tree, c.numeral), &unit = textNode(tree, "GB");
     EXPECT_EQ(run(unit).paint, Paint{ZavelTokens::screenText3});
     EXPECT_NEAR(unit.frame.minX() - numeral.frame.maxX(), 8 * ctx.u, 1e-9) << c.numeral;

@@ -1,7 +1,10 @@
 #include "Shared/Views/SpreadRow.h"
 
 #include "Shared/Views/TemperatureText.h"
+#include "Shared/Views/ViewRanges.h"
 #include "Shared/Views/ViewTesting.h"
+
+#include <optional>
 
 namespace zavel {
 namespace {
@@ -29,6 +32,30 @@ TEST(SpreadRow, FourCharacterNumeralsKeepOneLineAndTheColumnsStillSpreadEvenly) 
   EXPECT_GT(gap, 8);
   for (std::size_t i = 2; i < cells.size(); ++i)
     EXPECT_NEAR(cells[i]->frame.minX() - cells[i - 1]->frame.maxX(), gap, 1e-6) << i;
+}
+
+TEST(SpreadRow, NeighboursCloseUpToTheLeastGapAskedAndNoFurther) {
+  // Four cells 10 points wide in a row of 46: 2 points left for each of the three gaps.
+  const struct {
+    const char *name;
+    std::optional<double> leastGap;
+    double gap;
+  } cases[] = {
+      {"the stack's usual gap", std::nullopt, 8},
+      {"closing up", 0, 2},
+      {"a gap wider than the room", 3, 3},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    View row = SpreadRow(
+        VAlign::center, indices(4),
+        [](int) { return Rectangle().fill(Color::black).frame(10, 10); }, c.leastGap);
+    LaidOutTree tree = lay(row, {46, 10});
+    std::vector<const LaidOutNode *> cells = tree.root.findAll("Rectangle");
+    ASSERT_EQ(cells.size(), 4u);
+    for (std::size_t i = 1; i < cells.size(); ++i)
+      EXPECT_NEAR(cells[i]->frame.minX() - cells[i - 1]->frame.maxX(), c.gap, 1e-9) << i;
+  }
 }
 
 } // namespace

@@ -2,17 +2,15 @@
 
 #include "Shared/Data/ExtrasStores/ReloadKinds.h"
 #include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/WidgetIntents/ActionEnvironment.h"
 
 namespace zavel {
 
 kit::intents::IntentResult RSSCycleIntent::perform() const noexcept {
-  try {
+  return performQuietly([&] {
     RSSStore::cycleDeckIndex(step);
     reloadKinds({"zavel.rss.deck"});
-  } catch (...) {
-    // Nothing is shown about a failure; the deck stays where it was.
-  }
-  return kit::intents::IntentResult::result();
+  });
 }
 
 } // namespace zavel

@@ -1,18 +1,12 @@
 #include "Shared/Data/WidgetIntents/CompleteReminderIntent.h"
 
 #include "Shared/Data/EventSync/EventSync.h"
-
-#include <exception>
+#include "Shared/Data/WidgetIntents/ActionEnvironment.h"
 
 namespace zavel {
 
 kit::intents::IntentResult ToggleReminderIntent::perform() const noexcept {
-  try {
-    EventSync::toggleReminder(reminderID);
-  } catch (const std::exception &) {
-    // A key press reports nothing; the reminder stays as the store has it.
-  }
-  return kit::intents::IntentResult::result();
+  return performQuietly([&] { EventSync::toggleReminder(reminderID); });
 }
 
 } // namespace zavel

@@ -112,8 +112,7 @@ View CalendarAgendaView::body() const {
           Spacer(),
           HStack(VAlign::center,
                  {footerLabel("DAY ELAPSED", ctx), Spacer(), footerLabel(percentText(share), ctx)}),
-          TrackBar(share, 5, ZavelTokens::dataTeal, ZavelTokens::track, ctx)
-              .padding(Edge::top, 10 * u),
+          TrackBar(share, {.height = 5}, ctx).padding(Edge::top, 10 * u),
       });
 }
 

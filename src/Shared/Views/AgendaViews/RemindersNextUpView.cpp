@@ -54,27 +54,30 @@ std::string subtitle(const std::optional<ReminderItem> &nextUp) {
   return "MIN — " + kit::foundation::prefixCharacters(keyWord(nextUp->title), 8);
 }
 
+// What the ring holds: the minutes to the next reminder between their captions.
+View readings(const RemindersSnapshot &data, const ZCtx &ctx) {
+  return VStack(
+      HAlign::center, 4 * ctx.u,
+      {
+          MicroLabel("NEXT UP", 8, 0.18, ZavelTokens::screenText3, ctx),
+          numeralFit(Text(numeral(data.minutesToNext)).font(ctx.mono(42, FontWeight::bold))),
+          MicroLabel(subtitle(data.nextUp), 8, 0.16, ZavelTokens::screenText3, ctx)
+              .minimumScaleFactor(subtitleLeastScale)
+              .frame({.maxWidth = subtitleWidth * ctx.u}),
+      });
+}
+
 } // namespace
 
 View RemindersNextUpView::body() const {
   double u = ctx.u;
-  return DeviceScreen(
-      ctx,
-      ZStack(
-          {
-              ZRing(ringProgress(data.minutesToNext), 148, 8, ctx.accent, ZavelTokens::trackFine,
-                    ctx),
-              VStack(HAlign::center, 4 * u,
-                     {
-                         MicroLabel("NEXT UP", 8, 0.18, ZavelTokens::screenText3, ctx),
-                         numeralFit(Text(numeral(data.minutesToNext))
-                                        .font(ctx.mono(42, FontWeight::bold))),
-                         MicroLabel(subtitle(data.nextUp), 8, 0.16, ZavelTokens::screenText3, ctx)
-                             .minimumScaleFactor(subtitleLeastScale)
-                             .frame({.maxWidth = subtitleWidth * u}),
-                     }),
-          })
-          .frame(170 * u, 170 * u));
+  RingStyle ring{
+      .diameter = 148, .stroke = 8, .color = ctx.accent, .track = ZavelTokens::trackFine};
+  View dial = ZStack({
+      ZRing(ringProgress(data.minutesToNext), ring, ctx),
+      readings(data, ctx),
+  });
+  return DeviceScreen(ctx, dial.frame(170 * u, 170 * u));
 }
 
 } // namespace zavel

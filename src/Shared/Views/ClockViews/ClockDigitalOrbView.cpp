@@ -20,7 +20,8 @@ View ClockDigitalOrbView::body() const {
   double progress = clockFields(date, timeZone).minute / 60.0;
   View orb = ZStack({
       // An 8-unit ring on a 196-unit centre line fills the 204-unit orb to its edge.
-      ZRing(progress, 196, 8, ctx.accent, ZavelTokens::track, ctx),
+      ZRing(progress,
+            {.diameter = 196, .stroke = 8, .color = ctx.accent, .track = ZavelTokens::track}, ctx),
       VStack(HAlign::center, 7 * u,
              {
                  AccentDot(5, ctx),

@@ -59,6 +59,28 @@ View cycleKey(int64_t step, const ZCtx &ctx) {
                        ctx);
 }
 
+// The deck's place in the list, and PINNED when the note shown is pinned.
+View header(const std::string &place, bool pinned, const ZCtx &ctx) {
+  View pin =
+      pinned ? MicroLabel("PINNED", 9, 0.14, ctx.accent, FontWeight::semibold, ctx) : EmptyView();
+  return HStack(VAlign::center, 12 * ctx.u,
+                {MicroLabel(place, 10, 0.16, ZavelTokens::screenText2, ctx), Spacer(), pin});
+}
+
+View title(const std::string &text, const ZCtx &ctx) {
+  return Text(text).font(ctx.mono(17, FontWeight::semibold)).lineLimit(1);
+}
+
+// Up to four lines under the title, each cut to one line.
+View bodyLines(const std::vector<std::string> &lines, const ZCtx &ctx) {
+  return VStack(HAlign::leading, 7 * ctx.u,
+                {ForEach(lines, [](const std::string &line) { return Text(line); })})
+      .font(ctx.mono(11.5, FontWeight::regular))
+      .lineSpacing(5.75 * ctx.u)
+      .foreground(ZavelTokens::noteBody)
+      .lineLimit(1);
+}
+
 } // namespace
 
 View NotesDeckView::body() const {
@@ -67,35 +89,17 @@ View NotesDeckView::body() const {
   int64_t position = DeckState::notePosition(data.index, count);
   const NoteItem *shown = count > 0 ? &data.notes[static_cast<std::size_t>(position)] : nullptr;
   NoteLines note = shown ? noteLines(shown->text) : NoteLines{"No notes yet", {}};
-  std::string header = fmt::format("NOTES · {} OF {}", shown ? position + 1 : 0, count);
-  return Deck(
-      ctx, mediumDeck,
-      VStack(HAlign::leading, 0,
-             {
-                 HStack(VAlign::center, 12 * u,
-                        {
-                            MicroLabel(header, 10, 0.16, ZavelTokens::screenText2, ctx),
-                            Spacer(),
-                            shown && shown->pinned ? MicroLabel("PINNED", 9, 0.14, ctx.accent,
-                                                                FontWeight::semibold, ctx)
-                                                   : EmptyView(),
-                        }),
-                 Text(note.title)
-                     .font(ctx.mono(17, FontWeight::semibold))
-                     .lineLimit(1)
-                     .padding(Edge::top, 14 * u),
-                 VStack(HAlign::leading, 7 * u,
-                        {ForEach(note.body, [&](const std::string &line) { return Text(line); })})
-                     .font(ctx.mono(11.5, FontWeight::regular))
-                     .lineSpacing(5.75 * u)
-                     .foreground(ZavelTokens::noteBody)
-                     .lineLimit(1)
-                     .padding(Edge::top, 12 * u),
-                 Spacer(0),
-             }),
-      Group({cycleKey(-1, ctx), cycleKey(1, ctx)}),
-      MediumDeckAccentKey(intentReference(NoteDeckPinIntent{}), AccentKeyWord("PIN", ctx), "PIN",
-                          ctx));
+  std::string place = fmt::format("NOTES · {} OF {}", shown ? position + 1 : 0, count);
+  View screen = VStack(HAlign::leading, 0,
+                       {
+                           header(place, shown && shown->pinned, ctx),
+                           title(note.title, ctx).padding(Edge::top, 14 * u),
+                           bodyLines(note.body, ctx).padding(Edge::top, 12 * u),
+                           Spacer(0),
+                       });
+  return Deck(ctx, mediumDeck, screen, Group({cycleKey(-1, ctx), cycleKey(1, ctx)}),
+              MediumDeckAccentKey(intentReference(NoteDeckPinIntent{}), AccentKeyWord("PIN", ctx),
+                                  "PIN", ctx));
 }
 
 } // namespace zavel

@@ -59,7 +59,7 @@ View timeRow(const NowPlayingSnapshot &now, const ZCtx &ctx) {
                     figureFit(elapsedText(now))
                         .frame({.width = elapsedWidth(now, duration, u),
                                 .alignment = Alignment::leading}),
-                    TrackBar(playedFraction(now), 4, ctx.accent, ZavelTokens::track, ctx),
+                    TrackBar(playedFraction(now), {.height = 4, .fill = ctx.accent}, ctx),
                     Text(duration),
                 })
       .font(ctx.mono(10, FontWeight::regular))

@@ -13,6 +13,7 @@
 #include "Shared/Views/Hardware/NumeralFit.h"
 #include "Shared/Views/Hardware/SunArc.h"
 #include "Shared/Views/Hardware/SunCloudArt.h"
+#include "Shared/Views/SpreadRow.h"
 #include "Shared/Views/TemperatureText.h"
 #include "kit/foundation/DateFormatter.h"
 #include "kit/foundation/TextOperations.h"
@@ -20,8 +21,9 @@
 #include "kit/ui/UI.h"
 
 #include <array>
-#include <numeric>
+#include <fmt/format.h>
 #include <optional>
+#include <string_view>
 
 namespace zavel {
 namespace {
@@ -92,13 +94,10 @@ View chartBar(const WeatherDeckView::WeekBar &bar, const ZCtx &ctx) {
       });
 }
 
-// The bars spread across the chart, a spacer between neighbours.
+// The bars spread across the chart; on a narrow screen they may close up.
 View chartBars(const std::vector<WeatherDeckView::WeekBar> &bars, const ZCtx &ctx) {
-  std::vector<std::size_t> positions(bars.size());
-  std::iota(positions.begin(), positions.end(), std::size_t{0});
-  return HStack(VAlign::center, 0, {ForEach(positions, [&](std::size_t i) {
-                  return Group({i > 0 ? Spacer(0) : EmptyView(), chartBar(bars[i], ctx)});
-                })});
+  auto bar = [&](const WeatherDeckView::WeekBar &bar) { return chartBar(bar, ctx); };
+  return SpreadRow(VAlign::center, bars, bar, 0);
 }
 
 View chartScale(const WeatherSnapshot &snapshot, const ZCtx &ctx) {
@@ -113,19 +112,20 @@ View chartScale(const WeatherSnapshot &snapshot, const ZCtx &ctx) {
 
 View sunsetBlock(const WeatherDeckData &data, const ZCtx &ctx) {
   double u = ctx.u;
-  return VStack(HAlign::leading, 0,
-                {
-                    HStack(VAlign::center, 8 * u,
-                           {
-                               SunGlyph(13 * u).foreground(ZavelTokens::sunIcon),
-                               MicroLabel("SUNSET", 11, 0.12, ZavelTokens::screenText2, ctx),
-                           }),
-                    Text(data.sunsetLabel)
-                        .font(ctx.mono(22, FontWeight::bold))
-                        .textRole(TextRole::data)
-                        .padding(Edge::top, 3 * u),
-                    SunArc(data.sunT, 70, 7, ctx).padding(Edge::top, 4 * u),
-                });
+  return VStack(
+      HAlign::leading, 0,
+      {
+          HStack(VAlign::center, 8 * u,
+                 {
+                     SunGlyph(13 * u).foreground(ZavelTokens::sunIcon),
+                     MicroLabel("SUNSET", 11, 0.12, ZavelTokens::screenText2, ctx),
+                 }),
+          Text(data.sunsetLabel)
+              .font(ctx.mono(22, FontWeight::bold))
+              .textRole(TextRole::data)
+              .padding(Edge::top, 3 * u),
+          SunArc(data.sunT, {.height = 70, .sunRadius = 7}, ctx).padding(Edge::top, 4 * u),
+      });
 }
 
 View home(const WeatherDeckData &data, const Weekday &weekday, const ZCtx &ctx) {
@@ -218,7 +218,7 @@ View rangeRow(const WeatherDeckView::WeekRange &range, const ZCtx &ctx) {
                     figureFit(Text(temperatureText(range.low)))
                         .foreground(ZavelTokens::screenText3)
                         .frame({.width = temperatureWidth * u, .alignment = Alignment::trailing}),
-                    RangeBar(range.start, range.length, 10, ctx),
+                    RangeBar(range.start, range.length, {.height = 10}, ctx),
                     figureFit(Text(temperatureText(range.high)))
                         .font(ctx.mono(11, FontWeight::semibold))
                         .frame({.width = temperatureWidth * u, .alignment = Alignment::leading}),
@@ -293,21 +293,26 @@ View screen(const WeatherDeckData &data, const Weekday &weekday, const ZCtx &ctx
 
 View WeatherDeckView::body() const {
   double u = ctx.u;
-  auto deckKey = [&](WeatherView view, const View &glyph) {
+  // A key face with its shadow's blur is the dearest thing the deck draws; its pixels depend
+  // only on its glyph and ink, so it is drawn once per process.
+  auto deckKey = [&](WeatherView view, const View &glyph, std::string_view look) {
     Color ink = view == data.view ? ctx.accent : ZavelTokens::keyInk;
-    return KeyButton(intentReference(WeatherDeckViewIntent(view)), KeyFace(46 * u, u, ink, glyph),
-                     ctx);
+    View face = KeyFace(46 * u, u, ink, glyph)
+                    .staticLayer(fmt::format("zavel.weatherDeck.key.{}.{}", look, ink.hexString()));
+    return KeyButton(intentReference(WeatherDeckViewIntent(view)), face, ctx);
   };
+  View homeFace =
+      AccentKeyFace(58 * u, u, ctx.accent, HouseGlyph(22 * u))
+          .staticLayer(fmt::format("zavel.weatherDeck.accentKey.house.{}", ctx.accent.hexString()));
   return Deck(ctx, weatherDeck, TimelineView([data = data, ctx = ctx](kit::foundation::Date now) {
                 return screen(data, weekdayAt(now), ctx);
               }),
               Group({
-                  deckKey(WeatherView::today, SunGlyph(19 * u)),
-                  deckKey(WeatherView::week, BoxDotGlyph(18 * u)),
-                  deckKey(WeatherView::fav, HeartGlyph(18 * u, false)),
+                  deckKey(WeatherView::today, SunGlyph(19 * u), "sun"),
+                  deckKey(WeatherView::week, BoxDotGlyph(18 * u), "box.dot"),
+                  deckKey(WeatherView::fav, HeartGlyph(18 * u, false), "heart"),
               }),
-              KeyButton(intentReference(WeatherDeckViewIntent(WeatherView::home)),
-                        AccentKeyFace(58 * u, u, ctx.accent, HouseGlyph(22 * u)), ctx));
+              KeyButton(intentReference(WeatherDeckViewIntent(WeatherView::home)), homeFace, ctx));
 }
 
 } // namespace zavel

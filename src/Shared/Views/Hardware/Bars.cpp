@@ -1,6 +1,5 @@
 #include "Shared/Views/Hardware/Bars.h"
 
-#include "Shared/Theme/DesignTokens.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
@@ -35,21 +34,19 @@ double finiteOrZero(double value) { return std::isfinite(value) ? value : 0; }
 
 } // namespace
 
-View TrackBar(double fraction, double height, Color fill, Color track, const ZCtx &ctx) {
-  double barHeight = height * ctx.u;
-  return barOnTrack(barHeight, track, [=](double w) {
-    return capsule(fill).frame(std::max(barHeight, filledWidth(fraction, w)), barHeight);
+View TrackBar(double fraction, const BarStyle &style, const ZCtx &ctx) {
+  double barHeight = style.height * ctx.u;
+  return barOnTrack(barHeight, style.track, [=](double w) {
+    return capsule(style.fill).frame(std::max(barHeight, filledWidth(fraction, w)), barHeight);
   });
 }
 
-View RangeBar(double start, double length, double height, const ZCtx &ctx) {
-  double barHeight = height * ctx.u;
+View RangeBar(double start, double length, const BarStyle &style, const ZCtx &ctx) {
+  double barHeight = style.height * ctx.u;
   // Callers derive these by division; a non-finite one would move the segment nowhere sensible.
   double from = finiteOrZero(start), span = finiteOrZero(length);
-  return barOnTrack(barHeight, ZavelTokens::track, [=](double w) {
-    return capsule(ZavelTokens::dataTeal)
-        .frame(std::max(barHeight, w * span), barHeight)
-        .offset(w * from, 0);
+  return barOnTrack(barHeight, style.track, [=](double w) {
+    return capsule(style.fill).frame(std::max(barHeight, w * span), barHeight).offset(w * from, 0);
   });
 }
 

@@ -1,11 +1,11 @@
 #include "Shared/Views/Hardware/EqualizerBars.h"
 
 #include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/ViewRanges.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace zavel {
 namespace {
@@ -30,19 +30,21 @@ int barCount(double width, double u) {
 // A fixed pseudo-random height from 8 to 38 design units, the same on every render.
 int patternHeight(int i) { return (37 * i) % 23 + (13 * i) % 9 + 8; }
 
+View bar(int i, bool playing, double u) {
+  double raw = playing ? patternHeight(i) : patternHeight(i) * 0.35;
+  return RoundedRectangle(barRadius * u, RoundedCornerStyle::continuous)
+      .fill(ZavelTokens::dataTeal)
+      .frame(barWidth * u, u * std::min(raw, meterHeight));
+}
+
 } // namespace
 
 View EqualizerBars(bool playing, const ZCtx &ctx) {
   double u = ctx.u;
   return GeometryReader([=](const GeometryProxy &geometry) {
-           std::vector<View> bars;
-           for (int i = 0, n = barCount(geometry.size.width, u); i < n; ++i) {
-             double raw = playing ? patternHeight(i) : patternHeight(i) * 0.35;
-             bars.push_back(RoundedRectangle(barRadius * u, RoundedCornerStyle::continuous)
-                                .fill(ZavelTokens::dataTeal)
-                                .frame(barWidth * u, u * std::min(raw, meterHeight)));
-           }
-           return HStack(VAlign::bottom, barGap * u, std::move(bars))
+           View bars = ForEach(indices(barCount(geometry.size.width, u)),
+                               [&](int i) { return bar(i, playing, u); });
+           return HStack(VAlign::bottom, barGap * u, {bars})
                .frame(geometry.size.width, geometry.size.height, Alignment::bottomLeading);
          })
       .frame({.height = meterHeight * u});

@@ -27,8 +27,8 @@ View disc(Paint paint, double diameter, Point center) {
 
 } // namespace
 
-View SunArc(double t, double height, double sunRadius, const ZCtx &ctx) {
-  double u = ctx.u;
+View SunArc(double t, const ArcStyle &style, const ZCtx &ctx) {
+  double u = ctx.u, sunRadius = style.sunRadius;
   double p = std::isnan(t) ? 0 : std::clamp(t, 0.0, 1.0);
   return GeometryReader([=](const GeometryProxy &geometry) {
            double w = geometry.size.width, h = geometry.size.height, m = 6 * u;
@@ -44,7 +44,7 @@ View SunArc(double t, double height, double sunRadius, const ZCtx &ctx) {
                              disc(ZavelTokens::sunYellow, 2 * sunRadius * u, sun),
                          });
          })
-      .frame({.height = height * u});
+      .frame({.height = style.height * u});
 }
 
 } // namespace zavel

@@ -21,10 +21,12 @@ std::string deviceLabel(const PowerSnapshot &power) {
 } // namespace
 
 View BatteryRingView::body() const {
+  RingStyle ring{.diameter = 190,
+                 .stroke = 8,
+                 .color = ctx.casingShade(ctx.accent),
+                 .track = ctx.casingInk(InkLevel::unlit)};
   return RingDial(
-      ctx, 212,
-      ZRing(double(data.percent) / 100, 190, 8, ctx.casingShade(ctx.accent),
-            ctx.casingInk(InkLevel::unlit), ctx),
+      ctx, 212, ZRing(double(data.percent) / 100, ring, ctx),
       {
           MicroLabel(deviceLabel(data), 8, 0.18, ctx.casingInk(InkLevel::tertiary), ctx),
           numeralFit(Text(fmt::format("{}%", data.percent)).font(ctx.mono(34, FontWeight::bold))),

@@ -36,6 +36,11 @@ View statusLabel(int64_t total, int64_t budget, const ZCtx &ctx) {
                     FontWeight::semibold, ctx);
 }
 
+View timeNumeral(int64_t total, const ZCtx &ctx) {
+  return numeralFit(
+      Text(fmt::format("{}:{:02}", total / 60, total % 60)).font(ctx.mono(34, FontWeight::bold)));
+}
+
 } // namespace
 
 View ScreenOrbitView::body() const {
@@ -43,8 +48,7 @@ View ScreenOrbitView::body() const {
   return RingDial(ctx, 168, dashedOrbit(ctx),
                   {
                       MicroLabel("SCREEN", 8, 0.18, ctx.casingInk(InkLevel::tertiary), ctx),
-                      numeralFit(Text(fmt::format("{}:{:02}", total / 60, total % 60))
-                                     .font(ctx.mono(34, FontWeight::bold))),
+                      timeNumeral(total, ctx),
                       statusLabel(total, budget, ctx),
                   });
 }

@@ -29,18 +29,20 @@ double progress(const CounterSnapshot &steps) {
 } // namespace
 
 View StepsView::body() const {
-  return TapArea(
-      kit::intents::intentReference(AddStepsIntent()),
-      RingDial(
-          ctx, 170,
-          ZRing(progress(data), 148, 8, ctx.casingShade(ZavelTokens::dataTeal),
-                ctx.casingInk(InkLevel::unlit), ctx),
-          {
-              MicroLabel("STEPS", 8, 0.18, ctx.casingInk(InkLevel::tertiary), ctx),
-              numeralFit(Text(groupedInteger(data.value)).font(ctx.mono(28, FontWeight::bold))),
-              MicroLabel("OF " + groupedInteger(data.goal), 8, 0.16,
-                         ctx.casingInk(InkLevel::tertiary), ctx),
-          }));
+  RingStyle ring{.diameter = 148,
+                 .stroke = 8,
+                 .color = ctx.casingShade(ZavelTokens::dataTeal),
+                 .track = ctx.casingInk(InkLevel::unlit)};
+  // The whole dial is the key that logs a thousand steps.
+  View dial = RingDial(
+      ctx, 170, ZRing(progress(data), ring, ctx),
+      {
+          MicroLabel("STEPS", 8, 0.18, ctx.casingInk(InkLevel::tertiary), ctx),
+          numeralFit(Text(groupedInteger(data.value)).font(ctx.mono(28, FontWeight::bold))),
+          MicroLabel("OF " + groupedInteger(data.goal), 8, 0.16, ctx.casingInk(InkLevel::tertiary),
+                     ctx),
+      });
+  return TapArea(kit::intents::intentReference(AddStepsIntent()), dial);
 }
 
 } // namespace zavel

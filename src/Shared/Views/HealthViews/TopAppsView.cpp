@@ -27,13 +27,14 @@ int64_t appMinutes(const App &app) { return app.minutes; }
 // The name, a bar whose most used app stops at 72 % of its track, and the time.
 View appRow(const App &app, double most, const ZCtx &ctx) {
   int64_t minutes = shownMinutes(app.minutes);
+  BarStyle bar{.height = 8,
+               .fill = ctx.casingShade(app.isFlagged ? ctx.accent : ZavelTokens::dataTeal),
+               .track = ctx.casingInk(InkLevel::track)};
   return HStack(VAlign::center, 14 * ctx.u,
                 {
                     MicroLabel(app.name, 10, 0.14, ctx.casingInk(), ctx)
                         .frame({.width = 96 * ctx.u, .alignment = Alignment::leading}),
-                    TrackBar(double(minutes) / most * 0.72, 8,
-                             ctx.casingShade(app.isFlagged ? ctx.accent : ZavelTokens::dataTeal),
-                             ctx.casingInk(InkLevel::track), ctx),
+                    TrackBar(double(minutes) / most * 0.72, bar, ctx),
                     figureFit(Text(upperHM(minutes, "H ", "M")))
                         .font(ctx.mono(10, FontWeight::regular))
                         .foreground(ctx.casingInk(InkLevel::tertiary))

@@ -7,11 +7,11 @@
 #include "Shared/Views/Hardware/NumeralFit.h"
 #include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/TapArea.h"
+#include "kit/foundation/Saturating.h"
 #include "kit/intents/AppIntent.h"
 #include "kit/ui/UI.h"
 
 #include <algorithm>
-#include <limits>
 #include <string>
 
 namespace zavel {
@@ -31,52 +31,46 @@ struct GlassRow {
   int64_t lit = 0;
 };
 
-int64_t saturatingProduct(int64_t a, int64_t b) {
-  int64_t product = 0;
-  if (!__builtin_mul_overflow(a, b, &product))
-    return product;
-  return (a < 0) != (b < 0) ? std::numeric_limits<int64_t>::min()
-                            : std::numeric_limits<int64_t>::max();
-}
-
 GlassRow glassRow(const CounterSnapshot &water) {
   if (water.goal <= mostCells)
     return {std::max<int64_t>(water.goal, 1), water.value};
-  return {mostCells, saturatingProduct(water.value, mostCells) / water.goal};
+  return {mostCells, kit::foundation::saturatingMultiply(water.value, mostCells) / water.goal};
+}
+
+// The count logged so far over the goal, on one baseline.
+View countRow(const CounterSnapshot &water, Color ink, const ZCtx &ctx) {
+  return HStack(VAlign::firstTextBaseline, 8 * ctx.u,
+                {
+                    numeralFit(Text(std::to_string(water.value))
+                                   .font(ctx.mono(64, FontWeight::bold))
+                                   .foreground(ink)),
+                    MicroLabel("OF " + std::to_string(water.goal), 11, 0.14,
+                               ctx.casingInk(InkLevel::tertiary), ctx),
+                });
 }
 
 } // namespace
 
 View WaterView::body() const {
-  double u = ctx.u;
   GlassRow glasses = glassRow(data);
   Color glassInk = ctx.casingShade(ZavelTokens::dataTeal);
-  return TapArea(
-      kit::intents::intentReference(AddWaterIntent()),
-      PaddedColumn(
-          ctx, {.alignment = Alignment::topLeading, .spacing = 0},
-          {
-              MicroLabel("WATER", 9, 0.18, ctx.casingInk(InkLevel::secondary), ctx),
-              HStack(VAlign::firstTextBaseline, 8 * u,
-                     {
-                         numeralFit(Text(std::to_string(data.value))
-                                        .font(ctx.mono(64, FontWeight::bold))
-                                        .foreground(glassInk)),
-                         MicroLabel("OF " + std::to_string(data.goal), 11, 0.14,
-                                    ctx.casingInk(InkLevel::tertiary), ctx),
-                     })
-                  .padding(Edge::top, 18 * u),
-              Spacer(),
-              CellRow(glasses.cells, glasses.lit,
-                      {.spacing = 5,
-                       .height = 24,
-                       .cornerRadius = 5,
-                       .lit = glassInk,
-                       .unlit = ctx.casingInk(InkLevel::track)},
-                      ctx),
-              MicroLabel("TAP TO LOG A GLASS", 8, 0.16, ctx.casingInk(InkLevel::tertiary), ctx)
-                  .padding(Edge::top, 12 * u),
-          }));
+  CellRowStyle cells{.spacing = 5,
+                     .height = 24,
+                     .cornerRadius = 5,
+                     .lit = glassInk,
+                     .unlit = ctx.casingInk(InkLevel::track)};
+  // The whole face is the key that logs a glass.
+  View face = PaddedColumn(
+      ctx, {.alignment = Alignment::topLeading, .spacing = 0},
+      {
+          MicroLabel("WATER", 9, 0.18, ctx.casingInk(InkLevel::secondary), ctx),
+          countRow(data, glassInk, ctx).padding(Edge::top, 18 * ctx.u),
+          Spacer(),
+          CellRow(glasses.cells, glasses.lit, cells, ctx),
+          MicroLabel("TAP TO LOG A GLASS", 8, 0.16, ctx.casingInk(InkLevel::tertiary), ctx)
+              .padding(Edge::top, 12 * ctx.u),
+      });
+  return TapArea(kit::intents::intentReference(AddWaterIntent()), face);
 }
 
 } // namespace zavel

@@ -30,8 +30,7 @@ View YearProgressView::body() const {
                      Text(std::to_string(info.year))
                          .font(ctx.mono(18, FontWeight::bold))
                          .textRole(TextRole::data)}),
-          TrackBar(fraction, 10, ZavelTokens::dataTeal, ZavelTokens::track, ctx)
-              .padding(Edge::top, 26 * ctx.u),
+          TrackBar(fraction, {.height = 10}, ctx).padding(Edge::top, 26 * ctx.u),
           SpreadRow(VAlign::center, {footnote(fmt::format("DAY {} OF {}", info.day(), info.days())),
                                      footnote(fmt::format("{}% — {} DAYS LEFT", percent,
                                                           info.days() - info.day()))})

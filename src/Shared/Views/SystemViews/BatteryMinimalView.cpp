@@ -24,17 +24,19 @@ std::string stateText(const PowerSnapshot &power) {
 
 View BatteryMinimalView::body() const {
   double u = ctx.u;
-  return ScreenColumn(ctx, {},
-                      {
-                          MicroLabel("BATTERY", 9, 0.18, ZavelTokens::screenText2, ctx),
-                          NumeralReadout({std::to_string(data.percent), 68, "%", 26}, ctx)
-                              .padding(Edge::top, 18 * u),
-                          Spacer(0),
-                          TrackBar(static_cast<double>(data.percent) / 100, 5,
-                                   ZavelTokens::dataTeal, ZavelTokens::track, ctx),
-                          MicroLabel(stateText(data), 9, 0.14, ZavelTokens::screenText3, ctx)
-                              .padding(Edge::top, 12 * u),
-                      });
+  return ScreenColumn(
+      ctx, {},
+      {
+          MicroLabel("BATTERY", 9, 0.18, ZavelTokens::screenText2, ctx),
+          NumeralReadout(
+              {.numeral = std::to_string(data.percent), .size = 68, .unit = "%", .unitSize = 26},
+              ctx)
+              .padding(Edge::top, 18 * u),
+          Spacer(0),
+          TrackBar(static_cast<double>(data.percent) / 100, {.height = 5}, ctx),
+          MicroLabel(stateText(data), 9, 0.14, ZavelTokens::screenText3, ctx)
+              .padding(Edge::top, 12 * u),
+      });
 }
 
 } // namespace zavel

@@ -37,10 +37,12 @@ View StorageView::body() const {
       ctx, {},
       {
           MicroLabel("STORAGE", 9, 0.18, ZavelTokens::screenText2, ctx),
-          NumeralReadout({std::to_string(data.usedGB), 58, "GB", 13}, ctx)
+          NumeralReadout(
+              {.numeral = std::to_string(data.usedGB), .size = 58, .unit = "GB", .unitSize = 13},
+              ctx)
               .padding(Edge::top, 18 * u),
           Spacer(0),
-          TrackBar(usedFraction(data), 5, ZavelTokens::dataTeal, ZavelTokens::track, ctx),
+          TrackBar(usedFraction(data), {.height = 5}, ctx),
           MicroLabel("OF " + totalLabel(data.totalGB) + " USED", 9, 0.14, ZavelTokens::screenText3,
                      ctx)
               .padding(Edge::top, 12 * u),

@@ -2,6 +2,7 @@
 
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
+#include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/SpreadRow.h"
 #include "Shared/Views/SystemViews/StockFigures.h"
 #include "kit/ui/UI.h"
@@ -14,6 +15,9 @@ namespace {
 
 using namespace kit::ui;
 using namespace StockFigures;
+
+constexpr ColumnStyle tickerColumn{
+    .alignment = Alignment::topLeading, .vertical = 22, .horizontal = 26};
 
 // Where the session's values lie between the line's top and bottom margins: each value's height
 // above the lowest as a fraction of the span. A span that is not positive or not finite (all
@@ -86,21 +90,16 @@ View header(const StockSnapshot &stock, const ZCtx &ctx) {
 } // namespace
 
 View TickerView::body() const {
-  double u = ctx.u;
-  return VStack(HAlign::leading, 0,
-                {
-                    header(data, ctx),
-                    sparkline(data.points, ctx),
-                    SpreadRow(VAlign::center, axisLabels(data.points),
-                              [&](const std::string &label) {
-                                return MicroLabel(label, 8, 0.14, ctx.casingInk(InkLevel::tertiary),
-                                                  ctx);
-                              })
-                        .padding(Edge::top, 12 * u),
-                })
-      .padding(Edge::vertical, 22 * u)
-      .padding(Edge::horizontal, 26 * u)
-      .frame(Frame::fill(Alignment::topLeading));
+  auto axisLabel = [&](const std::string &label) {
+    return MicroLabel(label, 8, 0.14, ctx.casingInk(InkLevel::tertiary), ctx);
+  };
+  return PaddedColumn(ctx, tickerColumn,
+                      {
+                          header(data, ctx),
+                          sparkline(data.points, ctx),
+                          SpreadRow(VAlign::center, axisLabels(data.points), axisLabel)
+                              .padding(Edge::top, 12 * ctx.u),
+                      });
 }
 
 } // namespace zavel

@@ -2,6 +2,7 @@
 
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/NumeralFit.h"
+#include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/SystemViews/StockFigures.h"
 #include "kit/foundation/Clock.h"
 #include "kit/foundation/TextOperations.h"
@@ -16,6 +17,13 @@ using namespace kit::ui;
 using namespace StockFigures;
 
 constexpr std::size_t shownStocks = 3;
+
+// The stocks' rows line up at their leading edges, the list centred in the widget.
+constexpr ColumnStyle watchlistColumn{.alignment = Alignment::center,
+                                      .spacing = 18,
+                                      .vertical = 22,
+                                      .horizontal = 26,
+                                      .rows = HAlign::leading};
 
 View stockRow(const StockSnapshot &stock, const ZCtx &ctx) {
   double u = ctx.u;
@@ -59,18 +67,14 @@ const std::vector<StockSnapshot> &WatchlistView::sample() {
 }
 
 View WatchlistView::body() const {
-  double u = ctx.u;
   auto shown = std::span(data).first(std::min(shownStocks, data.size()));
-  return VStack(
-             HAlign::leading, 18 * u,
-             {
-                 MicroLabel("WATCHLIST", 10, 0.16, ctx.casingInk(InkLevel::secondary), ctx),
-                 data.empty() ? emptyHint(ctx) : EmptyView(),
-                 ForEach(shown, [&](const StockSnapshot &stock) { return stockRow(stock, ctx); }),
-             })
-      .padding(Edge::vertical, 22 * u)
-      .padding(Edge::horizontal, 26 * u)
-      .frame(Frame::fill());
+  return PaddedColumn(
+      ctx, watchlistColumn,
+      {
+          MicroLabel("WATCHLIST", 10, 0.16, ctx.casingInk(InkLevel::secondary), ctx),
+          data.empty() ? emptyHint(ctx) : EmptyView(),
+          ForEach(shown, [&](const StockSnapshot &stock) { return stockRow(stock, ctx); }),
+      });
 }
 
 } // namespace zavel

@@ -33,7 +33,7 @@ View AirQualityView::body() const {
           MicroLabel(data.category(), 10, 0.16, ZavelTokens::screenText1, ctx)
               .padding(Edge::top, 10 * u),
           Spacer(0),
-          TrackBar(barFraction(data.aqi), 5, reading, ZavelTokens::track, ctx),
+          TrackBar(barFraction(data.aqi), {.height = 5, .fill = reading}, ctx),
       });
 }
 

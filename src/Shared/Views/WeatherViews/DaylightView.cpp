@@ -66,7 +66,7 @@ View DaylightView::body() const {
           ScreenHeader("DAYLIGHT — " + day.place,
                        Text(lengthText(day)).font(ctx.mono(16, FontWeight::bold)), ctx),
           Spacer(0),
-          SunArc(sunProgress(day, date), 110, 7.5, ctx),
+          SunArc(sunProgress(day, date), {.height = 110, .sunRadius = 7.5}, ctx),
           SpreadRow(VAlign::center,
                     {sunTime("SUNRISE ", day.sunrise), sunTime("SUNSET ", day.sunset)})
               .padding(Edge::top, 12 * ctx.u),

@@ -69,7 +69,7 @@ View sunsetBlock(const WeatherSunColumnView::SunPlace &sun, const ZCtx &ctx) {
                      Spacer(),
                      Text(sun.label).font(ctx.mono(16, FontWeight::bold)).textRole(TextRole::data),
                  }),
-          SunArc(sun.t, 88, 7.5, ctx).padding(Edge::top, 8 * ctx.u),
+          SunArc(sun.t, {.height = 88, .sunRadius = 7.5}, ctx).padding(Edge::top, 8 * ctx.u),
       });
 }
 

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <fstream>
 #include <limits>
+#include <stdexcept>
 
 namespace zavel {
 namespace {
@@ -68,6 +69,19 @@ TEST_F(ActionIntents, PerformedByTypeNameWithParametersFromJsonThenReloadAndNoti
   EXPECT_EQ(log.events().back(), "notify com.brekholt.zavel.media.next");
   EXPECT_THROW(registry.perform("AddStepsIntent", {{"steps", "many"}}),
                kit::foundation::DecodeError);
+}
+
+TEST(PerformQuietly, WhateverTheStepsThrowStopsThere) {
+  int begun = 0;
+  performQuietly([&] {
+    ++begun;
+    throw std::runtime_error("a store that cannot be written");
+  });
+  performQuietly([&] {
+    ++begun;
+    throw 42; // not a std::exception
+  });
+  EXPECT_EQ(begun, 2);
 }
 
 class ExtrasIntents : public test::ActionTest {

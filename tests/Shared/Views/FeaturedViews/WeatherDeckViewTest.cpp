@@ -6,6 +6,9 @@
 #include "support/ScopedEnvironment.h"
 
 #include <algorithm>
+#include <map>
+#include <set>
+#include <utility>
 
 namespace zavel {
 namespace {
@@ -176,6 +179,33 @@ TEST(WeatherDeckView, AWinterWeekInFahrenheitReadsEveryLowAndHighWholeInColumnsT
     EXPECT_LT(low.frame.maxX(), tracks[row].minX());
     EXPECT_GT(high.frame.minX(), tracks[row].maxX());
   }
+}
+
+TEST(WeatherDeckView, EachKeyFaceIsALayerNamedForItsGlyphAndInk) {
+  // A face is drawn once per name and copied afterwards: a lit key must not be named as its
+  // unlit face, nor one key as another.
+  ZCtx ctx = largeWidget.context();
+  const WeatherView rail[] = {WeatherView::today, WeatherView::week, WeatherView::fav};
+  std::map<std::pair<std::size_t, bool>, std::set<std::string>> names; // by key and lighting
+  for (WeatherView shown :
+       {WeatherView::home, WeatherView::today, WeatherView::week, WeatherView::fav}) {
+    WeatherDeckData data{withHighs(5, {6}), shown, cities, "21:04", 0.34};
+    LaidOutTree tree = layReal(WeatherDeckView{data, ctx}.body(), largeWidget, thursday);
+    auto keys = buttons(tree);
+    ASSERT_GE(keys.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+      std::vector<const LaidOutNode *> layers = keys[keys.size() - 4 + i]->findAll("StaticLayer");
+      ASSERT_EQ(layers.size(), 1u) << i;
+      names[{i, i < 3 && rail[i] == shown}].insert(layers[0]->as<StaticLayer>()->key);
+    }
+  }
+  ASSERT_EQ(names.size(), 7u); // three rail keys, lit and unlit, and the home key
+  std::set<std::string> distinct;
+  for (const auto &[key, shownNames] : names) {
+    EXPECT_EQ(shownNames.size(), 1u) << key.first << (key.second ? " lit" : "");
+    distinct.insert(shownNames.begin(), shownNames.end());
+  }
+  EXPECT_EQ(distinct.size(), names.size());
 }
 
 TEST(WeatherDeckView, EachSavedRowsHeartSavesItsShownName) {

@@ -34,7 +34,7 @@ TEST(TrackBar, FillCoversTheFractionButNeverLessThanADot) {
         Case{.fraction = 1.7, .fillWidth = 200}, Case{.fraction = -0.2, .fillWidth = 6},
         Case{.fraction = nan, .fillWidth = 6}}) {
     LaidOutTree tree =
-        lay(TrackBar(c.fraction, 12, fillColor, ZavelTokens::track, context(0.5)), {200, 40});
+        lay(TrackBar(c.fraction, {.height = 12, .fill = fillColor}, context(0.5)), {200, 40});
     const LaidOutNode *fill = capsules(tree).at(1);
     EXPECT_EQ(fill->frame, rect(0, 17, c.fillWidth, 6)) << c.fraction;
     EXPECT_EQ(fill->as<ShapeDraw>()->paint, Paint{fillColor});
@@ -51,9 +51,11 @@ TEST(RangeBar, SegmentRunsFromStartOverLengthUnclampedNonFiniteAsZero) {
                         Case{.start = 0.4, .length = 0, .x = 80, .width = 6},
                         Case{.start = nan, .length = 0.5, .x = 0, .width = 100},
                         Case{.start = 0.5, .length = nan, .x = 100, .width = 6}}) {
-    LaidOutTree tree = lay(RangeBar(c.start, c.length, 6, context(1)), {200, 40});
+    LaidOutTree tree =
+        lay(RangeBar(c.start, c.length, {.height = 6, .fill = fillColor}, context(1)), {200, 40});
     expectRectNear(capsules(tree).at(1)->frame, rect(c.x, 17, c.width, 6),
                    std::to_string(c.start) + "/" + std::to_string(c.length));
+    EXPECT_EQ(capsules(tree).at(1)->as<ShapeDraw>()->paint, Paint{fillColor});
   }
 }
 
@@ -61,7 +63,10 @@ TEST(RangeBar, SegmentRunsFromStartOverLengthUnclampedNonFiniteAsZero) {
 // arc as it shows once turned.
 std::pair<std::size_t, std::optional<Rect>> ringArc(double progress) {
   LaidOutTree tree =
-      lay(ZRing(progress, 40, 6, fillColor, ZavelTokens::track, context(2)), {100, 100});
+      lay(ZRing(progress,
+                {.diameter = 40, .stroke = 6, .color = fillColor, .track = ZavelTokens::track},
+                context(2)),
+          {100, 100});
   std::vector<const LaidOutNode *> turned = tree.root.findAll("Rotation");
   if (turned.empty())
     return {tree.root.findAll("Circle").size(), std::nullopt};

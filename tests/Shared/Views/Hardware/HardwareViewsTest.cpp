@@ -78,7 +78,8 @@ TEST(SunArc, SunSitsOnTheArchAtItsFractionHeldToTheFeet) {
            Case{.name = "before the start", .t = -0.2, .center = {3, 17}},
            Case{.name = "not a number", .t = nan, .center = {3, 17}},
        }) {
-    std::vector<Rect> discs = framesOf(lay(SunArc(c.t, 40, 8, context(0.5)), {150, 20}), "Circle");
+    std::vector<Rect> discs = framesOf(
+        lay(SunArc(c.t, {.height = 40, .sunRadius = 8}, context(0.5)), {150, 20}), "Circle");
     ASSERT_EQ(discs.size(), 2u);
     // The sun, 2 × 8 × 0.5 across, over its halo.
     expectRectNear(discs[1], rect(c.center.x - 4, c.center.y - 4, 8, 8), c.name);

@@ -56,7 +56,8 @@ void expectSunset(const LaidOutTree &tree, const std::string &label, double t,
                   const std::string &what) {
   EXPECT_EQ(tree.root.texts().back(), label) << what;
   Size arc = tree.root.findAll("GeometryReader").back()->frame.size;
-  expectPointNear(sunWithin(tree), sunWithin(lay(SunArc(t, 88, 7.5, large), arc)), what);
+  expectPointNear(sunWithin(tree),
+                  sunWithin(lay(SunArc(t, {.height = 88, .sunRadius = 7.5}, large), arc)), what);
 }
 
 TEST_F(WeatherSunColumnViewTest, RowsFollowOneAnotherDownTheScreen) {
