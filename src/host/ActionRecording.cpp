@@ -15,19 +15,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Each name once, where it first came: a key written twice, or a kind asked for by both the intent
+// and the pressed key, is reported once.
+std::vector<std::string> eachOnce(const std::vector<std::string> &names) {
+  std::vector<std::string> once;
+  for (const std::string &name : names)
+    if (std::find(once.begin(), once.end(), name) == once.end())
+      once.push_back(name);
+  return once;
+}
+
 // The keys written or removed in a suite file while it lives, each once.
 class SuiteWriteLog {
 public:
   SuiteWriteLog()
       : observer_([this](std::string_view, std::string_view key) {
           std::lock_guard lock(mutex_);
-          if (std::find(keys_.begin(), keys_.end(), key) == keys_.end())
-            keys_.emplace_back(key);
+          keys_.emplace_back(key);
         }) {}
 
   std::vector<std::string> keys() const {
     std::lock_guard lock(mutex_);
-    return keys_;
+    return eachOnce(keys_);
   }
 
 private:
@@ -65,16 +74,6 @@ std::string reportedFileName(const fs::path &file, const fs::path &home) {
   std::string name = relative.generic_string();
   std::string container = "containers/" + std::string(AppGroup::identifier) + "/";
   return name.starts_with(container) ? name.substr(container.size()) : name;
-}
-
-// Each kind once, where it was first asked for: the host reloads a kind once per action,
-// however many times the intent and the pressed key ask for it.
-std::vector<std::string> eachOnce(const std::vector<std::string> &kinds) {
-  std::vector<std::string> once;
-  for (const std::string &kind : kinds)
-    if (std::find(once.begin(), once.end(), kind) == once.end())
-      once.push_back(kind);
-  return once;
 }
 
 } // namespace

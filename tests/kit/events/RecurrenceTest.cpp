@@ -41,6 +41,20 @@ Starts seriesStarts(std::string_view lines, std::string_view from, std::string_v
   return startsOf(EventStore(home.folder(), zone).events(moment(from), moment(to)));
 }
 
+// One series over a span, and the starts it must give there.
+struct SeriesCase {
+  const char *name;
+  const char *lines;
+  const char *from;
+  const char *to;
+  Starts expected;
+};
+
+template <std::size_t N> void expectStarts(const SeriesCase (&cases)[N]) {
+  for (const auto &c : cases)
+    EXPECT_EQ(seriesStarts(c.lines, c.from, c.to), c.expected) << c.name;
+}
+
 } // namespace
 
 // 2026-03-10 in Berlin runs from 23:00 UTC the day before.
@@ -67,13 +81,7 @@ TEST(Recurrence, SeriesStartedDaysBeforeKeepTheRhythmOfTheirStart) {
 // the same DTSTART, RRULE, EXDATE and RDATE, with tz.gettz for the zones), taking the
 // occurrences whose moment lies in the span; they are kept here as data.
 TEST(Recurrence, RulesOfEveryFrequencyGiveWhatAReferenceLibraryGives) {
-  struct Case {
-    const char *name;
-    const char *lines;
-    const char *from;
-    const char *to;
-    Starts expected;
-  } cases[] = {
+  const SeriesCase cases[] = {
       {"yearly fourth Thursday of November",
        "DTSTART:19951123T170000Z\nRRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=4TH",
        "20251101T000000Z",
@@ -239,19 +247,12 @@ TEST(Recurrence, RulesOfEveryFrequencyGiveWhatAReferenceLibraryGives) {
        "20260501T000000Z",
        {"2026-03-02T10:00:00Z", "2026-03-17T11:00:00Z", "2026-04-13T10:00:00Z"}},
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(seriesStarts(c.lines, c.from, c.to), c.expected) << c.name;
+  expectStarts(cases);
 }
 
 // Where the reference library reads a rule otherwise than the format does, worked out by hand.
 TEST(Recurrence, CasesWorkedOutFromTheFormat) {
-  struct Case {
-    const char *name;
-    const char *lines;
-    const char *from;
-    const char *to;
-    Starts expected;
-  } cases[] = {
+  const SeriesCase cases[] = {
       // Tuesdays 3, 10, 17, 24 and 31 March 2026, and the last Friday, the 27th.
       {"plain and numbered days in one BYDAY each count",
        "DTSTART:20250107T100000Z\nRRULE:FREQ=MONTHLY;BYDAY=TU,-1FR",
@@ -300,8 +301,7 @@ TEST(Recurrence, CasesWorkedOutFromTheFormat) {
        "20260302T000000Z",
        {}},
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(seriesStarts(c.lines, c.from, c.to), c.expected) << c.name;
+  expectStarts(cases);
 }
 
 TEST(Recurrence, CountedSeriesShowWhileTheyRunAndEndAtTheirCount) {
