@@ -185,7 +185,10 @@ EventStore::changeCompletion(std::string_view id, Date now,
                              [&](const FoundReminder &item) { return item.reminder.id == id; });
   if (target == found.end())
     return SaveResult::notFound;
-  auto lock = foundation::FileLock::exclusive(lockFileOf(target->file));
+  // A link is written through to the file it names, so the lock lies beside that file, where
+  // every writer of it finds it.
+  auto written = replacedFile(target->file);
+  auto lock = written ? foundation::FileLock::exclusive(lockFileOf(*written)) : std::nullopt;
   auto result = lock ? saveChange(*target, now, change, timeZoneId_) : SaveResult::failed;
   if (whileLocked)
     whileLocked();

@@ -94,6 +94,9 @@ TEST(ReminderCompletion, FilesAreReplacedWholeWhereTheyLiveOrLeftAsTheyWere) {
             EventStore::SaveResult::saved);
   EXPECT_TRUE(std::filesystem::is_symlink(home.folder() / "c" / "a.ics"));
   EXPECT_NE(home.read("elsewhere", "real.ics").find("STATUS:COMPLETED"), std::string::npos);
+  // Its lock lies beside the file written, not beside the link.
+  EXPECT_TRUE(std::filesystem::is_regular_file(real.parent_path() / ".real.ics.lock"));
+  EXPECT_FALSE(std::filesystem::exists(home.folder() / "c" / ".a.ics.lock"));
   struct stat status {};
   ASSERT_EQ(::stat(real.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 07777, 0640u);
@@ -101,10 +104,11 @@ TEST(ReminderCompletion, FilesAreReplacedWholeWhereTheyLiveOrLeftAsTheyWere) {
   EXPECT_FALSE(kit::events::replaceFileAtomically(home.folder() / "missing" / "a.ics", "x"));
   std::filesystem::create_directories(real.parent_path() / "folder.ics");
   EXPECT_FALSE(kit::events::replaceFileAtomically(real.parent_path() / "folder.ics", "x"));
-  // No temporary file is left behind, after a success or a failure.
+  // No temporary file is left behind, after a success or a failure: the file, its lock and the
+  // folder.
   auto entries = std::distance(std::filesystem::directory_iterator(real.parent_path()),
                                std::filesystem::directory_iterator());
-  EXPECT_EQ(entries, 2);
+  EXPECT_EQ(entries, 3);
   EXPECT_EQ(kit::events::withCompletion("BEGIN:VCALENDAR\nBEGIN:VTODO\nEND:VTODO\nEND:VCALENDAR\n",
                                         1, true, utc(2024, 3, 12)),
             std::nullopt);
