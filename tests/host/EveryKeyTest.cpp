@@ -104,8 +104,8 @@ TEST(Extension, EveryKeyOfEveryWidgetPerformsItsOwnIntentOrOpensItsOwnLink) {
   std::set<std::string> pressed;
   for (const std::string &row : lines(runExecutable({"list"}).out)) {
     std::string kind = row.substr(0, row.find('\t'));
-    // A press may move the keys (a started stopwatch words its hint on two lines), so each key
-    // is found in the widget as it is drawn just before it is pressed.
+    // A press may move the keys (a completed reminder leaves the single view for the next), so
+    // each key is found in the widget as it is drawn just before it is pressed.
     for (std::size_t i = 0;; ++i) {
       std::vector<Key> keys = keysDrawn(kind, scratch);
       if (i >= keys.size())
