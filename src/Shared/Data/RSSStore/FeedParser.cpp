@@ -4,15 +4,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
+#include <utility>
 
 namespace zavel {
 
-namespace {
-
 // The element names that mean something to a feed, and every other name.
-enum class Element {
+enum class FeedElement : unsigned char {
   other,
   rss,
   feed,
@@ -32,6 +32,10 @@ enum class Element {
   dcDate,
   updated,
 };
+
+namespace {
+
+using Element = FeedElement;
 
 constexpr std::array<std::pair<std::string_view, Element>, 17> kElements = {{
     {"rss", Element::rss},
@@ -53,34 +57,64 @@ constexpr std::array<std::pair<std::string_view, Element>, 17> kElements = {{
     {"updated", Element::updated},
 }};
 
+constexpr std::size_t kLongestName = 15; // "content:encoded"
+
+// For each length and first letter, one more than the index of the known name that has both,
+// or 0: no two known names share both, so a name is compared with one of them at most.
+constexpr auto kNameSlots = [] {
+  std::array<std::array<std::uint8_t, 26>, kLongestName + 1> slots{};
+  for (std::size_t i = 0; i < kElements.size(); ++i) {
+    std::string_view name = kElements[i].first;
+    std::uint8_t &slot = slots.at(name.size()).at(static_cast<std::size_t>(name.front() - 'a'));
+    if (slot != 0)
+      throw "two known names share their length and first letter";
+    slot = static_cast<std::uint8_t>(i + 1);
+  }
+  return slots;
+}();
+
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-Element elementOfLowercased(std::string_view lowered) {
-  for (const auto &[name, element] : kElements) {
-    if (name == lowered)
-      return element;
-  }
-  return Element::other;
+bool equalsIgnoringAsciiCase(std::string_view known, std::string_view name) {
+  return std::equal(known.begin(), known.end(), name.begin(),
+                    [](char k, char c) { return k == lowerAscii(c); });
+}
+
+bool isAscii(std::string_view text) {
+  unsigned char bits = 0;
+  for (char c : text)
+    bits |= static_cast<unsigned char>(c);
+  return bits < 0x80;
+}
+
+// ASCII letters compared ignoring case; every other byte only matches itself.
+Element elementOfAsciiName(std::string_view name) {
+  if (name.empty() || name.size() > kLongestName)
+    return Element::other;
+  auto letter =
+      static_cast<std::size_t>(static_cast<unsigned char>(lowerAscii(name.front())) - 'a');
+  if (letter >= 26)
+    return Element::other;
+  std::uint8_t slot = kNameSlots[name.size()][letter];
+  if (slot == 0)
+    return Element::other;
+  // Its slot says it is as long as the name.
+  auto [known, element] = kElements[slot - 1];
+  return equalsIgnoringAsciiCase(known, name) ? element : Element::other;
 }
 
 // Names are compared lower-cased by the Unicode rules; nearly all are ASCII, compared in place.
+// A name with a non-ASCII byte never matches in place (every known name is ASCII), and may still
+// lower-case to one.
 Element elementNamed(std::string_view name) {
-  bool ascii = std::all_of(name.begin(), name.end(),
-                           [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (!ascii) {
-    std::string lowered;
-    icu::UnicodeString::fromUTF8(icu::StringPiece(name.data(), static_cast<int32_t>(name.size())))
-        .toLower(icu::Locale::getRoot())
-        .toUTF8String(lowered);
-    return elementOfLowercased(lowered);
-  }
-  for (const auto &[known, element] : kElements) {
-    if (known.size() == name.size() &&
-        std::equal(known.begin(), known.end(), name.begin(),
-                   [](char k, char c) { return k == lowerAscii(c); }))
-      return element;
-  }
-  return Element::other;
+  Element element = elementOfAsciiName(name);
+  if (element != Element::other || isAscii(name))
+    return element;
+  std::string lowered;
+  icu::UnicodeString::fromUTF8(icu::StringPiece(name.data(), static_cast<int32_t>(name.size())))
+      .toLower(icu::Locale::getRoot())
+      .toUTF8String(lowered);
+  return elementOfAsciiName(lowered);
 }
 
 bool isEntry(Element element) { return element == Element::item || element == Element::entry; }
@@ -90,6 +124,7 @@ bool isEntry(Element element) { return element == Element::item || element == El
 void FeedParser::didStartElement(std::string_view name,
                                  const kit::foundation::XMLAttributes &attributes) {
   Element element = elementNamed(name);
+  open_.push_back(element);
   if (!sawRoot_) {
     sawRoot_ = true;
     isFeedDocument_ =
@@ -102,6 +137,7 @@ void FeedParser::didStartElement(std::string_view name,
   if (inItem_ && element == Element::link)
     takeLinkAttribute(attributes);
   text_.clear();
+  gathering_ = readsText();
 }
 
 // An Atom link: the alternate one (an explicit rel of "alternate", or no rel) wins; another kind
@@ -112,29 +148,60 @@ void FeedParser::takeLinkAttribute(const kit::foundation::XMLAttributes &attribu
     return;
   std::string_view rel = attributes.value("rel").value_or("alternate");
   if (rel == "alternate" || !current_.link)
-    current_.link = std::string(*href);
+    current_.link.emplace(*href);
 }
 
 void FeedParser::foundCharacters(std::string_view text) {
-  // Outside an entry no text is ever read, and an entry's start empties it anyway.
-  if (inItem_)
+  if (gathering_)
     text_.append(text);
 }
 
-void FeedParser::didEndElement(std::string_view name) {
+void FeedParser::didEndElement(std::string_view /*name*/) {
+  // The reader checks that the end tag names the innermost open element.
+  Element element = Element::other;
+  if (!open_.empty()) {
+    element = open_.back();
+    open_.pop_back();
+  }
   if (inItem_)
-    endEntryElement(name);
+    endEntryElement(element);
   text_.clear();
+  gathering_ = readsText();
 }
 
-void FeedParser::endEntryElement(std::string_view name) {
-  Element element = elementNamed(name);
+// Whether the end of the innermost open element would read the text gathered until then. Only an
+// element boundary changes what this depends on.
+bool FeedParser::readsText() const {
+  if (!inItem_ || open_.empty())
+    return false;
+  switch (open_.back()) {
+  case Element::title:
+  case Element::link:
+  case Element::description:
+  case Element::summary:
+  case Element::guid:
+  case Element::id:
+  case Element::pubDate:
+  case Element::published:
+  case Element::dcDate:
+    return true;
+  case Element::content:
+  case Element::contentEncoded:
+    return !current_.summary;
+  case Element::updated:
+    return !current_.dateString;
+  default:
+    return false;
+  }
+}
+
+void FeedParser::endEntryElement(Element element) {
   if (element == Element::other)
     return;
   if (isEntry(element)) {
     inItem_ = false;
+    // The next entry's start empties the current one again.
     items_.push_back(std::move(current_));
-    current_ = RawItem{};
     return;
   }
   std::string_view text = trimmingWhitespaceAndNewlines(text_);
@@ -144,29 +211,29 @@ void FeedParser::endEntryElement(std::string_view name) {
     break;
   case Element::link:
     if (!text.empty())
-      current_.link = std::string(text);
+      current_.link.emplace(text);
     break;
   case Element::description:
   case Element::summary:
-    current_.summary = std::string(text);
+    current_.summary.emplace(text);
     break;
   case Element::content:
   case Element::contentEncoded:
     if (!current_.summary && !text.empty())
-      current_.summary = std::string(text);
+      current_.summary.emplace(text);
     break;
   case Element::guid:
   case Element::id:
-    current_.guid = std::string(text);
+    current_.guid.emplace(text);
     break;
   case Element::pubDate:
   case Element::published:
   case Element::dcDate:
-    current_.dateString = std::string(text);
+    current_.dateString.emplace(text);
     break;
   case Element::updated:
     if (!current_.dateString)
-      current_.dateString = std::string(text);
+      current_.dateString.emplace(text);
     break;
   default:
     break;

@@ -9,6 +9,9 @@
 
 namespace zavel {
 
+// What an element name means to a feed (defined beside the parser).
+enum class FeedElement : unsigned char;
+
 // Reads one RSS 2.0, RSS 1.0 (RDF) or Atom document, fed by an XML event parser, into its raw
 // entries. Nothing is interpreted here: texts are only trimmed, never stripped of markup,
 // decoded or parsed. Made, driven through one document, then read.
@@ -33,17 +36,24 @@ public:
                        const kit::foundation::XMLAttributes &attributes) override;
   void didEndElement(std::string_view name) override;
   void foundCharacters(std::string_view text) override;
+  bool wantsCharacters() const override { return gathering_; }
 
 private:
   void takeLinkAttribute(const kit::foundation::XMLAttributes &attributes);
-  void endEntryElement(std::string_view name);
+  void endEntryElement(FeedElement element);
+  bool readsText() const;
 
   std::vector<RawItem> items_;
   bool isFeedDocument_ = false;
   bool sawRoot_ = false;
   bool inItem_ = false;
   RawItem current_;
-  // Character data since the last element boundary.
+  // The open elements, innermost last: an end tag always closes the innermost one.
+  std::vector<FeedElement> open_;
+  // Whether the innermost element's end would read the text that comes now, so that text
+  // nobody reads is never gathered.
+  bool gathering_ = false;
+  // Character data since the last element boundary, while gathering.
   std::string text_;
 };
 

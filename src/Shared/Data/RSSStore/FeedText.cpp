@@ -28,16 +28,31 @@ bool isWhite(UChar32 c) {
 
 bool isContinuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
+bool isAscii(char byte) { return static_cast<unsigned char>(byte) < 0x80; }
+
 } // namespace
 
+// Nearly every end is an ASCII byte, read as it is; a code point is decoded only at the others.
 std::string_view trimmingWhitespaceAndNewlines(std::string_view text) {
   while (!text.empty()) {
+    if (isAscii(text.front())) {
+      if (!isWhite(text.front()))
+        break;
+      text.remove_prefix(1);
+      continue;
+    }
     auto [c, length] = codePointAt(text, 0);
     if (!isWhite(c))
       break;
     text.remove_prefix(length);
   }
   while (!text.empty()) {
+    if (isAscii(text.back())) {
+      if (!isWhite(text.back()))
+        break;
+      text.remove_suffix(1);
+      continue;
+    }
     std::size_t start = text.size() - 1;
     while (start > 0 && text.size() - start < 4 && isContinuation(text[start]))
       --start;

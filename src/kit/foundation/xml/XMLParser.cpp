@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 namespace kit::foundation {
 
@@ -18,12 +19,42 @@ struct ExpatDeleter {
 };
 using Expat = std::unique_ptr<std::remove_pointer_t<XML_Parser>, ExpatDeleter>;
 
+void XMLCALL onCharacters(void *user, const XML_Char *text, int length);
+
 // What the callbacks share during one parse.
 struct Run {
   XMLParserDelegate &delegate;
   XML_Parser parser;
   std::exception_ptr failure = {};
   bool declaredEntity = false;
+  bool reportsCharacters = false;
+  // The name lengths of the open elements, innermost last, so that an end tag's name, which
+  // repeats its start tag's, is not measured again.
+  std::vector<std::size_t> nameLengths = {};
+
+  // Character data reaches the delegate only while it reads it: expat then skips the call.
+  void followCharacterInterest() {
+    bool wanted = delegate.wantsCharacters();
+    if (wanted == reportsCharacters)
+      return;
+    reportsCharacters = wanted;
+    XML_SetCharacterDataHandler(parser, wanted ? onCharacters : nullptr);
+  }
+
+  std::string_view startName(const XML_Char *name) {
+    std::string_view named(name);
+    nameLengths.push_back(named.size());
+    return named;
+  }
+
+  // After a failure (even in pushing a length) events may still come, measured afresh.
+  std::string_view endName(const XML_Char *name) {
+    if (failure || nameLengths.empty())
+      return name;
+    std::string_view named(name, nameLengths.back());
+    nameLengths.pop_back();
+    return named;
+  }
 
   // A delegate's exception must not unwind through expat's C frames.
   template <typename Event> void deliver(Event event) {
@@ -38,12 +69,18 @@ struct Run {
 
 void XMLCALL onStart(void *user, const XML_Char *name, const XML_Char **attributes) {
   auto &run = *static_cast<Run *>(user);
-  run.deliver([&] { run.delegate.didStartElement(name, XMLAttributes(attributes)); });
+  run.deliver([&] {
+    run.delegate.didStartElement(run.startName(name), XMLAttributes(attributes));
+    run.followCharacterInterest();
+  });
 }
 
 void XMLCALL onEnd(void *user, const XML_Char *name) {
   auto &run = *static_cast<Run *>(user);
-  run.deliver([&] { run.delegate.didEndElement(name); });
+  run.deliver([&] {
+    run.delegate.didEndElement(run.endName(name));
+    run.followCharacterInterest();
+  });
 }
 
 void XMLCALL onCharacters(void *user, const XML_Char *text, int length) {
@@ -100,7 +137,7 @@ bool XMLParser::parse(std::string_view document, XMLParserDelegate &delegate) {
   XML_SetParamEntityParsing(parser.get(), XML_PARAM_ENTITY_PARSING_NEVER);
   XML_SetEntityDeclHandler(parser.get(), onEntityDeclaration);
   XML_SetElementHandler(parser.get(), onStart, onEnd);
-  XML_SetCharacterDataHandler(parser.get(), onCharacters);
+  run.followCharacterInterest();
 
   bool ok = feed(parser.get(), document);
   if (run.failure)

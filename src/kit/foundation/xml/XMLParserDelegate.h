@@ -17,6 +17,10 @@ public:
   // A piece of character data with escapes undone; CDATA sections arrive here as well. One run
   // of text may come in several pieces.
   virtual void foundCharacters(std::string_view /*text*/) {}
+  // Whether the delegate reads character data until its next element event. Asked at the start
+  // and after every element event; while it says no, character data may go unreported, which
+  // spares a delegate that reads few texts a call for every piece of the others.
+  virtual bool wantsCharacters() const { return true; }
 };
 
 } // namespace kit::foundation

@@ -69,6 +69,15 @@ TEST(FeedParser, FieldRulesWithinOneEntry) {
       {"<updated>U</updated><published>P</published>", {"T", {}, {}, {}, "P"}},
       {"<title type='xhtml'><div>Inner</div>\n</title>", {"", {}, {}, {}, {}}},
       {"<TITLE>U</TITLE><PubDate>P</PubDate><GUID>G</GUID>", {"U", {}, {}, "G", "P"}},
+      // An end reads the text since the last boundary, whether or not a field was set in between.
+      {"<content:encoded><description>D</description>tail</content:encoded>",
+       {"T", {}, "D", {}, {}}},
+      {"<content:encoded>C<x/> tail </content:encoded>", {"T", {}, "tail", {}, {}}},
+      {"<published>P<updated>U</updated>Q</published>", {"T", {}, {}, {}, "Q"}},
+      // Names lower-cased by the Unicode rules: the Kelvin sign becomes "k", a dotted capital I
+      // becomes "i" and a combining dot.
+      {"<lin\u212A>https://k.example/</lin\u212A><GU\u0130D>G</GU\u0130D>",
+       {"T", "https://k.example/", {}, {}, {}}},
   };
   for (const auto &[fields, expected] : cases) {
     FeedParser parser = parsed(rss("<item><title>T</title>" + fields + "</item>"));

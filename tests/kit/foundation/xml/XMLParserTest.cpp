@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
+#include <vector>
 
 using kit::foundation::XMLAttributes;
 using kit::foundation::XMLParser;
@@ -95,4 +96,39 @@ TEST(XMLParser, ADelegatesExceptionStopsTheParse) {
   } delegate;
   EXPECT_THROW(XMLParser().parse("<r><a/><b/></r>", delegate), std::runtime_error);
   EXPECT_EQ(delegate.events, "<r><a></a>");
+
+  // The end of an empty element still follows a stop in its start, with its whole name.
+  struct ThrowingAtStart : Trace {
+    void didStartElement(std::string_view name, const XMLAttributes &attributes) override {
+      Trace::didStartElement(name, attributes);
+      if (name == "empty")
+        throw std::runtime_error("stop");
+    }
+  } atStart;
+  EXPECT_THROW(XMLParser().parse("<root><empty/><b/></root>", atStart), std::runtime_error);
+  EXPECT_EQ(atStart.events, "<root><empty></empty>");
+}
+
+TEST(XMLParser, ReportsCharactersOnlyWhileTheDelegateWantsThem) {
+  // Wants the text of "keep" itself, not of what it holds or what holds it.
+  struct Keeping : Trace {
+    std::vector<std::string> open;
+    void didStartElement(std::string_view name, const XMLAttributes &attributes) override {
+      Trace::didStartElement(name, attributes);
+      open.emplace_back(name);
+    }
+    void didEndElement(std::string_view name) override {
+      Trace::didEndElement(name);
+      open.pop_back();
+    }
+    bool wantsCharacters() const override { return !open.empty() && open.back() == "keep"; }
+  };
+  XMLParser parser;
+  Keeping keeping;
+  ASSERT_TRUE(parser.parse("<r>a<keep>b&amp;<x>c</x>d<![CDATA[e]]></keep>f</r>", keeping));
+  EXPECT_EQ(keeping.events, "<r><keep>b&<x></x>de</keep></r>");
+  // The next parse starts from the next delegate's wish.
+  Trace all;
+  ASSERT_TRUE(parser.parse("<r>a<keep>b</keep>c</r>", all));
+  EXPECT_EQ(all.events, "<r>a<keep>b</keep>c</r>");
 }
