@@ -85,11 +85,6 @@ std::optional<NoteDocument> readDocument(const fs::path &file) {
   }
 }
 
-// Beside the file written (a link's target), hidden, and never removed.
-fs::path lockFile(const fs::path &written) {
-  return written.parent_path() / ("." + written.filename().string() + ".lock");
-}
-
 // Temporary copies of the file written that a pin killed in mid-write left beside it. Run under
 // the lock, so none of them is a live pin's; the age spares the host application's and those
 // of a writer that takes no lock.
@@ -132,7 +127,7 @@ bool togglePin(const kit::foundation::UUID &id, const fs::path &home,
     return false;
   // Our writers take turns, each reading the file as the last one left it; the host
   // application's own writes do not wait for this.
-  auto lock = kit::foundation::FileLock::exclusive(lockFile(*written));
+  auto lock = kit::foundation::FileLock::exclusive(kit::foundation::lockFileBeside(*written));
   if (!lock)
     return false;
   removeStaleCopies(*written, fs::file_time_type::clock::now());
