@@ -1,31 +1,13 @@
 #include "host/QuotedText.h"
 
+#include "kit/foundation/Utf8.h"
+
 #include <fmt/format.h>
 
 namespace zavel::host {
 namespace {
 
 constexpr std::size_t kShownCharacters = 64;
-
-// The length of the well-formed UTF-8 sequence at the start of `text`, 0 when there is none.
-std::size_t sequenceLength(std::string_view text) {
-  auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  unsigned char lead = byte(0);
-  if (lead < 0x80)
-    return 1;
-  std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-  if (length == 0 || lead > 0xF4 || text.size() < length)
-    return 0;
-  for (std::size_t i = 1; i < length; ++i)
-    if ((byte(i) & 0xC0) != 0x80)
-      return 0;
-  // No overlong forms, surrogates or code points past U+10FFFF.
-  unsigned char second = byte(1);
-  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
-      (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
-    return 0;
-  return length;
-}
 
 } // namespace
 
@@ -37,7 +19,7 @@ std::string quotedWord(std::string_view text) {
       shown += "…";
       break;
     }
-    std::size_t length = sequenceLength(text);
+    std::size_t length = kit::foundation::wellFormedUtf8Length(text);
     unsigned char first = static_cast<unsigned char>(text.front());
     if (length == 0 || first < 0x20 || first == 0x7F) {
       shown += fmt::format("\\x{:02X}", first);

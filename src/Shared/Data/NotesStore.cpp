@@ -2,18 +2,13 @@
 
 #include "Shared/Data/AppGroup.h"
 #include "kit/events/AtomicFile.h"
+#include "kit/foundation/FileContents.h"
 #include "kit/foundation/FileLock.h"
 #include "kit/foundation/Utf8.h"
 
 #include <algorithm>
-#include <array>
-#include <cerrno>
 #include <chrono>
 #include <optional>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace zavel::NotesStore {
 
@@ -22,46 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 using kit::foundation::Json;
 
-// Reading, parsing and rewriting a larger one would cost the memory of many widget processes.
-constexpr auto kLargestNoteFile = static_cast<off_t>(largestFile);
-
 // Copies older than this are left by a writer that died; a younger one may still be on its way.
 constexpr auto kStaleCopyAge = std::chrono::hours(1);
-
-struct ReadDescriptor {
-  int fd;
-  ~ReadDescriptor() {
-    if (fd >= 0)
-      ::close(fd);
-  }
-};
-
-std::optional<std::string> readFile(const fs::path &file) {
-  // Not blocking, so a pipe in the file's place is refused below instead of waited on.
-  ReadDescriptor descriptor{::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-  int fd = descriptor.fd;
-  if (fd < 0)
-    return std::nullopt;
-  struct stat status {};
-  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kLargestNoteFile)
-    return std::nullopt;
-  std::string text;
-  text.reserve(static_cast<size_t>(status.st_size));
-  std::array<char, 65536> chunk;
-  while (true) {
-    ssize_t got = ::read(fd, chunk.data(), chunk.size());
-    if (got < 0 && errno == EINTR)
-      continue;
-    if (got < 0)
-      return std::nullopt;
-    if (got == 0)
-      return text;
-    // A file that grows past the cap while it is read is as unreadable as one that began so.
-    if (text.size() + static_cast<size_t>(got) > static_cast<size_t>(kLargestNoteFile))
-      return std::nullopt;
-    text.append(chunk.data(), static_cast<size_t>(got));
-  }
-}
 
 // The file as parsed JSON together with the notes it holds; none unless every element is a
 // whole note. Bytes that are not UTF-8 read as replacement characters, so one damaged note text
@@ -72,7 +29,7 @@ struct NoteDocument {
 };
 
 std::optional<NoteDocument> readDocument(const fs::path &file) {
-  auto text = readFile(file);
+  auto text = kit::foundation::readRegularFile(file, largestFile);
   auto json =
       text ? kit::foundation::parseJson(kit::foundation::sanitizedUtf8(*text)) : std::nullopt;
   if (!json)
@@ -83,11 +40,6 @@ std::optional<NoteDocument> readDocument(const fs::path &file) {
   } catch (const kit::foundation::DecodeError &) {
     return std::nullopt;
   }
-}
-
-// Beside the file written (a link's target), hidden, and never removed.
-fs::path lockFile(const fs::path &written) {
-  return written.parent_path() / ("." + written.filename().string() + ".lock");
 }
 
 // Temporary copies of the file written that a pin killed in mid-write left beside it. Run under
@@ -132,7 +84,7 @@ bool togglePin(const kit::foundation::UUID &id, const fs::path &home,
     return false;
   // Our writers take turns, each reading the file as the last one left it; the host
   // application's own writes do not wait for this.
-  auto lock = kit::foundation::FileLock::exclusive(lockFile(*written));
+  auto lock = kit::foundation::FileLock::exclusive(kit::foundation::lockFileBeside(*written));
   if (!lock)
     return false;
   removeStaleCopies(*written, fs::file_time_type::clock::now());

@@ -39,7 +39,8 @@ using BeforeReplace = std::function<bool(const std::filesystem::path &temporary)
 // Where the note list lives; worked out anew on every call.
 std::filesystem::path fileURL(const std::filesystem::path &home = kit::foundation::zavelHome());
 
-// Note files larger than this (32 MiB) are treated as unreadable.
+// Note files larger than this (32 MiB) are treated as unreadable: reading, parsing and rewriting
+// one would cost the memory of many widget processes.
 inline constexpr std::uintmax_t largestFile = std::uintmax_t{32} << 20;
 
 // The notes, newest edit first; notes edited at the same moment keep their file order. Empty when

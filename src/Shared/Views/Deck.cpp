@@ -27,12 +27,21 @@ View Deck(const ZCtx &ctx, const DeckMetrics &metrics, const View &screen, const
 }
 
 // A key face with its shadow's blur is the dearest thing a deck draws; its pixels depend only on
-// what it shows and its colours (and its size, which a layer's key leaves out).
+// what it shows, its colours and its size, which the layer's cache keeps apart by itself.
+View DeckKeyFace(double diameter, Color ink, const View &icon, std::string_view look,
+                 const ZCtx &ctx) {
+  return KeyFace(diameter * ctx.u, ctx.u, ink, icon)
+      .staticLayer(fmt::format("zavel.deck.key.{}.{}", look, ink.hexString()));
+}
+
+View DeckAccentFace(double diameter, const View &icon, std::string_view look, const ZCtx &ctx) {
+  return AccentKeyFace(diameter * ctx.u, ctx.u, ctx.accent, icon)
+      .staticLayer(fmt::format("zavel.deck.accentKey.{}.{}", look, ctx.accent.hexString()));
+}
+
 View MediumDeckKey(IntentReference intent, Color ink, const View &icon, std::string_view look,
                    const ZCtx &ctx) {
-  View face = KeyFace(42 * ctx.u, ctx.u, ink, icon)
-                  .staticLayer(fmt::format("zavel.deck.key.{}.{}", look, ink.hexString()));
-  return KeyButton(std::move(intent), face, ctx);
+  return KeyButton(std::move(intent), DeckKeyFace(42, ink, icon, look, ctx), ctx);
 }
 
 View MediumDeckAccentKey(IntentReference intent, const View &icon, std::string_view look,
@@ -41,8 +50,7 @@ View MediumDeckAccentKey(IntentReference intent, const View &icon, std::string_v
 }
 
 View MediumDeckAccentFace(const View &icon, std::string_view look, const ZCtx &ctx) {
-  return AccentKeyFace(52 * ctx.u, ctx.u, ctx.accent, icon)
-      .staticLayer(fmt::format("zavel.deck.accentKey.{}.{}", look, ctx.accent.hexString()));
+  return DeckAccentFace(52, icon, look, ctx);
 }
 
 View AccentKeyWord(const std::string &word, const ZCtx &ctx) {

@@ -34,9 +34,16 @@ inline constexpr DeckMetrics mediumDeck{
 kit::ui::View Deck(const ZCtx &ctx, const DeckMetrics &metrics, const kit::ui::View &screen,
                    const kit::ui::View &keys, const kit::ui::View &bottomKey);
 
-// A round key of a medium deck's rail: a light key face 42 units wide, its icon in `ink`. The
-// face is drawn once per process and copied afterwards, so `look` names everything the icon
-// shows ("chevron.up", "heart.filled").
+// A round key face of a deck's rail, `diameter` design units wide, its icon in `ink`. The face
+// is drawn once per process and copied afterwards, so `look` names everything the icon shows
+// ("chevron.up", "heart.filled").
+kit::ui::View DeckKeyFace(double diameter, kit::ui::Color ink, const kit::ui::View &icon,
+                          std::string_view look, const ZCtx &ctx);
+// The face of the accent key in the bottom slot of a deck's rail, drawn once per process alike.
+kit::ui::View DeckAccentFace(double diameter, const kit::ui::View &icon, std::string_view look,
+                             const ZCtx &ctx);
+
+// A round key of a medium deck's rail: a light key face 42 units wide.
 kit::ui::View MediumDeckKey(kit::ui::IntentReference intent, kit::ui::Color ink,
                             const kit::ui::View &icon, std::string_view look, const ZCtx &ctx);
 // The accent key in the bottom slot of a medium deck's rail, 52 units wide.

@@ -1,10 +1,9 @@
 #include "kit/events/CalendarFolder.h"
 
+#include "kit/foundation/FileContents.h"
 #include "kit/foundation/Utf8.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <system_error>
 
@@ -57,13 +56,7 @@ std::vector<icalcomponent *> calendarsOf(icalcomponent *root) {
 } // namespace
 
 std::optional<std::string> readCalendarText(const fs::path &path) {
-  std::error_code error;
-  if (!fs::is_regular_file(path, error) || fs::file_size(path, error) > kMaxFileSize || error)
-    return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
-    return std::nullopt;
-  return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return foundation::readRegularFile(path, kMaxFileSize);
 }
 
 std::vector<icalcomponent *> CalendarFile::calendars() const { return calendarsOf(root.get()); }

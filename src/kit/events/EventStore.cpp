@@ -76,11 +76,6 @@ bool readsBackAsIntended(const std::vector<FoundReminder> &before,
   return sawTarget;
 }
 
-// Beside the item's file; hidden and not named .ics, so no reader lists it as an item.
-fs::path lockFileOf(const fs::path &file) {
-  return file.parent_path() / ("." + file.filename().string() + ".lock");
-}
-
 // With the file's lock held: the reminder as the file has it now, changed and written back.
 EventStore::SaveResult saveChange(const FoundReminder &listed, Date now,
                                   const std::function<bool(bool completed)> &change,
@@ -188,7 +183,8 @@ EventStore::changeCompletion(std::string_view id, Date now,
   // A link is written through to the file it names, so the lock lies beside that file, where
   // every writer of it finds it.
   auto written = replacedFile(target->file);
-  auto lock = written ? foundation::FileLock::exclusive(lockFileOf(*written)) : std::nullopt;
+  auto lock = written ? foundation::FileLock::exclusive(foundation::lockFileBeside(*written))
+                      : std::nullopt;
   auto result = lock ? saveChange(*target, now, change, timeZoneId_) : SaveResult::failed;
   if (whileLocked)
     whileLocked();

@@ -1,38 +1,24 @@
 #include "kit/events/FileWriteObserver.h"
 
-#include <list>
-#include <mutex>
+#include "kit/foundation/ObserverList.h"
 
 namespace kit::events {
 
 namespace {
 
-struct Observers {
-  std::mutex mutex;
-  std::list<FileWriteObserver::Callback *> callbacks;
-};
-
-Observers &observers() {
-  static Observers shared;
+foundation::ObserverList<const std::filesystem::path &> &observers() {
+  static foundation::ObserverList<const std::filesystem::path &> shared;
   return shared;
 }
 
 } // namespace
 
 FileWriteObserver::FileWriteObserver(Callback callback) : callback_(std::move(callback)) {
-  std::lock_guard lock(observers().mutex);
-  observers().callbacks.push_back(&callback_);
+  observers().add(&callback_);
 }
 
-FileWriteObserver::~FileWriteObserver() {
-  std::lock_guard lock(observers().mutex);
-  observers().callbacks.remove(&callback_);
-}
+FileWriteObserver::~FileWriteObserver() { observers().remove(&callback_); }
 
-void announceFileWritten(const std::filesystem::path &file) {
-  std::lock_guard lock(observers().mutex);
-  for (auto *callback : observers().callbacks)
-    (*callback)(file);
-}
+void announceFileWritten(const std::filesystem::path &file) { observers().notify(file); }
 
 } // namespace kit::events

@@ -32,20 +32,17 @@ icaltimetype valueTime(icalproperty *property) {
   return icaltime_null_time();
 }
 
-// The seconds since 1970 a reading would stand for on a UTC clock.
-time_t asUtcReading(icaltimetype time) {
-  if (time.is_date)
-    time.hour = time.minute = time.second = 0;
-  time.is_date = 0;
-  return icaltime_as_timet_with_zone(time, icaltimezone_get_utc_timezone());
-}
-
-// How far the zone's clock is ahead of UTC at that moment.
-time_t offsetAt(time_t moment, const icaltimezone *zone) {
-  return asUtcReading(icaltime_from_timet_with_zone(moment, 0, zone)) - moment;
-}
-
 } // namespace
+
+WallSeconds wallSecondsOf(const icaltimetype &time) {
+  WallSeconds midnight = dayNumberOf({time.year, time.month, time.day}) * kSecondsPerDay;
+  return time.is_date ? midnight : midnight + time.hour * 3600 + time.minute * 60 + time.second;
+}
+
+std::int64_t offsetAt(std::int64_t unixSeconds, const icaltimezone *zone) {
+  auto instant = static_cast<time_t>(unixSeconds);
+  return wallSecondsOf(icaltime_from_timet_with_zone(instant, 0, zone)) - unixSeconds;
+}
 
 const icaltimezone *effectiveZone(const ZonedTime &time, const icaltimezone *local) {
   if (icaltime_is_utc(time.time))
@@ -74,16 +71,15 @@ std::optional<ZonedTime> zonedTimeOf(icalproperty *property) {
 
 Date instantOf(const ZonedTime &time, const icaltimezone *local) {
   const icaltimezone *zone = effectiveZone(time, local);
-  time_t reading = asUtcReading(time.time);
+  WallSeconds reading = wallSecondsOf(time.time);
   if (zone == icaltimezone_get_utc_timezone())
     return Date::fromUnixTime(static_cast<double>(reading));
   // As the format reads a clock change: a time the clock shows twice is the first of them, one
   // it skips is read with the offset in force before the change.
-  constexpr time_t kDay = 86400;
-  time_t withOffsetBefore = reading - offsetAt(reading - kDay, zone);
-  time_t withOffsetAfter = reading - offsetAt(reading + kDay, zone);
-  auto shows = [&](time_t moment) { return moment + offsetAt(moment, zone) == reading; };
-  time_t moment = withOffsetBefore;
+  std::int64_t withOffsetBefore = reading - offsetAt(reading - kSecondsPerDay, zone);
+  std::int64_t withOffsetAfter = reading - offsetAt(reading + kSecondsPerDay, zone);
+  auto shows = [&](std::int64_t moment) { return moment + offsetAt(moment, zone) == reading; };
+  std::int64_t moment = withOffsetBefore;
   if (shows(withOffsetAfter) && (!shows(withOffsetBefore) || withOffsetAfter < withOffsetBefore))
     moment = withOffsetAfter;
   return Date::fromUnixTime(static_cast<double>(moment));

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "kit/events/Ical.h"
+#include "kit/events/WallClock.h"
 #include "kit/foundation/Date.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -24,6 +26,13 @@ const icaltimezone *namedZone(const std::string &id);
 // the zone its TZID names: the file's own VTIMEZONE first, else the system's zone of that name;
 // an unknown TZID leaves the time floating. None when the property holds no valid time.
 std::optional<ZonedTime> zonedTimeOf(icalproperty *property);
+
+// The reading of a time on its own wall clock, whatever its zone says; a day reads as its
+// midnight.
+WallSeconds wallSecondsOf(const icaltimetype &time);
+
+// How far the zone's wall clock is ahead of UTC at that instant, in seconds.
+std::int64_t offsetAt(std::int64_t unixSeconds, const icaltimezone *zone);
 
 // The zone whose wall clock a time is read on: UTC, its own zone, or `local` for days and
 // floating times.

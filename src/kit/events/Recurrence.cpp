@@ -22,11 +22,6 @@ struct Window {
   const icaltimezone *local;
 };
 
-WallSeconds wallOf(const icaltimetype &time) {
-  WallSeconds midnight = dayNumberOf({time.year, time.month, time.day}) * kSecondsPerDay;
-  return time.is_date ? midnight : midnight + time.hour * 3600 + time.minute * 60 + time.second;
-}
-
 // The time `like` is written as (a day, or a wall time in its zone), read `wall` on its clock.
 ZonedTime zonedAt(WallSeconds wall, const ZonedTime &like) {
   ZonedTime result = like;
@@ -47,12 +42,6 @@ ZonedTime zonedAt(WallSeconds wall, const ZonedTime &like) {
 std::int64_t unixSecondsOf(Date date, double (*round)(double)) {
   return static_cast<std::int64_t>(
       round(std::clamp(date.unixTime(), kFirstUnixSecond, kLastUnixSecond)));
-}
-
-// How far the zone's wall clock is ahead of UTC at that instant.
-std::int64_t offsetAt(std::int64_t unixSeconds, const icaltimezone *zone) {
-  auto instant = static_cast<time_t>(unixSeconds);
-  return wallOf(icaltime_from_timet_with_zone(instant, 0, zone)) - unixSeconds;
 }
 
 struct WallSpan {
@@ -80,13 +69,13 @@ std::function<bool(WallSeconds)> pastUntil(const icaltimetype &until, const Zone
     Date last = instantOf({.time = until, .zone = nullptr}, local);
     return [=](WallSeconds wall) { return instantOf(zonedAt(wall, dtstart), local) > last; };
   }
-  WallSeconds last = wallOf(until);
+  WallSeconds last = wallSecondsOf(until);
   return [=](WallSeconds wall) { return wall > last; };
 }
 
 void addRuleStarts(const icalrecurrencetype &ical, const ZonedTime &dtstart, const Window &window,
                    std::vector<ZonedTime> &starts) {
-  WallSeconds first = wallOf(dtstart.time);
+  WallSeconds first = wallSecondsOf(dtstart.time);
   auto rule = recurrenceRuleOf(ical, first, dtstart.isDate());
   if (!rule)
     return;

@@ -2,11 +2,11 @@
 
 #include "kit/foundation/DefaultsCoercion.h"
 #include "kit/foundation/JsonCoding.h"
+#include "kit/foundation/ObserverList.h"
 #include "kit/foundation/SqliteDatabase.h"
 
 #include <algorithm>
 #include <cmath>
-#include <list>
 #include <mutex>
 #include <sqlite3.h>
 
@@ -98,26 +98,7 @@ std::optional<DefaultsValue> readValue(sqlite3_stmt *statement) {
   return std::nullopt;
 }
 
-using ObserverCallback = std::function<void(std::string_view store, std::string_view key)>;
-
-struct ObserverRegistry {
-  std::mutex mutex;
-  std::list<ObserverCallback *> callbacks;
-
-  void add(ObserverCallback *callback) {
-    std::lock_guard lock(mutex);
-    callbacks.push_back(callback);
-  }
-  void remove(ObserverCallback *callback) {
-    std::lock_guard lock(mutex);
-    callbacks.remove(callback);
-  }
-  void notify(std::string_view store, std::string_view key) {
-    std::lock_guard lock(mutex);
-    for (auto *callback : callbacks)
-      (*callback)(store, key);
-  }
-};
+using ObserverRegistry = ObserverList<std::string_view, std::string_view>;
 
 ObserverRegistry &observers(DefaultsAccess access) {
   static ObserverRegistry registries[2];

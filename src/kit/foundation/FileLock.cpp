@@ -58,4 +58,8 @@ FileLock::~FileLock() {
     ::close(descriptor_);
 }
 
+std::filesystem::path lockFileBeside(const std::filesystem::path &file) {
+  return file.parent_path() / ("." + file.filename().string() + ".lock");
+}
+
 } // namespace kit::foundation

@@ -29,4 +29,9 @@ private:
   int descriptor_ = -1;
 };
 
+// The lock file the writers of `file` take turns on: beside it, hidden and named after it
+// (".notes.json.lock"), and with another extension, so no reader of the folder takes it for one
+// of its items.
+std::filesystem::path lockFileBeside(const std::filesystem::path &file);
+
 } // namespace kit::foundation

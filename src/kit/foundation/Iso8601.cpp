@@ -1,5 +1,7 @@
 #include "kit/foundation/Iso8601.h"
 
+#include "kit/foundation/CivilDate.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -11,41 +13,6 @@ namespace {
 
 constexpr int64_t kSecondsPerDay = 86400;
 constexpr double kLimit = 1e15;
-
-// Days since 1970-01-01 of a proleptic Gregorian date.
-int64_t daysFromCivil(int64_t year, int month, int day) {
-  year -= month <= 2;
-  int64_t era = (year >= 0 ? year : year - 399) / 400;
-  int64_t yearOfEra = year - era * 400;
-  int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
-}
-
-struct Civil {
-  int64_t year;
-  int month;
-  int day;
-};
-
-Civil civilFromDays(int64_t days) {
-  days += 719468;
-  int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  int64_t dayOfEra = days - era * 146097;
-  int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
-  int day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
-  int month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
-  return {yearOfEra + era * 400 + (month <= 2), month, day};
-}
-
-bool isLeapYear(int64_t year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
-
-int daysInMonth(int64_t year, int month) {
-  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 // Reads exactly `count` digits at `pos`, advancing it.
 std::optional<int> digits(std::string_view text, size_t &pos, size_t count) {
@@ -112,9 +79,9 @@ std::string iso8601String(Date date, bool fractionalSeconds) {
   unix = std::clamp(unix, -kLimit, kLimit);
   double whole = std::floor(unix);
   auto seconds = static_cast<int64_t>(whole);
-  int64_t days = seconds >= 0 ? seconds / kSecondsPerDay : -((-seconds - 1) / kSecondsPerDay) - 1;
+  int64_t days = floorDiv(seconds, kSecondsPerDay);
   int64_t secondOfDay = seconds - days * kSecondsPerDay;
-  Civil civil = civilFromDays(days);
+  CivilDate civil = civilDateOf(days);
   std::string text =
       fmt::format("{:04}-{:02}-{:02}T{:02}:{:02}:{:02}", civil.year, civil.month, civil.day,
                   secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60);
@@ -143,7 +110,7 @@ std::optional<Date> dateFromIso8601(std::string_view text) {
   auto offset = fractionOfSecond < 0 ? std::nullopt : offsetSeconds(text, pos);
   if (!offset || pos != text.size())
     return std::nullopt;
-  int64_t unix = daysFromCivil(*year, *month, *day) * kSecondsPerDay + *hour * 3600 + *minute * 60 +
+  int64_t unix = dayNumberOf({*year, *month, *day}) * kSecondsPerDay + *hour * 3600 + *minute * 60 +
                  *second - *offset;
   return Date::fromUnixTime(static_cast<double>(unix) + fractionOfSecond);
 }

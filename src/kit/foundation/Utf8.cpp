@@ -8,45 +8,45 @@ constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-// Length of the well-formed sequence starting at `i`, or 0 when it is ill-formed.
-size_t wellFormedLength(std::string_view text, size_t i) {
+} // namespace
+
+size_t wellFormedUtf8Length(std::string_view text) {
+  if (text.empty())
+    return 0;
   auto at = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
-  unsigned char lead = at(i);
-  size_t remaining = text.size() - i;
+  unsigned char lead = at(0);
   if (lead < 0x80)
     return 1;
   if (lead >= 0xC2 && lead <= 0xDF)
-    return remaining >= 2 && isContinuation(at(i + 1)) ? 2 : 0;
+    return text.size() >= 2 && isContinuation(at(1)) ? 2 : 0;
   if (lead >= 0xE0 && lead <= 0xEF) {
-    if (remaining < 3 || !isContinuation(at(i + 1)) || !isContinuation(at(i + 2)))
+    if (text.size() < 3 || !isContinuation(at(1)) || !isContinuation(at(2)))
       return 0;
-    if (lead == 0xE0 && at(i + 1) < 0xA0)
+    if (lead == 0xE0 && at(1) < 0xA0)
       return 0; // overlong
-    if (lead == 0xED && at(i + 1) > 0x9F)
+    if (lead == 0xED && at(1) > 0x9F)
       return 0; // surrogate
     return 3;
   }
   if (lead >= 0xF0 && lead <= 0xF4) {
-    if (remaining < 4 || !isContinuation(at(i + 1)) || !isContinuation(at(i + 2)) ||
-        !isContinuation(at(i + 3)))
+    if (text.size() < 4 || !isContinuation(at(1)) || !isContinuation(at(2)) ||
+        !isContinuation(at(3)))
       return 0;
-    if (lead == 0xF0 && at(i + 1) < 0x90)
+    if (lead == 0xF0 && at(1) < 0x90)
       return 0; // overlong
-    if (lead == 0xF4 && at(i + 1) > 0x8F)
+    if (lead == 0xF4 && at(1) > 0x8F)
       return 0; // beyond U+10FFFF
     return 4;
   }
   return 0;
 }
 
-} // namespace
-
 std::string sanitizedUtf8(std::string_view text) {
   std::string result;
   result.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
-    size_t length = wellFormedLength(text, i);
+    size_t length = wellFormedUtf8Length(text.substr(i));
     if (length == 0) {
       result += kReplacement;
       ++i;

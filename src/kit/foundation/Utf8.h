@@ -9,4 +9,9 @@ namespace kit::foundation {
 // sequence becomes U+FFFD, so encoding it later can never fail.
 std::string sanitizedUtf8(std::string_view text);
 
+// The length of the well-formed UTF-8 sequence that starts `text` (1 to 4 bytes), 0 when it
+// starts with none: a stray or missing continuation byte, an overlong form, a surrogate or a
+// code point past U+10FFFF. Empty text has none.
+size_t wellFormedUtf8Length(std::string_view text);
+
 } // namespace kit::foundation

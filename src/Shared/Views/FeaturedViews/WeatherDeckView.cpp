@@ -7,7 +7,6 @@
 #include "Shared/Views/FeaturedViews/WeatherDeckWeek.h"
 #include "Shared/Views/Glyphs/KeyGlyphs.h"
 #include "Shared/Views/Hardware/Bars.h"
-#include "Shared/Views/Hardware/HardwareKeys.h"
 #include "Shared/Views/Hardware/KeyButton.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/NumeralFit.h"
@@ -21,7 +20,6 @@
 #include "kit/ui/UI.h"
 
 #include <array>
-#include <fmt/format.h>
 #include <optional>
 #include <string_view>
 
@@ -293,17 +291,12 @@ View screen(const WeatherDeckData &data, const Weekday &weekday, const ZCtx &ctx
 
 View WeatherDeckView::body() const {
   double u = ctx.u;
-  // A key face with its shadow's blur is the dearest thing the deck draws; its pixels depend
-  // only on its glyph and ink, so it is drawn once per process.
   auto deckKey = [&](WeatherView view, const View &glyph, std::string_view look) {
     Color ink = view == data.view ? ctx.accent : ZavelTokens::keyInk;
-    View face = KeyFace(46 * u, u, ink, glyph)
-                    .staticLayer(fmt::format("zavel.weatherDeck.key.{}.{}", look, ink.hexString()));
-    return KeyButton(intentReference(WeatherDeckViewIntent(view)), face, ctx);
+    return KeyButton(intentReference(WeatherDeckViewIntent(view)),
+                     DeckKeyFace(46, ink, glyph, look, ctx), ctx);
   };
-  View homeFace =
-      AccentKeyFace(58 * u, u, ctx.accent, HouseGlyph(22 * u))
-          .staticLayer(fmt::format("zavel.weatherDeck.accentKey.house.{}", ctx.accent.hexString()));
+  View homeFace = DeckAccentFace(58, HouseGlyph(22 * u), "house", ctx);
   return Deck(ctx, weatherDeck, TimelineView([data = data, ctx = ctx](kit::foundation::Date now) {
                 return screen(data, weekdayAt(now), ctx);
               }),

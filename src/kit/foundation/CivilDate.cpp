@@ -1,6 +1,6 @@
-#include "kit/events/WallClock.h"
+#include "kit/foundation/CivilDate.h"
 
-namespace kit::events {
+namespace kit::foundation {
 
 // Days counted in 400-year eras that start on 1 March, so the leap day ends each year.
 std::int64_t dayNumberOf(CivilDate date) {
@@ -41,4 +41,4 @@ int daysInMonth(int year, int month) {
 
 int daysInYear(int year) { return isLeapYear(year) ? 366 : 365; }
 
-} // namespace kit::events
+} // namespace kit::foundation

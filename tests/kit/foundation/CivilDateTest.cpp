@@ -1,10 +1,10 @@
-#include "kit/events/WallClock.h"
+#include "kit/foundation/CivilDate.h"
 
 #include <gtest/gtest.h>
 
-using namespace kit::events;
+using namespace kit::foundation;
 
-TEST(WallClock, DaysAndWeekdaysOfTheGregorianCalendar) {
+TEST(CivilDate, DaysAndWeekdaysOfTheGregorianCalendar) {
   struct Case {
     CivilDate date;
     std::int64_t dayNumber;
