@@ -68,10 +68,21 @@ Rect boundsOf(const ShapeDraw &shape) {
   return bounds.insetBy(-half, -half);
 }
 
+// One sub-path that ends where it began: a whole circle, not an arc trimmed from one (a quarter
+// arc's box is square too, and would pass for a smaller circle).
+bool isWholeLoop(const Path &path) {
+  std::vector<Path::Polyline> lines = path.flattened();
+  if (lines.size() != 1 || lines.front().points.size() < 3)
+    return false;
+  const std::vector<Point> &points = lines.front().points;
+  return lines.front().closed || std::hypot(points.front().x - points.back().x,
+                                            points.front().y - points.back().y) < 0.01;
+}
+
 void collectShape(const ShapeDraw &shape, double opacity, Drawing &drawing) {
   // A whole stroked circle; a trimmed arc lies on its track's circle.
   Rect path = shape.path.boundingRect();
-  if (shape.shape == "Circle" && shape.stroke &&
+  if (shape.shape == "Circle" && shape.stroke && isWholeLoop(shape.path) &&
       std::abs(path.size.width - path.size.height) < 0.01) {
     double radius = path.size.width / 2, half = shape.stroke->lineWidth / 2;
     drawing.rings.push_back({{path.midX(), path.midY()}, radius - half, radius + half});
