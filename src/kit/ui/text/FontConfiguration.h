@@ -13,9 +13,9 @@ namespace kit::ui {
 std::unique_lock<std::mutex> lockFontConfiguration();
 
 // The configuration, made on first use and made current: the installed fonts and their caches,
-// with DejaVu Sans behind every family for characters a face lacks. The system's rule files are
-// not read: parsing them cost more than drawing a widget, and the text engine sets its own
-// hinting and antialiasing.
+// with DejaVu Sans behind every family for characters a face lacks, and bitmap faces (colour
+// emoji) scaled to the size asked. The system's rule files are not read: parsing them cost more
+// than drawing a widget, and the text engine sets its own hinting and antialiasing.
 FcConfig *fontConfiguration();
 
 // Read and bumped under the lock.

@@ -92,6 +92,10 @@ TEST_F(FontResolution, EachRunOfALabelIsSetInTheFirstFaceThatHasItsCharacters) {
        {{"ORBIT ", "Orbitron-Regular"}, {"\u00b7", "DejaVuSans"}, {" MODE", "Orbitron-Regular"}}},
       {range, Font::postScript("IBMPlexMono-Regular", 10), {{range, "IBMPlexMono-Regular"}}},
       {range, Font::postScript("IBMPlexMono-SemiBold", 10), {{range, "IBMPlexMono-SemiBold"}}},
+      // Emoji come from the colour emoji face the machine has.
+      {"GATE \U0001F511",
+       Font::postScript("IBMPlexMono-Regular", 10),
+       {{"GATE ", "IBMPlexMono-Regular"}, {"\U0001F511", "NotoColorEmoji"}}},
   };
   for (const auto &[text, font, runs] : cases)
     EXPECT_EQ(engine.runs(text, TextStyle{.font = font, .lineLimit = {}}, {}), runs) << font.name;

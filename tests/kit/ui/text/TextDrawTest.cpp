@@ -34,6 +34,7 @@ public:
     cairo_scale(cr_.get(), pixelsPerPoint, pixelsPerPoint);
   }
   cairo_t *cr() const { return cr_.get(); }
+  Color pixel(int x, int y) const { return image_.pixel(x, y); }
 
   // Pixels at least half covered; each covers [x, x + 1/2) points.
   Ink ink() const {
@@ -134,6 +135,37 @@ TEST_F(TextDraw, StrikethroughIsDrawnAcrossTheTextInItsColour) {
   Column struck = gap(true);
   EXPECT_GE(struck.inked, 1);
   EXPECT_EQ(struck.red, struck.inked);
+}
+
+// A colour emoji is a bitmap face: drawn at its own strike it would stand ten times the text's
+// height. It is scaled to the text's size, kept inside the frame, and drawn as a picture in
+// colour rather than as a box in the text's ink.
+TEST_F(TextDraw, AnEmojiIsDrawnInColourAtTheSizeOfTheTextAroundIt) {
+  for (double size : {8.0, 12.0, 30.0}) {
+    TextStyle style = plex("IBMPlexMono-Regular", size);
+    double plain = engine.measure("Gate code 4711", style, {}).size.height;
+    Canvas canvas({40 + 12 * size, 40 + 3 * size});
+    cairo_set_source_rgb(canvas.cr(), 0, 0, 0);
+    Rect frame = draw(canvas, "Gate code 4711 \U0001F511", style, {10, 10});
+    EXPECT_LE(frame.size.height, 1.25 * plain) << size;
+    Ink ink = canvas.ink();
+    EXPECT_TRUE(ink.minY >= frame.minY() && ink.maxY <= frame.maxY() && ink.maxX <= frame.maxX())
+        << size;
+    // Only the key is coloured: the letters are black.
+    double left = frame.maxX(), reddest = 0;
+    for (int y = int(frame.minY() * pixelsPerPoint); y < int(frame.maxY() * pixelsPerPoint); ++y)
+      for (int x = int(frame.minX() * pixelsPerPoint); x < int(frame.maxX() * pixelsPerPoint);
+           ++x) {
+        Color pixel = canvas.pixel(x, y);
+        if (pixel.alpha > 0.5 && std::max({pixel.red, pixel.green, pixel.blue}) > 0.4) {
+          left = std::min(left, x / pixelsPerPoint);
+          reddest = std::max(reddest, pixel.red);
+        }
+      }
+    EXPECT_GT(reddest, 0.4) << size;
+    // The key stands after the 15 characters before it, each 0.6 em wide.
+    EXPECT_GT(left, frame.minX() + 15 * 0.6 * size - 1) << size;
+  }
 }
 
 } // namespace
