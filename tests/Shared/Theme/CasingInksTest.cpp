@@ -77,6 +77,10 @@ TEST(CasingInks, OnCreamTheInksDarkenWithTheirEmphasisAndUnlitMarksStayLightest)
   EXPECT_LT(teal.blue, ZavelTokens::dataTeal.blue);
   EXPECT_NEAR(teal.green / teal.blue, ZavelTokens::dataTeal.green / ZavelTokens::dataTeal.blue,
               0.02);
+  // A translucent ink is deepened alike and keeps its opacity.
+  Color halfTeal = casingShade(ZavelTokens::dataTeal.opacity(0.5), true);
+  EXPECT_EQ(halfTeal.alpha, 0.5);
+  EXPECT_EQ(Color::rgb(halfTeal.red, halfTeal.green, halfTeal.blue), teal);
 }
 
 } // namespace

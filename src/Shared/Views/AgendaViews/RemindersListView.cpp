@@ -1,6 +1,7 @@
 #include "Shared/Views/AgendaViews/RemindersListView.h"
 
 #include "Shared/Data/WidgetIntents/CompleteReminderIntent.h"
+#include "Shared/Theme/AccentInk.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/AgendaViews/DisplayRows.h"
 #include "Shared/Views/AgendaViews/ReminderTexts.h"
@@ -28,7 +29,7 @@ View countBadge(int64_t count, const ZCtx &ctx) {
   double u = ctx.u;
   return Text(std::to_string(count))
       .font(ctx.mono(10, FontWeight::bold))
-      .foreground(Color::white)
+      .foreground(accentInk(ctx.accent))
       .textRole(TextRole::data)
       .padding(Edge::horizontal, 5 * u)
       .frame({.height = 18 * u, .minWidth = 18 * u})

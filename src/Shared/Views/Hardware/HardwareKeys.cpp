@@ -1,5 +1,8 @@
 #include "Shared/Views/Hardware/HardwareKeys.h"
 
+#include "Shared/Theme/AccentInk.h"
+#include "Shared/Theme/CasingInks.h"
+#include "Shared/Theme/ColorContrast.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/Hairline.h"
 #include "kit/ui/UI.h"
@@ -37,6 +40,13 @@ View keyCap(double side, double u, const CapLook &look, const View &icon) {
               look.shadowDrop * u);
 }
 
+// An ink too light for the light cap (the accent marking the key that is on) takes the nearest
+// deeper shade of its hue that reads there.
+Color readingOnCap(const Color &ink) {
+  return shadeReaching(ink, Color::black, casingInkContrast,
+                       {ZavelTokens::keyFaceA, ZavelTokens::keyFaceB});
+}
+
 } // namespace
 
 View KeyFace(double diameter, double u, Color ink, const View &icon) {
@@ -46,7 +56,7 @@ View KeyFace(double diameter, double u, Color ink, const View &icon) {
                     .shade = std::nullopt,
                     .rim = ZavelTokens::keyEdge,
                     .highlight = {{Color::white.opacity(0.9), 0}, {Color::white.opacity(0), 0.35}},
-                    .ink = ink,
+                    .ink = readingOnCap(ink),
                     .shadowOpacity = 0.45,
                     .shadowRadius = 3,
                     .shadowDrop = 3,
@@ -63,7 +73,7 @@ View AccentKeyFace(double side, double u, Color accent, const View &icon) {
           .shade = LinearGradient{{{Color::clear, 0.55}, {ZavelTokens::accentKeyInnerDark, 1}}},
           .rim = ZavelTokens::accentKeyEdge,
           .highlight = {{Color::white.opacity(0.5), 0}, {Color::white.opacity(0), 0.3}},
-          .ink = Color::white,
+          .ink = accentInk(accent),
           .shadowOpacity = 0.5,
           .shadowRadius = 4.5,
           .shadowDrop = 4,

@@ -1,5 +1,6 @@
 #include "Shared/Views/NotesViews/QuickNoteView.h"
 
+#include "Shared/Theme/AccentInk.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/ClockFormat.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
@@ -17,7 +18,7 @@ using namespace kit::ui;
 View plusBadge(const ZCtx &ctx) {
   return ZStack({
       Circle().fill(ctx.accent).frame(18 * ctx.u, 18 * ctx.u),
-      Text("+").font(ctx.mono(12, FontWeight::bold)).foreground(Color::white),
+      Text("+").font(ctx.mono(12, FontWeight::bold)).foreground(accentInk(ctx.accent)),
   });
 }
 

@@ -3,7 +3,12 @@
 // What the deck view tests share: their keys found in a laid-out tree, and the figure and ink of
 // a key's glyph.
 
+#include "Shared/Theme/ColorContrast.h"
+#include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/ViewTesting.h"
+
+#include <algorithm>
+#include <cmath>
 
 #include <string>
 #include <utility>
@@ -46,6 +51,22 @@ inline GlyphFigure figureOf(const kit::ui::View &glyph) {
 inline kit::ui::Paint glyphInk(const kit::ui::LaidOutNode &node) {
   const auto &operations = drawingIn(node).operations;
   return operations.empty() ? kit::ui::Paint{} : operations.front().paint;
+}
+
+// Whether a key's glyph is lit in the accent: in its hue (the accent itself, or a shade of it
+// toward black, every component scaled alike to within a byte), reading 3:1 at both ends of the
+// light cap's gradient.
+inline bool litInAccent(const kit::ui::Paint &paint, const kit::ui::Color &accent) {
+  const auto *ink = std::get_if<kit::ui::Color>(&paint);
+  if (!ink)
+    return false;
+  double brightest = std::max({accent.red, accent.green, accent.blue});
+  double share = brightest > 0 ? std::max({ink->red, ink->green, ink->blue}) / brightest : 0;
+  bool sameHue = share > 0 && std::abs(ink->red - share * accent.red) < 1.5 / 255 &&
+                 std::abs(ink->green - share * accent.green) < 1.5 / 255 &&
+                 std::abs(ink->blue - share * accent.blue) < 1.5 / 255;
+  return sameHue && contrastRatio(*ink, ZavelTokens::keyFaceA) >= 3 &&
+         contrastRatio(*ink, ZavelTokens::keyFaceB) >= 3;
 }
 
 } // namespace zavel::testing

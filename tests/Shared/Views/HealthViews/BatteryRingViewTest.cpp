@@ -67,5 +67,39 @@ TEST(BatteryRingView, ChargeAsARingInTheAccentUnderTheFirstBatterysName) {
   }
 }
 
+// The ring's inner edge is 95 - 8 / 2 = 91 units from the centre of the 170-point widget. The
+// label's capitals stand from 0.327 em to 1.025 em below its line's top (IBM Plex Mono), at the
+// raised size of 13 units, where each letter with its tracking takes 0.78 + 0.18 × 13 = 10.14
+// units: 18 letters take 183, 31 take 314.
+TEST(BatteryRingView, TheDeviceLabelStaysInsideTheRingShrinkingThenCut) {
+  const double u = smallWidget.u();
+  ZCtx ctx = smallWidget.context();
+  const struct {
+    const char *name;
+    double scale; // 1 when it fits, at most 0.7 below it
+    bool cut;
+  } cases[] = {
+      {"Keyboard", 1, false},
+      {"Magic Keyboard Pro", 0.9, false},
+      {"Click Keyboard mit Ziffernblock", 0.7, true},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    PowerSnapshot power{100, false, "", {{c.name, 64}}, {}};
+    LaidOutTree tree = layReal(BatteryRingView{power, ctx}.body(), smallWidget);
+    const LaidOutNode *label = tree.root.findText(kit::foundation::uppercased(c.name));
+    ASSERT_NE(label, nullptr);
+    const TextRun &run = *label->as<TextRun>();
+    EXPECT_EQ(run.truncated, c.cut);
+    EXPECT_EQ(run.lineCount, 1);
+    EXPECT_NEAR(run.scale, c.scale, 0.05);
+    double em = 13 * u * run.scale, tracking = 13 * 0.18 * u * run.scale;
+    double top = label->frame.minY() + 0.327 * em, bottom = label->frame.minY() + 1.025 * em;
+    for (double x : {label->frame.minX(), label->frame.maxX() - tracking})
+      for (double y : {top, bottom})
+        EXPECT_LT(std::hypot(x - 85, y - 85), 91 * u) << x << "," << y;
+  }
+}
+
 } // namespace
 } // namespace zavel
