@@ -1,5 +1,8 @@
 #include "Widgets/ZavelWidgetsBundle.h"
 
+#include "Shared/Data/SharedSuite.h"
+#include "Shared/Theme/DesignTokens.h"
+#include "Shared/Theme/ThemeStore.h"
 #include "Shared/Theme/ZavelFonts.h"
 #include "Widgets/StressEntries.h"
 #include "Widgets/WholeTexts.h"
@@ -62,21 +65,29 @@ std::vector<Face> facesOf(const AnyWidget &widget, CasingOption casing,
 }
 
 std::vector<std::string> faultsOf(const AnyWidget &widget, const Face &face, bool cream,
-                                  ColorScheme scheme) {
+                                  ColorScheme scheme, const kit::ui::Color &accent) {
   kit::widgets::WidgetFamily family = widget.info().family;
   kit::ui::LaidOutTree tree = kit::ui::layOut(
       face.view, kit::widgets::displaySize(family),
       {kit::ui::defaultTextEngine(), face.at, kit::ui::WidgetRenderingMode::fullColor, scheme});
-  std::vector<std::string> faults = testing::textFaults(tree, sizeClass(family), cream);
+  std::vector<std::string> faults = testing::textFaults(tree, sizeClass(family), cream, accent);
   for (const std::string &cut : testing::cutStrings(tree, face.readsWhole))
     faults.push_back(cut);
   return faults;
 }
 
+// The theme's accent, as the host application stores it.
+struct Accent {
+  const char *name;
+  const char *record;
+  kit::ui::Color color;
+};
+
 // Every widget of the bundle, drawn from its gallery sample and from data that pushes its texts to
 // their longest (long titles, four-character temperatures, hour-long tracks, six-digit counts,
-// ten-hour days), in both casings and both colour schemes, with the shipped fonts.
-TEST(ZavelWidgetsBundle, EveryTextIsWholeAndEveryInkReadsInEitherCasingAndScheme) {
+// ten-hour days, emoji in what users write), in both casings and both colour schemes, with the
+// default accent and with one too light for white text, with the shipped fonts.
+TEST(ZavelWidgetsBundle, EveryTextIsWholeAndEveryInkReadsInEitherCasingSchemeAndAccent) {
   zavel::test::TempHome home;
   zavel::test::ScopedLocaleAndZone locale{"en_US", "America/New_York"};
   ZavelFonts::registerFonts();
@@ -84,19 +95,24 @@ TEST(ZavelWidgetsBundle, EveryTextIsWholeAndEveryInkReadsInEitherCasingAndScheme
   const std::map<std::string, std::vector<testing::StressCase>> stress =
       testing::stressCases(moment);
   kit::widgets::WidgetBundle bundle = makeWidgetsBundle();
-  for (const AnyWidget &widget : bundle.widgets()) {
-    auto stressed = stress.find(widget.kind());
-    ASSERT_NE(stressed, stress.end()) << widget.kind() << " has no stress data";
-    for (CasingOption casing : {CasingOption::graphite, CasingOption::cream})
-      for (const Face &face : facesOf(widget, casing, stressed->second, moment))
-        for (ColorScheme scheme : {ColorScheme::light, ColorScheme::dark}) {
-          bool cream = casing == CasingOption::cream;
-          std::vector<std::string> faults = faultsOf(widget, face, cream, scheme);
-          EXPECT_TRUE(faults.empty())
-              << widget.kind() << " " << face.data << (cream ? " cream" : " graphite")
-              << (scheme == ColorScheme::light ? " light" : " dark") << ":\n  "
-              << fmt::format("{}", fmt::join(faults, "\n  "));
-        }
+  const Accent accents[] = {{"signal", R"({"accent":{"signal":{}}})", ZavelTokens::signal},
+                            {"gold", R"({"accent":{"gold":{}}})", ZavelTokens::gold}};
+  for (const Accent &accent : accents) {
+    ASSERT_TRUE(SharedSuite::open().set(ThemeStore::key, kit::foundation::Data{accent.record}));
+    for (const AnyWidget &widget : bundle.widgets()) {
+      auto stressed = stress.find(widget.kind());
+      ASSERT_NE(stressed, stress.end()) << widget.kind() << " has no stress data";
+      for (CasingOption casing : {CasingOption::graphite, CasingOption::cream})
+        for (const Face &face : facesOf(widget, casing, stressed->second, moment))
+          for (ColorScheme scheme : {ColorScheme::light, ColorScheme::dark}) {
+            bool cream = casing == CasingOption::cream;
+            std::vector<std::string> faults = faultsOf(widget, face, cream, scheme, accent.color);
+            EXPECT_TRUE(faults.empty())
+                << widget.kind() << " " << face.data << (cream ? " cream" : " graphite")
+                << (scheme == ColorScheme::light ? " light " : " dark ") << accent.name << ":\n  "
+                << fmt::format("{}", fmt::join(faults, "\n  "));
+          }
+    }
   }
 }
 

@@ -70,8 +70,8 @@ std::vector<StressCase> weatherDeck(Date now) {
 
 // An hour-long track, playing at its first hour and paused at its end.
 std::vector<NowPlayingData> longTracks(Date now) {
-  NowPlayingSnapshot track{.title = "Symphony No. 9 in D minor, Op. 125 — IV. Presto",
-                           .artist = "Berliner Philharmoniker and the Rundfunkchor Berlin",
+  NowPlayingSnapshot track{.title = "Symphony No. 9 in D minor, Op. 125 — IV. Presto 🎶",
+                           .artist = "Berliner Philharmoniker 🎻 and the Rundfunkchor Berlin",
                            .positionSeconds = 3600,
                            .durationSeconds = 4505,
                            .isPlaying = true,
@@ -85,11 +85,19 @@ std::vector<NowPlayingData> longTracks(Date now) {
 std::vector<NoteItem> longNotes(Date now, int count) {
   std::vector<NoteItem> notes;
   for (int i = 0; i < count; ++i)
-    notes.push_back({kit::foundation::UUID::random(),
-                     fmt::format("Note {} — ask the landlord about the radiator in the back "
-                                 "bedroom, and the spare keys before Thursday's inspection",
-                                 i + 1),
-                     now.addingTimeInterval(-i * day), i % 3 == 0});
+    notes.push_back(
+        {kit::foundation::UUID::random(),
+         fmt::format("Note {} 🔑 — ask the landlord about the radiator 🛠️ in the "
+                     "back bedroom, and the spare keys before Thursday's inspection",
+                     i + 1),
+         now.addingTimeInterval(-i * day), i % 3 == 0});
+  return notes;
+}
+
+// A short note with an emoji at its end, newest, before the long ones.
+std::vector<NoteItem> gateCode(Date now) {
+  std::vector<NoteItem> notes = longNotes(now, 11);
+  notes.insert(notes.begin(), {kit::foundation::UUID::random(), "Gate code 4711 🔑", now, true});
   return notes;
 }
 
@@ -101,10 +109,10 @@ TimeZoneEntity city(const char *zone) { return {zone}; }
 
 std::vector<ReminderItem> manyReminders() {
   std::vector<ReminderItem> items{
-      {"d", "Renew the passport photos at the pharmacy on the corner", "12:45", true, false}};
+      {"d", "📸 Renew the passport photos at the pharmacy on the corner", "12:45", true, false}};
   for (int i = 0; i < 120; ++i)
     items.push_back({fmt::format("r{}", i),
-                     fmt::format("Call the insurance company about claim number 4471-{}", i),
+                     fmt::format("📞 Call the insurance company about claim number 4471-{}", i),
                      i % 2 ? std::optional<std::string>("23:59") : std::nullopt, false,
                      i % 3 == 0});
   return items;
@@ -112,22 +120,28 @@ std::vector<ReminderItem> manyReminders() {
 
 RemindersSnapshot remindersStress() {
   std::vector<ReminderItem> items = manyReminders();
-  ReminderItem next{"n", "Pick up Groceries for the weekend", "23:59", false, false};
+  ReminderItem next{"n", "🛒 Pick up Groceries for the weekend", "23:59", false, false};
   items.insert(items.begin() + 1, next);
   return {items, next, 999};
 }
 
+// A short title after an emoji, as the only thing to do.
+RemindersSnapshot buyMilk() {
+  ReminderItem milk{"m", "🛒 Buy milk", "18:30", false, false};
+  return {{milk}, milk, 45};
+}
+
 CalendarSnapshot calendarStress() {
-  return {
-      {
-          {"1", "12:30", "13:45", "Quarterly planning with the whole design and engineering group",
-           "Conference Room Fourteen, Building C · 75 min", true, false},
-          {"2", "22:45", "23:59", "Call with the Sydney office about the launch",
-           "FaceTime · 74 min", false, true},
-          {"3", "23:15", std::nullopt, "Write the weekly report before midnight", std::nullopt,
-           false, false},
-      },
-      0.96};
+  return {{
+              {"1", "12:30", "13:45",
+               "🎉 Quarterly planning with the whole design and engineering group",
+               "📍 Conference Room Fourteen, Building C · 75 min", true, false},
+              {"2", "22:45", "23:59", "📞 Call with the Sydney office about the launch",
+               "FaceTime · 74 min", false, true},
+              {"3", "23:15", std::nullopt, "Write the weekly report before midnight ✍️",
+               std::nullopt, false, false},
+          },
+          0.96};
 }
 
 // ---- Health ----------------------------------------------------------------------------------
@@ -135,7 +149,7 @@ CalendarSnapshot calendarStress() {
 UsageSnapshot tenHourDays() {
   return {.totalMinutes = 600,
           .budgetMinutes = 1439,
-          .apps = {{"Final Cut Professional", 1499, false},
+          .apps = {{"🎬 Final Cut Professional", 1499, false},
                    {"Visual Studio Code", 630, true},
                    {"Messages", 600, false}},
           .week = {{"Saturday", 600, false, false},
@@ -148,9 +162,9 @@ UsageSnapshot tenHourDays() {
 }
 
 std::vector<HabitWeekRow> longHabits() {
-  return {{kit::foundation::UUID::random(), "Meditate for ten minutes", 6, 7},
-          {kit::foundation::UUID::random(), "Practise the cello", 3, 7},
-          {kit::foundation::UUID::random(), "No sugar", 0, 7}};
+  return {{kit::foundation::UUID::random(), "🧘 Meditate for ten minutes", 6, 7},
+          {kit::foundation::UUID::random(), "Practise the cello 🎻", 3, 7},
+          {kit::foundation::UUID::random(), "No sugar 🍩", 0, 7}};
 }
 
 // ---- Productivity ----------------------------------------------------------------------------
@@ -159,8 +173,8 @@ InboxSnapshot disconnected(Date now) { return {0, std::nullopt, std::nullopt, fa
 
 InboxSnapshot crowdedInbox(Date now) {
   return {123456,
-          "Maximilian Oberhauser-Lindqvist — Re: Re: Fwd: the revised press kit and the "
-          "final artwork\nApp Store Connect — The status of your submission has changed",
+          "📎 Maximilian Oberhauser-Lindqvist — Re: Re: Fwd: the revised press kit and the "
+          "final artwork 🎨\nApp Store Connect — The status of your submission has changed",
           now, true, now};
 }
 
@@ -171,11 +185,20 @@ PowerSnapshot fullPower() {
           .isCharging = true,
           .remaining = "23H 59M",
           .devices = {{"MacBook Pro", 100},
-                      {"Magic Keyboard with Touch ID", 100},
-                      {"Magic Trackpad", 8}},
+                      {"Magic Keyboard with Touch ID ⌨️", 100},
+                      {"🖱️ Magic Trackpad", 8}},
           .log = {{Date{}, "Charging from the USB-C port on the left side", true},
                   {Date{}, "Unplugged after a full charge of the battery", false},
                   {Date{}, "Low power mode turned off automatically", false}}};
+}
+
+// A machine without a battery of its own: its first accessory names the ring.
+PowerSnapshot accessoryOnly() {
+  return {.percent = 100,
+          .isCharging = false,
+          .remaining = "",
+          .devices = {{"Click Keyboard mit Ziffernblock", 64}, {"🖱️ Maus", 12}},
+          .log = {}};
 }
 
 StockSnapshot bigStock(Date now) {
@@ -199,11 +222,11 @@ std::vector<RSSItem> manyHeadlines(Date now) {
   std::vector<RSSItem> items;
   for (int i = 0; i < 120; ++i)
     items.push_back({.id = fmt::format("https://example.com/{}", i),
-                     .feedTitle = "The International Herald of Long Feed Titles",
-                     .title = fmt::format("Headline {}: a very long title that runs well past the "
-                                          "width of any widget's screen",
+                     .feedTitle = "📰 The International Herald of Long Feed Titles",
+                     .title = fmt::format("Headline {}: 🚀 a very long title that runs well past "
+                                          "the width of any widget's screen",
                                           i + 1),
-                     .summary = "A summary long enough to fill every line it is given and then "
+                     .summary = "A summary 🌍 long enough to fill every line it is given and then "
                                 "some more, so that it has to be cut at its end.",
                      .link = "https://example.com/",
                      .published = now.addingTimeInterval(-(5 * 60 + i * day))});
@@ -229,7 +252,9 @@ std::map<std::string, std::vector<StressCase>> stressCases(Date now) {
        {face(NowPlayingDeckWidget(), tracks[0], now),
         face(NowPlayingDeckWidget(), tracks[1], now)}},
       {"zavel.remote", {face(RemoteWidget(), tracks[0], now)}},
-      {"zavel.notes.deck", {face(NotesDeckWidget(), NotesDeckData{longNotes(now, 120), 119}, now)}},
+      {"zavel.notes.deck",
+       {face(NotesDeckWidget(), NotesDeckData{longNotes(now, 120), 119}, now),
+        {face(NotesDeckWidget(), NotesDeckData{gateCode(now), 0}, now), {"Gate code 4711 🔑"}}}},
 
       {"zavel.clock.orb", {face(ClockOrbWidget(), farCity, now)}},
       {"zavel.clock.orbDigital", {face(ClockDigitalOrbWidget(), farCity, now)}},
@@ -252,7 +277,9 @@ std::map<std::string, std::vector<StressCase>> stressCases(Date now) {
       {"zavel.reminders.list", {face(RemindersListWidget(), reminders, now)}},
       {"zavel.reminders.nextUp", {face(RemindersNextUpWidget(), reminders, now)}},
       {"zavel.reminders.stack", {face(RemindersStackWidget(), reminders, now)}},
-      {"zavel.reminders.single", {face(RemindersSingleWidget(), reminders, now)}},
+      {"zavel.reminders.single",
+       {face(RemindersSingleWidget(), reminders, now),
+        {face(RemindersSingleWidget(), buyMilk(), now), {"🛒 Buy milk"}}}},
       {"zavel.calendar.bigDate", {face(CalendarBigDateWidget(), calendar, now)}},
       {"zavel.calendar.dayEvents", {face(CalendarDayEventsWidget(), calendar, now)}},
       {"zavel.calendar.monthGrid", {face(CalendarMonthGridWidget(), calendar, now)}},
@@ -270,7 +297,8 @@ std::map<std::string, std::vector<StressCase>> stressCases(Date now) {
              now)}},
       {"zavel.airquality", {face(AirQualityWidget(), AirQualitySnapshot{500, now}, now)}},
 
-      {"zavel.battery.ring", {face(BatteryRingWidget(), power, now)}},
+      {"zavel.battery.ring",
+       {face(BatteryRingWidget(), power, now), face(BatteryRingWidget(), accessoryOnly(), now)}},
       {"zavel.screentime.orbit",
        {face(ScreenOrbitWidget(), usage, now),
         face(ScreenOrbitWidget(),
@@ -293,7 +321,7 @@ std::map<std::string, std::vector<StressCase>> stressCases(Date now) {
              now)}},
       {"zavel.countdown",
        {face(CountdownWidget(),
-             CountdownData{"The opening night of the new concert hall",
+             CountdownData{"🎭 The opening night of the new concert hall",
                            now.addingTimeInterval(9999 * day)},
              now)}},
       {"zavel.year", {face(YearWidget(), now, now)}},
@@ -307,10 +335,18 @@ std::map<std::string, std::vector<StressCase>> stressCases(Date now) {
        {{face(InboxWidget(), disconnected(now), now), {"Turn on Mail in Zavel's settings"}},
         {face(InboxWidget(), crowdedInbox(now), now)}}},
 
-      {"zavel.notes.quick", {face(QuickNoteWidget(), longNotes(now, 12), now)}},
-      {"zavel.notes.single", {face(SingleNoteWidget(), longNotes(now, 12), now)}},
-      {"zavel.notes.list", {face(NotesListWidget(), longNotes(now, 12), now)}},
-      {"zavel.notes.pinned", {face(PinnedNotesWidget(), longNotes(now, 12), now)}},
+      {"zavel.notes.quick",
+       {face(QuickNoteWidget(), longNotes(now, 12), now),
+        {face(QuickNoteWidget(), gateCode(now), now), {"Gate code 4711 🔑"}}}},
+      {"zavel.notes.single",
+       {face(SingleNoteWidget(), longNotes(now, 12), now),
+        {face(SingleNoteWidget(), gateCode(now), now), {"Gate code 4711 🔑"}}}},
+      {"zavel.notes.list",
+       {face(NotesListWidget(), longNotes(now, 12), now),
+        {face(NotesListWidget(), gateCode(now), now), {"Gate code 4711 🔑"}}}},
+      {"zavel.notes.pinned",
+       {face(PinnedNotesWidget(), longNotes(now, 12), now),
+        {face(PinnedNotesWidget(), gateCode(now), now), {"Gate code 4711 🔑"}}}},
 
       {"zavel.battery.devices", {face(BatteryDevicesWidget(), power, now)}},
       {"zavel.battery.minimal", {face(BatteryMinimalWidget(), power, now)}},

@@ -1,8 +1,9 @@
 #pragma once
 
 // Entries that push every widget's texts to their longest: long titles and names, temperatures
-// of four characters, hour-long tracks and timers, counts of six digits, ten-hour days. One face
-// per kind, drawn through the widget's own declaration in the casing asked for.
+// of four characters, hour-long tracks and timers, counts of six digits, ten-hour days, emoji in
+// what people write (notes, titles, names, headlines). One face per kind or a few, drawn through
+// the widget's own declaration in the casing asked for.
 
 #include "Shared/Data/WidgetIntents/CasingOption.h"
 #include "kit/foundation/Date.h"

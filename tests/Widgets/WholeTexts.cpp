@@ -3,6 +3,7 @@
 #include "Shared/Theme/CasingInks.h"
 #include "Shared/Theme/ColorContrast.h"
 #include "Shared/Theme/DesignTokens.h"
+#include "kit/ui/text/TextEngine.h"
 
 #include <fmt/format.h>
 
@@ -23,6 +24,7 @@ struct DrawnText {
   const LaidOutNode *node;
   const TextRun *run;
   double opacity;
+  std::size_t order; // in drawing order among texts, marks and surfaces
 };
 
 struct DrawnMark {
@@ -30,6 +32,15 @@ struct DrawnMark {
   Color color;
   double opacity;
   std::string shape;
+  std::size_t order;
+};
+
+// What texts and glyphs are drawn on, beside screens and the casing: a fill in the accent colour,
+// the accent key's cap (a gradient that ends in it) and the light key's cap.
+struct Ground {
+  Rect bounds;
+  Paint paint;
+  std::size_t order;
 };
 
 // The line of a stroked circle: its centre and the radii of its two edges.
@@ -47,7 +58,23 @@ struct Drawing {
   std::vector<Rect> keyFaces;
   std::vector<Ring> rings;
   std::vector<Rect> capsules;
+  std::vector<Ground> grounds;
+  Color accent;
+  std::size_t drawn = 0;
 };
+
+Color lastStop(const Gradient &gradient) {
+  return gradient.stops.empty() ? Color::clear : gradient.stops.back().color;
+}
+
+bool isGround(const Paint &paint, const Color &accent) {
+  if (const Color *color = std::get_if<Color>(&paint))
+    return *color == accent;
+  if (const auto *g = std::get_if<LinearGradient>(&paint))
+    return lastStop(g->gradient) == accent ||
+           (!g->gradient.stops.empty() && g->gradient.stops.front().color == ZavelTokens::keyFaceA);
+  return false;
+}
 
 bool isScreen(const Paint &paint) {
   auto firstStop = [](const Gradient &gradient) {
@@ -75,8 +102,8 @@ bool isWholeLoop(const Path &path) {
   if (lines.size() != 1 || lines.front().points.size() < 3)
     return false;
   const std::vector<Point> &points = lines.front().points;
-  return lines.front().closed || std::hypot(points.front().x - points.back().x,
-                                            points.front().y - points.back().y) < 0.01;
+  return lines.front().closed ||
+         std::hypot(points.front().x - points.back().x, points.front().y - points.back().y) < 0.01;
 }
 
 void collectShape(const ShapeDraw &shape, double opacity, Drawing &drawing) {
@@ -89,8 +116,11 @@ void collectShape(const ShapeDraw &shape, double opacity, Drawing &drawing) {
   }
   if (shape.shape == "Capsule" && !shape.stroke)
     drawing.capsules.push_back(shape.path.boundingRect());
+  std::size_t order = drawing.drawn++;
+  if (!shape.stroke && isGround(shape.paint, drawing.accent))
+    drawing.grounds.push_back({boundsOf(shape), shape.paint, order});
   if (const Color *color = std::get_if<Color>(&shape.paint)) {
-    drawing.marks.push_back({boundsOf(shape), *color, opacity, shape.shape});
+    drawing.marks.push_back({boundsOf(shape), *color, opacity, shape.shape, order});
     return;
   }
   if (std::holds_alternative<Material>(shape.paint) || shape.stroke)
@@ -102,7 +132,7 @@ void collect(const LaidOutNode &node, double opacity, Drawing &drawing) {
   if (const auto *effect = node.as<OpacityEffect>())
     opacity *= effect->opacity;
   if (const auto *run = node.as<TextRun>())
-    drawing.texts.push_back({&node, run, opacity});
+    drawing.texts.push_back({&node, run, opacity, drawing.drawn++});
   if (const auto *shape = node.as<ShapeDraw>())
     collectShape(*shape, opacity, drawing);
   if (const auto *canvas = node.as<CanvasDrawing>())
@@ -237,6 +267,89 @@ void checkLines(const DrawnText &text, double numeralSize, std::vector<std::stri
     faults.push_back(fmt::format("numeral {} not marked as data", named(text)));
 }
 
+// The colour a surface shows at a point: its fill, or its gradient's there.
+Color colourAt(const Ground &surface, Point p) {
+  if (const Color *color = std::get_if<Color>(&surface.paint))
+    return *color;
+  const auto &linear = std::get<LinearGradient>(surface.paint);
+  std::vector<Gradient::Stop> stops = linear.gradient.normalizedStops();
+  Point s = linear.startPoint.in(surface.bounds), e = linear.endPoint.in(surface.bounds);
+  double dx = e.x - s.x, dy = e.y - s.y, length = dx * dx + dy * dy;
+  double t = length > 0 ? std::clamp(((p.x - s.x) * dx + (p.y - s.y) * dy) / length, 0.0, 1.0) : 0;
+  if (stops.empty())
+    return Color::clear;
+  if (t <= stops.front().location)
+    return stops.front().color;
+  for (std::size_t i = 1; i < stops.size(); ++i)
+    if (t <= stops[i].location) {
+      const Gradient::Stop &a = stops[i - 1], &b = stops[i];
+      double f = b.location > a.location ? (t - a.location) / (b.location - a.location) : 1;
+      return blend(b.color, f, a.color);
+    }
+  return stops.back().color;
+}
+
+// A text or glyph drawn on the accent or on a key reads against it at 3:1, whichever accent the
+// theme has. A glyph's outline in the fill's own colour is part of that glyph.
+void checkOnGround(const std::string &what, const Rect &box, const Color &ink, double opacity,
+                   std::size_t order, const Drawing &drawing, std::vector<std::string> &faults,
+                   bool isGlyph = false) {
+  Point centre{box.midX(), box.midY()};
+  for (const Ground &surface : drawing.grounds) {
+    if (surface.order >= order || !surface.bounds.contains(centre))
+      continue;
+    if (const Color *fill = std::get_if<Color>(&surface.paint); isGlyph && fill && *fill == ink)
+      continue;
+    Color beneath = colourAt(surface, centre);
+    double contrast = contrastRatio(blend(ink, ink.alpha * opacity, beneath), beneath);
+    if (contrast < casingInkContrast)
+      faults.push_back(fmt::format("{} in {} reads {:.2f}:1 on the {} beneath it", what,
+                                   ink.hexString(), contrast, beneath.hexString()));
+  }
+}
+
+// Pictographs: emoji and the symbol blocks they come from, with their joiners and selectors.
+bool isPictograph(char32_t c) {
+  return c >= 0x1F000 || (c >= 0x2190 && c <= 0x2BFF) || c == 0x200D || c == 0xFE0F || c == 0x20E3;
+}
+
+// The text without its pictographs; UTF-8 is decoded by hand, the text being well formed.
+std::string withoutPictographs(const std::string &text) {
+  std::string kept;
+  for (std::size_t i = 0; i < text.size();) {
+    unsigned char lead = text[i];
+    std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
+    for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+      c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    if (!isPictograph(c))
+      kept += text.substr(i, length);
+    i += length;
+  }
+  return kept;
+}
+
+// A line holding a pictograph is at most 1.25 times as tall as the same line without it, set
+// at the size the text was drawn at.
+void checkPictographLines(const DrawnText &text, const TextEngine *engine,
+                          std::vector<std::string> &faults) {
+  const TextRun &run = *text.run;
+  std::string plain = withoutPictographs(run.text);
+  if (!engine || plain == run.text || run.lineCount < 1)
+    return;
+  TextStyle style = run.style;
+  style.font.size *= run.scale;
+  style.tracking *= run.scale;
+  style.minimumScaleFactor = 1;
+  style.lineLimit.reset();
+  TextMetrics reference = engine->measure(plain.empty() ? "0" : plain, style, {});
+  double drawnLine = (text.node->frame.size.height + style.lineSpacing) / run.lineCount;
+  double plainLine = (reference.size.height + style.lineSpacing) / std::max(1, reference.lineCount);
+  if (drawnLine > 1.25 * plainLine)
+    faults.push_back(fmt::format("{} sets lines {:.1f} tall, {:.1f} without its pictographs",
+                                 named(text), drawnLine, plainLine));
+}
+
 bool isPrimary(const Color &color, bool cream) {
   return color == casingInk(InkLevel::primary, cream) || color == Color::white ||
          color == Color::black;
@@ -249,8 +362,10 @@ bool isUnlit(const Color &color, bool cream) {
 
 } // namespace
 
-std::vector<std::string> textFaults(const LaidOutTree &tree, ZavelSize size, bool cream) {
+std::vector<std::string> textFaults(const LaidOutTree &tree, ZavelSize size, bool cream,
+                                    const Color &accent) {
   Drawing drawing;
+  drawing.accent = accent;
   collect(tree.root, 1, drawing);
   Size canvas = designCanvas(size);
   double u = std::min(tree.size.width / canvas.width, tree.size.height / canvas.height);
@@ -261,10 +376,14 @@ std::vector<std::string> textFaults(const LaidOutTree &tree, ZavelSize size, boo
   for (const DrawnText &text : drawing.texts) {
     checkLines(text, 24 * u - 1e-6, faults);
     checkShapesBeneath(text, drawing, faults);
+    checkPictographLines(text, tree.textEngine, faults);
     const Rect &frame = text.node->frame;
     const Rect box = glyphBox(text);
     if (frame.isEmpty() || box.isEmpty())
       continue;
+    const Color *ink = std::get_if<Color>(&text.run->paint);
+    if (ink)
+      checkOnGround(named(text), box, *ink, text.opacity, text.order, drawing, faults);
     if (auto screen = overlapping(box, drawing.screens)) {
       if (!inside(box, *screen))
         faults.push_back(fmt::format("{} runs outside its screen", named(text)));
@@ -274,7 +393,6 @@ std::vector<std::string> textFaults(const LaidOutTree &tree, ZavelSize size, boo
       continue;
     if (!inside(box, widget))
       faults.push_back(fmt::format("{} runs outside the widget", named(text)));
-    const Color *ink = std::get_if<Color>(&text.run->paint);
     if (!ink)
       continue;
     double needed = isPrimary(*ink, cream) ? primaryTextContrast : casingInkContrast;
@@ -287,8 +405,11 @@ std::vector<std::string> textFaults(const LaidOutTree &tree, ZavelSize size, boo
   // Seams and highlights are translucent lines of the casing itself, not marks on it.
   double lightestLit = 0, darkestUnlit = 1;
   for (const DrawnMark &mark : drawing.marks) {
-    if (mark.bounds.isEmpty() || mark.color.alpha * mark.opacity < 0.99 ||
-        overlapping(mark.bounds, drawing.screens) || overlapping(mark.bounds, drawing.keyFaces))
+    if (mark.bounds.isEmpty() || mark.color.alpha * mark.opacity < 0.99)
+      continue;
+    checkOnGround(mark.shape, mark.bounds, mark.color, mark.opacity, mark.order, drawing, faults,
+                  true);
+    if (overlapping(mark.bounds, drawing.screens) || overlapping(mark.bounds, drawing.keyFaces))
       continue;
     double luminance = relativeLuminance(mark.color);
     if (isUnlit(mark.color, cream)) {
