@@ -36,34 +36,49 @@ struct ChoiceParameter {
   std::size_t widgets = 0;
 };
 
-void printChoices(std::ostream &out, const kit::widgets::WidgetBundle &bundle) {
+// The configurations' parameters with choices, each name and list once, in the order first met.
+std::vector<ChoiceParameter> choiceParameters(const kit::widgets::WidgetBundle &bundle) {
   std::vector<ChoiceParameter> choices;
-  std::vector<std::pair<std::string, std::vector<std::string>>> entities;
-  for (const auto &widget : bundle.widgets()) {
+  for (const auto &widget : bundle.widgets())
     for (const ParameterDescription &parameter : widget.info().configuration.parameters) {
-      if (!parameter.choices.empty()) {
-        auto found = std::find_if(choices.begin(), choices.end(), [&](const auto &known) {
-          return known.name == parameter.name && known.choices == parameter.choices;
-        });
-        if (found == choices.end())
-          found = choices.insert(choices.end(), {parameter.name, parameter.choices});
-        ++found->widgets;
-      }
+      if (parameter.choices.empty())
+        continue;
+      auto found = std::find_if(choices.begin(), choices.end(), [&](const auto &known) {
+        return known.name == parameter.name && known.choices == parameter.choices;
+      });
+      if (found == choices.end())
+        found = choices.insert(choices.end(), {parameter.name, parameter.choices});
+      ++found->widgets;
+    }
+  return choices;
+}
+
+// Each entity type the configurations pick, with the names of the parameters that pick it.
+using EntityParameters = std::pair<std::string, std::vector<std::string>>;
+std::vector<EntityParameters> entityParameters(const kit::widgets::WidgetBundle &bundle) {
+  std::vector<EntityParameters> entities;
+  for (const auto &widget : bundle.widgets())
+    for (const ParameterDescription &parameter : widget.info().configuration.parameters) {
       if (parameter.entityType.empty())
         continue;
-      auto entity = std::find_if(entities.begin(), entities.end(), [&](const auto &known) {
+      auto found = std::find_if(entities.begin(), entities.end(), [&](const auto &known) {
         return known.first == parameter.entityType;
       });
-      if (entity == entities.end())
-        entity = entities.insert(entities.end(), {parameter.entityType, {}});
-      addOnce(entity->second, parameter.name);
+      if (found == entities.end())
+        found = entities.insert(entities.end(), {parameter.entityType, {}});
+      addOnce(found->second, parameter.name);
     }
-  }
+  return entities;
+}
+
+void printChoices(std::ostream &out, const kit::widgets::WidgetBundle &bundle) {
+  auto choices = choiceParameters(bundle);
   if (!choices.empty())
     out << "Values with choices (others are refused):\n";
   for (const auto &parameter : choices)
     out << fmt::format("  {:<8} {}{}\n", parameter.name, joined(parameter.choices),
                        parameter.widgets == bundle.widgets().size() ? " (every widget)" : "");
+  auto entities = entityParameters(bundle);
   if (!entities.empty())
     out << "Ids of entities, as query finds them (one that names nothing is kept, with a "
            "warning):\n";
