@@ -91,7 +91,8 @@ struct OfflineQuery {
 // An id is known when the query keeps it and the entity, if it can tell, names something; a
 // search is possible unless the query says why not.
 TEST(IntentRegistry, EntityQueriesTellKnownIdsAndWhyTheyCannotSearch) {
-  const AnyEntityQuery *cafes = registry().entityQuery("CafeEntity");
+  IntentRegistry intents = registry();
+  const AnyEntityQuery *cafes = intents.entityQuery("CafeEntity");
   ASSERT_NE(cafes, nullptr);
   for (auto [id, known] :
        {std::pair{"Oslo/Fuglen", true}, {"Fuglen", false}, {"!Oslo/Shut", false}})
