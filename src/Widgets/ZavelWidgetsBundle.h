@@ -17,7 +17,7 @@ namespace zavel {
 // family's header, which declares its widgets, is included there once).
 struct ZavelFeaturedBundle {
   static constexpr std::string_view typeName = "ZavelFeaturedBundle";
-  static constexpr std::string_view title = "Featured";
+  static constexpr std::string_view title = "Featured decks";
   kit::widgets::WidgetBundle body() const;
 };
 struct ZavelClocksBundle {

@@ -15,4 +15,7 @@ struct CommandFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// "--help" or "-h" among a command's options: the command's part of the help is printed instead.
+struct HelpRequested {};
+
 } // namespace zavel::host

@@ -36,6 +36,8 @@ CommandLine::CommandLine(std::span<const std::string> words,
       operands_.push_back(word);
       continue;
     }
+    if (word == "--help" || word == "-h")
+      throw HelpRequested();
     const OptionRule *rule = findRule(accepted, word);
     if (!rule)
       throw BadInput("unknown option " + quotedWord(word));

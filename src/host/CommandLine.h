@@ -20,8 +20,9 @@ struct OptionRule {
 // that starts with "-" and is no number is an option; every other word is an operand.
 class CommandLine {
 public:
-  // Throws BadInput for an unknown or repeated option, an option without its value, or a count
-  // of operands outside [minOperands, maxOperands].
+  // Throws HelpRequested when "--help" or "-h" is among the options; BadInput for an unknown or
+  // repeated option, an option without its value, or a count of operands outside
+  // [minOperands, maxOperands].
   CommandLine(std::span<const std::string> words, std::initializer_list<OptionRule> accepted,
               std::size_t minOperands, std::size_t maxOperands);
 

@@ -38,7 +38,7 @@ bool hasTypeOption(const CommandLine &line) {
 int readValue(const std::string &key, CommandContext &context) {
   auto value = SharedSuite::open().object(key);
   if (!value)
-    return 1;
+    throw CommandFailure("no value under " + quotedWord(key));
   context.out << defaultsValueText(*value) << '\n';
   return 0;
 }

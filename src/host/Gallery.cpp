@@ -2,7 +2,6 @@
 
 #include "host/OutputFiles.h"
 #include "host/WidgetRendering.h"
-#include "kit/ui/Png.h"
 
 #include <algorithm>
 #include <atomic>
@@ -35,8 +34,9 @@ std::string drawSnapshot(const kit::widgets::AnyWidget &widget, const GalleryIte
   try {
     auto context = kit::widgets::TimelineContext::of(widget.info().family, true);
     auto entry = widget.configure(kit::foundation::Json::object()).snapshot(context);
-    error =
-        kit::ui::writePng(renderTree(layOutEntry(entry, item.size), scale), folder / item.fileName);
+    std::string png = renderPng(layOutEntry(entry, item.size), scale);
+    error = png.empty() ? std::make_error_code(std::errc::invalid_argument)
+                        : writeOutputFile(folder / item.fileName, png);
   } catch (...) {
     // One widget that cannot be drawn leaves the others standing.
     return "cannot draw " + item.kind;

@@ -12,6 +12,8 @@ namespace zavel::host {
 int galleryCommand(Words words, CommandContext &context) {
   CommandLine line(words, {{"-o", true}}, 0, 0);
   std::filesystem::path folder = line.required("-o");
+  if (folder == kStandardOutput)
+    throw BadInput("the gallery is a folder of files; -o - (standard output) cannot hold it");
   std::error_code made, looked;
   std::filesystem::create_directories(folder, made);
   if (!std::filesystem::is_directory(folder, looked)) {

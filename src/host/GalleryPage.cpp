@@ -21,6 +21,7 @@ figcaption small { display: block; color: #5c5c66; }
 </head>
 <body>
 <h1>Zavel widgets</h1>
+<p>Each picture is the widget's built-in sample; only the theme and the time format follow your settings.</p>
 <main>
 )";
 

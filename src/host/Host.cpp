@@ -29,39 +29,47 @@ constexpr std::array commands{
     Command{"timeline",
             timelineCommand,
             {"timeline KIND [--config JSON] [--preview]",
-             "the widget's timeline as JSON; --preview gives its gallery snapshot"}},
+             "the widget's timeline as JSON; --preview gives its gallery snapshot",
+             configurationTopic}},
     Command{"render",
             renderCommand,
             {"render KIND [--config JSON] [--entry N] [--scale S] [--size WxH]\n"
              "         [--mode full|accented|vibrant] [--scheme light|dark] -o FILE.png "
              "[--tree FILE.json]",
-             "entry N (the first by default) drawn at scale S (2 by default); --tree its layout"}},
+             "entry N (the first by default) drawn at scale S (2 by default); --tree its layout",
+             configurationTopic | pointsTopic}},
     Command{"gallery",
             galleryCommand,
-            {"gallery -o DIR", "every widget's gallery snapshot as a PNG, and an index.html"}},
+            {"gallery -o DIR",
+             "every widget's gallery snapshot (its built-in sample) as a PNG, and an "
+             "index.html"}},
     Command{"press",
             pressCommand,
             {"press KIND X Y [--config JSON]",
-             "presses the key at a point and prints what it did as JSON (a link's address)"}},
+             "presses the key at a point and prints what it did as JSON (a link's address)",
+             configurationTopic | pointsTopic | reportTopic}},
     Command{"perform",
             performCommand,
             {"perform INTENT [--params JSON]",
-             "performs a key's intent by name and prints what it did as JSON"}},
-    Command{"query",
-            queryCommand,
-            {"query ENTITY [TEXT]", "the entities a configuration can name, as JSON"}},
+             "performs a key's intent by name and prints what it did as JSON",
+             reportTopic | intentsTopic}},
+    Command{
+        "query",
+        queryCommand,
+        {"query ENTITY [TEXT]", "the entities a configuration can name, as JSON", entitiesTopic}},
     Command{"defaults",
             defaultsCommand,
             {"defaults read|write|delete KEY [VALUE] "
              "[--int|--double|--bool|--string|--json|--array]",
-             "the shared settings; --json stores the text as data, as records are kept"}},
+             "the shared settings; --json stores the text as data, as records are kept",
+             dataHomeTopic}},
 };
 
-void printHelp(std::ostream &out, const kit::intents::IntentRegistry &intents) {
+void printHelp(std::ostream &out, const kit::widgets::WidgetBundle &bundle) {
   std::vector<CommandHelp> help;
   for (const Command &command : commands)
     help.push_back(command.help);
-  host::printHelp(out, help, intents);
+  host::printHelp(out, help, bundle);
 }
 
 // Messages from libraries may span lines; the host reports one.
@@ -86,6 +94,10 @@ const Command *findCommand(std::string_view name) {
 
 } // namespace
 
+void CommandContext::warn(std::string_view message) const {
+  err << "zavel-widgets: " << command << ": " << oneLine(std::string(message)) << '\n';
+}
+
 int run(std::span<const std::string> words, const kit::widgets::WidgetBundle &bundle,
         std::ostream &out, std::ostream &err) {
   // Dates and numbers follow the user's locale from here on.
@@ -94,7 +106,7 @@ int run(std::span<const std::string> words, const kit::widgets::WidgetBundle &bu
     return report(err, "", BadInput("no command; see zavel-widgets help"), badInput);
   const std::string &name = words.front();
   if (name == "help" || name == "--help" || name == "-h") {
-    printHelp(out, bundle.intents());
+    printHelp(out, bundle);
     return success;
   }
   const Command *command = findCommand(name);
@@ -103,10 +115,13 @@ int run(std::span<const std::string> words, const kit::widgets::WidgetBundle &bu
                   BadInput("unknown command " + quotedWord(name) + "; see zavel-widgets help"),
                   badInput);
   BackgroundWait backgroundWait;
-  CommandContext context{bundle, out, backgroundWait};
+  CommandContext context{bundle, out, err, command->name, backgroundWait};
   int status = failure;
   try {
     status = command->run(words.subspan(1), context);
+  } catch (const HelpRequested &) {
+    printCommandHelp(out, command->help, bundle);
+    status = success;
   } catch (const BadInput &error) {
     status = report(err, name, error, badInput);
   } catch (const std::exception &error) {

@@ -1,20 +1,31 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 namespace zavel::host {
 
-// Writes a file the host makes (a picture, a page, a tree) under a temporary name beside it and
-// gives it its name once whole: a reader never finds it cut short, and when the write fails the
-// earlier file stays as it was and nothing is left behind. The error that stopped it; none on
-// success.
+// Writes a file the host makes (a picture, a page, a tree). A regular file, or a name nothing
+// has yet, is written under a temporary name beside it and given its name once whole: a reader
+// never finds it cut short, and when the write fails the earlier file stays as it was and nothing
+// is left behind; a symbolic link is followed to its file. Anything else is written into as it
+// is, never replaced: a device, a FIFO, a socket, or a descriptor of this process named as
+// /dev/stdout or /proc/self/fd/N. A folder is refused (is_a_directory). The error that stopped
+// it; none on success.
 std::error_code writeOutputFile(const std::filesystem::path &path, std::string_view contents);
 
 // The same, a failure thrown as CommandFailure naming the file and why.
 void writeOutputFileOrFail(const std::filesystem::path &path, std::string_view contents);
+
+// How the command line names standard output in place of a file.
+inline constexpr std::string_view kStandardOutput = "-";
+
+// The contents written to `out` when `name` is "-", else to the file of that name; a failure
+// thrown as CommandFailure.
+void writeOutputOrFail(const std::string &name, std::string_view contents, std::ostream &out);
 
 // The line that says a file could not be written and why.
 std::string cannotWrite(const std::filesystem::path &path, std::error_code error);

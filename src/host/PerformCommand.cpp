@@ -13,7 +13,7 @@ int performCommand(Words words, CommandContext &context) {
   kit::ui::IntentReference intent{line.operand(0)};
   if (auto parameters = line.value("--params"))
     intent.parameters = arguments::jsonObject("--params", *parameters);
-  checkIntent(context.bundle.intents(), intent.type);
+  checkIntent(context.bundle.intents(), intent);
   ActionReport report =
       recordAction([&] { performIntent([&] { context.bundle.intents().perform(intent); }); },
                    context.backgroundWait);

@@ -34,7 +34,7 @@ int pressCommand(Words words, CommandContext &context) {
   CommandLine line(words, {{"--config", true}}, 3, 3);
   kit::ui::Point point{arguments::number("X", line.operand(1)),
                        arguments::number("Y", line.operand(2))};
-  SelectedWidget selected = selectWidget(context.bundle, line.operand(0), line.value("--config"));
+  SelectedWidget selected = selectWidget(context, line.operand(0), line.value("--config"));
   auto timelineContext = kit::widgets::TimelineContext::of(selected.widget.info().family);
   if (!inside(timelineContext.displaySize, point))
     throw BadInput(fmt::format("({}, {}) lies outside the widget's {}x{} points", point.x, point.y,

@@ -13,8 +13,10 @@ int queryCommand(Words words, CommandContext &context) {
   const auto *query = context.bundle.intents().entityQuery(typeName);
   if (!query)
     throw BadInput("unknown entity " + quotedWord(typeName));
-  auto entities = line.operands().size() == 2 ? query->entitiesMatching(line.operand(1))
-                                              : query->suggestedEntities();
+  bool searching = line.operands().size() == 2;
+  if (std::string why = query->searchUnavailable(); searching && !why.empty())
+    throw CommandFailure(why);
+  auto entities = searching ? query->entitiesMatching(line.operand(1)) : query->suggestedEntities();
   json::print(context.out, json::Ordered(kit::foundation::encodeJson(entities)));
   return 0;
 }

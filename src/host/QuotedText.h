@@ -6,9 +6,9 @@
 namespace zavel::host {
 
 // A word from the command line as an error line shows it: in double quotes, on one line, valid
-// UTF-8 whatever it held (a byte that is not, or a control character, as \xNN; a quote or a
-// backslash escaped), and cut after 64 characters with "…", so a hostile name cannot garble or
-// flood the terminal.
+// UTF-8 whatever it held (a byte that is not, or a C0 or C1 control or DEL, as \xNN per byte; a
+// quote or a backslash escaped), and cut after 64 characters with "…", so a hostile name cannot
+// garble or flood the terminal.
 std::string quotedWord(std::string_view text);
 
 } // namespace zavel::host

@@ -7,7 +7,6 @@
 #include "host/WidgetSelection.h"
 #include "kit/foundation/MemoryPolicy.h"
 #include "kit/foundation/ZavelHome.h"
-#include "kit/ui/Png.h"
 #include "kit/ui/TreeJson.h"
 #include "kit/ui/drawing/StaticLayerCache.h"
 
@@ -69,6 +68,8 @@ RenderRequest readRequest(Words words) {
         "--scheme", *scheme, {{"light", ColorScheme::light}, {"dark", ColorScheme::dark}});
   request.output = line.required("-o");
   request.tree = line.value("--tree");
+  if (request.output == kStandardOutput && request.tree == kStandardOutput)
+    throw BadInput("-o and --tree cannot both be standard output (-)");
   return request;
 }
 
@@ -91,7 +92,7 @@ void checkPictureSize(kit::ui::Size size, double scale) {
 // One entry drawn to PNG, with its laid-out tree as JSON on request.
 int renderCommand(Words words, CommandContext &context) {
   RenderRequest request = readRequest(words);
-  SelectedWidget selected = selectWidget(context.bundle, request.kind, request.configuration);
+  SelectedWidget selected = selectWidget(context, request.kind, request.configuration);
   auto timelineContext = kit::widgets::TimelineContext::of(selected.widget.info().family);
   if (request.size)
     timelineContext.displaySize = *request.size;
@@ -105,12 +106,15 @@ int renderCommand(Words words, CommandContext &context) {
   kit::ui::drawing::StaticLayerCache::shared().keepOnDisk(kit::foundation::zavelHome() / "caches" /
                                                           "layers");
   auto tree = layOutEntry(entry, timelineContext.displaySize, request.appearance);
-  if (auto error = kit::ui::writePng(renderTree(tree, request.scale), request.output))
-    throw CommandFailure(cannotWrite(request.output, error));
+  std::string png = renderPng(tree, request.scale);
+  if (png.empty())
+    throw CommandFailure("the picture could not be encoded as PNG");
+  writeOutputOrFail(request.output, png, context.out);
   if (request.tree)
-    writeOutputFileOrFail(*request.tree,
-                          kit::ui::treeJson(tree).dump(
-                              1, ' ', false, kit::foundation::Json::error_handler_t::replace));
+    writeOutputOrFail(*request.tree,
+                      kit::ui::treeJson(tree).dump(1, ' ', false,
+                                                   kit::foundation::Json::error_handler_t::replace),
+                      context.out);
   return 0;
 }
 

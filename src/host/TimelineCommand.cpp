@@ -8,7 +8,7 @@ namespace zavel::host {
 // The provider's timeline, or with --preview the gallery snapshot, as JSON.
 int timelineCommand(Words words, CommandContext &context) {
   CommandLine line(words, {{"--config", true}, {"--preview"}}, 1, 1);
-  SelectedWidget selected = selectWidget(context.bundle, line.operand(0), line.value("--config"));
+  SelectedWidget selected = selectWidget(context, line.operand(0), line.value("--config"));
   const auto family = selected.widget.info().family;
   if (line.has("--preview")) {
     auto snapshot = selected.configured.snapshot(kit::widgets::TimelineContext::of(family, true));

@@ -4,6 +4,7 @@
 #include "Shared/Theme/ZavelFonts.h"
 #include "kit/foundation/Clock.h"
 #include "kit/ui/Layout.h"
+#include "kit/ui/Png.h"
 #include "kit/ui/Render.h"
 #include "kit/ui/text/TextEngine.h"
 
@@ -27,6 +28,11 @@ kit::ui::Image renderTree(const kit::ui::LaidOutTree &tree, double scale) {
   if (tree.renderingMode == kit::ui::WidgetRenderingMode::accented)
     options.accentTint = ThemeStore::current().accentColor();
   return kit::ui::render(tree, options);
+}
+
+std::string renderPng(const kit::ui::LaidOutTree &tree, double scale) {
+  std::vector<std::uint8_t> png = kit::ui::encodePng(renderTree(tree, scale));
+  return {png.begin(), png.end()};
 }
 
 } // namespace zavel::host

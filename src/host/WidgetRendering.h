@@ -5,6 +5,8 @@
 #include "kit/ui/LaidOutTree.h"
 #include "kit/widgets/AnyWidget.h"
 
+#include <string>
+
 namespace zavel::host {
 
 // How the host shows a widget besides its size.
@@ -21,5 +23,8 @@ kit::ui::LaidOutTree layOutEntry(const kit::widgets::AnyEntry &entry, kit::ui::S
 // The laid-out widget drawn at `scale` pixels per point, transparent outside its outline; in
 // the accented mode the accentable parts take the theme's accent colour.
 kit::ui::Image renderTree(const kit::ui::LaidOutTree &tree, double scale);
+
+// The same as PNG bytes; empty when the picture cannot be encoded.
+std::string renderPng(const kit::ui::LaidOutTree &tree, double scale);
 
 } // namespace zavel::host

@@ -2,19 +2,27 @@
 
 #include "host/ArgumentValues.h"
 #include "host/CommandErrors.h"
+#include "host/ParameterCheck.h"
 #include "host/QuotedText.h"
 
 namespace zavel::host {
 
-SelectedWidget selectWidget(const kit::widgets::WidgetBundle &bundle, std::string_view kind,
+SelectedWidget selectWidget(const CommandContext &context, std::string_view kind,
                             const std::optional<std::string> &configuration) {
-  const kit::widgets::AnyWidget *widget = bundle.widget(kind);
+  const kit::widgets::AnyWidget *widget = context.bundle.widget(kind);
   if (!widget)
-    throw BadInput("unknown widget kind " + quotedWord(kind));
+    throw BadInput("unknown widget kind " + quotedWord(kind) +
+                   "; zavel-widgets list shows the kinds");
   auto json = configuration ? arguments::jsonObject("--config", *configuration)
                             : kit::foundation::Json::object();
+  const auto &declared = widget->info().configuration;
+  checkParameters(declared, json, "--config");
   try {
-    return {*widget, widget->configure(json)};
+    SelectedWidget selected{*widget, widget->configure(json)};
+    for (const auto &note :
+         unknownEntityNotes(declared, json, context.bundle.intents(), "--config"))
+      context.warn(note);
+    return selected;
   } catch (const kit::foundation::DecodeError &error) {
     throw BadInput(std::string("--config: ") + error.what());
   }

@@ -26,13 +26,6 @@ using kit::foundation::Json;
 const std::string oslo = R"({"place": "Oslo|59.9139|10.7522"})";
 const std::string noConfiguration = "{}";
 
-// Runs the host on the extension's own widgets in this process.
-HostResult runWidgets(const std::vector<std::string> &words) {
-  std::ostringstream out, err;
-  int status = run(words, makeWidgetsBundle(), out, err);
-  return {status, out.str(), err.str()};
-}
-
 Json printed(const HostResult &result) {
   EXPECT_EQ(std::pair(result.status, result.err), std::pair(0, std::string())) << result.out;
   return Json::parse(result.out, nullptr, false);
@@ -44,8 +37,8 @@ protected:
   std::vector<std::string> keyCentre(const std::string &kind, const Json &intent,
                                      const std::string &configuration) {
     std::string tree = (scratch.root() / "tree.json").string();
-    printed(runWidgets({"render", kind, "--config", configuration, "-o",
-                        (scratch.root() / "key.png").string(), "--tree", tree}));
+    printed(runHostOnWidgets({"render", kind, "--config", configuration, "-o",
+                              (scratch.root() / "key.png").string(), "--tree", tree}));
     std::vector<Json> found;
     auto visit = [&](const Json &node, auto &self) -> void {
       if (node.value("intent", Json()) == intent)
@@ -66,7 +59,7 @@ protected:
   Json press(const std::string &kind, const Json &intent,
              const std::string &configuration = noConfiguration) {
     std::vector<std::string> at = keyCentre(kind, intent, configuration);
-    return printed(runWidgets({"press", kind, at[0], at[1], "--config", configuration}));
+    return printed(runHostOnWidgets({"press", kind, at[0], at[1], "--config", configuration}));
   }
 
   // The first entry's data as another process of the program sees it now.

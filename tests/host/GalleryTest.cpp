@@ -60,13 +60,22 @@ TEST(HostOutput, OutputsThatCannotBeWrittenFailWithOneLine) {
   zavel::test::TempHome home;
   test_support::ScratchTree scratch;
   std::string file = scratch.write("taken", "a file"), folder = scratch.folder("folder");
-  for (const std::vector<std::string> &words :
-       {std::vector<std::string>{"render", "test.tally", "-o", folder}, {"gallery", "-o", file}}) {
+  std::string png = scratch.root() / "tally.png", lost = scratch.root() / "no/such/tree.json";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> failing{
+      {{"render", "test.tally", "-o", folder}, "it is a folder"},
+      {{"render", "test.tally", "-o", png, "--tree", folder}, "it is a folder"},
+      {{"render", "test.tally", "-o", png, "--tree", lost}, "No such file or directory"},
+      {{"gallery", "-o", file}, "cannot make the folder"},
+  };
+  for (const auto &[words, reason] : failing) {
     HostResult result = runHost(words);
     EXPECT_EQ(std::pair(result.status, lines(result.err).size()), std::pair(1, std::size_t{1}))
         << words[0];
+    EXPECT_NE(result.err.find(reason), std::string::npos) << result.err;
   }
   EXPECT_EQ(fileText(file), "a file");
+  EXPECT_TRUE(fs::is_empty(folder));
+  EXPECT_FALSE(fs::exists(scratch.root() / "no"));
 }
 
 TEST(Executable, QueriesAndListsTheExtensionAndRefusesWithTwo) {

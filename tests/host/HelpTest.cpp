@@ -1,6 +1,9 @@
 #include "host/HostRun.h"
 #include "host/TestBundle.h"
+#include "support/ScratchTree.h"
 #include "support/TempHome.h"
+
+#include "Shared/Data/DeckState.h"
 
 #include "Widgets/ZavelWidgetsBundle.h"
 
@@ -46,6 +49,68 @@ TEST(HostHelp, ListsEveryRegisteredIntentAndEntityWithTheCasingsAndPoints) {
     EXPECT_NE(program.out.find(word), std::string::npos) << word;
 }
 
+bool has(const std::string &text, const std::string &part) {
+  return text.find(part) != std::string::npos;
+}
+
+// Help names the data home and every variable read, and the values each choice parameter
+// takes: the configurations' and the intents' texts alike.
+TEST(HostHelp, NamesTheDataHomeTheVariablesAndEveryParametersChoices) {
+  zavel::test::TempHome home;
+  HostResult help = runHostOnWidgets({"help"});
+  ASSERT_EQ(std::pair(help.status, help.err), std::pair(0, std::string()));
+  std::string screens;
+  for (auto view : DeckState::allWeatherViews)
+    screens += (screens.empty() ? "" : ", ") + std::string(DeckState::rawValue(view));
+  for (const std::string &part :
+       {home.path().string(), std::string("ZAVEL_HOME"), std::string("XDG_DATA_HOME"),
+        std::string("ZAVEL_RESOURCES"), std::string("ZAVEL_FORECAST_URL"),
+        std::string("ZAVEL_GEOCODING_URL"), std::string("ZAVEL_AIR_QUALITY_URL"),
+        std::string("ZAVEL_STOCKS_URL"),
+        std::string("casing   followApp, graphite, cream (every widget)\n"),
+        std::string("unit     system, celsius, fahrenheit\n"), "view (\"home\"; " + screens + ")",
+        std::string("command (\"playpause\"; previous, playpause, next)"),
+        std::string("without\na bus they are dropped, and still listed")})
+    EXPECT_TRUE(has(help.out, part)) << part;
+  EXPECT_TRUE(listsName(help.out, "TimeZoneEntity      city, city1, city2, city3, home, away"))
+      << help.out;
+}
+
+// "--help" or "-h" after a command prints that command's part of the help, whatever else the
+// line holds, and does nothing else.
+TEST(HostHelp, ACommandsHelpOptionPrintsItsOwnPart) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  std::string png = scratch.root() / "moon.png";
+  struct Case {
+    std::vector<std::string> words;
+    std::vector<std::string> shown;
+    std::vector<std::string> notShown;
+  } cases[] = {
+      {{"render", "--help"},
+       {"render KIND", "casing   followApp", "twice as many pixels"},
+       {"perform INTENT", "ENTITY", "exit status"}},
+      {{"render", "zavel.moon", "-o", png, "-h"}, {"render KIND"}, {"press KIND"}},
+      {{"perform", "-h"}, {"perform INTENT", "AddStepsIntent", "notifications"}, {"render KIND"}},
+      {{"query", "TimeZoneEntity", "--help"},
+       {"query ENTITY", "  WeatherPlaceEntity\n"},
+       {"INTENT"}},
+      {{"defaults", "read", "zavel.timeformat", "--help"},
+       {"defaults read", home.path().string()},
+       {"KIND"}},
+  };
+  for (const auto &c : cases) {
+    HostResult help = runHostOnWidgets(c.words);
+    EXPECT_EQ(std::pair(help.status, help.err), std::pair(0, std::string()));
+    EXPECT_TRUE(help.out.starts_with("usage:")) << help.out;
+    for (const auto &part : c.shown)
+      EXPECT_TRUE(has(help.out, part)) << c.words[0] << " lacks " << part;
+    for (const auto &part : c.notShown)
+      EXPECT_FALSE(has(help.out, part)) << c.words[0] << " shows " << part;
+  }
+  EXPECT_FALSE(std::filesystem::exists(png));
+}
+
 TEST(HostHelp, ANameInAnErrorIsShownSafely) {
   zavel::test::TempHome home;
   struct Case {
@@ -56,8 +121,14 @@ TEST(HostHelp, ANameInAnErrorIsShownSafely) {
        "zavel-widgets: perform: unknown intent \"Bad\\xFF\\x01Name\\\"\\\\\"\n"},
       {{"frob\xe2\x82"},
        "zavel-widgets: unknown command \"frob\\xE2\\x82\"; see zavel-widgets help\n"},
+      // C1 controls (here the 8-bit CSI, U+009B) and DEL, which terminals may obey.
+      {{"perform", "Bad\xc2\x9b"
+                   "31mName\x7f\xc2\x80\xc2\x9f\xc2\xa0"},
+       "zavel-widgets: perform: unknown intent "
+       "\"Bad\\xC2\\x9B31mName\\x7F\\xC2\\x80\\xC2\\x9F\xc2\xa0\"\n"},
       {{"render", std::string(200, 'x') + "\n", "-o", "a.png"},
-       "zavel-widgets: render: unknown widget kind \"" + std::string(64, 'x') + "…\"\n"},
+       "zavel-widgets: render: unknown widget kind \"" + std::string(64, 'x') +
+           "…\"; zavel-widgets list shows the kinds\n"},
       // Characters beyond ASCII stay as they are.
       {{"query", "Zeitzone für Köln"},
        "zavel-widgets: query: unknown entity \"Zeitzone für Köln\"\n"},

@@ -122,7 +122,30 @@ TEST(HostDefaults, RoundTripsEveryTypeKeepingJsonAsData) {
   EXPECT_EQ(SharedSuite::readData("test.record"), "{\"v\":1}");
   EXPECT_EQ(runHost({"defaults", "delete", "test.key"}).status, 0);
   HostResult missing = runHost({"defaults", "read", "test.key"});
-  EXPECT_EQ(std::pair(missing.status, missing.out), std::pair(1, std::string()));
+  EXPECT_EQ(std::tuple(missing.status, missing.out, missing.err),
+            std::tuple(1, "", "zavel-widgets: defaults: no value under \"test.key\"\n"));
+}
+
+// A search for places needs the geocoding service: without its address the query fails saying
+// which variable names it. The suggestions need no search, and a service that cannot be reached
+// is only an empty answer.
+TEST(HostQuery, APlaceSearchWithoutTheGeocodingAddressNamesItsVariable) {
+  zavel::test::TempHome home;
+  zavel::test::ScopedEnvironment unset({{"ZAVEL_GEOCODING_URL", std::nullopt}});
+  HostResult search = runHostOnWidgets({"query", "WeatherPlaceEntity", "Oslo"});
+  EXPECT_EQ(std::tuple(search.status, search.out, lines(search.err).size()),
+            std::tuple(1, "", std::size_t{1}));
+  EXPECT_NE(search.err.find("ZAVEL_GEOCODING_URL"), std::string::npos) << search.err;
+  HostResult suggested = runHostOnWidgets({"query", "WeatherPlaceEntity"});
+  EXPECT_EQ(std::pair(suggested.status, Json::parse(suggested.out).size()),
+            std::pair(0, std::size_t{1}));
+
+  // The discard port: nobody answers there.
+  zavel::test::ScopedEnvironment unreachable(
+      {{"ZAVEL_GEOCODING_URL", std::string("http://127.0.0.1:9")}});
+  HostResult unanswered = runHostOnWidgets({"query", "WeatherPlaceEntity", "Oslo"});
+  EXPECT_EQ(std::tuple(unanswered.status, unanswered.out, unanswered.err),
+            std::tuple(0, "[]\n", ""));
 }
 
 // With neither the group's suite file nor the standard one usable, a value would last only as

@@ -1,5 +1,6 @@
 #include "host/HostRun.h"
 
+#include "Widgets/ZavelWidgetsBundle.h"
 #include "host/Host.h"
 #include "host/TestBundle.h"
 #include "support/ScopedEnvironment.h"
@@ -19,10 +20,22 @@ std::string fileText(const std::filesystem::path &path) {
   return text.str();
 }
 
-HostResult runHost(const std::vector<std::string> &words) {
+namespace {
+
+HostResult runOn(const kit::widgets::WidgetBundle &bundle, const std::vector<std::string> &words) {
   std::ostringstream out, err;
-  int status = run(words, testBundle(), out, err);
+  int status = run(words, bundle, out, err);
   return {status, out.str(), err.str()};
+}
+
+} // namespace
+
+HostResult runHost(const std::vector<std::string> &words) { return runOn(testBundle(), words); }
+
+// Made anew for each run: a provider may take the environment (the home, the services) as it is
+// made.
+HostResult runHostOnWidgets(const std::vector<std::string> &words) {
+  return runOn(makeWidgetsBundle(), words);
 }
 
 ProgramEnvironment::ProgramEnvironment()
@@ -31,11 +44,19 @@ ProgramEnvironment::ProgramEnvironment()
                     {"LC_ALL", std::nullopt},
                     {"LC_TIME", std::nullopt}}) {}
 
-std::string programCommand(const std::vector<std::string> &words) {
-  std::string command = ZAVEL_WIDGETS_EXE;
+namespace {
+
+std::string commandOf(const std::string &program, const std::vector<std::string> &words) {
+  std::string command = "'" + program + "'";
   for (const std::string &word : words)
     command += " '" + word + "'";
   return command;
+}
+
+} // namespace
+
+std::string programCommand(const std::vector<std::string> &words) {
+  return commandOf(ZAVEL_WIDGETS_EXE, words);
 }
 
 namespace {
@@ -57,6 +78,12 @@ HostResult runCommand(const std::string &command, const std::vector<std::string>
 
 HostResult runExecutable(const std::vector<std::string> &words) {
   return runCommand(programCommand(words), words);
+}
+
+HostResult runProgramFrom(const std::filesystem::path &folder, const std::filesystem::path &program,
+                          const std::vector<std::string> &words) {
+  EXPECT_EQ(folder.string().find('\''), std::string::npos) << folder;
+  return runCommand("cd '" + folder.string() + "' && " + commandOf(program, words), words);
 }
 
 HostResult runExecutableAt(const std::string &moment, const std::vector<std::string> &words) {

@@ -18,9 +18,16 @@ struct HostResult {
 // Runs the host in this process on the test bundle.
 HostResult runHost(const std::vector<std::string> &words);
 
+// The same on the extension's own widgets and intents.
+HostResult runHostOnWidgets(const std::vector<std::string> &words);
+
 // Runs the built zavel-widgets program with `words` in the current environment (the test's
 // ZAVEL_HOME), with TZ and LANG fixed, and waits for it.
 HostResult runExecutable(const std::vector<std::string> &words);
+
+// Runs another copy of the program (an installed one) the same way, from `folder`.
+HostResult runProgramFrom(const std::filesystem::path &folder, const std::filesystem::path &program,
+                          const std::vector<std::string> &words);
 
 // The same with the program's clock stopped at `moment` ("2026-03-02 10:15:42", local time in
 // Europe/Oslo, as faketime reads it), so dates it reads and prints are known.

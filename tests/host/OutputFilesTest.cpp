@@ -1,13 +1,19 @@
 #include "host/HostRun.h"
+#include "kit/foundation/JsonCoding.h"
 #include "support/ScratchTree.h"
 #include "support/TempHome.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace zavel::host::testing {
@@ -88,6 +94,123 @@ TEST(HostOutput, OntoAFullFileSystemTheEarlierPicturesStay) {
   EXPECT_EQ(contentsBelow(disk.root()), full);
   full.erase(disk.root() / "filler");
   EXPECT_EQ(full, before);
+}
+
+// What a render of the tally at scale 1 writes: small enough for a pipe's or a socket's buffer,
+// so nothing below waits for a reader.
+const std::vector<std::string> kTallyAtScaleOne{"render", "test.tally", "--scale", "1", "-o"};
+
+std::vector<std::string> renderTallyTo(const std::string &output) {
+  auto words = kTallyAtScaleOne;
+  words.push_back(output);
+  return words;
+}
+
+// The picture as a regular file gets it, which every other output must get too.
+std::string tallyPicture(const fs::path &file) {
+  EXPECT_EQ(runHost(renderTallyTo(file)).status, 0);
+  std::string picture = fileText(file);
+  EXPECT_TRUE(picture.starts_with("\x89PNG")) << picture.size();
+  return picture;
+}
+
+// Everything that can be read from the descriptor now, without waiting.
+std::string readWaiting(int fd) {
+  std::string text;
+  char buffer[4096];
+  for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+    text.append(buffer, std::size_t(got));
+  return text;
+}
+
+struct Descriptor {
+  int fd = -1;
+  ~Descriptor() {
+    if (fd >= 0)
+      ::close(fd);
+  }
+};
+
+// A FIFO and a listening socket get the bytes a regular file gets, and stay what they were; a
+// character device is written into too.
+TEST(HostOutput, AFifoASocketOrADeviceIsWrittenIntoAndNeverReplaced) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  const std::string picture = tallyPicture(scratch.root() / "tally.png");
+
+  fs::path fifo = scratch.root() / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // Its own reader and writer: the render's open waits for nobody, and reading never blocks.
+  Descriptor pipeEnds{::open(fifo.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC)};
+  ASSERT_GE(pipeEnds.fd, 0);
+  HostResult fed = runHost(renderTallyTo(fifo));
+  EXPECT_EQ(std::pair(fed.status, fed.err), std::pair(0, std::string()));
+  EXPECT_TRUE(readWaiting(pipeEnds.fd) == picture);
+  EXPECT_TRUE(fs::is_fifo(fifo));
+
+  fs::path socketFile = scratch.root() / "socket";
+  Descriptor listening{::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)};
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(socketFile.native().size(), sizeof address.sun_path);
+  std::strcpy(address.sun_path, socketFile.c_str());
+  ASSERT_EQ(::bind(listening.fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+  ASSERT_EQ(::listen(listening.fd, 1), 0);
+  HostResult sent = runHost(renderTallyTo(socketFile));
+  EXPECT_EQ(std::pair(sent.status, sent.err), std::pair(0, std::string()));
+  Descriptor connection{::accept(listening.fd, nullptr, nullptr)};
+  ASSERT_GE(connection.fd, 0) << "the render never connected";
+  EXPECT_TRUE(readWaiting(connection.fd) == picture);
+  EXPECT_TRUE(fs::is_socket(socketFile));
+
+  fs::path null = scratch.root() / "null";
+  if (::mknod(null.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) != 0)
+    GTEST_SKIP() << "no device node of our own: " << std::strerror(errno);
+  EXPECT_EQ(runHost(renderTallyTo(null)).status, 0);
+  EXPECT_TRUE(fs::is_character_file(null));
+}
+
+// The full device refuses every byte: the render fails with the device's reason, which stays.
+TEST(HostOutput, OntoTheFullDeviceTheRenderFailsWithItsReason) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  fs::path full = scratch.root() / "full";
+  if (::mknod(full.c_str(), S_IFCHR | 0666, ::makedev(1, 7)) != 0)
+    GTEST_SKIP() << "no device node of our own: " << std::strerror(errno);
+  expectNoSpaceFailure(runHost(renderTallyTo(full)));
+  EXPECT_TRUE(fs::is_character_file(full));
+  EXPECT_EQ(filesBelow(scratch.root()), std::vector<fs::path>{full});
+}
+
+// "-o -" and /dev/stdout stream the picture; a link is followed to the file it names.
+TEST(HostOutput, StandardOutputTakesThePictureAndALinkLeadsToItsFile) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  fs::path file = scratch.root() / "tally.png";
+  const std::string picture = tallyPicture(file);
+  HostResult streamed = runHost(renderTallyTo("-"));
+  EXPECT_EQ(std::pair(streamed.status, streamed.err), std::pair(0, std::string()));
+  EXPECT_TRUE(streamed.out == picture) << streamed.out.size() << " bytes on standard output";
+  HostResult tree =
+      runHost({"render", "test.tally", "-o", scratch.root() / "other.png", "--tree", "-"});
+  EXPECT_EQ(kit::foundation::Json::parse(tree.out)["widgetURL"], "zavel-test://tally");
+
+  fs::path real = scratch.write("real.png", "an older picture"), link = scratch.root() / "link.png";
+  fs::create_symlink("real.png", link);
+  ASSERT_EQ(runHost(renderTallyTo(link)).status, 0);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_TRUE(fileText(real) == picture);
+
+  // This process's standard output, a pipe for the while, named as a file: the pipe is fed.
+  int pipeEnds[2];
+  ASSERT_EQ(::pipe2(pipeEnds, O_NONBLOCK | O_CLOEXEC), 0);
+  Descriptor reading{pipeEnds[0]}, writing{pipeEnds[1]}, saved{::dup(STDOUT_FILENO)};
+  std::fflush(stdout);
+  ::dup2(writing.fd, STDOUT_FILENO);
+  HostResult piped = runHost(renderTallyTo("/dev/stdout"));
+  ::dup2(saved.fd, STDOUT_FILENO);
+  EXPECT_EQ(std::pair(piped.status, piped.err), std::pair(0, std::string()));
+  EXPECT_TRUE(readWaiting(reading.fd) == picture);
 }
 
 } // namespace

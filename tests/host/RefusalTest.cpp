@@ -35,6 +35,12 @@ TEST(HostRefusals, BadCommandLinesExitTwoWithOneLineAndWriteNothing) {
       {"render", kind, "-o", png, "--size", "4096x4096"},
       {"render", kind, "-o", png, "--size", "4097x4096", "--scale", "1"},
       {"render", kind, "-o", png, "--scale", "1e-300"},
+      // 20 × 8200 pixels: only its height is over.
+      {"render", kind, "-o", png, "--size", "10x4100"},
+      {"render", kind, "-o", "-", "--tree", "-"},
+      {"render", kind, "-o", png, "--config", R"({"lable": "Tea"})"},
+      {"timeline", kind, "--config", R"({"step": 2, "colour": "red"})"},
+      {"gallery", "-o", "-"},
       {"render", kind, "-o", png, "--size", "0.5x100", "--scale", "1.999"},
       {"render", kind, "-o", png, "--entry", "3"},
       {"render", kind, "-o", png, "--scheme", "grey"},
@@ -44,6 +50,7 @@ TEST(HostRefusals, BadCommandLinesExitTwoWithOneLineAndWriteNothing) {
       {"press", "test.tally.board", "100", "100"},
       {"perform", "NoSuchIntent"},
       {"perform", "TallyIntent", "--params", R"({"step": 1.5})"},
+      {"perform", "TallyIntent", "--params", R"({"steps": 2})"},
       {"query", "TimeZoneEntity"}, // not in these widgets' bundle
       {"defaults", "copy", "test.key"},
       {"defaults", "write", "", "value"},
@@ -61,6 +68,64 @@ TEST(HostRefusals, BadCommandLinesExitTwoWithOneLineAndWriteNothing) {
   EXPECT_FALSE(SharedSuite::open().object("test.key"));
   EXPECT_FALSE(SharedSuite::open().object(kCountKey));
   EXPECT_EQ(filesBelow(scratch.root()), std::vector<fs::path>{});
+}
+
+// What the configuration screens would never offer: a name the widget or intent does not
+// declare, or a value outside a parameter's choices. The line names what it takes instead, and
+// nothing is performed, posted or written.
+TEST(HostRefusals, NamesAndValuesNotOfferedAreRefusedNamingWhatIsTaken) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  std::string png = scratch.root() / "a.png";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> refused{
+      {{"perform", "AddStepsIntent", "--params", R"({"step": 2500})"},
+       R"(--params: "step" is not a parameter of AddStepsIntent; it takes steps)"},
+      {{"perform", "AddWaterIntent", "--params", R"({"glasses": 2})"},
+       R"(--params: "glasses" is not a parameter of AddWaterIntent, which takes none)"},
+      {{"perform", "WeatherDeckViewIntent", "--params", R"({"view": "month"})"},
+       R"(--params: "view" must be home|today|week|fav, not "month")"},
+      {{"perform", "MediaCommandIntent", "--params", R"({"command": "stop"})"},
+       R"(--params: "command" must be previous|playpause|next, not "stop")"},
+      {{"render", "zavel.moon", "-o", png, "--config", R"({"casing": "creme"})"},
+       R"(--config: "casing" must be followApp|graphite|cream, not "creme")"},
+      {{"timeline", "zavel.weather.current", "--config", R"({"unit": "kelvin"})"},
+       R"(--config: "unit" must be system|celsius|fahrenheit, not "kelvin")"},
+      {{"press", "zavel.clock.dual", "10", "10", "--config", R"({"colour": "red"})"},
+       R"(--config: "colour" is not a parameter of DualClockConfigIntent; it takes home, away, casing)"},
+      {{"render", "zavel.countdown", "-o", png, "--config", R"({"target": "2027-06-01"})"},
+       "an ISO 8601 date and time, such as 2027-06-01T09:00:00Z"},
+      {{"render", "zavel.weather", "-o", png},
+       R"(unknown widget kind "zavel.weather"; zavel-widgets list shows the kinds)"},
+  };
+  ASSERT_FALSE(SharedSuite::open().object("zavel.deck.weather.view"));
+  auto suiteOnly = filesBelow(home.path());
+  for (const auto &[words, message] : refused) {
+    HostResult result = runHostOnWidgets(words);
+    expectRefusal(result, words);
+    EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+  }
+  EXPECT_EQ(filesBelow(home.path()), suiteOnly);
+  EXPECT_EQ(filesBelow(scratch.root()), std::vector<fs::path>{});
+}
+
+// A zone id is kept as the configuration's value even when it names no zone (the clock then
+// shows the machine's zone), and the command says so once, pointing at the query that finds ids.
+TEST(HostRefusals, AZoneIdThatNamesNoZoneIsKeptWithOneLineOnTheQuery) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  std::string png = scratch.root() / "dual.png";
+  HostResult misspelt = runHostOnWidgets({"render", "zavel.clock.dual", "-o", png, "--config",
+                                          R"({"home": "Oslo", "away": "Asia/Tokyo"})"});
+  EXPECT_EQ(std::pair(misspelt.status, lines(misspelt.err).size()), std::pair(0, std::size_t{1}))
+      << misspelt.err;
+  for (const char *word : {"zavel-widgets: render: --config: \"home\" is \"Oslo\"",
+                           "zavel-widgets query TimeZoneEntity"})
+    EXPECT_NE(misspelt.err.find(word), std::string::npos) << misspelt.err;
+  EXPECT_TRUE(fs::is_regular_file(png));
+
+  HostResult known = runHostOnWidgets({"timeline", "zavel.clock.dual", "--config",
+                                       R"({"home": "Europe/Oslo", "away": "Asia/Tokyo"})"});
+  EXPECT_EQ(std::pair(known.status, known.err), std::pair(0, std::string()));
 }
 
 TEST(ArgumentValues, ReadsOnlyFiniteNumbersAndPositiveSizesWrittenInFull) {

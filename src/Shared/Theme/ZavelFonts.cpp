@@ -2,6 +2,8 @@
 
 #include "kit/foundation/Resources.h"
 
+#include <iostream>
+#include <mutex>
 #include <string>
 
 namespace zavel::ZavelFonts {
@@ -44,6 +46,16 @@ FontWeight lighter(FontWeight weight) {
   }
 }
 
+// Where the fonts were looked for, and how to name their folder.
+std::string missingFontsLine() {
+  std::string folders;
+  for (const auto &candidate : kit::foundation::resourceFolderCandidates())
+    folders += (folders.empty() ? "" : " or ") + (candidate / "fonts").string();
+  return "zavel-widgets: the shipped fonts are not in " + folders +
+         "; text is drawn in the system's fonts (ZAVEL_RESOURCES names the folder that holds "
+         "fonts/)";
+}
+
 FontWeight boldOr(FontWeight asked, FontWeight forBold, FontWeight otherwise) {
   return asked == FontWeight::bold ? forBold : otherwise;
 }
@@ -63,7 +75,9 @@ void registerFonts() {
   // After the first call this is the only work, so fonts can be asked for freely while drawing.
   if (registry.hasRegistered())
     return;
-  registerFrom(registry, kit::foundation::resourcePath("fonts"));
+  static std::once_flag told;
+  if (registerFrom(registry, kit::foundation::resourcePath("fonts")).empty())
+    std::call_once(told, [] { std::cerr << missingFontsLine() << '\n'; });
 }
 
 Font label(double size, FontWeight weight) {

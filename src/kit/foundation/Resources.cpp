@@ -3,6 +3,11 @@
 #include <cstdlib>
 #include <system_error>
 
+// The install rules set this to the data folder as seen from the program's folder.
+#ifndef ZAVEL_INSTALLED_RESOURCES
+#define ZAVEL_INSTALLED_RESOURCES "../share/zavel-widgets"
+#endif
+
 namespace kit::foundation {
 
 namespace {
@@ -15,12 +20,26 @@ std::filesystem::path executableDirectory() {
   return exe.parent_path();
 }
 
+bool holdsFonts(const std::filesystem::path &folder) {
+  std::error_code error;
+  return std::filesystem::is_directory(folder / "fonts", error);
+}
+
 } // namespace
 
-std::filesystem::path resourcesDirectory() {
+std::vector<std::filesystem::path> resourceFolderCandidates() {
   if (const char *overridden = std::getenv("ZAVEL_RESOURCES"); overridden && *overridden)
-    return overridden;
-  return executableDirectory() / "resources";
+    return {overridden};
+  auto folder = executableDirectory();
+  return {folder / "resources", (folder / ZAVEL_INSTALLED_RESOURCES).lexically_normal()};
+}
+
+std::filesystem::path resourcesDirectory() {
+  auto candidates = resourceFolderCandidates();
+  for (const auto &candidate : candidates)
+    if (holdsFonts(candidate))
+      return candidate;
+  return candidates.front();
 }
 
 std::filesystem::path resourcePath(const std::filesystem::path &relative) {

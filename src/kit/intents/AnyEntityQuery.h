@@ -33,6 +33,24 @@ public:
     query.matching_ = [](std::string_view text) {
       return summaries(typename E::DefaultQuery{}.entitiesMatching(text));
     };
+    query.known_ = [](std::string_view id) {
+      auto entities = typename E::DefaultQuery{}.entitiesFor({std::string(id)});
+      if constexpr (requires(const E &entity) {
+                      { entity.isKnown() } -> std::same_as<bool>;
+                    })
+        return !entities.empty() && entities.front().isKnown();
+      else
+        return !entities.empty();
+    };
+    query.searchUnavailable_ = [] {
+      using Query = typename E::DefaultQuery;
+      if constexpr (requires(const Query &query) {
+                      { query.searchUnavailable() } -> std::same_as<std::string>;
+                    })
+        return Query{}.searchUnavailable();
+      else
+        return std::string();
+    };
     return query;
   }
 
@@ -42,6 +60,10 @@ public:
   std::vector<EntitySummary> entitiesMatching(std::string_view text) const {
     return matching_(text);
   }
+  // Whether the id names an entity the system knows (a stored id is kept even when it does not).
+  bool isKnown(std::string_view id) const { return known_(id); }
+  // Why `entitiesMatching` cannot search now; empty when it can.
+  std::string searchUnavailable() const { return searchUnavailable_(); }
 
 private:
   template <AppEntity E> static std::vector<EntitySummary> summaries(const std::vector<E> &all) {
@@ -55,6 +77,8 @@ private:
   std::string typeDisplayRepresentation_;
   std::function<std::vector<EntitySummary>()> suggested_;
   std::function<std::vector<EntitySummary>(std::string_view)> matching_;
+  std::function<bool(std::string_view)> known_;
+  std::function<std::string()> searchUnavailable_;
 };
 
 } // namespace kit::intents

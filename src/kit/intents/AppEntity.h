@@ -16,7 +16,11 @@
 //     std::vector<TimeZoneEntity> suggestedEntities() const;
 //     std::optional<TimeZoneEntity> defaultResult() const; // optional member
 //   };
-// Queries are called synchronously and must not throw.
+// Queries are called synchronously and must not throw. Optional members: an entity's
+//   bool isKnown() const;                  // whether its id names something the system knows
+// (the widget shows a fallback for one that names nothing; without it every id counts as known),
+// and a query's
+//   std::string searchUnavailable() const; // why a search by text cannot be made now, or empty
 
 #include <concepts>
 #include <string>

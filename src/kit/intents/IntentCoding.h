@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kit::intents {
 
@@ -51,6 +52,28 @@ template <class Value> void readValue(Value &target, const foundation::Json &jso
   }
   if (auto value = ParameterValue<typename Traits::type>::decode(json))
     target = std::move(*value);
+}
+
+// An enum's raw values, or the texts the parameter lists.
+template <class Intent, class Value>
+std::vector<std::string> choicesOf(const Parameter<Intent, Value> &parameter) {
+  using Base = typename OptionalValue<Value>::type;
+  std::vector<std::string> choices;
+  if constexpr (AppEnum<Base>) {
+    for (const auto &entry : AppEnumDefinition<Base>::cases)
+      choices.emplace_back(entry.rawValue);
+  } else {
+    choices.assign(parameter.choices.begin(), parameter.choices.end());
+  }
+  return choices;
+}
+
+template <class Intent, class Value> std::string entityTypeOf(const Parameter<Intent, Value> &) {
+  using Base = typename OptionalValue<Value>::type;
+  if constexpr (AppEntity<Base>)
+    return std::string(Base::typeName);
+  else
+    return {};
 }
 } // namespace detail
 
@@ -89,7 +112,9 @@ template <IntentType T> IntentDescription describeIntent() {
   const T defaults{};
   forEachParameter<T>([&](const auto &parameter) {
     description.parameters.push_back({std::string(parameter.name), std::string(parameter.title),
-                                      detail::encodeValue(defaults.*parameter.member)});
+                                      detail::encodeValue(defaults.*parameter.member),
+                                      detail::choicesOf(parameter),
+                                      detail::entityTypeOf(parameter)});
   });
   return description;
 }

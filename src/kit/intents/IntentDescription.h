@@ -7,11 +7,15 @@
 
 namespace kit::intents {
 
-// One parameter as a configuration shows it: JSON name, title and default (null for none).
+// One parameter as a configuration shows it: JSON name, title and default (null for none); the
+// raw values it offers (empty when it takes any value of its type); the type name of the entity
+// it picks (empty when it picks none).
 struct ParameterDescription {
   std::string name;
   std::string title;
   foundation::Json defaultValue;
+  std::vector<std::string> choices = {};
+  std::string entityType = {};
   bool operator==(const ParameterDescription &) const = default;
 };
 

@@ -9,8 +9,12 @@
 //     }
 //   };
 // A parameter's default is the member's value in a default-made intent. An intent without
-// parameters may leave `parameters()` out.
+// parameters may leave `parameters()` out. A text parameter that holds one of a few values lists
+// them, as a configuration offers them (an enum's cases are its choices without this):
+//   static constexpr std::array<std::string_view, 2> sizes{"cup", "mug"};
+//   parameter("size", "Size", &PourIntent::size, sizes)
 
+#include <span>
 #include <string_view>
 #include <tuple>
 #include <utility>
@@ -21,12 +25,15 @@ template <class Intent, class Value> struct Parameter {
   std::string_view name;
   std::string_view title;
   Value Intent::*member;
+  // The values offered; empty for any.
+  std::span<const std::string_view> choices;
 };
 
 template <class Intent, class Value>
 constexpr Parameter<Intent, Value> parameter(std::string_view name, std::string_view title,
-                                             Value Intent::*member) {
-  return {name, title, member};
+                                             Value Intent::*member,
+                                             std::span<const std::string_view> choices = {}) {
+  return {name, title, member, choices};
 }
 
 template <class T>

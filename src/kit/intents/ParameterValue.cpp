@@ -15,7 +15,8 @@ std::optional<foundation::Date>
 ParameterValue<foundation::Date>::decode(const foundation::Json &json) {
   auto date = foundation::dateFromIso8601(foundation::decodeJson<std::string>(json));
   if (!date)
-    throw foundation::DecodeError("expected an ISO 8601 date");
+    throw foundation::DecodeError(
+        "expected an ISO 8601 date and time, such as 2027-06-01T09:00:00Z");
   return date;
 }
 

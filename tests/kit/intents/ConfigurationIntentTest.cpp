@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kit::intents {
 namespace {
 
@@ -76,6 +78,28 @@ TEST(ConfigurationIntent, EachParameterReadsFromItsMemberAndWritesBackTheSame) {
       "cafe": "Lisbon/Fábrica"})");
   EXPECT_EQ(foundation::encodeJson(intent), written);
   EXPECT_EQ(foundation::encodeJson(decodeParameters<BrewConfigIntent>(written)), written);
+}
+
+// What a configuration screen offers for each parameter: an enum's raw values (an optional one's
+// too), the values a text lists, and the type of the entity it picks.
+TEST(ConfigurationIntent, DescribesEachParametersChoicesAndEntityType) {
+  const std::vector<std::string> roasts{"light", "medium", "dark"};
+  const std::vector<std::pair<std::string, ParameterDescription>> expected{
+      {"label", {"label", "Label", "Morning"}},
+      {"start", {"start", "Start", nullptr}},
+      {"roast", {"roast", "Roast", "medium", roasts}},
+      {"spareRoast", {"spareRoast", "Spare roast", "dark", roasts}},
+      {"cafe", {"cafe", "Café", nullptr, {}, "CafeEntity"}},
+  };
+  auto described = describeIntent<BrewConfigIntent>().parameters;
+  for (const auto &[name, parameter] : expected) {
+    auto found = std::find_if(described.begin(), described.end(),
+                              [&](const ParameterDescription &p) { return p.name == name; });
+    ASSERT_NE(found, described.end()) << name;
+    EXPECT_EQ(*found, parameter) << name;
+  }
+  EXPECT_EQ(describeIntent<testing::PourIntent>().parameters.at(1).choices,
+            (std::vector<std::string>{"espresso", "lungo", "cold brew"}));
 }
 
 } // namespace

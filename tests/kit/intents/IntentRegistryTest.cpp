@@ -70,5 +70,38 @@ TEST(IntentRegistry, EntityQueriesAreReachedByTypeName) {
             Json::parse(R"([{"id": "Lisbon/Fábrica", "title": "Fábrica"}])"));
 }
 
+// A query that can search nothing now, for an entity that says nothing of its ids.
+struct OfflineQuery;
+struct OfflineEntity {
+  static constexpr std::string_view typeName = "OfflineEntity";
+  static constexpr std::string_view typeDisplayRepresentation = "Offline";
+  using DefaultQuery = OfflineQuery;
+  std::string id;
+  DisplayRepresentation displayRepresentation() const { return {id}; }
+};
+struct OfflineQuery {
+  std::vector<OfflineEntity> entitiesFor(const std::vector<std::string> &ids) const {
+    return {ids.begin(), ids.end()};
+  }
+  std::vector<OfflineEntity> entitiesMatching(std::string_view) const { return {}; }
+  std::vector<OfflineEntity> suggestedEntities() const { return {}; }
+  std::string searchUnavailable() const { return "no network"; }
+};
+
+// An id is known when the query keeps it and the entity, if it can tell, names something; a
+// search is possible unless the query says why not.
+TEST(IntentRegistry, EntityQueriesTellKnownIdsAndWhyTheyCannotSearch) {
+  IntentRegistry intents = registry();
+  const AnyEntityQuery *cafes = intents.entityQuery("CafeEntity");
+  ASSERT_NE(cafes, nullptr);
+  for (auto [id, known] :
+       {std::pair{"Oslo/Fuglen", true}, {"Fuglen", false}, {"!Oslo/Shut", false}})
+    EXPECT_EQ(cafes->isKnown(id), known) << id;
+  EXPECT_EQ(cafes->searchUnavailable(), "");
+  auto offline = AnyEntityQuery::of<OfflineEntity>();
+  EXPECT_TRUE(offline.isKnown("anything"));
+  EXPECT_EQ(offline.searchUnavailable(), "no network");
+}
+
 } // namespace
 } // namespace kit::intents

@@ -39,7 +39,7 @@ namespace kit::intents::testing {
 
 struct CafeQuery;
 
-// A café known by "City/Name"; its title is the name.
+// A café known by "City/Name"; its title is the name. An id without a city names no café.
 struct CafeEntity {
   static constexpr std::string_view typeName = "CafeEntity";
   static constexpr std::string_view typeDisplayRepresentation = "Café";
@@ -49,6 +49,7 @@ struct CafeEntity {
     auto slash = id.find('/');
     return {slash == std::string::npos ? id : id.substr(slash + 1)};
   }
+  bool isKnown() const { return id.find('/') != std::string::npos; }
   bool operator==(const CafeEntity &) const = default;
 };
 
@@ -109,9 +110,10 @@ struct PourIntent {
   static constexpr std::string_view title = "Pour a Cup";
   int64_t cups = 1;
   std::string style = "espresso";
+  static constexpr std::array<std::string_view, 3> styles{"espresso", "lungo", "cold brew"};
   static constexpr auto parameters() {
     return std::tuple{parameter("cups", "Cups", &PourIntent::cups),
-                      parameter("style", "Style", &PourIntent::style)};
+                      parameter("style", "Style", &PourIntent::style, styles)};
   }
   IntentResult perform() const noexcept {
     foundation::DistributedNotificationCenter::defaultCenter().postNotificationName(

@@ -3,6 +3,7 @@
 #include "Shared/Data/WidgetIntents/ActionEnvironment.h"
 #include "kit/intents/Parameter.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -17,9 +18,12 @@ struct MediaCommandIntent {
   static constexpr std::string_view title = "Control Music";
 
   std::string command = "playpause";
+  // What the keys send; the command line offers only these.
+  static constexpr std::array<std::string_view, 3> commands{"previous", "playpause", "next"};
 
   static constexpr auto parameters() {
-    return std::tuple{kit::intents::parameter("command", "Command", &MediaCommandIntent::command)};
+    return std::tuple{
+        kit::intents::parameter("command", "Command", &MediaCommandIntent::command, commands)};
   }
 
   kit::intents::IntentResult perform() const noexcept { return performHere(*this); }

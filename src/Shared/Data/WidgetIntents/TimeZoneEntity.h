@@ -27,6 +27,9 @@ struct TimeZoneEntity {
   // The zone the identifier names; `fallback` when the system knows no such zone.
   kit::foundation::TimeZone timeZone(const kit::foundation::TimeZone &fallback) const;
 
+  // Whether the system knows the zone the identifier names.
+  bool isKnown() const { return kit::foundation::TimeZone::named(id).has_value(); }
+
   bool operator==(const TimeZoneEntity &) const = default;
 };
 

@@ -21,6 +21,13 @@ struct WeatherPlaceQuery {
   std::vector<WeatherPlaceEntity> entitiesFor(const std::vector<std::string> &ids) const;
   // The places the geocoding service finds, in its order; none when the search fails.
   std::vector<WeatherPlaceEntity> entitiesMatching(std::string_view text) const;
+  // Why no search can be made: no geocoding address; empty when there is one.
+  std::string searchUnavailable() const {
+    if (environment.geocodingAddress)
+      return {};
+    return std::string("searching places needs the geocoding service's address in ") +
+           kit::foundation::environmentVariable(kit::foundation::WebService::geocoding);
+  }
   // The default place alone.
   std::vector<WeatherPlaceEntity> suggestedEntities() const;
   // The default place, as the editor's default.
