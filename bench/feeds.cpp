@@ -1,16 +1,27 @@
 // Reading a 1 MiB feed into raw entries, against expat alone parsing the same bytes with no
-// handlers: the difference is what the feed reader adds.
+// handlers: the difference is what the feed reader adds. Then whole refreshes of feeds of 5 MiB
+// of tiny entries served on loopback, the heaviest a feed list can ask.
 #include "Shared/Data/RSSStore/FeedParser.h"
+#include "Shared/Data/RSSStore/RSSStore.h"
 
 #include "kit/foundation/xml/XMLParser.h"
+#include "support/BenchFolder.h"
 
+#include <arpa/inet.h>
 #include <benchmark/benchmark.h>
 #include <expat.h>
+#include <fmt/format.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <type_traits>
+#include <vector>
 
 namespace {
 
@@ -92,5 +103,129 @@ void BM_FeedParserOverExpat(benchmark::State &state) {
       std::chrono::duration<double>(reader).count() / std::chrono::duration<double>(expat).count();
 }
 BENCHMARK(BM_FeedParserOverExpat)->Unit(benchmark::kMillisecond);
+
+// A socket closed with its owner.
+class Socket {
+public:
+  explicit Socket(int descriptor) : descriptor_(descriptor) {}
+  ~Socket() {
+    if (descriptor_ >= 0)
+      close(descriptor_);
+  }
+  Socket(const Socket &) = delete;
+  Socket &operator=(const Socket &) = delete;
+  int get() const { return descriptor_; }
+
+private:
+  int descriptor_;
+};
+
+// One document answered to every request on 127.0.0.1, each connection on its own thread, so
+// feeds are fetched as much at once as the store fetches them.
+class LoopbackFeed {
+public:
+  explicit LoopbackFeed(std::string document)
+      : answer_(fmt::format("HTTP/1.1 200 OK\r\nContent-Type: application/rss+xml\r\n"
+                            "Content-Length: {}\r\nConnection: close\r\n\r\n",
+                            document.size()) +
+                document),
+        listener_(socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    auto *any = reinterpret_cast<sockaddr *>(&address);
+    if (listener_.get() < 0 || bind(listener_.get(), any, length) != 0 ||
+        listen(listener_.get(), 256) != 0 || getsockname(listener_.get(), any, &length) != 0)
+      std::abort();
+    port_ = ntohs(address.sin_port);
+    acceptor_ = std::thread([this] { acceptAll(); });
+  }
+  ~LoopbackFeed() {
+    shutdown(listener_.get(), SHUT_RDWR);
+    acceptor_.join();
+    std::lock_guard lock(mutex_);
+    connections_.clear();
+  }
+  LoopbackFeed(const LoopbackFeed &) = delete;
+  LoopbackFeed &operator=(const LoopbackFeed &) = delete;
+
+  std::string url(int n) const { return fmt::format("http://127.0.0.1:{}/feed/{}", port_, n); }
+
+private:
+  void acceptAll() {
+    for (int client; (client = accept(listener_.get(), nullptr, nullptr)) >= 0;) {
+      std::lock_guard lock(mutex_);
+      connections_.emplace_back([this, client] { answer(Socket(client)); });
+    }
+  }
+
+  // Reads the request's head, then sends the whole answer.
+  void answer(Socket client) const {
+    std::string head;
+    char buffer[4096];
+    while (head.find("\r\n\r\n") == std::string::npos) {
+      ssize_t got = recv(client.get(), buffer, sizeof buffer, 0);
+      if (got <= 0)
+        return;
+      head.append(buffer, static_cast<std::size_t>(got));
+    }
+    for (std::size_t sent = 0; sent < answer_.size();) {
+      ssize_t put = send(client.get(), answer_.data() + sent, answer_.size() - sent, MSG_NOSIGNAL);
+      if (put <= 0)
+        return;
+      sent += static_cast<std::size_t>(put);
+    }
+  }
+
+  std::string answer_;
+  Socket listener_;
+  int port_ = 0;
+  std::thread acceptor_;
+  std::mutex mutex_;
+  std::vector<std::jthread> connections_;
+};
+
+// A feed of tiny entries filling the largest body the store takes (5 MiB). Dated entries climb
+// from old to new, the order that makes every entry displace one kept before it.
+std::string tinyEntryFeed(bool dated) {
+  constexpr std::size_t kBodyBytes = 5 * 1024 * 1024;
+  const std::string end = "</channel></rss>\n";
+  std::string text = "<rss version=\"2.0\"><channel><title>Tiny</title>\n";
+  for (int i = 0;; ++i) {
+    std::string item =
+        dated ? fmt::format("<item><title>t{}</title><pubDate>{}</pubDate></item>\n", i,
+                            fmt::format("Mon, 06 Jan 2025 {:02}:{:02}:{:02} +0000", i / 3600 % 24,
+                                        i / 60 % 60, i % 60))
+              : fmt::format("<item><title>t{}</title></item>\n", i);
+    if (text.size() + item.size() + end.size() > kBodyBytes)
+      break;
+    text += item;
+  }
+  return text + end;
+}
+
+// Arguments: the number of feeds, and whether their entries are dated.
+void BM_RefreshTinyEntryFeeds(benchmark::State &state) {
+  LoopbackFeed server(tinyEntryFeed(state.range(1) != 0));
+  bench::BenchFolder folder;
+  std::vector<zavel::RSSFeed> list;
+  for (int n = 0; n < state.range(0); ++n)
+    list.push_back({kit::foundation::UUID::random(), fmt::format("Feed {}", n), server.url(n)});
+  zavel::RSSStore::write(list, zavel::RSSStore::feedsKey, folder.path());
+  zavel::RSSStore::Environment environment{.home = folder.path()};
+  for (auto _ : state) {
+    if (!zavel::RSSStore::refresh(environment))
+      state.SkipWithError("no feed was read");
+  }
+  auto cache =
+      zavel::RSSStore::read<zavel::RSSStore::Cache>(zavel::RSSStore::cacheKey, folder.path());
+  state.counters["headlines"] = cache ? double(cache->items.size()) : 0;
+}
+BENCHMARK(BM_RefreshTinyEntryFeeds)
+    ->ArgsProduct({{1, 8, 32}, {0, 1}})
+    ->ArgNames({"feeds", "dated"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace

@@ -29,10 +29,10 @@ int fuzzFeedHeadlines(const std::uint8_t *data, std::size_t size) {
   RSSStore::cleanText(text);
   RSSStore::parseDate(text);
   isWebLink(text);
+  const RSSFeed feed{{}, "Feed", "https://feed.test/"};
   std::vector<RSSItem> items;
   try {
-    items =
-        RSSStore::headlines(RSSStore::parseFeed(text), RSSFeed{{}, "Feed", "https://feed.test/"});
+    items = RSSStore::headlines(RSSStore::parseFeed(text), feed);
   } catch (const RSSError &) {
     return 0;
   }
@@ -40,6 +40,10 @@ int fuzzFeedHeadlines(const std::uint8_t *data, std::size_t size) {
     checkHeadline(item);
   auto merged = mergedHeadlines({items, std::nullopt, items}, RSSStore::Cache::capacity);
   require(merged && merged->size() <= RSSStore::Cache::capacity, "merging lost its bound");
+  // What a refresh keeps of the feed as it reads it is what merging the whole feed keeps.
+  require(RSSStore::leadingHeadlines(text, feed, RSSStore::Cache::capacity) ==
+              mergedHeadlines({items}, RSSStore::Cache::capacity),
+          "the headlines kept while reading are not those of the whole feed");
   return 0;
 }
 

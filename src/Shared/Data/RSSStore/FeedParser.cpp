@@ -201,7 +201,10 @@ void FeedParser::endEntryElement(Element element) {
   if (isEntry(element)) {
     inItem_ = false;
     // The next entry's start empties the current one again.
-    items_.push_back(std::move(current_));
+    if (onEntry_)
+      onEntry_(std::move(current_));
+    else
+      items_.push_back(std::move(current_));
     return;
   }
   std::string_view text = trimmingWhitespaceAndNewlines(text_);

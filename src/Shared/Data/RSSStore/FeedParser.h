@@ -2,9 +2,11 @@
 
 #include "kit/foundation/xml/XMLParserDelegate.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zavel {
@@ -26,8 +28,15 @@ public:
     std::optional<std::string> dateString;
     bool operator==(const RawItem &) const = default;
   };
+  using EntryHandler = std::function<void(RawItem &&)>;
 
-  // Finished entries, in document order.
+  // Keeps every finished entry in items().
+  FeedParser() = default;
+  // Hands each entry to `onEntry` as it finishes, in document order, and keeps none, so a reader
+  // that wants a few of a long document holds only those.
+  explicit FeedParser(EntryHandler onEntry) : onEntry_(std::move(onEntry)) {}
+
+  // Finished entries, in document order; none when a handler takes them.
   const std::vector<RawItem> &items() const { return items_; }
   // Whether the document's first element is a feed root ("rss", "feed", "rdf:RDF", any case).
   bool isFeedDocument() const { return isFeedDocument_; }
@@ -43,6 +52,7 @@ private:
   void endEntryElement(FeedElement element);
   bool readsText() const;
 
+  EntryHandler onEntry_;
   std::vector<RawItem> items_;
   bool isFeedDocument_ = false;
   bool sawRoot_ = false;

@@ -4,15 +4,11 @@
 
 namespace zavel {
 
-namespace {
-
 bool isNewer(const RSSItem &a, const RSSItem &b) {
   if (a.published.has_value() != b.published.has_value())
     return a.published.has_value();
   return a.published && *a.published > *b.published;
 }
-
-} // namespace
 
 std::optional<std::vector<RSSItem>>
 mergedHeadlines(std::vector<std::optional<std::vector<RSSItem>>> perFeed, std::size_t limit) {

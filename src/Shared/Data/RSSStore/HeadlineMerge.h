@@ -7,6 +7,10 @@
 
 namespace zavel {
 
+// Whether the merge puts `a` before `b` on their dates alone: dated before undated, newer before
+// older. False between equals, which keep list and document order.
+bool isNewer(const RSSItem &a, const RSSItem &b);
+
 // The headlines of every feed in list order (none for a feed that failed) merged into one list:
 // dated before undated, newer before older, list and document order between equals, at most
 // `limit`. None when every feed failed.

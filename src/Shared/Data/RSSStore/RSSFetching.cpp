@@ -1,5 +1,6 @@
 #include "Shared/Data/RSSStore/RSSStore.h"
 
+#include "Shared/Data/RSSStore/LeadingHeadlines.h"
 #include "Shared/Data/RSSStore/URLString.h"
 
 #include "kit/foundation/TextOperations.h"
@@ -11,8 +12,14 @@ namespace {
 
 constexpr std::size_t kSummaryLength = 200;
 
-// The headline of one raw entry; none when its title cleans to nothing.
-std::optional<RSSItem> headline(const FeedParser::RawItem &raw, const RSSFeed &feed) {
+std::optional<kit::foundation::Date> publishedDate(const FeedParser::RawItem &raw) {
+  return raw.dateString ? parseDate(*raw.dateString) : std::nullopt;
+}
+
+// The headline of one raw entry, whose date is already read; none when its title cleans to
+// nothing.
+std::optional<RSSItem> headline(const FeedParser::RawItem &raw, const RSSFeed &feed,
+                                std::optional<kit::foundation::Date> published) {
   auto title = cleanText(raw.title);
   if (!title)
     return std::nullopt;
@@ -26,9 +33,15 @@ std::optional<RSSItem> headline(const FeedParser::RawItem &raw, const RSSFeed &f
   }
   if (raw.link && isWebLink(*raw.link))
     item.link = raw.link;
-  if (raw.dateString)
-    item.published = parseDate(*raw.dateString);
+  item.published = published;
   return item;
+}
+
+// Throws RSSError when the document is not a well-formed feed document.
+void readFeed(std::string_view document, FeedParser &parser) {
+  kit::foundation::XMLParser xml;
+  if (!xml.parse(document, parser) || !parser.isFeedDocument())
+    throw RSSError(RSSError::Code::unreadableFeed);
 }
 
 } // namespace
@@ -42,28 +55,39 @@ const kit::foundation::HttpSession &feedSession() {
   return session;
 }
 
-FeedParser fetchAndParse(const std::string &url, const kit::foundation::HttpSession &session) {
+std::vector<RSSItem> fetchItems(const RSSFeed &feed, std::size_t limit,
+                                const kit::foundation::HttpSession &session) {
   // The status is not judged: a well-formed feed is read whatever came with it.
-  return parseFeed(session.data(url).body);
+  return leadingHeadlines(session.data(feed.url).body, feed, limit);
 }
 
 FeedParser parseFeed(std::string_view document) {
   FeedParser parser;
-  kit::foundation::XMLParser xml;
-  if (!xml.parse(document, parser) || !parser.isFeedDocument())
-    throw RSSError(RSSError::Code::unreadableFeed);
+  readFeed(document, parser);
   return parser;
 }
 
-std::vector<RSSItem> fetchItems(const RSSFeed &feed, const kit::foundation::HttpSession &session) {
-  return headlines(fetchAndParse(feed.url, session), feed);
+std::vector<RSSItem> leadingHeadlines(std::string_view document, const RSSFeed &feed,
+                                      std::size_t limit) {
+  LeadingHeadlines kept(limit);
+  // The date alone decides whether an entry can be shown, so the texts of the others are never
+  // cleaned.
+  FeedParser parser([&](FeedParser::RawItem &&raw) {
+    auto published = publishedDate(raw);
+    if (!kept.admits(published))
+      return;
+    if (auto item = headline(raw, feed, published))
+      kept.offer(std::move(*item));
+  });
+  readFeed(document, parser);
+  return std::move(kept).take();
 }
 
 std::vector<RSSItem> headlines(const FeedParser &parser, const RSSFeed &feed) {
   std::vector<RSSItem> items;
   items.reserve(parser.items().size());
   for (const auto &raw : parser.items()) {
-    if (auto item = headline(raw, feed))
+    if (auto item = headline(raw, feed, publishedDate(raw)))
       items.push_back(std::move(*item));
   }
   return items;

@@ -16,7 +16,7 @@ fetchAll(const std::vector<RSSFeed> &feeds, const kit::foundation::HttpSession &
   std::vector<std::optional<std::vector<RSSItem>>> results(feeds.size());
   forEachConcurrently(feeds.size(), kFetchWidth, [&](std::size_t position) {
     try {
-      results[position] = fetchItems(feeds[position], session);
+      results[position] = fetchItems(feeds[position], Cache::capacity, session);
     } catch (...) {
       // A feed that fails is left out of this refresh; why does not matter.
     }

@@ -83,17 +83,20 @@ int64_t cycleDeckIndex(int64_t step,
 // Nine built-in headlines, dated relative to their first use in the process.
 const std::vector<RSSItem> &sampleItems();
 
-// The headlines of one feed, in document order. Throws what fetchAndParse throws.
-std::vector<RSSItem> fetchItems(const RSSFeed &feed,
+// The headlines of one feed that can be among the first `limit` of the merged list, in merge
+// order, whatever the status of the answer. Throws kit::foundation::HttpError when nothing came,
+// RSSError when the body is no feed document.
+std::vector<RSSItem> fetchItems(const RSSFeed &feed, std::size_t limit,
                                 const kit::foundation::HttpSession &session = feedSession());
 
-// The parser that has read the document at `url`, whatever the status of the answer. Throws
-// kit::foundation::HttpError when nothing came, RSSError when the body is no feed document.
-FeedParser fetchAndParse(const std::string &url,
-                         const kit::foundation::HttpSession &session = feedSession());
-
-// The document read as a feed. Throws RSSError when it is not a feed document.
+// The document read as a feed, every entry kept. Throws RSSError when it is not a feed document.
 FeedParser parseFeed(std::string_view document);
+
+// The headlines of the feed document that can be among the first `limit` of the merged list, in
+// merge order, kept as the document is read: the others are never held. Throws RSSError when it
+// is not a feed document.
+std::vector<RSSItem> leadingHeadlines(std::string_view document, const RSSFeed &feed,
+                                      std::size_t limit);
 
 // The headlines of the feed's parsed document, in document order: entries whose title cleans to
 // nothing are left out, texts cleaned, links kept only when they are web links, dates read.

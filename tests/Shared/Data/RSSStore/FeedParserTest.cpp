@@ -85,3 +85,15 @@ TEST(FeedParser, FieldRulesWithinOneEntry) {
     EXPECT_EQ(parser.items()[0], expected) << fields;
   }
 }
+
+TEST(FeedParser, AHandlerTakesEachEntryAsItEndsAndNothingIsKept) {
+  std::string document = rss("<item><title>One</title><guid>1</guid></item>"
+                             "<item><title>Two</title><item><title>Inner</title></item></item>"
+                             "<item><title>Cut</title>");
+  std::vector<RawItem> handed;
+  FeedParser parser([&](RawItem &&item) { handed.push_back(std::move(item)); });
+  kit::foundation::XMLParser xml;
+  EXPECT_FALSE(xml.parse(document, parser));
+  EXPECT_EQ(handed, (std::vector<RawItem>{{"One", {}, {}, "1", {}}, {"Inner", {}, {}, {}, {}}}));
+  EXPECT_TRUE(parser.items().empty());
+}
