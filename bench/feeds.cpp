@@ -1,8 +1,11 @@
 // Reading a 1 MiB feed into raw entries, against expat alone parsing the same bytes with no
 // handlers: the difference is what the feed reader adds. Then whole refreshes of feeds of 5 MiB
 // of tiny entries served on loopback, the heaviest a feed list can ask.
+#include "Shared/Data/RSSStore/Cache.h"
+#include "Shared/Data/RSSStore/FeedList.h"
 #include "Shared/Data/RSSStore/FeedParser.h"
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/Refresh.h"
+#include "Shared/Data/RSSStore/StoredValues.h"
 
 #include "kit/foundation/xml/XMLParser.h"
 #include "support/BenchFolder.h"

@@ -2,7 +2,8 @@
 
 #include "Shared/Data/MediaIntents/MediaBridge.h"
 #include "Shared/Data/NotesStore.h"
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/FeedList.h"
+#include "Shared/Data/RSSStore/StoredValues.h"
 #include "Shared/Data/SharedSuite.h"
 #include "kit/foundation/Calendar.h"
 #include "kit/foundation/Clock.h"

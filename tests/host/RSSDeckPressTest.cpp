@@ -1,6 +1,8 @@
 #include "host/HostRun.h"
 
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/DeckIndex.h"
+#include "Shared/Data/RSSStore/FeedList.h"
+#include "Shared/Data/RSSStore/StoredValues.h"
 #include "support/BusListener.h"
 #include "support/FakeHttpServer.h"
 #include "support/TempHome.h"

@@ -1,3 +1,8 @@
+#include "Shared/Data/RSSStore/Cache.h"
+#include "Shared/Data/RSSStore/DeckIndex.h"
+#include "Shared/Data/RSSStore/FeedList.h"
+#include "Shared/Data/RSSStore/SampleItems.h"
+#include "Shared/Data/RSSStore/StoredValues.h"
 #include "Widgets/RSSWidgets/RSSDeckProvider.h"
 #include "Widgets/RSSWidgets/RSSTimelineProvider.h"
 

@@ -1,4 +1,7 @@
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/Cache.h"
+#include "Shared/Data/RSSStore/FeedList.h"
+#include "Shared/Data/RSSStore/Refresh.h"
+#include "Shared/Data/RSSStore/StoredValues.h"
 
 #include "kit/foundation/Iso8601.h"
 #include "support/FakeHttpServer.h"
