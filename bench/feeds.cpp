@@ -215,7 +215,10 @@ void BM_RefreshTinyEntryFeeds(benchmark::State &state) {
   std::vector<zavel::RSSFeed> list;
   for (int n = 0; n < state.range(0); ++n)
     list.push_back({kit::foundation::UUID::random(), fmt::format("Feed {}", n), server.url(n)});
-  zavel::RSSStore::write(list, zavel::RSSStore::feedsKey, folder.path());
+  if (!zavel::RSSStore::write(zavel::RSSStore::feedsKey, list, folder.path())) {
+    state.SkipWithError("the feed list was not stored");
+    return;
+  }
   zavel::RSSStore::Environment environment{.home = folder.path()};
   for (auto _ : state) {
     if (!zavel::RSSStore::refresh(environment))

@@ -58,9 +58,9 @@ void seed(const fs::path &home, const testsupport::FakeHttpServer &server) {
   fs::create_directories(NotesStore::fileURL().parent_path());
   std::ofstream(NotesStore::fileURL()) << kit::foundation::encodeJson(notes).dump();
   MediaBridge::setNowPlaying(NowPlayingSnapshot{"Tide", "Harbour", 30, 245, true, {}});
-  RSSStore::write(
-      std::vector<RSSFeed>{{kit::foundation::UUID::random(), "Wire", server.url("/feed.xml")}},
-      RSSStore::feedsKey);
+  ASSERT_TRUE(RSSStore::write(
+      RSSStore::feedsKey,
+      std::vector<RSSFeed>{{kit::foundation::UUID::random(), "Wire", server.url("/feed.xml")}}));
   SharedSuite::open().set("zavel.deck.weather.view", std::string("fav"));
 }
 

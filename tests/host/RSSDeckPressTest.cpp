@@ -53,9 +53,9 @@ TEST(RSSDeckPress, ChevronsCycleTheStoredPositionAndOpenReportsTheShownLink) {
   zavel::test::TempHome home;
   testsupport::FakeHttpServer server;
   server.serve("/feed.xml", FakeResponse::xml(kFeed));
-  RSSStore::write(
-      std::vector<RSSFeed>{{kit::foundation::UUID::random(), "Wire", server.url("/feed.xml")}},
-      RSSStore::feedsKey);
+  ASSERT_TRUE(RSSStore::write(
+      RSSStore::feedsKey,
+      std::vector<RSSFeed>{{kit::foundation::UUID::random(), "Wire", server.url("/feed.xml")}}));
   kit::foundation::testing::BusListener bus;
   ASSERT_TRUE(bus.connected()) << "no session bus: run the tests under dbus-run-session";
 

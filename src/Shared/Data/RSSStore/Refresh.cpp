@@ -36,13 +36,13 @@ bool refresh(const Environment &environment) {
   try {
     auto feeds = feedList(environment.home);
     if (feeds.empty()) {
-      write(Cache{environment.clock.now(), {}}, cacheKey, environment.home);
+      write(cacheKey, Cache{environment.clock.now(), {}}, environment.home);
       return true;
     }
     auto merged = mergedHeadlines(fetchAll(feeds, environment.session), Cache::capacity);
     if (!merged)
       return false;
-    write(Cache{environment.clock.now(), std::move(*merged)}, cacheKey, environment.home);
+    write(cacheKey, Cache{environment.clock.now(), std::move(*merged)}, environment.home);
     return true;
   } catch (...) {
     return false;
