@@ -1,8 +1,11 @@
 // Reading a 1 MiB feed into raw entries, against expat alone parsing the same bytes with no
 // handlers: the difference is what the feed reader adds. Then whole refreshes of feeds of 5 MiB
 // of tiny entries served on loopback, the heaviest a feed list can ask.
+#include "Shared/Data/RSSStore/Cache.h"
+#include "Shared/Data/RSSStore/FeedList.h"
 #include "Shared/Data/RSSStore/FeedParser.h"
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/Refresh.h"
+#include "Shared/Data/RSSStore/StoredValues.h"
 
 #include "kit/foundation/xml/XMLParser.h"
 #include "support/BenchFolder.h"
@@ -212,7 +215,10 @@ void BM_RefreshTinyEntryFeeds(benchmark::State &state) {
   std::vector<zavel::RSSFeed> list;
   for (int n = 0; n < state.range(0); ++n)
     list.push_back({kit::foundation::UUID::random(), fmt::format("Feed {}", n), server.url(n)});
-  zavel::RSSStore::write(list, zavel::RSSStore::feedsKey, folder.path());
+  if (!zavel::RSSStore::write(zavel::RSSStore::feedsKey, list, folder.path())) {
+    state.SkipWithError("the feed list was not stored");
+    return;
+  }
   zavel::RSSStore::Environment environment{.home = folder.path()};
   for (auto _ : state) {
     if (!zavel::RSSStore::refresh(environment))

@@ -1,8 +1,12 @@
 #include "FuzzSupport.h"
 #include "Harnesses.h"
 
+#include "Shared/Data/RSSStore/Cache.h"
+#include "Shared/Data/RSSStore/DateParsing.h"
+#include "Shared/Data/RSSStore/Fetch.h"
 #include "Shared/Data/RSSStore/HeadlineMerge.h"
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/RSSError.h"
+#include "Shared/Data/RSSStore/TextCleaning.h"
 #include "Shared/Data/RSSStore/URLString.h"
 
 namespace zavel::fuzz {

@@ -2,7 +2,8 @@
 
 #include "Shared/Data/MediaIntents/MediaBridge.h"
 #include "Shared/Data/NotesStore.h"
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/FeedList.h"
+#include "Shared/Data/RSSStore/StoredValues.h"
 #include "Shared/Data/SharedSuite.h"
 #include "kit/foundation/Calendar.h"
 #include "kit/foundation/Clock.h"
@@ -57,9 +58,9 @@ void seed(const fs::path &home, const testsupport::FakeHttpServer &server) {
   fs::create_directories(NotesStore::fileURL().parent_path());
   std::ofstream(NotesStore::fileURL()) << kit::foundation::encodeJson(notes).dump();
   MediaBridge::setNowPlaying(NowPlayingSnapshot{"Tide", "Harbour", 30, 245, true, {}});
-  RSSStore::write(
-      std::vector<RSSFeed>{{kit::foundation::UUID::random(), "Wire", server.url("/feed.xml")}},
-      RSSStore::feedsKey);
+  ASSERT_TRUE(RSSStore::write(
+      RSSStore::feedsKey,
+      std::vector<RSSFeed>{{kit::foundation::UUID::random(), "Wire", server.url("/feed.xml")}}));
   SharedSuite::open().set("zavel.deck.weather.view", std::string("fav"));
 }
 

@@ -1,6 +1,8 @@
 #include "host/HostRun.h"
 
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/DeckIndex.h"
+#include "Shared/Data/RSSStore/FeedList.h"
+#include "Shared/Data/RSSStore/StoredValues.h"
 #include "support/BusListener.h"
 #include "support/FakeHttpServer.h"
 #include "support/TempHome.h"
@@ -51,9 +53,9 @@ TEST(RSSDeckPress, ChevronsCycleTheStoredPositionAndOpenReportsTheShownLink) {
   zavel::test::TempHome home;
   testsupport::FakeHttpServer server;
   server.serve("/feed.xml", FakeResponse::xml(kFeed));
-  RSSStore::write(
-      std::vector<RSSFeed>{{kit::foundation::UUID::random(), "Wire", server.url("/feed.xml")}},
-      RSSStore::feedsKey);
+  ASSERT_TRUE(RSSStore::write(
+      RSSStore::feedsKey,
+      std::vector<RSSFeed>{{kit::foundation::UUID::random(), "Wire", server.url("/feed.xml")}}));
   kit::foundation::testing::BusListener bus;
   ASSERT_TRUE(bus.connected()) << "no session bus: run the tests under dbus-run-session";
 

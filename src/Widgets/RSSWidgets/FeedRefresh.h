@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/Refresh.h"
 
 #include "kit/foundation/Date.h"
 #include "kit/widgets/ReloadPolicy.h"

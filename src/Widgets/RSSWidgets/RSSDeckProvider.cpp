@@ -1,5 +1,6 @@
 #include "Widgets/RSSWidgets/RSSDeckProvider.h"
 
+#include "Shared/Data/RSSStore/DeckIndex.h"
 #include "Widgets/RSSWidgets/FeedRefresh.h"
 #include "Widgets/RSSWidgets/ShownHeadlines.h"
 

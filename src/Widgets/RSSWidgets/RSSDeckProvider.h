@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/Refresh.h"
 #include "Shared/Data/WidgetIntents/CasingConfigIntent.h"
 #include "Shared/Views/RSSViews/RSSDeckData.h"
 #include "Widgets/Shell/ZavelEntry.h"

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "Shared/Data/RSSStore/RSSItem.h"
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/Refresh.h"
+#include "Shared/Data/RSSStore/SampleItems.h"
 #include "Shared/Data/WidgetIntents/CasingConfigIntent.h"
 #include "Widgets/Shell/ZavelEntry.h"
 

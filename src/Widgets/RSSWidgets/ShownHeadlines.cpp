@@ -1,6 +1,9 @@
 #include "Widgets/RSSWidgets/ShownHeadlines.h"
 
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/Cache.h"
+#include "Shared/Data/RSSStore/FeedList.h"
+#include "Shared/Data/RSSStore/SampleItems.h"
+#include "Shared/Data/RSSStore/StoredValues.h"
 
 namespace zavel {
 

@@ -1,3 +1,8 @@
+#include "Shared/Data/RSSStore/Cache.h"
+#include "Shared/Data/RSSStore/DeckIndex.h"
+#include "Shared/Data/RSSStore/FeedList.h"
+#include "Shared/Data/RSSStore/SampleItems.h"
+#include "Shared/Data/RSSStore/StoredValues.h"
 #include "Widgets/RSSWidgets/RSSDeckProvider.h"
 #include "Widgets/RSSWidgets/RSSTimelineProvider.h"
 
@@ -64,10 +69,10 @@ protected:
     std::vector<RSSFeed> feeds;
     for (const std::string &url : urls)
       feeds.push_back({kit::foundation::UUID::random(), "Wire", url});
-    RSSStore::write(feeds, RSSStore::feedsKey, in.path());
+    ASSERT_TRUE(RSSStore::write(RSSStore::feedsKey, feeds, in.path()));
   }
   static void cache(const std::vector<RSSItem> &items, const test::TempHome &in) {
-    RSSStore::write(RSSStore::Cache{Date{1000}, items}, RSSStore::cacheKey, in.path());
+    ASSERT_TRUE(RSSStore::write(RSSStore::cacheKey, RSSStore::Cache{Date{1000}, items}, in.path()));
   }
   std::optional<RSSStore::Cache> stored() const {
     return RSSStore::read<RSSStore::Cache>(RSSStore::cacheKey, home.path());

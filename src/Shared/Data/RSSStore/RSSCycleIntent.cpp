@@ -1,7 +1,7 @@
 #include "Shared/Data/RSSStore/RSSCycleIntent.h"
 
 #include "Shared/Data/ExtrasStores/ReloadKinds.h"
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/DeckIndex.h"
 #include "Shared/Data/WidgetIntents/ActionEnvironment.h"
 
 namespace zavel {

@@ -1,7 +1,7 @@
 #include "Shared/Views/RSSViews/RSSDeckData.h"
 
 #include "Shared/Data/CycledIndex.h"
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/SampleItems.h"
 
 namespace zavel {
 

@@ -1,6 +1,8 @@
 #include "Shared/Data/RSSStore/FeedText.h"
+#include "Shared/Data/RSSStore/DateParsing.h"
 #include "Shared/Data/RSSStore/RFC822Date.h"
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/RSSItem.h"
+#include "Shared/Data/RSSStore/TextCleaning.h"
 #include "Shared/Data/RSSStore/URLString.h"
 
 #include "kit/foundation/DateFormatter.h"

@@ -1,6 +1,6 @@
 #include "Shared/Data/RSSStore/LeadingHeadlines.h"
+#include "Shared/Data/RSSStore/Fetch.h"
 #include "Shared/Data/RSSStore/HeadlineMerge.h"
-#include "Shared/Data/RSSStore/RSSStore.h"
 
 #include "support/Pluck.h"
 

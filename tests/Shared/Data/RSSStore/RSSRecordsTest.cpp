@@ -1,5 +1,8 @@
+#include "Shared/Data/RSSStore/Cache.h"
+#include "Shared/Data/RSSStore/DeckIndex.h"
+#include "Shared/Data/RSSStore/FeedList.h"
 #include "Shared/Data/RSSStore/RSSCycleIntent.h"
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/StoredValues.h"
 #include "Shared/Data/RSSStore/URLString.h"
 #include "kit/intents/IntentRegistry.h"
 #include "support/RecordCoding.h"
@@ -54,11 +57,15 @@ TEST(RSSStoreDeck, CyclingWrapsAroundTheHeadlinesTheDeckShows) {
   };
   for (const auto &c : cases) {
     test::TempHome home;
-    if (c.feedsListed)
-      RSSStore::write(std::vector<RSSFeed>{{kit::foundation::UUID::random(), "A", "https://a"}},
-                      RSSStore::feedsKey);
-    if (c.cached)
-      RSSStore::write(RSSStore::Cache{{}, std::vector<RSSItem>(*c.cached)}, RSSStore::cacheKey);
+    if (c.feedsListed) {
+      ASSERT_TRUE(RSSStore::write(
+          RSSStore::feedsKey,
+          std::vector<RSSFeed>{{kit::foundation::UUID::random(), "A", "https://a"}}));
+    }
+    if (c.cached) {
+      ASSERT_TRUE(RSSStore::write(RSSStore::cacheKey,
+                                  RSSStore::Cache{{}, std::vector<RSSItem>(*c.cached)}));
+    }
     if (c.stored)
       RSSStore::setDeckIndex(*c.stored);
     EXPECT_EQ(RSSStore::cycleDeckIndex(c.step), c.result) << c.stored.value_or(-1) << " " << c.step;

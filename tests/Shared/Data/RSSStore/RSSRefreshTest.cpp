@@ -1,4 +1,7 @@
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/Cache.h"
+#include "Shared/Data/RSSStore/FeedList.h"
+#include "Shared/Data/RSSStore/Refresh.h"
+#include "Shared/Data/RSSStore/StoredValues.h"
 
 #include "kit/foundation/Iso8601.h"
 #include "support/FakeHttpServer.h"
@@ -50,7 +53,7 @@ void storeFeeds(const std::vector<std::pair<std::string, std::string>> &feeds) {
   std::vector<RSSFeed> list;
   for (const auto &[title, url] : feeds)
     list.push_back({kit::foundation::UUID::random(), title, url});
-  RSSStore::write(list, RSSStore::feedsKey);
+  ASSERT_TRUE(RSSStore::write(RSSStore::feedsKey, list));
 }
 
 // Limits short enough for tests: 1 s without data, 3 s in all, 256 KiB of body.
@@ -76,7 +79,7 @@ TEST(RSSStoreRefresh, AnEmptyOrUnreadableFeedListEmptiesTheCacheAndSucceeds) {
       "[" + entry + R"("https://a.example/"},{"id":"7C9E6679-7425-40DE-944B-E07FC1F90AE7"}])"};
   for (const auto &list : lists) {
     test::TempHome home;
-    RSSStore::write(kEarlier, RSSStore::cacheKey);
+    ASSERT_TRUE(RSSStore::write(RSSStore::cacheKey, kEarlier));
     if (list)
       SharedSuite::writeData(RSSStore::feedsKey, *list);
     EXPECT_TRUE(RSSStore::refresh(testEnvironment()));
@@ -170,7 +173,7 @@ TEST(RSSStoreRefresh, WhenEveryFeedFailsTheCacheStaysAndRefreshFailsButOneReadFe
   server.serve("/html", FakeResponse::text("<html/>", 200, "text/html"));
   server.serve("/empty", FakeResponse::xml(rssDocument(rssItem("<![CDATA[<b> </b>]]>")), 404));
   test::TempHome home;
-  RSSStore::write(kEarlier, RSSStore::cacheKey);
+  ASSERT_TRUE(RSSStore::write(RSSStore::cacheKey, kEarlier));
   storeFeeds({{"A", kUnreachable}, {"B", server.url("/html")}});
   EXPECT_FALSE(RSSStore::refresh(testEnvironment()));
   EXPECT_EQ(storedCache(), kEarlier);

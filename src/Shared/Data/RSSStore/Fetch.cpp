@@ -1,6 +1,9 @@
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/Fetch.h"
 
+#include "Shared/Data/RSSStore/DateParsing.h"
 #include "Shared/Data/RSSStore/LeadingHeadlines.h"
+#include "Shared/Data/RSSStore/RSSError.h"
+#include "Shared/Data/RSSStore/TextCleaning.h"
 #include "Shared/Data/RSSStore/URLString.h"
 
 #include "kit/foundation/TextOperations.h"
@@ -45,15 +48,6 @@ void readFeed(std::string_view document, FeedParser &parser) {
 }
 
 } // namespace
-
-const kit::foundation::HttpSession &feedSession() {
-  static const kit::foundation::HttpSession session(kit::foundation::HttpSession::Configuration{
-      .timeout = std::chrono::seconds(10),
-      .deadline = std::chrono::seconds(30),
-      .maxBodyBytes = 5 * 1024 * 1024,
-  });
-  return session;
-}
 
 std::vector<RSSItem> fetchItems(const RSSFeed &feed, std::size_t limit,
                                 const kit::foundation::HttpSession &session) {

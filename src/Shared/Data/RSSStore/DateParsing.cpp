@@ -1,4 +1,4 @@
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/DateParsing.h"
 
 #include "Shared/Data/RSSStore/FeedText.h"
 #include "Shared/Data/RSSStore/RFC822Date.h"

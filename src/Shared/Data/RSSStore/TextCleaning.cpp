@@ -1,4 +1,4 @@
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/TextCleaning.h"
 
 #include "kit/foundation/TextOperations.h"
 

@@ -1,4 +1,4 @@
-#include "Shared/Data/RSSStore/RSSStore.h"
+#include "Shared/Data/RSSStore/SampleItems.h"
 
 #include <fmt/format.h>
 
