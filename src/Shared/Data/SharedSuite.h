@@ -64,18 +64,32 @@ std::optional<Record> recordOf(const std::optional<kit::foundation::DefaultsValu
   return kit::foundation::decodeJsonData<Record>(*bytes);
 }
 
-// The record under `key` (none when absent or unreadable) handed to `change`, which alters it in
-// place and returns true to store it, all in one write transaction (see `update`). A record that
-// cannot be encoded leaves the stored value as it was. False when nothing was written.
+// What `updateRecord` makes of a stored value that is not a readable record.
+enum class Unreadable {
+  // Hands `change` none, as for an absent record: state of our own, which would otherwise stay
+  // stuck on a value nobody can read.
+  startsAfresh,
+  // Leaves it as it is, writing nothing: a record the host application writes (the user's), which
+  // a guess of ours must never replace.
+  isKept,
+};
+
+// The record under `key` (none when absent, or unreadable and `unreadable` starts afresh) handed
+// to `change`, which alters it in place and returns true to store it, all in one write
+// transaction (see `update`). A record that cannot be encoded leaves the stored value as it was.
+// False when nothing was written.
 template <class Record>
 bool updateRecord(std::string_view key,
                   const std::function<bool(std::optional<Record> &record)> &change,
-                  const std::filesystem::path &home = kit::foundation::zavelHome()) {
+                  const std::filesystem::path &home = kit::foundation::zavelHome(),
+                  Unreadable unreadable = Unreadable::startsAfresh) {
   using kit::foundation::DefaultsChange;
   return update(
       key,
       [&](const std::optional<kit::foundation::DefaultsValue> &current) {
         auto record = recordOf<Record>(current);
+        if (current && !record && unreadable == Unreadable::isKept)
+          return DefaultsChange::keep();
         if (!change(record) || !record)
           return DefaultsChange::keep();
         auto bytes = kit::foundation::encodeJsonData(*record);
