@@ -2,11 +2,14 @@
 #include "kit/events/FileWriteObserver.h"
 #include "kit/foundation/WriteFailureObserver.h"
 
+#include "support/Processes.h"
 #include "support/ScratchTree.h"
 
 #include <chrono>
+#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace kit::events {
@@ -94,6 +97,21 @@ TEST(AtomicFile, ANewFileGetsTheBitsTheMaskAllowsAndAnOldOneKeepsItsOwn) {
   ASSERT_FALSE(replaceFile(fresh, "y", Durability::whole));
   ASSERT_EQ(::stat(fresh.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 07777, 0604u);
+}
+
+// A disk that fills up in mid-write (here a file size limit, in a process of its own): the error
+// comes back, the old file stays whole and the copy is gone.
+TEST(AtomicFile, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
+  test_support::ScratchTree scratch;
+  fs::path file = scratch.write("list.json", "[1]");
+  ASSERT_TRUE(zavel::test::runInProcessesAtOnce(1, [&](int) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{16, 16};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    return replaceFile(file, std::string(64, '2')) == std::errc::file_too_large;
+  }));
+  EXPECT_EQ(textOf(file), "[1]");
+  EXPECT_EQ(std::distance(fs::directory_iterator(scratch.root()), fs::directory_iterator()), 1);
 }
 
 // Judged by the mode, not by what the process may do: as root it could write them all.
