@@ -14,8 +14,10 @@
 // anew, so it sees the latest value any process wrote; records are kept as JSON data.
 namespace zavel::SharedSuite {
 
-// The suite for one access: the app group's, else the process's standard defaults. Plain values
-// are read and written through it: `SharedSuite::open().integer("zavel.timeformat")`.
+// The suite for one access: the app group's, else the process's standard defaults. A suite that
+// is busy or read-only is still the one: the standard defaults stand in only for one that cannot
+// be opened at all. Plain values are read and written through it:
+// `SharedSuite::open().integer("zavel.timeformat")`.
 kit::foundation::Defaults open(const std::filesystem::path &home = kit::foundation::zavelHome());
 
 // The bytes stored as data under `key`; none when absent or stored as another type.
