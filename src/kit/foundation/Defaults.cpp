@@ -187,17 +187,16 @@ std::optional<Defaults> Defaults::openFile(const std::filesystem::path &file, st
   std::error_code error;
   if (!std::filesystem::exists(file, error) && !mayCreate(file))
     return std::nullopt;
+  bool readOnly =
+      kit::foundation::isReadOnly(file) || kit::foundation::isReadOnly(file.parent_path());
   SqliteOpening opened = openSqliteFile(file, kSchema, kSelect);
-  if (opened.busy) {
-    Defaults busy(nullptr, std::move(name));
-    busy.busy_ = true;
-    return busy;
-  }
-  if (!opened.database)
+  // A store made read-only stays the store even when it will not open (a process that may not
+  // write it cannot open its log): nothing is written anywhere in its place.
+  if (!opened.database && !opened.busy && !readOnly)
     return std::nullopt;
   Defaults store(std::move(opened.database), std::move(name));
-  store.readOnly_ =
-      kit::foundation::isReadOnly(file) || kit::foundation::isReadOnly(file.parent_path());
+  store.busy_ = opened.busy;
+  store.readOnly_ = readOnly;
   return store;
 }
 

@@ -70,8 +70,9 @@ inline constexpr std::size_t largestDefaultsValue = std::size_t{1} << 20;
 class Defaults {
 public:
   // The suite `name` at `home`/suites/<name>.sqlite3, created when missing; none when it cannot
-  // be opened or created as a store. A file or folder without write bits opens read-only; a file
-  // another connection keeps locked past the busy timeout opens busy.
+  // be opened or created as a store. A file or folder without write bits opens read-only (reading
+  // nothing when it will not open at all); a file another connection keeps locked past the busy
+  // timeout opens busy.
   static std::optional<Defaults> suite(std::string_view name,
                                        const std::filesystem::path &home = zavelHome());
 
@@ -87,7 +88,7 @@ public:
   // Another connection held the store locked past the busy timeout when it was opened: it reads
   // as empty and refuses every write, and nothing stands in for it.
   bool isBusy() const { return busy_; }
-  // The store's file or folder has no write bits: it reads, and refuses every write.
+  // The store's file or folder has no write bits: it reads what it can, and refuses every write.
   bool isReadOnly() const { return readOnly_; }
 
   // The stored value with its type; none when the key is absent or its row unreadable (of a type

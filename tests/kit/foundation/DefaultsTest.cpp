@@ -370,6 +370,16 @@ TEST(Defaults, AStoreWithoutWriteBitsReadsAndRefusesEveryWrite) {
     EXPECT_EQ(openSuite(home).integer("k"), 41);
     EXPECT_FALSE(std::filesystem::exists(home.suiteFile("standard")));
   }
+  // Read-only and no store at all: still nothing is written in its place.
+  TempHome home;
+  fileOf(home.suiteFile(kSuite), std::string(4096, 'z'));
+  ::chmod(home.suiteFile(kSuite).c_str(), 0444);
+  FailureLog failures;
+  auto suite = openSuite(home);
+  EXPECT_EQ(suite.object("k"), std::nullopt);
+  EXPECT_FALSE(suite.set("k", int64_t{1}));
+  EXPECT_EQ(failures.heard, times(1, "group.test|k|the store is read-only"));
+  EXPECT_FALSE(std::filesystem::exists(home.suiteFile("standard")));
 }
 
 // A folder without write bits where the stores would be made: none can be made, and what the
