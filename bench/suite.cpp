@@ -2,11 +2,14 @@
 // close it again. A small record (the focus timer) and a larger one (a place's weather).
 #include "support/BenchFolder.h"
 
+#include "Shared/Data/AppGroup.h"
 #include "Shared/Data/ExtraModels/FocusSession.h"
 #include "Shared/Data/Models/WeatherSnapshot.h"
 #include "Shared/Data/SharedSuite.h"
 
 #include <benchmark/benchmark.h>
+#include <memory>
+#include <sqlite3.h>
 
 namespace {
 
@@ -56,5 +59,24 @@ void BM_ReadMissingRecord(benchmark::State &state) {
     benchmark::DoNotOptimize(zavel::SharedSuite::read<FocusSession>(kKey, home.path()));
 }
 BENCHMARK(BM_ReadMissingRecord);
+
+// A record far over the size cap, as another program could leave it (50 MB under the theme's
+// key): it reads as unreadable at about the cost of a small record, neither loaded nor parsed.
+void BM_ReadRecordOverTheSizeCap(benchmark::State &state) {
+  bench::BenchFolder home;
+  zavel::SharedSuite::open(home.path()).set("zavel.timeformat", int64_t{24});
+  auto file = home.path() / "suites" / (std::string(zavel::AppGroup::identifier) + ".sqlite3");
+  sqlite3 *raw = nullptr;
+  sqlite3_open(file.c_str(), &raw);
+  std::unique_ptr<sqlite3, int (*)(sqlite3 *)> database(raw, sqlite3_close);
+  std::string insert =
+      "INSERT INTO entries VALUES('" + std::string(kKey) + "', 'data', zeroblob(50000000))";
+  if (sqlite3_exec(raw, insert.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+    state.SkipWithError("the record could not be stored");
+  for (auto _ : state)
+    if (zavel::SharedSuite::read<FocusSession>(kKey, home.path()))
+      state.SkipWithError("a record over the cap was read");
+}
+BENCHMARK(BM_ReadRecordOverTheSizeCap);
 
 } // namespace

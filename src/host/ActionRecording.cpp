@@ -1,8 +1,10 @@
 #include "host/ActionRecording.h"
 
 #include "Shared/Data/AppGroup.h"
+#include "host/CommandErrors.h"
 #include "kit/events/FileWriteObserver.h"
 #include "kit/foundation/Defaults.h"
+#include "kit/foundation/WriteFailureObserver.h"
 #include "kit/foundation/notifications/NotificationRecorder.h"
 #include "kit/widgets/WidgetCenter.h"
 
@@ -65,6 +67,29 @@ private:
   kit::events::FileWriteObserver observer_;
 };
 
+// The writes that failed while it lives, each once, keys before files.
+class WriteFailureLog {
+public:
+  WriteFailureLog()
+      : observer_([this](const kit::foundation::WriteFailure &failure) {
+          std::lock_guard lock(mutex_);
+          failures_.push_back(failure);
+        }) {}
+
+  std::vector<kit::foundation::WriteFailure> failures() const {
+    std::lock_guard lock(mutex_);
+    auto sorted = failures_;
+    std::stable_partition(sorted.begin(), sorted.end(),
+                          [](const auto &failure) { return !failure.store.empty(); });
+    return sorted;
+  }
+
+private:
+  mutable std::mutex mutex_;
+  std::vector<kit::foundation::WriteFailure> failures_;
+  kit::foundation::WriteFailureObserver observer_;
+};
+
 // A file below `home` by its place there, one of the app group's container by its name there
 // ("notes.json"); any other by its full path.
 std::string reportedFileName(const fs::path &file, const fs::path &home) {
@@ -82,6 +107,7 @@ ActionReport recordAction(const std::function<void()> &action, BackgroundWait &w
                           const fs::path &home) {
   SuiteWriteLog suiteWrites;
   FileWriteLog fileWrites;
+  WriteFailureLog failures;
   kit::foundation::NotificationRecorder notifications;
   kit::widgets::ReloadRecorder reloads;
 
@@ -97,7 +123,22 @@ ActionReport recordAction(const std::function<void()> &action, BackgroundWait &w
     files.push_back(reportedFileName(file, home));
   std::sort(files.begin(), files.end());
   report.wrote.insert(report.wrote.end(), files.begin(), files.end());
+  std::vector<std::string> failed;
+  for (const auto &failure : failures.failures()) {
+    std::string name = failure.store.empty() ? reportedFileName(failure.name, home) : failure.name;
+    failed.push_back(name + ": " + failure.reason);
+  }
+  report.failed = eachOnce(failed);
   return report;
+}
+
+void requireEveryWrite(const ActionReport &report) {
+  if (report.failed.empty())
+    return;
+  std::string line = "not written: " + report.failed.front();
+  if (report.failed.size() > 1)
+    line += " (and " + std::to_string(report.failed.size() - 1) + " more)";
+  throw CommandFailure(line);
 }
 
 } // namespace zavel::host

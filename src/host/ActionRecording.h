@@ -15,9 +15,14 @@ namespace zavel::host {
 // suite file (in the order first written; what only the store in memory kept is left out), then
 // the files it replaced whole, in name order: those of the app group's container by their name
 // there ("notes.json", a link by its own name wherever it points), others below `home` from there
-// ("calendars/Home/call.ics"), any other by its full path. What `action` throws passes through,
-// nothing reported.
+// ("calendars/Home/call.ics"), any other by its full path. The writes that failed, a key kept
+// only in memory included, are listed apart, each once, keys then files named the same way.
+// What `action` throws passes through, nothing reported.
 ActionReport recordAction(const std::function<void()> &action, BackgroundWait &wait,
                           const std::filesystem::path &home = kit::foundation::zavelHome());
+
+// CommandFailure naming the first write that failed (and how many more did), when any did: the
+// host's exit status then tells that not everything was done.
+void requireEveryWrite(const ActionReport &report);
 
 } // namespace zavel::host

@@ -2,6 +2,7 @@
 
 #include "host/CommandErrors.h"
 #include "host/QuotedText.h"
+#include "kit/foundation/JsonNesting.h"
 
 #include <charconv>
 #include <cmath>
@@ -20,12 +21,19 @@ template <class Number> std::optional<Number> parsed(std::string_view text) {
 } // namespace
 
 kit::foundation::Json jsonObject(std::string_view what, const std::string &text) {
+  refuseDeepJson(what, text);
   auto json = kit::foundation::Json::parse(text, nullptr, false);
   if (json.is_discarded())
     throw BadInput(std::string(what) + " is not valid JSON");
   if (!json.is_object())
     throw BadInput(std::string(what) + " must be a JSON object");
   return json;
+}
+
+void refuseDeepJson(std::string_view what, std::string_view text) {
+  if (!kit::foundation::jsonNestsWithin(text))
+    throw BadInput(std::string(what) + " nests deeper than " +
+                   std::to_string(kit::foundation::largestJsonNesting) + " levels");
 }
 
 double number(std::string_view what, std::string_view text) {

@@ -15,6 +15,9 @@ namespace zavel::host::arguments {
 // A JSON object ("{}" and up); malformed text or another JSON value is refused.
 kit::foundation::Json jsonObject(std::string_view what, const std::string &text);
 
+// Refuses JSON text nested deeper than any record may be, before anything parses it.
+void refuseDeepJson(std::string_view what, std::string_view text);
+
 // A finite number written in full ("2", "0.5", "-3e1").
 double number(std::string_view what, std::string_view text);
 // A whole number in range, written in full.

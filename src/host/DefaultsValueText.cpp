@@ -37,6 +37,7 @@ bool boolean(const std::string &text) {
 }
 
 Json parsedJson(std::string_view option, const std::string &text) {
+  arguments::refuseDeepJson(option, text);
   Json json = Json::parse(text, nullptr, false);
   if (json.is_discarded())
     throw BadInput(std::string(option) + " takes JSON text; this is not valid JSON");

@@ -19,6 +19,7 @@ int performCommand(Words words, CommandContext &context) {
                    context.backgroundWait);
   report.intent = intent;
   json::print(context.out, json::actionReport(report));
+  requireEveryWrite(report);
   return 0;
 }
 

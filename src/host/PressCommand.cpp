@@ -64,6 +64,7 @@ int pressCommand(Words words, CommandContext &context) {
     throw BadInput(fmt::format("no key at ({}, {})", point.x, point.y));
   }
   json::print(context.out, json::actionReport(report));
+  requireEveryWrite(report);
   return 0;
 }
 

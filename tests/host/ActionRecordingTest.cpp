@@ -1,4 +1,5 @@
 #include "host/ActionRecording.h"
+#include "host/CommandErrors.h"
 #include "support/ScratchTree.h"
 #include "support/TempHome.h"
 
@@ -75,6 +76,36 @@ TEST(ActionRecording, KeysKeptOnlyInMemoryAreNotReported) {
       wait);
   EXPECT_EQ(report.wrote, Names{});
   EXPECT_EQ(SharedSuite::open().integer("test.memory"), 1);
+}
+
+// What did not reach its file is listed apart, each once, keys first, named as written ones
+// are; the host then fails naming the first.
+TEST(ActionRecording, ListsWritesThatFailedApartAndTheHostFailsNamingTheFirst) {
+  zavel::test::TempHome home;
+  fs::create_directories(home.suiteFile(std::string(AppGroup::identifier)));
+  fs::create_directories(home.suiteFile("standard"));
+  BackgroundWait wait;
+  ActionReport report = recordAction(
+      [&] {
+        kit::events::replaceFileAtomically(home.path() / "calendars/Home/call.ics", "BEGIN");
+        SharedSuite::open().set("test.memory", int64_t(1));
+        kit::events::replaceFileAtomically(home.path() / "calendars/Home/call.ics", "BEGIN");
+        kit::events::replaceFileAtomically(AppGroup::containerURL() / "notes.json", "[]");
+      },
+      wait);
+  EXPECT_EQ(report.wrote, Names{"notes.json"});
+  EXPECT_EQ(report.failed,
+            (Names{"test.memory: no store file could be opened, so it lasts only as long as the "
+                   "process",
+                   "calendars/Home/call.ics: No such file or directory"}));
+  try {
+    requireEveryWrite(report);
+    ADD_FAILURE() << "no failure";
+  } catch (const CommandFailure &failure) {
+    EXPECT_EQ(std::string(failure.what()), "not written: " + report.failed[0] + " (and 1 more)");
+  }
+  report.failed.clear();
+  EXPECT_NO_THROW(requireEveryWrite(report));
 }
 
 TEST(ActionRecording, WaitsForBackgroundWorkWithinOneBudget) {

@@ -74,5 +74,30 @@ TEST(HealthKeys, PressesAddToTodaysCountsAndCheckInsThatTheNextProcessReads) {
   }
 }
 
+// The user's list in a form the widget cannot read shows as the samples, and neither a row's
+// press nor the intent performed by name replaces it.
+TEST(HealthKeys, AHabitListThatCannotBeReadStaysAsItWasByteForByte) {
+  const std::string read = HabitItem::samples()[1].id.uuidString();
+  const std::string unreadable[] = {
+      R"([{"id":")" + read + R"(","name":"Read"}])", // no check-ins
+      R"("Run, Read")",
+  };
+  for (const std::string &list : unreadable) {
+    SCOPED_TRACE(list);
+    zavel::test::TempHome home;
+    ASSERT_EQ(runExecutable({"defaults", "write", "zavel.habits.v1", list, "--json"}).status, 0);
+    for (const std::vector<std::string> &words :
+         {std::vector<std::string>{"press", "zavel.habits.week", "75", "74"},
+          {"perform", "HabitToggleIntent", "--params", R"({"habitID":")" + read + R"("})"}}) {
+      HostResult result = runExecutableAt(kMorning, words);
+      ASSERT_EQ(result.status, 0) << result.err;
+      Json report = Json::parse(result.out);
+      EXPECT_EQ(report["params"], (Json{{"habitID", read}}));
+      EXPECT_EQ(report["wrote"], Json::array());
+      EXPECT_EQ(runExecutable({"defaults", "read", "zavel.habits.v1"}).out, list + "\n");
+    }
+  }
+}
+
 } // namespace
 } // namespace zavel::host::testing

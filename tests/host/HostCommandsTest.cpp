@@ -149,7 +149,8 @@ TEST(HostQuery, APlaceSearchWithoutTheGeocodingAddressNamesItsVariable) {
 }
 
 // With neither the group's suite file nor the standard one usable, a value would last only as
-// long as the process: a write or removal fails saying so, and a perform claims no key.
+// long as the process: a write or removal fails saying so, and a perform claims no key and
+// fails too.
 TEST(HostDefaults, WithNoUsableSuiteFileWritesFailAndNothingIsClaimed) {
   zavel::test::TempHome home;
   std::filesystem::create_directories(home.suiteFile(std::string(AppGroup::identifier)));
@@ -162,7 +163,11 @@ TEST(HostDefaults, WithNoUsableSuiteFileWritesFailAndNothingIsClaimed) {
         << words[1] << refused.err;
   }
   EXPECT_EQ(runExecutable({"defaults", "read", "zavel.y"}).status, 1);
-  EXPECT_EQ(report(runExecutable({"perform", "FocusResetIntent"}))["wrote"], Json::array());
+  HostResult performed = runExecutable({"perform", "FocusResetIntent"});
+  EXPECT_EQ(std::tuple(performed.status, lines(performed.err).size()),
+            std::tuple(1, std::size_t{1}))
+      << performed.err;
+  EXPECT_EQ(Json::parse(performed.out)["wrote"], Json::array());
 
   // The standard store stands in for the group's suite alone, as before.
   std::filesystem::remove(home.suiteFile("standard"));

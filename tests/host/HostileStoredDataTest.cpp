@@ -20,6 +20,7 @@
 #include <mutex>
 #include <random>
 #include <set>
+#include <sqlite3.h>
 
 namespace zavel::host::testing {
 namespace {
@@ -194,7 +195,7 @@ Hostile number(const char *name, const std::string &text, DefaultsValue plain) {
 // A huge text where a reader takes text: a string, a string array, the first string of a
 // record; keys that hold none keep their value.
 Hostile hugeText(const std::string &text) {
-  return {"a 10 MB string",
+  return {"a string of a million characters",
           [=](const std::optional<DefaultsValue> &held) -> std::optional<DefaultsValue> {
             if (!held)
               return std::nullopt;
@@ -210,6 +211,25 @@ Hostile hugeText(const std::string &text) {
           noteList(text, "1")};
 }
 
+// Stored as the host application might: data larger than this store writes goes in by SQL.
+bool storeAsAnotherProgram(const fs::path &file, Defaults &suite, const std::string &key,
+                           const DefaultsValue &value) {
+  const auto *data = std::get_if<Data>(&value);
+  if (!data || data->bytes.size() <= kit::foundation::largestDefaultsValue)
+    return suite.set(key, value);
+  sqlite3 *raw = nullptr;
+  sqlite3_open(file.c_str(), &raw);
+  std::unique_ptr<sqlite3, int (*)(sqlite3 *)> database(raw, sqlite3_close);
+  sqlite3_stmt *statement = nullptr;
+  sqlite3_prepare_v2(raw, "INSERT OR REPLACE INTO entries VALUES(?1, 'data', ?2)", -1, &statement,
+                     nullptr);
+  std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> owned(statement, sqlite3_finalize);
+  sqlite3_bind_text(statement, 1, key.data(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
+  sqlite3_bind_blob(statement, 2, data->bytes.data(), static_cast<int>(data->bytes.size()),
+                    SQLITE_TRANSIENT);
+  return sqlite3_step(statement) == SQLITE_DONE;
+}
+
 std::vector<Hostile> hostileValues() {
   using limits = std::numeric_limits<double>;
   auto fixed = [](const char *name, std::string bytes) {
@@ -218,6 +238,8 @@ std::vector<Hostile> hostileValues() {
   return {
       fixed("random bytes", randomBytes(4096)),
       fixed("JSON text where a record belongs", R"("zavel")"),
+      // Over the size a stored value may have: unreadable unread.
+      fixed("2 MiB of JSON", "[" + std::string(2 << 20, ' ') + "]"),
       fixed("JSON array of every type", R"([1,"two",null,true,{"three":[]}])"),
       fixed("JSON object of unknown members", R"({"zavel":{"id":7},"items":"none"})"),
       number("the largest integer", "9223372036854775807",
@@ -228,7 +250,9 @@ std::vector<Hostile> hostileValues() {
       number("the most negative double", "-1.7976931348623157e308", -limits::max()),
       number("infinity", "1e999", limits::infinity()),
       number("minus infinity", "-1e999", -limits::infinity()),
-      hugeText(std::string(10 << 20, 'W')),
+      // As large as a stored value may be with room for the record around it; larger ones read
+      // as unreadable, as random bytes do.
+      hugeText(std::string(1'000'000, 'W')),
   };
 }
 
@@ -252,13 +276,14 @@ TEST(HostileStoredData, EveryWidgetDrawsAndEveryIntentPerformsOverwritingNothing
   for (const auto &key : log.read())
     held[key] = Defaults::suite(AppGroup::identifier, home.path())->object(key);
   const fs::path notesFile = NotesStore::fileURL(home.path());
+  const fs::path suiteFile = home.suiteFile(std::string(AppGroup::identifier));
 
   for (const Hostile &hostile : hostileValues()) {
     auto suite = Defaults::suite(AppGroup::identifier, home.path());
     for (const auto &key : log.read()) {
       auto value = hostile.value(held.contains(key) ? held[key] : std::nullopt);
       if (value) {
-        ASSERT_TRUE(suite->set(key, *value)) << key;
+        ASSERT_TRUE(storeAsAnotherProgram(suiteFile, *suite, key, *value)) << key;
       }
     }
     std::ofstream(notesFile, std::ios::binary) << hostile.notes;

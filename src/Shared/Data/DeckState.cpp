@@ -26,20 +26,26 @@ void setNameSet(std::string_view key, const NameSet &names, const std::filesyste
   SharedSuite::open(home).set(key, storedForm(names));
 }
 
-// Takes `name` out of the stored set or puts it in; true when it was a member.
-bool toggleStoredName(std::string_view key, std::string_view name,
-                      const std::filesystem::path &home) {
-  bool wasMember = false;
-  SharedSuite::update(
+// Takes `name` out of the stored set or puts it in; true when it was a member. None when nothing
+// was written: the key holds something other than a list of names, which stays, or the store
+// refused.
+std::optional<bool> toggleStoredName(std::string_view key, std::string_view name,
+                                     const std::filesystem::path &home) {
+  using kit::foundation::DefaultsChange;
+  std::optional<bool> wasMember;
+  bool written = SharedSuite::update(
       key,
       [&](const std::optional<kit::foundation::DefaultsValue> &current) {
-        auto stored = current ? kit::foundation::stringArrayOf(*current) : std::nullopt;
-        auto names = stored ? NameSet(stored->begin(), stored->end()) : NameSet();
+        auto stored =
+            current ? kit::foundation::stringArrayOf(*current) : std::vector<std::string>();
+        if (!stored)
+          return DefaultsChange::keep();
+        NameSet names(stored->begin(), stored->end());
         wasMember = toggleMember(names, name);
-        return kit::foundation::DefaultsChange::replace(storedForm(names));
+        return DefaultsChange::replace(storedForm(names));
       },
       home);
-  return wasMember;
+  return written ? wasMember : std::nullopt;
 }
 
 } // namespace
@@ -115,7 +121,7 @@ void setLikedTracks(const NameSet &tracks, const std::filesystem::path &home) {
   setNameSet(likedTracksKey, tracks, home);
 }
 
-bool toggleLikedTrack(std::string_view track, const std::filesystem::path &home) {
+std::optional<bool> toggleLikedTrack(std::string_view track, const std::filesystem::path &home) {
   return toggleStoredName(likedTracksKey, track, home);
 }
 

@@ -52,7 +52,8 @@ NameSet favCities(const std::filesystem::path &home = kit::foundation::zavelHome
 void setFavCities(const NameSet &cities,
                   const std::filesystem::path &home = kit::foundation::zavelHome());
 // Saves the city, or forgets it when it was saved. Like every change below that depends on the
-// stored value, one write of the suite that no other writer's comes between.
+// stored value, one write of the suite that no other writer's comes between. A stored value
+// that is not a list of names is someone else's: it is left as it is.
 void toggleFavCity(std::string_view name,
                    const std::filesystem::path &home = kit::foundation::zavelHome());
 
@@ -75,7 +76,10 @@ NameSet likedTracks(const std::filesystem::path &home = kit::foundation::zavelHo
 void setLikedTracks(const NameSet &tracks,
                     const std::filesystem::path &home = kit::foundation::zavelHome());
 // Loves the track ("title|artist"), or stops loving it when it was loved; true when it was.
-bool toggleLikedTrack(std::string_view track,
-                      const std::filesystem::path &home = kit::foundation::zavelHome());
+// None when nothing changed: the stored value is not a list of names (it is left as it is), or
+// the store refused the write.
+std::optional<bool>
+toggleLikedTrack(std::string_view track,
+                 const std::filesystem::path &home = kit::foundation::zavelHome());
 
 } // namespace zavel::DeckState

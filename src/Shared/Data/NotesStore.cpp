@@ -7,7 +7,6 @@
 #include "kit/foundation/Utf8.h"
 
 #include <algorithm>
-#include <chrono>
 #include <optional>
 
 namespace zavel::NotesStore {
@@ -16,9 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using kit::foundation::Json;
-
-// Copies older than this are left by a writer that died; a younger one may still be on its way.
-constexpr auto kStaleCopyAge = std::chrono::hours(1);
 
 // The file as parsed JSON together with the notes it holds; none unless every element is a
 // whole note. Bytes that are not UTF-8 read as replacement characters, so one damaged note text
@@ -39,24 +35,6 @@ std::optional<NoteDocument> readDocument(const fs::path &file) {
     return NoteDocument{std::move(*json), std::move(notes)};
   } catch (const kit::foundation::DecodeError &) {
     return std::nullopt;
-  }
-}
-
-// Temporary copies of the file written that a pin killed in mid-write left beside it. Run under
-// the lock, so none of them is a live pin's; the age spares the host application's and those
-// of a writer that takes no lock.
-void removeStaleCopies(const fs::path &written, fs::file_time_type now) {
-  std::error_code error;
-  std::string name = written.filename().string();
-  for (fs::directory_iterator item(written.parent_path(), error), end; !error && item != end;
-       item.increment(error)) {
-    std::error_code itemError;
-    if (!kit::events::isTemporaryCopyName(item->path().filename().string(), name) ||
-        !item->is_regular_file(itemError) || item->is_symlink(itemError))
-      continue;
-    auto modified = item->last_write_time(itemError);
-    if (!itemError && now - modified > kStaleCopyAge)
-      fs::remove(item->path(), itemError);
   }
 }
 
@@ -87,7 +65,6 @@ bool togglePin(const kit::foundation::UUID &id, const fs::path &home,
   auto lock = kit::foundation::FileLock::exclusive(kit::foundation::lockFileBeside(*written));
   if (!lock)
     return false;
-  removeStaleCopies(*written, fs::file_time_type::clock::now());
   auto document = readDocument(*written);
   if (!document)
     return false;

@@ -14,8 +14,10 @@
 // anew, so it sees the latest value any process wrote; records are kept as JSON data.
 namespace zavel::SharedSuite {
 
-// The suite for one access: the app group's, else the process's standard defaults. Plain values
-// are read and written through it: `SharedSuite::open().integer("zavel.timeformat")`.
+// The suite for one access: the app group's, else the process's standard defaults. A suite that
+// is busy or read-only is still the one: the standard defaults stand in only for one that cannot
+// be opened at all. Plain values are read and written through it:
+// `SharedSuite::open().integer("zavel.timeformat")`.
 kit::foundation::Defaults open(const std::filesystem::path &home = kit::foundation::zavelHome());
 
 // The bytes stored as data under `key`; none when absent or stored as another type.
@@ -64,18 +66,32 @@ std::optional<Record> recordOf(const std::optional<kit::foundation::DefaultsValu
   return kit::foundation::decodeJsonData<Record>(*bytes);
 }
 
-// The record under `key` (none when absent or unreadable) handed to `change`, which alters it in
-// place and returns true to store it, all in one write transaction (see `update`). A record that
-// cannot be encoded leaves the stored value as it was. False when nothing was written.
+// What `updateRecord` makes of a stored value that is not a readable record.
+enum class Unreadable {
+  // Hands `change` none, as for an absent record: state of our own, which would otherwise stay
+  // stuck on a value nobody can read.
+  startsAfresh,
+  // Leaves it as it is, writing nothing: a record the host application writes (the user's), which
+  // a guess of ours must never replace.
+  isKept,
+};
+
+// The record under `key` (none when absent, or unreadable and `unreadable` starts afresh) handed
+// to `change`, which alters it in place and returns true to store it, all in one write
+// transaction (see `update`). A record that cannot be encoded leaves the stored value as it was.
+// False when nothing was written.
 template <class Record>
 bool updateRecord(std::string_view key,
                   const std::function<bool(std::optional<Record> &record)> &change,
-                  const std::filesystem::path &home = kit::foundation::zavelHome()) {
+                  const std::filesystem::path &home = kit::foundation::zavelHome(),
+                  Unreadable unreadable = Unreadable::startsAfresh) {
   using kit::foundation::DefaultsChange;
   return update(
       key,
       [&](const std::optional<kit::foundation::DefaultsValue> &current) {
         auto record = recordOf<Record>(current);
+        if (current && !record && unreadable == Unreadable::isKept)
+          return DefaultsChange::keep();
         if (!change(record) || !record)
           return DefaultsChange::keep();
         auto bytes = kit::foundation::encodeJsonData(*record);

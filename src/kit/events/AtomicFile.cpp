@@ -1,8 +1,11 @@
 #include "kit/events/AtomicFile.h"
 
 #include "kit/events/FileWriteObserver.h"
+#include "kit/foundation/WriteFailureObserver.h"
+#include "kit/foundation/WriteModes.h"
 
 #include <cerrno>
+#include <chrono>
 #include <random>
 #include <string>
 
@@ -20,6 +23,8 @@ constexpr std::string_view kNameCharacters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr size_t kRandomCharacters = 6;
 constexpr int kNameAttempts = 100;
+// Copies older than this were left by a writer that died; a younger one may still be on its way.
+constexpr auto kStaleCopyAge = std::chrono::hours(1);
 
 std::error_code lastError() { return {errno, std::generic_category()}; }
 
@@ -100,6 +105,54 @@ void syncFolder(const fs::path &folder) {
     ::fsync(directory.fd);
 }
 
+// A file or folder made read-only is left as it is, even by a process that could write it.
+std::error_code refusedByMode(const fs::path &target) {
+  std::error_code error;
+  bool file = fs::is_regular_file(target, error);
+  if ((file && foundation::isReadOnly(target)) || foundation::isReadOnly(target.parent_path()))
+    return std::make_error_code(std::errc::permission_denied);
+  return {};
+}
+
+// Temporary copies of `target` that a writer killed in mid-write left beside it.
+void removeStaleCopies(const fs::path &target) {
+  auto now = fs::file_time_type::clock::now();
+  std::string name = target.filename().string();
+  fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+  std::error_code error;
+  for (fs::directory_iterator item(folder, error), end; !error && item != end;
+       item.increment(error)) {
+    std::error_code itemError;
+    if (!isTemporaryCopyName(item->path().filename().string(), name) ||
+        !item->is_regular_file(itemError) || item->is_symlink(itemError))
+      continue;
+    auto modified = item->last_write_time(itemError);
+    if (!itemError && now - modified > kStaleCopyAge)
+      fs::remove(item->path(), itemError);
+  }
+}
+
+std::error_code replaceResolved(const fs::path &target, std::string_view contents,
+                                Durability durability, const BeforeReplace &beforeReplace) {
+  if (auto refusal = refusedByMode(target))
+    return refusal;
+  removeStaleCopies(target);
+  std::string temporary;
+  std::error_code error = writeTemporary(target, contents, durability, temporary);
+  if (!error && beforeReplace && !beforeReplace(temporary))
+    error = std::make_error_code(std::errc::operation_canceled);
+  if (!error && ::rename(temporary.c_str(), target.c_str()) != 0)
+    error = lastError();
+  if (error) {
+    if (!temporary.empty())
+      ::unlink(temporary.c_str());
+    return error;
+  }
+  if (durability == Durability::synced)
+    syncFolder(target.parent_path());
+  return {};
+}
+
 std::optional<fs::path> resolved(const fs::path &file, std::error_code &error) {
   fs::file_status status = fs::symlink_status(file, error);
   if (fs::is_symlink(status)) {
@@ -125,32 +178,33 @@ std::optional<fs::path> replacedFile(const fs::path &file) {
   return resolved(file, error);
 }
 
+std::optional<std::string> copiedFileName(std::string_view name) {
+  // "." + the file's name + "." + the random characters
+  constexpr size_t kSuffix = 1 + kRandomCharacters;
+  if (name.size() < 1 + 1 + kSuffix || name.front() != '.')
+    return std::nullopt;
+  std::string_view suffix = name.substr(name.size() - kSuffix);
+  if (suffix.front() != '.' ||
+      suffix.substr(1).find_first_not_of(kNameCharacters) != std::string_view::npos)
+    return std::nullopt;
+  return std::string(name.substr(1, name.size() - 1 - kSuffix));
+}
+
 bool isTemporaryCopyName(std::string_view name, std::string_view fileName) {
-  std::string prefix = "." + std::string(fileName) + ".";
-  if (name.size() != prefix.size() + kRandomCharacters || !name.starts_with(prefix))
-    return false;
-  return name.substr(prefix.size()).find_first_not_of(kNameCharacters) == std::string_view::npos;
+  auto copied = copiedFileName(name);
+  return copied && *copied == fileName;
 }
 
 std::error_code replaceFile(const fs::path &file, std::string_view contents, Durability durability,
                             const BeforeReplace &beforeReplace) {
   std::error_code error;
   auto target = resolved(file, error);
-  if (!target)
-    return error;
-  std::string temporary;
-  error = writeTemporary(*target, contents, durability, temporary);
-  if (!error && beforeReplace && !beforeReplace(temporary))
-    error = std::make_error_code(std::errc::operation_canceled);
-  if (!error && ::rename(temporary.c_str(), target->c_str()) != 0)
-    error = lastError();
+  if (target)
+    error = replaceResolved(*target, contents, durability, beforeReplace);
   if (error) {
-    if (!temporary.empty())
-      ::unlink(temporary.c_str());
+    foundation::announceWriteFailure({{}, file.string(), error.message()});
     return error;
   }
-  if (durability == Durability::synced)
-    syncFolder(target->parent_path());
   announceFileWritten(file);
   return {};
 }

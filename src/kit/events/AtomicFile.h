@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -27,13 +28,18 @@ std::optional<std::filesystem::path> replacedFile(const std::filesystem::path &f
 // Whether `name` is one of the temporary files a replacement of a file named `fileName` makes
 // beside it (a hidden name, the file's name and six more characters).
 bool isTemporaryCopyName(std::string_view name, std::string_view fileName);
+// The name of the file whose temporary copy `name` is; none when `name` has no such form.
+std::optional<std::string> copiedFileName(std::string_view name);
 
 // Replaces a file's contents at once (or makes the file): a reader sees the old file or the new
 // one, never a part of either. The new contents go to a temporary file beside the file replaced,
 // which then takes its place. The file keeps its permission bits (a new one gets those the
 // process's mask allows); a symbolic link keeps pointing at the file it names, which is the one
-// replaced. The error that stopped it, the file then as it was and no temporary file left; none
-// on success, when file write observers hear of `file` by the name given.
+// replaced. A file or folder without write bits is refused (permission denied), whoever runs it.
+// Temporary copies of the same file over an hour old, left by a writer that died, are removed
+// first. The error that stopped it, the file then as it was and no temporary file of this
+// replacement left, told to write failure observers; none on success, when file write
+// observers hear of `file` by the name given.
 std::error_code replaceFile(const std::filesystem::path &file, std::string_view contents,
                             Durability durability = Durability::synced,
                             const BeforeReplace &beforeReplace = {});

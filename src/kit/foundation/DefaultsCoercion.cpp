@@ -19,8 +19,8 @@ int64_t truncated(double value) {
   return static_cast<int64_t>(value);
 }
 
-// A whole text that is an integer or a decimal number; anything else is 0.
-int64_t integerFromText(std::string_view text) {
+// A whole text that is an integer or a decimal number; none for anything else.
+std::optional<int64_t> integerFromText(std::string_view text) {
   const char *end = text.data() + text.size();
   int64_t integer = 0;
   auto [integerEnd, integerError] = std::from_chars(text.data(), end, integer);
@@ -31,7 +31,7 @@ int64_t integerFromText(std::string_view text) {
   if (numberEnd == end &&
       (numberError == std::errc() || numberError == std::errc::result_out_of_range))
     return truncated(number);
-  return 0;
+  return std::nullopt;
 }
 
 std::string shortestText(double value) {
@@ -48,7 +48,7 @@ std::optional<std::string> dataOf(const DefaultsValue &value) {
   return std::nullopt;
 }
 
-int64_t integerOf(const DefaultsValue &value) {
+std::optional<int64_t> numberOf(const DefaultsValue &value) {
   if (const auto *integer = std::get_if<int64_t>(&value))
     return *integer;
   if (const auto *number = std::get_if<double>(&value))
@@ -57,8 +57,10 @@ int64_t integerOf(const DefaultsValue &value) {
     return *flag ? 1 : 0;
   if (const auto *text = std::get_if<std::string>(&value))
     return integerFromText(*text);
-  return 0;
+  return std::nullopt;
 }
+
+int64_t integerOf(const DefaultsValue &value) { return numberOf(value).value_or(0); }
 
 int64_t integerOf(const std::optional<DefaultsValue> &value) {
   return value ? integerOf(*value) : 0;

@@ -1,6 +1,12 @@
 #include "kit/foundation/FileLock.h"
 
+#include "kit/foundation/WriteFailureObserver.h"
+#include "kit/foundation/WriteModes.h"
+
 #include <cerrno>
+#include <string>
+#include <string_view>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -27,17 +33,36 @@ bool lockBefore(int descriptor, std::chrono::steady_clock::time_point deadline) 
   }
 }
 
+// The file a lock file of `lockFileBeside`'s form guards; the lock file itself for any other.
+std::filesystem::path guardedFile(const std::filesystem::path &lockFile) {
+  std::string name = lockFile.filename().string();
+  constexpr std::string_view kSuffix = ".lock";
+  if (name.size() <= 1 + kSuffix.size() || name.front() != '.' || !name.ends_with(kSuffix))
+    return lockFile;
+  return lockFile.parent_path() / name.substr(1, name.size() - 1 - kSuffix.size());
+}
+
+// No lock, so the write it guards will not happen.
+std::nullopt_t refused(const std::filesystem::path &lockFile, std::string reason) {
+  announceWriteFailure({{}, guardedFile(lockFile).string(), std::move(reason)});
+  return std::nullopt;
+}
+
 } // namespace
 
 std::optional<FileLock> FileLock::exclusive(const std::filesystem::path &lockFile,
                                             std::chrono::milliseconds patience) {
   auto deadline = std::chrono::steady_clock::now() + patience;
+  std::error_code error;
+  // Made like any file: not in a folder without write bits, whoever runs it.
+  if (!std::filesystem::exists(lockFile, error) && !mayCreate(lockFile))
+    return refused(lockFile, std::generic_category().message(EACCES));
   int descriptor = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
   if (descriptor < 0)
-    return std::nullopt;
+    return refused(lockFile, std::generic_category().message(errno));
   FileLock lock(descriptor);
   if (!lockBefore(descriptor, deadline))
-    return std::nullopt;
+    return refused(lockFile, "another writer holds its lock");
   return lock;
 }
 

@@ -1,5 +1,7 @@
 #include "kit/foundation/JsonCoding.h"
 
+#include "kit/foundation/JsonNesting.h"
+
 #include <cmath>
 #include <limits>
 
@@ -109,6 +111,8 @@ std::string jsonText(const Json &json) {
 }
 
 std::optional<Json> parseJson(std::string_view text) {
+  if (!jsonNestsWithin(text))
+    return std::nullopt;
   Json json = Json::parse(text, nullptr, false);
   if (json.is_discarded())
     return std::nullopt;

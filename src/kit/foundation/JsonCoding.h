@@ -7,6 +7,7 @@
 // - A required member that is missing or null fails the whole record; an optional one reads as
 //   none, and is left out when written. Unknown members are ignored.
 // - Numbers that are not finite and text that is not UTF-8 cannot be encoded.
+// - Text nested deeper than `largestJsonNesting` is not read at all.
 //
 // A record lists its fields once and gets both directions:
 //   struct NoteItem {
@@ -78,13 +79,15 @@ constexpr JsonField<Record, Value> field(std::string_view name, Value Record::*m
 // that is not UTF-8.
 std::string jsonText(const Json &json);
 
-// The JSON value of `text`, or none when it is not JSON.
+// The JSON value of `text`, or none when it is not JSON or nests deeper than
+// `largestJsonNesting`.
 std::optional<Json> parseJson(std::string_view text);
 
 // The value's JSON text, or none when it cannot be encoded.
 template <class T> std::optional<std::string> encodeJsonData(const T &value) noexcept;
 
-// The value read from JSON text, or none when the text is not JSON or not of the type's form.
+// The value read from JSON text, or none when `parseJson` refuses the text or it is not of the
+// type's form.
 template <class T> std::optional<T> decodeJsonData(std::string_view text) noexcept;
 
 // ---- Implementation -------------------------------------------------------------------------

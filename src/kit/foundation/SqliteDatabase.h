@@ -11,20 +11,34 @@ namespace kit::foundation {
 
 using SqliteStatement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)>;
 
+// A database file opened, or why not.
+struct SqliteOpening {
+  std::shared_ptr<sqlite3> database; // null when it did not open
+  // Another connection held the file locked for longer than the busy timeout: the file may be
+  // whole and usable once it lets go.
+  bool busy = false;
+};
+
 // The database file at `path` (and its folder) opened, created when missing, in WAL mode with
-// a busy timeout, with `schema` applied; null when any of it fails. Several processes may
-// create the same file at once.
-std::shared_ptr<sqlite3> openSqliteFile(const std::filesystem::path &path, std::string_view schema,
-                                        std::string_view probe);
+// a busy timeout, with `schema` applied. Several processes may create the same file at once.
+SqliteOpening openSqliteFile(const std::filesystem::path &path, std::string_view schema,
+                             std::string_view probe);
 
 // A private database in memory with `schema`, safe to share between threads; null on failure.
 std::shared_ptr<sqlite3> openSqliteMemory(std::string_view schema);
 
 // Runs `sql` (statements without results), waiting out other connections' locks as long as the
-// busy timeout; false when it fails.
+// busy timeout; SQLite's result code.
+int runSqlite(sqlite3 *database, std::string_view sql);
+
+// The same, true when it succeeded.
 bool executeSqlite(sqlite3 *database, std::string_view sql);
 
-// `sql` prepared on `database`; null when it does not compile.
-SqliteStatement prepareSqlite(sqlite3 *database, std::string_view sql);
+// `sql` prepared on `database`; null when it does not compile, with SQLite's result code in
+// `code` when given.
+SqliteStatement prepareSqlite(sqlite3 *database, std::string_view sql, int *code = nullptr);
+
+// Whether a result code says another connection held a lock past the busy timeout.
+bool isBusySqlite(int code);
 
 } // namespace kit::foundation

@@ -54,6 +54,23 @@ TEST_F(DeckStateTest, FavouritesAreStoredSortedByCodePointAndToggleInAndOut) {
   EXPECT_TRUE(DeckState::likedTracks().empty());
 }
 
+// A saved list in a form the deck cannot read is not replaced by a toggle's guess.
+TEST_F(DeckStateTest, ToggleLeavesAStoredValueThatIsNoListOfNamesAsItIs) {
+  const DefaultsValue unreadable[] = {Data{R"(["Lisbon"])"}, std::string("Lisbon"), int64_t{3}};
+  for (const auto &value : unreadable) {
+    store(DeckState::favCitiesKey, value);
+    store(DeckState::likedTracksKey, value);
+    DeckState::toggleFavCity("Kyoto");
+    EXPECT_EQ(DeckState::toggleLikedTrack("a|b"), std::nullopt);
+    EXPECT_EQ(stored(DeckState::favCitiesKey), value);
+    EXPECT_EQ(stored(DeckState::likedTracksKey), value);
+  }
+  SharedSuite::open().removeObject(DeckState::likedTracksKey);
+  EXPECT_EQ(DeckState::toggleLikedTrack("a|b"), false);
+  EXPECT_EQ(DeckState::toggleLikedTrack("a|b"), true);
+  EXPECT_EQ(storedArray(DeckState::likedTracksKey), Names{});
+}
+
 TEST_F(DeckStateTest, TwoSpellingsOfOneNameAreOneMember) {
   const std::string composed = "Z\u00FCrich", decomposed = "Zu\u0308rich";
   DeckState::toggleFavCity(composed);

@@ -186,3 +186,16 @@ TEST(NotesStore, APinRemovesItsOwnStaleCopiesBesideTheFileItWrites) {
     EXPECT_TRUE(fs::exists(file)) << file;
   EXPECT_TRUE(NotesStore::latest().at(0).pinned);
 }
+
+// Every writer of the file a link names finds the pin's lock beside that file, wherever the
+// link lies; none is made beside the link.
+TEST(NotesStore, APinThroughALinkTakesItsLockBesideTheFileTheLinkNames) {
+  TempHome home;
+  test_support::ScratchTree elsewhere;
+  fs::path target = elsewhere.write("notes.json", Json(std::vector<Json>{note(kA, "a", 1)}).dump());
+  fs::create_symlink(target, NotesStore::fileURL());
+  ASSERT_TRUE(NotesStore::togglePin(id(kA)));
+  EXPECT_TRUE(fs::exists(elsewhere.root() / ".notes.json.lock"));
+  EXPECT_FALSE(fs::exists(NotesStore::fileURL().parent_path() / ".notes.json.lock"));
+  EXPECT_TRUE(fs::is_symlink(NotesStore::fileURL()));
+}

@@ -1,10 +1,15 @@
 #include "kit/events/AtomicFile.h"
 #include "kit/events/FileWriteObserver.h"
+#include "kit/foundation/WriteFailureObserver.h"
 
+#include "support/Processes.h"
 #include "support/ScratchTree.h"
 
+#include <chrono>
+#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace kit::events {
@@ -23,13 +28,25 @@ TEST(AtomicFile, TemporaryCopyNamesAreTheHiddenFileNameAndSixCharacters) {
   struct Case {
     const char *name;
     bool copy;
+    std::optional<std::string> of = std::nullopt; // the file it is a copy of, when not notes.json
   } cases[] = {
-      {".notes.json.aZ09xY", true},  {".notes.json.lock", false},    {".notes.json.locked", true},
-      {".notes.json.abc12", false},  {".notes.json.abc1234", false}, {"notes.json.abc123", false},
-      {".notes.json.ab-123", false}, {".other.json.abc123", false},  {".notes.json..abc12", false},
+      {".notes.json.aZ09xY", true},
+      {".notes.json.lock", false},
+      {".notes.json.locked", true},
+      {".notes.json.abc12", false},
+      {".notes.json.abc1234", false},
+      {"notes.json.abc123", false},
+      {".notes.json.ab-123", false},
+      {".other.json.abc123", false, "other.json"},
+      {".notes.json..abc12", false},
+      {".0123abcd.layer.Zz9Aa0", false, "0123abcd.layer"},
+      {"..aZ09xY", false},
   };
-  for (const auto &c : cases)
+  for (const auto &c : cases) {
     EXPECT_EQ(isTemporaryCopyName(c.name, "notes.json"), c.copy) << c.name;
+    auto of = c.of ? c.of : c.copy ? std::optional<std::string>("notes.json") : std::nullopt;
+    EXPECT_EQ(copiedFileName(c.name), of) << c.name;
+  }
 }
 
 TEST(AtomicFile, ReplacementsSayWhyTheyFailAndObserversHearOnlyWholeOnesByTheNameGiven) {
@@ -39,6 +56,9 @@ TEST(AtomicFile, ReplacementsSayWhyTheyFailAndObserversHearOnlyWholeOnesByTheNam
   fs::create_symlink("../elsewhere/real.txt", link);
   std::vector<fs::path> heard;
   FileWriteObserver observer([&](const fs::path &file) { heard.push_back(file); });
+  std::vector<std::string> failed;
+  foundation::WriteFailureObserver failures(
+      [&](const foundation::WriteFailure &failure) { failed.push_back(failure.name); });
 
   EXPECT_EQ(replaceFile(link, "new", Durability::whole), std::error_code());
   EXPECT_EQ(textOf(real), "new");
@@ -53,6 +73,9 @@ TEST(AtomicFile, ReplacementsSayWhyTheyFailAndObserversHearOnlyWholeOnesByTheNam
       std::errc::operation_canceled);
   EXPECT_EQ(textOf(real), "new");
   EXPECT_EQ(heard, std::vector<fs::path>{link});
+  EXPECT_EQ(failed, (std::vector<std::string>{(scratch.root() / "missing" / "a.txt").string(),
+                                              scratch.root() / "taken",
+                                              scratch.root() / "dangling.txt", real}));
   // Nothing but the files themselves is left in either folder.
   for (const char *folder : {"elsewhere", "here"})
     EXPECT_EQ(
@@ -74,6 +97,67 @@ TEST(AtomicFile, ANewFileGetsTheBitsTheMaskAllowsAndAnOldOneKeepsItsOwn) {
   ASSERT_FALSE(replaceFile(fresh, "y", Durability::whole));
   ASSERT_EQ(::stat(fresh.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 07777, 0604u);
+}
+
+// A disk that fills up in mid-write (here a file size limit, in a process of its own): the error
+// comes back, the old file stays whole and the copy is gone.
+TEST(AtomicFile, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
+  test_support::ScratchTree scratch;
+  fs::path file = scratch.write("list.json", "[1]");
+  ASSERT_TRUE(zavel::test::runInProcessesAtOnce(1, [&](int) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{16, 16};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    return replaceFile(file, std::string(64, '2')) == std::errc::file_too_large;
+  }));
+  EXPECT_EQ(textOf(file), "[1]");
+  EXPECT_EQ(std::distance(fs::directory_iterator(scratch.root()), fs::directory_iterator()), 1);
+}
+
+// Judged by the mode, not by what the process may do: as root it could write them all.
+TEST(AtomicFile, AFileOrFolderWithoutWriteBitsIsLeftAsItIs) {
+  test_support::ScratchTree scratch;
+  fs::path file = scratch.write("read-only.txt", "old");
+  fs::path inFolder = scratch.write("closed/item.txt", "old");
+  fs::path link = scratch.root() / "link.txt";
+  fs::create_symlink(file, link);
+  ::chmod(file.c_str(), 0444);
+  ::chmod(inFolder.parent_path().c_str(), 0555);
+  std::vector<std::string> failed;
+  foundation::WriteFailureObserver failures(
+      [&](const foundation::WriteFailure &failure) { failed.push_back(failure.name); });
+  for (const fs::path &target : {file, link, inFolder, inFolder.parent_path() / "new.txt"})
+    EXPECT_EQ(replaceFile(target, "new"), std::errc::permission_denied) << target;
+  EXPECT_EQ(textOf(file), "old");
+  EXPECT_EQ(textOf(inFolder), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(inFolder.parent_path()), fs::directory_iterator()),
+            1);
+  EXPECT_EQ(failed,
+            (std::vector<std::string>{file, link, inFolder, inFolder.parent_path() / "new.txt"}));
+  ::chmod(inFolder.parent_path().c_str(), 0755);
+}
+
+// What a writer killed in mid-write left: its copies of the same file go once they are an hour
+// old; younger ones (perhaps a live writer's) and other files' stay.
+TEST(AtomicFile, AReplacementRemovesItsOwnCopiesOverAnHourOld) {
+  test_support::ScratchTree scratch;
+  auto aged = [](const fs::path &file) {
+    fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::minutes(61));
+    return file;
+  };
+  fs::path stale = aged(scratch.write(".milk.ics.Ab3xY9", "BEGIN"));
+  fs::path staleToo = aged(scratch.write(".milk.ics.zz00ZZ", "BEGIN"));
+  const std::vector<fs::path> kept{
+      scratch.write(".milk.ics.Qr7tU1", "BEGIN"),        // 0 minutes old
+      aged(scratch.write(".bread.ics.Ab3xY9", "BEGIN")), // another file's
+      aged(scratch.write(".milk.ics.lock", "")),         // not a copy's name
+      aged(scratch.folder(".milk.ics.Fo1der")),          // not a file
+  };
+  ASSERT_FALSE(replaceFile(scratch.root() / "milk.ics", "END", Durability::whole));
+  EXPECT_FALSE(fs::exists(stale));
+  EXPECT_FALSE(fs::exists(staleToo));
+  for (const auto &file : kept)
+    EXPECT_TRUE(fs::exists(file)) << file;
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "kit/foundation/Defaults.h"
 #include "kit/foundation/DefaultsCoercion.h"
+#include "kit/foundation/WriteFailureObserver.h"
 
+#include "support/StoreLock.h"
 #include "support/TempHome.h"
 
 #include <atomic>
@@ -11,9 +13,11 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace kit::foundation;
+using zavel::test::StoreLock;
 using zavel::test::TempHome;
 
 namespace {
@@ -260,4 +264,180 @@ TEST(Defaults, UpdateOfTheInMemoryStoreAndReadObserversHearKeysLookedFor) {
   EXPECT_EQ(Defaults::standard(broken.path()).integer("count"), before + 2);
   EXPECT_EQ(looked,
             (std::vector<std::string>{"standard:count", "standard:count", "standard:count"}));
+}
+
+namespace {
+
+// Every write failure heard while it lives, as "store|key|reason".
+class FailureLog {
+public:
+  std::vector<std::string> heard;
+
+private:
+  WriteFailureObserver observer_{[this](const WriteFailure &failure) {
+    heard.push_back(failure.store + "|" + failure.name + "|" + failure.reason);
+  }};
+};
+
+std::vector<std::string> times(std::size_t count, const std::string &line) {
+  return std::vector<std::string>(count, line);
+}
+
+// One value read straight from the file, as another program would.
+int64_t sqlInteger(const std::filesystem::path &file, const char *sql) {
+  sqlite3 *raw = nullptr;
+  sqlite3_open(file.c_str(), &raw);
+  std::unique_ptr<sqlite3, int (*)(sqlite3 *)> database(raw, sqlite3_close);
+  sqlite3_stmt *statement = nullptr;
+  sqlite3_prepare_v2(raw, sql, -1, &statement, nullptr);
+  std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> owned(statement, sqlite3_finalize);
+  return sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : -1;
+}
+
+const auto kIncrement = [](const std::optional<DefaultsValue> &value) {
+  return DefaultsChange::replace(integerOf(value) + 1);
+};
+
+} // namespace
+
+TEST(Defaults, ValuesOver1MiBReadAsUnreadableWithoutBeingParsedAndAreNeverStored) {
+  TempHome home;
+  auto suite = openSuite(home);
+  const std::string largest(largestDefaultsValue, 'a');
+  ASSERT_TRUE(suite.set("largest", Data{largest}));
+  ASSERT_TRUE(suite.set("largest text", largest));
+  EXPECT_EQ(openSuite(home).data("largest"), largest);
+  EXPECT_EQ(openSuite(home).string("largest text"), largest);
+  FailureLog failures;
+  EXPECT_FALSE(suite.set("over", Data{largest + "a"}));
+  EXPECT_FALSE(suite.set("over", largest + "a"));
+  EXPECT_FALSE(suite.set("over", std::vector<std::string>{largest})); // its JSON adds the quotes
+  EXPECT_EQ(failures.heard, times(3, "group.test|over|the value is larger than 1 MiB"));
+  EXPECT_EQ(openSuite(home).object("over"), std::nullopt);
+  // Written by another program; a text of 600,000 two-byte characters is over in bytes.
+  runSql(home.suiteFile(kSuite), R"(INSERT INTO entries VALUES
+      ('big data', 'data', zeroblob(1048577)),
+      ('big text', 'string', replace(hex(zeroblob(1048577)), '00', 'x')),
+      ('wide text', 'string', replace(hex(zeroblob(600000)), '00', 'é')),
+      ('big list', 'array', '[' || replace(hex(zeroblob(400000)), '00', '"",') || '""]'))");
+  for (const char *key : {"big data", "big text", "wide text", "big list"})
+    EXPECT_EQ(openSuite(home).object(key), std::nullopt) << key;
+}
+
+// A row this store cannot read belongs to another writer: a read-modify-write keeps it without
+// asking its change what to make of it.
+TEST(Defaults, UpdateLeavesARowItCannotReadAsItIs) {
+  TempHome home;
+  openSuite(home);
+  runSql(home.suiteFile(kSuite), R"(INSERT INTO entries VALUES
+      ('colour', 'colour', 'red'), ('broken', 'array', '["a"'),
+      ('big', 'data', zeroblob(1048577)))");
+  FailureLog failures;
+  for (const char *key : {"colour", "broken", "big"}) {
+    bool asked = false;
+    EXPECT_FALSE(openSuite(home).update(key, [&](const auto &) {
+      asked = true;
+      return DefaultsChange::remove();
+    })) << key;
+    EXPECT_FALSE(asked) << key;
+  }
+  EXPECT_EQ(sqlInteger(home.suiteFile(kSuite), "SELECT count(*) FROM entries"), 3);
+  EXPECT_TRUE(failures.heard.empty());
+  // An absent key is asked about, as none.
+  EXPECT_TRUE(openSuite(home).update("absent", kIncrement));
+  EXPECT_EQ(openSuite(home).integer("absent"), 1);
+}
+
+// Judged by the mode, as root could write anything: the store reads, refuses every write, and
+// the standard store does not stand in for it.
+TEST(Defaults, AStoreWithoutWriteBitsReadsAndRefusesEveryWrite) {
+  for (bool folder : {false, true}) {
+    TempHome home;
+    ASSERT_TRUE(openSuite(home).set("k", int64_t{41}));
+    auto closed = folder ? home.suiteFile(kSuite).parent_path() : home.suiteFile(kSuite);
+    ::chmod(closed.c_str(), folder ? 0555 : 0444);
+    FailureLog failures;
+    {
+      auto suite = openSuite(home);
+      EXPECT_TRUE(suite.isReadOnly());
+      EXPECT_EQ(suite.integer("k"), 41);
+      EXPECT_FALSE(suite.set("k", int64_t{1}));
+      EXPECT_FALSE(suite.removeObject("k"));
+      EXPECT_FALSE(suite.update("k", kIncrement));
+    }
+    EXPECT_EQ(failures.heard, times(3, "group.test|k|the store is read-only")) << folder;
+    ::chmod(closed.c_str(), folder ? 0755 : 0644);
+    EXPECT_EQ(openSuite(home).integer("k"), 41);
+    EXPECT_FALSE(std::filesystem::exists(home.suiteFile("standard")));
+  }
+  // Read-only and no store at all: still nothing is written in its place.
+  TempHome home;
+  fileOf(home.suiteFile(kSuite), std::string(4096, 'z'));
+  ::chmod(home.suiteFile(kSuite).c_str(), 0444);
+  FailureLog failures;
+  auto suite = openSuite(home);
+  EXPECT_EQ(suite.object("k"), std::nullopt);
+  EXPECT_FALSE(suite.set("k", int64_t{1}));
+  EXPECT_EQ(failures.heard, times(1, "group.test|k|the store is read-only"));
+  EXPECT_FALSE(std::filesystem::exists(home.suiteFile("standard")));
+}
+
+// A folder without write bits where the stores would be made: none can be made, and what the
+// store in memory keeps is heard as a write that reached no file.
+TEST(Defaults, NoStoreIsMadeInAFolderWithoutWriteBits) {
+  TempHome home;
+  auto folder = home.suiteFile(kSuite).parent_path();
+  std::filesystem::create_directories(folder);
+  ::chmod(folder.c_str(), 0555);
+  EXPECT_FALSE(Defaults::suite(kSuite, home.path()));
+  FailureLog failures;
+  auto standard = Defaults::standard(home.path());
+  EXPECT_TRUE(standard.isInMemory());
+  EXPECT_TRUE(standard.set("kept", int64_t{1}));
+  ::chmod(folder.c_str(), 0755);
+  EXPECT_TRUE(std::filesystem::is_empty(folder));
+  EXPECT_EQ(failures.heard,
+            (std::vector<std::string>{"standard|kept|no store file could be opened, so it lasts "
+                                      "only as long as the process"}));
+}
+
+// Another program writing: readers go on beside it; a write waits out the busy timeout (5 s),
+// then fails, heard as such.
+TEST(Defaults, AWriterHoldingTheStorePastTheBusyTimeoutFailsWritesWhileReadsGoOn) {
+  TempHome home;
+  ASSERT_TRUE(openSuite(home).set("k", int64_t{41}));
+  FailureLog failures;
+  {
+    StoreLock writer(home.suiteFile(kSuite), StoreLock::Kind::writer);
+    auto suite = Defaults::suite(kSuite, home.path());
+    ASSERT_TRUE(suite);
+    EXPECT_FALSE(suite->isBusy());
+    EXPECT_EQ(suite->integer("k"), 41);
+    EXPECT_FALSE(suite->update("k", kIncrement));
+  }
+  EXPECT_EQ(failures.heard,
+            (std::vector<std::string>{"group.test|k|another program holds the store"}));
+  EXPECT_EQ(openSuite(home).integer("k"), 41);
+  EXPECT_EQ(openSuite(home).object("test.lock"), std::nullopt); // never committed
+}
+
+// Locked even against readers past the busy timeout (5 s): the store opens busy, reads as empty
+// and refuses every write at once; it is no store that cannot be opened.
+TEST(Defaults, AStoreLockedAgainstReadersOpensBusy) {
+  TempHome home;
+  ASSERT_TRUE(openSuite(home).set("k", int64_t{41}));
+  FailureLog failures;
+  {
+    StoreLock holder(home.suiteFile(kSuite), StoreLock::Kind::exclusive);
+    auto suite = Defaults::suite(kSuite, home.path());
+    ASSERT_TRUE(suite);
+    EXPECT_TRUE(suite->isBusy());
+    EXPECT_EQ(suite->object("k"), std::nullopt);
+    EXPECT_FALSE(suite->set("k", int64_t{1}));
+    EXPECT_FALSE(suite->removeObject("k"));
+    EXPECT_FALSE(suite->update("k", kIncrement));
+  }
+  EXPECT_EQ(failures.heard, times(3, "group.test|k|another program holds the store"));
+  EXPECT_EQ(openSuite(home).integer("k"), 41);
+  EXPECT_FALSE(std::filesystem::exists(home.suiteFile("standard")));
 }

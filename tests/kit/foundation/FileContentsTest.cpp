@@ -30,6 +30,8 @@ TEST(FileContents, ARegularFileWithinTheLimitReadsWholeAndAnythingElseReadsAsNon
       {"a folder", scratch.folder("folder"), 100, std::nullopt},
       {"a pipe with no writer, not waited on", pipe, 100, std::nullopt},
       {"missing", scratch.root() / "missing.txt", 100, std::nullopt},
+      // Stated as 0 bytes, about 1.4 KB when read: only what it holds counts.
+      {"a file that runs past its stated size", "/proc/self/status", 16, std::nullopt},
   };
   for (const Case &c : cases)
     EXPECT_EQ(readRegularFile(c.path, c.largest), c.expected) << c.name;

@@ -1,4 +1,5 @@
 #include "kit/foundation/FileLock.h"
+#include "kit/foundation/WriteFailureObserver.h"
 
 #include "support/Processes.h"
 #include "support/ScratchTree.h"
@@ -6,6 +7,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
+#include <vector>
 
 using kit::foundation::FileLock;
 namespace fs = std::filesystem;
@@ -37,6 +40,29 @@ TEST(FileLock, ASecondTakerWaitsForTheFirstAndAFolderInTheWayGivesNoLock) {
   EXPECT_TRUE(FileLock::exclusive(file, 0ms));
   EXPECT_TRUE(fs::is_regular_file(file));
   EXPECT_FALSE(FileLock::exclusive(scratch.folder("a folder")));
+}
+
+// No lock means the write it guards will not happen: each refusal is heard, naming that file.
+// A folder without write bits gets no lock file, though the tests run as root.
+TEST(FileLock, ALockNotHadIsHeardAsAFailedWriteOfTheFileItGuards) {
+  test_support::ScratchTree scratch;
+  std::vector<std::string> failed;
+  kit::foundation::WriteFailureObserver failures([&](const kit::foundation::WriteFailure &failure) {
+    failed.push_back(fs::path(failure.name).filename().string() + ": " + failure.reason);
+  });
+  fs::path closed = scratch.folder("closed");
+  ::chmod(closed.c_str(), 0555);
+  EXPECT_FALSE(FileLock::exclusive(kit::foundation::lockFileBeside(closed / "milk.ics")));
+  EXPECT_TRUE(fs::is_empty(closed));
+  ::chmod(closed.c_str(), 0755);
+  auto held = FileLock::exclusive(kit::foundation::lockFileBeside(scratch.root() / "notes.json"));
+  ASSERT_TRUE(held);
+  EXPECT_FALSE(
+      FileLock::exclusive(kit::foundation::lockFileBeside(scratch.root() / "notes.json"), 20ms));
+  EXPECT_FALSE(FileLock::exclusive(scratch.folder("in the way")));
+  EXPECT_EQ(failed, (std::vector<std::string>{"milk.ics: Permission denied",
+                                              "notes.json: another writer holds its lock",
+                                              "in the way: Is a directory"}));
 }
 
 // Eight processes, each adding 1 to a number in a file 25 times under the lock: none is lost.

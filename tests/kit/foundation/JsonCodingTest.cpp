@@ -133,3 +133,36 @@ TEST(JsonCoding, DictionariesReadWhole) {
   EXPECT_EQ((*days)["2024-03-01"]["Notes"], 120);
   EXPECT_FALSE(decodeText<Days>(R"({"2024-03-01":[]})"));
 }
+
+// Text nested too deep is refused before the parser sees it, however deep (the parser, the
+// values' destructor and the writer recurse), while brackets inside strings are only text.
+TEST(JsonCoding, TextNestedDeeperThan512LevelsIsNotReadAtAll) {
+  auto nested = [](std::size_t depth, const char *open, const char *inner, const char *close) {
+    std::string text;
+    for (std::size_t i = 0; i < depth; ++i)
+      text += open;
+    text += inner;
+    for (std::size_t i = 0; i < depth; ++i)
+      text += close;
+    return text;
+  };
+  std::string siblings;
+  for (int i = 0; i < 1000; ++i)
+    siblings += "[{}],";
+  struct Case {
+    const char *name;
+    std::string text;
+    bool read;
+  } cases[] = {
+      {"arrays 512 deep", nested(512, "[", "1", "]"), true},
+      {"arrays 513 deep", nested(513, "[", "1", "]"), false},
+      {"objects 513 deep", nested(513, "{\"a\":", "1", "}"), false},
+      {"a member 70,000 deep", R"({"id":1,"x":)" + nested(70000, "[", "", "]") + "}", false},
+      {"brackets inside a string", "[\"" + std::string(5000, '[') + "\\\"[{\"]", true},
+      {"a thousand siblings", "[" + siblings + "[]]", true},
+  };
+  for (const auto &c : cases) {
+    EXPECT_EQ(parseJson(c.text).has_value(), c.read) << c.name;
+    EXPECT_EQ(decodeJsonData<Json>(c.text).has_value(), c.read) << c.name;
+  }
+}

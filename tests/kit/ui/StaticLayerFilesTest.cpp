@@ -4,6 +4,7 @@
 #include "kit/ui/drawing/StaticLayerCache.h"
 #include "support/ScratchTree.h"
 
+#include <chrono>
 #include <fstream>
 
 namespace kit::ui {
@@ -97,6 +98,26 @@ TEST_F(StaticLayerFiles, TheFolderKeepsOnlyTheNewestPictures) {
   EXPECT_EQ(files().size(), drawing::StaticLayerFiles::capacity);
   EXPECT_TRUE(store.load("key " + std::to_string(drawing::StaticLayerFiles::capacity + 4)));
   EXPECT_FALSE(store.load("key 9999"));
+}
+
+// Temporary copies a killed process left are whole layers too: they count toward the cap, and
+// the oldest files go first, copies or not.
+TEST_F(StaticLayerFiles, CopiesLeftBehindCountTowardTheCap) {
+  fs::create_directories(folder());
+  std::vector<fs::path> copies;
+  for (char i = '0'; i < '5'; ++i) {
+    copies.push_back(folder() / ("." + std::string(16, i) + ".layer.Ab3xY" + i));
+    std::ofstream(copies.back()) << "ZLAYER1\n";
+    fs::last_write_time(copies.back(), fs::file_time_type::clock::now() - std::chrono::minutes(10));
+  }
+  drawing::StaticLayerFiles store(folder());
+  drawing::LayerPicture tiny{
+      drawing::SurfacePtr(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1))};
+  for (std::size_t i = 0; i < drawing::StaticLayerFiles::capacity; ++i)
+    store.save("key " + std::to_string(i), tiny);
+  EXPECT_EQ(files().size(), drawing::StaticLayerFiles::capacity);
+  for (const auto &copy : copies)
+    EXPECT_FALSE(fs::exists(copy)) << copy;
 }
 
 } // namespace

@@ -58,7 +58,11 @@ void addToCounter(std::string_view name, int64_t amount, const Clock &clock,
   SharedSuite::update(
       key,
       [&](const std::optional<kit::foundation::DefaultsValue> &stored) {
-        int64_t sum = saturatingAdd(kit::foundation::integerOf(stored), amount);
+        auto count = stored ? kit::foundation::numberOf(*stored) : int64_t{0};
+        // Something other than a number is not a count of ours to replace.
+        if (!count)
+          return kit::foundation::DefaultsChange::keep();
+        int64_t sum = saturatingAdd(*count, amount);
         return kit::foundation::DefaultsChange::replace(std::max<int64_t>(sum, 0));
       },
       home);
@@ -88,7 +92,7 @@ void toggleHabitToday(const kit::foundation::UUID &id, const Clock &clock,
           habit->checkins.insert(today);
         return true;
       },
-      home);
+      home, SharedSuite::Unreadable::isKept);
 }
 
 std::vector<HabitWeekRow> habitWeek(const Clock &clock, const std::filesystem::path &home) {

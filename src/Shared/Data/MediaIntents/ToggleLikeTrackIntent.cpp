@@ -16,8 +16,11 @@ ToggleLikeTrackIntent::perform(const ActionEnvironment &environment) const noexc
       return;
     // Joined as they come, nothing escaped: the keys already stored have this form.
     std::string key = record->title + "|" + record->artist;
-    bool wasLiked = DeckState::toggleLikedTrack(key, environment.home);
-    MediaBridge::postMediaNotification(wasLiked ? "unfavorite" : "favorite");
+    auto wasLiked = DeckState::toggleLikedTrack(key, environment.home);
+    // A list we cannot read stays, and the host is told of no change.
+    if (!wasLiked)
+      return;
+    MediaBridge::postMediaNotification(*wasLiked ? "unfavorite" : "favorite");
     reloadKinds({"zavel.nowplaying", "zavel.remote"});
   });
 }

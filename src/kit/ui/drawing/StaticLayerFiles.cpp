@@ -78,6 +78,15 @@ std::shared_ptr<LayerPicture> readPixels(std::FILE *file, const Header &header) 
   return picture;
 }
 
+// Whatever a save leaves counts: the layers, and the temporary copies of one that a killed
+// process left, each a whole layer too.
+bool isCacheFile(const fs::path &file) {
+  if (file.extension() == ".layer")
+    return true;
+  auto copied = events::copiedFileName(file.filename().string());
+  return copied && fs::path(*copied).extension() == ".layer";
+}
+
 } // namespace
 
 StaticLayerFiles::StaticLayerFiles(fs::path folder) : folder_(std::move(folder)) {}
@@ -151,7 +160,7 @@ void StaticLayerFiles::dropOldest(const fs::path &saved) const {
   std::vector<std::pair<fs::file_time_type, fs::path>> files;
   for (fs::directory_iterator item(folder_, error), end; !error && item != end;
        item.increment(error))
-    if (item->path().extension() == ".layer" && item->path() != saved)
+    if (isCacheFile(item->path()) && item->path() != saved)
       files.emplace_back(item->last_write_time(error), item->path());
   if (files.size() < capacity)
     return;

@@ -61,6 +61,23 @@ TEST_F(ExtrasStoreTest, CounterSumsStayWithinZeroAndTheLargestValue) {
   }
 }
 
+// What is no number is no count of ours: it stays as it is, and reads as 0.
+TEST_F(ExtrasStoreTest, ACounterHoldingSomethingOtherThanANumberIsLeftAsItIs) {
+  const std::string key = "zavel.counter.water.2025-03-05";
+  const std::pair<DefaultsValue, std::optional<DefaultsValue>> cases[] = {
+      {kit::foundation::Data{"3"}, std::nullopt},
+      {std::string("three"), std::nullopt},
+      {std::vector<std::string>{"3"}, std::nullopt},
+      {std::string("3"), DefaultsValue(int64_t{4})},
+      {2.5, DefaultsValue(int64_t{3})},
+  };
+  for (const auto &[value, after] : cases) {
+    store(key, value);
+    ExtrasStore::addToCounter("water", 1, kWednesday);
+    EXPECT_EQ(stored(key), after.value_or(value)) << ::testing::PrintToString(value);
+  }
+}
+
 TEST_F(ExtrasStoreTest, GoalsBelowOneReadAsTheDefaults) {
   const std::tuple<DefaultsValue, int64_t, int64_t> cases[] = {
       {int64_t{0}, 8, 10000}, {std::string("x"), 8, 10000}, {int64_t{12}, 12, 12}};
@@ -89,15 +106,30 @@ TEST_F(ExtrasStoreTest, HabitWeekCountsMondayToSundayOfTheCurrentWeek) {
         << now;
 }
 
-TEST_F(ExtrasStoreTest, NoReadableHabitListGivesTheSamplesAndACheckInStoresThem) {
+// The samples stand in for a list that is not stored or cannot be read; a check-in makes them
+// the stored list only when none is stored: a list that cannot be read is the user's and stays
+// exactly as it was.
+TEST_F(ExtrasStoreTest, NoReadableHabitListGivesTheSamplesAndACheckInStoresThemOnlyWhenNoneIs) {
   std::vector<HabitWeekRow> sampleRows;
   for (const auto &habit : HabitItem::samples())
     sampleRows.push_back({habit.id, habit.name, 0, 7});
-  EXPECT_EQ(ExtrasStore::habitWeek(kWednesday), sampleRows);
-  ASSERT_TRUE(SharedSuite::writeData(ExtrasStore::habitsKey, R"([{"id":"nope","name":"Run"}])"));
-  EXPECT_EQ(ExtrasStore::habitWeek(kWednesday), sampleRows);
+  const auto sampleRead = HabitItem::samples()[1].id;
+  const DefaultsValue unreadable[] = {
+      kit::foundation::Data{R"([{"id":"nope","name":"Run"}])"},
+      kit::foundation::Data{R"([{"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","name":"Run"}])"},
+      std::string(R"([{"id":"0F8FAD5B-D9CB-469F-A165-70867728950E","name":"Run","checkins":[]}])"),
+      kit::foundation::Data{"Run, Read"},
+  };
+  for (const auto &value : unreadable) {
+    store(ExtrasStore::habitsKey, value);
+    EXPECT_EQ(ExtrasStore::habitWeek(kWednesday), sampleRows);
+    ExtrasStore::toggleHabitToday(sampleRead, kWednesday);
+    EXPECT_EQ(stored(ExtrasStore::habitsKey), value);
+  }
 
-  ExtrasStore::toggleHabitToday(HabitItem::samples()[1].id, kWednesday);
+  SharedSuite::open().removeObject(ExtrasStore::habitsKey);
+  EXPECT_EQ(ExtrasStore::habitWeek(kWednesday), sampleRows);
+  ExtrasStore::toggleHabitToday(sampleRead, kWednesday);
   auto expected = HabitItem::samples();
   expected[1].checkins.insert("2025-03-05");
   EXPECT_EQ(SharedSuite::read<std::vector<HabitItem>>(ExtrasStore::habitsKey), expected);

@@ -104,5 +104,15 @@ TEST_F(MediaIntents, LovePressesAlternateBetweenLovedAndNotByTitleAndArtistAsThe
   EXPECT_EQ(log.events(), events);
 }
 
+// Loved tracks kept in a form the deck cannot read stay, and the host hears of no change.
+TEST_F(MediaIntents, LoveLeavesALovedListItCannotReadAndTellsNobody) {
+  MediaBridge::setNowPlaying(NowPlayingSnapshot{"A", "B", 0, 0, true, now});
+  const kit::foundation::DefaultsValue unreadable = kit::foundation::Data{R"(["Zebra|Z"])"};
+  store(DeckState::likedTracksKey, unreadable);
+  ToggleLikeTrackIntent{}.perform(environment());
+  EXPECT_EQ(stored(DeckState::likedTracksKey), unreadable);
+  EXPECT_TRUE(log.events().empty());
+}
+
 } // namespace
 } // namespace zavel

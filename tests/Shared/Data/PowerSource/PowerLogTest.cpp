@@ -1,8 +1,10 @@
 #include "Shared/Data/PowerSource/PowerLog.h"
 
+#include "Shared/Data/AppGroup.h"
 #include "Shared/Data/SharedSuite.h"
 #include "support/FakeMachine.h"
 #include "support/Pluck.h"
+#include "support/StoreLock.h"
 
 #include <atomic>
 #include <chrono>
@@ -64,6 +66,7 @@ TEST(PowerLog, EventsBetweenTheStoredStateAndThePresentOne) {
       {was(40, false, false, 60), {41, true, {}, true}, "Connected to power | 41%"},
       // Full on the charger is still connected, and stays so without more events.
       {was(99, true, true, 10), {100, false, {}, true}, "Fully charged at 100% | 100%"},
+      {was(100, false, true, 10), {100, false, {}, true}, "100%"},
       // A log without the power flag: charging stands in for it.
       {was(90, true, std::nullopt, 120), {80, false, {}, false}, "Disconnected · Drain 5%/h | 80%"},
       {was(9'000'000'000'000'000'000, true, true, 12.6),
@@ -147,6 +150,22 @@ TEST(PowerLog, ASnapshotBuildsOnTheLogAnotherIsStoringMeanwhile) {
   other.join();
   EXPECT_EQ(messages(log), "Connected to power | Disconnected from power | 49%");
   EXPECT_EQ(machine.stored().value_or(Stored{}).entries, log);
+}
+
+// Another program holds the suite's write lock past the busy timeout (5 s): the snapshot shows
+// the log as it would have become, and stores nothing.
+TEST(PowerLog, WhileAnotherProgramWritesTheSuiteTheLogShowsAsItWouldHaveBecome) {
+  LogMachine machine;
+  const Stored before = was(40, false, false, 60);
+  machine.store(before);
+  {
+    test::StoreLock writer(machine.home() / "suites" /
+                               (std::string(AppGroup::identifier) + ".sqlite3"),
+                           test::StoreLock::Kind::writer);
+    EXPECT_EQ(messages(machine.record(InternalBattery{41, true, {}, true})),
+              "Connected to power | 41%");
+  }
+  EXPECT_EQ(machine.stored(), before);
 }
 
 TEST(PowerLog, StoredFormReadsWithAndWithoutThePowerFlag) {

@@ -1,0 +1,94 @@
+// A program of its own: it stands in for fsync and rename to record the order in which a
+// replacement calls them, which no other test executable should share.
+#include "kit/events/AtomicFile.h"
+
+#include "support/ScratchTree.h"
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool recording = false;
+std::vector<std::string> calls;
+
+std::string pathOf(int fd) {
+  std::error_code error;
+  return fs::read_symlink("/proc/self/fd/" + std::to_string(fd), error).string();
+}
+
+template <class Function> Function *next(const char *name) {
+  return reinterpret_cast<Function *>(::dlsym(RTLD_NEXT, name));
+}
+
+} // namespace
+
+extern "C" int fsync(int fd) {
+  if (recording)
+    calls.push_back("fsync " + pathOf(fd));
+  return next<int(int)>("fsync")(fd);
+}
+
+extern "C" int rename(const char *from, const char *to) {
+  if (recording)
+    calls.push_back("rename " + fs::path(from).filename().string() + " " + to);
+  return next<int(const char *, const char *)>("rename")(from, to);
+}
+
+namespace kit::events {
+namespace {
+
+// The calls recorded, naming the files by their part: "copy" (a temporary copy of `file`),
+// "file" and "folder".
+std::vector<std::string> recorded(const fs::path &folder, const fs::path &file) {
+  std::vector<std::string> named;
+  for (std::string call : calls) {
+    auto space = call.find(' ');
+    std::string kind = call.substr(0, space);
+    std::string rest = call.substr(space + 1);
+    if (kind == "rename") {
+      auto split = rest.find(' ');
+      bool copy = isTemporaryCopyName(rest.substr(0, split), file.filename().string());
+      named.push_back(std::string("rename ") + (copy ? "copy" : "?") + " to " +
+                      (rest.substr(split + 1) == file.string() ? "file" : "?"));
+    } else {
+      fs::path path = rest;
+      bool copy = path.parent_path() == folder &&
+                  isTemporaryCopyName(path.filename().string(), file.filename().string());
+      named.push_back("fsync " + std::string(copy ? "copy" : path == folder ? "folder" : rest));
+    }
+  }
+  return named;
+}
+
+// A synced replacement flushes the new contents before they take the file's place, and the
+// folder after, so a crash leaves the old file or the whole new one; a whole one flushes
+// nothing.
+TEST(SyncedReplace, FlushesTheCopyBeforeTheRenameAndTheFolderAfter) {
+  struct Case {
+    Durability durability;
+    std::vector<std::string> calls;
+  } cases[] = {
+      {Durability::synced, {"fsync copy", "rename copy to file", "fsync folder"}},
+      {Durability::whole, {"rename copy to file"}},
+  };
+  for (const auto &c : cases) {
+    test_support::ScratchTree scratch;
+    fs::path folder = fs::canonical(scratch.root());
+    fs::path file = folder / "milk.ics";
+    calls.clear();
+    recording = true;
+    std::error_code error = replaceFile(file, "BEGIN:VCALENDAR", c.durability);
+    recording = false;
+    ASSERT_FALSE(error);
+    EXPECT_EQ(recorded(folder, file), c.calls);
+  }
+}
+
+} // namespace
+} // namespace kit::events
