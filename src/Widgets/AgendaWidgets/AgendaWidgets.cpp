@@ -87,10 +87,7 @@ ZavelWidget<CalendarProvider> CalendarDayEventsWidget() {
       .typeName = "CalendarDayEventsWidget",
       .kind = "zavel.calendar.dayEvents",
       .size = ZavelSize::m,
-      .face =
-          [](const CalendarEntry &entry, const ZCtx &ctx) {
-            return CalendarDayEventsView{entry.date, entry.data, ctx}.body();
-          },
+      .face = datedFace<CalendarDayEventsView>(),
       .name = "Day + Events",
       .description = "The date beside what's next.",
       .link = calendarLink,
@@ -117,10 +114,7 @@ ZavelWidget<CalendarProvider> CalendarAgendaWidget() {
       .typeName = "CalendarAgendaWidget",
       .kind = "zavel.calendar.agenda",
       .size = ZavelSize::l,
-      .face =
-          [](const CalendarEntry &entry, const ZCtx &ctx) {
-            return CalendarAgendaView{entry.date, entry.data, ctx}.body();
-          },
+      .face = datedFace<CalendarAgendaView>(),
       .name = "Agenda",
       .description = "Today's schedule with day progress.",
       .link = calendarLink,

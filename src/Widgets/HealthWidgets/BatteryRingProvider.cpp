@@ -4,7 +4,7 @@
 
 namespace zavel {
 
-HealthLocalProvider<PowerSnapshot> BatteryRingProvider(const HealthEnvironment &environment) {
+LocalProvider<PowerSnapshot> BatteryRingProvider(const HealthEnvironment &environment) {
   PowerSource::Environment power{environment.root, environment.home, environment.clock};
   return {.sample = PowerSnapshot::sample(),
           .live = [power] { return PowerSource::snapshot(power); },

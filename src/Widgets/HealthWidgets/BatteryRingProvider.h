@@ -2,7 +2,7 @@
 
 #include "Shared/Data/Models/PowerSnapshot.h"
 #include "Widgets/HealthWidgets/HealthEnvironment.h"
-#include "Widgets/HealthWidgets/HealthLocalProvider.h"
+#include "Widgets/Shell/LocalProvider.h"
 
 namespace zavel {
 
@@ -10,6 +10,6 @@ using BatteryRingEntry = ZavelEntry<PowerSnapshot>;
 
 // The ring's timeline: the machine's power state when asked (which also advances the power
 // log), read again a quarter of an hour later; the sample power state in the gallery.
-HealthLocalProvider<PowerSnapshot> BatteryRingProvider(const HealthEnvironment &environment = {});
+LocalProvider<PowerSnapshot> BatteryRingProvider(const HealthEnvironment &environment = {});
 
 } // namespace zavel

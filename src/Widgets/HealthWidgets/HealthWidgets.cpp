@@ -16,14 +16,14 @@ namespace zavel {
 namespace {
 
 ScreenUsageProvider usageProvider(const HealthEnvironment &environment) {
-  return {environment.clock, environment.home};
+  return {{environment.clock, environment.home}};
 }
 
 // Today's count of a daily counter against the goal, the goal read first.
-HealthLocalProvider<CounterSnapshot> counterProvider(std::string name,
-                                                     int64_t (*goal)(const std::filesystem::path &),
-                                                     CounterSnapshot sample,
-                                                     const HealthEnvironment &environment) {
+LocalProvider<CounterSnapshot> counterProvider(std::string name,
+                                               int64_t (*goal)(const std::filesystem::path &),
+                                               CounterSnapshot sample,
+                                               const HealthEnvironment &environment) {
   return {.sample = sample,
           .live =
               [name, goal, clock = environment.clock, home = environment.home] {
@@ -36,8 +36,7 @@ HealthLocalProvider<CounterSnapshot> counterProvider(std::string name,
 
 } // namespace
 
-ZavelWidget<HealthLocalProvider<PowerSnapshot>>
-BatteryRingWidget(const HealthEnvironment &environment) {
+ZavelWidget<LocalProvider<PowerSnapshot>> BatteryRingWidget(const HealthEnvironment &environment) {
   return {
       .typeName = "BatteryRingWidget",
       .kind = "zavel.battery.ring",
@@ -73,8 +72,7 @@ ZavelWidget<ScreenUsageProvider> ScreenElapsedWidget(const HealthEnvironment &en
   };
 }
 
-ZavelWidget<HealthLocalProvider<CounterSnapshot>>
-StepsWidget(const HealthEnvironment &environment) {
+ZavelWidget<LocalProvider<CounterSnapshot>> StepsWidget(const HealthEnvironment &environment) {
   return {
       .typeName = "StepsWidget",
       .kind = "zavel.steps",
@@ -86,8 +84,7 @@ StepsWidget(const HealthEnvironment &environment) {
   };
 }
 
-ZavelWidget<HealthLocalProvider<CounterSnapshot>>
-WaterWidget(const HealthEnvironment &environment) {
+ZavelWidget<LocalProvider<CounterSnapshot>> WaterWidget(const HealthEnvironment &environment) {
   return {
       .typeName = "WaterWidget",
       .kind = "zavel.water",
@@ -99,7 +96,7 @@ WaterWidget(const HealthEnvironment &environment) {
   };
 }
 
-ZavelWidget<HealthLocalProvider<std::vector<HabitWeekRow>>>
+ZavelWidget<LocalProvider<std::vector<HabitWeekRow>>>
 HabitsWidget(const HealthEnvironment &environment) {
   return {
       .typeName = "HabitsWidget",

@@ -6,9 +6,8 @@
 
 namespace zavel {
 
+using kit::foundation::Date;
 using kit::widgets::ReloadPolicy;
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
 
 namespace {
 
@@ -17,27 +16,18 @@ constexpr int reloadMinutes = 10;
 
 } // namespace
 
-int64_t ScreenUsageProvider::budget() const {
+int64_t ScreenUsageTimeline::budget() const {
   int64_t stored = SharedSuite::open(home).integer(budgetKey);
   return stored > 0 ? stored : defaultBudget;
 }
 
-UsageEntry ScreenUsageProvider::placeholder(const TimelineContext &) const {
-  return {clock.now(), UsageSnapshot::sample(), CasingOption::followApp};
+UsageSnapshot ScreenUsageTimeline::live(const Intent &, Date) const {
+  return UsageLog::snapshot(budget(), clock, home).value_or(sample());
 }
 
-UsageEntry ScreenUsageProvider::snapshot(const Intent &configuration,
-                                         const TimelineContext &context) const {
-  kit::foundation::Date now = clock.now();
-  if (context.isPreview)
-    return {now, UsageSnapshot::sample(), configuration.casing};
-  return {now, UsageLog::snapshot(budget(), clock, home).value_or(UsageSnapshot::sample()),
-          configuration.casing};
-}
-
-Timeline<UsageEntry> ScreenUsageProvider::timeline(const Intent &configuration,
-                                                   const TimelineContext &) const {
-  kit::foundation::Date now = clock.now();
+kit::widgets::Timeline<UsageEntry>
+ScreenUsageTimeline::timeline(const Intent &configuration) const {
+  Date now = clock.now();
   auto usage = UsageLog::snapshot(budget(), clock, home);
   // Nothing logged: none of today's time used, against the budget.
   UsageSnapshot shown = usage ? *usage : UsageSnapshot{0, budget(), {}, {}};

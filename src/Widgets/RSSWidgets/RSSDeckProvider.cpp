@@ -6,29 +6,16 @@
 
 namespace zavel {
 
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
-
-RSSDeckEntry RSSDeckProvider::placeholder(const TimelineContext &) const {
-  return {environment.clock.now(), RSSDeckData::sample(), CasingOption::followApp};
-}
-
-RSSDeckEntry RSSDeckProvider::snapshot(const Intent &configuration,
-                                       const TimelineContext &context) const {
-  return {environment.clock.now(), context.isPreview ? RSSDeckData::sample() : currentDeck(),
-          configuration.casing};
-}
-
-Timeline<RSSDeckEntry> RSSDeckProvider::timeline(const Intent &configuration,
-                                                 const TimelineContext &) const {
-  FeedRefresh refreshed = refreshFeeds(environment);
-  return {{{refreshed.date, currentDeck(), configuration.casing}}, refreshed.policy};
-}
-
-RSSDeckData RSSDeckProvider::currentDeck() const {
+RSSDeckData RSSDeckTimeline::live(const Intent &, kit::foundation::Date) const {
   std::vector<RSSItem> items = shownHeadlines(environment.home);
   int64_t index = RSSDeckData::bounded(RSSStore::deckIndex(environment.home), items.size());
   return {std::move(items), index};
+}
+
+kit::widgets::Timeline<RSSDeckEntry> RSSDeckTimeline::timeline(const Intent &configuration) const {
+  FeedRefresh refreshed = refreshFeeds(environment);
+  return {{{refreshed.date, live(configuration, refreshed.date), configuration.casing}},
+          refreshed.policy};
 }
 
 } // namespace zavel

@@ -3,10 +3,7 @@
 #include "Shared/Data/RSSStore/Refresh.h"
 #include "Shared/Data/WidgetIntents/CasingConfigIntent.h"
 #include "Shared/Views/RSSViews/RSSDeckData.h"
-#include "Widgets/Shell/ZavelEntry.h"
-
-#include "kit/widgets/Timeline.h"
-#include "kit/widgets/TimelineContext.h"
+#include "Widgets/Shell/GalleryOrLive.h"
 
 namespace zavel {
 
@@ -14,23 +11,22 @@ using RSSDeckEntry = ZavelEntry<RSSDeckData>;
 
 // The timeline of the feed deck: the feeds fetched afresh, then one entry of the headlines it
 // steps through at the stored position.
-struct RSSDeckProvider {
+struct RSSDeckTimeline {
   using Intent = CasingConfigIntent;
-  using Entry = RSSDeckEntry;
+  using Data = RSSDeckData;
 
   // Where the headlines and the position are stored and fetched, and when "now" is.
   RSSStore::Environment environment;
 
+  kit::foundation::Date now() const { return environment.clock.now(); }
   // The samples at the first.
-  Entry placeholder(const kit::widgets::TimelineContext &context) const;
-  // The samples at the first in the gallery; otherwise what is stored, without fetching anything.
-  Entry snapshot(const Intent &configuration, const kit::widgets::TimelineContext &context) const;
-  kit::widgets::Timeline<Entry> timeline(const Intent &configuration,
-                                         const kit::widgets::TimelineContext &context) const;
-
-private:
-  // The shown headlines at the stored position, held within them.
-  RSSDeckData currentDeck() const;
+  static const RSSDeckData &sample() { return RSSDeckData::sample(); }
+  // The shown headlines at the stored position, held within them, without fetching anything.
+  RSSDeckData live(const Intent &configuration, kit::foundation::Date now) const;
+  kit::widgets::Timeline<RSSDeckEntry> timeline(const Intent &configuration) const;
 };
+
+// The samples at the first in the gallery; otherwise the stored deck.
+using RSSDeckProvider = GalleryOrLiveProvider<RSSDeckTimeline>;
 
 } // namespace zavel

@@ -5,24 +5,13 @@
 
 namespace zavel {
 
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
-
-RSSEntry RSSTimelineProvider::placeholder(const TimelineContext &) const {
-  return {environment.clock.now(), RSSStore::sampleItems(), CasingOption::followApp};
+std::vector<RSSItem> RSSTimeline::live(const Intent &, kit::foundation::Date) const {
+  return shownHeadlines(environment.home);
 }
 
-RSSEntry RSSTimelineProvider::snapshot(const Intent &configuration,
-                                       const TimelineContext &context) const {
-  return {environment.clock.now(),
-          context.isPreview ? RSSStore::sampleItems() : shownHeadlines(environment.home),
-          configuration.casing};
-}
-
-Timeline<RSSEntry> RSSTimelineProvider::timeline(const Intent &configuration,
-                                                 const TimelineContext &) const {
+kit::widgets::Timeline<RSSEntry> RSSTimeline::timeline(const Intent &configuration) const {
   FeedRefresh refreshed = refreshFeeds(environment);
-  return {{{refreshed.date, shownHeadlines(environment.home), configuration.casing}},
+  return {{{refreshed.date, live(configuration, refreshed.date), configuration.casing}},
           refreshed.policy};
 }
 

@@ -4,10 +4,7 @@
 #include "Shared/Data/RSSStore/Refresh.h"
 #include "Shared/Data/RSSStore/SampleItems.h"
 #include "Shared/Data/WidgetIntents/CasingConfigIntent.h"
-#include "Widgets/Shell/ZavelEntry.h"
-
-#include "kit/widgets/Timeline.h"
-#include "kit/widgets/TimelineContext.h"
+#include "Widgets/Shell/GalleryOrLive.h"
 
 #include <vector>
 
@@ -17,19 +14,21 @@ using RSSEntry = ZavelEntry<std::vector<RSSItem>>;
 
 // The timeline of the latest and wire widgets: the feeds fetched afresh, then one entry of the
 // headlines they show.
-struct RSSTimelineProvider {
+struct RSSTimeline {
   using Intent = CasingConfigIntent;
-  using Entry = RSSEntry;
+  using Data = std::vector<RSSItem>;
 
   // Where the headlines are stored and fetched, and when "now" is.
   RSSStore::Environment environment;
 
-  // The samples.
-  Entry placeholder(const kit::widgets::TimelineContext &context) const;
-  // The samples in the gallery; otherwise what is stored, without fetching anything.
-  Entry snapshot(const Intent &configuration, const kit::widgets::TimelineContext &context) const;
-  kit::widgets::Timeline<Entry> timeline(const Intent &configuration,
-                                         const kit::widgets::TimelineContext &context) const;
+  kit::foundation::Date now() const { return environment.clock.now(); }
+  static const std::vector<RSSItem> &sample() { return RSSStore::sampleItems(); }
+  // What is stored, without fetching anything.
+  std::vector<RSSItem> live(const Intent &configuration, kit::foundation::Date now) const;
+  kit::widgets::Timeline<RSSEntry> timeline(const Intent &configuration) const;
 };
+
+// The samples in the gallery; otherwise the stored headlines.
+using RSSTimelineProvider = GalleryOrLiveProvider<RSSTimeline>;
 
 } // namespace zavel

@@ -15,10 +15,17 @@ namespace zavel {
 // Draws an entry's face with the context of the render.
 template <class Entry> using EntryFace = std::function<kit::ui::View(const Entry &, const ZCtx &)>;
 
-// The face of a view drawn from the entry's data alone: `View{entry.data, ctx}.body()`. A face
-// that takes the entry's date or zones as well has a small adaptor of its own.
+// The face of a view drawn from the entry's data alone: `View{entry.data, ctx}.body()`.
 template <class View> auto dataFace() {
   return [](const auto &entry, const ZCtx &ctx) { return View{entry.data, ctx}.body(); };
+}
+
+// The face of a view drawn from the entry's moment and data: `View{entry.date, entry.data,
+// ctx}.body()`. A face that takes anything else (the zones of a clock) has an adaptor of its own.
+template <class View> auto datedFace() {
+  return [](const auto &entry, const ZCtx &ctx) {
+    return View{entry.date, entry.data, ctx}.body();
+  };
 }
 
 // A widget's content: the entry's face inside the root of the size class, in the entry's casing;

@@ -11,7 +11,7 @@
 
 namespace zavel {
 
-ZavelWidget<SystemLocalProvider<PowerSnapshot>> BatteryDevicesWidget() {
+ZavelWidget<LocalProvider<PowerSnapshot>> BatteryDevicesWidget() {
   return {
       .typeName = "BatteryDevicesWidget",
       .kind = "zavel.battery.devices",
@@ -23,7 +23,7 @@ ZavelWidget<SystemLocalProvider<PowerSnapshot>> BatteryDevicesWidget() {
   };
 }
 
-ZavelWidget<SystemLocalProvider<PowerSnapshot>> BatteryMinimalWidget() {
+ZavelWidget<LocalProvider<PowerSnapshot>> BatteryMinimalWidget() {
   return {
       .typeName = "BatteryMinimalWidget",
       .kind = "zavel.battery.minimal",
@@ -35,7 +35,7 @@ ZavelWidget<SystemLocalProvider<PowerSnapshot>> BatteryMinimalWidget() {
   };
 }
 
-ZavelWidget<SystemLocalProvider<SystemGauges>> SystemGaugesWidget() {
+ZavelWidget<LocalProvider<SystemGauges>> SystemGaugesWidget() {
   return {
       .typeName = "SystemGaugesWidget",
       .kind = "zavel.system",
@@ -47,7 +47,7 @@ ZavelWidget<SystemLocalProvider<SystemGauges>> SystemGaugesWidget() {
   };
 }
 
-ZavelWidget<SystemLocalProvider<NetworkSnapshot>> NetworkWidget() {
+ZavelWidget<LocalProvider<NetworkSnapshot>> NetworkWidget() {
   return {
       .typeName = "NetworkWidget",
       .kind = "zavel.network",
@@ -59,7 +59,7 @@ ZavelWidget<SystemLocalProvider<NetworkSnapshot>> NetworkWidget() {
   };
 }
 
-ZavelWidget<SystemLocalProvider<StorageSnapshot>> StorageWidget() {
+ZavelWidget<LocalProvider<StorageSnapshot>> StorageWidget() {
   return {
       .typeName = "StorageWidget",
       .kind = "zavel.storage",
@@ -93,7 +93,7 @@ ZavelWidget<WatchlistTimelineProvider> WatchlistWidget() {
   };
 }
 
-ZavelWidget<SystemLocalProvider<PowerSnapshot>> BatteryPillWidget() {
+ZavelWidget<LocalProvider<PowerSnapshot>> BatteryPillWidget() {
   return {
       .typeName = "BatteryPillWidget",
       .kind = "zavel.battery.pill",

@@ -4,9 +4,8 @@
 
 namespace zavel {
 
+using kit::foundation::Date;
 using kit::widgets::ReloadPolicy;
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
 
 namespace {
 
@@ -16,24 +15,15 @@ constexpr int reloadMinutesWithSample = 10;
 
 } // namespace
 
-TickerEntry TickerTimelineProvider::placeholder(const TimelineContext &) const {
-  return {environment.clock.now(), StockSnapshot::sample(), CasingOption::followApp};
+StockSnapshot TickerTimeline::live(const Intent &configuration, Date) const {
+  return StocksProvider::snapshot(configuration.symbol, environment).value_or(sample());
 }
 
-TickerEntry TickerTimelineProvider::snapshot(const Intent &configuration,
-                                             const TimelineContext &context) const {
-  if (context.isPreview)
-    return {environment.clock.now(), StockSnapshot::sample(), configuration.casing};
+kit::widgets::Timeline<TickerEntry> TickerTimeline::timeline(const Intent &configuration) const {
   std::optional<StockSnapshot> quote = StocksProvider::snapshot(configuration.symbol, environment);
-  return {environment.clock.now(), quote.value_or(StockSnapshot::sample()), configuration.casing};
-}
-
-Timeline<TickerEntry> TickerTimelineProvider::timeline(const Intent &configuration,
-                                                       const TimelineContext &) const {
-  std::optional<StockSnapshot> quote = StocksProvider::snapshot(configuration.symbol, environment);
-  kit::foundation::Date now = environment.clock.now();
+  Date now = environment.clock.now();
   int reloadMinutes = quote ? reloadMinutesWithQuote : reloadMinutesWithSample;
-  return {{{now, quote.value_or(StockSnapshot::sample()), configuration.casing}},
+  return {{{now, quote.value_or(sample()), configuration.casing}},
           ReloadPolicy::after(minutesAfter(now, reloadMinutes))};
 }
 

@@ -5,9 +5,8 @@
 
 namespace zavel {
 
+using kit::foundation::Date;
 using kit::widgets::ReloadPolicy;
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
 
 namespace {
 
@@ -15,10 +14,9 @@ namespace {
 constexpr int reloadMinutesWithQuotes = 15;
 constexpr int reloadMinutesWhenEmpty = 10;
 
-} // namespace
-
-std::vector<StockSnapshot> WatchlistTimelineProvider::fetch(const Intent &configuration) const {
-  // One symbol after another, in the configured order; a symbol without a quote is left out.
+// One symbol after another, in the configured order; a symbol without a quote is left out.
+std::vector<StockSnapshot> quotesOf(const WatchlistConfigIntent &configuration,
+                                    const StocksProvider::Environment &environment) {
   std::vector<StockSnapshot> quotes;
   for (const std::string &symbol : configuration.symbols())
     if (auto quote = StocksProvider::snapshot(symbol, environment))
@@ -26,22 +24,18 @@ std::vector<StockSnapshot> WatchlistTimelineProvider::fetch(const Intent &config
   return quotes;
 }
 
-WatchlistEntry WatchlistTimelineProvider::placeholder(const TimelineContext &) const {
-  return {environment.clock.now(), WatchlistView::sample(), CasingOption::followApp};
+} // namespace
+
+const std::vector<StockSnapshot> &WatchlistTimeline::sample() { return WatchlistView::sample(); }
+
+std::vector<StockSnapshot> WatchlistTimeline::live(const Intent &configuration, Date) const {
+  return quotesOf(configuration, environment);
 }
 
-WatchlistEntry WatchlistTimelineProvider::snapshot(const Intent &configuration,
-                                                   const TimelineContext &context) const {
-  if (context.isPreview)
-    return {environment.clock.now(), WatchlistView::sample(), configuration.casing};
-  std::vector<StockSnapshot> quotes = fetch(configuration);
-  return {environment.clock.now(), std::move(quotes), configuration.casing};
-}
-
-Timeline<WatchlistEntry> WatchlistTimelineProvider::timeline(const Intent &configuration,
-                                                             const TimelineContext &) const {
-  std::vector<StockSnapshot> quotes = fetch(configuration);
-  kit::foundation::Date now = environment.clock.now();
+kit::widgets::Timeline<WatchlistEntry>
+WatchlistTimeline::timeline(const Intent &configuration) const {
+  std::vector<StockSnapshot> quotes = quotesOf(configuration, environment);
+  Date now = environment.clock.now();
   int reloadMinutes = quotes.empty() ? reloadMinutesWhenEmpty : reloadMinutesWithQuotes;
   return {{{now, std::move(quotes), configuration.casing}},
           ReloadPolicy::after(minutesAfter(now, reloadMinutes))};

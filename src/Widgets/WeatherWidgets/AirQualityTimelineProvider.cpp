@@ -5,9 +5,8 @@
 
 namespace zavel {
 
+using kit::foundation::Date;
 using kit::widgets::ReloadPolicy;
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
 
 namespace {
 
@@ -18,30 +17,21 @@ constexpr int reloadMinutesWithSample = 15;
 } // namespace
 
 std::optional<AirQualitySnapshot>
-AirQualityTimelineProvider::airQualityOf(const Intent &configuration) const {
+AirQualityTimeline::airQualityOf(const Intent &configuration) const {
   return AirQualityProvider::snapshot(configuredPlace(configuration, environment),
                                       {environment.home, environment.clock, airQualityAddress});
 }
 
-AirQualityEntry AirQualityTimelineProvider::placeholder(const TimelineContext &) const {
-  return {environment.clock.now(), AirQualitySnapshot::sample(), CasingOption::followApp};
+AirQualitySnapshot AirQualityTimeline::live(const Intent &configuration, Date) const {
+  return airQualityOf(configuration).value_or(sample());
 }
 
-AirQualityEntry AirQualityTimelineProvider::snapshot(const Intent &configuration,
-                                                     const TimelineContext &context) const {
-  if (context.isPreview)
-    return {environment.clock.now(), AirQualitySnapshot::sample(), configuration.casing};
+kit::widgets::Timeline<AirQualityEntry>
+AirQualityTimeline::timeline(const Intent &configuration) const {
   std::optional<AirQualitySnapshot> reading = airQualityOf(configuration);
-  return {environment.clock.now(), reading.value_or(AirQualitySnapshot::sample()),
-          configuration.casing};
-}
-
-Timeline<AirQualityEntry> AirQualityTimelineProvider::timeline(const Intent &configuration,
-                                                               const TimelineContext &) const {
-  std::optional<AirQualitySnapshot> reading = airQualityOf(configuration);
-  kit::foundation::Date now = environment.clock.now();
+  Date now = environment.clock.now();
   int reloadMinutes = reading ? reloadMinutesWithValue : reloadMinutesWithSample;
-  return {{{now, reading.value_or(AirQualitySnapshot::sample()), configuration.casing}},
+  return {{{now, reading.value_or(sample()), configuration.casing}},
           ReloadPolicy::after(minutesAfter(now, reloadMinutes))};
 }
 

@@ -4,11 +4,9 @@
 #include "Shared/Data/ExtrasProviders/AirQualityProvider.h"
 #include "Shared/Data/WeatherProvider/Environment.h"
 #include "Shared/Data/WidgetIntents/WeatherConfigIntent.h"
-#include "Widgets/Shell/ZavelEntry.h"
+#include "Widgets/Shell/GalleryOrLive.h"
 
 #include "kit/foundation/net/WebService.h"
-#include "kit/widgets/Timeline.h"
-#include "kit/widgets/TimelineContext.h"
 
 #include <optional>
 #include <string>
@@ -20,9 +18,9 @@ using AirQualityEntry = ZavelEntry<AirQualitySnapshot>;
 // The timeline of the air-quality widget: one entry with the index at the configured place (its
 // unit plays no part), asked for again after 30 minutes, or after 15 when nothing answered and
 // nothing was kept, so only the built-in sample could be shown.
-struct AirQualityTimelineProvider {
+struct AirQualityTimeline {
   using Intent = WeatherConfigIntent;
-  using Entry = AirQualityEntry;
+  using Data = AirQualitySnapshot;
 
   // Where the slot is kept, when "now" is, and where the default place is looked up.
   WeatherProvider::Environment environment;
@@ -30,14 +28,17 @@ struct AirQualityTimelineProvider {
   std::optional<std::string> airQualityAddress =
       kit::foundation::serviceAddress(kit::foundation::WebService::airQuality);
 
-  Entry placeholder(const kit::widgets::TimelineContext &context) const;
-  // In the gallery the sample, reading nothing; otherwise the live index.
-  Entry snapshot(const Intent &configuration, const kit::widgets::TimelineContext &context) const;
-  kit::widgets::Timeline<Entry> timeline(const Intent &configuration,
-                                         const kit::widgets::TimelineContext &context) const;
+  kit::foundation::Date now() const { return environment.clock.now(); }
+  static const AirQualitySnapshot &sample() { return AirQualitySnapshot::sample(); }
+  // The index at the configured place, else the sample.
+  AirQualitySnapshot live(const Intent &configuration, kit::foundation::Date now) const;
+  kit::widgets::Timeline<AirQualityEntry> timeline(const Intent &configuration) const;
 
 private:
   std::optional<AirQualitySnapshot> airQualityOf(const Intent &configuration) const;
 };
+
+// In the gallery the sample, reading nothing; otherwise the live index.
+using AirQualityTimelineProvider = GalleryOrLiveProvider<AirQualityTimeline>;
 
 } // namespace zavel

@@ -5,9 +5,8 @@
 
 namespace zavel {
 
+using kit::foundation::Date;
 using kit::widgets::ReloadPolicy;
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
 
 namespace {
 
@@ -16,25 +15,11 @@ constexpr int reloadMinutes = 12 * 60;
 
 } // namespace
 
-const MoonInfo &MoonProvider::previewSample() {
-  static const MoonInfo sample{"Waxing Gibbous", 0.78, true, 6, 21};
-  return sample;
-}
+MoonInfo MoonTimeline::live(const Intent &, Date now) const { return SkyMath::moon(now); }
 
-MoonEntry MoonProvider::placeholder(const TimelineContext &) const {
-  return {clock.now(), previewSample(), CasingOption::followApp};
-}
-
-MoonEntry MoonProvider::snapshot(const Intent &configuration,
-                                 const TimelineContext &context) const {
-  kit::foundation::Date now = clock.now();
-  return {now, context.isPreview ? previewSample() : SkyMath::moon(now), configuration.casing};
-}
-
-Timeline<MoonEntry> MoonProvider::timeline(const Intent &configuration,
-                                           const TimelineContext &) const {
-  kit::foundation::Date now = clock.now();
-  return {{{now, SkyMath::moon(now), configuration.casing}},
+kit::widgets::Timeline<MoonEntry> MoonTimeline::timeline(const Intent &configuration) const {
+  Date now = clock.now();
+  return {{{now, live(configuration, now), configuration.casing}},
           ReloadPolicy::after(minutesAfter(now, reloadMinutes))};
 }
 

@@ -2,11 +2,9 @@
 
 #include "Shared/Data/ExtraModels/MoonInfo.h"
 #include "Shared/Data/WidgetIntents/CasingConfigIntent.h"
-#include "Widgets/Shell/ZavelEntry.h"
+#include "Widgets/Shell/GalleryOrLive.h"
 
 #include "kit/foundation/Clock.h"
-#include "kit/widgets/Timeline.h"
-#include "kit/widgets/TimelineContext.h"
 
 namespace zavel {
 
@@ -14,19 +12,21 @@ using MoonEntry = ZavelEntry<MoonInfo>;
 
 // The timeline of the moon widget: the phase at the moment of the request, worked out on the
 // device, asked for again twelve hours later.
-struct MoonProvider {
+struct MoonTimeline {
   using Intent = CasingConfigIntent;
-  using Entry = MoonEntry;
+  using Data = MoonInfo;
 
   kit::foundation::Clock clock;
 
-  // What the gallery shows whatever the date: a waxing gibbous moon six days from full.
-  static const MoonInfo &previewSample();
-
-  Entry placeholder(const kit::widgets::TimelineContext &context) const;
-  Entry snapshot(const Intent &configuration, const kit::widgets::TimelineContext &context) const;
-  kit::widgets::Timeline<Entry> timeline(const Intent &configuration,
-                                         const kit::widgets::TimelineContext &context) const;
+  kit::foundation::Date now() const { return clock.now(); }
+  // A waxing gibbous moon six days from full, whatever the date.
+  static const MoonInfo &sample() { return MoonInfo::sample(); }
+  // The phase at `now`.
+  MoonInfo live(const Intent &configuration, kit::foundation::Date now) const;
+  kit::widgets::Timeline<MoonEntry> timeline(const Intent &configuration) const;
 };
+
+// In the gallery the sample; otherwise tonight's phase.
+using MoonProvider = GalleryOrLiveProvider<MoonTimeline>;
 
 } // namespace zavel

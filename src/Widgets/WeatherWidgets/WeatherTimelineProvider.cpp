@@ -8,9 +8,8 @@
 
 namespace zavel {
 
+using kit::foundation::Date;
 using kit::widgets::ReloadPolicy;
-using kit::widgets::Timeline;
-using kit::widgets::TimelineContext;
 
 namespace {
 
@@ -27,25 +26,14 @@ std::optional<WeatherSnapshot> weatherOf(const WeatherConfigIntent &configuratio
 
 } // namespace
 
-WeatherEntry WeatherTimelineProvider::placeholder(const TimelineContext &) const {
-  return {environment.clock.now(), WeatherSnapshot::sample(), CasingOption::followApp};
+WeatherSnapshot WeatherTimeline::live(const Intent &configuration, Date) const {
+  return configuration.localized(weatherOf(configuration, environment).value_or(sample()));
 }
 
-WeatherEntry WeatherTimelineProvider::snapshot(const Intent &configuration,
-                                               const TimelineContext &context) const {
-  kit::foundation::Date now = environment.clock.now();
-  if (context.isPreview)
-    return {now, WeatherSnapshot::sample(), configuration.casing};
+kit::widgets::Timeline<WeatherEntry> WeatherTimeline::timeline(const Intent &configuration) const {
   std::optional<WeatherSnapshot> weather = weatherOf(configuration, environment);
-  return {now, configuration.localized(weather.value_or(WeatherSnapshot::sample())),
-          configuration.casing};
-}
-
-Timeline<WeatherEntry> WeatherTimelineProvider::timeline(const Intent &configuration,
-                                                         const TimelineContext &) const {
-  std::optional<WeatherSnapshot> weather = weatherOf(configuration, environment);
-  kit::foundation::Date now = environment.clock.now();
-  WeatherSnapshot data = configuration.localized(weather.value_or(WeatherSnapshot::sample()));
+  Date now = environment.clock.now();
+  WeatherSnapshot data = configuration.localized(weather.value_or(sample()));
   int reloadMinutes = weather ? reloadMinutesWithData : reloadMinutesWithSample;
   return {tenMinuteEntries(now, data, configuration.casing),
           ReloadPolicy::after(minutesAfter(now, reloadMinutes))};

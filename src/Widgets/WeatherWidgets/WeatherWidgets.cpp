@@ -46,10 +46,7 @@ ZavelWidget<WeatherTimelineProvider> WeatherSunColumnWidget() {
       .typeName = "WeatherSunColumnWidget",
       .kind = "zavel.weather.column",
       .size = ZavelSize::l,
-      .face =
-          [](const WeatherEntry &entry, const ZCtx &ctx) {
-            return WeatherSunColumnView(entry.data, entry.date, ctx).body();
-          },
+      .face = datedFace<WeatherSunColumnView>(),
       .name = "Sun Column",
       .description = "The full portrait: temperature, sky and sunset.",
       .link = weatherLink,
@@ -84,10 +81,7 @@ ZavelWidget<DaylightTimelineProvider> DaylightWidget() {
       .typeName = "DaylightWidget",
       .kind = "zavel.daylight",
       .size = ZavelSize::m,
-      .face =
-          [](const DaylightEntry &entry, const ZCtx &ctx) {
-            return DaylightView{entry.data, entry.date, ctx}.body();
-          },
+      .face = datedFace<DaylightView>(),
       .name = "Daylight",
       .description = "Sunrise to sunset, with the sun on its arc.",
   };

@@ -86,7 +86,7 @@ TEST_F(HealthProviders, ScreenTimeFromTheLogAgainstTheBudgetOnScreenAndTheSample
             (std::vector<UsageEntry>{{now, *live, CasingOption::cream}}));
 }
 
-using CounterWidget = ZavelWidget<HealthLocalProvider<CounterSnapshot>>;
+using CounterWidget = ZavelWidget<LocalProvider<CounterSnapshot>>;
 
 TEST_F(HealthProviders, CountersReadTheirGoalAndTodaysCountEveryHalfHour) {
   struct Case {

@@ -12,8 +12,8 @@ namespace zavel {
 // A day whose sunset does not come after its sunrise shows the built-in sample day instead, as
 // when the sun does not rise or set at all.
 struct DaylightView {
-  DaylightInfo data;
   kit::foundation::Date date; // the entry's moment
+  DaylightInfo data;
   ZCtx ctx;
 
   kit::ui::View body() const;

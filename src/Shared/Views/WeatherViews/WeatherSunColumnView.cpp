@@ -27,10 +27,6 @@ const WeatherSunColumnView::SunPlace unplaced{"21:04", 0.34};
 
 } // namespace
 
-WeatherSunColumnView::WeatherSunColumnView(WeatherSnapshot data, Date date, ZCtx ctx,
-                                           kit::foundation::Clock clock)
-    : data(std::move(data)), date(date), clock(std::move(clock)), ctx(ctx) {}
-
 WeatherSunColumnView::SunPlace
 WeatherSunColumnView::sunPlace(std::optional<Date> sunrise, std::optional<Date> sunset, Date date,
                                const kit::foundation::TimeZone &zone) {

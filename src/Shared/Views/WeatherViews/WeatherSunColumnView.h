@@ -17,13 +17,10 @@ namespace zavel {
 // are worked out for the clock's day at the moment of rendering, from the snapshot's
 // coordinates.
 struct WeatherSunColumnView {
-  WeatherSnapshot data;
   kit::foundation::Date date;
-  kit::foundation::Clock clock;
+  WeatherSnapshot data;
   ZCtx ctx;
-
-  WeatherSunColumnView(WeatherSnapshot data, kit::foundation::Date date, ZCtx ctx,
-                       kit::foundation::Clock clock = kit::foundation::Clock());
+  kit::foundation::Clock clock = {};
 
   kit::ui::View body() const;
 

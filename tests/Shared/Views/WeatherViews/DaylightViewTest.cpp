@@ -36,7 +36,7 @@ protected:
 };
 
 LaidOutTree layDay(const DaylightInfo &day, Date date = noon) {
-  return layReal(DaylightView{day, date, mediumWidget.context()}.body(), mediumWidget);
+  return layReal(DaylightView{date, day, mediumWidget.context()}.body(), mediumWidget);
 }
 
 // The arch's area, and where the sun sits along it: the feet lie 6 units in from either side, and

@@ -41,7 +41,7 @@ const WeatherSnapshot london = at(51.5072, -0.1276, "Europe/London");
 const ZCtx large = context(0.5, ZavelSize::l);
 
 LaidOutTree layColumn(const WeatherSnapshot &data, Date date, Date now = midsummer) {
-  return lay(WeatherSunColumnView(data, date, large, Clock::fixed(now)).body(), {310, 310});
+  return lay(WeatherSunColumnView{date, data, large, Clock::fixed(now)}.body(), {310, 310});
 }
 
 // Where the sun's centre lies within the arc (the last geometry reader).

@@ -10,22 +10,20 @@
 
 namespace zavel {
 
-// The provider of the system and battery widgets: one entry of the machine's present figures,
+// The providers of the system and battery widgets: one entry of the machine's present figures,
 // read again a fixed number of minutes later.
-template <class Value> using SystemLocalProvider = LocalProvider<Value>;
 
 // Processor, memory, graphics and storage, every five minutes; the processor and memory read 0
 // and the storage 721 of 1000 GB when the machine gives no figure, the graphics stays absent.
-SystemLocalProvider<SystemGauges>
-systemGaugesProvider(const SystemStats::Environment &machine = {});
+LocalProvider<SystemGauges> systemGaugesProvider(const SystemStats::Environment &machine = {});
 
 // Throughput since the last reading of any widget, every five minutes; 0 and 0 without one.
-SystemLocalProvider<NetworkSnapshot> networkProvider(const SystemStats::Environment &machine = {});
+LocalProvider<NetworkSnapshot> networkProvider(const SystemStats::Environment &machine = {});
 
 // The home volume every six hours; 721 of 1000 GB when it cannot be read.
-SystemLocalProvider<StorageSnapshot> storageProvider(const SystemStats::Environment &machine = {});
+LocalProvider<StorageSnapshot> storageProvider(const SystemStats::Environment &machine = {});
 
 // The power state every quarter of an hour, each reading advancing the day's power log.
-SystemLocalProvider<PowerSnapshot> batteryProvider(const PowerSource::Environment &machine = {});
+LocalProvider<PowerSnapshot> batteryProvider(const PowerSource::Environment &machine = {});
 
 } // namespace zavel

@@ -1,4 +1,4 @@
-#include "Widgets/SystemWidgets/SystemLocalProvider.h"
+#include "Widgets/SystemWidgets/SystemLocalProviders.h"
 
 #include "Shared/Data/PowerSource/PowerLog.h"
 #include "Shared/Data/SharedSuite.h"
@@ -29,7 +29,7 @@ struct Reading {
   double minutes = 0;
 };
 
-template <class Value> Reading readingOf(const SystemLocalProvider<Value> &provider) {
+template <class Value> Reading readingOf(const LocalProvider<Value> &provider) {
   auto timeline = provider.timeline(CasingConfigIntent{CasingOption::cream}, kInGallery);
   auto now = provider.clock.now();
   return {kit::foundation::encodeJson(provider.placeholder(kOnScreen).data),

@@ -1,4 +1,4 @@
-#include "Widgets/SystemWidgets/SystemLocalProvider.h"
+#include "Widgets/SystemWidgets/SystemLocalProviders.h"
 
 namespace zavel {
 namespace {
@@ -8,7 +8,7 @@ constexpr StorageSnapshot storageFallback{.usedGB = 721, .totalGB = 1000};
 
 } // namespace
 
-SystemLocalProvider<SystemGauges> systemGaugesProvider(const SystemStats::Environment &machine) {
+LocalProvider<SystemGauges> systemGaugesProvider(const SystemStats::Environment &machine) {
   return {.sample = {{.cpuPercent = 34, .memoryPercent = 61, .gpuPercent = 88}, storageFallback},
           .live =
               [machine] {
@@ -24,7 +24,7 @@ SystemLocalProvider<SystemGauges> systemGaugesProvider(const SystemStats::Enviro
           .clock = machine.clock};
 }
 
-SystemLocalProvider<NetworkSnapshot> networkProvider(const SystemStats::Environment &machine) {
+LocalProvider<NetworkSnapshot> networkProvider(const SystemStats::Environment &machine) {
   return {
       .sample = {.downMBs = 482.0, .upMBs = 36.0},
       .live =
@@ -33,7 +33,7 @@ SystemLocalProvider<NetworkSnapshot> networkProvider(const SystemStats::Environm
       .clock = machine.clock};
 }
 
-SystemLocalProvider<StorageSnapshot> storageProvider(const SystemStats::Environment &machine) {
+LocalProvider<StorageSnapshot> storageProvider(const SystemStats::Environment &machine) {
   return {
       .sample = storageFallback,
       .live = [machine] { return SystemStats::storageSnapshot(machine).value_or(storageFallback); },
@@ -41,7 +41,7 @@ SystemLocalProvider<StorageSnapshot> storageProvider(const SystemStats::Environm
       .clock = machine.clock};
 }
 
-SystemLocalProvider<PowerSnapshot> batteryProvider(const PowerSource::Environment &machine) {
+LocalProvider<PowerSnapshot> batteryProvider(const PowerSource::Environment &machine) {
   return {.sample = PowerSnapshot::sample(),
           .live = [machine] { return PowerSource::snapshot(machine); },
           .refreshMinutes = 15,
