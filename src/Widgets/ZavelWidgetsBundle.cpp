@@ -16,25 +16,28 @@
 #include "Widgets/SystemWidgets/SystemWidgets.h"
 #include "Widgets/WeatherWidgets/WeatherWidgets.h"
 
+#include <string>
+#include <utility>
+
 namespace zavel {
 
 using kit::widgets::WidgetBundle;
 
-// Each group lists its widgets in gallery order, one line apiece before `return group;`:
+// Each group lists its widgets in gallery order, one line apiece before the group is returned:
 //   group.add(WeatherConditionsWidget());
 // and registers the button intents and entity types that live with it.
 
-WidgetBundle ZavelFeaturedBundle::body() const {
+ZavelWidgetGroup ZavelFeaturedBundle() {
   WidgetBundle group;
   group.add(WeatherDeckWidget());
   group.add(NowPlayingDeckWidget());
   group.add(RemoteWidget());
   group.add(NotesDeckWidget());
   group.addIntents(addWeatherEntities);
-  return group;
+  return {"ZavelFeaturedBundle", "Featured decks", std::move(group)};
 }
 
-WidgetBundle ZavelClocksBundle::body() const {
+ZavelWidgetGroup ZavelClocksBundle() {
   WidgetBundle group;
   group.add(ClockOrbWidget());
   group.add(ClockDigitalOrbWidget());
@@ -45,10 +48,10 @@ WidgetBundle ZavelClocksBundle::body() const {
   group.add(ClockColumnWidget());
   group.add(ClockDualWidget());
   group.addIntents(addSourceEntities);
-  return group;
+  return {"ZavelClocksBundle", "Clocks", std::move(group)};
 }
 
-WidgetBundle ZavelAgendaBundle::body() const {
+ZavelWidgetGroup ZavelAgendaBundle() {
   WidgetBundle group;
   group.add(RemindersListWidget());
   group.add(RemindersNextUpWidget());
@@ -59,10 +62,10 @@ WidgetBundle ZavelAgendaBundle::body() const {
   group.add(CalendarMonthGridWidget());
   group.add(CalendarAgendaWidget());
   group.addIntents(addAgendaIntents);
-  return group;
+  return {"ZavelAgendaBundle", "Agenda", std::move(group)};
 }
 
-WidgetBundle ZavelWeatherBundle::body() const {
+ZavelWidgetGroup ZavelWeatherBundle() {
   WidgetBundle group;
   group.add(WeatherConditionsWidget());
   group.add(WeatherForecastWidget());
@@ -72,10 +75,10 @@ WidgetBundle ZavelWeatherBundle::body() const {
   group.add(DaylightWidget());
   group.add(AirQualityWidget());
   group.addIntents(addWeatherEntities);
-  return group;
+  return {"ZavelWeatherBundle", "Weather", std::move(group)};
 }
 
-WidgetBundle ZavelHealthBundle::body() const {
+ZavelWidgetGroup ZavelHealthBundle() {
   WidgetBundle group;
   group.add(BatteryRingWidget());
   group.add(ScreenOrbitWidget());
@@ -85,10 +88,10 @@ WidgetBundle ZavelHealthBundle::body() const {
   group.add(HabitsWidget());
   group.add(ScreenWeeklyWidget());
   group.add(TopAppsWidget());
-  return group;
+  return {"ZavelHealthBundle", "Health", std::move(group)};
 }
 
-WidgetBundle ZavelProductivityBundle::body() const {
+ZavelWidgetGroup ZavelProductivityBundle() {
   WidgetBundle group;
   group.add(FocusWidget());
   group.add(StopwatchWidget());
@@ -96,19 +99,19 @@ WidgetBundle ZavelProductivityBundle::body() const {
   group.add(YearWidget());
   group.add(QuoteWidget());
   group.add(InboxWidget());
-  return group;
+  return {"ZavelProductivityBundle", "Productivity", std::move(group)};
 }
 
-WidgetBundle ZavelNotesBundle::body() const {
+ZavelWidgetGroup ZavelNotesBundle() {
   WidgetBundle group;
   group.add(QuickNoteWidget());
   group.add(SingleNoteWidget());
   group.add(NotesListWidget());
   group.add(PinnedNotesWidget());
-  return group;
+  return {"ZavelNotesBundle", "Notes", std::move(group)};
 }
 
-WidgetBundle ZavelSystemBundle::body() const {
+ZavelWidgetGroup ZavelSystemBundle() {
   WidgetBundle group;
   group.add(BatteryDevicesWidget());
   group.add(BatteryMinimalWidget());
@@ -118,23 +121,27 @@ WidgetBundle ZavelSystemBundle::body() const {
   group.add(TickerWidget());
   group.add(WatchlistWidget());
   group.add(BatteryPillWidget());
-  return group;
+  return {"ZavelSystemBundle", "System", std::move(group)};
 }
 
-WidgetBundle ZavelRSSBundle::body() const {
+ZavelWidgetGroup ZavelRSSBundle() {
   WidgetBundle group;
   group.add(RSSLatestWidget());
   group.add(RSSDeckWidget());
   group.add(RSSWireWidget());
   group.addIntent<RSSCycleIntent>();
-  return group;
+  return {"ZavelRSSBundle", "Feeds", std::move(group)};
 }
 
 ZavelWidgetsBundle::ZavelWidgetsBundle() { ZavelFonts::registerFonts(); }
 
 WidgetBundle ZavelWidgetsBundle::body() const {
-  WidgetBundle bundle =
-      std::apply([](auto... groups) { return joinedGroups<decltype(groups)...>(); }, Groups{});
+  WidgetBundle bundle;
+  for (const ZavelWidgetGroup &group :
+       {ZavelFeaturedBundle(), ZavelClocksBundle(), ZavelAgendaBundle(), ZavelWeatherBundle(),
+        ZavelHealthBundle(), ZavelProductivityBundle(), ZavelNotesBundle(), ZavelSystemBundle(),
+        ZavelRSSBundle()})
+    bundle.add(std::string(group.title), group.body());
   // The keys of the decks, productivity and health widgets share one set of intents.
   bundle.addIntents(addActionIntents);
   return bundle;
