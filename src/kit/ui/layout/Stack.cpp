@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <span>
 
 namespace kit::ui::layout {
 namespace {
@@ -104,13 +105,43 @@ private:
     if (!along || std::isinf(*along) || n == 0)
       return proposals;
 
-    std::vector<double> minimum(n), flexibility(n);
-    for (std::size_t i = 0; i < n; ++i) {
-      minimum[i] = o_.along(children_[i]->sizeThatFits(o_.proposal(0.0, across)));
-      double maximum = o_.along(children_[i]->sizeThatFits(o_.proposal(infinity, across)));
-      flexibility[i] = maximum - minimum[i];
+    Lengths lengths = lengthsOf(across);
+    std::vector<std::size_t> order = offerOrder(lengths.flexibility);
+    double remaining = *along - gaps;
+    for (std::size_t start = 0; start < n;) {
+      std::size_t end = priorityEnd(order, start);
+      // The lower priorities keep their minimums.
+      double reserved = 0;
+      for (std::size_t k = end; k < n; ++k)
+        reserved += lengths.minimum[order[k]];
+      std::span<const std::size_t> group(order.data() + start, end - start);
+      remaining = offerPriority(group, remaining, reserved, lengths.minimum, across, proposals);
+      start = end;
     }
-    std::vector<std::size_t> order(n);
+    return proposals;
+  }
+
+  // Each child's length along the axis at a zero offer, and how much more it takes at an infinite
+  // one.
+  struct Lengths {
+    std::vector<double> minimum;
+    std::vector<double> flexibility;
+  };
+  Lengths lengthsOf(std::optional<double> across) {
+    Lengths lengths;
+    for (const ElementPtr &child : children_) {
+      double minimum = o_.along(child->sizeThatFits(o_.proposal(0.0, across)));
+      double maximum = o_.along(child->sizeThatFits(o_.proposal(infinity, across)));
+      lengths.minimum.push_back(minimum);
+      lengths.flexibility.push_back(maximum - minimum);
+    }
+    return lengths;
+  }
+
+  // The order children are offered space in: higher priority first; within a priority the
+  // spacers last, the others the least flexible first.
+  std::vector<std::size_t> offerOrder(const std::vector<double> &flexibility) const {
+    std::vector<std::size_t> order(children_.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
       double pa = children_[a]->layoutPriority(), pb = children_[b]->layoutPriority();
@@ -119,37 +150,45 @@ private:
       bool sa = children_[a]->isSpacer(), sb = children_[b]->isSpacer();
       return sa != sb ? sb : flexibility[a] < flexibility[b];
     });
+    return order;
+  }
 
-    double remaining = *along - gaps;
-    for (std::size_t start = 0; start < n;) {
-      double priority = children_[order[start]]->layoutPriority();
-      std::size_t end = start;
-      while (end < n && children_[order[end]]->layoutPriority() == priority)
-        ++end;
-      double reserved = 0;
-      for (std::size_t k = end; k < n; ++k)
-        reserved += minimum[order[k]];
-      double groupRemaining = remaining - reserved;
-      for (std::size_t k = start; k < end; ++k) {
-        std::size_t i = order[k];
-        // The spacers come last in their group: set their minimums aside until they are reached.
-        double yielded = 0;
-        std::size_t sharing = 0;
-        for (std::size_t m = k; m < end; ++m) {
-          if (children_[order[m]]->isSpacer() && !children_[i]->isSpacer())
-            yielded += minimum[order[m]];
-          else
-            ++sharing;
-        }
-        double share = std::max(0.0, groupRemaining - yielded) / double(sharing);
-        proposals[i] = o_.proposal(share, across);
-        double taken = o_.along(children_[i]->sizeThatFits(proposals[i]));
-        groupRemaining -= taken;
-        remaining -= taken;
-      }
-      start = end;
+  // Where the run of children that share the priority of order[start] ends.
+  std::size_t priorityEnd(const std::vector<std::size_t> &order, std::size_t start) const {
+    double priority = children_[order[start]]->layoutPriority();
+    std::size_t end = start;
+    while (end < order.size() && children_[order[end]]->layoutPriority() == priority)
+      ++end;
+    return end;
+  }
+
+  // Offers the children of one priority, in their order, what is left of `remaining` beyond
+  // `reserved`; returns what is left of `remaining` once they have taken their lengths. The
+  // spacers come last in the group, so the others set aside the spacers' minimums, all of them
+  // still to come.
+  double offerPriority(std::span<const std::size_t> group, double remaining, double reserved,
+                       const std::vector<double> &minimum, std::optional<double> across,
+                       std::vector<ProposedSize> &proposals) {
+    double spacersMinimum = 0;
+    std::size_t others = 0;
+    for (std::size_t i : group) {
+      if (children_[i]->isSpacer())
+        spacersMinimum += minimum[i];
+      else
+        ++others;
     }
-    return proposals;
+    double groupRemaining = remaining - reserved;
+    for (std::size_t k = 0; k < group.size(); ++k) {
+      std::size_t i = group[k];
+      bool spacer = children_[i]->isSpacer();
+      double yielded = spacer ? 0 : spacersMinimum;
+      std::size_t sharing = spacer ? group.size() - k : others - k;
+      proposals[i] = o_.proposal(std::max(0.0, groupRemaining - yielded) / double(sharing), across);
+      double taken = o_.along(children_[i]->sizeThatFits(proposals[i]));
+      groupRemaining -= taken;
+      remaining -= taken;
+    }
+    return remaining;
   }
 
   double crossGuide(std::size_t i, Size size, ProposedSize proposal) {
