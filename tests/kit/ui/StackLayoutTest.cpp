@@ -107,5 +107,42 @@ TEST(StackLayout, SpacersYieldToTheOtherChildrenDownToTheirMinimum) {
   }
 }
 
+TEST(StackLayout, EachPriorityLeavesTheLowerOnesTheirMinimumAndItsOwnSpacersTheirs) {
+  // A bar that is at least `least` and at most `most` points wide.
+  auto bar = [](double least, double most) {
+    return Rectangle().frame({.minWidth = least, .maxWidth = most});
+  };
+  struct Case {
+    const char *name;
+    View row;
+    std::vector<double> barWidths;
+    std::vector<double> spacerWidths;
+  };
+  const Case cases[] = {
+      {.name = "the bar leaves both spacers their minimums, which they then take",
+       .row = HStack(VAlign::center, 0, {Spacer(10), bar(0, 50), Spacer(6)}),
+       .barWidths = {44},
+       .spacerWidths = {10, 6}},
+      {.name = "the favoured bar takes all but the minimums of the others",
+       .row = HStack(VAlign::center, 0, {bar(15, 100), Spacer(0), bar(5, 100).layoutPriority(1)}),
+       .barWidths = {15, 45},
+       .spacerWidths = {0}},
+      {.name = "a favoured spacer leaves the bar its minimum",
+       .row = HStack(VAlign::center, 0, {bar(10, 100), Spacer(20).layoutPriority(1)}),
+       .barWidths = {10},
+       .spacerWidths = {50}},
+  };
+  for (const Case &c : cases) {
+    LaidOutTree tree = lay(c.row.frame({.width = 60}));
+    std::vector<double> bars, spacers;
+    for (const Rect &frame : framesOf(tree, "Rectangle"))
+      bars.push_back(frame.size.width);
+    for (const Rect &frame : framesOf(tree, "Spacer"))
+      spacers.push_back(frame.size.width);
+    EXPECT_EQ(bars, c.barWidths) << c.name;
+    EXPECT_EQ(spacers, c.spacerWidths) << c.name;
+  }
+}
+
 } // namespace
 } // namespace kit::ui
