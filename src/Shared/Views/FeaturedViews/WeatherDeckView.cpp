@@ -3,6 +3,7 @@
 #include "Shared/Data/WidgetIntents/ToggleFavCityIntent.h"
 #include "Shared/Data/WidgetIntents/WeatherDeckViewIntent.h"
 #include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/BarChart.h"
 #include "Shared/Views/Deck.h"
 #include "Shared/Views/FeaturedViews/WeatherDeckWeek.h"
 #include "Shared/Views/Glyphs/KeyGlyphs.h"
@@ -68,21 +69,21 @@ View conditionRow(const WeatherSnapshot &snapshot, const ZCtx &ctx) {
                 });
 }
 
-View rounded(Color color, const ZCtx &ctx) {
-  return RoundedRectangle(7 * ctx.u, RoundedCornerStyle::continuous).fill(color);
-}
+// The bars' corners, in design units.
+constexpr double barRadius = 7;
 
 View chartBar(const WeatherDeckView::WeekBar &bar, const ZCtx &ctx) {
   double u = ctx.u;
-  View filled = rounded(ZavelTokens::dataTeal, ctx).frame({.height = chartHeight * u * bar.pct});
+  View filled = ChartBar(chartHeight * u * bar.pct, barRadius, ZavelTokens::dataTeal, ctx);
   if (bar.isToday)
     filled = filled.overlay(Circle().fill(ZavelTokens::barDot).frame(8 * u, 8 * u).offset(0, 3 * u),
                             Alignment::top);
+  View track =
+      RoundedRectangle(barRadius * u, RoundedCornerStyle::continuous).fill(ZavelTokens::track);
   return VStack(
       HAlign::center, 7 * u,
       {
-          ZStack(Alignment::bottom, {rounded(ZavelTokens::track, ctx), filled})
-              .frame(14 * u, chartHeight * u),
+          ZStack(Alignment::bottom, {track, filled}).frame(14 * u, chartHeight * u),
           // On one line at its own width, never wrapped under its bar.
           Text(bar.label)
               .font(ctx.mono(10, FontWeight::regular))

@@ -1,5 +1,6 @@
 #include "Shared/Views/HealthViews/ScreenWeeklyView.h"
 
+#include "Shared/Views/BarChart.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/HealthViews/ScreenMinutes.h"
 #include "Shared/Views/HealthViews/UpperHM.h"
@@ -8,7 +9,6 @@
 #include "kit/foundation/TextOperations.h"
 #include "kit/ui/UI.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace zavel {
@@ -26,14 +26,14 @@ int64_t dailyAverage(const std::vector<Day> &week) {
   return totalMinutes(week, dayMinutes) / int64_t(week.size());
 }
 
-// One day: its bar, `barHeight` points high, over the first two letters of its name.
-View dayColumn(const Day &day, double barHeight, const ZCtx &ctx) {
+// One day: its bar, `height` points high, over the first two letters of its name.
+View dayColumn(const Day &day, double height, const ZCtx &ctx) {
   return VStack(HAlign::center, 8 * ctx.u,
                 {
-                    RoundedRectangle(6 * ctx.u, RoundedCornerStyle::continuous)
-                        .fill(day.isToday ? ctx.casingShade(ctx.accent)
-                                          : ctx.casingInk(InkLevel::muted))
-                        .frame({.height = barHeight}),
+                    ChartBar(height, 6,
+                             day.isToday ? ctx.casingShade(ctx.accent)
+                                         : ctx.casingInk(InkLevel::muted),
+                             ctx),
                     MicroLabel(kit::foundation::prefixCharacters(day.label, 2), 8, 0.12,
                                ctx.casingInk(day.isToday ? InkLevel::primary : InkLevel::tertiary),
                                ctx),
@@ -45,15 +45,9 @@ View dayColumn(const Day &day, double barHeight, const ZCtx &ctx) {
 // none under 4 units.
 View weekChart(const std::vector<Day> &week, const ZCtx &ctx) {
   double most = double(mostMinutes(week, dayMinutes));
-  return GeometryReader([=](const GeometryProxy &geometry) {
-    double h = geometry.size.height;
-    return HStack(VAlign::bottom, 14 * ctx.u,
-                  {ForEach(week,
-                           [&](const Day &day) {
-                             double share = double(shownMinutes(day.minutes)) / most;
-                             return dayColumn(day, std::max(0.7 * h * share, 4 * ctx.u), ctx);
-                           })})
-        .frame(geometry.size.width, h, Alignment::bottom);
+  return BarChart(week, 14 * ctx.u, [most, ctx](const Day &day, double height) {
+    double share = double(shownMinutes(day.minutes)) / most;
+    return dayColumn(day, barHeight(share, 0.7 * height, ctx), ctx);
   });
 }
 

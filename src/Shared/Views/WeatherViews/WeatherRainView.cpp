@@ -1,6 +1,7 @@
 #include "Shared/Views/WeatherViews/WeatherRainView.h"
 
 #include "Shared/Theme/DesignTokens.h"
+#include "Shared/Views/BarChart.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/ScreenColumn.h"
 #include "Shared/Views/ScreenHeader.h"
@@ -90,21 +91,19 @@ std::string percentText(double chance) {
   return fmt::format("{}%", wholeTruncated(storedChance(chance) * 100 + 1e-9));
 }
 
-// A bar as high as its share of a chart `h` points high, but never under 4 units.
-View barView(const Bar &bar, double h, double u) {
-  return RoundedRectangle(4 * u, RoundedCornerStyle::continuous)
+// A bar as high as its share of a chart `chartHeight` points high, as wide as its column.
+View barView(const Bar &bar, double chartHeight, const ZCtx &ctx) {
+  return RoundedRectangle(4 * ctx.u, RoundedCornerStyle::continuous)
       .fill(bar.color)
       .opacity(bar.opacity)
       .frame({.maxWidth = infinity})
-      .frame({.height = std::max(bar.height * h, 4 * u)});
+      .frame({.height = barHeight(bar.height, chartHeight, ctx)});
 }
 
-// The bars side by side, bottom-aligned, sharing the width.
-View barChart(std::vector<Bar> bars, double u) {
-  return GeometryReader([bars = std::move(bars), u](const GeometryProxy &geometry) {
-    double h = geometry.size.height;
-    View row = ForEach(bars, [&](const Bar &bar) { return barView(bar, h, u); });
-    return HStack(VAlign::bottom, 7 * u, {row}).frame(geometry.size.width, h, Alignment::bottom);
+// The bars side by side, sharing the width.
+View barChart(const std::vector<Bar> &bars, const ZCtx &ctx) {
+  return BarChart(bars, 7 * ctx.u, [ctx](const Bar &bar, double chartHeight) {
+    return barView(bar, chartHeight, ctx);
   });
 }
 
@@ -119,7 +118,7 @@ View WeatherRainView::body() const {
                                            .font(ctx.mono(18, FontWeight::bold))
                                            .foreground(ZavelTokens::dataTeal),
                                        ctx),
-                          barChart(bars(data, ctx.accent), u).padding(Edge::top, 16 * u),
+                          barChart(bars(data, ctx.accent), ctx).padding(Edge::top, 16 * u),
                           SpreadRow(VAlign::center, labelledHours(data),
                                     [&](const WeatherSnapshot::RainHour &hour) {
                                       return MicroLabel(hour.label, 8, 0.14,
