@@ -1,19 +1,13 @@
 #include "Widgets/SystemWidgets/TickerTimelineProvider.h"
 
-#include "Widgets/Shell/SteppedEntries.h"
+#include "Widgets/Shell/ReloadMinutes.h"
 
 namespace zavel {
 
 using kit::foundation::Date;
-using kit::widgets::ReloadPolicy;
 
-namespace {
-
-// Minutes until the next timeline: a sample shown for want of a quote is retried sooner.
-constexpr int reloadMinutesWithQuote = 15;
-constexpr int reloadMinutesWithSample = 10;
-
-} // namespace
+// A sample shown for want of a quote is retried sooner.
+constexpr ReloadMinutes tickerReload{.withData = 15, .withoutData = 10};
 
 StockSnapshot TickerTimeline::live(const Intent &configuration, Date) const {
   return StocksProvider::snapshot(configuration.symbol, environment).value_or(sample());
@@ -22,9 +16,8 @@ StockSnapshot TickerTimeline::live(const Intent &configuration, Date) const {
 kit::widgets::Timeline<TickerEntry> TickerTimeline::timeline(const Intent &configuration) const {
   std::optional<StockSnapshot> quote = StocksProvider::snapshot(configuration.symbol, environment);
   Date now = environment.clock.now();
-  int reloadMinutes = quote ? reloadMinutesWithQuote : reloadMinutesWithSample;
   return {{{now, quote.value_or(sample()), configuration.casing}},
-          ReloadPolicy::after(minutesAfter(now, reloadMinutes))};
+          tickerReload.after(now, quote.has_value())};
 }
 
 } // namespace zavel

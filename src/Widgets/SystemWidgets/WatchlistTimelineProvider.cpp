@@ -1,18 +1,16 @@
 #include "Widgets/SystemWidgets/WatchlistTimelineProvider.h"
 
 #include "Shared/Views/SystemViews/WatchlistView.h"
-#include "Widgets/Shell/SteppedEntries.h"
+#include "Widgets/Shell/ReloadMinutes.h"
 
 namespace zavel {
 
 using kit::foundation::Date;
-using kit::widgets::ReloadPolicy;
 
 namespace {
 
-// Minutes until the next timeline: an empty list is retried sooner.
-constexpr int reloadMinutesWithQuotes = 15;
-constexpr int reloadMinutesWhenEmpty = 10;
+// An empty list is retried sooner.
+constexpr ReloadMinutes watchlistReload{.withData = 15, .withoutData = 10};
 
 // One symbol after another, in the configured order; a symbol without a quote is left out.
 std::vector<StockSnapshot> quotesOf(const WatchlistConfigIntent &configuration,
@@ -36,9 +34,8 @@ kit::widgets::Timeline<WatchlistEntry>
 WatchlistTimeline::timeline(const Intent &configuration) const {
   std::vector<StockSnapshot> quotes = quotesOf(configuration, environment);
   Date now = environment.clock.now();
-  int reloadMinutes = quotes.empty() ? reloadMinutesWhenEmpty : reloadMinutesWithQuotes;
-  return {{{now, std::move(quotes), configuration.casing}},
-          ReloadPolicy::after(minutesAfter(now, reloadMinutes))};
+  bool any = !quotes.empty();
+  return {{{now, std::move(quotes), configuration.casing}}, watchlistReload.after(now, any)};
 }
 
 } // namespace zavel

@@ -1,20 +1,14 @@
 #include "Widgets/WeatherWidgets/AirQualityTimelineProvider.h"
 
-#include "Widgets/Shell/SteppedEntries.h"
+#include "Widgets/Shell/ReloadMinutes.h"
 #include "Widgets/WeatherWidgets/ConfiguredPlace.h"
 
 namespace zavel {
 
 using kit::foundation::Date;
-using kit::widgets::ReloadPolicy;
 
-namespace {
-
-// Minutes until the next timeline: a sample shown for want of any value is retried sooner.
-constexpr int reloadMinutesWithValue = 30;
-constexpr int reloadMinutesWithSample = 15;
-
-} // namespace
+// A sample shown for want of any value is retried sooner.
+constexpr ReloadMinutes airQualityReload{.withData = 30, .withoutData = 15};
 
 std::optional<AirQualitySnapshot>
 AirQualityTimeline::airQualityOf(const Intent &configuration) const {
@@ -30,9 +24,8 @@ kit::widgets::Timeline<AirQualityEntry>
 AirQualityTimeline::timeline(const Intent &configuration) const {
   std::optional<AirQualitySnapshot> reading = airQualityOf(configuration);
   Date now = environment.clock.now();
-  int reloadMinutes = reading ? reloadMinutesWithValue : reloadMinutesWithSample;
   return {{{now, reading.value_or(sample()), configuration.casing}},
-          ReloadPolicy::after(minutesAfter(now, reloadMinutes))};
+          airQualityReload.after(now, reading.has_value())};
 }
 
 } // namespace zavel

@@ -1,6 +1,7 @@
 #include "Widgets/WeatherWidgets/WeatherTimelineProvider.h"
 
 #include "Shared/Data/WeatherProvider/WeatherCache.h"
+#include "Widgets/Shell/ReloadMinutes.h"
 #include "Widgets/Shell/SteppedEntries.h"
 #include "Widgets/WeatherWidgets/ConfiguredPlace.h"
 
@@ -9,13 +10,11 @@
 namespace zavel {
 
 using kit::foundation::Date;
-using kit::widgets::ReloadPolicy;
 
 namespace {
 
-// Minutes until the next timeline: a sample shown for want of any data is retried sooner.
-constexpr int reloadMinutesWithData = 30;
-constexpr int reloadMinutesWithSample = 10;
+// A sample shown for want of any data is retried sooner.
+constexpr ReloadMinutes weatherReload{.withData = 30, .withoutData = 10};
 
 // The weather of the configured place in Celsius, or none when nothing answered and nothing
 // was stored.
@@ -34,9 +33,8 @@ kit::widgets::Timeline<WeatherEntry> WeatherTimeline::timeline(const Intent &con
   std::optional<WeatherSnapshot> weather = weatherOf(configuration, environment);
   Date now = environment.clock.now();
   WeatherSnapshot data = configuration.localized(weather.value_or(sample()));
-  int reloadMinutes = weather ? reloadMinutesWithData : reloadMinutesWithSample;
   return {tenMinuteEntries(now, data, configuration.casing),
-          ReloadPolicy::after(minutesAfter(now, reloadMinutes))};
+          weatherReload.after(now, weather.has_value())};
 }
 
 } // namespace zavel
