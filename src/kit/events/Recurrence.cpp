@@ -22,6 +22,8 @@ struct Window {
   const icaltimezone *local;
 };
 
+using Excluded = std::set<Date>;
+
 // The time `like` is written as (a day, or a wall time in its zone), read `wall` on its clock.
 ZonedTime zonedAt(WallSeconds wall, const ZonedTime &like) {
   ZonedTime result = like;
@@ -47,6 +49,8 @@ std::int64_t unixSecondsOf(Date date, double (*round)(double)) {
 struct WallSpan {
   WallSeconds from;
   WallSeconds to;
+  // How far the clock jumps forward at most over the window.
+  WallSeconds forwardJump;
 };
 
 // The readings of the zone's wall clock over the window: with the smallest offset near its
@@ -55,8 +59,11 @@ struct WallSpan {
 WallSpan wallSpanOf(const Window &window, const icaltimezone *zone) {
   std::int64_t earliest = unixSecondsOf(window.earliest, std::floor);
   std::int64_t end = unixSecondsOf(window.end, std::ceil);
-  return {earliest + std::min(offsetAt(earliest, zone), offsetAt(earliest + kSecondsPerDay, zone)),
-          end + std::max(offsetAt(end - kSecondsPerDay, zone), offsetAt(end, zone))};
+  std::int64_t offsets[] = {offsetAt(earliest, zone), offsetAt(earliest + kSecondsPerDay, zone),
+                            offsetAt(end - kSecondsPerDay, zone), offsetAt(end, zone)};
+  auto [smallest, largest] = std::minmax_element(std::begin(offsets), std::end(offsets));
+  return {earliest + std::min(offsets[0], offsets[1]), end + std::max(offsets[2], offsets[3]),
+          *largest - *smallest};
 }
 
 // Whether a start lies beyond the rule's UNTIL: a UTC one is a moment, anything else is read
@@ -73,57 +80,93 @@ std::function<bool(WallSeconds)> pastUntil(const icaltimetype &until, const Zone
   return [=](WallSeconds wall) { return wall > last; };
 }
 
-void addRuleStarts(const icalrecurrencetype &ical, const ZonedTime &dtstart, const Window &window,
-                   std::vector<ZonedTime> &starts) {
+void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Window &window,
+                   const OccurrenceWindow &wanted, const Excluded &excluded, ReadingBudget &budget,
+                   std::vector<OccurrenceStart> &starts) {
+  icalrecurrencetype ical = icalrecurrencetype_from_string(text.c_str());
   WallSeconds first = wallSecondsOf(dtstart.time);
   auto rule = recurrenceRuleOf(ical, first, dtstart.isDate());
   if (!rule)
     return;
   WallSpan span = wallSpanOf(window, effectiveZone(dtstart, window.local));
-  auto walls =
-      expandRule(*rule, first, span.from, span.to, pastUntil(ical.until, dtstart, window.local));
+  ExpansionLimits limits{.maxSteps = std::min(kMaxRuleSteps, budget.stepsLeft()),
+                         .enough = wanted.enough,
+                         .counts = {},
+                         .margin = span.forwardJump};
+  if (wanted.counts)
+    limits.counts = [&](WallSeconds wall) {
+      ZonedTime start = zonedAt(wall, dtstart);
+      Date moment = instantOf(start, window.local);
+      return !excluded.count(moment) && wanted.counts(start, moment);
+    };
+  std::int64_t steps = 0;
+  auto walls = expandRule(*rule, first, span.from, span.to,
+                          pastUntil(ical.until, dtstart, window.local), limits, &steps);
+  budget.spendSteps(steps);
   // A rule that takes more work than that is left out of this reading; DTSTART, RDATE and the
   // other items still show.
   if (!walls)
     return;
   for (WallSeconds wall : *walls)
-    starts.push_back(zonedAt(wall, dtstart));
+    starts.push_back({zonedAt(wall, dtstart), std::nullopt});
 }
 
-std::set<Date> excludedMoments(icalcomponent *event, const icaltimezone *local) {
-  std::set<Date> excluded;
-  for (auto *property : propertiesOf(event, ICAL_EXDATE_PROPERTY))
-    if (auto time = zonedTimeOf(property))
+Excluded excludedMoments(const ItemComponent &event, const FileZones &zones,
+                         const icaltimezone *local) {
+  Excluded excluded;
+  for (const auto *property : event.all(PropertyName::exdate))
+    if (auto time = zonedTimeOf(*property, zones))
       excluded.insert(instantOf(*time, local));
   return excluded;
 }
 
+void addDates(const ItemComponent &event, const FileZones &zones,
+              std::vector<OccurrenceStart> &starts) {
+  for (const auto *property : event.all(PropertyName::rdate)) {
+    if (auto period = zonedPeriodOf(*property, zones))
+      starts.push_back({period->start, period});
+    else if (auto time = zonedTimeOf(*property, zones))
+      starts.push_back({*time, std::nullopt});
+  }
+}
+
+// Whether a start may reach into the window: a period by its own end, any other by the
+// longest an occurrence lasts.
+bool mayReach(const OccurrenceStart &start, Date moment, const Window &window, Date windowStart) {
+  if (moment >= window.end)
+    return false;
+  if (!start.period)
+    return moment >= window.earliest;
+  if (!start.period->end)
+    return true; // its duration counts from its start; the reading checks it
+  return instantOf(*start.period->end, window.local) > windowStart || moment >= windowStart;
+}
+
 } // namespace
 
-std::vector<ZonedTime> occurrenceStarts(icalcomponent *event, const ZonedTime &dtstart,
-                                        Date windowStart, Date windowEnd, double longestSeconds,
-                                        const icaltimezone *local) {
-  Window window{windowStart.addingTimeInterval(-longestSeconds), windowEnd, local};
-  std::vector<ZonedTime> starts{dtstart};
-  for (auto *property : propertiesOf(event, ICAL_RRULE_PROPERTY))
-    addRuleStarts(icalproperty_get_rrule(property), dtstart, window, starts);
-  for (auto *property : propertiesOf(event, ICAL_RDATE_PROPERTY))
-    if (auto time = zonedTimeOf(property))
-      starts.push_back(*time);
+std::vector<OccurrenceStart> occurrenceStarts(const ItemComponent &event, const FileZones &zones,
+                                              const ZonedTime &dtstart,
+                                              const OccurrenceWindow &wanted,
+                                              ReadingBudget &budget) {
+  Window window{wanted.start.addingTimeInterval(-wanted.longestSeconds), wanted.end, wanted.local};
+  auto excluded = excludedMoments(event, zones, wanted.local);
+  std::vector<OccurrenceStart> starts{{dtstart, std::nullopt}};
+  for (const auto *property : event.all(PropertyName::rrule))
+    addRuleStarts(property->value, dtstart, window, wanted, excluded, budget, starts);
+  addDates(event, zones, starts);
 
-  auto excluded = excludedMoments(event, local);
-  std::vector<std::pair<Date, ZonedTime>> kept;
+  std::vector<std::pair<Date, OccurrenceStart>> kept;
   std::set<Date> seen;
   for (const auto &start : starts) {
-    Date moment = instantOf(start, local);
-    if (moment < window.earliest || moment >= windowEnd || excluded.count(moment) ||
+    Date moment = instantOf(start.start, wanted.local);
+    if (!mayReach(start, moment, window, wanted.start) || excluded.count(moment) ||
         !seen.insert(moment).second)
       continue;
     kept.emplace_back(moment, start);
   }
   std::stable_sort(kept.begin(), kept.end(),
                    [](const auto &a, const auto &b) { return a.first < b.first; });
-  std::vector<ZonedTime> result;
+  std::vector<OccurrenceStart> result;
   for (const auto &[moment, start] : kept)
     result.push_back(start);
   return result;
