@@ -54,16 +54,29 @@ TEST(ReminderCompletion, CompletingAndReopeningRewriteOnlyTheCompletion) {
 }
 
 TEST(ReminderCompletion, ReopeningDropsFoldedAndLowerCaseLinesWholeAndKeepsAnAlarmsStatus) {
-  auto toDo = [](const std::string &lines) {
-    return "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\n" + lines + "END:VTODO\nEND:VCALENDAR\n";
+  auto toDo = [](const std::string &lines, const std::string &newline = "\n") {
+    return "BEGIN:VCALENDAR" + newline + "BEGIN:VTODO" + newline + "UID:t" + newline + lines +
+           "END:VTODO" + newline + "END:VCALENDAR" + newline;
   };
-  auto reopened = [](const std::string &text) {
-    return kit::events::withCompletion(text, 0, false, utc(2024, 3, 12, 9));
+  struct Case {
+    const char *name;
+    std::string text;
+    std::string reopened;
   };
-  EXPECT_EQ(reopened(toDo("PERCENT-COMPLETE:\n 50\nsummary:x\ncompleted:20240101T000000Z\n")),
-            toDo("STATUS:NEEDS-ACTION\nsummary:x\n"));
-  EXPECT_EQ(reopened(toDo("BEGIN:VALARM\nSTATUS:X\nEND:VALARM\n")),
-            toDo("STATUS:NEEDS-ACTION\nBEGIN:VALARM\nSTATUS:X\nEND:VALARM\n"));
+  const Case cases[] = {
+      {"folded with a space, lower case",
+       toDo("PERCENT-COMPLETE:\n 50\nsummary:x\ncompleted:20240101T000000Z\n"),
+       toDo("STATUS:NEEDS-ACTION\nsummary:x\n")},
+      // Left behind, the tab line would join the new status: STATUS:NEEDS-ACTIONT000000Z.
+      {"folded with a tab",
+       toDo("COMPLETED:20240101\r\n\tT000000Z\r\nSTATUS:COMPLETED\r\n", "\r\n"),
+       toDo("STATUS:NEEDS-ACTION\r\n", "\r\n")},
+      {"an alarm's own status", toDo("BEGIN:VALARM\nSTATUS:X\nEND:VALARM\n"),
+       toDo("STATUS:NEEDS-ACTION\nBEGIN:VALARM\nSTATUS:X\nEND:VALARM\n")},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(kit::events::withCompletion(c.text, 0, false, utc(2024, 3, 12, 9)), c.reopened)
+        << c.name;
 }
 
 TEST(ReminderCompletion, OnlyTheChosenToDoOfAFileChanges) {
