@@ -14,7 +14,7 @@ enum class Kind : std::uint8_t { calendar, event, todo, timezone, standard, dayl
 Kind kindNamed(std::string_view name) {
   while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
     name.remove_suffix(1);
-  constexpr std::array<std::pair<std::string_view, Kind>, 6> kinds{{
+  static constexpr std::array<std::pair<std::string_view, Kind>, 6> kinds{{
       {"VCALENDAR", Kind::calendar},
       {"VEVENT", Kind::event},
       {"VTODO", Kind::todo},
@@ -29,7 +29,7 @@ Kind kindNamed(std::string_view name) {
 }
 
 std::optional<PropertyName> itemPropertyNamed(std::string_view name) {
-  constexpr std::array<std::pair<std::string_view, PropertyName>, 13> names{{
+  static constexpr std::array<std::pair<std::string_view, PropertyName>, 13> names{{
       {"UID", PropertyName::uid},
       {"SUMMARY", PropertyName::summary},
       {"LOCATION", PropertyName::location},
@@ -170,6 +170,7 @@ private:
       auto componentKind = kind == Kind::event ? ComponentKind::event : ComponentKind::todo;
       std::size_t &count = componentKind == ComponentKind::event ? events_ : todos_;
       result_.items.push_back({.kind = componentKind, .index = count++, .properties = {}});
+      kept_ = 0;
     } else if (directlyInCalendar && kind == Kind::timezone) {
       result_.zones.emplace_back();
     }
@@ -191,12 +192,14 @@ private:
     if (!property)
       return;
     auto &item = result_.items.back();
-    if (!holdsMany(*property) && item.first(*property))
+    auto bit = std::uint32_t{1} << static_cast<unsigned>(*property);
+    if (!holdsMany(*property) && (kept_ & bit))
       return;
     std::string whole = line.unfolded();
     auto parameters = parametersOf(whole, name.size());
     if (!parameters)
       return;
+    kept_ |= bit;
     std::string_view values = std::string_view(whole).substr(parameters->valueAt);
     // A list of dates is one value per date.
     bool split = *property == PropertyName::rdate || *property == PropertyName::exdate;
@@ -229,6 +232,7 @@ private:
   CalendarText result_;
   std::size_t events_ = 0;
   std::size_t todos_ = 0;
+  std::uint32_t kept_ = 0; // the properties the current item has, one bit each
   std::string scratch_;
 };
 

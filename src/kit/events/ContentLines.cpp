@@ -69,17 +69,4 @@ bool ContentLines::next(ContentLine &line) {
   return true;
 }
 
-bool equalsUpperCase(std::string_view text, std::string_view upper) {
-  if (text.size() != upper.size())
-    return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c >= 'a' && c <= 'z')
-      c = static_cast<char>(c - 'a' + 'A');
-    if (c != upper[i])
-      return false;
-  }
-  return true;
-}
-
 } // namespace kit::events

@@ -35,7 +35,8 @@ std::vector<FoundReminder> allReminders(const fs::path &folder, const std::strin
                                         const std::string *calendar = nullptr) {
   auto lock = lockLibical();
   FolderReading reading{.wanted = ComponentKind::todo};
-  return readReminders(readCalendarFolder(folder, reading, calendar), namedZone(zone));
+  auto files = readCalendarFolder(folder, reading, calendar);
+  return readReminders(files, namedZone(zone), reading.budget);
 }
 
 // The calendar part of a reminder's id: its folder's name, which holds no '/'.
@@ -89,7 +90,7 @@ remindersInText(const std::string &text, const FoundReminder &from, const std::s
     return std::nullopt;
   std::vector<CalendarFile> files;
   files.push_back(std::move(*file));
-  return readReminders(files, namedZone(zone));
+  return readReminders(files, namedZone(zone), reading.budget);
 }
 
 // The edited file must read back as the same reminders, the one changed only in its completion.

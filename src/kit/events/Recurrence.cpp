@@ -80,10 +80,58 @@ std::function<bool(WallSeconds)> pastUntil(const icaltimetype &until, const Zone
   return [=](WallSeconds wall) { return wall > last; };
 }
 
+// The starts kept, each moment once, those the reading can use only: once it has more than it
+// can keep, the earliest are kept, so that a rule giving millions costs no more than its share.
+class KeptStarts {
+public:
+  KeptStarts(const OccurrenceWindow &wanted, std::size_t room) : wanted_(wanted), room_(room) {}
+
+  // A start that may reach into the window and is not excluded.
+  void add(const OccurrenceStart &start, Date moment) {
+    // A period lasts its own span, not the event's: the reading checks it.
+    if (!start.period && wanted_.counts && !wanted_.counts(start.start, moment))
+      return;
+    if (!seen_.insert(moment).second)
+      return;
+    kept_.emplace_back(moment, start);
+    if (kept_.size() > 2 * room_ + 64)
+      keepEarliest();
+  }
+
+  std::vector<OccurrenceStart> inOrder() && {
+    keepEarliest();
+    std::vector<OccurrenceStart> starts;
+    for (auto &[moment, start] : kept_)
+      starts.push_back(std::move(start));
+    return starts;
+  }
+
+private:
+  // Every period, and the earliest other starts up to the room.
+  void keepEarliest() {
+    std::stable_sort(kept_.begin(), kept_.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::size_t others = 0;
+    std::erase_if(kept_,
+                  [&](const auto &entry) { return !entry.second.period && ++others > room_; });
+    seen_.clear();
+    for (const auto &entry : kept_)
+      seen_.insert(entry.first);
+  }
+
+  const OccurrenceWindow &wanted_;
+  std::size_t room_;
+  std::vector<std::pair<Date, OccurrenceStart>> kept_;
+  std::set<Date> seen_;
+};
+
 void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Window &window,
                    const OccurrenceWindow &wanted, const Excluded &excluded, ReadingBudget &budget,
-                   std::vector<OccurrenceStart> &starts) {
-  icalrecurrencetype ical = icalrecurrencetype_from_string(text.c_str());
+                   KeptStarts &kept) {
+  if (!budget.takeSteps(ReadingBudget::kRuleSteps))
+    return;
+  IcalRule parsed = icalRuleOf(text);
+  const icalrecurrencetype &ical = parsed.rule;
   WallSeconds first = wallSecondsOf(dtstart.time);
   auto rule = recurrenceRuleOf(ical, first, dtstart.isDate());
   if (!rule)
@@ -93,7 +141,7 @@ void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Wind
                          .enough = wanted.enough,
                          .counts = {},
                          .margin = span.forwardJump};
-  if (wanted.counts)
+  if (wanted.counts && wanted.enough != std::numeric_limits<std::size_t>::max())
     limits.counts = [&](WallSeconds wall) {
       ZonedTime start = zonedAt(wall, dtstart);
       Date moment = instantOf(start, window.local);
@@ -107,27 +155,21 @@ void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Wind
   // other items still show.
   if (!walls)
     return;
-  for (WallSeconds wall : *walls)
-    starts.push_back({zonedAt(wall, dtstart), std::nullopt});
+  for (WallSeconds wall : *walls) {
+    ZonedTime start = zonedAt(wall, dtstart);
+    Date moment = instantOf(start, window.local);
+    if (moment >= window.earliest && moment < window.end && !excluded.count(moment))
+      kept.add({start, std::nullopt}, moment);
+  }
 }
 
-Excluded excludedMoments(const ItemComponent &event, const FileZones &zones,
+Excluded excludedMoments(const std::vector<const Property *> &exdates, const FileZones &zones,
                          const icaltimezone *local) {
   Excluded excluded;
-  for (const auto *property : event.all(PropertyName::exdate))
+  for (const auto *property : exdates)
     if (auto time = zonedTimeOf(*property, zones))
       excluded.insert(instantOf(*time, local));
   return excluded;
-}
-
-void addDates(const ItemComponent &event, const FileZones &zones,
-              std::vector<OccurrenceStart> &starts) {
-  for (const auto *property : event.all(PropertyName::rdate)) {
-    if (auto period = zonedPeriodOf(*property, zones))
-      starts.push_back({period->start, period});
-    else if (auto time = zonedTimeOf(*property, zones))
-      starts.push_back({*time, std::nullopt});
-  }
 }
 
 // Whether a start may reach into the window: a period by its own end, any other by the
@@ -142,6 +184,22 @@ bool mayReach(const OccurrenceStart &start, Date moment, const Window &window, D
   return instantOf(*start.period->end, window.local) > windowStart || moment >= windowStart;
 }
 
+void addDates(const std::vector<const Property *> &rdates, const FileZones &zones,
+              const Window &window, Date windowStart, const Excluded &excluded, KeptStarts &kept) {
+  for (const auto *property : rdates) {
+    OccurrenceStart start;
+    if (auto period = zonedPeriodOf(*property, zones))
+      start = {period->start, period};
+    else if (auto time = zonedTimeOf(*property, zones))
+      start = {*time, std::nullopt};
+    else
+      continue;
+    Date moment = instantOf(start.start, window.local);
+    if (mayReach(start, moment, window, windowStart) && !excluded.count(moment))
+      kept.add(start, moment);
+  }
+}
+
 } // namespace
 
 std::vector<OccurrenceStart> occurrenceStarts(const ItemComponent &event, const FileZones &zones,
@@ -149,27 +207,24 @@ std::vector<OccurrenceStart> occurrenceStarts(const ItemComponent &event, const 
                                               const OccurrenceWindow &wanted,
                                               ReadingBudget &budget) {
   Window window{wanted.start.addingTimeInterval(-wanted.longestSeconds), wanted.end, wanted.local};
-  auto excluded = excludedMoments(event, zones, wanted.local);
-  std::vector<OccurrenceStart> starts{{dtstart, std::nullopt}};
+  auto exdates = event.all(PropertyName::exdate);
+  auto rdates = event.all(PropertyName::rdate);
+  // Dates the reading cannot afford to read leave the event unknown: it shows nothing.
+  auto dates = static_cast<std::int64_t>(exdates.size() + rdates.size());
+  if (!budget.takeSteps(dates * ReadingBudget::kDateSteps))
+    return {};
+  auto excluded = excludedMoments(exdates, zones, wanted.local);
+  bool limited = wanted.enough != std::numeric_limits<std::size_t>::max();
+  KeptStarts kept(wanted,
+                  limited ? wanted.enough : static_cast<std::size_t>(budget.occurrencesLeft()));
+  OccurrenceStart first{dtstart, std::nullopt};
+  Date firstMoment = instantOf(dtstart, wanted.local);
+  if (mayReach(first, firstMoment, window, wanted.start) && !excluded.count(firstMoment))
+    kept.add(first, firstMoment);
   for (const auto *property : event.all(PropertyName::rrule))
-    addRuleStarts(property->value, dtstart, window, wanted, excluded, budget, starts);
-  addDates(event, zones, starts);
-
-  std::vector<std::pair<Date, OccurrenceStart>> kept;
-  std::set<Date> seen;
-  for (const auto &start : starts) {
-    Date moment = instantOf(start.start, wanted.local);
-    if (!mayReach(start, moment, window, wanted.start) || excluded.count(moment) ||
-        !seen.insert(moment).second)
-      continue;
-    kept.emplace_back(moment, start);
-  }
-  std::stable_sort(kept.begin(), kept.end(),
-                   [](const auto &a, const auto &b) { return a.first < b.first; });
-  std::vector<OccurrenceStart> result;
-  for (const auto &[moment, start] : kept)
-    result.push_back(start);
-  return result;
+    addRuleStarts(property->value, dtstart, window, wanted, excluded, budget, kept);
+  addDates(rdates, zones, window, wanted.start, excluded, kept);
+  return std::move(kept).inOrder();
 }
 
 } // namespace kit::events

@@ -71,13 +71,16 @@ std::vector<Todo> representatives(const std::vector<CalendarFile> &files) {
 } // namespace
 
 std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files,
-                                         const icaltimezone *local) {
+                                         const icaltimezone *local, ReadingBudget &budget) {
   std::vector<FoundReminder> reminders;
   std::set<std::string> ids;
   for (const auto &todo : representatives(files)) {
     auto found = reminderFrom(*todo.file, *todo.item, todo.uid, local);
-    if (ids.insert(found.reminder.id).second)
-      reminders.push_back(std::move(found));
+    if (!ids.insert(found.reminder.id).second)
+      continue;
+    if (!budget.takeReminder())
+      break;
+    reminders.push_back(std::move(found));
   }
   return reminders;
 }

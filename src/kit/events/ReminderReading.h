@@ -23,8 +23,8 @@ struct FoundReminder {
 // whichever of the calendar's files its to-dos are written in (a repeating to-do is one
 // reminder, read from the first file that has its series, else from the first of its changed
 // occurrences). Without a UID a to-do is a reminder of its own. Of two reminders with one id
-// the first stays. Call with libical locked.
+// the first stays. No more are read than the budget's reminders. Call with libical locked.
 std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files,
-                                         const icaltimezone *local);
+                                         const icaltimezone *local, ReadingBudget &budget);
 
 } // namespace kit::events

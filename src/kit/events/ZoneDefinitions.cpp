@@ -108,6 +108,8 @@ const icaltimezone *FileZones::named(std::string_view tzid) const {
 }
 
 std::optional<ZoneCache::Zone> ZoneCache::zone(const std::string &text, ReadingBudget &budget) {
+  if (text.size() > kMaxZoneText)
+    return std::nullopt;
   auto [entry, made] = entries_.try_emplace(text);
   if (!made)
     return entry->second.usable

@@ -16,6 +16,8 @@ namespace kit::events {
 // The most changes of offset one zone definition may have over the years it is read in; a real
 // zone has a few hundred.
 inline constexpr std::size_t kMaxZoneChanges = 10000;
+// A zone's definition is a few kilobytes; one far larger is not parsed.
+inline constexpr std::size_t kMaxZoneText = 256 << 10;
 
 // The zones a file defines (its VTIMEZONEs), by TZID.
 class FileZones {
@@ -40,9 +42,9 @@ public:
     const icaltimezone *zone = nullptr;
   };
 
-  // The zone the text of a VTIMEZONE defines. None when its rules give more than
-  // kMaxZoneChanges changes up to the years zones are read in, or take more than the budget's
-  // steps: the file that defines it cannot be read.
+  // The zone the text of a VTIMEZONE defines. None when the text is longer than kMaxZoneText,
+  // or its rules give more than kMaxZoneChanges changes up to the years zones are read in or
+  // take more than the budget's steps: the file that defines it cannot be read.
   std::optional<Zone> zone(const std::string &text, ReadingBudget &budget);
 
 private:

@@ -3,6 +3,7 @@
 #include "kit/events/ReadingBudget.h"
 #include "kit/foundation/Iso8601.h"
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 using namespace events_test;
@@ -103,4 +104,29 @@ TEST(ReadingBounds, FilesPastTheReadingsBytesAreLeftOutAndSmallerOnesAfterThemRe
   home.add("c", "small.ics", event("small", "DTSTART:20261207T120000Z"));
   expected.push_back("c/small");
   EXPECT_EQ(idsOn(home), expected);
+}
+
+// Reading an EXDATE costs the reading's work like steps of a rule; an event with more of them
+// than the reading affords cannot be told, and shows nothing, while later ones do.
+TEST(ReadingBounds, AnEventWithMoreDatesThanAReadingAffordsShowsNothing) {
+  std::string dates = "EXDATE:20200101T090000Z";
+  for (std::int64_t i = 1; i <= ReadingBudget::kSteps / ReadingBudget::kDateSteps; ++i)
+    dates += ",20200101T090000Z";
+  CalendarHome home;
+  home.add("c", "a.ics", event("dated", "DTSTART:20200101T090000Z\nRRULE:FREQ=DAILY\n" + dates));
+  home.add("c", "b.ics", event("plain", "DTSTART:20261207T120000Z"));
+  EXPECT_EQ(idsOn(home), std::vector<std::string>{"c/plain"});
+}
+
+// A widget lists reminders by the tens; a reading keeps no more than its bound of them, the
+// first it reads.
+TEST(ReadingBounds, AReadingKeepsNoMoreRemindersThanItsBound) {
+  std::string todos;
+  for (std::int64_t i = 0; i <= ReadingBudget::kReminders; ++i)
+    todos += fmt::format("BEGIN:VTODO\nUID:t{:05}\nEND:VTODO\n", i);
+  CalendarHome home;
+  home.add("c", "todos.ics", todos);
+  auto ids = idsOf(home.store().incompleteReminders({}, EventStore::Undated::included));
+  ASSERT_EQ(ids.size(), std::size_t{ReadingBudget::kReminders});
+  EXPECT_EQ(ids.back(), fmt::format("c/t{:05}", ReadingBudget::kReminders - 1));
 }
