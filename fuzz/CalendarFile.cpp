@@ -41,6 +41,10 @@ int fuzzCalendarFile(const std::uint8_t *data, std::size_t size) {
   EventStore store(calendars, "Europe/Oslo");
   for (const auto &event : store.events(kStart, kEnd))
     require(event.end >= event.start, "an event that ends before it starts");
+  // The agenda's reading: no event gives more than the six it can show.
+  auto firstSix = store.events(kStart, kEnd, 6);
+  for (size_t i = 1; i < firstSix.size(); ++i)
+    require(firstSix[i - 1].start <= firstSix[i].start, "occurrences out of order");
   auto open = store.incompleteReminders({kStart, kEnd}, EventStore::Undated::included);
   auto done = store.completedReminders({kStart, kEnd});
   for (const auto *reminders : {&open, &done})
