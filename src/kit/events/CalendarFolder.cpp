@@ -73,8 +73,9 @@ std::optional<CalendarFile> readCalendarFile(std::string_view text, CalendarFile
   return file;
 }
 
-std::vector<CalendarFile> readCalendarFolder(const fs::path &folder, FolderReading &reading,
-                                             const std::string *calendar) {
+std::vector<CalendarFile>
+readCalendarFolder(const fs::path &folder, FolderReading &reading, const std::string *calendar,
+                   const std::function<bool(const CalendarFile &)> &enough) {
   std::vector<CalendarFile> files;
   for (const auto &folderName : sortedNames(folder)) {
     std::error_code error;
@@ -97,8 +98,11 @@ std::vector<CalendarFile> readCalendarFolder(const fs::path &folder, FolderReadi
                                     .items = {},
                                     .zones = {}},
                                    reading);
-      if (file && !file->items.empty())
-        files.push_back(std::move(*file));
+      if (!file || file->items.empty())
+        continue;
+      files.push_back(std::move(*file));
+      if (enough && enough(files.back()))
+        return files;
     }
   }
   return files;

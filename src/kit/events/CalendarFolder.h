@@ -5,6 +5,7 @@
 #include "kit/events/ZoneDefinitions.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,9 +44,10 @@ std::optional<CalendarFile> readCalendarFile(std::string_view text, CalendarFile
 // subfolder per calendar, files named *.ics, calendars and files in name order. Hidden entries
 // (temporary files among them) are passed over; files that cannot be read are skipped, as are
 // files past the reading's budget. With `calendar` given, only the calendars of that name are
-// read. Call with libical locked.
-std::vector<CalendarFile> readCalendarFolder(const std::filesystem::path &folder,
-                                             FolderReading &reading,
-                                             const std::string *calendar = nullptr);
+// read; with `enough` given, no file after one for which it holds. Call with libical locked.
+std::vector<CalendarFile>
+readCalendarFolder(const std::filesystem::path &folder, FolderReading &reading,
+                   const std::string *calendar = nullptr,
+                   const std::function<bool(const CalendarFile &)> &enough = {});
 
 } // namespace kit::events

@@ -5,6 +5,7 @@
 #include "kit/events/CompletionEdit.h"
 #include "kit/events/EventReading.h"
 #include "kit/events/IcalTime.h"
+#include "kit/events/ItemText.h"
 #include "kit/events/ReminderReading.h"
 #include "kit/foundation/FileLock.h"
 
@@ -30,18 +31,39 @@ bool isReadableFolder(const fs::path &folder) {
 // A span that holds no moment.
 const DateRange kNoTime{Date{}, Date{}};
 
-// Every reminder of the folder (of one calendar, when given), in one reading.
-std::vector<FoundReminder> allReminders(const fs::path &folder, const std::string &zone,
-                                        const std::string *calendar = nullptr) {
+// Every reminder of the folder, in one reading.
+std::vector<FoundReminder> allReminders(const fs::path &folder, const std::string &zone) {
   auto lock = lockLibical();
   FolderReading reading{.wanted = ComponentKind::todo};
-  auto files = readCalendarFolder(folder, reading, calendar);
+  auto files = readCalendarFolder(folder, reading);
   return readReminders(files, namedZone(zone), reading.budget);
 }
 
-// The calendar part of a reminder's id: its folder's name, which holds no '/'.
-std::string calendarOf(std::string_view id) {
-  return std::string(id.substr(0, std::min(id.find('/'), id.size())));
+// Whether the file holds the to-do a reminder of this id is read from, when it comes first:
+// the series of its UID (an occurrence gives way to a series in a later file), or a to-do of
+// the file without a UID that takes its name.
+bool holdsReminderOf(const CalendarFile &file, std::string_view id) {
+  return std::any_of(file.items.begin(), file.items.end(), [&](const ItemComponent &item) {
+    return item.kind == ComponentKind::todo && !item.first(PropertyName::recurrenceId) &&
+           baseId(file, uidOf(item)) == id;
+  });
+}
+
+// The reminder of this id as the store reads it, reading its calendar's files only up to the one
+// it is read from; none when there is no such reminder.
+std::optional<FoundReminder> reminderOf(const fs::path &folder, const std::string &zone,
+                                        std::string_view id) {
+  // The calendar part of an id is its folder's name, which holds no '/'.
+  std::string calendar(id.substr(0, std::min(id.find('/'), id.size())));
+  auto lock = lockLibical();
+  FolderReading reading{.wanted = ComponentKind::todo};
+  auto files = readCalendarFolder(folder, reading, &calendar, [&](const CalendarFile &file) {
+    return holdsReminderOf(file, id);
+  });
+  for (auto &item : readReminders(files, namedZone(zone), reading.budget))
+    if (item.reminder.id == id)
+      return std::move(item);
+  return std::nullopt;
 }
 
 bool isOpen(const FoundReminder &item, const DateRange &due, EventStore::Undated undated) {
@@ -185,11 +207,10 @@ EventStore::ReminderLists EventStore::reminderLists(DateRange due, Undated undat
 }
 
 std::optional<Reminder> EventStore::reminder(std::string_view id) const {
-  std::string calendar = calendarOf(id);
-  for (auto &item : allReminders(folder_, timeZoneId_, &calendar))
-    if (item.reminder.id == id)
-      return std::move(item.reminder);
-  return std::nullopt;
+  auto found = reminderOf(folder_, timeZoneId_, id);
+  if (!found)
+    return std::nullopt;
+  return std::move(found->reminder);
 }
 
 EventStore::SaveResult EventStore::setCompleted(std::string_view id, bool completed,
@@ -207,11 +228,8 @@ EventStore::SaveResult
 EventStore::changeCompletion(std::string_view id, Date now,
                              const std::function<bool(bool completed)> &change,
                              const std::function<void()> &whileLocked) const {
-  std::string calendar = calendarOf(id);
-  auto found = allReminders(folder_, timeZoneId_, &calendar);
-  auto target = std::find_if(found.begin(), found.end(),
-                             [&](const FoundReminder &item) { return item.reminder.id == id; });
-  if (target == found.end())
+  auto target = reminderOf(folder_, timeZoneId_, id);
+  if (!target)
     return SaveResult::notFound;
   // A link is written through to the file it names, so the lock lies beside that file, where
   // every writer of it finds it.
