@@ -89,7 +89,11 @@ bool uses24Hour(const std::filesystem::path &home) {
 }
 
 std::string hhmm(Date date, const TimeZone &zone, const std::filesystem::path &home) {
-  return text(uses24Hour(home) ? "HH:mm" : "hh:mm", date, zone);
+  return hhmm(date, zone, uses24Hour(home));
+}
+
+std::string hhmm(Date date, const TimeZone &zone, bool twentyFourHour) {
+  return text(twentyFourHour ? "HH:mm" : "hh:mm", date, zone);
 }
 
 Parts parts(Date date, const TimeZone &zone, const std::filesystem::path &home) {

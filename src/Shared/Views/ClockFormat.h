@@ -24,6 +24,9 @@ bool uses24Hour(const std::filesystem::path &home = kit::foundation::zavelHome()
 // "HH:mm", or "hh:mm" (01 to 12, no AM/PM marker) for 12-hour clocks.
 std::string hhmm(kit::foundation::Date date, const kit::foundation::TimeZone &zone,
                  const std::filesystem::path &home = kit::foundation::zavelHome());
+// The same with the choice already read, for a caller formatting many times at once.
+std::string hhmm(kit::foundation::Date date, const kit::foundation::TimeZone &zone,
+                 bool twentyFourHour);
 
 // The hour ("HH" or "hh") and the minute ("mm") as separate texts.
 struct Parts {

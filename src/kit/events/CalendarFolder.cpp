@@ -1,10 +1,12 @@
 #include "kit/events/CalendarFolder.h"
 
+#include "kit/events/CalendarText.h"
+#include "kit/events/ContentLines.h"
+#include "kit/events/IcalTime.h"
 #include "kit/foundation/FileContents.h"
 #include "kit/foundation/Utf8.h"
 
 #include <algorithm>
-#include <optional>
 #include <system_error>
 
 namespace kit::events {
@@ -14,43 +16,35 @@ namespace {
 namespace fs = std::filesystem;
 
 // A larger file is no single event or reminder; reading it would only cost memory.
-constexpr std::uintmax_t kMaxFileSize = 8 << 20;
+constexpr std::int64_t kMaxFileSize = 8 << 20;
 
-std::vector<fs::path> sortedEntries(const fs::path &folder) {
-  std::vector<fs::path> entries;
+// The names in a folder, in order; hidden ones left out.
+std::vector<std::string> sortedNames(const fs::path &folder) {
+  std::vector<std::string> names;
   std::error_code error;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-    if (it->path().filename().string().front() != '.')
-      entries.push_back(it->path());
-  std::sort(entries.begin(), entries.end());
-  return entries;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    std::string name = it->path().filename().string();
+    if (name.front() != '.')
+      names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
-bool isCalendarFileName(const fs::path &path) {
-  std::string extension = path.extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension == ".ics";
+bool isCalendarFileName(std::string_view name) {
+  return name.size() > 4 && equalsUpperCase(name.substr(name.size() - 4), ".ICS");
 }
 
-bool everyEventHasAStart(icalcomponent *calendar) {
-  auto events = childComponents(calendar, ICAL_VEVENT_COMPONENT);
-  return std::all_of(events.begin(), events.end(), [](icalcomponent *event) {
-    return !propertiesOf(event, ICAL_DTSTART_PROPERTY).empty();
+bool everyEventHasAStart(const std::vector<ItemComponent> &items) {
+  return std::all_of(items.begin(), items.end(), [](const ItemComponent &item) {
+    const Property *start = item.first(PropertyName::dtstart);
+    return item.kind != ComponentKind::event || (start && holdsTime(*start));
   });
 }
 
-bool holdsAnItem(icalcomponent *calendar) {
-  return !childComponents(calendar, ICAL_VEVENT_COMPONENT).empty() ||
-         !childComponents(calendar, ICAL_VTODO_COMPONENT).empty();
-}
-
-std::vector<icalcomponent *> calendarsOf(icalcomponent *root) {
-  if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT)
-    return {root};
-  if (icalcomponent_isa(root) != ICAL_XROOT_COMPONENT)
-    return {};
-  return childComponents(root, ICAL_VCALENDAR_COMPONENT);
+bool holds(const std::vector<ItemComponent> &items, ComponentKind kind) {
+  return std::any_of(items.begin(), items.end(),
+                     [&](const ItemComponent &item) { return item.kind == kind; });
 }
 
 } // namespace
@@ -59,37 +53,56 @@ std::optional<std::string> readCalendarText(const fs::path &path) {
   return foundation::readRegularFile(path, kMaxFileSize);
 }
 
-std::vector<icalcomponent *> CalendarFile::calendars() const { return calendarsOf(root.get()); }
-
-IcalComponentPtr parseCalendarText(std::string_view text) {
-  // libical reads a C string: an embedded NUL would silently cut the file short.
-  if (text.find('\0') != std::string_view::npos)
-    return nullptr;
-  IcalComponentPtr root(icalparser_parse_string(std::string(text).c_str()));
-  if (!root)
-    return nullptr;
-  auto calendars = calendarsOf(root.get());
-  if (calendars.empty() || !std::all_of(calendars.begin(), calendars.end(), everyEventHasAStart) ||
-      !std::any_of(calendars.begin(), calendars.end(), holdsAnItem))
-    return nullptr;
-  return root;
+std::optional<CalendarFile> readCalendarFile(std::string_view text, CalendarFile file,
+                                             FolderReading &reading) {
+  auto scanned = scanCalendarText(text);
+  if (!scanned || scanned->items.empty() || !everyEventHasAStart(scanned->items))
+    return std::nullopt;
+  if (!holds(scanned->items, reading.wanted))
+    return file;
+  if (!reading.budget.takeValues(scanned->values))
+    return std::nullopt;
+  for (const auto &definition : scanned->zones) {
+    auto zone = reading.zones.zone(definition, reading.budget);
+    if (!zone)
+      return std::nullopt;
+    if (!zone->tzid.empty())
+      file.zones.add(zone->tzid, zone->zone);
+  }
+  file.items = std::move(scanned->items);
+  return file;
 }
 
-std::vector<CalendarFile> readCalendarFolder(const fs::path &folder) {
+std::vector<CalendarFile>
+readCalendarFolder(const fs::path &folder, FolderReading &reading, const std::string *calendar,
+                   const std::function<bool(const CalendarFile &)> &enough) {
   std::vector<CalendarFile> files;
-  for (const auto &calendar : sortedEntries(folder)) {
+  for (const auto &folderName : sortedNames(folder)) {
     std::error_code error;
-    if (!fs::is_directory(calendar, error))
+    std::string name = foundation::sanitizedUtf8(folderName);
+    fs::path calendarFolder = folder / folderName;
+    if ((calendar && name != *calendar) || !fs::is_directory(calendarFolder, error))
       continue;
-    for (const auto &path : sortedEntries(calendar)) {
-      if (!isCalendarFileName(path))
+    for (const auto &fileName : sortedNames(calendarFolder)) {
+      if (!isCalendarFileName(fileName))
         continue;
-      auto text = readCalendarText(path);
-      auto root = text ? parseCalendarText(*text) : nullptr;
-      if (!root)
+      fs::path path = calendarFolder / fileName;
+      auto text =
+          foundation::readRegularFile(path, std::min(kMaxFileSize, reading.budget.bytesLeft()));
+      if (!text || !reading.budget.takeBytes(static_cast<std::int64_t>(text->size())))
         continue;
-      files.push_back({foundation::sanitizedUtf8(calendar.filename().string()),
-                       foundation::sanitizedUtf8(path.filename().string()), path, std::move(root)});
+      auto file = readCalendarFile(*text,
+                                   {.calendar = name,
+                                    .fileName = foundation::sanitizedUtf8(fileName),
+                                    .path = path,
+                                    .items = {},
+                                    .zones = {}},
+                                   reading);
+      if (!file || file->items.empty())
+        continue;
+      files.push_back(std::move(*file));
+      if (enough && enough(files.back()))
+        return files;
     }
   }
   return files;

@@ -1,8 +1,11 @@
 #pragma once
 
-#include "kit/events/Ical.h"
+#include "kit/events/ItemComponent.h"
+#include "kit/events/ReadingBudget.h"
+#include "kit/events/ZoneDefinitions.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,28 +13,41 @@
 
 namespace kit::events {
 
-// One parsed .ics file of a calendar folder.
+// The events and to-dos of one readable .ics file of a calendar folder.
 struct CalendarFile {
   std::string calendar; // the folder's name
   std::string fileName;
   std::filesystem::path path; // as found while listing the folder; never made from an item's id
-  IcalComponentPtr root;      // a VCALENDAR, or several under an XROOT
-
-  // The VCALENDAR components of the file, in order.
-  std::vector<icalcomponent *> calendars() const;
+  std::vector<ItemComponent> items;
+  FileZones zones;
 };
 
 // The text of a calendar file; none when it is not a regular file, is too large to be one event
 // or reminder (8 MiB), or cannot be read.
 std::optional<std::string> readCalendarText(const std::filesystem::path &path);
 
-// Parses the text of a calendar file. None when libical cannot read it as a calendar holding an
-// event or a to-do, or when one of its events has no start.
-IcalComponentPtr parseCalendarText(std::string_view text);
+// One reading of calendar files: its budget and the zones its files define.
+struct FolderReading {
+  ComponentKind wanted = ComponentKind::event;
+  ReadingBudget budget = {};
+  ZoneCache zones = {};
+};
 
-// Every readable calendar file below `folder`: one subfolder per calendar, files named *.ics,
-// calendars and files in name order. Hidden entries (temporary files among them) are passed over;
-// files that do not parse are skipped. Call with libical locked.
-std::vector<CalendarFile> readCalendarFolder(const std::filesystem::path &folder);
+// The file read from `text`, `file` giving its place. None when it is no calendar holding an
+// event or a to-do, one of its events has no start, it nests too deep, or it does not fit in
+// what is left of the reading's budget (its zones included). A file holding no item of the
+// kind the reading wants is returned without its items, for nothing of it will be read.
+std::optional<CalendarFile> readCalendarFile(std::string_view text, CalendarFile file,
+                                             FolderReading &reading);
+
+// Every readable calendar file below `folder` that holds an item of the kind wanted: one
+// subfolder per calendar, files named *.ics, calendars and files in name order. Hidden entries
+// (temporary files among them) are passed over; files that cannot be read are skipped, as are
+// files past the reading's budget. With `calendar` given, only the calendars of that name are
+// read; with `enough` given, no file after one for which it holds. Call with libical locked.
+std::vector<CalendarFile>
+readCalendarFolder(const std::filesystem::path &folder, FolderReading &reading,
+                   const std::string *calendar = nullptr,
+                   const std::function<bool(const CalendarFile &)> &enough = {});
 
 } // namespace kit::events

@@ -1,5 +1,7 @@
 #include "kit/events/CompletionEdit.h"
 
+#include "kit/events/ContentLines.h"
+
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -12,7 +14,7 @@ namespace kit::events {
 namespace {
 
 // One content line, folded continuation lines included, exactly as the file has it.
-struct ContentLine {
+struct EditedLine {
   std::string_view raw;
   std::string name;  // upper-cased
   std::string value; // upper-cased, for BEGIN and END
@@ -25,44 +27,19 @@ std::string upper(std::string_view text) {
   return result;
 }
 
-std::string_view withoutTerminator(std::string_view line) {
-  if (!line.empty() && line.back() == '\n')
-    line.remove_suffix(1);
-  if (!line.empty() && line.back() == '\r')
-    line.remove_suffix(1);
-  return line;
-}
-
-ContentLine contentLine(std::string_view raw, std::string_view firstPhysical) {
-  std::string_view head = withoutTerminator(firstPhysical);
-  size_t nameEnd = std::min(head.find(';'), head.find(':'));
-  ContentLine line{.raw = raw, .name = upper(head.substr(0, nameEnd)), .value = {}};
-  if (line.name == "BEGIN" || line.name == "END") {
-    size_t colon = head.find(':');
-    std::string_view value = colon == std::string_view::npos ? "" : head.substr(colon + 1);
+EditedLine editedLine(const ContentLine &line) {
+  std::string scratch;
+  EditedLine edited{.raw = line.raw, .name = upper(line.name(scratch)), .value = {}};
+  if (edited.name == "BEGIN" || edited.name == "END") {
+    std::string whole = line.unfolded();
+    size_t colon = whole.find(':');
+    std::string_view value =
+        colon == std::string::npos ? "" : std::string_view(whole).substr(colon + 1);
     while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
       value.remove_suffix(1);
-    line.value = upper(value);
+    edited.value = upper(value);
   }
-  return line;
-}
-
-std::vector<ContentLine> contentLines(std::string_view text) {
-  std::vector<ContentLine> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    end = end == std::string_view::npos ? text.size() : end + 1;
-    std::string_view firstPhysical = text.substr(start, end - start);
-    // Lines that begin with a space or a tab continue the one before.
-    while (end < text.size() && (text[end] == ' ' || text[end] == '\t')) {
-      size_t next = text.find('\n', end);
-      end = next == std::string_view::npos ? text.size() : next + 1;
-    }
-    lines.push_back(contentLine(text.substr(start, end - start), firstPhysical));
-    start = end;
-  }
-  return lines;
+  return edited;
 }
 
 std::string utcStamp(foundation::Date date) {
@@ -94,9 +71,9 @@ std::optional<std::string> withCompletion(std::string_view text, std::size_t tod
   bool found = false;
   std::optional<size_t> insertAt;
   std::string result;
-  for (const auto &line : contentLines(text)) {
-    if (line.name == "X-LIC-ERROR")
-      continue;
+  ContentLines lines(text);
+  for (ContentLine content; lines.next(content);) {
+    EditedLine line = editedLine(content);
     bool atTargetLevel = inTarget && open.size() == 2;
     if (atTargetLevel && isCompletionProperty(line.name)) {
       insertAt = insertAt.value_or(result.size());

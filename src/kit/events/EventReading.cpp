@@ -1,5 +1,6 @@
 #include "kit/events/EventReading.h"
 
+#include "kit/events/ItemKeys.h"
 #include "kit/events/ItemText.h"
 #include "kit/events/Recurrence.h"
 
@@ -13,87 +14,136 @@ namespace {
 
 constexpr double kDay = 86400;
 
-// How long each occurrence of an event lasts: whole days on the calendar for an all-day event,
-// exact seconds for a timed one.
+// How long an occurrence lasts (RFC 5545 §3.8.5.3): whole days on the calendar, which keep the
+// wall-clock time across a change of the clock, then exact seconds. An all-day event lasts
+// days; a DTEND gives a timed event its exact length, a DURATION days and weeks as days.
 struct Length {
   bool allDay = false;
-  int days = 1;
+  int days = 0;
   double seconds = 0;
 
-  double longestSeconds() const { return allDay ? (days + 1) * kDay : seconds; }
+  double longestSeconds() const { return days > 0 ? (days + 1) * kDay + seconds : seconds; }
+
+  Date endAfter(const ZonedTime &start, Date begins, const icaltimezone *local) const {
+    Date afterDays = days > 0 ? instantAfterDays(start, days, local) : begins;
+    return afterDays.addingTimeInterval(seconds);
+  }
 };
 
 int daysBetween(icaltimetype from, icaltimetype to) {
   from.is_date = to.is_date = 1;
-  auto *utc = icaltimezone_get_utc_timezone();
-  double difference = static_cast<double>(icaltime_as_timet_with_zone(to, utc) -
-                                          icaltime_as_timet_with_zone(from, utc));
-  return static_cast<int>(std::lround(difference / kDay));
+  return static_cast<int>(floorDiv(wallSecondsOf(to) - wallSecondsOf(from), kSecondsPerDay));
 }
 
-Length lengthOf(icalcomponent *event, const ZonedTime &start, const icaltimezone *local) {
-  Length length{.allDay = start.isDate()};
-  auto ends = propertiesOf(event, ICAL_DTEND_PROPERTY);
-  auto durations = propertiesOf(event, ICAL_DURATION_PROPERTY);
-  if (auto end = ends.empty() ? std::nullopt : zonedTimeOf(ends.front())) {
-    length.days = daysBetween(start.time, end->time);
-    length.seconds = instantOf(*end, local).timeIntervalSince(instantOf(start, local));
-  } else if (!durations.empty()) {
-    auto duration = icalproperty_get_duration(durations.front());
-    length.days = static_cast<int>(duration.weeks * 7 + duration.days);
-    length.seconds = icaldurationtype_as_int(duration);
-  } else {
-    length.seconds = 0;
-  }
-  length.days = std::max(length.days, 1);
-  length.seconds = std::max(length.seconds, 0.0);
+Length nominalLength(const icaldurationtype &duration, bool allDay) {
+  if (duration.is_neg)
+    return {.allDay = allDay, .days = allDay ? 1 : 0, .seconds = 0};
+  Length length{
+      .allDay = allDay,
+      .days = static_cast<int>(std::min<unsigned>(duration.weeks * 7 + duration.days, 1000000)),
+      .seconds =
+          allDay ? 0.0 : duration.hours * 3600.0 + duration.minutes * 60.0 + duration.seconds};
+  if (allDay)
+    length.days = std::max(length.days, 1);
   return length;
+}
+
+Length lengthOf(const ItemComponent &event, const FileZones &zones, const ZonedTime &start,
+                const icaltimezone *local) {
+  bool allDay = start.isDate();
+  const Property *endProperty = event.first(PropertyName::dtend);
+  if (auto end = endProperty ? zonedTimeOf(*endProperty, zones) : std::nullopt) {
+    if (allDay)
+      return {
+          .allDay = true, .days = std::max(daysBetween(start.time, end->time), 1), .seconds = 0};
+    double seconds = instantOf(*end, local).timeIntervalSince(instantOf(start, local));
+    return {.allDay = false, .days = 0, .seconds = std::max(seconds, 0.0)};
+  }
+  const Property *durationProperty = event.first(PropertyName::duration);
+  if (auto duration = durationProperty ? durationOf(*durationProperty) : std::nullopt)
+    return nominalLength(*duration, allDay);
+  return {.allDay = allDay, .days = allDay ? 1 : 0, .seconds = 0};
+}
+
+// An RDATE period lasts its own span: to its end exactly, or for its duration.
+Length periodLength(const ZonedPeriod &period, const icaltimezone *local) {
+  if (!period.end)
+    return nominalLength(period.duration, false);
+  double seconds = instantOf(*period.end, local).timeIntervalSince(instantOf(period.start, local));
+  return {.allDay = false, .days = 0, .seconds = std::max(seconds, 0.0)};
 }
 
 bool overlaps(Date start, Date end, Date windowStart, Date windowEnd) {
   return start < windowEnd && (end > windowStart || start >= windowStart);
 }
 
-// The events of one UID in one file: the series (or the single event) and its moved or changed
-// occurrences.
-struct EventGroup {
-  std::string uid;
-  icalcomponent *series = nullptr;
-  std::vector<icalcomponent *> overrides;
+struct Part {
+  const CalendarFile *file = nullptr;
+  const ItemComponent *item = nullptr;
 };
 
-std::vector<EventGroup> groupsOf(const CalendarFile &file) {
+// An event of one calendar: its series (or its single occurrence) and its moved or changed
+// occurrences, from whichever of the calendar's files they are written in.
+struct EventGroup {
+  const CalendarFile *file = nullptr; // where it was first found
+  std::string uid;
+  Part series;
+  std::vector<Part> overrides;
+};
+
+std::vector<EventGroup> groupsOf(const std::vector<CalendarFile> &files) {
   std::vector<EventGroup> groups;
-  for (auto *calendar : file.calendars())
-    for (auto *event : childComponents(calendar, ICAL_VEVENT_COMPONENT)) {
-      std::string uid = uidOf(event);
-      auto group = std::find_if(groups.begin(), groups.end(),
-                                [&](const EventGroup &g) { return g.uid == uid; });
-      if (group == groups.end())
-        group =
-            groups.insert(groups.end(), EventGroup{.uid = uid, .series = nullptr, .overrides = {}});
-      bool isOverride = !propertiesOf(event, ICAL_RECURRENCEID_PROPERTY).empty();
-      if (isOverride)
-        group->overrides.push_back(event);
-      else if (!group->series)
-        group->series = event;
+  ItemKeys keys;
+  for (const auto &file : files)
+    for (const auto &item : file.items) {
+      if (item.kind != ComponentKind::event)
+        continue;
+      std::string uid = uidOf(item);
+      auto [at, added] = keys.find(file, uid, groups.size());
+      if (added)
+        groups.push_back({.file = &file, .uid = uid, .series = {}, .overrides = {}});
+      auto &group = groups[at];
+      if (item.first(PropertyName::recurrenceId))
+        group.overrides.push_back({&file, &item});
+      else if (!group.series.item)
+        group.series = {&file, &item};
     }
   return groups;
 }
 
-bool recurs(icalcomponent *event) {
-  return !propertiesOf(event, ICAL_RRULE_PROPERTY).empty() ||
-         !propertiesOf(event, ICAL_RDATE_PROPERTY).empty();
+bool recurs(const ItemComponent &event) {
+  return event.first(PropertyName::rrule) || event.first(PropertyName::rdate);
+}
+
+std::optional<ZonedTime> startOf(const Part &part) {
+  const Property *start = part.item->first(PropertyName::dtstart);
+  return start ? zonedTimeOf(*start, part.file->zones) : std::nullopt;
 }
 
 class EventCollector {
 public:
-  EventCollector(Date start, Date end, const icaltimezone *local)
-      : windowStart_(start), windowEnd_(end), local_(local) {}
+  EventCollector(const EventQuery &query, const icaltimezone *local, ReadingBudget &budget)
+      : query_(query), local_(local), budget_(budget) {}
 
-  void addFile(const CalendarFile &file) {
-    for (const auto &group : groupsOf(file))
-      addGroup(file, group);
+  void addGroup(const EventGroup &group) {
+    if (group.series.item && isCancelled(*group.series.item))
+      return;
+    std::string base = baseId(*group.file, group.uid);
+    bool isSeries = !group.overrides.empty() || (group.series.item && recurs(*group.series.item));
+    std::set<Date> moved;
+    for (const auto &change : group.overrides) {
+      const Property *recurrenceId = change.item->first(PropertyName::recurrenceId);
+      auto original = zonedTimeOf(*recurrenceId, change.file->zones);
+      if (!original)
+        continue;
+      moved.insert(instantOf(*original, local_));
+      auto start = startOf(change);
+      if (start && !isCancelled(*change.item))
+        add(change, *start, lengthOf(*change.item, change.file->zones, *start, local_),
+            base + "#" + timeKey(*original));
+    }
+    if (group.series.item)
+      addSeries(group.series, base, isSeries, moved);
   }
 
   std::vector<Event> sorted() && {
@@ -104,77 +154,69 @@ public:
   }
 
 private:
-  void addGroup(const CalendarFile &file, const EventGroup &group) {
-    if (group.series && isCancelled(group.series))
-      return;
-    std::string base = baseId(file, group.uid);
-    bool isSeries = !group.overrides.empty() || (group.series && recurs(group.series));
-    std::set<Date> moved;
-    for (auto *change : group.overrides) {
-      auto original = zonedTimeOf(propertiesOf(change, ICAL_RECURRENCEID_PROPERTY).front());
-      if (!original)
-        continue;
-      moved.insert(instantOf(*original, local_));
-      auto start = startOf(change);
-      if (start && !isCancelled(change))
-        add(file, change, *start, lengthOf(change, *start, local_),
-            base + "#" + timeKey(*original));
-    }
-    if (group.series)
-      addSeries(file, group.series, base, isSeries, moved);
-  }
-
-  // Every occurrence of the series not replaced by an override; a single event keeps the base id.
-  void addSeries(const CalendarFile &file, icalcomponent *series, const std::string &base,
-                 bool isSeries, const std::set<Date> &moved) {
+  // The first occurrences of the series that overlap the window and no override replaces; a
+  // single event keeps the base id.
+  void addSeries(const Part &series, const std::string &base, bool isSeries,
+                 const std::set<Date> &moved) {
     auto start = startOf(series);
     if (!start)
       return;
-    Length length = lengthOf(series, *start, local_);
-    for (const auto &occurrence : occurrenceStarts(series, *start, windowStart_, windowEnd_,
-                                                   length.longestSeconds(), local_)) {
-      if (moved.count(instantOf(occurrence, local_)))
+    Length length = lengthOf(*series.item, series.file->zones, *start, local_);
+    auto shows = [&](const ZonedTime &occurrence, Date moment) {
+      return !moved.count(moment) && overlaps(moment, length.endAfter(occurrence, moment, local_),
+                                              query_.start, query_.end);
+    };
+    OccurrenceWindow window{.start = query_.start,
+                            .end = query_.end,
+                            .longestSeconds = length.longestSeconds(),
+                            .local = local_,
+                            .enough = query_.perEvent,
+                            .counts = shows};
+    std::size_t kept = 0;
+    for (const auto &occurrence :
+         occurrenceStarts(*series.item, series.file->zones, *start, window, budget_)) {
+      if (kept == query_.perEvent)
+        return;
+      if (moved.count(instantOf(occurrence.start, local_)))
         continue;
-      add(file, series, occurrence, length, isSeries ? base + "#" + timeKey(occurrence) : base);
+      Length own = occurrence.period ? periodLength(*occurrence.period, local_) : length;
+      if (add(series, occurrence.start, own,
+              isSeries ? base + "#" + timeKey(occurrence.start) : base))
+        ++kept;
     }
   }
 
-  void add(const CalendarFile &file, icalcomponent *event, const ZonedTime &start,
-           const Length &length, std::string id) {
+  bool add(const Part &part, const ZonedTime &start, const Length &length, std::string id) {
     Date begins = instantOf(start, local_);
-    Date ends = length.allDay ? instantAfterDays(start, length.days, local_)
-                              : begins.addingTimeInterval(length.seconds);
-    ends = std::max(ends, begins);
-    if (!overlaps(begins, ends, windowStart_, windowEnd_) || !ids_.insert(id).second)
-      return;
+    Date ends = std::max(length.endAfter(start, begins, local_), begins);
+    if (!overlaps(begins, ends, query_.start, query_.end) || ids_.count(id) ||
+        !budget_.takeOccurrence())
+      return false;
+    ids_.insert(id);
     events_.push_back(Event{.id = std::move(id),
-                            .calendar = file.calendar,
-                            .title = itemText(icalcomponent_get_summary(event)),
-                            .location = itemText(icalcomponent_get_location(event)),
+                            .calendar = part.file->calendar,
+                            .title = itemText(*part.item, PropertyName::summary),
+                            .location = itemText(*part.item, PropertyName::location),
                             .start = begins,
                             .end = ends,
                             .isAllDay = length.allDay});
+    return true;
   }
 
-  static std::optional<ZonedTime> startOf(icalcomponent *event) {
-    auto starts = propertiesOf(event, ICAL_DTSTART_PROPERTY);
-    return starts.empty() ? std::nullopt : zonedTimeOf(starts.front());
-  }
-
-  Date windowStart_;
-  Date windowEnd_;
+  const EventQuery &query_;
   const icaltimezone *local_;
+  ReadingBudget &budget_;
   std::vector<Event> events_;
   std::set<std::string> ids_;
 };
 
 } // namespace
 
-std::vector<Event> readEvents(const std::vector<CalendarFile> &files, Date start, Date end,
-                              const icaltimezone *local) {
-  EventCollector collector(start, end, local);
-  for (const auto &file : files)
-    collector.addFile(file);
+std::vector<Event> readEvents(const std::vector<CalendarFile> &files, const EventQuery &query,
+                              const icaltimezone *local, ReadingBudget &budget) {
+  EventCollector collector(query, local, budget);
+  for (const auto &group : groupsOf(files))
+    collector.addGroup(group);
   return std::move(collector).sorted();
 }
 

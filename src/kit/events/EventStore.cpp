@@ -5,6 +5,7 @@
 #include "kit/events/CompletionEdit.h"
 #include "kit/events/EventReading.h"
 #include "kit/events/IcalTime.h"
+#include "kit/events/ItemText.h"
 #include "kit/events/ReminderReading.h"
 #include "kit/foundation/FileLock.h"
 
@@ -27,30 +28,91 @@ bool isReadableFolder(const fs::path &folder) {
   return std::unique_ptr<DIR, DirCloser>(::opendir(folder.c_str())) != nullptr;
 }
 
+// A span that holds no moment.
+const DateRange kNoTime{Date{}, Date{}};
+
+// Every reminder of the folder, in one reading.
 std::vector<FoundReminder> allReminders(const fs::path &folder, const std::string &zone) {
   auto lock = lockLibical();
-  return readReminders(readCalendarFolder(folder), namedZone(zone));
+  FolderReading reading{.wanted = ComponentKind::todo};
+  auto files = readCalendarFolder(folder, reading);
+  return readReminders(files, namedZone(zone), reading.budget);
 }
 
-std::vector<Reminder> plain(std::vector<FoundReminder> found) {
-  std::vector<Reminder> reminders;
-  for (auto &item : found)
-    reminders.push_back(std::move(item.reminder));
-  return reminders;
+// Whether the file holds the to-do a reminder of this id is read from, when it comes first:
+// the series of its UID (an occurrence gives way to a series in a later file), or a to-do of
+// the file without a UID that takes its name.
+bool holdsReminderOf(const CalendarFile &file, std::string_view id) {
+  return std::any_of(file.items.begin(), file.items.end(), [&](const ItemComponent &item) {
+    return item.kind == ComponentKind::todo && !item.first(PropertyName::recurrenceId) &&
+           baseId(file, uidOf(item)) == id;
+  });
+}
+
+// The reminder of this id as the store reads it, reading its calendar's files only up to the one
+// it is read from; none when there is no such reminder.
+std::optional<FoundReminder> reminderOf(const fs::path &folder, const std::string &zone,
+                                        std::string_view id) {
+  // The calendar part of an id is its folder's name, which holds no '/'.
+  std::string calendar(id.substr(0, std::min(id.find('/'), id.size())));
+  auto lock = lockLibical();
+  FolderReading reading{.wanted = ComponentKind::todo};
+  auto files = readCalendarFolder(folder, reading, &calendar, [&](const CalendarFile &file) {
+    return holdsReminderOf(file, id);
+  });
+  for (auto &item : readReminders(files, namedZone(zone), reading.budget))
+    if (item.reminder.id == id)
+      return std::move(item);
+  return std::nullopt;
+}
+
+bool isOpen(const FoundReminder &item, const DateRange &due, EventStore::Undated undated) {
+  const auto &r = item.reminder;
+  if (r.completed || item.cancelled)
+    return false;
+  return r.due ? due.contains(r.due->date) : undated == EventStore::Undated::included;
+}
+
+bool isCompletedIn(const FoundReminder &item, const DateRange &completion) {
+  const auto &when = item.reminder.completionDate;
+  return item.reminder.completed && when && completion.contains(*when);
+}
+
+void sortByDue(std::vector<Reminder> &reminders) {
+  std::sort(reminders.begin(), reminders.end(), [](const Reminder &a, const Reminder &b) {
+    if (a.due.has_value() != b.due.has_value())
+      return a.due.has_value();
+    if (a.due && a.due->date != b.due->date)
+      return a.due->date < b.due->date;
+    return a.id < b.id;
+  });
+}
+
+void sortByCompletion(std::vector<Reminder> &reminders) {
+  std::sort(reminders.begin(), reminders.end(), [](const Reminder &a, const Reminder &b) {
+    if (*a.completionDate != *b.completionDate)
+      return *a.completionDate < *b.completionDate;
+    return a.id < b.id;
+  });
 }
 
 // The reminders one file's text holds, read as the store reads them.
 std::optional<std::vector<FoundReminder>>
 remindersInText(const std::string &text, const FoundReminder &from, const std::string &zone) {
   auto lock = lockLibical();
-  std::vector<CalendarFile> files;
-  files.push_back({.calendar = from.reminder.calendar,
-                   .fileName = from.file.filename().string(),
-                   .path = from.file,
-                   .root = parseCalendarText(text)});
-  if (!files.front().root)
+  FolderReading reading{.wanted = ComponentKind::todo};
+  auto file = readCalendarFile(text,
+                               {.calendar = from.reminder.calendar,
+                                .fileName = from.file.filename().string(),
+                                .path = from.file,
+                                .items = {},
+                                .zones = {}},
+                               reading);
+  if (!file)
     return std::nullopt;
-  return readReminders(files, namedZone(zone));
+  std::vector<CalendarFile> files;
+  files.push_back(std::move(*file));
+  return readReminders(files, namedZone(zone), reading.budget);
 }
 
 // The edited file must read back as the same reminders, the one changed only in its completion.
@@ -114,50 +176,41 @@ AuthorizationStatus EventStore::authorizationStatus(EntityType) const {
   return AuthorizationStatus::fullAccess;
 }
 
-std::vector<Event> EventStore::events(Date start, Date end) const {
+std::vector<Event> EventStore::events(Date start, Date end, std::size_t perEvent) const {
   auto lock = lockLibical();
-  return readEvents(readCalendarFolder(folder_), start, end, namedZone(timeZoneId_));
+  FolderReading reading{.wanted = ComponentKind::event};
+  auto files = readCalendarFolder(folder_, reading);
+  return readEvents(files, {.start = start, .end = end, .perEvent = perEvent},
+                    namedZone(timeZoneId_), reading.budget);
 }
 
 std::vector<Reminder> EventStore::incompleteReminders(DateRange due, Undated undated) const {
-  auto found = allReminders(folder_, timeZoneId_);
-  std::erase_if(found, [&](const FoundReminder &item) {
-    const auto &r = item.reminder;
-    if (r.completed || item.cancelled)
-      return true;
-    return r.due ? !due.contains(r.due->date) : undated == Undated::excluded;
-  });
-  auto reminders = plain(std::move(found));
-  std::sort(reminders.begin(), reminders.end(), [](const Reminder &a, const Reminder &b) {
-    if (a.due.has_value() != b.due.has_value())
-      return a.due.has_value();
-    if (a.due && a.due->date != b.due->date)
-      return a.due->date < b.due->date;
-    return a.id < b.id;
-  });
-  return reminders;
+  return reminderLists(due, undated, kNoTime).incomplete;
 }
 
 std::vector<Reminder> EventStore::completedReminders(DateRange completion) const {
-  auto found = allReminders(folder_, timeZoneId_);
-  std::erase_if(found, [&](const FoundReminder &item) {
-    const auto &when = item.reminder.completionDate;
-    return !item.reminder.completed || !when || !completion.contains(*when);
-  });
-  auto reminders = plain(std::move(found));
-  std::sort(reminders.begin(), reminders.end(), [](const Reminder &a, const Reminder &b) {
-    if (*a.completionDate != *b.completionDate)
-      return *a.completionDate < *b.completionDate;
-    return a.id < b.id;
-  });
-  return reminders;
+  return reminderLists(kNoTime, Undated::excluded, completion).completed;
+}
+
+EventStore::ReminderLists EventStore::reminderLists(DateRange due, Undated undated,
+                                                    DateRange completion) const {
+  ReminderLists lists;
+  for (auto &item : allReminders(folder_, timeZoneId_)) {
+    if (isOpen(item, due, undated))
+      lists.incomplete.push_back(std::move(item.reminder));
+    else if (isCompletedIn(item, completion))
+      lists.completed.push_back(std::move(item.reminder));
+  }
+  sortByDue(lists.incomplete);
+  sortByCompletion(lists.completed);
+  return lists;
 }
 
 std::optional<Reminder> EventStore::reminder(std::string_view id) const {
-  for (auto &item : allReminders(folder_, timeZoneId_))
-    if (item.reminder.id == id)
-      return std::move(item.reminder);
-  return std::nullopt;
+  auto found = reminderOf(folder_, timeZoneId_, id);
+  if (!found)
+    return std::nullopt;
+  return std::move(found->reminder);
 }
 
 EventStore::SaveResult EventStore::setCompleted(std::string_view id, bool completed,
@@ -175,10 +228,8 @@ EventStore::SaveResult
 EventStore::changeCompletion(std::string_view id, Date now,
                              const std::function<bool(bool completed)> &change,
                              const std::function<void()> &whileLocked) const {
-  auto found = allReminders(folder_, timeZoneId_);
-  auto target = std::find_if(found.begin(), found.end(),
-                             [&](const FoundReminder &item) { return item.reminder.id == id; });
-  if (target == found.end())
+  auto target = reminderOf(folder_, timeZoneId_, id);
+  if (!target)
     return SaveResult::notFound;
   // A link is written through to the file it names, so the lock lies beside that file, where
   // every writer of it finds it.

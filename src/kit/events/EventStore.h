@@ -2,8 +2,10 @@
 
 #include "kit/events/CalendarItems.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +20,9 @@ std::filesystem::path calendarsFolder(const std::filesystem::path &appGroup);
 // calendar, one .ics file per event (VEVENT) or reminder (VTODO), as calendar sync tools write
 // them. Nothing is cached: every call reads the folder afresh, so a store is cheap to make and
 // calls from several threads at once are safe. A file that cannot be read as a calendar with an
-// event or a to-do, or whose event has no start, is skipped; the rest still read.
+// event or a to-do, whose event has no start, that nests components too deep or that defines a
+// zone whose changes cannot be worked out within bounds, is skipped; the rest still read. Each
+// call is one reading within one ReadingBudget: what passes it is left out of that reading.
 class EventStore {
 public:
   // Days, and times written without a zone, are read in the zone `timeZoneId` names (an IANA id
@@ -30,9 +34,12 @@ public:
 
   // The occurrences overlapping [start, end): those that begin in it, and those that begin
   // before it and end after its start. Recurring events are expanded (RRULE, RDATE, EXDATE;
-  // an override with a RECURRENCE-ID replaces its occurrence, wherever it moves it); cancelled
-  // events and occurrences are left out. Ordered by start, then by id.
-  std::vector<Event> events(Date start, Date end) const;
+  // an override with a RECURRENCE-ID replaces its occurrence, wherever it moves it and
+  // whichever file of the calendar it is written in); cancelled events and occurrences are
+  // left out. Of each event, at most its first `perEvent` occurrences there. Ordered by start,
+  // then by id.
+  std::vector<Event> events(Date start, Date end,
+                            std::size_t perEvent = std::numeric_limits<std::size_t>::max()) const;
 
   // Reminders not completed (nor cancelled) whose due moment lies in `due`, together with the
   // undated ones when asked. Ordered by due moment, undated last, then by id.
@@ -42,6 +49,13 @@ public:
   // Completed reminders whose completion moment lies in `completion`. Ordered by completion
   // moment, then by id.
   std::vector<Reminder> completedReminders(DateRange completion) const;
+
+  // Both of the above from one reading of the folder.
+  struct ReminderLists {
+    std::vector<Reminder> incomplete;
+    std::vector<Reminder> completed;
+  };
+  ReminderLists reminderLists(DateRange due, Undated undated, DateRange completion) const;
 
   // The reminder with this id, whether completed or not; none for anything else, events included.
   std::optional<Reminder> reminder(std::string_view id) const;

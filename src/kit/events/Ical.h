@@ -13,11 +13,6 @@ struct IcalComponentDeleter {
 };
 using IcalComponentPtr = std::unique_ptr<icalcomponent, IcalComponentDeleter>;
 
-struct IcalRecurIteratorDeleter {
-  void operator()(icalrecur_iterator *iterator) const { icalrecur_iterator_free(iterator); }
-};
-using IcalRecurIteratorPtr = std::unique_ptr<icalrecur_iterator, IcalRecurIteratorDeleter>;
-
 // libical keeps process-wide caches (built-in time zones and their expanded transitions) that it
 // fills lazily without locks of its own; every use of libical here holds this lock. Taking it
 // also makes libical's errors non-fatal, once, before any parsing.

@@ -1,6 +1,10 @@
 #include "kit/events/IcalTime.h"
 
+#include "kit/events/ZoneDefinitions.h"
+
 #include <fmt/format.h>
+
+#include <algorithm>
 
 namespace kit::events {
 
@@ -8,28 +12,63 @@ namespace {
 
 using foundation::Date;
 
-const icaltimezone *zoneNamed(icalproperty *property, const char *tzid) {
-  auto *owner = icalproperty_get_parent(property);
-  auto *calendar = owner ? icalcomponent_get_parent(owner) : nullptr;
-  if (calendar && icalcomponent_isa(calendar) == ICAL_VCALENDAR_COMPONENT)
-    if (auto *own = icalcomponent_get_timezone(calendar, tzid))
-      return own;
-  if (auto *system = icaltimezone_get_builtin_timezone(tzid))
+const icaltimezone *zoneNamed(const std::string &tzid, const FileZones &zones) {
+  if (auto *own = zones.named(tzid))
+    return own;
+  if (auto *system = icaltimezone_get_builtin_timezone(tzid.c_str()))
     return system;
-  return icaltimezone_get_builtin_timezone_from_tzid(tzid);
+  return icaltimezone_get_builtin_timezone_from_tzid(tzid.c_str());
 }
 
-icaltimetype valueTime(icalproperty *property) {
-  auto *value = icalproperty_get_value(property);
-  if (!value)
-    return icaltime_null_time();
-  if (icalvalue_isa(value) == ICAL_DATETIMEPERIOD_VALUE) {
-    auto both = icalvalue_get_datetimeperiod(value);
-    return icaltime_is_null_time(both.time) ? both.period.start : both.time;
+int digitsAt(const std::string &text, std::size_t at, std::size_t count) {
+  int value = 0;
+  for (std::size_t i = at; i < at + count; ++i) {
+    if (text[i] < '0' || text[i] > '9')
+      return -1;
+    value = value * 10 + (text[i] - '0');
   }
-  if (icalvalue_isa(value) == ICAL_DATETIME_VALUE || icalvalue_isa(value) == ICAL_DATE_VALUE)
-    return icalvalue_get_datetime(value);
-  return icaltime_null_time();
+  return value;
+}
+
+// The forms nearly every file writes, "20260310", "20260310T090000" and "20260310T090000Z",
+// read without libical's scanf; none for any other form.
+std::optional<icaltimetype> basicTime(const std::string &text) {
+  bool isDate = text.size() == 8;
+  bool utc = text.size() == 16 && text[15] == 'Z';
+  if ((!isDate && text.size() != 15 && !utc) || (!isDate && text[8] != 'T'))
+    return std::nullopt;
+  icaltimetype time = icaltime_null_time();
+  time.year = digitsAt(text, 0, 4);
+  time.month = digitsAt(text, 4, 2);
+  time.day = digitsAt(text, 6, 2);
+  if (!isDate) {
+    time.hour = digitsAt(text, 9, 2);
+    time.minute = digitsAt(text, 11, 2);
+    time.second = digitsAt(text, 13, 2);
+  }
+  if (time.year < 0 || time.month < 0 || time.day < 0 || time.hour < 0 || time.minute < 0 ||
+      time.second < 0)
+    return std::nullopt;
+  time.is_date = isDate ? 1 : 0;
+  if (utc)
+    time.zone = icaltimezone_get_utc_timezone();
+  return time;
+}
+
+// A day or a time as libical reads it: which of the two it is follows from its form.
+std::optional<icaltimetype> timeIn(const std::string &text) {
+  auto basic = basicTime(text);
+  icaltimetype time = basic ? *basic : icaltime_from_string(text.c_str());
+  if (icaltime_is_null_time(time) || !icaltime_is_valid_time(time))
+    return std::nullopt;
+  return time;
+}
+
+ZonedTime zoned(icaltimetype time, const Property &property, const FileZones &zones) {
+  ZonedTime result{.time = time, .zone = nullptr};
+  if (!icaltime_is_utc(time) && !time.is_date && !property.tzid.empty())
+    result.zone = zoneNamed(property.tzid, zones);
+  return result;
 }
 
 } // namespace
@@ -40,8 +79,9 @@ WallSeconds wallSecondsOf(const icaltimetype &time) {
 }
 
 std::int64_t offsetAt(std::int64_t unixSeconds, const icaltimezone *zone) {
-  auto instant = static_cast<time_t>(unixSeconds);
-  return wallSecondsOf(icaltime_from_timet_with_zone(instant, 0, zone)) - unixSeconds;
+  std::int64_t asked = std::min(unixSeconds, kLatestZoneReading);
+  auto instant = static_cast<time_t>(asked);
+  return wallSecondsOf(icaltime_from_timet_with_zone(instant, 0, zone)) - asked;
 }
 
 const icaltimezone *effectiveZone(const ZonedTime &time, const icaltimezone *local) {
@@ -56,17 +96,39 @@ const icaltimezone *namedZone(const std::string &id) {
   return icaltimezone_get_utc_timezone();
 }
 
-std::optional<ZonedTime> zonedTimeOf(icalproperty *property) {
-  icaltimetype time = valueTime(property);
-  if (icaltime_is_null_time(time) || !icaltime_is_valid_time(time))
+std::optional<ZonedTime> zonedTimeOf(const Property &property, const FileZones &zones) {
+  auto time = property.periodValue ? std::nullopt : timeIn(property.value);
+  if (!time)
     return std::nullopt;
-  ZonedTime zoned{.time = time, .zone = nullptr};
-  if (icaltime_is_utc(time) || time.is_date)
-    return zoned;
-  if (auto *tzid = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER))
-    if (const char *name = icalparameter_get_tzid(tzid))
-      zoned.zone = zoneNamed(property, name);
-  return zoned;
+  return zoned(*time, property, zones);
+}
+
+std::optional<ZonedPeriod> zonedPeriodOf(const Property &property, const FileZones &zones) {
+  if (!property.periodValue)
+    return std::nullopt;
+  icalperiodtype period = icalperiodtype_from_string(property.value.c_str());
+  if (icalperiodtype_is_null_period(period) || icaltime_is_null_time(period.start) ||
+      !icaltime_is_valid_time(period.start))
+    return std::nullopt;
+  ZonedPeriod result{.start = zoned(period.start, property, zones),
+                     .end = std::nullopt,
+                     .duration = period.duration};
+  if (!icaltime_is_null_time(period.end) && icaltime_is_valid_time(period.end))
+    result.end = zoned(period.end, property, zones);
+  else if (icaldurationtype_is_bad_duration(period.duration))
+    return std::nullopt;
+  return result;
+}
+
+std::optional<icaldurationtype> durationOf(const Property &property) {
+  icaldurationtype duration = icaldurationtype_from_string(property.value.c_str());
+  if (icaldurationtype_is_bad_duration(duration))
+    return std::nullopt;
+  return duration;
+}
+
+bool holdsTime(const Property &property) {
+  return !property.periodValue && timeIn(property.value).has_value();
 }
 
 Date instantOf(const ZonedTime &time, const icaltimezone *local) {
@@ -83,15 +145,6 @@ Date instantOf(const ZonedTime &time, const icaltimezone *local) {
   if (shows(withOffsetAfter) && (!shows(withOffsetBefore) || withOffsetAfter < withOffsetBefore))
     moment = withOffsetAfter;
   return Date::fromUnixTime(static_cast<double>(moment));
-}
-
-ZonedTime zonedLike(Date date, const ZonedTime &like, const icaltimezone *local) {
-  auto seconds = static_cast<time_t>(date.unixTime());
-  auto *zone = effectiveZone(like, local);
-  ZonedTime result{.time = icaltime_from_timet_with_zone(seconds, like.time.is_date, zone),
-                   .zone = like.zone};
-  result.time.zone = like.time.zone;
-  return result;
 }
 
 Date instantAfterDays(const ZonedTime &time, int days, const icaltimezone *local) {

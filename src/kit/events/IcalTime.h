@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/events/Ical.h"
+#include "kit/events/ItemComponent.h"
 #include "kit/events/WallClock.h"
 #include "kit/foundation/Date.h"
 
@@ -9,6 +10,8 @@
 #include <string>
 
 namespace kit::events {
+
+class FileZones;
 
 // A day or a wall-clock time as a file writes it, with the zone it is given in. A time with
 // neither a zone nor UTC is floating: it happens at that wall-clock time wherever the user is.
@@ -19,13 +22,35 @@ struct ZonedTime {
   bool isDate() const { return time.is_date != 0; }
 };
 
+// A period as the file writes it (RFC 5545 §3.3.9): a start, and an end or a duration.
+struct ZonedPeriod {
+  ZonedTime start;
+  std::optional<ZonedTime> end;
+  icaldurationtype duration{}; // when there is no end
+};
+
+// Zones are read as if every moment after this one (2200-01-01 00:00 UTC) kept the offset it has
+// then: asked for later years, libical would work out a zone's changes again at every call.
+inline constexpr std::int64_t kLatestZoneReading = 7258118400;
+
 // The zone named by `id`, or UTC when there is no such zone.
 const icaltimezone *namedZone(const std::string &id);
 
 // The value of a date or date-time property (DTSTART, DUE, COMPLETED, EXDATE, RDATE, ...), with
 // the zone its TZID names: the file's own VTIMEZONE first, else the system's zone of that name;
-// an unknown TZID leaves the time floating. None when the property holds no valid time.
-std::optional<ZonedTime> zonedTimeOf(icalproperty *property);
+// an unknown TZID leaves the time floating. None when the property holds no valid time (a
+// period included).
+std::optional<ZonedTime> zonedTimeOf(const Property &property, const FileZones &zones);
+
+// The value of an RDATE;VALUE=PERIOD, its times in the zone its TZID names. None for anything
+// else.
+std::optional<ZonedPeriod> zonedPeriodOf(const Property &property, const FileZones &zones);
+
+// The value of a DURATION; none when it is not one.
+std::optional<icaldurationtype> durationOf(const Property &property);
+
+// Whether the property holds a day or a time libical can read.
+bool holdsTime(const Property &property);
 
 // The reading of a time on its own wall clock, whatever its zone says; a day reads as its
 // midnight.
@@ -40,9 +65,6 @@ const icaltimezone *effectiveZone(const ZonedTime &time, const icaltimezone *loc
 
 // The moment a time stands for; days and floating times are read in `local`.
 foundation::Date instantOf(const ZonedTime &time, const icaltimezone *local);
-
-// The same moment as `date`, written like `like` (a day, or a wall time in its zone).
-ZonedTime zonedLike(foundation::Date date, const ZonedTime &like, const icaltimezone *local);
 
 // `time` moved by whole days on the calendar, then read as a moment.
 foundation::Date instantAfterDays(const ZonedTime &time, int days, const icaltimezone *local);

@@ -2,29 +2,86 @@
 
 #include "kit/foundation/Utf8.h"
 
+#include <algorithm>
+
 namespace kit::events {
 
-std::optional<std::string> itemText(const char *text) {
-  if (!text)
-    return std::nullopt;
+std::string textValue(std::string_view value) {
+  std::string text;
+  text.reserve(value.size());
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] != '\\' || i + 1 == value.size()) {
+      text += value[i];
+      continue;
+    }
+    switch (char escaped = value[++i]) {
+    case 'n':
+    case 'N':
+      text += '\n';
+      break;
+    case 't':
+    case 'T':
+      text += '\t';
+      break;
+    case 'r':
+    case 'R':
+      text += '\r';
+      break;
+    case 'b':
+    case 'B':
+      text += '\b';
+      break;
+    case 'f':
+    case 'F':
+      text += '\f';
+      break;
+    case ';':
+    case ',':
+    case '"':
+    case '\\':
+      text += escaped;
+      break;
+    default:
+      text += ' '; // an escape the format does not have
+    }
+  }
   return foundation::sanitizedUtf8(text);
 }
 
-std::string uidOf(icalcomponent *component) {
-  return itemText(icalcomponent_get_uid(component)).value_or("");
+std::optional<std::string> itemText(const ItemComponent &item, PropertyName name) {
+  const Property *property = item.first(name);
+  if (!property)
+    return std::nullopt;
+  // Every escape takes two bytes for at most one: the text read from this much has all it keeps.
+  std::string text = textValue(std::string_view(property->value).substr(0, 2 * kMaxItemText));
+  if (text.size() > kMaxItemText) {
+    std::size_t cut = kMaxItemText;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+      --cut;
+    text.resize(cut);
+  }
+  return text;
+}
+
+std::string uidOf(const ItemComponent &item) {
+  const Property *uid = item.first(PropertyName::uid);
+  return uid ? textValue(uid->value) : std::string();
 }
 
 std::string baseId(const CalendarFile &file, const std::string &uid) {
   return file.calendar + "/" + (uid.empty() ? file.fileName : uid);
 }
 
-std::optional<icalproperty_status> statusOf(icalcomponent *component) {
-  auto statuses = propertiesOf(component, ICAL_STATUS_PROPERTY);
-  if (statuses.empty())
+std::optional<std::string> statusOf(const ItemComponent &item) {
+  const Property *status = item.first(PropertyName::status);
+  if (!status)
     return std::nullopt;
-  return icalproperty_get_status(statuses.front());
+  std::string value = status->value;
+  std::transform(value.begin(), value.end(), value.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return value;
 }
 
-bool isCancelled(icalcomponent *component) { return statusOf(component) == ICAL_STATUS_CANCELLED; }
+bool isCancelled(const ItemComponent &item) { return statusOf(item) == "CANCELLED"; }
 
 } // namespace kit::events

@@ -4,22 +4,31 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kit::events {
 
-// Text of a calendar item as the rest of the system reads it: valid UTF-8, absent when the file
-// has none.
-std::optional<std::string> itemText(const char *text);
+// A TEXT value as the rest of the system reads it (RFC 5545 §3.3.11): escapes undone the way
+// libical undoes them, valid UTF-8.
+std::string textValue(std::string_view value);
 
-// The UID of a component, empty when it has none.
-std::string uidOf(icalcomponent *component);
+// A title or a place is shown on one line: no more than this many bytes of it are read, so that
+// a file holding megabytes of it costs no more than one that holds a line.
+inline constexpr std::size_t kMaxItemText = 1024;
+
+// The text of one of an item's properties (a SUMMARY, a LOCATION), cut at kMaxItemText between
+// two characters; absent when the item has none.
+std::optional<std::string> itemText(const ItemComponent &item, PropertyName name);
+
+// The UID of an item, empty when it has none.
+std::string uidOf(const ItemComponent &item);
 
 // "<calendar>/<UID>", or "<calendar>/<file name>" for an item without a UID.
 std::string baseId(const CalendarFile &file, const std::string &uid);
 
-// The STATUS the component gives, if any.
-std::optional<icalproperty_status> statusOf(icalcomponent *component);
+// The STATUS the item gives, upper-cased, if any.
+std::optional<std::string> statusOf(const ItemComponent &item);
 
-bool isCancelled(icalcomponent *component);
+bool isCancelled(const ItemComponent &item);
 
 } // namespace kit::events

@@ -22,6 +22,8 @@ struct Window {
   const icaltimezone *local;
 };
 
+using Excluded = std::set<Date>;
+
 // The time `like` is written as (a day, or a wall time in its zone), read `wall` on its clock.
 ZonedTime zonedAt(WallSeconds wall, const ZonedTime &like) {
   ZonedTime result = like;
@@ -47,6 +49,8 @@ std::int64_t unixSecondsOf(Date date, double (*round)(double)) {
 struct WallSpan {
   WallSeconds from;
   WallSeconds to;
+  // How far the clock jumps forward at most over the window.
+  WallSeconds forwardJump;
 };
 
 // The readings of the zone's wall clock over the window: with the smallest offset near its
@@ -55,8 +59,11 @@ struct WallSpan {
 WallSpan wallSpanOf(const Window &window, const icaltimezone *zone) {
   std::int64_t earliest = unixSecondsOf(window.earliest, std::floor);
   std::int64_t end = unixSecondsOf(window.end, std::ceil);
-  return {earliest + std::min(offsetAt(earliest, zone), offsetAt(earliest + kSecondsPerDay, zone)),
-          end + std::max(offsetAt(end - kSecondsPerDay, zone), offsetAt(end, zone))};
+  std::int64_t offsets[] = {offsetAt(earliest, zone), offsetAt(earliest + kSecondsPerDay, zone),
+                            offsetAt(end - kSecondsPerDay, zone), offsetAt(end, zone)};
+  auto [smallest, largest] = std::minmax_element(std::begin(offsets), std::end(offsets));
+  return {earliest + std::min(offsets[0], offsets[1]), end + std::max(offsets[2], offsets[3]),
+          *largest - *smallest};
 }
 
 // Whether a start lies beyond the rule's UNTIL: a UTC one is a moment, anything else is read
@@ -73,60 +80,151 @@ std::function<bool(WallSeconds)> pastUntil(const icaltimetype &until, const Zone
   return [=](WallSeconds wall) { return wall > last; };
 }
 
-void addRuleStarts(const icalrecurrencetype &ical, const ZonedTime &dtstart, const Window &window,
-                   std::vector<ZonedTime> &starts) {
+// The starts kept, each moment once, those the reading can use only: once it has more than it
+// can keep, the earliest are kept, so that a rule giving millions costs no more than its share.
+class KeptStarts {
+public:
+  KeptStarts(const OccurrenceWindow &wanted, std::size_t room) : wanted_(wanted), room_(room) {}
+
+  // A start that may reach into the window and is not excluded.
+  void add(const OccurrenceStart &start, Date moment) {
+    // A period lasts its own span, not the event's: the reading checks it.
+    if (!start.period && wanted_.counts && !wanted_.counts(start.start, moment))
+      return;
+    if (!seen_.insert(moment).second)
+      return;
+    kept_.emplace_back(moment, start);
+    if (kept_.size() > 2 * room_ + 64)
+      keepEarliest();
+  }
+
+  std::vector<OccurrenceStart> inOrder() && {
+    keepEarliest();
+    std::vector<OccurrenceStart> starts;
+    for (auto &[moment, start] : kept_)
+      starts.push_back(std::move(start));
+    return starts;
+  }
+
+private:
+  // Every period, and the earliest other starts up to the room.
+  void keepEarliest() {
+    std::stable_sort(kept_.begin(), kept_.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::size_t others = 0;
+    std::erase_if(kept_,
+                  [&](const auto &entry) { return !entry.second.period && ++others > room_; });
+    seen_.clear();
+    for (const auto &entry : kept_)
+      seen_.insert(entry.first);
+  }
+
+  const OccurrenceWindow &wanted_;
+  std::size_t room_;
+  std::vector<std::pair<Date, OccurrenceStart>> kept_;
+  std::set<Date> seen_;
+};
+
+void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Window &window,
+                   const OccurrenceWindow &wanted, const Excluded &excluded, ReadingBudget &budget,
+                   KeptStarts &kept) {
+  if (!budget.takeSteps(ReadingBudget::kRuleSteps))
+    return;
+  IcalRule parsed = icalRuleOf(text);
+  const icalrecurrencetype &ical = parsed.rule;
   WallSeconds first = wallSecondsOf(dtstart.time);
   auto rule = recurrenceRuleOf(ical, first, dtstart.isDate());
   if (!rule)
     return;
   WallSpan span = wallSpanOf(window, effectiveZone(dtstart, window.local));
-  auto walls =
-      expandRule(*rule, first, span.from, span.to, pastUntil(ical.until, dtstart, window.local));
+  ExpansionLimits limits{.maxSteps = std::min(kMaxRuleSteps, budget.stepsLeft()),
+                         .enough = wanted.enough,
+                         .counts = {},
+                         .margin = span.forwardJump};
+  if (wanted.counts && wanted.enough != std::numeric_limits<std::size_t>::max())
+    limits.counts = [&](WallSeconds wall) {
+      ZonedTime start = zonedAt(wall, dtstart);
+      Date moment = instantOf(start, window.local);
+      return !excluded.count(moment) && wanted.counts(start, moment);
+    };
+  std::int64_t steps = 0;
+  auto walls = expandRule(*rule, first, span.from, span.to,
+                          pastUntil(ical.until, dtstart, window.local), limits, &steps);
+  budget.spendSteps(steps);
   // A rule that takes more work than that is left out of this reading; DTSTART, RDATE and the
   // other items still show.
   if (!walls)
     return;
-  for (WallSeconds wall : *walls)
-    starts.push_back(zonedAt(wall, dtstart));
+  for (WallSeconds wall : *walls) {
+    ZonedTime start = zonedAt(wall, dtstart);
+    Date moment = instantOf(start, window.local);
+    if (moment >= window.earliest && moment < window.end && !excluded.count(moment))
+      kept.add({start, std::nullopt}, moment);
+  }
 }
 
-std::set<Date> excludedMoments(icalcomponent *event, const icaltimezone *local) {
-  std::set<Date> excluded;
-  for (auto *property : propertiesOf(event, ICAL_EXDATE_PROPERTY))
-    if (auto time = zonedTimeOf(property))
+Excluded excludedMoments(const std::vector<const Property *> &exdates, const FileZones &zones,
+                         const icaltimezone *local) {
+  Excluded excluded;
+  for (const auto *property : exdates)
+    if (auto time = zonedTimeOf(*property, zones))
       excluded.insert(instantOf(*time, local));
   return excluded;
 }
 
+// Whether a start may reach into the window: a period by its own end, any other by the
+// longest an occurrence lasts.
+bool mayReach(const OccurrenceStart &start, Date moment, const Window &window, Date windowStart) {
+  if (moment >= window.end)
+    return false;
+  if (!start.period)
+    return moment >= window.earliest;
+  if (!start.period->end)
+    return true; // its duration counts from its start; the reading checks it
+  return instantOf(*start.period->end, window.local) > windowStart || moment >= windowStart;
+}
+
+void addDates(const std::vector<const Property *> &rdates, const FileZones &zones,
+              const Window &window, Date windowStart, const Excluded &excluded, KeptStarts &kept) {
+  for (const auto *property : rdates) {
+    OccurrenceStart start;
+    if (auto period = zonedPeriodOf(*property, zones))
+      start = {period->start, period};
+    else if (auto time = zonedTimeOf(*property, zones))
+      start = {*time, std::nullopt};
+    else
+      continue;
+    Date moment = instantOf(start.start, window.local);
+    if (mayReach(start, moment, window, windowStart) && !excluded.count(moment))
+      kept.add(start, moment);
+  }
+}
+
 } // namespace
 
-std::vector<ZonedTime> occurrenceStarts(icalcomponent *event, const ZonedTime &dtstart,
-                                        Date windowStart, Date windowEnd, double longestSeconds,
-                                        const icaltimezone *local) {
-  Window window{windowStart.addingTimeInterval(-longestSeconds), windowEnd, local};
-  std::vector<ZonedTime> starts{dtstart};
-  for (auto *property : propertiesOf(event, ICAL_RRULE_PROPERTY))
-    addRuleStarts(icalproperty_get_rrule(property), dtstart, window, starts);
-  for (auto *property : propertiesOf(event, ICAL_RDATE_PROPERTY))
-    if (auto time = zonedTimeOf(property))
-      starts.push_back(*time);
-
-  auto excluded = excludedMoments(event, local);
-  std::vector<std::pair<Date, ZonedTime>> kept;
-  std::set<Date> seen;
-  for (const auto &start : starts) {
-    Date moment = instantOf(start, local);
-    if (moment < window.earliest || moment >= windowEnd || excluded.count(moment) ||
-        !seen.insert(moment).second)
-      continue;
-    kept.emplace_back(moment, start);
-  }
-  std::stable_sort(kept.begin(), kept.end(),
-                   [](const auto &a, const auto &b) { return a.first < b.first; });
-  std::vector<ZonedTime> result;
-  for (const auto &[moment, start] : kept)
-    result.push_back(start);
-  return result;
+std::vector<OccurrenceStart> occurrenceStarts(const ItemComponent &event, const FileZones &zones,
+                                              const ZonedTime &dtstart,
+                                              const OccurrenceWindow &wanted,
+                                              ReadingBudget &budget) {
+  Window window{wanted.start.addingTimeInterval(-wanted.longestSeconds), wanted.end, wanted.local};
+  auto exdates = event.all(PropertyName::exdate);
+  auto rdates = event.all(PropertyName::rdate);
+  // Dates the reading cannot afford to read leave the event unknown: it shows nothing.
+  auto dates = static_cast<std::int64_t>(exdates.size() + rdates.size());
+  if (!budget.takeSteps(dates * ReadingBudget::kDateSteps))
+    return {};
+  auto excluded = excludedMoments(exdates, zones, wanted.local);
+  bool limited = wanted.enough != std::numeric_limits<std::size_t>::max();
+  KeptStarts kept(wanted,
+                  limited ? wanted.enough : static_cast<std::size_t>(budget.occurrencesLeft()));
+  OccurrenceStart first{dtstart, std::nullopt};
+  Date firstMoment = instantOf(dtstart, wanted.local);
+  if (mayReach(first, firstMoment, window, wanted.start) && !excluded.count(firstMoment))
+    kept.add(first, firstMoment);
+  for (const auto *property : event.all(PropertyName::rrule))
+    addRuleStarts(property->value, dtstart, window, wanted, excluded, budget, kept);
+  addDates(rdates, zones, window, wanted.start, excluded, kept);
+  return std::move(kept).inOrder();
 }
 
 } // namespace kit::events

@@ -1,17 +1,44 @@
 #pragma once
 
 #include "kit/events/IcalTime.h"
+#include "kit/events/ReadingBudget.h"
+#include "kit/events/ZoneDefinitions.h"
 
+#include <functional>
+#include <limits>
+#include <optional>
 #include <vector>
 
 namespace kit::events {
 
-// The starts of an event's occurrences that may touch [windowStart, windowEnd): DTSTART, every
-// RRULE and RDATE start, less the EXDATE ones, that begin before the window's end and no earlier
-// than `longestSeconds` before its start. In time order, each moment once. Each RRULE expands
-// on DTSTART's wall clock within kMaxRuleSteps; one that needs more adds nothing to this read.
-std::vector<ZonedTime> occurrenceStarts(icalcomponent *event, const ZonedTime &dtstart,
-                                        foundation::Date windowStart, foundation::Date windowEnd,
-                                        double longestSeconds, const icaltimezone *local);
+// Where one occurrence of an event starts; an RDATE period also says where it ends.
+struct OccurrenceStart {
+  ZonedTime start;
+  std::optional<ZonedPeriod> period;
+};
+
+// The span of time whose occurrences a reading looks for, and how many of an event it needs.
+struct OccurrenceWindow {
+  foundation::Date start;
+  foundation::Date end;
+  // The longest an occurrence of the event lasts: one that starts that long before the window
+  // may still reach into it.
+  double longestSeconds = 0;
+  const icaltimezone *local = nullptr;
+  // Expanding a rule may stop once it has given `enough` starts that `counts` takes (an
+  // EXDATE'd start never counts): the reading keeps no more of the event than that.
+  std::size_t enough = std::numeric_limits<std::size_t>::max();
+  std::function<bool(const ZonedTime &start, foundation::Date moment)> counts;
+};
+
+// The starts of an event's occurrences that may touch the window: DTSTART, every RRULE and
+// RDATE start, less the EXDATE ones, that begin before the window's end and no earlier than
+// `longestSeconds` before its start (an RDATE period by its own end). In time order, each
+// moment once. Each RRULE expands on DTSTART's wall clock within kMaxRuleSteps and what is left
+// of the reading's budget; one that needs more adds nothing to this read.
+std::vector<OccurrenceStart> occurrenceStarts(const ItemComponent &event, const FileZones &zones,
+                                              const ZonedTime &dtstart,
+                                              const OccurrenceWindow &window,
+                                              ReadingBudget &budget);
 
 } // namespace kit::events

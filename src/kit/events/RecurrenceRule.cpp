@@ -168,6 +168,13 @@ bool RecurrenceRule::takesDay(std::int64_t dayNumber) const {
   });
 }
 
+IcalRule icalRuleOf(const std::string &text) {
+  IcalRule parsed;
+  parsed.rule = icalrecurrencetype_from_string(text.c_str());
+  parsed.rscale.reset(parsed.rule.rscale);
+  return parsed;
+}
+
 std::optional<RecurrenceRule> recurrenceRuleOf(const icalrecurrencetype &ical, WallSeconds dtstart,
                                                bool allDay) {
   auto frequency = frequencyOf(ical.freq);

@@ -4,7 +4,10 @@
 #include "kit/events/WallClock.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace kit::events {
@@ -41,6 +44,17 @@ struct RecurrenceRule {
   // Whether a day passes the day parts (BYMONTH, BYWEEKNO, BYYEARDAY, BYMONTHDAY, BYDAY).
   bool takesDay(std::int64_t dayNumber) const;
 };
+
+// An RRULE value as libical reads it from text; libical leaves the RSCALE it copies to the
+// caller, who frees it here.
+struct IcalRule {
+  struct FreeDeleter {
+    void operator()(char *text) const { std::free(text); }
+  };
+  icalrecurrencetype rule{};
+  std::unique_ptr<char, FreeDeleter> rscale;
+};
+IcalRule icalRuleOf(const std::string &text);
 
 // The rule for a series starting at `dtstart` (a day when `allDay`). None for what cannot be
 // expanded exactly: no frequency, a calendar scale other than the Gregorian, or a rule repeating

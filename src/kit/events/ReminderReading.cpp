@@ -1,88 +1,87 @@
 #include "kit/events/ReminderReading.h"
 
 #include "kit/events/IcalTime.h"
+#include "kit/events/ItemKeys.h"
 #include "kit/events/ItemText.h"
 
-#include <algorithm>
 #include <set>
 
 namespace kit::events {
 
 namespace {
 
-std::optional<ZonedTime> timeOf(icalcomponent *todo, icalproperty_kind kind) {
-  auto properties = propertiesOf(todo, kind);
-  return properties.empty() ? std::nullopt : zonedTimeOf(properties.front());
+std::optional<ZonedTime> timeOf(const CalendarFile &file, const ItemComponent &todo,
+                                PropertyName name) {
+  const Property *property = todo.first(name);
+  return property ? zonedTimeOf(*property, file.zones) : std::nullopt;
 }
 
 // STATUS decides when the file gives one; otherwise a completion time marks a finished to-do.
-bool isCompleted(icalcomponent *todo) {
+bool isCompleted(const CalendarFile &file, const ItemComponent &todo) {
   if (auto status = statusOf(todo))
-    return *status == ICAL_STATUS_COMPLETED;
-  return !propertiesOf(todo, ICAL_COMPLETED_PROPERTY).empty();
+    return *status == "COMPLETED";
+  return timeOf(file, todo, PropertyName::completed).has_value();
 }
 
-FoundReminder reminderFrom(const CalendarFile &file, icalcomponent *todo, std::size_t index,
-                           const icaltimezone *local) {
-  FoundReminder found{.reminder = {.id = baseId(file, uidOf(todo)),
+FoundReminder reminderFrom(const CalendarFile &file, const ItemComponent &todo,
+                           const std::string &uid, const icaltimezone *local) {
+  FoundReminder found{.reminder = {.id = baseId(file, uid),
                                    .calendar = file.calendar,
-                                   .title = itemText(icalcomponent_get_summary(todo)),
+                                   .title = itemText(todo, PropertyName::summary),
                                    .due = std::nullopt,
-                                   .completed = isCompleted(todo),
+                                   .completed = isCompleted(file, todo),
                                    .completionDate = std::nullopt},
                       .cancelled = isCancelled(todo),
                       .file = file.path,
-                      .todoIndex = index};
-  if (auto due = timeOf(todo, ICAL_DUE_PROPERTY))
+                      .todoIndex = todo.index};
+  if (auto due = timeOf(file, todo, PropertyName::due))
     found.reminder.due = DueDate{.date = instantOf(*due, local), .hasTime = !due->isDate()};
-  if (auto completion = timeOf(todo, ICAL_COMPLETED_PROPERTY);
+  if (auto completion = timeOf(file, todo, PropertyName::completed);
       completion && found.reminder.completed)
     found.reminder.completionDate = instantOf(*completion, local);
   return found;
 }
 
 struct Todo {
-  icalcomponent *component;
-  std::size_t index;
+  const CalendarFile *file;
+  const ItemComponent *item;
   std::string uid;
   bool isOccurrence;
 };
 
-std::vector<Todo> todosOf(const CalendarFile &file) {
-  std::vector<Todo> todos;
-  for (auto *calendar : file.calendars())
-    for (auto *todo : childComponents(calendar, ICAL_VTODO_COMPONENT))
-      todos.push_back({todo, todos.size(), uidOf(todo),
-                       !propertiesOf(todo, ICAL_RECURRENCEID_PROPERTY).empty()});
-  return todos;
-}
-
-// Per UID, in order of first appearance: the series, else its first changed occurrence.
-std::vector<Todo> representatives(const std::vector<Todo> &todos) {
+// Per UID of a calendar, in order of first appearance: the series, else its first changed
+// occurrence.
+std::vector<Todo> representatives(const std::vector<CalendarFile> &files) {
   std::vector<Todo> chosen;
-  for (const auto &todo : todos) {
-    auto same = std::find_if(chosen.begin(), chosen.end(),
-                             [&](const Todo &c) { return c.uid == todo.uid; });
-    if (same == chosen.end())
-      chosen.push_back(todo);
-    else if (same->isOccurrence && !todo.isOccurrence)
-      *same = todo;
-  }
+  ItemKeys keys;
+  for (const auto &file : files)
+    for (const auto &item : file.items) {
+      if (item.kind != ComponentKind::todo)
+        continue;
+      Todo todo{&file, &item, uidOf(item), item.first(PropertyName::recurrenceId) != nullptr};
+      auto [at, added] = keys.find(file, todo.uid, chosen.size());
+      if (added)
+        chosen.push_back(std::move(todo));
+      else if (chosen[at].isOccurrence && !todo.isOccurrence)
+        chosen[at] = std::move(todo);
+    }
   return chosen;
 }
 
 } // namespace
 
 std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files,
-                                         const icaltimezone *local) {
+                                         const icaltimezone *local, ReadingBudget &budget) {
   std::vector<FoundReminder> reminders;
   std::set<std::string> ids;
-  for (const auto &file : files)
-    for (const auto &todo : representatives(todosOf(file))) {
-      auto found = reminderFrom(file, todo.component, todo.index, local);
-      if (ids.insert(found.reminder.id).second)
-        reminders.push_back(std::move(found));
-    }
+  for (const auto &todo : representatives(files)) {
+    auto found = reminderFrom(*todo.file, *todo.item, todo.uid, local);
+    if (!ids.insert(found.reminder.id).second)
+      continue;
+    if (!budget.takeReminder())
+      break;
+    reminders.push_back(std::move(found));
+  }
   return reminders;
 }
 

@@ -19,10 +19,12 @@ struct FoundReminder {
   std::size_t todoIndex = 0;
 };
 
-// The reminders of the files, in file order: one per UID and file (a repeating to-do is one
-// reminder, read from its series rather than from a changed occurrence). Of two reminders with
-// one id the first file's stays. Call with libical locked.
+// The reminders of the files, in the order their UIDs first appear: one per UID of a calendar,
+// whichever of the calendar's files its to-dos are written in (a repeating to-do is one
+// reminder, read from the first file that has its series, else from the first of its changed
+// occurrences). Without a UID a to-do is a reminder of its own. Of two reminders with one id
+// the first stays. No more are read than the budget's reminders. Call with libical locked.
 std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files,
-                                         const icaltimezone *local);
+                                         const icaltimezone *local, ReadingBudget &budget);
 
 } // namespace kit::events

@@ -57,9 +57,10 @@ struct DaySpan {
 class Expansion {
 public:
   Expansion(const RecurrenceRule &rule, WallSeconds dtstart, WallSeconds from, WallSeconds to,
-            const std::function<bool(WallSeconds)> &pastUntil)
+            const std::function<bool(WallSeconds)> &pastUntil, const ExpansionLimits &limits)
       : rule_(rule), dtstart_(dtstart), from_(from), to_(to), pastUntil_(pastUntil),
-        startDay_(floorDiv(dtstart, kSecondsPerDay)), startDate_(civilDateOf(startDay_)),
+        limits_(limits), startDay_(floorDiv(dtstart, kSecondsPerDay)),
+        startDate_(civilDateOf(startDay_)),
         periodSeconds_(unitSeconds(rule.frequency) * rule.interval),
         // A sub-daily period begins on its unit: the hour of an hourly rule, and so on.
         subDailyBase_(floorDiv(dtstart, unitSeconds(rule.frequency)) * unitSeconds(rule.frequency)),
@@ -83,13 +84,15 @@ public:
     std::int64_t period = countsStarts_ ? 0 : periodAt(from_);
     while (!done_ && period <= lastPeriod && spend())
       period = rule_.frequency < Frequency::daily ? visitSubDaily(period) : visitDays(period);
-    if (steps_ > kMaxRuleSteps)
+    if (steps_ > limits_.maxSteps)
       return std::nullopt;
     return std::move(found_);
   }
 
+  std::int64_t steps() const { return std::min(steps_, limits_.maxSteps); }
+
 private:
-  bool spend() { return ++steps_ <= kMaxRuleSteps; }
+  bool spend() { return ++steps_ <= limits_.maxSteps; }
 
   std::int64_t periodAt(WallSeconds wall) const {
     std::int64_t day = floorDiv(wall, kSecondsPerDay);
@@ -152,16 +155,22 @@ private:
       days.last = std::min(days.last, floorDiv(to_, kSecondsPerDay));
     }
     candidates_.clear();
-    for (std::int64_t day = days.first; day <= days.last; ++day) {
+    for (std::int64_t day = days.first; day <= days.last;) {
       if (!spend())
         return period;
-      if (!rule_.takesDay(day))
+      // A month the rule leaves out is passed over whole.
+      CivilDate date = civilDateOf(day);
+      if (!allows(rule_.months, date.month)) {
+        day = dayNumberOf({date.year, date.month, 1}) + daysInMonth(date.year, date.month);
         continue;
-      for (int time : times_) {
-        if (!spend())
-          return period;
-        candidates_.push_back(day * kSecondsPerDay + time);
       }
+      if (rule_.takesDay(day))
+        for (int time : times_) {
+          if (!spend())
+            return period;
+          candidates_.push_back(day * kSecondsPerDay + time);
+        }
+      ++day;
     }
     take();
     return period + 1;
@@ -216,12 +225,16 @@ private:
       if (start < dtstart_)
         continue;
       if (start > to_ || (pastUntil_ && pastUntil_(start)) ||
-          (countsStarts_ && start != dtstart_ && ++counted_ > rule_.count)) {
+          (countsStarts_ && start != dtstart_ && ++counted_ > rule_.count) ||
+          (lastNeeded_ && start > *lastNeeded_)) {
         done_ = true;
         return;
       }
-      if (start >= from_)
-        found_.push_back(start);
+      if (start < from_)
+        continue;
+      found_.push_back(start);
+      if ((!limits_.counts || limits_.counts(start)) && ++counting_ == limits_.enough)
+        lastNeeded_ = start + limits_.margin;
     }
   }
 
@@ -243,6 +256,7 @@ private:
   WallSeconds from_;
   WallSeconds to_;
   const std::function<bool(WallSeconds)> &pastUntil_;
+  const ExpansionLimits &limits_;
   std::int64_t startDay_;
   CivilDate startDate_;
   std::int64_t periodSeconds_;
@@ -254,6 +268,8 @@ private:
   std::vector<WallSeconds> found_;
   std::int64_t steps_ = 0;
   std::int64_t counted_ = 1; // DTSTART
+  std::size_t counting_ = 0; // starts that count toward enough
+  std::optional<WallSeconds> lastNeeded_;
   std::int64_t lastDay_ = std::numeric_limits<std::int64_t>::min();
   bool lastDayTaken_ = false;
   bool countsStarts_ = false;
@@ -264,8 +280,13 @@ private:
 
 std::optional<std::vector<WallSeconds>>
 expandRule(const RecurrenceRule &rule, WallSeconds dtstart, WallSeconds from, WallSeconds to,
-           const std::function<bool(WallSeconds)> &pastUntil) {
-  return Expansion(rule, dtstart, from, to, pastUntil).run();
+           const std::function<bool(WallSeconds)> &pastUntil, const ExpansionLimits &limits,
+           std::int64_t *steps) {
+  Expansion expansion(rule, dtstart, from, to, pastUntil, limits);
+  auto starts = expansion.run();
+  if (steps)
+    *steps = expansion.steps();
+  return starts;
 }
 
 } // namespace kit::events

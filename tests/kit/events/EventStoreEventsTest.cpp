@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace events_test;
 using kit::events::Event;
 
@@ -70,6 +72,9 @@ TEST(EventStoreEvents, StartsAndEndsInEveryForm) {
       "TZOFFSETFROM:+0500\nTZOFFSETTO:+0500\nEND:STANDARD\nEND:VTIMEZONE\n");
   add("quarters", "DTSTART;TZID=Europe/Oslo:20240312T100000\nDURATION:PT45M");
   add("day", "DTSTART;VALUE=DATE:20240312");
+  // Parameters in quotes, which may hold a colon; names in any case.
+  add("quoted", "DTSTART;X-NOTE=\"a:b;c\";TZID=\"America/New_York\":20240312T090000");
+  add("lower", "dtstart;tzid=Asia/Kolkata:20240312T183000\nduration:PT1H");
   std::string summary;
   for (const auto &event : eventsOnMarch(home, 12))
     summary += event.id + " " + kit::foundation::iso8601String(event.start) + " " +
@@ -80,7 +85,9 @@ TEST(EventStoreEvents, StartsAndEndsInEveryForm) {
                      "c/quarters 2024-03-12T09:00:00Z 2700\n"
                      "c/floating 2024-03-12T11:00:00Z 0\n"
                      "c/mars 2024-03-12T11:00:00Z 0\n"
-                     "c/newyork 2024-03-12T12:00:00Z 0\n");
+                     "c/newyork 2024-03-12T12:00:00Z 0\n"
+                     "c/lower 2024-03-12T13:00:00Z 3600\n"
+                     "c/quoted 2024-03-12T13:00:00Z 0\n");
 }
 
 TEST(EventStoreEvents, LongRunningSeriesReachTodayUnlessTheirCountEndsThem) {
@@ -133,4 +140,191 @@ TEST(EventStoreEvents, ByStartThenIdEachIdOnceAndTextValidOrAbsent) {
   EXPECT_EQ(events[2].title, "Caf\xEF\xBF\xBD \xEF\xBF\xBD");
   EXPECT_EQ(events[2].location, "Hall");
   EXPECT_EQ(events[1].title, std::nullopt);
+}
+
+namespace {
+
+// A daily standup at 09:00 in Berlin from 2 March 2026, and one change to it.
+const char *kStandup = "BEGIN:VEVENT\nUID:standup-1\nSUMMARY:Standup\n"
+                       "DTSTART;TZID=Europe/Berlin:20260302T090000\nDURATION:PT15M\n"
+                       "RRULE:FREQ=DAILY\nEND:VEVENT";
+
+std::string standupChange(const std::string &original, const std::string &lines) {
+  return "BEGIN:VEVENT\nUID:standup-1\nRECURRENCE-ID;TZID=Europe/Berlin:" + original + "\n" +
+         lines + "\nEND:VEVENT";
+}
+
+// Each event of 10 March 2026 in Oslo (Berlin's offsets): its calendar, id and start.
+std::string agendaOfMarch10(const CalendarHome &home) {
+  std::string agenda;
+  for (const auto &event : home.store().events(utc(2026, 3, 9, 23), utc(2026, 3, 10, 23)))
+    agenda += event.id + " " + kit::foundation::iso8601String(event.start) + "\n";
+  return agenda;
+}
+
+} // namespace
+
+// Sync tools keep a series and its changes in one file; folders split by hand or exported item
+// by item do not, and the name a file happens to have must not change the agenda.
+TEST(EventStoreEvents, AChangeJoinsItsSeriesFromAnyFileOfTheCalendar) {
+  struct Case {
+    const char *name;
+    std::string change;
+    std::string calendar; // where the change is written
+    const char *agenda;
+  };
+  const Case cases[] = {
+      {"moved later that day",
+       standupChange("20260310T090000",
+                     "DTSTART;TZID=Europe/Berlin:20260310T110000\nDURATION:PT15M"),
+       "c", "c/standup-1#20260310T080000Z 2026-03-10T10:00:00Z\n"},
+      {"moved away to the next day",
+       standupChange("20260310T090000", "DTSTART;TZID=Europe/Berlin:20260311T090000"), "c", ""},
+      {"moved in from the next day",
+       standupChange("20260311T090000", "DTSTART;TZID=Europe/Berlin:20260310T140000"), "c",
+       "c/standup-1#20260310T080000Z 2026-03-10T08:00:00Z\n"
+       "c/standup-1#20260311T080000Z 2026-03-10T13:00:00Z\n"},
+      {"cancelled",
+       standupChange("20260310T090000",
+                     "DTSTART;TZID=Europe/Berlin:20260310T090000\nSTATUS:CANCELLED"),
+       "c", ""},
+      {"another calendar's event of that UID",
+       standupChange("20260310T090000", "DTSTART;TZID=Europe/Berlin:20260310T110000"), "other",
+       "c/standup-1#20260310T080000Z 2026-03-10T08:00:00Z\n"
+       "other/standup-1#20260310T080000Z 2026-03-10T10:00:00Z\n"},
+  };
+  for (const auto &c : cases)
+    for (auto [seriesFile, changeFile] :
+         {std::pair{"a-series.ics", "b-moved.ics"}, std::pair{"b-series.ics", "a-moved.ics"}}) {
+      CalendarHome home;
+      home.add("c", seriesFile, kStandup);
+      home.add(c.calendar, changeFile, c.change);
+      EXPECT_EQ(agendaOfMarch10(home), c.agenda) << c.name << ", series in " << seriesFile;
+    }
+}
+
+// RFC 5545 §3.8.5.3: a DURATION's days and weeks are days on the calendar, its hours exact; a
+// DTEND gives every occurrence the exact length of the first. Berlin moves its clocks on to
+// summer time in the night to 29 March 2026; an RDATE period lasts its own span.
+TEST(EventStoreEvents, OccurrencesLastTheirNominalOrExactLength) {
+  struct Case {
+    const char *name;
+    const char *lines;
+    Date from;
+    Date to;
+    const char *spans;
+  };
+  const Case cases[] = {
+      {"a day keeps 09:00 across the change",
+       "DTSTART;TZID=Europe/Berlin:20260328T090000\nDURATION:P1D", utc(2026, 3, 28),
+       utc(2026, 3, 29), "2026-03-28T08:00:00Z 82800\n"},
+      {"a week and two hours", "DTSTART;TZID=Europe/Berlin:20260325T090000\nDURATION:P1WT2H",
+       utc(2026, 3, 25), utc(2026, 3, 26), "2026-03-25T08:00:00Z 608400\n"},
+      {"24 hours are exact", "DTSTART;TZID=Europe/Berlin:20260328T090000\nDURATION:PT24H",
+       utc(2026, 3, 28), utc(2026, 3, 29), "2026-03-28T08:00:00Z 86400\n"},
+      {"a series of days, each 09:00 to 09:00",
+       "DTSTART;TZID=Europe/Berlin:20260327T090000\nDURATION:P1D\nRRULE:FREQ=DAILY;COUNT=3",
+       utc(2026, 3, 28), utc(2026, 3, 29),
+       "2026-03-27T08:00:00Z 86400\n2026-03-28T08:00:00Z 82800\n"},
+      {"a series with a DTEND keeps the first one's exact length",
+       "DTSTART;TZID=Europe/Berlin:20260327T090000\nDTEND;TZID=Europe/Berlin:20260328T090000\n"
+       "RRULE:FREQ=DAILY;COUNT=3",
+       utc(2026, 3, 28), utc(2026, 3, 29),
+       "2026-03-27T08:00:00Z 86400\n2026-03-28T08:00:00Z 86400\n"},
+      {"a period given with a duration",
+       "DTSTART;TZID=Europe/Berlin:20260302T090000\nDURATION:PT15M\n"
+       "RDATE;VALUE=PERIOD:20260310T100000Z/PT2H",
+       utc(2026, 3, 9, 23), utc(2026, 3, 10, 23), "2026-03-10T10:00:00Z 7200\n"},
+      {"a period given with its end, beside the rule's own",
+       "DTSTART;TZID=Europe/Berlin:20260302T090000\nDURATION:PT15M\nRRULE:FREQ=DAILY\n"
+       "RDATE;VALUE=PERIOD;TZID=Europe/Berlin:20260310T150000/20260310T153000",
+       utc(2026, 3, 9, 23), utc(2026, 3, 10, 23),
+       "2026-03-10T08:00:00Z 900\n2026-03-10T14:00:00Z 1800\n"},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    home.add("c", "e.ics", std::string("BEGIN:VEVENT\nUID:e\n") + c.lines + "\nEND:VEVENT");
+    std::string spans;
+    for (const auto &event : home.store().events(c.from, c.to))
+      spans += kit::foundation::iso8601String(event.start) + " " +
+               std::to_string(std::lround(event.end.timeIntervalSince(event.start))) + "\n";
+    EXPECT_EQ(spans, c.spans) << c.name;
+  }
+}
+
+// 27 October 2024 in Oslo has 25 hours, 31 March 23: an all-day event lasts to the next
+// midnight, whatever the clock did.
+TEST(EventStoreEvents, AnAllDayEventIsListedToTheLastHourOfItsDay) {
+  struct Case {
+    const char *day;
+    Date from;
+    Date to;
+    bool listed;
+  };
+  const Case cases[] = {
+      {"20241027", utc(2024, 10, 27, 22, 30), utc(2024, 10, 27, 23), true},
+      {"20241027", utc(2024, 10, 27, 23), utc(2024, 10, 27, 23, 30), false},
+      {"20240331", utc(2024, 3, 31, 21, 30), utc(2024, 3, 31, 22), true},
+      {"20240331", utc(2024, 3, 31, 22), utc(2024, 3, 31, 22, 30), false},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    home.add("c", "day.ics",
+             std::string("BEGIN:VEVENT\nUID:day\nDTSTART;VALUE=DATE:") + c.day + "\nEND:VEVENT");
+    EXPECT_EQ(home.store().events(c.from, c.to).size(), c.listed ? 1u : 0u)
+        << c.day << " from " << kit::foundation::iso8601String(c.from);
+  }
+}
+
+// Real files nest three deep. libical frees what it parsed recursively, so a file nesting
+// hundreds of thousands deep would end the process: it is refused before anything parses it.
+TEST(EventStoreEvents, FilesNestingTooDeepAreUnreadableAndTheRestRead) {
+  auto nested = [](int depth) {
+    std::string lines =
+        "BEGIN:VEVENT\nUID:deep" + std::to_string(depth) + "\nDTSTART:20240312T090000Z\n";
+    for (int i = 2; i < depth; ++i) // the calendar and the event are two levels
+      lines += "BEGIN:X\n";
+    for (int i = 2; i < depth; ++i)
+      lines += "END:X\n";
+    return lines + "END:VEVENT";
+  };
+  CalendarHome home;
+  home.add("c", "16.ics", nested(16));
+  home.add("c", "17.ics", nested(17));
+  home.add("c", "300000.ics", nested(300000));
+  EXPECT_EQ(idsOf(eventsOnMarch(home, 12)), std::vector<std::string>{"c/deep16"});
+}
+
+// A zone's changes come from its rules; one that changes every hour since 1601 would have the
+// reading step through millions of them. Such a zone makes its file unreadable for the reading;
+// a real zone as old reads as it says.
+TEST(EventStoreEvents, ZonesWhoseRulesGiveTooManyChangesMakeTheirFileUnreadable) {
+  auto zoned = [](const std::string &uid, const std::string &standardRule) {
+    return "BEGIN:VTIMEZONE\nTZID:Old\nBEGIN:STANDARD\nDTSTART:16011028T030000\n"
+           "TZOFFSETFROM:+0200\nTZOFFSETTO:+0100\nRRULE:" +
+           standardRule +
+           "\nEND:STANDARD\nBEGIN:DAYLIGHT\nDTSTART:16010325T020000\nTZOFFSETFROM:+0100\n"
+           "TZOFFSETTO:+0200\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\nEND:DAYLIGHT\n"
+           "END:VTIMEZONE\nBEGIN:VEVENT\nUID:" +
+           uid + "\nDTSTART;TZID=Old:20240312T120000\nEND:VEVENT";
+  };
+  CalendarHome home;
+  home.add("c", "real.ics", zoned("real", "FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU"));
+  home.add("c", "hourly.ics", zoned("hourly", "FREQ=HOURLY"));
+  home.add("c", "minutely.ics", zoned("minutely", "FREQ=MINUTELY;INTERVAL=7"));
+  home.add("c", "secondly.ics", zoned("secondly", "FREQ=SECONDLY"));
+  home.add("c", "everyday.ics", zoned("everyday", "FREQ=YEARLY;BYDAY=MO,TU,WE,TH,FR,SA,SU"));
+  home.add("c", "never.ics", zoned("never", "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30"));
+  std::string summary;
+  for (const auto &event : eventsOnMarch(home, 12))
+    summary += event.id + " " + kit::foundation::iso8601String(event.start) + "\n";
+  // Winter time, UTC+1, in the real zone; the one whose return to winter time never comes again
+  // stays on summer time after its first year.
+  EXPECT_EQ(summary, "c/never 2024-03-12T10:00:00Z\nc/real 2024-03-12T11:00:00Z\n");
+  home.add("c", "real.ics",
+           zoned("real", "FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU") +
+               "\nBEGIN:VEVENT\nUID:summer\n"
+               "DTSTART;TZID=Old:20240712T120000\nEND:VEVENT");
+  EXPECT_EQ(idsOf(home.store().events(utc(2024, 7, 12, 10), utc(2024, 7, 12, 10, 1))),
+            std::vector<std::string>{"c/summer"});
 }

@@ -90,3 +90,24 @@ TEST(EventStoreReminders, OneReminderPerIdFirstFileFirstAndASeriesReadFromItsRul
   ASSERT_EQ(idsOf(reminders), (std::vector<std::string>{"a/r", "a/3.ics", "a/dup", "b/dup"}));
   EXPECT_EQ(reminders[0].title, "Water plants");
 }
+
+// A repeating to-do and its changed occurrence written in two files of a calendar are one
+// reminder, read from the series and completed in its file, whichever name sorts first.
+TEST(EventStoreReminders, ARepeatingToDoIsReadFromItsSeriesInWhicheverFileOfTheCalendar) {
+  for (auto [seriesFile, changeFile] : {std::pair{"a.ics", "b.ics"}, std::pair{"b.ics", "a.ics"}}) {
+    CalendarHome home;
+    home.add("c", seriesFile,
+             "BEGIN:VTODO\nUID:r\nSUMMARY:Water plants\nDUE:20240301T090000Z\n"
+             "RRULE:FREQ=WEEKLY\nEND:VTODO");
+    home.add("c", changeFile,
+             "BEGIN:VTODO\nUID:r\nRECURRENCE-ID:20240305T090000Z\nSUMMARY:Changed once\n"
+             "DUE:20240305T100000Z\nEND:VTODO");
+    auto store = home.store();
+    auto reminders = store.incompleteReminders({}, EventStore::Undated::included);
+    ASSERT_EQ(idsOf(reminders), std::vector<std::string>{"c/r"}) << seriesFile;
+    EXPECT_EQ(reminders[0].title, "Water plants") << seriesFile;
+    ASSERT_EQ(store.setCompleted("c/r", true, utc(2024, 3, 12)), EventStore::SaveResult::saved);
+    EXPECT_NE(home.read("c", seriesFile).find("STATUS:COMPLETED"), std::string::npos);
+    EXPECT_EQ(home.read("c", changeFile).find("STATUS:COMPLETED"), std::string::npos);
+  }
+}

@@ -300,6 +300,35 @@ TEST(Recurrence, CasesWorkedOutFromTheFormat) {
        "20260301T000000Z",
        "20260302T000000Z",
        {}},
+      {"an UNTIL on an occurrence keeps it",
+       "DTSTART:20260301T090000Z\nRRULE:FREQ=DAILY;UNTIL=20260303T090000Z",
+       "20260301T000000Z",
+       "20260310T000000Z",
+       {"2026-03-01T09:00:00Z", "2026-03-02T09:00:00Z", "2026-03-03T09:00:00Z"}},
+      {"a floating UNTIL on an occurrence keeps it",
+       "DTSTART:20260301T090000\nRRULE:FREQ=DAILY;UNTIL=20260303T090000",
+       "20260301T000000Z",
+       "20260310T000000Z",
+       {"2026-03-01T08:00:00Z", "2026-03-02T08:00:00Z", "2026-03-03T08:00:00Z"}},
+      // 2026 starts on a Thursday, so its week 1 starts on Monday 29 December 2025.
+      {"week 1 on Mondays, weeks from Monday",
+       "DTSTART:20240101T100000Z\nRRULE:FREQ=YEARLY;BYWEEKNO=1;BYDAY=MO",
+       "20251201T000000Z",
+       "20260201T000000Z",
+       {"2025-12-29T10:00:00Z"}},
+      // 2026 has 53 weeks, so its week -53 is its week 1; 2025 and 2027 have 52 and none.
+      {"week -53 is the first week of a 53-week year, begun in the year before",
+       "DTSTART:20150105T100000Z\nRRULE:FREQ=YEARLY;BYWEEKNO=-53;BYDAY=MO",
+       "20251201T000000Z",
+       "20270201T000000Z",
+       {"2025-12-29T10:00:00Z"}},
+      // BYSETPOS picks from the whole week, Monday 2 March included, though the series starts
+      // on Wednesday the 4th: the second of the week is that Wednesday, not Friday the 6th.
+      {"BYSETPOS counts the whole first week, not what is left of it",
+       "DTSTART:20260304T090000Z\nRRULE:FREQ=WEEKLY;BYDAY=MO,WE,FR;BYSETPOS=2",
+       "20260301T000000Z",
+       "20260315T000000Z",
+       {"2026-03-04T09:00:00Z", "2026-03-11T09:00:00Z"}},
   };
   expectStarts(cases);
 }

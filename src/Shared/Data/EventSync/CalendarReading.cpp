@@ -34,15 +34,18 @@ CalendarSnapshot readCalendar(const Environment &environment) {
                             .dayProgress = CalendarSnapshot::dayProgressAt(now, calendar)};
   // Only the first event of the list that starts later is next; one in progress is neither.
   bool nextFound = false;
-  for (const auto &event : timedEvents(openEventStore(environment).events(day.start, day.end))) {
+  bool twentyFourHour = ClockFormat::uses24Hour(environment.home);
+  // No event can show more than the snapshot keeps of the day.
+  auto events = openEventStore(environment).events(day.start, day.end, maximumEvents);
+  for (const auto &event : timedEvents(std::move(events))) {
     bool isPast = event.end < now;
     bool isNext = !isPast && !nextFound && event.start > now;
     nextFound = nextFound || isNext;
     snapshot.events.push_back(
         // A calendar's folder name may be any bytes; the stored snapshot needs text.
         {.id = kit::foundation::sanitizedUtf8(event.id),
-         .start = ClockFormat::hhmm(event.start, zone, environment.home),
-         .end = ClockFormat::hhmm(event.end, zone, environment.home),
+         .start = ClockFormat::hhmm(event.start, zone, twentyFourHour),
+         .end = ClockFormat::hhmm(event.end, zone, twentyFourHour),
          .title = event.title.value_or("Untitled"),
          .detail =
              EventItem::detailText(isPast, event.start, event.end, event.location.value_or("")),

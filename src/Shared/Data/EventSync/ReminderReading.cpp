@@ -1,7 +1,6 @@
 #include "Shared/Data/EventSync/DayWindow.h"
 #include "Shared/Data/EventSync/EventStoreAccess.h"
 #include "Shared/Data/EventSync/EventSync.h"
-#include "Shared/Data/RSSStore/ConcurrentWork.h"
 #include "Shared/Views/ClockFormat.h"
 #include "kit/foundation/Utf8.h"
 
@@ -23,8 +22,14 @@ double dueSeconds(const Reminder &reminder, double undated) {
   return reminder.due ? reminder.due->date.secondsSinceReferenceDate : undated;
 }
 
-ReminderItem itemOf(const Reminder &reminder, bool done, Date now,
-                    const kit::foundation::TimeZone &zone, const std::filesystem::path &home) {
+// How a reminder's time reads: in the current zone, by the 12/24-hour choice read once for the
+// whole snapshot.
+struct TimeText {
+  kit::foundation::TimeZone zone;
+  bool twentyFourHour;
+};
+
+ReminderItem itemOf(const Reminder &reminder, bool done, Date now, const TimeText &times) {
   // A calendar's folder name may be any bytes; the stored snapshot needs text.
   ReminderItem item{.id = kit::foundation::sanitizedUtf8(reminder.id),
                     .title = reminder.title.value_or("Untitled"),
@@ -35,7 +40,7 @@ ReminderItem itemOf(const Reminder &reminder, bool done, Date now,
     return item;
   item.isUrgent = ReminderItem::isUrgentAt(reminder.due->date, done, now);
   if (reminder.due->hasTime)
-    item.time = ClockFormat::hhmm(reminder.due->date, zone, home);
+    item.time = ClockFormat::hhmm(reminder.due->date, times.zone, times.twentyFourHour);
   return item;
 }
 
@@ -47,20 +52,20 @@ RemindersSnapshot remindersSnapshot(std::vector<Reminder> open, const std::vecto
   std::stable_sort(open.begin(), open.end(), [](const Reminder &a, const Reminder &b) {
     return dueSeconds(a, undatedIsLast) < dueSeconds(b, undatedIsLast);
   });
-  auto zone = kit::foundation::TimeZone::current();
+  TimeText times{kit::foundation::TimeZone::current(), ClockFormat::uses24Hour(home)};
   RemindersSnapshot snapshot;
   auto shownDone = done.size() > kCompletedShown
                        ? done.end() - static_cast<std::ptrdiff_t>(kCompletedShown)
                        : done.begin();
   for (auto reminder = shownDone; reminder != done.end(); ++reminder)
-    snapshot.items.push_back(itemOf(*reminder, true, now, zone, home));
+    snapshot.items.push_back(itemOf(*reminder, true, now, times));
   for (const auto &reminder : open)
-    snapshot.items.push_back(itemOf(reminder, false, now, zone, home));
+    snapshot.items.push_back(itemOf(reminder, false, now, times));
   auto next = std::find_if(open.begin(), open.end(), [&](const Reminder &reminder) {
     return reminder.due && reminder.due->date > now;
   });
   if (next != open.end()) {
-    snapshot.nextUp = itemOf(*next, false, now, zone, home);
+    snapshot.nextUp = itemOf(*next, false, now, times);
     snapshot.minutesToNext = RemindersSnapshot::minutesUntil(next->due->date, now);
   }
   return snapshot;
@@ -69,18 +74,12 @@ RemindersSnapshot remindersSnapshot(std::vector<Reminder> open, const std::vecto
 RemindersSnapshot readReminders(const Environment &environment) {
   auto now = environment.clock.now();
   auto day = DayWindow::of(now, kit::foundation::Calendar::current());
-  auto store = openEventStore(environment);
-  // Open reminders due by the end of today, overdue ones included; those completed today.
-  std::vector<Reminder> open;
-  std::vector<Reminder> done;
-  forEachConcurrently(2, 2, [&](size_t fetch) {
-    if (fetch == 0)
-      open = store.incompleteReminders({std::nullopt, day.end},
-                                       kit::events::EventStore::Undated::excluded);
-    else
-      done = store.completedReminders({day.start, day.end});
-  });
-  return remindersSnapshot(std::move(open), done, now, environment.home);
+  // Open reminders due by the end of today, overdue ones included; those completed today. Both
+  // come from one reading of the calendars.
+  auto lists = openEventStore(environment)
+                   .reminderLists({std::nullopt, day.end},
+                                  kit::events::EventStore::Undated::excluded, {day.start, day.end});
+  return remindersSnapshot(std::move(lists.incomplete), lists.completed, now, environment.home);
 }
 
 } // namespace zavel::EventSync

@@ -35,15 +35,13 @@ fetchAll(const std::vector<RSSFeed> &feeds, const kit::foundation::HttpSession &
 bool refresh(const Environment &environment) {
   try {
     auto feeds = feedList(environment.home);
-    if (feeds.empty()) {
-      write(cacheKey, Cache{environment.clock.now(), {}}, environment.home);
-      return true;
-    }
+    if (feeds.empty())
+      return write(cacheKey, Cache{environment.clock.now(), {}}, environment.home);
     auto merged = mergedHeadlines(fetchAll(feeds, environment.session), Cache::capacity);
     if (!merged)
       return false;
-    write(cacheKey, Cache{environment.clock.now(), std::move(*merged)}, environment.home);
-    return true;
+    // A cache that could not be stored is no refresh: the widgets then ask again sooner.
+    return write(cacheKey, Cache{environment.clock.now(), std::move(*merged)}, environment.home);
   } catch (...) {
     return false;
   }

@@ -22,7 +22,8 @@ struct Environment {
 // Fetches every listed feed at once, merges their headlines (dated first, newest first; feed
 // order, then document order, between equals), keeps the first 24 and stores them. True when
 // the list is empty, absent or unreadable (the cache is then emptied) or at least one feed was
-// read; false when every feed failed, leaving the cache as it was. Never throws.
+// read, and the cache was stored; false when every feed failed, leaving the cache as it was, or
+// when the cache could not be stored. Never throws.
 bool refresh(const Environment &environment = {});
 
 } // namespace zavel::RSSStore

@@ -45,6 +45,20 @@ std::optional<Place> storedPlace(std::string_view key, const std::filesystem::pa
   return place;
 }
 
+// Stores the place found unless the key holds what only the host application can have written:
+// a value that is no place, or a place off the globe. Another search's place may be replaced.
+void storeSearchedPlace(const Place &found, const std::filesystem::path &home) {
+  SharedSuite::updateRecord<Place>(
+      defaultPlaceKey,
+      [&](std::optional<Place> &stored) {
+        if (stored && !hasValidCoordinates(*stored))
+          return false;
+        stored = found;
+        return true;
+      },
+      home, SharedSuite::Unreadable::isKept);
+}
+
 // Looks the city up and stores the first place found; any failure leaves the suite as it was,
 // and the next call that needs it searches again.
 void searchDefaultPlaceInBackground(std::string city, const Environment &environment) {
@@ -52,8 +66,14 @@ void searchDefaultPlaceInBackground(std::string city, const Environment &environ
       [city = std::move(city), address = environment.geocodingAddress, home = environment.home] {
         auto places = searchPlaces(city, address);
         if (!places.empty())
-          SharedSuite::write(defaultPlaceKey, places.front(), home);
+          storeSearchedPlace(places.front(), home);
       });
+}
+
+// Reached with no usable place stored: a search may store one only where nothing is, never over
+// a value the host application wrote that cannot be read as a place.
+bool nothingStored(const std::filesystem::path &home) {
+  return !SharedSuite::open(home).object(defaultPlaceKey);
 }
 
 } // namespace
@@ -73,7 +93,7 @@ Place defaultPlace(const Environment &environment) {
   if (row != timeZoneCoords().end())
     return {city, row->second.latitude, row->second.longitude};
   // Without a place service there is nothing to search with.
-  if (environment.geocodingAddress)
+  if (environment.geocodingAddress && nothingStored(environment.home))
     searchDefaultPlaceInBackground(std::move(city), environment);
   // London's weather must not be labelled with the local city's name.
   return fallbackPlace();

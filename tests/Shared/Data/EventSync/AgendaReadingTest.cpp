@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fmt/format.h>
+
 namespace zavel::EventSync {
 namespace {
 
@@ -111,6 +113,48 @@ TEST(ReminderReading, UndatedOnesSortLastAndAreNeverUrgentOrNext) {
   auto onlyUndated = remindersSnapshot({reminder("undated", false)}, {}, home.now, home.home());
   EXPECT_EQ(std::tuple(onlyUndated.nextUp, onlyUndated.minutesToNext),
             std::tuple(std::nullopt, std::nullopt));
+}
+
+// A folder as a busy user's sync tool leaves it, one file per item with its zone: 4,000 single
+// events on other days, 500 daily and 500 weekly series begun years ago, 2,000 reminders. The
+// reading's bounds leave none of it out: the earliest of today's occurrences are in the files
+// read last, and every open reminder due by tonight is listed.
+TEST(CalendarReading, ABusyUsersFolderShowsInFull) {
+  AgendaHome home;
+  const std::string zone =
+      "BEGIN:VTIMEZONE\nTZID:Europe/Oslo\nBEGIN:DAYLIGHT\nTZOFFSETFROM:+0100\n"
+      "TZOFFSETTO:+0200\nDTSTART:19810329T020000\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\n"
+      "END:DAYLIGHT\nBEGIN:STANDARD\nTZOFFSETFROM:+0200\nTZOFFSETTO:+0100\n"
+      "DTSTART:19961027T030000\nRRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\nEND:STANDARD\n"
+      "END:VTIMEZONE\n";
+  auto wall = [](int day, int minutes) {
+    return fmt::format("2023{:02}{:02}T{:02}{:02}00", 1 + day % 12, 1 + day % 28, minutes / 60,
+                       minutes % 60);
+  };
+  for (int i = 0; i < 4000; ++i)
+    home.add("a-single", fmt::format("{:04}.ics", i),
+             zone + event(fmt::format("single{}", i), wall(i, 600), wall(i, 660)));
+  // Daily ones from 14:00 back to 05:41 by file; weekly ones on Mondays and Wednesdays only.
+  for (int i = 0; i < 500; ++i) {
+    home.add("b-daily", fmt::format("{:03}.ics", i),
+             zone + event(fmt::format("daily{}", i), wall(i, 840 - i), wall(i, 855 - i),
+                          "RRULE:FREQ=DAILY"));
+    home.add("c-weekly", fmt::format("{:03}.ics", i),
+             zone + event(fmt::format("weekly{}", i), "20230102T080000", "20230102T083000",
+                          "RRULE:FREQ=WEEKLY;BYDAY=MO,WE"));
+  }
+  // Every other one is due today, the rest next week.
+  for (int i = 0; i < 2000; ++i)
+    home.add(
+        "d-todo", fmt::format("{:04}.ics", i),
+        zone + todo(fmt::format("todo{}", i), fmt::format("DUE;TZID=Europe/Oslo:202403{}T{:02}0000",
+                                                          i % 2 ? "19" : "12", 8 + i % 12)));
+  home.now = oslo(2024, 3, 12, 5);
+  EXPECT_EQ(test::joined(readCalendar(home.environment()).events, &EventItem::id),
+            "b-daily/daily499#20240312T044100Z b-daily/daily498#20240312T044200Z "
+            "b-daily/daily497#20240312T044300Z b-daily/daily496#20240312T044400Z "
+            "b-daily/daily495#20240312T044500Z b-daily/daily494#20240312T044600Z");
+  EXPECT_EQ(readReminders(home.environment()).items.size(), 1000u);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "Shared/Data/RSSStore/Refresh.h"
 #include "Shared/Data/RSSStore/StoredValues.h"
 
+#include "Shared/Data/AppGroup.h"
 #include "kit/foundation/Iso8601.h"
 #include "support/FakeHttpServer.h"
 #include "support/Pluck.h"
@@ -10,6 +11,8 @@
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace zavel {
 
@@ -182,6 +185,22 @@ TEST(RSSStoreRefresh, WhenEveryFeedFailsTheCacheStaysAndRefreshFailsButOneReadFe
   storeFeeds({{"A", kUnreachable}, {"B", server.url("/empty")}});
   EXPECT_TRUE(RSSStore::refresh(testEnvironment()));
   EXPECT_EQ(storedCache(), (RSSStore::Cache{kRefreshMoment, {}}));
+}
+
+TEST(RSSStoreRefresh, ACacheThatCannotBeStoredFailsTheRefresh) {
+  FakeHttpServer server;
+  server.serve("/feed", FakeResponse::xml(rssDocument(rssItem("Fresh"))));
+  for (bool listed : {false, true}) {
+    test::TempHome home;
+    ASSERT_TRUE(RSSStore::write(RSSStore::cacheKey, kEarlier));
+    if (listed)
+      storeFeeds({{"A", server.url("/feed")}});
+    auto suite = home.suiteFile(std::string(AppGroup::identifier));
+    ::chmod(suite.c_str(), 0444);
+    EXPECT_FALSE(RSSStore::refresh(testEnvironment())) << listed;
+    ::chmod(suite.c_str(), 0644);
+    EXPECT_EQ(storedCache(), kEarlier) << listed;
+  }
 }
 
 } // namespace

@@ -95,6 +95,21 @@ TEST_F(DefaultPlace, AnyOtherZoneGivesLondonAndSearchesItsCityUntilASearchHasSto
   EXPECT_EQ(server.requestCount(), 2u);
 }
 
+TEST_F(DefaultPlace, AStoredDefaultThatCannotBeReadIsNeitherSearchedOverNorReplaced) {
+  test::ScopedLocaleAndZone zone("en_US", "America/Argentina/Buenos_Aires");
+  server.serve("/v1/search", FakeResponse::json(test::lisbonSearchAnswer));
+  for (const std::string &stored : {std::string("{\"name\":\"Quilmes\"}"),
+                                    placeJson("Quilmes", -34.72, 1e300), std::string("[]")}) {
+    test::TempHome emptyHome;
+    SharedSuite::writeData(defaultPlaceKey, stored);
+    EXPECT_EQ(WeatherProvider::defaultPlace(test::serviceEnvironment(server, emptyHome.path())),
+              kLondon);
+    waitForSearches();
+    EXPECT_EQ(SharedSuite::readData(defaultPlaceKey), stored);
+  }
+  EXPECT_EQ(server.requestCount(), 0u);
+}
+
 TEST_F(DefaultPlace, TheOwnLocationWinsThenTheStoredDefaultThenAWellKnownZoneUnsearched) {
   test::ScopedLocaleAndZone zone("en_US", "Asia/Tokyo");
   Place tokyo{"Tokyo", 35.6762, 139.6503}, own{"Home", 48.2082, 16.3738};

@@ -1,0 +1,241 @@
+// One reading of the calendars as a widget makes it, over the heaviest folders a user can have
+// within the reader's caps: what the agenda widgets read, what the reminders widgets read, and a
+// reminder press (the widget's reading, then the toggle with its fresh reading stored). Each
+// must stay under one second; a realistic folder of a busy user is the everyday case.
+#include "support/BenchFolder.h"
+
+#include "Shared/Data/EventSync/EventSync.h"
+#include "Shared/Data/SharedSuite.h"
+#include "Shared/Views/ClockFormat.h"
+#include "kit/foundation/Calendar.h"
+
+#include <benchmark/benchmark.h>
+#include <fmt/format.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using zavel::EventSync::Environment;
+
+// Tuesday 10 March 2026, 14:00 in Berlin.
+constexpr const char *kToday = "20260310";
+
+kit::foundation::Date now() {
+  static const auto calendar =
+      kit::foundation::Calendar::gregorian(*kit::foundation::TimeZone::named("Europe/Berlin"));
+  return calendar.date(2026, 3, 10, 14, 0, 0);
+}
+
+std::string calendarText(const std::string &components) {
+  return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Zavel bench//EN\r\n" + components +
+         "END:VCALENDAR\r\n";
+}
+
+std::string event(const std::string &uid, const std::string &lines) {
+  return "BEGIN:VEVENT\r\nUID:" + uid + "\r\n" + lines + "END:VEVENT\r\n";
+}
+
+std::string todo(const std::string &uid, const std::string &lines) {
+  return "BEGIN:VTODO\r\nUID:" + uid + "\r\n" + lines + "END:VTODO\r\n";
+}
+
+const std::string kBerlin =
+    "BEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\nBEGIN:DAYLIGHT\r\nTZOFFSETFROM:+0100\r\n"
+    "TZOFFSETTO:+0200\r\nTZNAME:CEST\r\nDTSTART:19700329T020000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\nEND:DAYLIGHT\r\nBEGIN:STANDARD\r\n"
+    "TZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nTZNAME:CET\r\nDTSTART:19701025T030000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+
+// An event that shows today beside whatever else a folder holds.
+const std::string kLunch =
+    event("lunch", fmt::format("DTSTART;TZID=Europe/Berlin:{0}T123000\r\n"
+                               "DTEND;TZID=Europe/Berlin:{0}T131500\r\nSUMMARY:Lunch\r\n",
+                               kToday));
+
+using Files = std::map<std::string, std::string>; // "<calendar>/<file>" to text
+
+Files events110k() {
+  std::string components;
+  for (int i = 0; i < 110000; ++i)
+    components += event(std::to_string(i), "DTSTART:20200101T090000Z\r\n");
+  return {{"c/big.ics", calendarText(components)}, {"c/lunch.ics", calendarText(kLunch)}};
+}
+
+// Files of 8 MiB at most, as the reader takes them: one event and one reminder, each with one
+// line of nearly all of it, then with a million lines.
+Files line8mb() {
+  std::string summary = "SUMMARY:" + std::string((8 << 20) - 400, 'x') + "\r\n";
+  return {{"c/line-event.ics",
+           calendarText(event("line", fmt::format("DTSTART:{}T100000Z\r\n", kToday) + summary))},
+          {"c/line-todo.ics",
+           calendarText(todo("line-todo", fmt::format("DUE:{}T170000Z\r\n", kToday) + summary))},
+          {"c/lunch.ics", calendarText(kLunch)}};
+}
+
+Files propertyLines1m() {
+  std::string lines;
+  for (int i = 0; i < 1000000; ++i)
+    lines += "X:1\r\n";
+  return {{"c/lines-event.ics",
+           calendarText(event("lines", fmt::format("DTSTART:{}T100000Z\r\n", kToday) + lines))},
+          {"c/lines-todo.ics",
+           calendarText(todo("lines-todo", fmt::format("DUE:{}T170000Z\r\n", kToday) + lines))},
+          {"c/lunch.ics", calendarText(kLunch)}};
+}
+
+Files files10k() {
+  Files files;
+  for (int i = 0; i < 5000; ++i) {
+    files[fmt::format("c/e{:05}.ics", i)] = calendarText(
+        event(fmt::format("e{}", i), fmt::format("DTSTART:{}T{:02}{:02}00Z\r\nDTEND:{}T235900Z\r\n"
+                                                 "SUMMARY:Event {}\r\n",
+                                                 kToday, i % 24, i % 60, kToday, i)));
+    files[fmt::format("c/t{:05}.ics", i)] = calendarText(
+        todo(fmt::format("t{}", i), fmt::format("DUE:{}T{:02}{:02}00Z\r\nSUMMARY:Todo {}\r\n",
+                                                kToday, i % 24, i % 60, i)));
+  }
+  return files;
+}
+
+Files secondly40() {
+  std::string components;
+  for (int i = 0; i < 40; ++i)
+    components +=
+        event(fmt::format("s{}", i), "DTSTART:20200101T000000Z\r\nRRULE:FREQ=SECONDLY\r\n");
+  return {{"c/seconds.ics", calendarText(components)}, {"c/lunch.ics", calendarText(kLunch)}};
+}
+
+Files rules100() {
+  std::string rules;
+  for (int i = 0; i < 100; ++i)
+    rules +=
+        i % 2 ? "RRULE:FREQ=SECONDLY\r\n" : "RRULE:FREQ=SECONDLY;BYHOUR=9;COUNT=1000000000\r\n";
+  return {{"c/rules.ics", calendarText(event("rules", "DTSTART:20200101T000000Z\r\n" + rules))},
+          {"c/lunch.ics", calendarText(kLunch)}};
+}
+
+Files hourlyZone() {
+  std::string zone = "BEGIN:VTIMEZONE\r\nTZID:Hourly\r\nBEGIN:STANDARD\r\n"
+                     "DTSTART:16010101T000000\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0100\r\n"
+                     "RRULE:FREQ=HOURLY\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+  return {{"c/zone.ics",
+           calendarText(zone +
+                        event("zoned", fmt::format("DTSTART;TZID=Hourly:{}T100000\r\n", kToday)))},
+          {"c/lunch.ics", calendarText(kLunch)}};
+}
+
+Files nested300k() {
+  std::string lines = fmt::format("DTSTART:{}T100000Z\r\n", kToday);
+  for (int i = 0; i < 300000; ++i)
+    lines += "BEGIN:X\r\n";
+  for (int i = 0; i < 300000; ++i)
+    lines += "END:X\r\n";
+  return {{"c/deep.ics", calendarText(event("deep", lines))},
+          {"c/lunch.ics", calendarText(kLunch)}};
+}
+
+// A busy user's folder as a sync tool leaves it: one file per item, each with its zone; 5,000
+// events over eleven years, a tenth of them daily and a tenth weekly series; 2,000 reminders.
+Files realistic() {
+  Files files;
+  for (int i = 0; i < 5000; ++i) {
+    std::string start =
+        fmt::format("{:04}{:02}{:02}T{:02}0000", 2015 + i % 11, 1 + i % 12, 1 + i % 28, 7 + i % 12);
+    std::string end = start.substr(0, 11) + "30" + start.substr(13);
+    std::string rule = i % 10 == 0   ? "RRULE:FREQ=DAILY\r\n"
+                       : i % 10 == 1 ? "RRULE:FREQ=WEEKLY;BYDAY=MO,WE,FR\r\n"
+                                     : "";
+    files[fmt::format("work/{:05}.ics", i)] = calendarText(
+        kBerlin + event(fmt::format("event-{}", i),
+                        fmt::format("DTSTAMP:20250101T000000Z\r\nDTSTART;TZID=Europe/Berlin:{}\r\n"
+                                    "DTEND;TZID=Europe/Berlin:{}\r\nSUMMARY:Meeting {}\r\n"
+                                    "LOCATION:Room {}\r\nDESCRIPTION:Notes\\, agenda and a "
+                                    "link\r\n{}",
+                                    start, end, i, i % 9, rule)));
+  }
+  for (int i = 0; i < 2000; ++i)
+    files[fmt::format("todo/{:05}.ics", i)] = calendarText(
+        kBerlin + todo(fmt::format("todo-{}", i),
+                       fmt::format("SUMMARY:Task {}\r\nDUE;TZID=Europe/Berlin:{}T{:02}0000\r\n{}",
+                                   i, i % 2 ? kToday : "20260301", 8 + i % 12,
+                                   i % 7 ? "STATUS:NEEDS-ACTION\r\n"
+                                         : "STATUS:COMPLETED\r\nCOMPLETED:20260310T080000Z\r\n")));
+  return files;
+}
+
+// The app group of one shape, written once per process and kept for its benchmarks.
+const fs::path &homeOf(const std::string &shape, const std::function<Files()> &make) {
+  static std::map<std::string, std::unique_ptr<bench::BenchFolder>> homes;
+  auto &folder = homes[shape];
+  if (!folder) {
+    setenv("TZ", "Europe/Berlin", 1);
+    folder = std::make_unique<bench::BenchFolder>();
+    for (const auto &[name, text] : make()) {
+      fs::path path = folder->path() / "calendars" / name;
+      fs::create_directories(path.parent_path());
+      std::ofstream(path, std::ios::binary) << text;
+    }
+    zavel::SharedSuite::open(folder->path()).set(zavel::ClockFormat::timeFormatKey, int64_t{24});
+  }
+  return folder->path();
+}
+
+Environment environmentOf(const fs::path &home) {
+  return {.home = home, .clock = kit::foundation::Clock([] { return now(); })};
+}
+
+void BM_CalendarReading(benchmark::State &state, const std::string &shape, Files (*make)()) {
+  auto environment = environmentOf(homeOf(shape, make));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(zavel::EventSync::readCalendar(environment));
+}
+
+void BM_RemindersReading(benchmark::State &state, const std::string &shape, Files (*make)()) {
+  auto environment = environmentOf(homeOf(shape, make));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(zavel::EventSync::readReminders(environment));
+}
+
+// A press on the first reminder: the reading the widget is drawn from, then the toggle, which
+// finds the reminder, rewrites its file and stores a fresh reading.
+void BM_ReminderPress(benchmark::State &state, const std::string &shape, Files (*make)()) {
+  auto environment = environmentOf(homeOf(shape, make));
+  for (auto _ : state) {
+    auto shown = zavel::EventSync::loadReminders(environment);
+    if (!shown || shown->items.empty()) {
+      state.SkipWithError("no reminder to press");
+      return;
+    }
+    zavel::EventSync::toggleReminder(shown->items.front().id, environment);
+  }
+}
+
+#define CALENDAR_SHAPE(bench, shape)                                                               \
+  BENCHMARK_CAPTURE(bench, shape, #shape, shape)->Unit(benchmark::kMillisecond)
+
+CALENDAR_SHAPE(BM_CalendarReading, events110k);
+CALENDAR_SHAPE(BM_CalendarReading, line8mb);
+CALENDAR_SHAPE(BM_CalendarReading, propertyLines1m);
+CALENDAR_SHAPE(BM_CalendarReading, files10k);
+CALENDAR_SHAPE(BM_CalendarReading, secondly40);
+CALENDAR_SHAPE(BM_CalendarReading, rules100);
+CALENDAR_SHAPE(BM_CalendarReading, hourlyZone);
+CALENDAR_SHAPE(BM_CalendarReading, nested300k);
+CALENDAR_SHAPE(BM_CalendarReading, realistic);
+
+CALENDAR_SHAPE(BM_RemindersReading, line8mb);
+CALENDAR_SHAPE(BM_RemindersReading, propertyLines1m);
+CALENDAR_SHAPE(BM_RemindersReading, files10k);
+CALENDAR_SHAPE(BM_RemindersReading, realistic);
+
+CALENDAR_SHAPE(BM_ReminderPress, files10k);
+CALENDAR_SHAPE(BM_ReminderPress, realistic);
+
+} // namespace

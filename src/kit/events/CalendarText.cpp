@@ -1,0 +1,248 @@
+#include "kit/events/CalendarText.h"
+
+#include "kit/events/ContentLines.h"
+
+#include <array>
+#include <utility>
+
+namespace kit::events {
+
+namespace {
+
+enum class Kind : std::uint8_t { calendar, event, todo, timezone, standard, daylight, other };
+
+Kind kindNamed(std::string_view name) {
+  while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
+    name.remove_suffix(1);
+  static constexpr std::array<std::pair<std::string_view, Kind>, 6> kinds{{
+      {"VCALENDAR", Kind::calendar},
+      {"VEVENT", Kind::event},
+      {"VTODO", Kind::todo},
+      {"VTIMEZONE", Kind::timezone},
+      {"STANDARD", Kind::standard},
+      {"DAYLIGHT", Kind::daylight},
+  }};
+  for (const auto &[text, kind] : kinds)
+    if (equalsUpperCase(name, text))
+      return kind;
+  return Kind::other;
+}
+
+std::optional<PropertyName> itemPropertyNamed(std::string_view name) {
+  static constexpr std::array<std::pair<std::string_view, PropertyName>, 13> names{{
+      {"UID", PropertyName::uid},
+      {"SUMMARY", PropertyName::summary},
+      {"LOCATION", PropertyName::location},
+      {"STATUS", PropertyName::status},
+      {"DTSTART", PropertyName::dtstart},
+      {"DTEND", PropertyName::dtend},
+      {"DURATION", PropertyName::duration},
+      {"DUE", PropertyName::due},
+      {"COMPLETED", PropertyName::completed},
+      {"RECURRENCE-ID", PropertyName::recurrenceId},
+      {"RRULE", PropertyName::rrule},
+      {"RDATE", PropertyName::rdate},
+      {"EXDATE", PropertyName::exdate},
+  }};
+  for (const auto &[text, property] : names)
+    if (equalsUpperCase(name, text))
+      return property;
+  return std::nullopt;
+}
+
+bool isZoneProperty(std::string_view name, bool inObservance) {
+  if (!inObservance)
+    return equalsUpperCase(name, "TZID");
+  for (std::string_view wanted :
+       {"DTSTART", "TZOFFSETFROM", "TZOFFSETTO", "TZNAME", "RRULE", "RDATE"})
+    if (equalsUpperCase(name, wanted))
+      return true;
+  return false;
+}
+
+bool holdsMany(PropertyName name) {
+  return name == PropertyName::rrule || name == PropertyName::rdate || name == PropertyName::exdate;
+}
+
+// The parameters a property line gives after its name (RFC 5545 §3.1), and where its value
+// begins. None for a line the format cannot read.
+struct Parameters {
+  std::string tzid;
+  bool periodValue = false;
+  std::size_t valueAt = 0;
+};
+
+std::optional<Parameters> parametersOf(std::string_view line, std::size_t at) {
+  Parameters parameters;
+  bool tzidSeen = false;
+  while (at < line.size() && line[at] == ';') {
+    std::size_t equals = line.find('=', at + 1);
+    if (equals == std::string_view::npos)
+      return std::nullopt;
+    std::string_view name = line.substr(at + 1, equals - at - 1);
+    at = equals;
+    bool firstValue = true;
+    do {
+      ++at; // past '=' or ','
+      std::string_view value;
+      if (at < line.size() && line[at] == '"') {
+        std::size_t close = line.find('"', at + 1);
+        if (close == std::string_view::npos)
+          return std::nullopt;
+        value = line.substr(at + 1, close - at - 1);
+        at = close + 1;
+      } else {
+        std::size_t end = line.find_first_of(";:,", at);
+        if (end == std::string_view::npos)
+          return std::nullopt;
+        value = line.substr(at, end - at);
+        at = end;
+      }
+      if (firstValue && equalsUpperCase(name, "TZID") && !tzidSeen) {
+        parameters.tzid = value;
+        tzidSeen = true;
+      }
+      if (firstValue && equalsUpperCase(name, "VALUE"))
+        parameters.periodValue = equalsUpperCase(value, "PERIOD");
+      firstValue = false;
+    } while (at < line.size() && line[at] == ',');
+  }
+  if (at >= line.size() || line[at] != ':')
+    return std::nullopt;
+  parameters.valueAt = at + 1;
+  return parameters;
+}
+
+class Scanner {
+public:
+  std::optional<CalendarText> run(std::string_view text) {
+    ContentLines lines(text);
+    ContentLine line;
+    while (lines.next(line)) {
+      std::string_view name = line.name(scratch_);
+      if (equalsUpperCase(name, "BEGIN")) {
+        if (!begin(line))
+          return std::nullopt;
+      } else if (equalsUpperCase(name, "END")) {
+        end();
+      } else if (inItem()) {
+        addItemProperty(line, name);
+      } else if (inZone()) {
+        addZoneLine(line, name);
+      }
+    }
+    return std::move(result_);
+  }
+
+private:
+  bool inCalendar() const { return !open_.empty() && open_[0] == Kind::calendar; }
+  bool inItem() const {
+    return open_.size() == 2 && inCalendar() && (open_[1] == Kind::event || open_[1] == Kind::todo);
+  }
+  // In a zone, or in one of its observances.
+  bool inZone() const {
+    if (open_.size() < 2 || open_.size() > 3 || !inCalendar() || open_[1] != Kind::timezone)
+      return false;
+    return open_.size() == 2 || open_[2] == Kind::standard || open_[2] == Kind::daylight;
+  }
+
+  static std::string_view nameOf(Kind kind) {
+    switch (kind) {
+    case Kind::timezone:
+      return "VTIMEZONE";
+    case Kind::standard:
+      return "STANDARD";
+    default:
+      return "DAYLIGHT";
+    }
+  }
+
+  bool begin(const ContentLine &line) {
+    std::string whole = line.unfolded();
+    std::size_t colon = whole.find(':');
+    Kind kind = colon == std::string::npos ? Kind::other
+                                           : kindNamed(std::string_view(whole).substr(colon + 1));
+    bool directlyInCalendar = open_.size() == 1 && inCalendar();
+    open_.push_back(kind);
+    if (open_.size() > kMaxNesting)
+      return false;
+    if (directlyInCalendar && (kind == Kind::event || kind == Kind::todo)) {
+      auto componentKind = kind == Kind::event ? ComponentKind::event : ComponentKind::todo;
+      std::size_t &count = componentKind == ComponentKind::event ? events_ : todos_;
+      result_.items.push_back({.kind = componentKind, .index = count++, .properties = {}});
+      kept_ = 0;
+    } else if (directlyInCalendar && kind == Kind::timezone) {
+      result_.zones.emplace_back();
+    }
+    if (inZone())
+      keepZoneLine("BEGIN:" + std::string(nameOf(kind)));
+    return true;
+  }
+
+  void end() {
+    if (open_.empty())
+      return;
+    if (inZone())
+      keepZoneLine("END:" + std::string(nameOf(open_.back())));
+    open_.pop_back();
+  }
+
+  void addItemProperty(const ContentLine &line, std::string_view name) {
+    auto property = itemPropertyNamed(name);
+    if (!property)
+      return;
+    auto &item = result_.items.back();
+    auto bit = std::uint32_t{1} << static_cast<unsigned>(*property);
+    if (!holdsMany(*property) && (kept_ & bit))
+      return;
+    std::string whole = line.unfolded();
+    auto parameters = parametersOf(whole, name.size());
+    if (!parameters)
+      return;
+    kept_ |= bit;
+    std::string_view values = std::string_view(whole).substr(parameters->valueAt);
+    // A list of dates is one value per date.
+    bool split = *property == PropertyName::rdate || *property == PropertyName::exdate;
+    while (true) {
+      std::size_t comma = split ? values.find(',') : std::string_view::npos;
+      item.properties.push_back({.name = *property,
+                                 .periodValue = parameters->periodValue,
+                                 .tzid = parameters->tzid,
+                                 .value = std::string(values.substr(0, comma))});
+      ++result_.values;
+      if (comma == std::string_view::npos)
+        break;
+      values.remove_prefix(comma + 1);
+    }
+  }
+
+  void addZoneLine(const ContentLine &line, std::string_view name) {
+    if (isZoneProperty(name, open_.size() == 3))
+      keepZoneLine(line.unfolded());
+  }
+
+  void keepZoneLine(const std::string &line) {
+    auto &zone = result_.zones.back();
+    zone += line;
+    zone += "\r\n";
+    ++result_.values;
+  }
+
+  std::vector<Kind> open_;
+  CalendarText result_;
+  std::size_t events_ = 0;
+  std::size_t todos_ = 0;
+  std::uint32_t kept_ = 0; // the properties the current item has, one bit each
+  std::string scratch_;
+};
+
+} // namespace
+
+std::optional<CalendarText> scanCalendarText(std::string_view text) {
+  // libical and the format alike read up to a NUL only: such a file is cut short.
+  if (text.find('\0') != std::string_view::npos)
+    return std::nullopt;
+  return Scanner().run(text);
+}
+
+} // namespace kit::events

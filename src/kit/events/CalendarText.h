@@ -1,0 +1,34 @@
+#pragma once
+
+#include "kit/events/ItemComponent.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kit::events {
+
+// Real calendar files nest three deep (a calendar, an event, an alarm); anything much deeper is
+// no calendar, and is refused before any part of it is parsed.
+inline constexpr std::size_t kMaxNesting = 16;
+
+// What the readers take from the text of one .ics file, in one pass over it.
+struct CalendarText {
+  // The events and to-dos directly inside its calendars, in file order.
+  std::vector<ItemComponent> items;
+  // Each VTIMEZONE directly inside a calendar, as the text of the lines a zone is made of
+  // (its TZID, and each observance's onset, offsets, name and recurrence), folding undone.
+  std::vector<std::string> zones;
+  // How many property values were kept, zone lines included.
+  std::int64_t values = 0;
+};
+
+// The parts of a calendar file the readers use; none for text that holds a NUL (the format has
+// none) or nests components deeper than kMaxNesting. Property names, parameter names and
+// component names are read without regard to case; lines, parameters and components the
+// readers have no use for are passed over unread.
+std::optional<CalendarText> scanCalendarText(std::string_view text);
+
+} // namespace kit::events
