@@ -2,8 +2,8 @@
 
 #include "Shared/Data/AppGroup.h"
 #include "host/CommandErrors.h"
-#include "kit/events/FileWriteObserver.h"
 #include "kit/foundation/Defaults.h"
+#include "kit/foundation/FileWriteObserver.h"
 #include "kit/foundation/WriteFailureObserver.h"
 #include "kit/foundation/notifications/NotificationRecorder.h"
 #include "kit/widgets/WidgetCenter.h"
@@ -64,7 +64,7 @@ public:
 private:
   mutable std::mutex mutex_;
   std::set<fs::path> files_;
-  kit::events::FileWriteObserver observer_;
+  kit::foundation::FileWriteObserver observer_;
 };
 
 // The writes that failed while it lives, each once, keys before files.

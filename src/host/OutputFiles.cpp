@@ -1,7 +1,7 @@
 #include "host/OutputFiles.h"
 
 #include "host/CommandErrors.h"
-#include "kit/events/AtomicFile.h"
+#include "kit/foundation/AtomicFile.h"
 
 #include <cerrno>
 #include <charconv>
@@ -124,7 +124,7 @@ std::error_code writeOutputFile(const fs::path &path, std::string_view contents)
   struct stat status {};
   // A name nothing has yet, or a link that names nothing, is the replacement's to judge.
   if (::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode))
-    return kit::events::replaceFile(path, contents, kit::events::Durability::whole);
+    return kit::foundation::replaceFile(path, contents, kit::foundation::Durability::whole);
   if (S_ISDIR(status.st_mode))
     return std::make_error_code(std::errc::is_a_directory);
   return writeInto(path, contents, S_ISSOCK(status.st_mode));

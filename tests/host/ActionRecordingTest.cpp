@@ -5,7 +5,7 @@
 
 #include "Shared/Data/AppGroup.h"
 #include "Shared/Data/SharedSuite.h"
-#include "kit/events/AtomicFile.h"
+#include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/tasks/BackgroundTasks.h"
 #include "kit/widgets/WidgetCenter.h"
 
@@ -35,13 +35,13 @@ TEST(ActionRecording, ReportsKeysThenFilesByTheirPlace) {
         suite.set("test.a", true);
         suite.set("test.b", int64_t(2));
         suite.removeObject("test.c");
-        kit::events::replaceFileAtomically(container / "notes.json", "[]");
-        kit::events::replaceFileAtomically(home.path() / "calendars/Home/call.ics", "BEGIN");
-        kit::events::replaceFileAtomically(container / "linked.json", "[]");
-        kit::events::replaceFileAtomically(elsewhere.root() / "outside.txt", "x");
+        kit::foundation::replaceFileAtomically(container / "notes.json", "[]");
+        kit::foundation::replaceFileAtomically(home.path() / "calendars/Home/call.ics", "BEGIN");
+        kit::foundation::replaceFileAtomically(container / "linked.json", "[]");
+        kit::foundation::replaceFileAtomically(elsewhere.root() / "outside.txt", "x");
         // Only what this process wrote whole counts; a write that failed left nothing.
         std::ofstream(container / "touched.json") << "[]";
-        kit::events::replaceFileAtomically(home.path() / "missing/folder.ics", "x");
+        kit::foundation::replaceFileAtomically(home.path() / "missing/folder.ics", "x");
       },
       wait);
   EXPECT_EQ(report.wrote, (Names{"test.b", "test.a", "test.c", (elsewhere.root() / "outside.txt"),
@@ -87,10 +87,10 @@ TEST(ActionRecording, ListsWritesThatFailedApartAndTheHostFailsNamingTheFirst) {
   BackgroundWait wait;
   ActionReport report = recordAction(
       [&] {
-        kit::events::replaceFileAtomically(home.path() / "calendars/Home/call.ics", "BEGIN");
+        kit::foundation::replaceFileAtomically(home.path() / "calendars/Home/call.ics", "BEGIN");
         SharedSuite::open().set("test.memory", int64_t(1));
-        kit::events::replaceFileAtomically(home.path() / "calendars/Home/call.ics", "BEGIN");
-        kit::events::replaceFileAtomically(AppGroup::containerURL() / "notes.json", "[]");
+        kit::foundation::replaceFileAtomically(home.path() / "calendars/Home/call.ics", "BEGIN");
+        kit::foundation::replaceFileAtomically(AppGroup::containerURL() / "notes.json", "[]");
       },
       wait);
   EXPECT_EQ(report.wrote, Names{"notes.json"});

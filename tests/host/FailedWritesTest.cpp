@@ -2,7 +2,7 @@
 #include "Shared/Data/EventSync/AgendaHome.h"
 #include "Shared/Data/NotesStore.h"
 #include "host/HostRun.h"
-#include "kit/events/AtomicFile.h"
+#include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/JsonCoding.h"
 #include "support/StoreLock.h"
 #include "support/TempHome.h"
@@ -114,7 +114,7 @@ TEST(FailedWrites, AReadOnlyTargetIsLeftAsItIsAndThePressFails) {
     EXPECT_EQ(home.read("inbox", "call.ics"), reminder);
     EXPECT_FALSE(fs::exists(home.home() / "suites/standard.sqlite3"));
     for (const fs::path &file : filesBelow(home.home()))
-      EXPECT_FALSE(kit::events::copiedFileName(file.filename().string())) << file;
+      EXPECT_FALSE(kit::foundation::copiedFileName(file.filename().string())) << file;
   }
 }
 

@@ -2,7 +2,7 @@
 
 #include "Shared/Data/AppGroup.h"
 #include "Shared/Data/SharedSuite.h"
-#include "kit/events/AtomicFile.h"
+#include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/Date.h"
 #include "kit/foundation/notifications/DistributedNotificationCenter.h"
 #include "kit/intents/AppIntent.h"
@@ -97,8 +97,8 @@ struct TallyIntent {
     auto suite = SharedSuite::open();
     int64_t count = suite.integer(kCountKey) + step;
     suite.set(kCountKey, count);
-    kit::events::replaceFileAtomically(AppGroup::containerURL() / "tally.json",
-                                       "{\"count\":" + std::to_string(count) + "}");
+    kit::foundation::replaceFileAtomically(AppGroup::containerURL() / "tally.json",
+                                           "{\"count\":" + std::to_string(count) + "}");
     kit::widgets::WidgetCenter::shared().reloadTimelines("test.tally.board");
     kit::foundation::DistributedNotificationCenter::defaultCenter().postNotificationName(
         "com.test.tally.changed");

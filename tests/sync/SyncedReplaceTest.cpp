@@ -1,6 +1,6 @@
 // A program of its own: it stands in for fsync and rename to record the order in which a
 // replacement calls them, which no other test executable should share.
-#include "kit/events/AtomicFile.h"
+#include "kit/foundation/AtomicFile.h"
 
 #include "support/ScratchTree.h"
 
@@ -40,7 +40,7 @@ extern "C" int rename(const char *from, const char *to) {
   return next<int(const char *, const char *)>("rename")(from, to);
 }
 
-namespace kit::events {
+namespace kit::foundation {
 namespace {
 
 // The calls recorded, naming the files by their part: "copy" (a temporary copy of `file`),
@@ -91,4 +91,4 @@ TEST(SyncedReplace, FlushesTheCopyBeforeTheRenameAndTheFolderAfter) {
 }
 
 } // namespace
-} // namespace kit::events
+} // namespace kit::foundation

@@ -1,7 +1,7 @@
 #include "Shared/Data/NotesStore.h"
 
 #include "Shared/Data/AppGroup.h"
-#include "kit/events/AtomicFile.h"
+#include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/FileContents.h"
 #include "kit/foundation/FileLock.h"
 #include "kit/foundation/Utf8.h"
@@ -57,7 +57,7 @@ bool togglePin(const kit::foundation::UUID &id, const fs::path &home,
   auto file = fileURL(home);
   // A link at the file's place is written through: the file it names is read and replaced, and
   // its lock lies beside it, where every writer of that file finds it.
-  auto written = kit::events::replacedFile(file);
+  auto written = kit::foundation::replacedFile(file);
   if (!written)
     return false;
   // Our writers take turns, each reading the file as the last one left it; the host
@@ -84,11 +84,11 @@ bool togglePin(const kit::foundation::UUID &id, const fs::path &home,
   // another file meanwhile has its copy made elsewhere and is left alone.
   auto sameFile = [&](const fs::path &temporary) {
     return temporary.parent_path() == written->parent_path() &&
-           kit::events::isTemporaryCopyName(temporary.filename().string(),
-                                            written->filename().string()) &&
+           kit::foundation::isTemporaryCopyName(temporary.filename().string(),
+                                                written->filename().string()) &&
            (!beforeReplace || beforeReplace(temporary));
   };
-  return !kit::events::replaceFile(file, text, kit::events::Durability::synced, sameFile);
+  return !kit::foundation::replaceFile(file, text, kit::foundation::Durability::synced, sameFile);
 }
 
 } // namespace zavel::NotesStore

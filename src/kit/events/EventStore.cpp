@@ -1,12 +1,12 @@
 #include "kit/events/EventStore.h"
 
-#include "kit/events/AtomicFile.h"
 #include "kit/events/CalendarFolder.h"
 #include "kit/events/CompletionEdit.h"
 #include "kit/events/EventReading.h"
 #include "kit/events/IcalTime.h"
 #include "kit/events/ItemText.h"
 #include "kit/events/ReminderReading.h"
+#include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/FileLock.h"
 
 #include <algorithm>
@@ -155,7 +155,7 @@ EventStore::SaveResult saveChange(const FoundReminder &listed, Date now,
   auto edited = withCompletion(*text, current->todoIndex, completed, now);
   auto after = edited ? remindersInText(*edited, listed, zone) : std::nullopt;
   if (!after || !readsBackAsIntended(*before, *after, *current, completed) ||
-      !replaceFileAtomically(listed.file, *edited))
+      !foundation::replaceFileAtomically(listed.file, *edited))
     return EventStore::SaveResult::failed;
   return EventStore::SaveResult::saved;
 }
@@ -233,7 +233,7 @@ EventStore::changeCompletion(std::string_view id, Date now,
     return SaveResult::notFound;
   // A link is written through to the file it names, so the lock lies beside that file, where
   // every writer of it finds it.
-  auto written = replacedFile(target->file);
+  auto written = foundation::replacedFile(target->file);
   auto lock = written ? foundation::FileLock::exclusive(foundation::lockFileBeside(*written))
                       : std::nullopt;
   auto result = lock ? saveChange(*target, now, change, timeZoneId_) : SaveResult::failed;

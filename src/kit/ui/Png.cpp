@@ -1,6 +1,6 @@
 #include "kit/ui/Png.h"
 
-#include "kit/events/AtomicFile.h"
+#include "kit/foundation/AtomicFile.h"
 
 #include <algorithm>
 #include <array>
@@ -129,7 +129,7 @@ std::error_code writePng(const Image &image, const std::filesystem::path &path) 
   if (bytes.empty())
     return std::make_error_code(std::errc::invalid_argument);
   std::string_view contents(reinterpret_cast<const char *>(bytes.data()), bytes.size());
-  return events::replaceFile(path, contents, events::Durability::whole);
+  return foundation::replaceFile(path, contents, foundation::Durability::whole);
 }
 
 } // namespace kit::ui

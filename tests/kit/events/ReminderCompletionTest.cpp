@@ -1,7 +1,7 @@
 #include "CalendarFixture.h"
 
-#include "kit/events/AtomicFile.h"
 #include "kit/events/CompletionEdit.h"
+#include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/FileLock.h"
 
 #include <gtest/gtest.h>
@@ -115,9 +115,9 @@ TEST(ReminderCompletion, FilesAreReplacedWholeWhereTheyLiveOrLeftAsTheyWere) {
   ASSERT_EQ(::stat(real.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 07777, 0640u);
   // Failed writes: nothing replaced.
-  EXPECT_FALSE(kit::events::replaceFileAtomically(home.folder() / "missing" / "a.ics", "x"));
+  EXPECT_FALSE(kit::foundation::replaceFileAtomically(home.folder() / "missing" / "a.ics", "x"));
   std::filesystem::create_directories(real.parent_path() / "folder.ics");
-  EXPECT_FALSE(kit::events::replaceFileAtomically(real.parent_path() / "folder.ics", "x"));
+  EXPECT_FALSE(kit::foundation::replaceFileAtomically(real.parent_path() / "folder.ics", "x"));
   // No temporary file is left behind, after a success or a failure: the file, its lock and the
   // folder.
   auto entries = std::distance(std::filesystem::directory_iterator(real.parent_path()),

@@ -1,6 +1,6 @@
-#include "kit/events/AtomicFile.h"
-#include "kit/events/FileWriteObserver.h"
+#include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/Defaults.h"
+#include "kit/foundation/FileWriteObserver.h"
 #include "kit/foundation/WriteFailureObserver.h"
 
 #include "support/TempHome.h"
@@ -36,11 +36,13 @@ TEST(Observers, AnObserverWhoseOwnerHasGoneHearsNothing) {
        [](const TempHome &home) { Defaults::standard(home.path()).object("k"); }},
       {"suite writes", started<DefaultsWriteObserver, std::string_view, std::string_view>,
        [](const TempHome &home) { Defaults::standard(home.path()).set("k", int64_t{1}); }},
-      {"file writes", started<kit::events::FileWriteObserver, const std::filesystem::path &>,
-       [](const TempHome &home) { kit::events::replaceFileAtomically(home.path() / "f", "x"); }},
+      {"file writes", started<kit::foundation::FileWriteObserver, const std::filesystem::path &>,
+       [](const TempHome &home) {
+         kit::foundation::replaceFileAtomically(home.path() / "f", "x");
+       }},
       {"write failures", started<WriteFailureObserver, const WriteFailure &>,
        [](const TempHome &home) {
-         kit::events::replaceFileAtomically(home.path() / "missing" / "f", "x");
+         kit::foundation::replaceFileAtomically(home.path() / "missing" / "f", "x");
        }},
   };
   for (const Kind &kind : kinds) {

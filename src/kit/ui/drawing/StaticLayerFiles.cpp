@@ -1,6 +1,6 @@
 #include "kit/ui/drawing/StaticLayerFiles.h"
 
-#include "kit/events/AtomicFile.h"
+#include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/BuildIdentity.h"
 
 #include <algorithm>
@@ -83,7 +83,7 @@ std::shared_ptr<LayerPicture> readPixels(std::FILE *file, const Header &header) 
 bool isCacheFile(const fs::path &file) {
   if (file.extension() == ".layer")
     return true;
-  auto copied = events::copiedFileName(file.filename().string());
+  auto copied = foundation::copiedFileName(file.filename().string());
   return copied && fs::path(*copied).extension() == ".layer";
 }
 
@@ -149,7 +149,7 @@ void StaticLayerFiles::save(std::string_view key, const LayerPicture &picture) c
   std::error_code error;
   fs::create_directories(folder_, error);
   fs::path file = fileFor(full);
-  if (error || !events::replaceFileAtomically(file, contents))
+  if (error || !foundation::replaceFileAtomically(file, contents))
     return;
   dropOldest(file);
 }

@@ -1,6 +1,6 @@
-#include "kit/events/AtomicFile.h"
+#include "kit/foundation/AtomicFile.h"
 
-#include "kit/events/FileWriteObserver.h"
+#include "kit/foundation/FileWriteObserver.h"
 #include "kit/foundation/WriteFailureObserver.h"
 #include "kit/foundation/WriteModes.h"
 
@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace kit::events {
+namespace kit::foundation {
 
 namespace {
 
@@ -109,7 +109,7 @@ void syncFolder(const fs::path &folder) {
 std::error_code refusedByMode(const fs::path &target) {
   std::error_code error;
   bool file = fs::is_regular_file(target, error);
-  if ((file && foundation::isReadOnly(target)) || foundation::isReadOnly(target.parent_path()))
+  if ((file && isReadOnly(target)) || isReadOnly(target.parent_path()))
     return std::make_error_code(std::errc::permission_denied);
   return {};
 }
@@ -202,7 +202,7 @@ std::error_code replaceFile(const fs::path &file, std::string_view contents, Dur
   if (target)
     error = replaceResolved(*target, contents, durability, beforeReplace);
   if (error) {
-    foundation::announceWriteFailure({{}, file.string(), error.message()});
+    announceWriteFailure({{}, file.string(), error.message()});
     return error;
   }
   announceFileWritten(file);
@@ -214,4 +214,4 @@ bool replaceFileAtomically(const fs::path &file, std::string_view contents,
   return !replaceFile(file, contents, Durability::synced, beforeReplace);
 }
 
-} // namespace kit::events
+} // namespace kit::foundation

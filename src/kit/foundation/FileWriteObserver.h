@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <functional>
 
-namespace kit::events {
+namespace kit::foundation {
 
 // While it lives, hears of every file this process wrote whole (see `replaceFile`), by the name
 // it was written under: a symbolic link by its own name. The callback runs on the writing
@@ -23,4 +23,4 @@ private:
 // Tells every observer that `file` was written.
 void announceFileWritten(const std::filesystem::path &file);
 
-} // namespace kit::events
+} // namespace kit::foundation

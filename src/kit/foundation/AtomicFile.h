@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace kit::events {
+namespace kit::foundation {
 
 // Called with the temporary file once it holds the whole new contents and before it takes the
 // file's place; returning false stops there (tests stand a crash in that moment with it).
@@ -48,4 +48,4 @@ std::error_code replaceFile(const std::filesystem::path &file, std::string_view 
 bool replaceFileAtomically(const std::filesystem::path &file, std::string_view contents,
                            const BeforeReplace &beforeReplace = {});
 
-} // namespace kit::events
+} // namespace kit::foundation

@@ -1,13 +1,13 @@
-#include "kit/events/FileWriteObserver.h"
+#include "kit/foundation/FileWriteObserver.h"
 
 #include "kit/foundation/ObserverList.h"
 
-namespace kit::events {
+namespace kit::foundation {
 
 namespace {
 
-foundation::ObserverList<const std::filesystem::path &> &observers() {
-  static foundation::ObserverList<const std::filesystem::path &> shared;
+ObserverList<const std::filesystem::path &> &observers() {
+  static ObserverList<const std::filesystem::path &> shared;
   return shared;
 }
 
@@ -21,4 +21,4 @@ FileWriteObserver::~FileWriteObserver() { observers().remove(&callback_); }
 
 void announceFileWritten(const std::filesystem::path &file) { observers().notify(file); }
 
-} // namespace kit::events
+} // namespace kit::foundation

@@ -1,5 +1,5 @@
-#include "kit/events/AtomicFile.h"
-#include "kit/events/FileWriteObserver.h"
+#include "kit/foundation/AtomicFile.h"
+#include "kit/foundation/FileWriteObserver.h"
 #include "kit/foundation/WriteFailureObserver.h"
 
 #include "support/Processes.h"
@@ -12,7 +12,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-namespace kit::events {
+namespace kit::foundation {
 namespace {
 
 namespace fs = std::filesystem;
@@ -161,4 +161,4 @@ TEST(AtomicFile, AReplacementRemovesItsOwnCopiesOverAnHourOld) {
 }
 
 } // namespace
-} // namespace kit::events
+} // namespace kit::foundation
