@@ -1,12 +1,12 @@
 #include "Widgets/FeaturedWidgets/WeatherDeckProvider.h"
 
 #include "Shared/Data/DeckState.h"
-#include "Shared/Data/RSSStore/ConcurrentWork.h"
 #include "Shared/Data/SkyMath.h"
 #include "Shared/Data/WeatherProvider/WeatherCache.h"
 #include "Shared/Views/ClockFormat.h"
 #include "Shared/Views/TemperatureText.h"
 #include "Widgets/Shell/SteppedEntries.h"
+#include "kit/foundation/tasks/ConcurrentWork.h"
 
 #include "kit/foundation/TextOperations.h"
 
@@ -58,7 +58,7 @@ temperatures(const std::array<WeatherProvider::Place, 4> &places,
              const WeatherDeckConfigIntent &configuration,
              const WeatherProvider::Environment &environment) {
   std::array<std::optional<int64_t>, 4> found;
-  forEachConcurrently(places.size(), places.size(), [&](std::size_t i) {
+  kit::foundation::forEachConcurrently(places.size(), places.size(), [&](std::size_t i) {
     if (auto weather = WeatherProvider::snapshot(places[i], environment))
       found[i] = configuration.localized(*weather).temperature;
   });

@@ -1,11 +1,11 @@
 #include "Shared/Data/RSSStore/Refresh.h"
 
 #include "Shared/Data/RSSStore/Cache.h"
-#include "Shared/Data/RSSStore/ConcurrentWork.h"
 #include "Shared/Data/RSSStore/FeedList.h"
 #include "Shared/Data/RSSStore/Fetch.h"
 #include "Shared/Data/RSSStore/HeadlineMerge.h"
 #include "Shared/Data/RSSStore/StoredValues.h"
+#include "kit/foundation/tasks/ConcurrentWork.h"
 
 #include <optional>
 #include <vector>
@@ -20,7 +20,7 @@ constexpr std::size_t kFetchWidth = 32;
 std::vector<std::optional<std::vector<RSSItem>>>
 fetchAll(const std::vector<RSSFeed> &feeds, const kit::foundation::HttpSession &session) {
   std::vector<std::optional<std::vector<RSSItem>>> results(feeds.size());
-  forEachConcurrently(feeds.size(), kFetchWidth, [&](std::size_t position) {
+  kit::foundation::forEachConcurrently(feeds.size(), kFetchWidth, [&](std::size_t position) {
     try {
       results[position] = fetchItems(feeds[position], Cache::capacity, session);
     } catch (...) {

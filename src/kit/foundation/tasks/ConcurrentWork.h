@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <functional>
 
-namespace zavel {
+namespace kit::foundation {
 
 // Runs `work(position)` once for every position below `count`, all at once up to `width`
 // threads (the caller's among them), and returns when every call has returned. `work` must not
@@ -11,4 +11,4 @@ namespace zavel {
 void forEachConcurrently(std::size_t count, std::size_t width,
                          const std::function<void(std::size_t)> &work);
 
-} // namespace zavel
+} // namespace kit::foundation

@@ -1,4 +1,4 @@
-#include "Shared/Data/RSSStore/ConcurrentWork.h"
+#include "kit/foundation/tasks/ConcurrentWork.h"
 
 #include <algorithm>
 #include <atomic>
@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-namespace zavel {
+namespace kit::foundation {
 
 void forEachConcurrently(std::size_t count, std::size_t width,
                          const std::function<void(std::size_t)> &work) {
@@ -26,4 +26,4 @@ void forEachConcurrently(std::size_t count, std::size_t width,
   worker();
 }
 
-} // namespace zavel
+} // namespace kit::foundation
