@@ -4,9 +4,9 @@
 // must stay under one second; a realistic folder of a busy user is the everyday case.
 #include "support/BenchFolder.h"
 
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Data/EventSync/EventSync.h"
 #include "Shared/Data/SharedSuite.h"
-#include "Shared/Views/ClockFormat.h"
 #include "kit/foundation/Calendar.h"
 
 #include <benchmark/benchmark.h>

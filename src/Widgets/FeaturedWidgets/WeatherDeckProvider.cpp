@@ -1,9 +1,9 @@
 #include "Widgets/FeaturedWidgets/WeatherDeckProvider.h"
 
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Data/DeckState.h"
 #include "Shared/Data/SkyMath.h"
 #include "Shared/Data/WeatherProvider/WeatherCache.h"
-#include "Shared/Views/ClockFormat.h"
 #include "Shared/Views/TemperatureText.h"
 #include "Widgets/Shell/SteppedEntries.h"
 #include "kit/foundation/tasks/ConcurrentWork.h"

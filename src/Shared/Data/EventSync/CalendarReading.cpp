@@ -1,7 +1,7 @@
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Data/EventSync/DayWindow.h"
 #include "Shared/Data/EventSync/EventStoreAccess.h"
 #include "Shared/Data/EventSync/EventSync.h"
-#include "Shared/Views/ClockFormat.h"
 #include "kit/foundation/Utf8.h"
 
 #include <algorithm>

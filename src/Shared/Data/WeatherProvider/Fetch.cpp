@@ -1,10 +1,10 @@
 #include "Shared/Data/WeatherProvider/Fetch.h"
 
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Data/WeatherProvider/APIResponse.h"
 #include "Shared/Data/WeatherProvider/CoordinateText.h"
 #include "Shared/Data/WeatherProvider/ForecastConversion.h"
 #include "Shared/Data/WeatherProvider/ServiceAnswer.h"
-#include "Shared/Views/ClockFormat.h"
 
 #include "kit/foundation/net/HttpError.h"
 #include "kit/foundation/net/HttpSession.h"

@@ -1,6 +1,6 @@
 #include "Shared/Views/AgendaViews/CalLabel.h"
 
-#include "Shared/Views/ClockFormat.h"
+#include "Shared/Data/ClockFormat.h"
 #include "kit/foundation/TimeZone.h"
 
 namespace zavel {

@@ -1,7 +1,7 @@
 #include "Shared/Views/AgendaViews/CalendarMonthGridView.h"
 
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Theme/DesignTokens.h"
-#include "Shared/Views/ClockFormat.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/ScreenColumn.h"
 #include "kit/foundation/Calendar.h"

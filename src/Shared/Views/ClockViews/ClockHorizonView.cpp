@@ -1,7 +1,7 @@
 #include "Shared/Views/ClockViews/ClockHorizonView.h"
 
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Theme/DesignTokens.h"
-#include "Shared/Views/ClockFormat.h"
 #include "Shared/Views/ClockViews/AccentDot.h"
 #include "Shared/Views/Hardware/DeviceScreen.h"
 #include "Shared/Views/Hardware/NumeralFit.h"

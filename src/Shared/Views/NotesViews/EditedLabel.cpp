@@ -1,6 +1,6 @@
 #include "Shared/Views/NotesViews/EditedLabel.h"
 
-#include "Shared/Views/ClockFormat.h"
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "kit/foundation/Calendar.h"
 #include "kit/foundation/TextOperations.h"

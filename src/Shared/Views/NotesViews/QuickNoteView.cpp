@@ -1,8 +1,8 @@
 #include "Shared/Views/NotesViews/QuickNoteView.h"
 
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Theme/AccentInk.h"
 #include "Shared/Theme/DesignTokens.h"
-#include "Shared/Views/ClockFormat.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/NotesViews/NoteInk.h"
 #include "Shared/Views/ScreenColumn.h"

@@ -1,8 +1,8 @@
 #include "Shared/Views/WeatherViews/WeatherSunColumnView.h"
 
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Data/SkyMath.h"
 #include "Shared/Theme/DesignTokens.h"
-#include "Shared/Views/ClockFormat.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/Hardware/NumeralFit.h"
 #include "Shared/Views/Hardware/SunArc.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Data/EventSync/EventSync.h"
 #include "Shared/Data/SharedSuite.h"
-#include "Shared/Views/ClockFormat.h"
 #include "kit/foundation/Calendar.h"
 
 #include "support/ScopedEnvironment.h"

@@ -1,8 +1,8 @@
 #include "Shared/Data/WeatherProvider/Fetch.h"
 #include "Shared/Data/WeatherProvider/WeatherCache.h"
 
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Data/SharedSuite.h"
-#include "Shared/Views/ClockFormat.h"
 #include "kit/foundation/Iso8601.h"
 #include "kit/foundation/net/HttpError.h"
 #include "support/ForecastFixture.h"

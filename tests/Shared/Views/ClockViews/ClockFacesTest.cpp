@@ -1,6 +1,6 @@
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Data/SharedSuite.h"
 #include "Shared/Theme/DesignTokens.h"
-#include "Shared/Views/ClockFormat.h"
 #include "Shared/Views/ClockViews/ClockColumnView.h"
 #include "Shared/Views/ClockViews/ClockDigitalOrbView.h"
 #include "Shared/Views/ClockViews/ClockDualView.h"

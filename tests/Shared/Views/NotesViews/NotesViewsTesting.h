@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Data/NotesStore.h"
 #include "Shared/Data/SharedSuite.h"
-#include "Shared/Views/ClockFormat.h"
 #include "Shared/Views/ViewTesting.h"
 #include "kit/foundation/Iso8601.h"
 #include "support/ScopedEnvironment.h"

@@ -1,7 +1,7 @@
 #include "Shared/Views/WeatherViews/DaylightView.h"
 
+#include "Shared/Data/ClockFormat.h"
 #include "Shared/Data/SharedSuite.h"
-#include "Shared/Views/ClockFormat.h"
 #include "WeatherViewsTesting.h"
 #include "kit/foundation/Iso8601.h"
 #include "support/ScopedEnvironment.h"

@@ -1,4 +1,4 @@
-#include "Shared/Views/ClockFormat.h"
+#include "Shared/Data/ClockFormat.h"
 
 #include "Shared/Data/SharedSuite.h"
 #include "kit/foundation/Iso8601.h"
