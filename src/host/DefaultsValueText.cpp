@@ -3,9 +3,9 @@
 #include "host/ArgumentValues.h"
 #include "host/CommandErrors.h"
 #include "kit/foundation/JsonCoding.h"
+#include "kit/foundation/TextOperations.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace zavel::host {
 namespace {
@@ -26,9 +26,7 @@ struct TextOf {
 };
 
 bool boolean(const std::string &text) {
-  std::string lower = text;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return char(std::tolower(c)); });
+  std::string lower = kit::foundation::asciiLowercased(text);
   if (lower == "true" || lower == "yes" || lower == "1")
     return true;
   if (lower == "false" || lower == "no" || lower == "0")

@@ -1,8 +1,7 @@
 #include "kit/events/ItemText.h"
 
+#include "kit/foundation/TextOperations.h"
 #include "kit/foundation/Utf8.h"
-
-#include <algorithm>
 
 namespace kit::events {
 
@@ -76,10 +75,7 @@ std::optional<std::string> statusOf(const ItemComponent &item) {
   const Property *status = item.first(PropertyName::status);
   if (!status)
     return std::nullopt;
-  std::string value = status->value;
-  std::transform(value.begin(), value.end(), value.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return value;
+  return foundation::asciiUppercased(status->value);
 }
 
 bool isCancelled(const ItemComponent &item) { return statusOf(item) == "CANCELLED"; }

@@ -2,6 +2,7 @@
 
 #include "kit/foundation/IcuText.h"
 
+#include <algorithm>
 #include <memory>
 #include <unicode/brkiter.h>
 #include <unicode/locid.h>
@@ -34,6 +35,9 @@ icu::UnicodeString folded(std::string_view text, const Locale &locale) {
                                               : U_FOLD_CASE_DEFAULT);
   return composed(result);
 }
+
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool isTrimmed(UChar32 c) { return c == '\t' || u_charType(c) == U_SPACE_SEPARATOR; }
 
@@ -101,5 +105,21 @@ std::string trimmingWhitespace(std::string_view text) {
 }
 
 std::string precomposed(std::string_view text) { return utf8Text(composed(unicodeText(text))); }
+
+std::string asciiLowercased(std::string_view text) {
+  std::string result(text);
+  std::ranges::transform(result, result.begin(), asciiLower);
+  return result;
+}
+
+std::string asciiUppercased(std::string_view text) {
+  std::string result(text);
+  std::ranges::transform(result, result.begin(), asciiUpper);
+  return result;
+}
+
+bool equalsIgnoringASCIICase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, {}, asciiLower, asciiLower);
+}
 
 } // namespace kit::foundation

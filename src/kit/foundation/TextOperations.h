@@ -22,6 +22,13 @@ std::string uppercased(std::string_view text);
 // Lower case by the language-neutral rules ("İ" becomes "i" with a combining dot above).
 std::string lowercased(std::string_view text);
 
+// ASCII letters alone folded, every other byte kept, whatever the locale: for the words of a
+// protocol or file format (URL schemes, encoding names, calendar keywords), not for text a user
+// reads.
+std::string asciiLowercased(std::string_view text);
+std::string asciiUppercased(std::string_view text);
+bool equalsIgnoringASCIICase(std::string_view a, std::string_view b);
+
 // Whether the first user-perceived character of `text` is an upper-case letter: one that lower
 // casing changes and upper casing keeps ("É" written with a combining accent is; "ǅ", "ß" and
 // digits are not). False for an empty text.

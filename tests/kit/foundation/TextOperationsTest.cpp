@@ -71,3 +71,38 @@ TEST(TextOperations, UppercaseJudgesTheFirstUserPerceivedCharacter) {
   for (const auto &c : cases)
     EXPECT_EQ(isUppercase(c.text), c.uppercase) << c.name;
 }
+
+// Protocol words fold their ASCII letters only: the bytes of other letters pass through, so a
+// non-ASCII scheme or keyword never comes to equal an ASCII one.
+TEST(TextOperations, ASCIICaseFoldingTouchesASCIILettersAlone) {
+  struct Case {
+    const char *name, *text, *lower, *upper;
+  } cases[] = {
+      {.name = "mixed word", .text = "HtTpS", .lower = "https", .upper = "HTTPS"},
+      {.name = "digits and marks", .text = "utf-8+X.1", .lower = "utf-8+x.1", .upper = "UTF-8+X.1"},
+      {.name = "accented capital", .text = "\xC3\x84x", .lower = "\xC3\x84x", .upper = "\xC3\x84X"},
+      {.name = "dotted capital I", .text = "\xC4\xB0I", .lower = "\xC4\xB0i", .upper = "\xC4\xB0I"},
+      {.name = "sharp s",
+       .text = "stra\xC3\x9F"
+               "e",
+       .lower = "stra\xC3\x9F"
+                "e",
+       .upper = "STRA\xC3\x9F"
+                "E"},
+      {.name = "brackets beside the letters", .text = "@[`{", .lower = "@[`{", .upper = "@[`{"},
+  };
+  for (const auto &c : cases) {
+    EXPECT_EQ(asciiLowercased(c.text), c.lower) << c.name;
+    EXPECT_EQ(asciiUppercased(c.text), c.upper) << c.name;
+  }
+  struct Pair {
+    const char *a, *b;
+    bool equal;
+  } pairs[] = {
+      {"HTTP", "http", true},   {"Utf-8", "UTF-8", true}, {"http", "https", false},
+      {"https", "http", false}, {"", "", true},           {"\xC3\x84", "\xC3\xA4", false},
+      {"\xC4\xB1", "i", false}, {"@", "`", false},
+  };
+  for (const auto &p : pairs)
+    EXPECT_EQ(equalsIgnoringASCIICase(p.a, p.b), p.equal) << p.a << " " << p.b;
+}

@@ -1,5 +1,7 @@
 #include "Shared/Data/RSSStore/URLString.h"
 
+#include "kit/foundation/TextOperations.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -49,13 +51,6 @@ bool isValidScheme(std::string_view scheme) {
          });
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 } // namespace
 
 bool isURLString(std::string_view text) {
@@ -70,7 +65,8 @@ bool isWebLink(std::string_view text) {
     return false;
   std::string_view withColon = schemePart(text);
   std::string_view scheme = withColon.substr(0, withColon.empty() ? 0 : withColon.size() - 1);
-  if (!equalsIgnoringCase(scheme, "http") && !equalsIgnoringCase(scheme, "https"))
+  if (!kit::foundation::equalsIgnoringASCIICase(scheme, "http") &&
+      !kit::foundation::equalsIgnoringASCIICase(scheme, "https"))
     return false;
   std::string_view rest = text.substr(withColon.size());
   if (!rest.starts_with("//"))

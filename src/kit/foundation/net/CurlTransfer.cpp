@@ -1,5 +1,6 @@
 #include "kit/foundation/net/CurlTransfer.h"
 
+#include "kit/foundation/TextOperations.h"
 #include "kit/foundation/net/CurlError.h"
 #include "kit/foundation/net/CurlLibrary.h"
 #include "kit/foundation/net/HttpError.h"
@@ -58,9 +59,8 @@ void checkURL(const std::string &url) {
     bool isScheme = std::all_of(scheme.begin(), scheme.end(), [](unsigned char c) {
       return std::isalnum(c) || c == '+' || c == '-' || c == '.';
     });
-    std::transform(scheme.begin(), scheme.end(), scheme.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    if (isScheme && scheme != "http" && scheme != "https")
+    if (isScheme && !equalsIgnoringASCIICase(scheme, "http") &&
+        !equalsIgnoringASCIICase(scheme, "https"))
       throw HttpError(HttpError::Code::unsupportedURL, url);
   }
   std::unique_ptr<CURLU, UrlDeleter> parsed(curlLibrary().url());

@@ -1,9 +1,9 @@
 #include "kit/foundation/xml/XMLEncoding.h"
 
+#include "kit/foundation/TextOperations.h"
+
 #include <unicode/ucnv.h>
 
-#include <algorithm>
-#include <cctype>
 #include <climits>
 #include <memory>
 
@@ -14,12 +14,6 @@ namespace {
 struct ConverterDeleter {
   void operator()(UConverter *converter) const { ucnv_close(converter); }
 };
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-    return std::tolower(x) == std::tolower(y);
-  });
-}
 
 bool isXMLSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -59,7 +53,7 @@ std::optional<std::string> declaredEncoding(std::string_view document) {
 bool isNativeXMLEncoding(std::string_view encoding) {
   for (std::string_view native :
        {"UTF-8", "UTF-16", "UTF-16BE", "UTF-16LE", "ISO-8859-1", "US-ASCII"})
-    if (equalIgnoringCase(encoding, native))
+    if (equalsIgnoringASCIICase(encoding, native))
       return true;
   return false;
 }
