@@ -1,9 +1,8 @@
 #include "Shared/Data/NotesStore.h"
 
 #include "Shared/Data/AppGroup.h"
-#include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/FileContents.h"
-#include "kit/foundation/FileLock.h"
+#include "kit/foundation/LockedReplace.h"
 #include "kit/foundation/Utf8.h"
 
 #include <algorithm>
@@ -38,6 +37,25 @@ std::optional<NoteDocument> readDocument(const fs::path &file) {
   }
 }
 
+// The note list with the pin of the first note of that id flipped; none when the file cannot be
+// read as a note list or has no such note.
+std::optional<std::string> withPinToggled(const fs::path &file, const kit::foundation::UUID &id) {
+  auto document = readDocument(file);
+  if (!document)
+    return std::nullopt;
+  const auto &notes = document->notes;
+  auto note = std::find_if(notes.begin(), notes.end(),
+                           [&](const NoteItem &candidate) { return candidate.id == id; });
+  if (note == notes.end())
+    return std::nullopt;
+  document->json[static_cast<size_t>(note - notes.begin())]["pinned"] = !note->pinned;
+  try {
+    return kit::foundation::jsonText(document->json);
+  } catch (const kit::foundation::EncodeError &) {
+    return std::nullopt;
+  }
+}
+
 } // namespace
 
 fs::path fileURL(const fs::path &home) { return AppGroup::containerURL(home) / "notes.json"; }
@@ -53,42 +71,11 @@ std::vector<NoteItem> latest(const fs::path &home) {
 }
 
 bool togglePin(const kit::foundation::UUID &id, const fs::path &home,
-               const BeforeReplace &beforeReplace) {
-  auto file = fileURL(home);
-  // A link at the file's place is written through: the file it names is read and replaced, and
-  // its lock lies beside it, where every writer of that file finds it.
-  auto written = kit::foundation::replacedFile(file);
-  if (!written)
-    return false;
-  // Our writers take turns, each reading the file as the last one left it; the host
-  // application's own writes do not wait for this.
-  auto lock = kit::foundation::FileLock::exclusive(kit::foundation::lockFileBeside(*written));
-  if (!lock)
-    return false;
-  auto document = readDocument(*written);
-  if (!document)
-    return false;
-  const auto &notes = document->notes;
-  auto note = std::find_if(notes.begin(), notes.end(),
-                           [&](const NoteItem &candidate) { return candidate.id == id; });
-  if (note == notes.end())
-    return false;
-  document->json[static_cast<size_t>(note - notes.begin())]["pinned"] = !note->pinned;
-  std::string text;
-  try {
-    text = kit::foundation::jsonText(document->json);
-  } catch (const kit::foundation::EncodeError &) {
-    return false;
-  }
-  // Written under the note file's own name, so it is reported as that; a link turned to
-  // another file meanwhile has its copy made elsewhere and is left alone.
-  auto sameFile = [&](const fs::path &temporary) {
-    return temporary.parent_path() == written->parent_path() &&
-           kit::foundation::isTemporaryCopyName(temporary.filename().string(),
-                                                written->filename().string()) &&
-           (!beforeReplace || beforeReplace(temporary));
-  };
-  return !kit::foundation::replaceFile(file, text, kit::foundation::Durability::synced, sameFile);
+               const kit::foundation::BeforeReplace &beforeReplace) {
+  // The host application's own writes do not take the lock: between its writes and ours the
+  // last one wins.
+  return !kit::foundation::replaceLocked(
+      fileURL(home), [&](const fs::path &file) { return withPinToggled(file, id); }, beforeReplace);
 }
 
 } // namespace zavel::NotesStore

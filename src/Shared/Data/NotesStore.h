@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/Date.h"
 #include "kit/foundation/JsonCoding.h"
 #include "kit/foundation/UUID.h"
@@ -7,7 +8,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,10 +32,6 @@ struct NoteItem {
 // application writes and the widgets read. The widgets change one thing in it, a note's pin.
 namespace NotesStore {
 
-// Called with the temporary file that holds the whole new list, before it replaces the note
-// file; returning false abandons the save there.
-using BeforeReplace = std::function<bool(const std::filesystem::path &temporary)>;
-
 // Where the note list lives; worked out anew on every call.
 std::filesystem::path fileURL(const std::filesystem::path &home = kit::foundation::zavelHome());
 
@@ -58,7 +54,7 @@ std::vector<NoteItem> latest(const std::filesystem::path &home = kit::foundation
 // removed once they are an hour old. True when the file was replaced.
 bool togglePin(const kit::foundation::UUID &id,
                const std::filesystem::path &home = kit::foundation::zavelHome(),
-               const BeforeReplace &beforeReplace = {});
+               const kit::foundation::BeforeReplace &beforeReplace = {});
 
 } // namespace NotesStore
 

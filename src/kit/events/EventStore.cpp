@@ -6,8 +6,7 @@
 #include "kit/events/IcalTime.h"
 #include "kit/events/ItemText.h"
 #include "kit/events/ReminderReading.h"
-#include "kit/foundation/AtomicFile.h"
-#include "kit/foundation/FileLock.h"
+#include "kit/foundation/LockedReplace.h"
 
 #include <algorithm>
 
@@ -138,26 +137,26 @@ bool readsBackAsIntended(const std::vector<FoundReminder> &before,
   return sawTarget;
 }
 
-// With the file's lock held: the reminder as the file has it now, changed and written back.
-EventStore::SaveResult saveChange(const FoundReminder &listed, Date now,
-                                  const std::function<bool(bool completed)> &change,
-                                  const std::string &zone) {
-  auto text = readCalendarText(listed.file);
+// With the file's lock held: the file as it is now with the reminder changed in it; none when
+// the reminder cannot be found there or the change would not read back as intended.
+std::optional<std::string> changedText(const fs::path &file, const FoundReminder &listed, Date now,
+                                       const std::function<bool(bool completed)> &change,
+                                       const std::string &zone) {
+  auto text = readCalendarText(file);
   auto before = text ? remindersInText(*text, listed, zone) : std::nullopt;
   if (!before)
-    return EventStore::SaveResult::failed;
+    return std::nullopt;
   auto current = std::find_if(before->begin(), before->end(), [&](const FoundReminder &item) {
     return item.reminder.id == listed.reminder.id;
   });
   if (current == before->end())
-    return EventStore::SaveResult::failed;
+    return std::nullopt;
   bool completed = change(current->reminder.completed);
   auto edited = withCompletion(*text, current->todoIndex, completed, now);
   auto after = edited ? remindersInText(*edited, listed, zone) : std::nullopt;
-  if (!after || !readsBackAsIntended(*before, *after, *current, completed) ||
-      !foundation::replaceFileAtomically(listed.file, *edited))
-    return EventStore::SaveResult::failed;
-  return EventStore::SaveResult::saved;
+  if (!after || !readsBackAsIntended(*before, *after, *current, completed))
+    return std::nullopt;
+  return edited;
 }
 
 } // namespace
@@ -231,15 +230,11 @@ EventStore::changeCompletion(std::string_view id, Date now,
   auto target = reminderOf(folder_, timeZoneId_, id);
   if (!target)
     return SaveResult::notFound;
-  // A link is written through to the file it names, so the lock lies beside that file, where
-  // every writer of it finds it.
-  auto written = foundation::replacedFile(target->file);
-  auto lock = written ? foundation::FileLock::exclusive(foundation::lockFileBeside(*written))
-                      : std::nullopt;
-  auto result = lock ? saveChange(*target, now, change, timeZoneId_) : SaveResult::failed;
-  if (whileLocked)
-    whileLocked();
-  return result;
+  auto error = foundation::replaceLocked(
+      target->file,
+      [&](const fs::path &file) { return changedText(file, *target, now, change, timeZoneId_); },
+      {}, whileLocked);
+  return error ? SaveResult::failed : SaveResult::saved;
 }
 
 } // namespace kit::events
