@@ -1,10 +1,17 @@
 // A program of its own: it stands in for fsync and rename to record the order in which a
 // replacement calls them, which no other test executable should share.
+#include "Shared/Data/NotesStore.h"
+#include "kit/events/EventStore.h"
 #include "kit/foundation/AtomicFile.h"
+#include "kit/ui/drawing/StaticLayerFiles.h"
 
 #include "support/ScratchTree.h"
+#include "support/TempHome.h"
 
+#include <cairo.h>
 #include <dlfcn.h>
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
@@ -66,6 +73,10 @@ std::vector<std::string> recorded(const fs::path &folder, const fs::path &file) 
   return named;
 }
 
+void writeText(const fs::path &file, std::string_view text) {
+  std::ofstream(file, std::ios::binary) << text;
+}
+
 // A synced replacement flushes the new contents before they take the file's place, and the
 // folder after, so a crash leaves the old file or the whole new one; a whole one flushes
 // nothing.
@@ -87,6 +98,66 @@ TEST(SyncedReplace, FlushesTheCopyBeforeTheRenameAndTheFolderAfter) {
     recording = false;
     ASSERT_FALSE(error);
     EXPECT_EQ(recorded(folder, file), c.calls);
+  }
+}
+
+// The files the user keeps, the notes and the calendars, are flushed as they are replaced; the
+// layer cache, which a render makes again whenever it is missing, is not.
+TEST(SyncedReplace, TheUsersFilesAreFlushedAndTheLayerCacheIsNot) {
+  using Synced = std::vector<std::string>;
+  const Synced flushed = {"fsync copy", "rename copy to file", "fsync folder"};
+  struct Case {
+    const char *name;
+    // Writes a file below the canonical folder and returns it.
+    std::function<fs::path(const fs::path &folder)> write;
+    Synced calls;
+  } cases[] = {
+      {"note file",
+       [](const fs::path &) {
+         auto file = zavel::NotesStore::fileURL();
+         fs::create_directories(file.parent_path());
+         writeText(file, R"([{"id":"0f8fad5b-d9cb-469f-a165-70867728950e","text":"milk",)"
+                         R"("edited":0,"pinned":false}])");
+         recording = true;
+         EXPECT_TRUE(zavel::NotesStore::togglePin(
+             *UUID::fromString("0f8fad5b-d9cb-469f-a165-70867728950e")));
+         recording = false;
+         return file;
+       },
+       flushed},
+      {"calendar file",
+       [](const fs::path &folder) {
+         fs::create_directories(folder / "inbox");
+         writeText(folder / "inbox/call.ics", "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:call\n"
+                                              "SUMMARY:Call\nEND:VTODO\nEND:VCALENDAR\n");
+         recording = true;
+         EXPECT_EQ(events::EventStore(folder, "UTC").setCompleted("inbox/call", true, Date{}),
+                   events::EventStore::SaveResult::saved);
+         recording = false;
+         return folder / "inbox/call.ics";
+       },
+       flushed},
+      {"layer cache",
+       [](const fs::path &folder) {
+         ui::drawing::LayerPicture picture;
+         picture.surface.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 2, 2));
+         recording = true;
+         ui::drawing::StaticLayerFiles(folder).save("casing", picture);
+         recording = false;
+         for (const auto &item : fs::directory_iterator(folder))
+           if (item.path().extension() == ".layer")
+             return item.path();
+         return fs::path();
+       },
+       {"rename copy to file"}},
+  };
+  for (const auto &c : cases) {
+    zavel::test::TempHome home;
+    fs::path folder = fs::canonical(home.path());
+    calls.clear();
+    fs::path file = c.write(folder);
+    ASSERT_FALSE(file.empty()) << c.name;
+    EXPECT_EQ(recorded(file.parent_path(), file), c.calls) << c.name;
   }
 }
 

@@ -17,7 +17,7 @@ using BeforeReplace = std::function<bool(const std::filesystem::path &temporary)
 enum class Durability {
   // Flushed to the disk, and the folder after the rename: files a crash must not cut short.
   synced,
-  // Written whole, not flushed: files the host makes again at will (pictures, pages).
+  // Written whole, not flushed: files made again at will (pictures, pages, the layer cache).
   whole,
 };
 

@@ -149,7 +149,8 @@ void StaticLayerFiles::save(std::string_view key, const LayerPicture &picture) c
   std::error_code error;
   fs::create_directories(folder_, error);
   fs::path file = fileFor(full);
-  if (error || !foundation::replaceFileAtomically(file, contents))
+  // A layer lost to a crash is drawn again: not worth a flush.
+  if (error || foundation::replaceFile(file, contents, foundation::Durability::whole))
     return;
   dropOldest(file);
 }
