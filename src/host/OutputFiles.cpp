@@ -2,12 +2,12 @@
 
 #include "host/CommandErrors.h"
 #include "kit/foundation/AtomicFile.h"
+#include "kit/foundation/Descriptor.h"
 
 #include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <optional>
-#include <utility>
 
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -19,27 +19,12 @@ namespace zavel::host {
 namespace {
 
 namespace fs = std::filesystem;
+using kit::foundation::Descriptor;
+using kit::foundation::lastError;
+using kit::foundation::writeAll;
 
 // More links than this in a row is a loop.
 constexpr int kMostLinks = 40;
-
-std::error_code lastError() { return {errno, std::generic_category()}; }
-
-// A socket is sent to without SIGPIPE; anything else is written to.
-std::error_code writeAll(int fd, std::string_view contents, bool socket) {
-  while (!contents.empty()) {
-    ssize_t written = socket ? ::send(fd, contents.data(), contents.size(), MSG_NOSIGNAL)
-                             : ::write(fd, contents.data(), contents.size());
-    if (written < 0 && errno == EINTR)
-      continue;
-    if (written < 0)
-      return lastError();
-    if (written == 0)
-      return std::make_error_code(std::errc::io_error);
-    contents.remove_prefix(static_cast<size_t>(written));
-  }
-  return {};
-}
 
 bool isOwnDescriptorFolder(const fs::path &folder) {
   std::error_code error;
@@ -72,14 +57,6 @@ std::optional<int> ownDescriptor(fs::path at) {
   return std::nullopt;
 }
 
-struct Descriptor {
-  int fd = -1;
-  ~Descriptor() {
-    if (fd >= 0)
-      ::close(fd);
-  }
-};
-
 std::error_code connectTo(const fs::path &socketFile, Descriptor &connection) {
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
@@ -106,8 +83,7 @@ std::error_code writeInto(const fs::path &path, std::string_view contents, bool 
   }
   if (auto error = writeAll(file.fd, contents, socket))
     return error;
-  int closing = std::exchange(file.fd, -1);
-  return ::close(closing) == 0 ? std::error_code() : lastError();
+  return file.close() ? std::error_code() : lastError();
 }
 
 bool isSocket(int fd) {

@@ -1,5 +1,6 @@
 #include "kit/foundation/AtomicFile.h"
 
+#include "kit/foundation/Descriptor.h"
 #include "kit/foundation/FileWriteObserver.h"
 #include "kit/foundation/WriteFailureObserver.h"
 #include "kit/foundation/WriteModes.h"
@@ -25,35 +26,6 @@ constexpr size_t kRandomCharacters = 6;
 constexpr int kNameAttempts = 100;
 // Copies older than this were left by a writer that died; a younger one may still be on its way.
 constexpr auto kStaleCopyAge = std::chrono::hours(1);
-
-std::error_code lastError() { return {errno, std::generic_category()}; }
-
-struct Descriptor {
-  int fd = -1;
-  ~Descriptor() {
-    if (fd >= 0)
-      ::close(fd);
-  }
-  bool close() {
-    int closing = fd;
-    fd = -1;
-    return ::close(closing) == 0;
-  }
-};
-
-std::error_code writeAll(int fd, std::string_view contents) {
-  while (!contents.empty()) {
-    ssize_t written = ::write(fd, contents.data(), contents.size());
-    if (written < 0 && errno == EINTR)
-      continue;
-    if (written < 0)
-      return lastError();
-    if (written == 0)
-      return std::make_error_code(std::errc::io_error);
-    contents.remove_prefix(static_cast<size_t>(written));
-  }
-  return {};
-}
 
 std::string randomCharacters() {
   thread_local std::minstd_rand random(std::random_device{}());
@@ -100,7 +72,7 @@ std::error_code writeTemporary(const fs::path &target, std::string_view contents
 }
 
 void syncFolder(const fs::path &folder) {
-  Descriptor directory{::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+  Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (directory.fd >= 0)
     ::fsync(directory.fd);
 }
