@@ -39,8 +39,6 @@ icu::UnicodeString folded(std::string_view text, const Locale &locale) {
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-bool isTrimmed(UChar32 c) { return c == '\t' || u_charType(c) == U_SPACE_SEPARATOR; }
-
 } // namespace
 
 bool localizedCaseInsensitiveContains(std::string_view text, std::string_view search,
@@ -93,13 +91,19 @@ std::string capitalized(std::string_view text) {
   return utf8Text(unicodeText(text).toTitle(nullptr, icu::Locale::getRoot()));
 }
 
+bool isWhitespace(int32_t c) { return c == '\t' || u_charType(c) == U_SPACE_SEPARATOR; }
+
+bool isNewline(int32_t c) {
+  return (c >= '\n' && c <= '\r') || c == 0x85 || c == 0x2028 || c == 0x2029;
+}
+
 std::string trimmingWhitespace(std::string_view text) {
   auto whole = unicodeText(text);
   int32_t start = 0;
   int32_t end = whole.length();
-  while (start < end && isTrimmed(whole.char32At(start)))
+  while (start < end && isWhitespace(whole.char32At(start)))
     start = whole.moveIndex32(start, 1);
-  while (end > start && isTrimmed(whole.char32At(whole.moveIndex32(end, -1))))
+  while (end > start && isWhitespace(whole.char32At(whole.moveIndex32(end, -1))))
     end = whole.moveIndex32(end, -1);
   return utf8Text(icu::UnicodeString(whole, start, end - start));
 }

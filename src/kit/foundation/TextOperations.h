@@ -3,6 +3,7 @@
 #include "kit/foundation/Locale.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,12 @@ bool isUppercase(std::string_view text);
 // "Partly Cloudy"), by the language-neutral rules; words are those of the word-break rules, so
 // "hail-free" becomes "Hail-Free" and "o'clock" "O'clock".
 std::string capitalized(std::string_view text);
+
+// White space within a line: the tab and the space separators (Unicode category Zs).
+bool isWhitespace(int32_t c);
+// A line break: line feed, vertical tab, form feed, carriage return, next line, and the line and
+// paragraph separators. With `isWhitespace`, Unicode's White_Space.
+bool isNewline(int32_t c);
 
 // Without the spaces (Unicode space separators) and tabs at either end; line breaks stay.
 std::string trimmingWhitespace(std::string_view text);

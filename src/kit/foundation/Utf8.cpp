@@ -1,5 +1,8 @@
 #include "kit/foundation/Utf8.h"
 
+#include <algorithm>
+#include <unicode/utf8.h>
+
 namespace kit::foundation {
 
 namespace {
@@ -59,6 +62,21 @@ std::string sanitizedUtf8(std::string_view text) {
     i += length;
   }
   return result;
+}
+
+CodePoint codePointAt(std::string_view text, size_t at) {
+  const auto *bytes = reinterpret_cast<const uint8_t *>(text.data() + at);
+  auto length = static_cast<int32_t>(std::min<size_t>(text.size() - at, 4));
+  int32_t offset = 0;
+  UChar32 c;
+  U8_NEXT(bytes, offset, length, c);
+  return {c, static_cast<size_t>(offset)};
+}
+
+size_t characterStart(std::string_view text, size_t at) {
+  while (at > 0 && isContinuation(static_cast<unsigned char>(text[at])))
+    --at;
+  return at;
 }
 
 } // namespace kit::foundation

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,5 +15,17 @@ std::string sanitizedUtf8(std::string_view text);
 // starts with none: a stray or missing continuation byte, an overlong form, a surrogate or a
 // code point past U+10FFFF. Empty text has none.
 size_t wellFormedUtf8Length(std::string_view text);
+
+// The code point that starts at byte `at` of `text` and the bytes it takes; an ill-formed
+// sequence reads as -1, as long as its ill-formed part.
+struct CodePoint {
+  int32_t value = -1;
+  size_t length = 0;
+};
+CodePoint codePointAt(std::string_view text, size_t at);
+
+// Where the character that byte `at` lies in begins: `at` moved back over continuation bytes,
+// so text cut there never ends inside a character.
+size_t characterStart(std::string_view text, size_t at);
 
 } // namespace kit::foundation

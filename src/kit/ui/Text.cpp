@@ -1,5 +1,7 @@
 #include "kit/ui/Text.h"
 
+#include "kit/foundation/Utf8.h"
+
 #include "kit/ui/layout/Node.h"
 #include "kit/ui/layout/TextElement.h"
 #include "kit/ui/text/TimerText.h"
@@ -24,10 +26,7 @@ constexpr std::size_t mostShownBytes = 16384;
 std::string shownPart(std::string content) {
   if (content.size() <= mostShownBytes)
     return content;
-  std::size_t end = mostShownBytes;
-  while (end > 0 && (static_cast<unsigned char>(content[end]) & 0xC0) == 0x80)
-    --end;
-  content.resize(end);
+  content.resize(foundation::characterStart(content, mostShownBytes));
   return content;
 }
 

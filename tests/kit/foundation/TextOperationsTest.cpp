@@ -106,3 +106,22 @@ TEST(TextOperations, ASCIICaseFoldingTouchesASCIILettersAlone) {
   for (const auto &p : pairs)
     EXPECT_EQ(equalsIgnoringASCIICase(p.a, p.b), p.equal) << p.a << " " << p.b;
 }
+
+// Spaces within a line and line breaks, together Unicode's white space; nothing else is either.
+TEST(TextOperations, WhitespaceAndNewlinesSplitUnicodeWhiteSpace) {
+  enum Kind { none, space, newline };
+  struct Case {
+    int32_t c;
+    Kind kind;
+  } cases[] = {
+      {' ', space},      {'\t', space},   {0xA0, space},   {0x1680, space}, {0x2000, space},
+      {0x200A, space},   {0x202F, space}, {0x205F, space}, {0x3000, space}, {'\n', newline},
+      {'\v', newline},   {'\f', newline}, {'\r', newline}, {0x85, newline}, {0x2028, newline},
+      {0x2029, newline}, {'a', none},     {0x08, none},    {0x0E, none},    {0x1F, none},
+      {0x200B, none},    {0x180E, none},  {0xFEFF, none},  {0x84, none},    {-1, none},
+  };
+  for (auto c : cases) {
+    EXPECT_EQ(isWhitespace(c.c), c.kind == space) << std::hex << c.c;
+    EXPECT_EQ(isNewline(c.c), c.kind == newline) << std::hex << c.c;
+  }
+}

@@ -20,3 +20,36 @@ TEST(Utf8, IllFormedSequencesBecomeReplacementCharactersAndTheRestStays) {
   for (const auto &c : cases)
     EXPECT_EQ(sanitizedUtf8(c.in), c.out) << testing::PrintToString(std::string(c.in));
 }
+
+// A code point is read whole from its first byte; ill-formed bytes read as none.
+TEST(Utf8, CodePointsAreReadWholeOrAsNone) {
+  using kit::foundation::codePointAt;
+  struct Case {
+    std::string_view text;
+    size_t at;
+    int32_t value;
+    size_t length;
+  } cases[] = {
+      {"a\xC3\xA9", 0, 'a', 1},       {"a\xC3\xA9", 1, 0xE9, 2},
+      {"\xE2\x80\xA8", 0, 0x2028, 3}, {"x\xF0\x9F\x98\x80y", 1, 0x1F600, 4},
+      {"\xC3\xA9", 1, -1, 1},     // a continuation byte
+      {"\xE2\x80", 0, -1, 2},     // cut short by the end
+      {"\xC0\xAF", 0, -1, 1},     // overlong
+      {"\xED\xA0\x80", 0, -1, 1}, // surrogate
+  };
+  for (const auto &c : cases) {
+    auto read = codePointAt(c.text, c.at);
+    EXPECT_EQ(read.value, c.value) << c.at << " " << testing::PrintToString(std::string(c.text));
+    EXPECT_EQ(read.length, c.length) << c.at << " " << testing::PrintToString(std::string(c.text));
+  }
+}
+
+// A cut moved to the start of its character keeps every character before it whole.
+TEST(Utf8, CharacterStartIsTheLeadByteAtOrBeforeTheCut) {
+  using kit::foundation::characterStart;
+  std::string_view text = "a\xC3\xA9\xF0\x9F\x98\x80z";
+  size_t expected[] = {0, 1, 1, 3, 3, 3, 3, 7};
+  for (size_t at = 0; at < text.size(); ++at)
+    EXPECT_EQ(characterStart(text, at), expected[at]) << at;
+  EXPECT_EQ(characterStart("\x80\x80\x80", 2), 0u); // nothing but continuation bytes
+}

@@ -1,10 +1,9 @@
 #include "Shared/Data/RSSStore/TextCleaning.h"
 
 #include "kit/foundation/TextOperations.h"
+#include "kit/foundation/Utf8.h"
 
 #include <array>
-#include <unicode/uchar.h>
-#include <unicode/utf8.h>
 #include <utility>
 
 namespace zavel::RSSStore {
@@ -62,41 +61,33 @@ void replaceAll(std::string &text, std::string_view entity, std::string_view rep
   text = std::move(result);
 }
 
-// White space as regular expressions see it: tab, line feed, form feed, carriage return and
-// every Unicode separator.
-bool isRegexSpace(UChar32 c) {
-  if (c == '\t' || c == '\n' || c == '\f' || c == '\r')
-    return true;
-  if (c < 0x80)
-    return c == ' ';
-  int8_t type = u_charType(c);
-  return type == U_SPACE_SEPARATOR || type == U_LINE_SEPARATOR || type == U_PARAGRAPH_SEPARATOR;
+// White space as regular expressions see it: Unicode's, but for the vertical tab and the next
+// line control.
+bool isRegexSpace(int32_t c) {
+  return c != '\v' && c != 0x85 &&
+         (kit::foundation::isWhitespace(c) || kit::foundation::isNewline(c));
 }
 
 std::string collapsingSpaces(std::string_view text) {
   std::string result;
   result.reserve(text.size());
-  const auto *bytes = reinterpret_cast<const uint8_t *>(text.data());
-  auto length = static_cast<int64_t>(text.size());
   bool inRun = false;
-  for (int64_t at = 0; at < length;) {
-    int64_t start = at;
-    UChar32 c = bytes[at];
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t start = at;
+    int32_t c = static_cast<unsigned char>(text[at]);
     if (c < 0x80) {
       ++at;
     } else {
-      int32_t offset = 0;
-      auto window = static_cast<int32_t>(std::min<int64_t>(length - at, 4));
-      U8_NEXT(bytes + at, offset, window, c);
-      at += offset;
+      auto next = kit::foundation::codePointAt(text, at);
+      c = next.value;
+      at += next.length;
     }
     if (isRegexSpace(c)) {
       if (!inRun)
         result.push_back(' ');
       inRun = true;
     } else {
-      result.append(
-          text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(at - start)));
+      result.append(text.substr(start, at - start));
       inRun = false;
     }
   }
