@@ -35,13 +35,13 @@ TEST(ActionRecording, ReportsKeysThenFilesByTheirPlace) {
         suite.set("test.a", true);
         suite.set("test.b", int64_t(2));
         suite.removeObject("test.c");
-        kit::foundation::replaceFileAtomically(container / "notes.json", "[]");
-        kit::foundation::replaceFileAtomically(home.path() / "calendars/Home/call.ics", "BEGIN");
-        kit::foundation::replaceFileAtomically(container / "linked.json", "[]");
-        kit::foundation::replaceFileAtomically(elsewhere.root() / "outside.txt", "x");
+        kit::foundation::replaceFile(container / "notes.json", "[]");
+        kit::foundation::replaceFile(home.path() / "calendars/Home/call.ics", "BEGIN");
+        kit::foundation::replaceFile(container / "linked.json", "[]");
+        kit::foundation::replaceFile(elsewhere.root() / "outside.txt", "x");
         // Only what this process wrote whole counts; a write that failed left nothing.
         std::ofstream(container / "touched.json") << "[]";
-        kit::foundation::replaceFileAtomically(home.path() / "missing/folder.ics", "x");
+        kit::foundation::replaceFile(home.path() / "missing/folder.ics", "x");
       },
       wait);
   EXPECT_EQ(report.wrote, (Names{"test.b", "test.a", "test.c", (elsewhere.root() / "outside.txt"),
@@ -87,10 +87,10 @@ TEST(ActionRecording, ListsWritesThatFailedApartAndTheHostFailsNamingTheFirst) {
   BackgroundWait wait;
   ActionReport report = recordAction(
       [&] {
-        kit::foundation::replaceFileAtomically(home.path() / "calendars/Home/call.ics", "BEGIN");
+        kit::foundation::replaceFile(home.path() / "calendars/Home/call.ics", "BEGIN");
         SharedSuite::open().set("test.memory", int64_t(1));
-        kit::foundation::replaceFileAtomically(home.path() / "calendars/Home/call.ics", "BEGIN");
-        kit::foundation::replaceFileAtomically(AppGroup::containerURL() / "notes.json", "[]");
+        kit::foundation::replaceFile(home.path() / "calendars/Home/call.ics", "BEGIN");
+        kit::foundation::replaceFile(AppGroup::containerURL() / "notes.json", "[]");
       },
       wait);
   EXPECT_EQ(report.wrote, Names{"notes.json"});

@@ -97,8 +97,8 @@ struct TallyIntent {
     auto suite = SharedSuite::open();
     int64_t count = suite.integer(kCountKey) + step;
     suite.set(kCountKey, count);
-    kit::foundation::replaceFileAtomically(AppGroup::containerURL() / "tally.json",
-                                           "{\"count\":" + std::to_string(count) + "}");
+    kit::foundation::replaceFile(AppGroup::containerURL() / "tally.json",
+                                 "{\"count\":" + std::to_string(count) + "}");
     kit::widgets::WidgetCenter::shared().reloadTimelines("test.tally.board");
     kit::foundation::DistributedNotificationCenter::defaultCenter().postNotificationName(
         "com.test.tally.changed");

@@ -181,9 +181,4 @@ std::error_code replaceFile(const fs::path &file, std::string_view contents, Dur
   return {};
 }
 
-bool replaceFileAtomically(const fs::path &file, std::string_view contents,
-                           const BeforeReplace &beforeReplace) {
-  return !replaceFile(file, contents, Durability::synced, beforeReplace);
-}
-
 } // namespace kit::foundation

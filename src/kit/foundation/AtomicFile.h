@@ -44,8 +44,4 @@ std::error_code replaceFile(const std::filesystem::path &file, std::string_view 
                             Durability durability = Durability::synced,
                             const BeforeReplace &beforeReplace = {});
 
-// The same, synced; false when anything fails.
-bool replaceFileAtomically(const std::filesystem::path &file, std::string_view contents,
-                           const BeforeReplace &beforeReplace = {});
-
 } // namespace kit::foundation

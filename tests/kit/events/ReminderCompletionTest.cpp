@@ -115,9 +115,11 @@ TEST(ReminderCompletion, FilesAreReplacedWholeWhereTheyLiveOrLeftAsTheyWere) {
   ASSERT_EQ(::stat(real.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 07777, 0640u);
   // Failed writes: nothing replaced.
-  EXPECT_FALSE(kit::foundation::replaceFileAtomically(home.folder() / "missing" / "a.ics", "x"));
+  EXPECT_NE(kit::foundation::replaceFile(home.folder() / "missing" / "a.ics", "x"),
+            std::error_code());
   std::filesystem::create_directories(real.parent_path() / "folder.ics");
-  EXPECT_FALSE(kit::foundation::replaceFileAtomically(real.parent_path() / "folder.ics", "x"));
+  EXPECT_NE(kit::foundation::replaceFile(real.parent_path() / "folder.ics", "x"),
+            std::error_code());
   // No temporary file is left behind, after a success or a failure: the file, its lock and the
   // folder.
   auto entries = std::distance(std::filesystem::directory_iterator(real.parent_path()),

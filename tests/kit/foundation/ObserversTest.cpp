@@ -37,12 +37,10 @@ TEST(Observers, AnObserverWhoseOwnerHasGoneHearsNothing) {
       {"suite writes", started<DefaultsWriteObserver, std::string_view, std::string_view>,
        [](const TempHome &home) { Defaults::standard(home.path()).set("k", int64_t{1}); }},
       {"file writes", started<kit::foundation::FileWriteObserver, const std::filesystem::path &>,
-       [](const TempHome &home) {
-         kit::foundation::replaceFileAtomically(home.path() / "f", "x");
-       }},
+       [](const TempHome &home) { kit::foundation::replaceFile(home.path() / "f", "x"); }},
       {"write failures", started<WriteFailureObserver, const WriteFailure &>,
        [](const TempHome &home) {
-         kit::foundation::replaceFileAtomically(home.path() / "missing" / "f", "x");
+         kit::foundation::replaceFile(home.path() / "missing" / "f", "x");
        }},
   };
   for (const Kind &kind : kinds) {
