@@ -18,8 +18,8 @@ template <std::size_t N> std::vector<int> valuesOf(const short (&array)[N]) {
   return values;
 }
 
-// A BY-part's values that some day or time can have, sorted, each once. A part written with no
-// such value can never match.
+// A BY-part's values that some day or time can have (the ranges of RFC 5545 §3.3.10), sorted,
+// each once. A part written with no such value can never match.
 std::vector<int> validValues(std::vector<int> values, const std::function<bool(int)> &valid,
                              bool &neverMatches) {
   bool written = !values.empty();
@@ -91,13 +91,17 @@ bool takesOrdinal(const std::vector<int> &values, int index, int count) {
                      [&](int value) { return value == index || value == index - count - 1; });
 }
 
-// Weeks begin on `weekStart`; week 1 of a year is the first one holding four of its days.
+// Weeks begin on `weekStart`; week 1 of a year is the first one holding four of its days, as in
+// ISO 8601 (RFC 5545 §3.3.10, BYWEEKNO).
 std::int64_t firstDayOfWeekOne(int year, int weekStart) {
   std::int64_t january1 = dayNumberOf({year, 1, 1});
   int intoWeek = (weekdayOf(january1) - weekStart + 7) % 7;
   return january1 - intoWeek + (intoWeek > 3 ? 7 : 0);
 }
 
+// What the rule leaves out is taken from DTSTART (RFC 5545 §3.3.10): a yearly rule without day
+// parts repeats on DTSTART's month and day, a monthly one on its day, a weekly one on its
+// weekday, and each starts at DTSTART's time of day.
 void fillDefaults(RecurrenceRule &rule, WallSeconds dtstart, bool allDay,
                   const icalrecurrencetype &ical) {
   std::int64_t day = floorDiv(dtstart, kSecondsPerDay);
@@ -154,7 +158,7 @@ bool RecurrenceRule::takesDay(std::int64_t dayNumber) const {
   if (weekdays.empty())
     return true;
   // A numbered weekday counts within the month, or within the year of a yearly rule without
-  // BYMONTH; more often than monthly the number means nothing.
+  // BYMONTH; more often than monthly the number means nothing (RFC 5545 §3.3.10, BYDAY).
   bool inYear = frequency == Frequency::yearly && months.empty();
   bool numbered = frequency == Frequency::monthly || frequency == Frequency::yearly;
   int index = inYear ? yearDay : date.day;
@@ -192,7 +196,7 @@ std::optional<RecurrenceRule> recurrenceRuleOf(const icalrecurrencetype &ical, W
   rule.monthDays = validValues(valuesOf(ical.by_month_day), ordinalUpTo(31), never);
   rule.weekdays = weekdaysOf(ical, never);
   rule.hours = validValues(valuesOf(ical.by_hour), inRange(0, 23), never);
-  // No clock here shows a leap second: BYSECOND=60 names no time.
+  // No clock here shows a leap second: BYSECOND=60, which the format allows, names no time.
   rule.minutes = validValues(valuesOf(ical.by_minute), inRange(0, 59), never);
   rule.seconds = validValues(valuesOf(ical.by_second), inRange(0, 59), never);
   rule.setPositions = validValues(valuesOf(ical.by_set_pos), ordinalUpTo(366), never);

@@ -51,18 +51,8 @@ std::optional<std::vector<WallSeconds>> ruleOnsets(icalproperty *property, WallS
 }
 
 icalproperty *onsetProperty(WallSeconds wall) {
-  std::int64_t day = floorDiv(wall, kSecondsPerDay);
-  CivilDate date = civilDateOf(day);
-  auto time = static_cast<int>(wall - day * kSecondsPerDay);
-  icaltimetype onset = icaltime_null_time();
-  onset.year = date.year;
-  onset.month = date.month;
-  onset.day = date.day;
-  onset.hour = time / 3600;
-  onset.minute = time / 60 % 60;
-  onset.second = time % 60;
   icaldatetimeperiodtype value{};
-  value.time = onset;
+  value.time = timeAt(wall);
   value.period = icalperiodtype_null_period();
   return icalproperty_new_rdate(value);
 }
