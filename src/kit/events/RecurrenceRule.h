@@ -50,6 +50,9 @@ struct RecurrenceRule {
   bool takesDay(std::int64_t dayNumber) const;
 };
 
+// Whether a BY-part's sorted values take `value`; an empty part does not limit.
+bool allows(const std::vector<int> &part, int value);
+
 // An RRULE value as libical reads it from text; libical leaves the RSCALE (RFC 7529) it copies to
 // the caller, who frees it here.
 struct IcalRule {
