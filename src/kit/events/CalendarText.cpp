@@ -50,6 +50,8 @@ std::optional<PropertyName> itemPropertyNamed(std::string_view name) {
   return std::nullopt;
 }
 
+// What libical needs of a VTIMEZONE (RFC 5545 §3.6.5): its TZID, and each observance's onset,
+// offsets, name and recurrence.
 bool isZoneProperty(std::string_view name, bool inObservance) {
   if (!inObservance)
     return equalsUpperCase(name, "TZID");

@@ -22,8 +22,9 @@ std::optional<WallSeconds> observanceStart(icalcomponent *observance) {
   return wallSecondsOf(start);
 }
 
-// The onsets one RRULE of an observance gives, on the wall clock the observance starts on (the
-// offset before each change). None when it cannot be expanded within the bounds.
+// The onsets one RRULE of an observance gives, on the wall clock the observance starts on: its
+// DTSTART is local time in the offset before each change, TZOFFSETFROM (RFC 5545 §3.6.5). None
+// when it cannot be expanded within the bounds.
 std::optional<std::vector<WallSeconds>> ruleOnsets(icalproperty *property, WallSeconds start,
                                                    int offsetFrom, std::size_t room,
                                                    ReadingBudget &budget) {
