@@ -182,10 +182,6 @@ void fillDefaultTimes(RecurrenceRule &rule, int time, const icalrecurrencetype &
 
 } // namespace
 
-bool allows(const std::vector<int> &part, int value) {
-  return part.empty() || std::binary_search(part.begin(), part.end(), value);
-}
-
 bool RecurrenceRule::takesDay(std::int64_t dayNumber) const {
   DayPlace day = dayPlaceOf(dayNumber);
   return allows(months, day.date.month) && takesWeekNumber(*this, day) &&

@@ -3,6 +3,7 @@
 #include "kit/events/Ical.h"
 #include "kit/events/WallClock.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -51,7 +52,9 @@ struct RecurrenceRule {
 };
 
 // Whether a BY-part's sorted values take `value`; an empty part does not limit.
-bool allows(const std::vector<int> &part, int value);
+inline bool allows(const std::vector<int> &part, int value) {
+  return part.empty() || std::binary_search(part.begin(), part.end(), value);
+}
 
 // An RRULE value as libical reads it from text; libical leaves the RSCALE (RFC 7529) it copies to
 // the caller, who frees it here.
