@@ -85,6 +85,17 @@ bool listRuleOnsets(icalcomponent *observance, std::size_t &changes, ReadingBudg
   return true;
 }
 
+// Replaces the rules of every observance of a zone by the dates they give. False when they give
+// too many.
+bool listOnsets(icalcomponent *definition, ReadingBudget &budget) {
+  std::size_t changes = 0;
+  for (auto kind : {ICAL_XSTANDARD_COMPONENT, ICAL_XDAYLIGHT_COMPONENT})
+    for (auto *observance : childComponents(definition, kind))
+      if (!listRuleOnsets(observance, changes, budget))
+        return false;
+  return true;
+}
+
 } // namespace
 
 void FileZones::add(std::string tzid, const icaltimezone *zone) {
@@ -102,32 +113,33 @@ std::optional<ZoneCache::Zone> ZoneCache::zone(const std::string &text, ReadingB
   if (text.size() > kMaxZoneText)
     return std::nullopt;
   auto [entry, made] = entries_.try_emplace(text);
-  if (!made)
-    return entry->second.usable
-               ? std::optional<Zone>(Zone{entry->second.tzid, entry->second.zone.get()})
-               : std::nullopt;
+  if (made)
+    define(entry->second, text, budget);
+  const Entry &defined = entry->second;
+  if (!defined.usable)
+    return std::nullopt;
+  return Zone{defined.tzid, defined.zone.get()};
+}
+
+void ZoneCache::define(Entry &entry, const std::string &text, ReadingBudget &budget) {
   IcalComponentPtr definition(icalparser_parse_string(text.c_str()));
   if (!definition || icalcomponent_isa(definition.get()) != ICAL_VTIMEZONE_COMPONENT) {
-    entry->second.usable = true; // nothing libical can read: no zone, and nothing to refuse
-    return Zone{};
+    entry.usable = true; // nothing libical can read: no zone, and nothing to refuse
+    return;
   }
-  std::size_t changes = 0;
-  for (auto kind : {ICAL_XSTANDARD_COMPONENT, ICAL_XDAYLIGHT_COMPONENT})
-    for (auto *observance : childComponents(definition.get(), kind))
-      if (!listRuleOnsets(observance, changes, budget))
-        return std::nullopt;
-  entry->second.usable = true;
+  if (!listOnsets(definition.get(), budget))
+    return;
+  entry.usable = true;
   auto tzids = propertiesOf(definition.get(), ICAL_TZID_PROPERTY);
   const char *tzid = tzids.empty() ? nullptr : icalproperty_get_tzid(tzids.front());
   if (!tzid || !*tzid)
-    return Zone{};
+    return;
   std::unique_ptr<icaltimezone, TimezoneDeleter> zone(icaltimezone_new());
   if (!zone || !icaltimezone_set_component(zone.get(), definition.get()))
-    return Zone{};
+    return;
   definition.release(); // the zone owns it now
-  entry->second.tzid = tzid;
-  entry->second.zone = std::move(zone);
-  return Zone{entry->second.tzid, entry->second.zone.get()};
+  entry.tzid = tzid;
+  entry.zone = std::move(zone);
 }
 
 } // namespace kit::events
