@@ -47,6 +47,43 @@ bool holds(const std::vector<ItemComponent> &items, ComponentKind kind) {
                      [&](const ItemComponent &item) { return item.kind == kind; });
 }
 
+// The file at `path` when it can be read within the reading's budget and holds an item of the
+// kind the reading wants; none otherwise.
+std::optional<CalendarFile> readFileAt(const fs::path &path, const std::string &calendar,
+                                       const std::string &fileName, FolderReading &reading) {
+  auto text = foundation::readRegularFile(path, std::min(kMaxFileSize, reading.budget.bytesLeft()));
+  if (!text || !reading.budget.takeBytes(static_cast<std::int64_t>(text->size())))
+    return std::nullopt;
+  auto file = readCalendarFile(*text,
+                               {.calendar = calendar,
+                                .fileName = foundation::sanitizedUtf8(fileName),
+                                .path = path,
+                                .items = {},
+                                .zones = {}},
+                               reading);
+  if (!file || file->items.empty())
+    return std::nullopt;
+  return file;
+}
+
+// Adds one calendar's files, in name order; true once `enough` holds for one of them.
+bool addCalendarFiles(const fs::path &calendarFolder, const std::string &calendar,
+                      FolderReading &reading,
+                      const std::function<bool(const CalendarFile &)> &enough,
+                      std::vector<CalendarFile> &files) {
+  for (const auto &fileName : sortedNames(calendarFolder)) {
+    if (!isCalendarFileName(fileName))
+      continue;
+    auto file = readFileAt(calendarFolder / fileName, calendar, fileName, reading);
+    if (!file)
+      continue;
+    files.push_back(std::move(*file));
+    if (enough && enough(files.back()))
+      return true;
+  }
+  return false;
+}
+
 } // namespace
 
 std::optional<std::string> readCalendarText(const fs::path &path) {
@@ -83,27 +120,8 @@ readCalendarFolder(const fs::path &folder, FolderReading &reading, const std::st
     fs::path calendarFolder = folder / folderName;
     if ((calendar && name != *calendar) || !fs::is_directory(calendarFolder, error))
       continue;
-    for (const auto &fileName : sortedNames(calendarFolder)) {
-      if (!isCalendarFileName(fileName))
-        continue;
-      fs::path path = calendarFolder / fileName;
-      auto text =
-          foundation::readRegularFile(path, std::min(kMaxFileSize, reading.budget.bytesLeft()));
-      if (!text || !reading.budget.takeBytes(static_cast<std::int64_t>(text->size())))
-        continue;
-      auto file = readCalendarFile(*text,
-                                   {.calendar = name,
-                                    .fileName = foundation::sanitizedUtf8(fileName),
-                                    .path = path,
-                                    .items = {},
-                                    .zones = {}},
-                                   reading);
-      if (!file || file->items.empty())
-        continue;
-      files.push_back(std::move(*file));
-      if (enough && enough(files.back()))
-        return files;
-    }
+    if (addCalendarFiles(calendarFolder, name, reading, enough, files))
+      return files;
   }
   return files;
 }

@@ -50,6 +50,8 @@ std::optional<PropertyName> itemPropertyNamed(std::string_view name) {
   return std::nullopt;
 }
 
+// What libical needs of a VTIMEZONE (RFC 5545 §3.6.5): its TZID, and each observance's onset,
+// offsets, name and recurrence.
 bool isZoneProperty(std::string_view name, bool inObservance) {
   if (!inObservance)
     return equalsUpperCase(name, "TZID");
@@ -64,49 +66,71 @@ bool holdsMany(PropertyName name) {
   return name == PropertyName::rrule || name == PropertyName::rdate || name == PropertyName::exdate;
 }
 
-// The parameters a property line gives after its name (RFC 5545 §3.1), and where its value
-// begins. None for a line the format cannot read.
+// The parameters a property line gives after its name (RFC 5545 §3.1, §3.2), and where its
+// value begins.
 struct Parameters {
-  std::string tzid;
+  std::string tzid; // the first TZID's
+  bool tzidGiven = false;
   bool periodValue = false;
   std::size_t valueAt = 0;
 };
 
+// One parameter value, quoted or up to the next ';', ':' or ','; `at` moves past it. None when
+// the line ends first.
+std::optional<std::string_view> parameterValue(std::string_view line, std::size_t &at) {
+  if (at < line.size() && line[at] == '"') {
+    std::size_t close = line.find('"', at + 1);
+    if (close == std::string_view::npos)
+      return std::nullopt;
+    std::string_view quoted = line.substr(at + 1, close - at - 1);
+    at = close + 1;
+    return quoted;
+  }
+  std::size_t end = line.find_first_of(";:,", at);
+  if (end == std::string_view::npos)
+    return std::nullopt;
+  std::string_view value = line.substr(at, end - at);
+  at = end;
+  return value;
+}
+
+// The first value of a parameter the readers use.
+void take(Parameters &parameters, std::string_view name, std::string_view value) {
+  if (equalsUpperCase(name, "TZID") && !parameters.tzidGiven) {
+    parameters.tzid = value;
+    parameters.tzidGiven = true;
+  }
+  if (equalsUpperCase(name, "VALUE"))
+    parameters.periodValue = equalsUpperCase(value, "PERIOD");
+}
+
+// One parameter, ";NAME=value,value", `at` at its ';' and moved past its values. False for one
+// the format cannot read.
+bool readParameter(std::string_view line, std::size_t &at, Parameters &parameters) {
+  std::size_t equals = line.find('=', at + 1);
+  if (equals == std::string_view::npos)
+    return false;
+  std::string_view name = line.substr(at + 1, equals - at - 1);
+  at = equals;
+  bool firstValue = true;
+  do {
+    ++at; // past '=' or ','
+    auto value = parameterValue(line, at);
+    if (!value)
+      return false;
+    if (firstValue)
+      take(parameters, name, *value);
+    firstValue = false;
+  } while (at < line.size() && line[at] == ',');
+  return true;
+}
+
+// None for a line the format cannot read.
 std::optional<Parameters> parametersOf(std::string_view line, std::size_t at) {
   Parameters parameters;
-  bool tzidSeen = false;
-  while (at < line.size() && line[at] == ';') {
-    std::size_t equals = line.find('=', at + 1);
-    if (equals == std::string_view::npos)
+  while (at < line.size() && line[at] == ';')
+    if (!readParameter(line, at, parameters))
       return std::nullopt;
-    std::string_view name = line.substr(at + 1, equals - at - 1);
-    at = equals;
-    bool firstValue = true;
-    do {
-      ++at; // past '=' or ','
-      std::string_view value;
-      if (at < line.size() && line[at] == '"') {
-        std::size_t close = line.find('"', at + 1);
-        if (close == std::string_view::npos)
-          return std::nullopt;
-        value = line.substr(at + 1, close - at - 1);
-        at = close + 1;
-      } else {
-        std::size_t end = line.find_first_of(";:,", at);
-        if (end == std::string_view::npos)
-          return std::nullopt;
-        value = line.substr(at, end - at);
-        at = end;
-      }
-      if (firstValue && equalsUpperCase(name, "TZID") && !tzidSeen) {
-        parameters.tzid = value;
-        tzidSeen = true;
-      }
-      if (firstValue && equalsUpperCase(name, "VALUE"))
-        parameters.periodValue = equalsUpperCase(value, "PERIOD");
-      firstValue = false;
-    } while (at < line.size() && line[at] == ',');
-  }
   if (at >= line.size() || line[at] != ':')
     return std::nullopt;
   parameters.valueAt = at + 1;

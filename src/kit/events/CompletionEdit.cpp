@@ -1,53 +1,106 @@
 #include "kit/events/CompletionEdit.h"
 
 #include "kit/events/ContentLines.h"
+#include "kit/foundation/Iso8601.h"
+#include "kit/foundation/TextOperations.h"
 
 #include <fmt/format.h>
 
 #include <algorithm>
-#include <cmath>
-#include <ctime>
 #include <vector>
 
 namespace kit::events {
 
 namespace {
 
-// One content line, folded continuation lines included, exactly as the file has it.
+// Names and component names are read without regard to case (RFC 5545 §3.1); the names
+// compared here are ASCII, and folding reads them so.
+std::string folded(std::string_view text) { return foundation::lowercased(text); }
+
+// One content line, folded continuation lines included, exactly as the file has it, and where
+// it stands among the components.
 struct EditedLine {
   std::string_view raw;
-  std::string name;  // upper-cased
-  std::string value; // upper-cased, for BEGIN and END
+  std::string name;        // case folded
+  std::string value;       // case folded, for BEGIN and END
+  std::size_t depth = 0;   // the components open before it
+  bool inCalendar = false; // directly inside a VCALENDAR that is inside nothing
 };
-
-std::string upper(std::string_view text) {
-  std::string result(text);
-  std::transform(result.begin(), result.end(), result.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return result;
-}
 
 EditedLine editedLine(const ContentLine &line) {
   std::string scratch;
-  EditedLine edited{.raw = line.raw, .name = upper(line.name(scratch)), .value = {}};
-  if (edited.name == "BEGIN" || edited.name == "END") {
+  EditedLine edited{.raw = line.raw, .name = folded(line.name(scratch)), .value = {}};
+  if (edited.name == "begin" || edited.name == "end") {
     std::string whole = line.unfolded();
     size_t colon = whole.find(':');
     std::string_view value =
         colon == std::string::npos ? "" : std::string_view(whole).substr(colon + 1);
     while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
       value.remove_suffix(1);
-    edited.value = upper(value);
+    edited.value = folded(value);
   }
   return edited;
 }
 
+// Every line with its place: an END closes the innermost open component, whichever it names.
+std::vector<EditedLine> editedLines(std::string_view text) {
+  std::vector<EditedLine> lines;
+  std::vector<std::string> open; // outermost first
+  ContentLines content(text);
+  for (ContentLine line; content.next(line);) {
+    EditedLine edited = editedLine(line);
+    edited.depth = open.size();
+    edited.inCalendar = open.size() == 1 && open.front() == "vcalendar";
+    if (edited.name == "begin")
+      open.push_back(edited.value);
+    else if (edited.name == "end" && !open.empty())
+      open.pop_back();
+    lines.push_back(std::move(edited));
+  }
+  return lines;
+}
+
+// The lines of a to-do after its BEGIN, up to and including the END that closes it.
+struct TodoLines {
+  std::size_t first;
+  std::size_t end;
+};
+
+std::optional<TodoLines> todoLines(const std::vector<EditedLine> &lines, std::size_t todoIndex) {
+  std::size_t seen = 0;
+  for (std::size_t at = 0; at < lines.size(); ++at) {
+    const EditedLine &line = lines[at];
+    if (line.name != "begin" || line.value != "vtodo" || !line.inCalendar || seen++ != todoIndex)
+      continue;
+    auto after = lines.begin() + static_cast<std::ptrdiff_t>(at + 1);
+    auto end = std::find_if(after, lines.end(), [](const EditedLine &l) { return l.depth < 2; });
+    return TodoLines{at + 1, static_cast<std::size_t>(end - lines.begin())};
+  }
+  return std::nullopt;
+}
+
+// STATUS (§3.8.1.11), COMPLETED (§3.8.2.1) and PERCENT-COMPLETE (§3.8.1.8) of the to-do itself,
+// not of an alarm inside it.
+bool isCompletionLine(const EditedLine &line) {
+  return line.depth == 2 &&
+         (line.name == "status" || line.name == "completed" || line.name == "percent-complete");
+}
+
+// Where the new completion lines go: at the first completion line the to-do has, else before the
+// first component inside it or its END.
+std::optional<std::size_t> insertionPoint(const std::vector<EditedLine> &lines, TodoLines todo) {
+  for (std::size_t at = todo.first; at < todo.end; ++at)
+    if (isCompletionLine(lines[at]) ||
+        (lines[at].depth == 2 && (lines[at].name == "begin" || lines[at].name == "end")))
+      return at;
+  return std::nullopt;
+}
+
+// COMPLETED is a UTC time in the basic form (RFC 5545 §3.3.5): "20260310T090000Z".
 std::string utcStamp(foundation::Date date) {
-  std::time_t seconds = static_cast<std::time_t>(std::floor(date.unixTime()));
-  std::tm utc{};
-  gmtime_r(&seconds, &utc);
-  return fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}Z", utc.tm_year + 1900, utc.tm_mon + 1,
-                     utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec);
+  std::string stamp = foundation::iso8601String(date);
+  std::erase_if(stamp, [](char c) { return c == '-' || c == ':'; });
+  return stamp;
 }
 
 std::string completionLines(bool completed, foundation::Date now, std::string_view newline) {
@@ -57,46 +110,33 @@ std::string completionLines(bool completed, foundation::Date now, std::string_vi
                      utcStamp(now));
 }
 
-bool isCompletionProperty(const std::string &name) {
-  return name == "STATUS" || name == "COMPLETED" || name == "PERCENT-COMPLETE";
+// The lines as they were, the to-do's own completion lines left out and `inserted` put in before
+// line `insertAt`.
+std::string rewritten(const std::vector<EditedLine> &lines, TodoLines todo, std::size_t insertAt,
+                      std::string_view inserted) {
+  std::string result;
+  for (std::size_t at = 0; at < lines.size(); ++at) {
+    if (at == insertAt)
+      result += inserted;
+    bool inTodo = at >= todo.first && at < todo.end;
+    if (!inTodo || !isCompletionLine(lines[at]))
+      result += lines[at].raw;
+  }
+  return result;
 }
 
 } // namespace
 
 std::optional<std::string> withCompletion(std::string_view text, std::size_t todoIndex,
                                           bool completed, foundation::Date now) {
-  std::vector<std::string> open; // the components the walk is inside, outermost first
-  std::size_t todosSeen = 0;
-  bool inTarget = false;
-  bool found = false;
-  std::optional<size_t> insertAt;
-  std::string result;
-  ContentLines lines(text);
-  for (ContentLine content; lines.next(content);) {
-    EditedLine line = editedLine(content);
-    bool atTargetLevel = inTarget && open.size() == 2;
-    if (atTargetLevel && isCompletionProperty(line.name)) {
-      insertAt = insertAt.value_or(result.size());
-      continue;
-    }
-    if (atTargetLevel && (line.name == "BEGIN" || line.name == "END"))
-      insertAt = insertAt.value_or(result.size());
-    if (line.name == "BEGIN") {
-      if (line.value == "VTODO" && open.size() == 1 && open.front() == "VCALENDAR" &&
-          todosSeen++ == todoIndex)
-        inTarget = found = true;
-      open.push_back(line.value);
-    } else if (line.name == "END" && !open.empty()) {
-      open.pop_back();
-      inTarget = inTarget && open.size() >= 2;
-    }
-    result += line.raw;
-  }
-  if (!found || !insertAt)
+  auto lines = editedLines(text);
+  auto todo = todoLines(lines, todoIndex);
+  auto insertAt = todo ? insertionPoint(lines, *todo) : std::nullopt;
+  if (!insertAt)
     return std::nullopt;
+  // Lines end as the file's own do (RFC 5545 §3.1 asks for CRLF).
   std::string_view newline = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
-  result.insert(*insertAt, completionLines(completed, now, newline));
-  return result;
+  return rewritten(lines, *todo, *insertAt, completionLines(completed, now, newline));
 }
 
 } // namespace kit::events

@@ -35,7 +35,8 @@ private:
   std::size_t at_ = 0;
 };
 
-// Whether `text` equals `upper` (upper-case ASCII) but for the case of its letters.
+// Whether `text` equals `upper` (upper-case ASCII) but for the case of its letters: names,
+// parameter names and keywords are read without regard to case (RFC 5545 §3.1), and are ASCII.
 inline bool equalsUpperCase(std::string_view text, std::string_view upper) {
   if (text.size() != upper.size())
     return false;

@@ -12,17 +12,19 @@ namespace kit::events {
 
 namespace {
 
-constexpr double kDay = 86400;
-
-// How long an occurrence lasts (RFC 5545 §3.8.5.3): whole days on the calendar, which keep the
-// wall-clock time across a change of the clock, then exact seconds. An all-day event lasts
-// days; a DTEND gives a timed event its exact length, a DURATION days and weeks as days.
+// How long an occurrence lasts: whole days on the calendar, which keep the wall-clock time
+// across a change of the clock, then exact seconds (RFC 5545 §3.3.6: days and weeks are nominal,
+// the rest exact). An all-day event lasts days; a DTEND gives a timed event its exact length, a
+// DURATION days and weeks as days. Every occurrence of a series lasts as long (§3.8.5.3).
 struct Length {
   bool allDay = false;
   int days = 0;
   double seconds = 0;
 
-  double longestSeconds() const { return days > 0 ? (days + 1) * kDay + seconds : seconds; }
+  // A day of the calendar is at most one day and a clock change long.
+  double longestSeconds() const {
+    return days > 0 ? static_cast<double>((days + 1) * kSecondsPerDay) + seconds : seconds;
+  }
 
   Date endAfter(const ZonedTime &start, Date begins, const icaltimezone *local) const {
     Date afterDays = days > 0 ? instantAfterDays(start, days, local) : begins;
@@ -30,9 +32,9 @@ struct Length {
   }
 };
 
-int daysBetween(icaltimetype from, icaltimetype to) {
-  from.is_date = to.is_date = 1;
-  return static_cast<int>(floorDiv(wallSecondsOf(to) - wallSecondsOf(from), kSecondsPerDay));
+int daysBetween(const icaltimetype &from, const icaltimetype &to) {
+  return static_cast<int>(dayNumberOf({to.year, to.month, to.day}) -
+                          dayNumberOf({from.year, from.month, from.day}));
 }
 
 Length nominalLength(const icaldurationtype &duration, bool allDay) {
@@ -48,6 +50,8 @@ Length nominalLength(const icaldurationtype &duration, bool allDay) {
   return length;
 }
 
+// RFC 5545 §3.6.1: DTEND is the first moment after the event; without DTEND or DURATION an
+// all-day event lasts its day and a timed one no time at all.
 Length lengthOf(const ItemComponent &event, const FileZones &zones, const ZonedTime &start,
                 const icaltimezone *local) {
   bool allDay = start.isDate();
@@ -130,6 +134,8 @@ public:
       return;
     std::string base = baseId(*group.file, group.uid);
     bool isSeries = !group.overrides.empty() || (group.series.item && recurs(*group.series.item));
+    // An override names the occurrence it replaces by its original start (RFC 5545 §3.8.4.4); a
+    // RANGE=THISANDFUTURE on it is read as that one occurrence alone.
     std::set<Date> moved;
     for (const auto &change : group.overrides) {
       const Property *recurrenceId = change.item->first(PropertyName::recurrenceId);

@@ -78,6 +78,21 @@ WallSeconds wallSecondsOf(const icaltimetype &time) {
   return time.is_date ? midnight : midnight + time.hour * 3600 + time.minute * 60 + time.second;
 }
 
+icaltimetype timeAt(WallSeconds wall, icaltimetype like) {
+  std::int64_t day = floorDiv(wall, kSecondsPerDay);
+  CivilDate date = civilDateOf(day);
+  like.year = date.year;
+  like.month = date.month;
+  like.day = date.day;
+  if (!like.is_date) {
+    auto time = static_cast<int>(wall - day * kSecondsPerDay);
+    like.hour = time / 3600;
+    like.minute = time / 60 % 60;
+    like.second = time % 60;
+  }
+  return like;
+}
+
 std::int64_t offsetAt(std::int64_t unixSeconds, const icaltimezone *zone) {
   std::int64_t asked = std::min(unixSeconds, kLatestZoneReading);
   auto instant = static_cast<time_t>(asked);
@@ -136,8 +151,8 @@ Date instantOf(const ZonedTime &time, const icaltimezone *local) {
   WallSeconds reading = wallSecondsOf(time.time);
   if (zone == icaltimezone_get_utc_timezone())
     return Date::fromUnixTime(static_cast<double>(reading));
-  // As the format reads a clock change: a time the clock shows twice is the first of them, one
-  // it skips is read with the offset in force before the change.
+  // RFC 5545 §3.3.5: a time the clock shows twice is the first of them, one it skips is read
+  // with the offset in force before the change.
   std::int64_t withOffsetBefore = reading - offsetAt(reading - kSecondsPerDay, zone);
   std::int64_t withOffsetAfter = reading - offsetAt(reading + kSecondsPerDay, zone);
   auto shows = [&](std::int64_t moment) { return moment + offsetAt(moment, zone) == reading; };
@@ -149,7 +164,7 @@ Date instantOf(const ZonedTime &time, const icaltimezone *local) {
 
 Date instantAfterDays(const ZonedTime &time, int days, const icaltimezone *local) {
   ZonedTime later = time;
-  icaltime_adjust(&later.time, days, 0, 0, 0);
+  later.time = timeAt(wallSecondsOf(time.time) + days * kSecondsPerDay, time.time);
   return instantOf(later, local);
 }
 
@@ -160,9 +175,10 @@ std::string timeKey(const ZonedTime &time) {
   if (!time.zone && !icaltime_is_utc(t))
     return fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}", t.year, t.month, t.day, t.hour, t.minute,
                        t.second);
-  auto *utcZone = icaltimezone_get_utc_timezone();
-  auto moment = static_cast<time_t>(instantOf(time, utcZone).unixTime());
-  auto utc = icaltime_from_timet_with_zone(moment, 0, utcZone);
+  // A UTC reading is the moment's Unix seconds.
+  auto moment =
+      static_cast<WallSeconds>(instantOf(time, icaltimezone_get_utc_timezone()).unixTime());
+  icaltimetype utc = timeAt(moment);
   return fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}Z", utc.year, utc.month, utc.day, utc.hour,
                      utc.minute, utc.second);
 }

@@ -13,8 +13,9 @@ namespace kit::events {
 
 class FileZones;
 
-// A day or a wall-clock time as a file writes it, with the zone it is given in. A time with
-// neither a zone nor UTC is floating: it happens at that wall-clock time wherever the user is.
+// A day or a wall-clock time as a file writes it, with the zone it is given in (RFC 5545 §3.3.4,
+// §3.3.5): a time with a trailing Z is UTC, one with a TZID is that zone's wall clock, and one
+// with neither is floating: it happens at that wall-clock time wherever the user is.
 struct ZonedTime {
   icaltimetype time{};
   const icaltimezone *zone = nullptr;
@@ -37,16 +38,16 @@ inline constexpr std::int64_t kLatestZoneReading = 7258118400;
 const icaltimezone *namedZone(const std::string &id);
 
 // The value of a date or date-time property (DTSTART, DUE, COMPLETED, EXDATE, RDATE, ...), with
-// the zone its TZID names: the file's own VTIMEZONE first, else the system's zone of that name;
-// an unknown TZID leaves the time floating. None when the property holds no valid time (a
-// period included).
+// the zone its TZID names (RFC 5545 §3.2.19): the file's own VTIMEZONE first, else the system's
+// zone of that name; an unknown TZID leaves the time floating. None when the property holds no
+// valid time (a period included).
 std::optional<ZonedTime> zonedTimeOf(const Property &property, const FileZones &zones);
 
 // The value of an RDATE;VALUE=PERIOD, its times in the zone its TZID names. None for anything
 // else.
 std::optional<ZonedPeriod> zonedPeriodOf(const Property &property, const FileZones &zones);
 
-// The value of a DURATION; none when it is not one.
+// The value of a DURATION (RFC 5545 §3.3.6); none when it is not one.
 std::optional<icaldurationtype> durationOf(const Property &property);
 
 // Whether the property holds a day or a time libical can read.
@@ -56,6 +57,10 @@ bool holdsTime(const Property &property);
 // midnight.
 WallSeconds wallSecondsOf(const icaltimetype &time);
 
+// `like` moved to the reading `wall` of its own clock: its date and, unless it is a day, its
+// time of day; its form and zone stay. The inverse of wallSecondsOf.
+icaltimetype timeAt(WallSeconds wall, icaltimetype like = icaltime_null_time());
+
 // How far the zone's wall clock is ahead of UTC at that instant, in seconds.
 std::int64_t offsetAt(std::int64_t unixSeconds, const icaltimezone *zone);
 
@@ -63,7 +68,9 @@ std::int64_t offsetAt(std::int64_t unixSeconds, const icaltimezone *zone);
 // floating times.
 const icaltimezone *effectiveZone(const ZonedTime &time, const icaltimezone *local);
 
-// The moment a time stands for; days and floating times are read in `local`.
+// The moment a time stands for; days and floating times are read in `local`. A time its zone's
+// clock shows twice is the first of them, one it skips is read with the offset before the change
+// (RFC 5545 §3.3.5).
 foundation::Date instantOf(const ZonedTime &time, const icaltimezone *local);
 
 // `time` moved by whole days on the calendar, then read as a moment.

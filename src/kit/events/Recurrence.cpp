@@ -26,19 +26,7 @@ using Excluded = std::set<Date>;
 
 // The time `like` is written as (a day, or a wall time in its zone), read `wall` on its clock.
 ZonedTime zonedAt(WallSeconds wall, const ZonedTime &like) {
-  ZonedTime result = like;
-  std::int64_t day = floorDiv(wall, kSecondsPerDay);
-  CivilDate date = civilDateOf(day);
-  result.time.year = date.year;
-  result.time.month = date.month;
-  result.time.day = date.day;
-  if (!like.isDate()) {
-    auto time = static_cast<int>(wall - day * kSecondsPerDay);
-    result.time.hour = time / 3600;
-    result.time.minute = time / 60 % 60;
-    result.time.second = time % 60;
-  }
-  return result;
+  return {.time = timeAt(wall, like.time), .zone = like.zone};
 }
 
 std::int64_t unixSecondsOf(Date date, double (*round)(double)) {
@@ -66,8 +54,9 @@ WallSpan wallSpanOf(const Window &window, const icaltimezone *zone) {
           *largest - *smallest};
 }
 
-// Whether a start lies beyond the rule's UNTIL: a UTC one is a moment, anything else is read
-// on the series' own wall clock (a day as its midnight).
+// Whether a start lies beyond the rule's UNTIL, which is inclusive (RFC 5545 §3.3.10): a UTC one
+// is a moment, as the format asks of a series in a zone; anything else is read on the series'
+// own wall clock (a day as its midnight).
 std::function<bool(WallSeconds)> pastUntil(const icaltimetype &until, const ZonedTime &dtstart,
                                            const icaltimezone *local) {
   if (icaltime_is_null_time(until))
@@ -163,6 +152,8 @@ void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Wind
   }
 }
 
+// EXDATE values (RFC 5545 §3.8.5.1) leave out the starts at the same moment, whichever zone
+// either is written in.
 Excluded excludedMoments(const std::vector<const Property *> &exdates, const FileZones &zones,
                          const icaltimezone *local) {
   Excluded excluded;
@@ -184,6 +175,7 @@ bool mayReach(const OccurrenceStart &start, Date moment, const Window &window, D
   return instantOf(*start.period->end, window.local) > windowStart || moment >= windowStart;
 }
 
+// RDATE values (RFC 5545 §3.8.5.2): days, times, or periods that carry their own end.
 void addDates(const std::vector<const Property *> &rdates, const FileZones &zones,
               const Window &window, Date windowStart, const Excluded &excluded, KeptStarts &kept) {
   for (const auto *property : rdates) {

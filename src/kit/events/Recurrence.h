@@ -31,8 +31,9 @@ struct OccurrenceWindow {
   std::function<bool(const ZonedTime &start, foundation::Date moment)> counts;
 };
 
-// The starts of an event's occurrences that may touch the window: DTSTART, every RRULE and
-// RDATE start, less the EXDATE ones, that begin before the window's end and no earlier than
+// The starts of an event's occurrences that may touch the window: the recurrence set of RFC 5545
+// §3.8.5 (DTSTART, every RRULE and RDATE start, less the EXDATE ones, matched by moment) that
+// begin before the window's end and no earlier than
 // `longestSeconds` before its start (an RDATE period by its own end). In time order, each
 // moment once. Each RRULE expands on DTSTART's wall clock within kMaxRuleSteps and what is left
 // of the reading's budget; one that needs more adds nothing to this read.

@@ -18,8 +18,8 @@ template <std::size_t N> std::vector<int> valuesOf(const short (&array)[N]) {
   return values;
 }
 
-// A BY-part's values that some day or time can have, sorted, each once. A part written with no
-// such value can never match.
+// A BY-part's values that some day or time can have (the ranges of RFC 5545 §3.3.10), sorted,
+// each once. A part written with no such value can never match.
 std::vector<int> validValues(std::vector<int> values, const std::function<bool(int)> &valid,
                              bool &neverMatches) {
   bool written = !values.empty();
@@ -86,37 +86,92 @@ std::vector<RuleWeekday> weekdaysOf(const icalrecurrencetype &ical, bool &neverM
   return weekdays;
 }
 
-bool takesOrdinal(const std::vector<int> &values, int index, int count) {
-  return std::any_of(values.begin(), values.end(),
-                     [&](int value) { return value == index || value == index - count - 1; });
+// Ordinals count from the start when positive, from the end when negative; an empty list does not
+// limit.
+bool allowsOrdinal(const std::vector<int> &values, int index, int count) {
+  return values.empty() || std::any_of(values.begin(), values.end(), [&](int value) {
+           return value == index || value == index - count - 1;
+         });
 }
 
-// Weeks begin on `weekStart`; week 1 of a year is the first one holding four of its days.
+// Weeks begin on `weekStart`; week 1 of a year is the first one holding four of its days, as in
+// ISO 8601 (RFC 5545 §3.3.10, BYWEEKNO).
 std::int64_t firstDayOfWeekOne(int year, int weekStart) {
   std::int64_t january1 = dayNumberOf({year, 1, 1});
   int intoWeek = (weekdayOf(january1) - weekStart + 7) % 7;
   return january1 - intoWeek + (intoWeek > 3 ? 7 : 0);
 }
 
-void fillDefaults(RecurrenceRule &rule, WallSeconds dtstart, bool allDay,
-                  const icalrecurrencetype &ical) {
-  std::int64_t day = floorDiv(dtstart, kSecondsPerDay);
-  CivilDate date = civilDateOf(day);
+// Where a day stands in its month and year, as the day parts read it.
+struct DayPlace {
+  std::int64_t number;
+  CivilDate date;
+  int yearDay; // from 1
+  int monthLength;
+  int yearLength;
+};
+
+DayPlace dayPlaceOf(std::int64_t dayNumber) {
+  CivilDate date = civilDateOf(dayNumber);
+  return {.number = dayNumber,
+          .date = date,
+          .yearDay = static_cast<int>(dayNumber - dayNumberOf({date.year, 1, 1}) + 1),
+          .monthLength = daysInMonth(date.year, date.month),
+          .yearLength = daysInYear(date.year)};
+}
+
+// A week that straddles New Year belongs to the year holding most of its days.
+bool takesWeekNumber(const RecurrenceRule &rule, const DayPlace &day) {
+  if (rule.weekNumbers.empty())
+    return true;
+  int weekYear = day.date.year;
+  if (day.number < firstDayOfWeekOne(weekYear, rule.weekStart))
+    --weekYear;
+  else if (day.number >= firstDayOfWeekOne(weekYear + 1, rule.weekStart))
+    ++weekYear;
+  std::int64_t weekOne = firstDayOfWeekOne(weekYear, rule.weekStart);
+  auto weeks = static_cast<int>((firstDayOfWeekOne(weekYear + 1, rule.weekStart) - weekOne) / 7);
+  auto week = static_cast<int>((day.number - weekOne) / 7 + 1);
+  return allowsOrdinal(rule.weekNumbers, week, weeks);
+}
+
+// A numbered weekday counts within the month, or within the year of a yearly rule without
+// BYMONTH; more often than monthly the number means nothing (RFC 5545 §3.3.10, BYDAY).
+bool takesWeekday(const RecurrenceRule &rule, const DayPlace &day) {
+  if (rule.weekdays.empty())
+    return true;
+  bool inYear = rule.frequency == Frequency::yearly && rule.months.empty();
+  bool numbered = rule.frequency == Frequency::monthly || rule.frequency == Frequency::yearly;
+  int index = inYear ? day.yearDay : day.date.day;
+  int length = inYear ? day.yearLength : day.monthLength;
+  int nth = (index - 1) / 7 + 1;
+  int ofThatWeekday = nth + (length - index) / 7;
+  int weekday = weekdayOf(day.number);
+  return std::any_of(rule.weekdays.begin(), rule.weekdays.end(), [&](const RuleWeekday &written) {
+    return written.weekday == weekday &&
+           (!numbered || written.position == 0 || written.position == nth ||
+            written.position == nth - ofThatWeekday - 1);
+  });
+}
+
+// What the rule leaves out is taken from DTSTART (RFC 5545 §3.3.10). Without day parts a yearly
+// rule repeats on DTSTART's month and day, a monthly one on its day, a weekly one on its weekday.
+void fillDefaultDays(RecurrenceRule &rule, std::int64_t day, const icalrecurrencetype &ical) {
   bool daysWritten = !valuesOf(ical.by_week_no).empty() || !valuesOf(ical.by_year_day).empty() ||
                      !valuesOf(ical.by_month_day).empty() || !valuesOf(ical.by_day).empty();
-  if (!daysWritten) {
-    if (rule.frequency == Frequency::yearly && valuesOf(ical.by_month).empty())
-      rule.months = {date.month};
-    if (rule.frequency == Frequency::yearly || rule.frequency == Frequency::monthly)
-      rule.monthDays = {date.day};
-    if (rule.frequency == Frequency::weekly)
-      rule.weekdays = {{weekdayOf(day), 0}};
-  }
-  if (allDay) {
-    rule.hours = rule.minutes = rule.seconds = {0};
+  if (daysWritten)
     return;
-  }
-  auto time = static_cast<int>(dtstart - day * kSecondsPerDay);
+  CivilDate date = civilDateOf(day);
+  if (rule.frequency == Frequency::yearly && valuesOf(ical.by_month).empty())
+    rule.months = {date.month};
+  if (rule.frequency == Frequency::yearly || rule.frequency == Frequency::monthly)
+    rule.monthDays = {date.day};
+  if (rule.frequency == Frequency::weekly)
+    rule.weekdays = {{weekdayOf(day), 0}};
+}
+
+// The hour, minute and second not written are DTSTART's where the frequency does not step them.
+void fillDefaultTimes(RecurrenceRule &rule, int time, const icalrecurrencetype &ical) {
   if (rule.frequency >= Frequency::daily && valuesOf(ical.by_hour).empty())
     rule.hours = {time / 3600};
   if (rule.frequency >= Frequency::hourly && valuesOf(ical.by_minute).empty())
@@ -128,44 +183,10 @@ void fillDefaults(RecurrenceRule &rule, WallSeconds dtstart, bool allDay,
 } // namespace
 
 bool RecurrenceRule::takesDay(std::int64_t dayNumber) const {
-  CivilDate date = civilDateOf(dayNumber);
-  if (!months.empty() && !std::binary_search(months.begin(), months.end(), date.month))
-    return false;
-  int monthLength = daysInMonth(date.year, date.month);
-  if (!monthDays.empty() && !takesOrdinal(monthDays, date.day, monthLength))
-    return false;
-  auto yearDay = static_cast<int>(dayNumber - dayNumberOf({date.year, 1, 1}) + 1);
-  int yearLength = daysInYear(date.year);
-  if (!yearDays.empty() && !takesOrdinal(yearDays, yearDay, yearLength))
-    return false;
-  if (!weekNumbers.empty()) {
-    // A week that straddles New Year belongs to the year holding most of its days.
-    int weekYear = date.year;
-    if (dayNumber < firstDayOfWeekOne(date.year, weekStart))
-      --weekYear;
-    else if (dayNumber >= firstDayOfWeekOne(date.year + 1, weekStart))
-      ++weekYear;
-    std::int64_t weekOne = firstDayOfWeekOne(weekYear, weekStart);
-    auto weeks = static_cast<int>((firstDayOfWeekOne(weekYear + 1, weekStart) - weekOne) / 7);
-    auto week = static_cast<int>((dayNumber - weekOne) / 7 + 1);
-    if (!takesOrdinal(weekNumbers, week, weeks))
-      return false;
-  }
-  if (weekdays.empty())
-    return true;
-  // A numbered weekday counts within the month, or within the year of a yearly rule without
-  // BYMONTH; more often than monthly the number means nothing.
-  bool inYear = frequency == Frequency::yearly && months.empty();
-  bool numbered = frequency == Frequency::monthly || frequency == Frequency::yearly;
-  int index = inYear ? yearDay : date.day;
-  int length = inYear ? yearLength : monthLength;
-  int nth = (index - 1) / 7 + 1;
-  int ofThatWeekday = nth + (length - index) / 7;
-  int weekday = weekdayOf(dayNumber);
-  return std::any_of(weekdays.begin(), weekdays.end(), [&](const RuleWeekday &rule) {
-    return rule.weekday == weekday && (!numbered || rule.position == 0 || rule.position == nth ||
-                                       rule.position == nth - ofThatWeekday - 1);
-  });
+  DayPlace day = dayPlaceOf(dayNumber);
+  return allows(months, day.date.month) && takesWeekNumber(*this, day) &&
+         allowsOrdinal(yearDays, day.yearDay, day.yearLength) &&
+         allowsOrdinal(monthDays, day.date.day, day.monthLength) && takesWeekday(*this, day);
 }
 
 IcalRule icalRuleOf(const std::string &text) {
@@ -192,7 +213,7 @@ std::optional<RecurrenceRule> recurrenceRuleOf(const icalrecurrencetype &ical, W
   rule.monthDays = validValues(valuesOf(ical.by_month_day), ordinalUpTo(31), never);
   rule.weekdays = weekdaysOf(ical, never);
   rule.hours = validValues(valuesOf(ical.by_hour), inRange(0, 23), never);
-  // No clock here shows a leap second: BYSECOND=60 names no time.
+  // No clock here shows a leap second: BYSECOND=60, which the format allows, names no time.
   rule.minutes = validValues(valuesOf(ical.by_minute), inRange(0, 59), never);
   rule.seconds = validValues(valuesOf(ical.by_second), inRange(0, 59), never);
   rule.setPositions = validValues(valuesOf(ical.by_set_pos), ordinalUpTo(366), never);
@@ -201,7 +222,12 @@ std::optional<RecurrenceRule> recurrenceRuleOf(const icalrecurrencetype &ical, W
                        !rule.yearDays.empty() || !rule.monthDays.empty() ||
                        !rule.weekdays.empty() || !rule.hours.empty() || !rule.minutes.empty() ||
                        !rule.seconds.empty() || !rule.setPositions.empty() || never;
-  fillDefaults(rule, dtstart, allDay, ical);
+  std::int64_t day = floorDiv(dtstart, kSecondsPerDay);
+  fillDefaultDays(rule, day, ical);
+  if (allDay)
+    rule.hours = rule.minutes = rule.seconds = {0};
+  else
+    fillDefaultTimes(rule, static_cast<int>(dtstart - day * kSecondsPerDay), ical);
   return rule;
 }
 

@@ -16,7 +16,8 @@ std::optional<ZonedTime> timeOf(const CalendarFile &file, const ItemComponent &t
   return property ? zonedTimeOf(*property, file.zones) : std::nullopt;
 }
 
-// STATUS decides when the file gives one; otherwise a completion time marks a finished to-do.
+// STATUS decides when the file gives one (RFC 5545 §3.8.1.11); otherwise a completion time
+// (COMPLETED, §3.8.2.1) marks a finished to-do.
 bool isCompleted(const CalendarFile &file, const ItemComponent &todo) {
   if (auto status = statusOf(todo))
     return *status == "COMPLETED";
@@ -34,6 +35,7 @@ FoundReminder reminderFrom(const CalendarFile &file, const ItemComponent &todo,
                       .cancelled = isCancelled(todo),
                       .file = file.path,
                       .todoIndex = todo.index};
+  // DUE (RFC 5545 §3.8.2.3): a day is due at its local midnight.
   if (auto due = timeOf(file, todo, PropertyName::due))
     found.reminder.due = DueDate{.date = instantOf(*due, local), .hasTime = !due->isDate()};
   if (auto completion = timeOf(file, todo, PropertyName::completed);

@@ -1,5 +1,7 @@
 #include "kit/events/RuleExpansion.h"
 
+#include "kit/events/RulePeriods.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -7,248 +9,100 @@ namespace kit::events {
 
 namespace {
 
-std::int64_t unitSeconds(Frequency frequency) {
-  switch (frequency) {
-  case Frequency::secondly:
-    return 1;
-  case Frequency::minutely:
-    return 60;
-  case Frequency::hourly:
-    return 3600;
-  default:
-    return kSecondsPerDay;
-  }
+// The start of the day, hour or minute after the one holding `wall`.
+WallSeconds startOfNext(WallSeconds wall, std::int64_t unit) {
+  return (floorDiv(wall, unit) + 1) * unit;
 }
 
-std::int64_t monthIndexOf(CivilDate date) { return std::int64_t{date.year} * 12 + date.month - 1; }
-
-bool allows(const std::vector<int> &limit, int value) {
-  return limit.empty() || std::binary_search(limit.begin(), limit.end(), value);
+int secondOfDay(WallSeconds wall) {
+  return static_cast<int>(wall - floorDiv(wall, kSecondsPerDay) * kSecondsPerDay);
 }
 
-// Times of day, in seconds, that a daily or longer period expands each of its days to.
-std::vector<int> timesOfDay(const RecurrenceRule &rule) {
+// BYHOUR, BYMINUTE and BYSECOND below a period's own unit expand it (RFC 5545 §3.3.10): a day
+// to each of its times, an hour to its minutes and seconds, a minute to its seconds. These are
+// the offsets, in seconds, from the start of the period.
+std::vector<int> expandedTimes(const RecurrenceRule &rule) {
+  std::vector<int> hours = rule.frequency >= Frequency::daily ? rule.hours : std::vector<int>{0};
+  std::vector<int> minutes =
+      rule.frequency >= Frequency::hourly ? rule.minutes : std::vector<int>{0};
+  std::vector<int> seconds =
+      rule.frequency >= Frequency::minutely ? rule.seconds : std::vector<int>{0};
   std::vector<int> times;
-  for (int hour : rule.hours)
-    for (int minute : rule.minutes)
-      for (int second : rule.seconds)
+  for (int hour : hours)
+    for (int minute : minutes)
+      for (int second : seconds)
         times.push_back(hour * 3600 + minute * 60 + second);
   return times;
 }
 
-// Where the starts of a shorter period lie in it: the minutes and seconds an hourly period
-// expands to, the seconds of a minutely one, the second itself of a secondly one.
-std::vector<int> offsetsInPeriod(const RecurrenceRule &rule) {
-  if (rule.frequency == Frequency::secondly)
-    return {0};
-  std::vector<int> offsets;
-  for (int minute : rule.frequency == Frequency::hourly ? rule.minutes : std::vector<int>{0})
-    for (int second : rule.seconds)
-      offsets.push_back(minute * 60 + second);
-  return offsets;
+// BYSETPOS (RFC 5545 §3.3.10): the starts of one whole period at the positions written, from
+// its end when negative, in time order and each once.
+std::vector<WallSeconds> atSetPositions(const std::vector<WallSeconds> &starts,
+                                        const std::vector<int> &positions) {
+  std::vector<WallSeconds> picked;
+  auto size = static_cast<int>(starts.size());
+  for (int position : positions) {
+    int index = position > 0 ? position - 1 : size + position;
+    if (index >= 0 && index < size)
+      picked.push_back(starts[static_cast<std::size_t>(index)]);
+  }
+  std::sort(picked.begin(), picked.end());
+  picked.erase(std::unique(picked.begin(), picked.end()), picked.end());
+  return picked;
 }
 
-// The days a daily or longer period spans, both included.
-struct DaySpan {
-  std::int64_t first;
-  std::int64_t last;
-};
-
-class Expansion {
+// The starts a series keeps, period by period in time order, and where it ends: at the window's
+// end, past UNTIL (inclusive) or COUNT (DTSTART counted first, RFC 5545 §3.8.5.3), or once it
+// has enough.
+class SeriesStarts {
 public:
-  Expansion(const RecurrenceRule &rule, WallSeconds dtstart, WallSeconds from, WallSeconds to,
-            const std::function<bool(WallSeconds)> &pastUntil, const ExpansionLimits &limits)
+  SeriesStarts(const RecurrenceRule &rule, WallSeconds dtstart, WallSeconds from, WallSeconds to,
+               const std::function<bool(WallSeconds)> &pastUntil, const ExpansionLimits &limits)
       : rule_(rule), dtstart_(dtstart), from_(from), to_(to), pastUntil_(pastUntil),
-        limits_(limits), startDay_(floorDiv(dtstart, kSecondsPerDay)),
-        startDate_(civilDateOf(startDay_)),
-        periodSeconds_(unitSeconds(rule.frequency) * rule.interval),
-        // A sub-daily period begins on its unit: the hour of an hourly rule, and so on.
-        subDailyBase_(floorDiv(dtstart, unitSeconds(rule.frequency)) * unitSeconds(rule.frequency)),
-        startWeek_(startDay_ - (weekdayOf(startDay_) - rule.weekStart + 7) % 7) {
-    if (rule.frequency >= Frequency::daily)
-      times_ = timesOfDay(rule);
-    else
-      offsets_ = offsetsInPeriod(rule);
+        limits_(limits) {}
+
+  // Whether the series walks from DTSTART counting every start: without BY-parts every period
+  // up to a week holds exactly one start, so a COUNT there ends it at period COUNT - 1.
+  bool countsStarts() const { return rule_.count > 0 && !countsPeriods(); }
+  std::int64_t lastPeriod() const {
+    return countsPeriods() ? rule_.count - 1 : std::numeric_limits<std::int64_t>::max();
   }
 
-  std::optional<std::vector<WallSeconds>> run() {
-    if (rule_.neverMatches)
-      return found_;
-    // Without BY-parts every period up to a week holds exactly one start, DTSTART's time in
-    // it, so the count ends the series with period COUNT - 1.
-    bool countsPeriods =
-        rule_.count > 0 && !rule_.writesByParts && rule_.frequency <= Frequency::weekly;
-    countsStarts_ = rule_.count > 0 && !countsPeriods;
-    std::int64_t lastPeriod =
-        countsPeriods ? rule_.count - 1 : std::numeric_limits<std::int64_t>::max();
-    std::int64_t period = countsStarts_ ? 0 : periodAt(from_);
-    while (!done_ && period <= lastPeriod && spend())
-      period = rule_.frequency < Frequency::daily ? visitSubDaily(period) : visitDays(period);
-    if (steps_ > limits_.maxSteps)
-      return std::nullopt;
-    return std::move(found_);
-  }
-
-  std::int64_t steps() const { return std::min(steps_, limits_.maxSteps); }
-
-private:
-  bool spend() { return ++steps_ <= limits_.maxSteps; }
-
-  std::int64_t periodAt(WallSeconds wall) const {
-    std::int64_t day = floorDiv(wall, kSecondsPerDay);
-    std::int64_t index = 0;
-    switch (rule_.frequency) {
-    case Frequency::yearly:
-      index = floorDiv(civilDateOf(day).year - startDate_.year, rule_.interval);
-      break;
-    case Frequency::monthly:
-      index = floorDiv(monthIndexOf(civilDateOf(day)) - monthIndexOf(startDate_), rule_.interval);
-      break;
-    case Frequency::weekly:
-      index = floorDiv(day - startWeek_, 7 * rule_.interval);
-      break;
-    case Frequency::daily:
-      index = floorDiv(day - startDay_, rule_.interval);
-      break;
-    default:
-      index = floorDiv(wall - subDailyBase_, periodSeconds_);
-    }
-    return std::max<std::int64_t>(index, 0);
-  }
-
-  DaySpan daysOf(std::int64_t period) const {
-    switch (rule_.frequency) {
-    case Frequency::yearly: {
-      auto year = static_cast<int>(startDate_.year + period * rule_.interval);
-      return {dayNumberOf({year, 1, 1}), dayNumberOf({year, 12, 31})};
-    }
-    case Frequency::monthly: {
-      std::int64_t month = monthIndexOf(startDate_) + period * rule_.interval;
-      auto year = static_cast<int>(floorDiv(month, 12));
-      auto monthOfYear = static_cast<int>(month - std::int64_t{year} * 12 + 1);
-      std::int64_t first = dayNumberOf({year, monthOfYear, 1});
-      return {first, first + daysInMonth(year, monthOfYear) - 1};
-    }
-    case Frequency::weekly: {
-      std::int64_t first = startWeek_ + 7 * rule_.interval * period;
-      return {first, first + 6};
-    }
-    default: {
-      std::int64_t day = startDay_ + rule_.interval * period;
-      return {day, day};
-    }
-    }
-  }
-
-  // A daily or longer period: its days that pass the day parts, each at every time of day.
-  std::int64_t visitDays(std::int64_t period) {
-    DaySpan days = daysOf(period);
-    if (days.first * kSecondsPerDay > to_) {
-      done_ = true;
-      return period;
-    }
-    // BYSETPOS picks from the whole period; otherwise only days that can reach the span count.
-    if (rule_.setPositions.empty()) {
-      days.first = std::max(days.first, startDay_);
-      if (!countsStarts_)
-        days.first = std::max(days.first, floorDiv(from_, kSecondsPerDay));
-      days.last = std::min(days.last, floorDiv(to_, kSecondsPerDay));
-    }
-    candidates_.clear();
-    for (std::int64_t day = days.first; day <= days.last;) {
-      if (!spend())
-        return period;
-      // A month the rule leaves out is passed over whole.
-      CivilDate date = civilDateOf(day);
-      if (!allows(rule_.months, date.month)) {
-        day = dayNumberOf({date.year, date.month, 1}) + daysInMonth(date.year, date.month);
-        continue;
-      }
-      if (rule_.takesDay(day))
-        for (int time : times_) {
-          if (!spend())
-            return period;
-          candidates_.push_back(day * kSecondsPerDay + time);
-        }
-      ++day;
-    }
-    take();
-    return period + 1;
-  }
-
-  // A period shorter than a day; one whose day, hour or minute is not taken passes on to the
-  // first period of the next day, hour or minute, so a rule that never matches costs a step a
-  // day.
-  std::int64_t visitSubDaily(std::int64_t period) {
-    WallSeconds start = subDailyBase_ + period * periodSeconds_;
-    if (start > to_) {
-      done_ = true;
-      return period;
-    }
-    std::int64_t day = floorDiv(start, kSecondsPerDay);
-    if (!dayTaken(day))
-      return firstPeriodFrom((day + 1) * kSecondsPerDay, period);
-    auto time = static_cast<int>(start - day * kSecondsPerDay);
-    int hour = time / 3600;
-    int minute = time / 60 % 60;
-    if (!allows(rule_.hours, hour))
-      return firstPeriodFrom(day * kSecondsPerDay + (hour + 1) * 3600, period);
-    if (rule_.frequency <= Frequency::minutely && !allows(rule_.minutes, minute))
-      return firstPeriodFrom(start - time % 60 + 60, period);
-    if (rule_.frequency == Frequency::secondly && !allows(rule_.seconds, time % 60))
-      return period + 1;
-    candidates_.clear();
-    for (int offset : offsets_)
-      if (spend())
-        candidates_.push_back(start + offset);
-    take();
-    return period + 1;
-  }
-
-  std::int64_t firstPeriodFrom(WallSeconds wall, std::int64_t current) const {
-    return std::max(current + 1, ceilDiv(wall - subDailyBase_, periodSeconds_));
-  }
-
-  bool dayTaken(std::int64_t day) {
-    if (day != lastDay_) {
-      lastDay_ = day;
-      lastDayTaken_ = rule_.takesDay(day);
-    }
-    return lastDayTaken_;
-  }
-
-  // The starts of one period, in order, through BYSETPOS, DTSTART, UNTIL and COUNT.
-  void take() {
-    if (!rule_.setPositions.empty())
-      pickSetPositions();
-    for (WallSeconds start : candidates_) {
+  // The starts of one period, in order.
+  void add(const std::vector<WallSeconds> &starts) {
+    for (WallSeconds start : starts) {
       if (start < dtstart_)
         continue;
-      if (start > to_ || (pastUntil_ && pastUntil_(start)) ||
-          (countsStarts_ && start != dtstart_ && ++counted_ > rule_.count) ||
-          (lastNeeded_ && start > *lastNeeded_)) {
-        done_ = true;
+      if (endsBefore(start)) {
+        ended_ = true;
         return;
       }
-      if (start < from_)
-        continue;
-      found_.push_back(start);
-      if ((!limits_.counts || limits_.counts(start)) && ++counting_ == limits_.enough)
-        lastNeeded_ = start + limits_.margin;
+      if (start >= from_)
+        keep(start);
     }
   }
 
-  void pickSetPositions() {
-    std::vector<WallSeconds> picked;
-    auto size = static_cast<int>(candidates_.size());
-    for (int position : rule_.setPositions) {
-      int index = position > 0 ? position - 1 : size + position;
-      if (index >= 0 && index < size)
-        picked.push_back(candidates_[static_cast<std::size_t>(index)]);
-    }
-    std::sort(picked.begin(), picked.end());
-    picked.erase(std::unique(picked.begin(), picked.end()), picked.end());
-    candidates_ = std::move(picked);
+  bool ended() const { return ended_; }
+  std::vector<WallSeconds> found() && { return std::move(found_); }
+
+private:
+  bool countsPeriods() const {
+    return rule_.count > 0 && !rule_.writesByParts && rule_.frequency <= Frequency::weekly;
+  }
+
+  bool endsBefore(WallSeconds start) {
+    return start > to_ || (pastUntil_ && pastUntil_(start)) || pastCount(start) ||
+           (lastNeeded_ && start > *lastNeeded_);
+  }
+
+  bool pastCount(WallSeconds start) {
+    return countsStarts() && start != dtstart_ && ++counted_ > rule_.count;
+  }
+
+  void keep(WallSeconds start) {
+    found_.push_back(start);
+    if ((!limits_.counts || limits_.counts(start)) && ++counting_ == limits_.enough)
+      lastNeeded_ = start + limits_.margin;
   }
 
   const RecurrenceRule &rule_;
@@ -257,23 +111,153 @@ private:
   WallSeconds to_;
   const std::function<bool(WallSeconds)> &pastUntil_;
   const ExpansionLimits &limits_;
-  std::int64_t startDay_;
-  CivilDate startDate_;
-  std::int64_t periodSeconds_;
-  WallSeconds subDailyBase_;
-  std::int64_t startWeek_;   // the first day of DTSTART's week
-  std::vector<int> times_;   // of a daily or longer period
-  std::vector<int> offsets_; // of a shorter one
-  std::vector<WallSeconds> candidates_;
   std::vector<WallSeconds> found_;
-  std::int64_t steps_ = 0;
   std::int64_t counted_ = 1; // DTSTART
   std::size_t counting_ = 0; // starts that count toward enough
   std::optional<WallSeconds> lastNeeded_;
+  bool ended_ = false;
+};
+
+// One expansion: period by period, each BY-part applied in RFC 5545's order, every step of the
+// work counted.
+class Expansion {
+public:
+  Expansion(const RecurrenceRule &rule, WallSeconds dtstart, WallSeconds from, WallSeconds to,
+            const std::function<bool(WallSeconds)> &pastUntil, const ExpansionLimits &limits)
+      : rule_(rule), from_(from), to_(to), maxSteps_(limits.maxSteps), periods_(rule, dtstart),
+        times_(expandedTimes(rule)), series_(rule, dtstart, from, to, pastUntil, limits) {}
+
+  std::optional<std::vector<WallSeconds>> run() {
+    if (rule_.neverMatches)
+      return std::vector<WallSeconds>{};
+    std::int64_t period = series_.countsStarts() ? 0 : periods_.at(from_);
+    while (!series_.ended() && !passedWindow_ && period <= series_.lastPeriod() && spend())
+      period = rule_.frequency < Frequency::daily ? visitSubDaily(period) : visitDays(period);
+    if (steps_ > maxSteps_)
+      return std::nullopt;
+    return std::move(series_).found();
+  }
+
+  std::int64_t steps() const { return std::min(steps_, maxSteps_); }
+
+private:
+  bool spend() { return ++steps_ <= maxSteps_; }
+
+  // A daily or longer period: its days that pass BYMONTH to BYDAY, each at every time of day,
+  // then BYSETPOS. The next period to visit.
+  std::int64_t visitDays(std::int64_t period) {
+    DaySpan days = periods_.days(period);
+    if (days.first * kSecondsPerDay > to_) {
+      passedWindow_ = true;
+      return period;
+    }
+    candidates_.clear();
+    if (!addDays(daysToLookAt(days)))
+      return period;
+    keepCandidates();
+    return period + 1;
+  }
+
+  // BYSETPOS picks from the whole period; otherwise only days that can reach the span count.
+  DaySpan daysToLookAt(DaySpan days) const {
+    if (!rule_.setPositions.empty())
+      return days;
+    days.first = std::max(days.first, periods_.startDay());
+    if (!series_.countsStarts())
+      days.first = std::max(days.first, floorDiv(from_, kSecondsPerDay));
+    days.last = std::min(days.last, floorDiv(to_, kSecondsPerDay));
+    return days;
+  }
+
+  // False when the steps ran out.
+  bool addDays(DaySpan days) {
+    for (std::int64_t day = days.first; day <= days.last;) {
+      if (!spend())
+        return false;
+      // BYMONTH first: a month the rule leaves out is passed over whole.
+      CivilDate date = civilDateOf(day);
+      if (!allows(rule_.months, date.month)) {
+        day = dayNumberOf({date.year, date.month, 1}) + daysInMonth(date.year, date.month);
+        continue;
+      }
+      if (rule_.takesDay(day) && !addTimesOf(day))
+        return false;
+      ++day;
+    }
+    return true;
+  }
+
+  bool addTimesOf(std::int64_t day) {
+    for (int time : times_) {
+      if (!spend())
+        return false;
+      candidates_.push_back(day * kSecondsPerDay + time);
+    }
+    return true;
+  }
+
+  // A period shorter than a day: when one of BYMONTH to BYDAY, BYHOUR, BYMINUTE or BYSECOND
+  // leaves it out, the next one visited is the first of the next day, hour, minute or second,
+  // so a rule that never matches costs a step a day. Otherwise it expands to its times, then
+  // BYSETPOS. The next period to visit.
+  std::int64_t visitSubDaily(std::int64_t period) {
+    WallSeconds start = periods_.start(period);
+    if (start > to_) {
+      passedWindow_ = true;
+      return period;
+    }
+    if (auto next = nextAfterLeftOut(start))
+      return periods_.firstFrom(*next, period);
+    candidates_.clear();
+    for (int time : times_)
+      if (spend())
+        candidates_.push_back(start + time);
+    keepCandidates();
+    return period + 1;
+  }
+
+  // Where the next sub-daily period that can be taken may begin, when the one at `start` cannot:
+  // each BY-part at or above the frequency's own unit limits it.
+  std::optional<WallSeconds> nextAfterLeftOut(WallSeconds start) {
+    int time = secondOfDay(start);
+    if (!dayTaken(floorDiv(start, kSecondsPerDay)))
+      return startOfNext(start, kSecondsPerDay);
+    if (!allows(rule_.hours, time / 3600))
+      return startOfNext(start, 3600);
+    if (rule_.frequency <= Frequency::minutely && !allows(rule_.minutes, time / 60 % 60))
+      return startOfNext(start, 60);
+    if (rule_.frequency == Frequency::secondly && !allows(rule_.seconds, time % 60))
+      return start + 1;
+    return std::nullopt;
+  }
+
+  // Sub-daily periods look at one day many times over.
+  bool dayTaken(std::int64_t day) {
+    if (day != lastDay_) {
+      lastDay_ = day;
+      lastDayTaken_ = rule_.takesDay(day);
+    }
+    return lastDayTaken_;
+  }
+
+  void keepCandidates() {
+    if (!rule_.setPositions.empty())
+      candidates_ = atSetPositions(candidates_, rule_.setPositions);
+    series_.add(candidates_);
+  }
+
+  const RecurrenceRule &rule_;
+  WallSeconds from_;
+  WallSeconds to_;
+  std::int64_t maxSteps_;
+  RulePeriods periods_;
+  std::vector<int> times_; // the starts of a period, from its start
+  SeriesStarts series_;
+  std::vector<WallSeconds> candidates_;
+  std::int64_t steps_ = 0;
   std::int64_t lastDay_ = std::numeric_limits<std::int64_t>::min();
   bool lastDayTaken_ = false;
-  bool countsStarts_ = false;
-  bool done_ = false;
+  bool passedWindow_ = false;
 };
 
 } // namespace

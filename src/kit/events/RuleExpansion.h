@@ -28,11 +28,13 @@ struct ExpansionLimits {
 
 // The starts a rule gives on DTSTART's wall clock from `from` to `to`, both included, in order.
 // Never one before DTSTART, nor one for which `pastUntil` (given when the rule has an UNTIL)
-// holds, nor one past the COUNT, in which DTSTART always counts first. Expansion starts at the
-// period holding `from` unless the count must be followed from DTSTART: a series with a COUNT
-// and BY-parts, or one that repeats monthly or yearly. None when it takes more than
-// `limits.maxSteps`; such a rule cannot be shown for that span. `steps`, when given, is told
-// the steps taken.
+// holds, nor one past the COUNT, in which DTSTART always counts first (RFC 5545 §3.8.5.3).
+// Walked step by step from DTSTART, so that the count is exact: a series with a COUNT and a
+// written BY-part, and a counted monthly or yearly one (a month may lack DTSTART's day). Every
+// other series starts at the period holding `from`: without a COUNT nothing earlier matters, and
+// a counted daily, weekly or sub-daily series without BY-parts has one start a period, so it
+// ends with period COUNT - 1. None when it takes more than `limits.maxSteps`; such a rule cannot
+// be shown for that span. `steps`, when given, is told the steps taken.
 std::optional<std::vector<WallSeconds>>
 expandRule(const RecurrenceRule &rule, WallSeconds dtstart, WallSeconds from, WallSeconds to,
            const std::function<bool(WallSeconds)> &pastUntil, const ExpansionLimits &limits = {},

@@ -22,8 +22,9 @@ std::optional<WallSeconds> observanceStart(icalcomponent *observance) {
   return wallSecondsOf(start);
 }
 
-// The onsets one RRULE of an observance gives, on the wall clock the observance starts on (the
-// offset before each change). None when it cannot be expanded within the bounds.
+// The onsets one RRULE of an observance gives, on the wall clock the observance starts on: its
+// DTSTART is local time in the offset before each change, TZOFFSETFROM (RFC 5545 §3.6.5). None
+// when it cannot be expanded within the bounds.
 std::optional<std::vector<WallSeconds>> ruleOnsets(icalproperty *property, WallSeconds start,
                                                    int offsetFrom, std::size_t room,
                                                    ReadingBudget &budget) {
@@ -51,18 +52,8 @@ std::optional<std::vector<WallSeconds>> ruleOnsets(icalproperty *property, WallS
 }
 
 icalproperty *onsetProperty(WallSeconds wall) {
-  std::int64_t day = floorDiv(wall, kSecondsPerDay);
-  CivilDate date = civilDateOf(day);
-  auto time = static_cast<int>(wall - day * kSecondsPerDay);
-  icaltimetype onset = icaltime_null_time();
-  onset.year = date.year;
-  onset.month = date.month;
-  onset.day = date.day;
-  onset.hour = time / 3600;
-  onset.minute = time / 60 % 60;
-  onset.second = time % 60;
   icaldatetimeperiodtype value{};
-  value.time = onset;
+  value.time = timeAt(wall);
   value.period = icalperiodtype_null_period();
   return icalproperty_new_rdate(value);
 }
@@ -94,6 +85,17 @@ bool listRuleOnsets(icalcomponent *observance, std::size_t &changes, ReadingBudg
   return true;
 }
 
+// Replaces the rules of every observance of a zone by the dates they give. False when they give
+// too many.
+bool listOnsets(icalcomponent *definition, ReadingBudget &budget) {
+  std::size_t changes = 0;
+  for (auto kind : {ICAL_XSTANDARD_COMPONENT, ICAL_XDAYLIGHT_COMPONENT})
+    for (auto *observance : childComponents(definition, kind))
+      if (!listRuleOnsets(observance, changes, budget))
+        return false;
+  return true;
+}
+
 } // namespace
 
 void FileZones::add(std::string tzid, const icaltimezone *zone) {
@@ -111,32 +113,33 @@ std::optional<ZoneCache::Zone> ZoneCache::zone(const std::string &text, ReadingB
   if (text.size() > kMaxZoneText)
     return std::nullopt;
   auto [entry, made] = entries_.try_emplace(text);
-  if (!made)
-    return entry->second.usable
-               ? std::optional<Zone>(Zone{entry->second.tzid, entry->second.zone.get()})
-               : std::nullopt;
+  if (made)
+    define(entry->second, text, budget);
+  const Entry &defined = entry->second;
+  if (!defined.usable)
+    return std::nullopt;
+  return Zone{defined.tzid, defined.zone.get()};
+}
+
+void ZoneCache::define(Entry &entry, const std::string &text, ReadingBudget &budget) {
   IcalComponentPtr definition(icalparser_parse_string(text.c_str()));
   if (!definition || icalcomponent_isa(definition.get()) != ICAL_VTIMEZONE_COMPONENT) {
-    entry->second.usable = true; // nothing libical can read: no zone, and nothing to refuse
-    return Zone{};
+    entry.usable = true; // nothing libical can read: no zone, and nothing to refuse
+    return;
   }
-  std::size_t changes = 0;
-  for (auto kind : {ICAL_XSTANDARD_COMPONENT, ICAL_XDAYLIGHT_COMPONENT})
-    for (auto *observance : childComponents(definition.get(), kind))
-      if (!listRuleOnsets(observance, changes, budget))
-        return std::nullopt;
-  entry->second.usable = true;
+  if (!listOnsets(definition.get(), budget))
+    return;
+  entry.usable = true;
   auto tzids = propertiesOf(definition.get(), ICAL_TZID_PROPERTY);
   const char *tzid = tzids.empty() ? nullptr : icalproperty_get_tzid(tzids.front());
   if (!tzid || !*tzid)
-    return Zone{};
+    return;
   std::unique_ptr<icaltimezone, TimezoneDeleter> zone(icaltimezone_new());
   if (!zone || !icaltimezone_set_component(zone.get(), definition.get()))
-    return Zone{};
+    return;
   definition.release(); // the zone owns it now
-  entry->second.tzid = tzid;
-  entry->second.zone = std::move(zone);
-  return Zone{entry->second.tzid, entry->second.zone.get()};
+  entry.tzid = tzid;
+  entry.zone = std::move(zone);
 }
 
 } // namespace kit::events

@@ -57,6 +57,10 @@ private:
     std::unique_ptr<icaltimezone, TimezoneDeleter> zone;
   };
 
+  // Makes the zone a new definition names; a definition whose rules give too many changes
+  // stays unusable.
+  static void define(Entry &entry, const std::string &text, ReadingBudget &budget);
+
   std::unordered_map<std::string, Entry> entries_;
 };
 

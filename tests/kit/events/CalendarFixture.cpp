@@ -1,5 +1,8 @@
 #include "CalendarFixture.h"
 
+#include "kit/events/CalendarFolder.h"
+#include "kit/events/EventReading.h"
+#include "kit/events/IcalTime.h"
 #include "kit/foundation/Calendar.h"
 
 #include <fstream>
@@ -20,6 +23,19 @@ std::string calendarText(std::string_view body) {
     if (!line.empty())
       text += line + "\r\n";
   return text + "END:VCALENDAR\r\n";
+}
+
+std::vector<kit::events::Event> eventsIn(std::string_view body, Date start, Date end,
+                                         const std::string &zone) {
+  auto lock = kit::events::lockLibical();
+  kit::events::FolderReading reading;
+  auto file = kit::events::readCalendarFile(
+      calendarText(body),
+      {.calendar = "c", .fileName = "events.ics", .path = {}, .items = {}, .zones = {}}, reading);
+  if (!file)
+    return {};
+  return kit::events::readEvents({*file}, {.start = start, .end = end},
+                                 kit::events::namedZone(zone), reading.budget);
 }
 
 std::string CalendarHome::read(const std::string &calendar, const std::string &file) const {

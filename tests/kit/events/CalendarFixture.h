@@ -28,6 +28,12 @@ template <class Items> std::vector<std::string> idsOf(const Items &items) {
   return ids;
 }
 
+// The occurrences overlapping [start, end) of the events in `body` (as calendarText takes it),
+// read from memory as the store reads one file of calendar "c": days and floating times in
+// `zone`.
+std::vector<kit::events::Event> eventsIn(std::string_view body, Date start, Date end,
+                                         const std::string &zone = "Europe/Oslo");
+
 // A calendars folder with its files; the store reads days and floating times in Oslo's zone.
 class CalendarHome {
 public:

@@ -36,9 +36,7 @@ std::string event(const std::string &uid, std::string_view lines) {
 // The starts of one event's occurrences over [from, to), read in `zone`.
 Starts seriesStarts(std::string_view lines, std::string_view from, std::string_view to,
                     const std::string &zone = "Europe/Oslo") {
-  CalendarHome home;
-  home.add("c", "series.ics", event("series", lines));
-  return startsOf(EventStore(home.folder(), zone).events(moment(from), moment(to)));
+  return startsOf(eventsIn(event("series", lines), moment(from), moment(to), zone));
 }
 
 // One series over a span, and the starts it must give there.
@@ -355,20 +353,19 @@ TEST(Recurrence, CountedSeriesShowWhileTheyRunAndEndAtTheirCount) {
 // the end of its calendar. The read must show the ordinary event and end long before the
 // child is stopped.
 TEST(Recurrence, RulesThatNeverMatchLeaveTheReadQuick) {
-  CalendarHome home;
-  home.add("c", "never.ics",
-           event("ordinary", "DTSTART:20261207T090000Z\nDTEND:20261207T100000Z") +
-               event("seconds", "DTSTART:20200101T000000Z\nRRULE:FREQ=SECONDLY;BYMONTH=2;"
-                                "BYMONTHDAY=30") +
-               event("minutes", "DTSTART:20200101T000000Z\nRRULE:FREQ=MINUTELY;BYYEARDAY=366;"
-                                "BYMONTH=1") +
-               event("hours", "DTSTART:20200101T000000Z\nRRULE:FREQ=HOURLY;BYMONTH=2;"
-                              "BYMONTHDAY=30") +
-               event("counted", "DTSTART:20000101T000000Z\nRRULE:FREQ=SECONDLY;BYMONTH=2;"
-                                "BYMONTHDAY=30;COUNT=5"));
+  std::string events =
+      event("ordinary", "DTSTART:20261207T090000Z\nDTEND:20261207T100000Z") +
+      event("seconds", "DTSTART:20200101T000000Z\nRRULE:FREQ=SECONDLY;BYMONTH=2;"
+                       "BYMONTHDAY=30") +
+      event("minutes", "DTSTART:20200101T000000Z\nRRULE:FREQ=MINUTELY;BYYEARDAY=366;"
+                       "BYMONTH=1") +
+      event("hours", "DTSTART:20200101T000000Z\nRRULE:FREQ=HOURLY;BYMONTH=2;"
+                     "BYMONTHDAY=30") +
+      event("counted", "DTSTART:20000101T000000Z\nRRULE:FREQ=SECONDLY;BYMONTH=2;"
+                       "BYMONTHDAY=30;COUNT=5");
   EXPECT_TRUE(zavel::test::finishesWithin(std::chrono::seconds(5), [&] {
-    auto events = home.store().events(utc(2026, 12, 6, 23), utc(2026, 12, 7, 23));
-    return idsOf(events) == std::vector<std::string>{"c/ordinary"};
+    return idsOf(eventsIn(events, utc(2026, 12, 6, 23), utc(2026, 12, 7, 23))) ==
+           std::vector<std::string>{"c/ordinary"};
   }));
 }
 
@@ -376,14 +373,11 @@ TEST(Recurrence, RulesThatNeverMatchLeaveTheReadQuick) {
 // BY-parts is followed from its start, six years of mornings here. Both are left out of such a
 // reading while the file's other event still shows.
 TEST(Recurrence, ARuleBeyondTheBoundIsLeftOutOfThatReading) {
-  CalendarHome home;
-  home.add("c", "busy.ics",
-           event("ordinary", "DTSTART:20261207T090000Z\nDTEND:20261207T100000Z") +
-               event("seconds", "DTSTART:20200101T000000Z\nRRULE:FREQ=SECONDLY") +
-               event("mornings", "DTSTART:20200101T000000Z\nRRULE:FREQ=SECONDLY;BYHOUR=9;"
-                                 "COUNT=1000000000"));
-  auto store = EventStore(home.folder(), "UTC");
-  EXPECT_EQ(store.events(utc(2026, 12, 7), utc(2026, 12, 8)).size(), 1u + 86400u);
-  EXPECT_EQ(idsOf(store.events(utc(2026, 12, 6), utc(2026, 12, 9))),
+  std::string events = event("ordinary", "DTSTART:20261207T090000Z\nDTEND:20261207T100000Z") +
+                       event("seconds", "DTSTART:20200101T000000Z\nRRULE:FREQ=SECONDLY") +
+                       event("mornings", "DTSTART:20200101T000000Z\nRRULE:FREQ=SECONDLY;BYHOUR=9;"
+                                         "COUNT=1000000000");
+  EXPECT_EQ(eventsIn(events, utc(2026, 12, 7), utc(2026, 12, 8), "UTC").size(), 1u + 86400u);
+  EXPECT_EQ(idsOf(eventsIn(events, utc(2026, 12, 6), utc(2026, 12, 9), "UTC")),
             std::vector<std::string>{"c/ordinary"});
 }
