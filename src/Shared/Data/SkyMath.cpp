@@ -1,6 +1,7 @@
 #include "Shared/Data/SkyMath.h"
 
 #include "kit/foundation/Calendar.h"
+#include "kit/foundation/CivilDate.h"
 #include "kit/foundation/Saturating.h"
 #include "kit/foundation/TimeZone.h"
 
@@ -16,7 +17,7 @@ using kit::foundation::wholeRounded;
 namespace {
 
 constexpr double pi = 3.141592653589793;
-constexpr double secondsPerDay = 86400;
+constexpr auto secondsPerDay = static_cast<double>(kit::foundation::kSecondsPerDay);
 constexpr double secondsPerHour = 3600;
 
 double radians(double degrees) { return degrees * pi / 180; }

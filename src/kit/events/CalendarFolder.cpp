@@ -4,6 +4,7 @@
 #include "kit/events/ContentLines.h"
 #include "kit/events/IcalTime.h"
 #include "kit/foundation/FileContents.h"
+#include "kit/foundation/TextOperations.h"
 #include "kit/foundation/Utf8.h"
 
 #include <algorithm>
@@ -32,7 +33,8 @@ std::vector<std::string> sortedNames(const fs::path &folder) {
 }
 
 bool isCalendarFileName(std::string_view name) {
-  return name.size() > 4 && equalsUpperCase(name.substr(name.size() - 4), ".ICS");
+  return name.size() > 4 &&
+         foundation::equalsIgnoringASCIICase(name.substr(name.size() - 4), ".ICS");
 }
 
 bool everyEventHasAStart(const std::vector<ItemComponent> &items) {

@@ -1,6 +1,7 @@
 #include "kit/events/CalendarText.h"
 
 #include "kit/events/ContentLines.h"
+#include "kit/foundation/TextOperations.h"
 
 #include <array>
 #include <utility>
@@ -23,7 +24,7 @@ Kind kindNamed(std::string_view name) {
       {"DAYLIGHT", Kind::daylight},
   }};
   for (const auto &[text, kind] : kinds)
-    if (equalsUpperCase(name, text))
+    if (foundation::equalsIgnoringASCIICase(name, text))
       return kind;
   return Kind::other;
 }
@@ -45,7 +46,7 @@ std::optional<PropertyName> itemPropertyNamed(std::string_view name) {
       {"EXDATE", PropertyName::exdate},
   }};
   for (const auto &[text, property] : names)
-    if (equalsUpperCase(name, text))
+    if (foundation::equalsIgnoringASCIICase(name, text))
       return property;
   return std::nullopt;
 }
@@ -54,10 +55,10 @@ std::optional<PropertyName> itemPropertyNamed(std::string_view name) {
 // offsets, name and recurrence.
 bool isZoneProperty(std::string_view name, bool inObservance) {
   if (!inObservance)
-    return equalsUpperCase(name, "TZID");
+    return foundation::equalsIgnoringASCIICase(name, "TZID");
   for (std::string_view wanted :
        {"DTSTART", "TZOFFSETFROM", "TZOFFSETTO", "TZNAME", "RRULE", "RDATE"})
-    if (equalsUpperCase(name, wanted))
+    if (foundation::equalsIgnoringASCIICase(name, wanted))
       return true;
   return false;
 }
@@ -96,12 +97,12 @@ std::optional<std::string_view> parameterValue(std::string_view line, std::size_
 
 // The first value of a parameter the readers use.
 void take(Parameters &parameters, std::string_view name, std::string_view value) {
-  if (equalsUpperCase(name, "TZID") && !parameters.tzidGiven) {
+  if (foundation::equalsIgnoringASCIICase(name, "TZID") && !parameters.tzidGiven) {
     parameters.tzid = value;
     parameters.tzidGiven = true;
   }
-  if (equalsUpperCase(name, "VALUE"))
-    parameters.periodValue = equalsUpperCase(value, "PERIOD");
+  if (foundation::equalsIgnoringASCIICase(name, "VALUE"))
+    parameters.periodValue = foundation::equalsIgnoringASCIICase(value, "PERIOD");
 }
 
 // One parameter, ";NAME=value,value", `at` at its ';' and moved past its values. False for one
@@ -144,10 +145,10 @@ public:
     ContentLine line;
     while (lines.next(line)) {
       std::string_view name = line.name(scratch_);
-      if (equalsUpperCase(name, "BEGIN")) {
+      if (foundation::equalsIgnoringASCIICase(name, "BEGIN")) {
         if (!begin(line))
           return std::nullopt;
-      } else if (equalsUpperCase(name, "END")) {
+      } else if (foundation::equalsIgnoringASCIICase(name, "END")) {
         end();
       } else if (inItem()) {
         addItemProperty(line, name);

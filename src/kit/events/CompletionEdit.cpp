@@ -15,7 +15,7 @@ namespace {
 
 // Names and component names are read without regard to case (RFC 5545 §3.1); the names
 // compared here are ASCII, and folding reads them so.
-std::string folded(std::string_view text) { return foundation::lowercased(text); }
+std::string folded(std::string_view text) { return foundation::asciiLowercased(text); }
 
 // One content line, folded continuation lines included, exactly as the file has it, and where
 // it stands among the components.

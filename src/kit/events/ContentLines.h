@@ -35,19 +35,4 @@ private:
   std::size_t at_ = 0;
 };
 
-// Whether `text` equals `upper` (upper-case ASCII) but for the case of its letters: names,
-// parameter names and keywords are read without regard to case (RFC 5545 §3.1), and are ASCII.
-inline bool equalsUpperCase(std::string_view text, std::string_view upper) {
-  if (text.size() != upper.size())
-    return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c >= 'a' && c <= 'z')
-      c = static_cast<char>(c - 'a' + 'A');
-    if (c != upper[i])
-      return false;
-  }
-  return true;
-}
-
 } // namespace kit::events

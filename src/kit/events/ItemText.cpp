@@ -53,12 +53,8 @@ std::optional<std::string> itemText(const ItemComponent &item, PropertyName name
     return std::nullopt;
   // Every escape takes two bytes for at most one: the text read from this much has all it keeps.
   std::string text = textValue(std::string_view(property->value).substr(0, 2 * kMaxItemText));
-  if (text.size() > kMaxItemText) {
-    std::size_t cut = kMaxItemText;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-      --cut;
-    text.resize(cut);
-  }
+  if (text.size() > kMaxItemText)
+    text.resize(foundation::characterStart(text, kMaxItemText));
   return text;
 }
 

@@ -11,8 +11,6 @@ namespace kit::events {
 // so a daily or hourly series keeps its time of day across a clock change.
 using WallSeconds = std::int64_t;
 
-inline constexpr std::int64_t kSecondsPerDay = 86400;
-
 // The calendar the wall clock counts its days in.
 using foundation::ceilDiv;
 using foundation::CivilDate;
@@ -21,6 +19,7 @@ using foundation::dayNumberOf;
 using foundation::daysInMonth;
 using foundation::daysInYear;
 using foundation::floorDiv;
+using foundation::kSecondsPerDay;
 using foundation::weekdayOf;
 
 } // namespace kit::events

@@ -6,6 +6,8 @@
 // and no clock, so any year from 1 to 9999 and beyond is exact.
 namespace kit::foundation {
 
+inline constexpr std::int64_t kSecondsPerDay = 86400;
+
 struct CivilDate {
   int year = 1970;
   int month = 1; // 1...12

@@ -11,7 +11,6 @@ namespace kit::foundation {
 
 namespace {
 
-constexpr int64_t kSecondsPerDay = 86400;
 constexpr double kLimit = 1e15;
 
 // Reads exactly `count` digits at `pos`, advancing it.

@@ -36,9 +36,6 @@ icu::UnicodeString folded(std::string_view text, const Locale &locale) {
   return composed(result);
 }
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 } // namespace
 
 bool localizedCaseInsensitiveContains(std::string_view text, std::string_view search,
@@ -120,10 +117,6 @@ std::string asciiUppercased(std::string_view text) {
   std::string result(text);
   std::ranges::transform(result, result.begin(), asciiUpper);
   return result;
-}
-
-bool equalsIgnoringASCIICase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, {}, asciiLower, asciiLower);
 }
 
 } // namespace kit::foundation

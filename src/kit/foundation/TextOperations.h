@@ -2,6 +2,7 @@
 
 #include "kit/foundation/Locale.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -26,9 +27,18 @@ std::string lowercased(std::string_view text);
 // ASCII letters alone folded, every other byte kept, whatever the locale: for the words of a
 // protocol or file format (URL schemes, encoding names, calendar keywords), not for text a user
 // reads.
+constexpr char asciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+constexpr char asciiUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 std::string asciiLowercased(std::string_view text);
 std::string asciiUppercased(std::string_view text);
-bool equalsIgnoringASCIICase(std::string_view a, std::string_view b);
+// Inline: the calendar scanner compares every property name with it.
+inline bool equalsIgnoringASCIICase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, {}, asciiLower, asciiLower);
+}
 
 // Whether the first user-perceived character of `text` is an upper-case letter: one that lower
 // casing changes and upper casing keeps ("É" written with a combining accent is; "ǅ", "ß" and

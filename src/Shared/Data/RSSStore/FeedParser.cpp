@@ -1,6 +1,7 @@
 #include "Shared/Data/RSSStore/FeedParser.h"
 
 #include "Shared/Data/RSSStore/FeedText.h"
+#include "kit/foundation/TextOperations.h"
 
 #include <algorithm>
 #include <array>
@@ -73,13 +74,6 @@ constexpr auto kNameSlots = [] {
   return slots;
 }();
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equalsIgnoringAsciiCase(std::string_view known, std::string_view name) {
-  return std::equal(known.begin(), known.end(), name.begin(),
-                    [](char k, char c) { return k == lowerAscii(c); });
-}
-
 bool isAscii(std::string_view text) {
   unsigned char bits = 0;
   for (char c : text)
@@ -91,8 +85,8 @@ bool isAscii(std::string_view text) {
 Element elementOfAsciiName(std::string_view name) {
   if (name.empty() || name.size() > kLongestName)
     return Element::other;
-  auto letter =
-      static_cast<std::size_t>(static_cast<unsigned char>(lowerAscii(name.front())) - 'a');
+  auto letter = static_cast<std::size_t>(
+      static_cast<unsigned char>(kit::foundation::asciiLower(name.front())) - 'a');
   if (letter >= 26)
     return Element::other;
   std::uint8_t slot = kNameSlots[name.size()][letter];
@@ -100,7 +94,7 @@ Element elementOfAsciiName(std::string_view name) {
     return Element::other;
   // Its slot says it is as long as the name.
   auto [known, element] = kElements[slot - 1];
-  return equalsIgnoringAsciiCase(known, name) ? element : Element::other;
+  return kit::foundation::equalsIgnoringASCIICase(known, name) ? element : Element::other;
 }
 
 // Names are compared lower-cased by the Unicode rules; nearly all are ASCII, compared in place.

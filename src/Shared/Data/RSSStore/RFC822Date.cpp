@@ -117,8 +117,8 @@ std::optional<kit::foundation::Date> commonRFC822Date(std::string_view text) {
   std::int64_t dayNumber = kit::foundation::dayNumberOf(fields->date);
   if (kit::foundation::weekdayOf(dayNumber) != fields->weekday)
     return std::nullopt;
-  std::int64_t seconds = dayNumber * 86400 + fields->hour * 3600 + fields->minute * 60 +
-                         fields->second - fields->offsetSeconds;
+  std::int64_t seconds = dayNumber * kit::foundation::kSecondsPerDay + fields->hour * 3600 +
+                         fields->minute * 60 + fields->second - fields->offsetSeconds;
   return kit::foundation::Date::fromUnixTime(static_cast<double>(seconds));
 }
 
