@@ -113,8 +113,6 @@ void cycleNoteIndex(int64_t step, int64_t count, const std::filesystem::path &ho
       home);
 }
 
-int64_t notePosition(int64_t index, int64_t count) { return shownIndex(index, count); }
-
 NameSet likedTracks(const std::filesystem::path &home) { return nameSet(likedTracksKey, home); }
 
 void setLikedTracks(const NameSet &tracks, const std::filesystem::path &home) {

@@ -58,7 +58,7 @@ void toggleFavCity(std::string_view name,
                    const std::filesystem::path &home = kit::foundation::zavelHome());
 
 // The notes deck's position in the note list, newest edit first, as stored: readers bring it
-// into range (notePosition).
+// into range (shownIndex).
 int64_t noteIndex(const std::filesystem::path &home = kit::foundation::zavelHome());
 void setNoteIndex(int64_t index, const std::filesystem::path &home = kit::foundation::zavelHome());
 
@@ -66,10 +66,6 @@ void setNoteIndex(int64_t index, const std::filesystem::path &home = kit::founda
 // it, in one write of the suite that no other writer's comes between.
 void cycleNoteIndex(int64_t step, int64_t count,
                     const std::filesystem::path &home = kit::foundation::zavelHome());
-
-// The stored position brought into 0 … count − 1 (0 when there are no notes): another writer
-// may have left it negative or past the end.
-int64_t notePosition(int64_t index, int64_t count);
 
 // The loved tracks, each "title|artist".
 NameSet likedTracks(const std::filesystem::path &home = kit::foundation::zavelHome());
