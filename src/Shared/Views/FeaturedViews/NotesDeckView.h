@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shared/Views/FeaturedViews/NotesDeckData.h"
+#include "Shared/Data/ExtraModels/NotesDeckData.h"
 #include "Shared/Views/ZCtx.h"
 #include "kit/ui/View.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shared/Views/FeaturedViews/NowPlayingData.h"
+#include "Shared/Data/ExtraModels/NowPlayingData.h"
 #include "Shared/Views/ZCtx.h"
 #include "kit/ui/View.h"
 

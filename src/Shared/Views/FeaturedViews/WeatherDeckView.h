@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shared/Views/FeaturedViews/WeatherDeckData.h"
+#include "Shared/Data/ExtraModels/WeatherDeckData.h"
 #include "Shared/Views/ZCtx.h"
 #include "kit/ui/View.h"
 

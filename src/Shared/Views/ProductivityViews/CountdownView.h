@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shared/Views/ProductivityViews/CountdownData.h"
+#include "Shared/Data/ExtraModels/CountdownData.h"
 #include "Shared/Views/ZCtx.h"
 #include "kit/ui/View.h"
 

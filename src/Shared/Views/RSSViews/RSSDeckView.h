@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shared/Views/RSSViews/RSSDeckData.h"
+#include "Shared/Data/ExtraModels/RSSDeckData.h"
 #include "Shared/Views/ZCtx.h"
 #include "kit/ui/View.h"
 

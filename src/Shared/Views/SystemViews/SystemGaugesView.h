@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shared/Views/SystemViews/SystemGauges.h"
+#include "Shared/Data/ExtraModels/SystemGauges.h"
 #include "Shared/Views/ZCtx.h"
 #include "kit/ui/View.h"
 

@@ -1,4 +1,4 @@
-#include "Shared/Views/RSSViews/RSSDeckData.h"
+#include "Shared/Data/ExtraModels/RSSDeckData.h"
 
 #include "Shared/Data/CycledIndex.h"
 #include "Shared/Data/RSSStore/SampleItems.h"
