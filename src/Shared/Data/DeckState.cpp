@@ -22,8 +22,8 @@ kit::foundation::DefaultsValue storedForm(const NameSet &names) {
   return std::vector<std::string>(names.begin(), names.end());
 }
 
-void setNameSet(std::string_view key, const NameSet &names, const std::filesystem::path &home) {
-  SharedSuite::open(home).set(key, storedForm(names));
+bool setNameSet(std::string_view key, const NameSet &names, const std::filesystem::path &home) {
+  return SharedSuite::open(home).set(key, storedForm(names));
 }
 
 // Takes `name` out of the stored set or puts it in; true when it was a member. None when nothing
@@ -81,30 +81,30 @@ WeatherView weatherView(const std::filesystem::path &home) {
   return weatherViewFromRawValue(*stored).value_or(WeatherView::home);
 }
 
-void setWeatherView(WeatherView view, const std::filesystem::path &home) {
-  SharedSuite::open(home).set(weatherViewKey, std::string(rawValue(view)));
+bool setWeatherView(WeatherView view, const std::filesystem::path &home) {
+  return SharedSuite::open(home).set(weatherViewKey, std::string(rawValue(view)));
 }
 
 NameSet favCities(const std::filesystem::path &home) { return nameSet(favCitiesKey, home); }
 
-void setFavCities(const NameSet &cities, const std::filesystem::path &home) {
-  setNameSet(favCitiesKey, cities, home);
+bool setFavCities(const NameSet &cities, const std::filesystem::path &home) {
+  return setNameSet(favCitiesKey, cities, home);
 }
 
-void toggleFavCity(std::string_view name, const std::filesystem::path &home) {
-  toggleStoredName(favCitiesKey, name, home);
+std::optional<bool> toggleFavCity(std::string_view name, const std::filesystem::path &home) {
+  return toggleStoredName(favCitiesKey, name, home);
 }
 
 int64_t noteIndex(const std::filesystem::path &home) {
   return SharedSuite::open(home).integer(noteIndexKey);
 }
 
-void setNoteIndex(int64_t index, const std::filesystem::path &home) {
-  SharedSuite::open(home).set(noteIndexKey, index);
+bool setNoteIndex(int64_t index, const std::filesystem::path &home) {
+  return SharedSuite::open(home).set(noteIndexKey, index);
 }
 
-void cycleNoteIndex(int64_t step, int64_t count, const std::filesystem::path &home) {
-  SharedSuite::update(
+bool cycleNoteIndex(int64_t step, int64_t count, const std::filesystem::path &home) {
+  return SharedSuite::update(
       noteIndexKey,
       [&](const std::optional<kit::foundation::DefaultsValue> &stored) {
         int64_t index = cycledIndex(kit::foundation::integerOf(stored), step, count);
@@ -113,12 +113,10 @@ void cycleNoteIndex(int64_t step, int64_t count, const std::filesystem::path &ho
       home);
 }
 
-int64_t notePosition(int64_t index, int64_t count) { return shownIndex(index, count); }
-
 NameSet likedTracks(const std::filesystem::path &home) { return nameSet(likedTracksKey, home); }
 
-void setLikedTracks(const NameSet &tracks, const std::filesystem::path &home) {
-  setNameSet(likedTracksKey, tracks, home);
+bool setLikedTracks(const NameSet &tracks, const std::filesystem::path &home) {
+  return setNameSet(likedTracksKey, tracks, home);
 }
 
 std::optional<bool> toggleLikedTrack(std::string_view track, const std::filesystem::path &home) {

@@ -41,39 +41,39 @@ using NameSet = std::set<std::string, CanonicalOrder>;
 // Takes `name` out of the set when it is a member, else puts it in; true when it was a member.
 bool toggleMember(NameSet &names, std::string_view name);
 
+// Every write below says whether it stored anything: false (or none) when the store refused or
+// the stored value was left as it was.
+
 // The screen; home when none is stored or the stored text names no screen.
 WeatherView weatherView(const std::filesystem::path &home = kit::foundation::zavelHome());
-void setWeatherView(WeatherView view,
+bool setWeatherView(WeatherView view,
                     const std::filesystem::path &home = kit::foundation::zavelHome());
 
 // The saved city names, exactly as the deck lists them.
 NameSet favCities(const std::filesystem::path &home = kit::foundation::zavelHome());
 // Stored as a sorted array, an empty one included.
-void setFavCities(const NameSet &cities,
+bool setFavCities(const NameSet &cities,
                   const std::filesystem::path &home = kit::foundation::zavelHome());
-// Saves the city, or forgets it when it was saved. Like every change below that depends on the
-// stored value, one write of the suite that no other writer's comes between. A stored value
-// that is not a list of names is someone else's: it is left as it is.
-void toggleFavCity(std::string_view name,
-                   const std::filesystem::path &home = kit::foundation::zavelHome());
+// Saves the city, or forgets it when it was saved; true when it was saved. Like every change
+// below that depends on the stored value, one write of the suite that no other writer's comes
+// between. A stored value that is not a list of names is someone else's: it is left as it is,
+// and the answer is none.
+std::optional<bool> toggleFavCity(std::string_view name,
+                                  const std::filesystem::path &home = kit::foundation::zavelHome());
 
 // The notes deck's position in the note list, newest edit first, as stored: readers bring it
-// into range (notePosition).
+// into range (shownIndex).
 int64_t noteIndex(const std::filesystem::path &home = kit::foundation::zavelHome());
-void setNoteIndex(int64_t index, const std::filesystem::path &home = kit::foundation::zavelHome());
+bool setNoteIndex(int64_t index, const std::filesystem::path &home = kit::foundation::zavelHome());
 
 // Moves the stored position `step` notes on around the `count` notes (cycledIndex) and stores
 // it, in one write of the suite that no other writer's comes between.
-void cycleNoteIndex(int64_t step, int64_t count,
+bool cycleNoteIndex(int64_t step, int64_t count,
                     const std::filesystem::path &home = kit::foundation::zavelHome());
-
-// The stored position brought into 0 … count − 1 (0 when there are no notes): another writer
-// may have left it negative or past the end.
-int64_t notePosition(int64_t index, int64_t count);
 
 // The loved tracks, each "title|artist".
 NameSet likedTracks(const std::filesystem::path &home = kit::foundation::zavelHome());
-void setLikedTracks(const NameSet &tracks,
+bool setLikedTracks(const NameSet &tracks,
                     const std::filesystem::path &home = kit::foundation::zavelHome());
 // Loves the track ("title|artist"), or stops loving it when it was loved; true when it was.
 // None when nothing changed: the stored value is not a list of names (it is left as it is), or

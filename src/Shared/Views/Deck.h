@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Shared/Views/Hardware/KeyRail.h"
-#include "Shared/Views/WidgetContext.h"
+#include "Shared/Views/ZCtx.h"
 #include "kit/ui/Color.h"
 #include "kit/ui/IntentReference.h"
 #include "kit/ui/View.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shared/Views/FeaturedViews/NotesDeckData.h"
+#include "Shared/Data/ExtraModels/NotesDeckData.h"
 #include "Widgets/Shell/LocalProvider.h"
 
 #include "kit/foundation/Clock.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Shared/Data/ExtraModels/NowPlayingData.h"
 #include "Shared/Data/WidgetIntents/CasingConfigIntent.h"
-#include "Shared/Views/FeaturedViews/NowPlayingData.h"
 #include "Widgets/Shell/GalleryOrLive.h"
 
 #include "kit/foundation/Clock.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Shared/Data/ExtraModels/WeatherDeckData.h"
 #include "Shared/Data/WeatherProvider/Environment.h"
 #include "Shared/Data/WidgetIntents/WeatherDeckConfigIntent.h"
-#include "Shared/Views/FeaturedViews/WeatherDeckData.h"
 #include "Widgets/Shell/GalleryOrLive.h"
 
 #include "kit/foundation/Date.h"

@@ -1,19 +1,11 @@
 #pragma once
 
-#include "kit/foundation/Clock.h"
-#include "kit/foundation/ZavelHome.h"
-
-#include <filesystem>
+#include "Shared/Data/PowerSource/PowerSource.h"
 
 namespace zavel {
 
-// Where the health widgets read their state; tests replace any of it.
-struct HealthEnvironment {
-  // The root under which /sys is read.
-  std::filesystem::path root = "/";
-  // The app group holding the shared suite.
-  std::filesystem::path home = kit::foundation::zavelHome();
-  kit::foundation::Clock clock = {};
-};
+// Where the health widgets read their state (the /sys root, the app group, the clock): the
+// battery's own sources, as the ring reads them; tests replace any of it.
+using HealthEnvironment = PowerSource::Environment;
 
 } // namespace zavel

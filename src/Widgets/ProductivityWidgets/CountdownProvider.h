@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Shared/Data/ExtraModels/CountdownData.h"
 #include "Shared/Data/WidgetIntents/CountdownConfigIntent.h"
-#include "Shared/Views/ProductivityViews/CountdownData.h"
 #include "Widgets/Shell/GalleryOrLive.h"
 
 #include "kit/foundation/Clock.h"

@@ -1,14 +1,16 @@
 #include "Widgets/RSSWidgets/RSSDeckProvider.h"
 
+#include "Shared/Data/CycledIndex.h"
 #include "Shared/Data/RSSStore/DeckIndex.h"
+#include "Shared/Data/RSSStore/ShownHeadlines.h"
 #include "Widgets/RSSWidgets/FeedRefresh.h"
-#include "Widgets/RSSWidgets/ShownHeadlines.h"
 
 namespace zavel {
 
 RSSDeckData RSSDeckTimeline::live(const Intent &, kit::foundation::Date) const {
-  std::vector<RSSItem> items = shownHeadlines(environment.home);
-  int64_t index = RSSDeckData::bounded(RSSStore::deckIndex(environment.home), items.size());
+  std::vector<RSSItem> items = RSSStore::shownHeadlines(environment.home);
+  int64_t index =
+      shownIndex(RSSStore::deckIndex(environment.home), static_cast<int64_t>(items.size()));
   return {std::move(items), index};
 }
 

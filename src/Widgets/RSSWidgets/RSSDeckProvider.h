@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Shared/Data/ExtraModels/RSSDeckData.h"
 #include "Shared/Data/RSSStore/Refresh.h"
 #include "Shared/Data/WidgetIntents/CasingConfigIntent.h"
-#include "Shared/Views/RSSViews/RSSDeckData.h"
 #include "Widgets/Shell/GalleryOrLive.h"
 
 namespace zavel {

@@ -1,12 +1,12 @@
 #include "Widgets/RSSWidgets/RSSTimelineProvider.h"
 
+#include "Shared/Data/RSSStore/ShownHeadlines.h"
 #include "Widgets/RSSWidgets/FeedRefresh.h"
-#include "Widgets/RSSWidgets/ShownHeadlines.h"
 
 namespace zavel {
 
 std::vector<RSSItem> RSSTimeline::live(const Intent &, kit::foundation::Date) const {
-  return shownHeadlines(environment.home);
+  return RSSStore::shownHeadlines(environment.home);
 }
 
 kit::widgets::Timeline<RSSEntry> RSSTimeline::timeline(const Intent &configuration) const {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Shared/Data/WidgetIntents/CasingOption.h"
-#include "Shared/Views/WidgetContext.h"
+#include "Shared/Views/ZCtx.h"
 #include "Shared/Views/ZavelSize.h"
 #include "kit/ui/View.h"
 

@@ -2,10 +2,10 @@
 
 #include "Shared/Data/ExtraModels/NetworkSnapshot.h"
 #include "Shared/Data/ExtraModels/StorageSnapshot.h"
+#include "Shared/Data/ExtraModels/SystemGauges.h"
 #include "Shared/Data/Models/PowerSnapshot.h"
 #include "Shared/Data/PowerSource/PowerSource.h"
 #include "Shared/Data/SystemStats/SystemStats.h"
-#include "Shared/Views/SystemViews/SystemGauges.h"
 #include "Widgets/Shell/LocalProvider.h"
 
 namespace zavel {

@@ -10,6 +10,14 @@ namespace {
 constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
 constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
 
+TEST(CycledIndex, ShownPositionsStayInRangeWhateverIsStoredWithoutOverflowing) {
+  struct Case {
+    int64_t index, count, position;
+  } positions[] = {{9, 3, 2}, {-4, 3, 0}, {kMax, 5, 4}, {kMin, 5, 0}, {5, 0, 0}};
+  for (const auto &c : positions)
+    EXPECT_EQ(shownIndex(c.index, c.count), c.position) << c.index << "/" << c.count;
+}
+
 TEST(CycledIndex, StepsAroundTheListFromThePositionShownWithoutOverflowing) {
   struct Step {
     int64_t index, step, count, next;

@@ -3,7 +3,6 @@
 #include "WidgetIntents/ActionTesting.h"
 
 #include <gtest/gtest.h>
-#include <limits>
 
 namespace zavel {
 namespace {
@@ -14,9 +13,6 @@ using kit::foundation::Data;
 using kit::foundation::DefaultsValue;
 using DeckStateTest = test::ActionTest;
 using Names = std::vector<std::string>;
-
-constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
-constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
 
 std::optional<Names> storedArray(std::string_view key) {
   return SharedSuite::open().stringArray(key);
@@ -81,14 +77,6 @@ TEST_F(DeckStateTest, TwoSpellingsOfOneNameAreOneMember) {
   EXPECT_FALSE(DeckState::toggleMember(liked, "a|b"));
   DeckState::setLikedTracks(liked);
   EXPECT_EQ(storedArray(DeckState::likedTracksKey), Names{"a|b"});
-}
-
-TEST(DeckState, NotePositionsStayInRangeWhateverIsStoredWithoutOverflowing) {
-  struct Case {
-    int64_t index, count, position;
-  } positions[] = {{9, 3, 2}, {-4, 3, 0}, {kMax, 5, 4}, {kMin, 5, 0}, {5, 0, 0}};
-  for (const auto &c : positions)
-    EXPECT_EQ(DeckState::notePosition(c.index, c.count), c.position) << c.index << "/" << c.count;
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 // numeral's fit.
 
 #include "Shared/Theme/ZavelFonts.h"
-#include "Shared/Views/WidgetContext.h"
+#include "Shared/Views/ZCtx.h"
 #include "kit/ui/LayoutTesting.h"
 #include "kit/ui/UI.h"
 #include "kit/ui/text/TextEngine.h"

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "Shared/Data/Environment.h"
 #include "Shared/Data/Models/CalendarSnapshot.h"
 #include "Shared/Data/Models/RemindersSnapshot.h"
 #include "kit/events/CalendarItems.h"
-#include "kit/foundation/Clock.h"
 #include "kit/foundation/ZavelHome.h"
 
 #include <filesystem>
@@ -24,12 +24,9 @@ inline constexpr std::string_view calendarKey = "zavel.snapshot.calendar.v1";
 // At most this many of the day's timed events are kept.
 inline constexpr size_t maximumEvents = 6;
 
-// Where the calendars and the suite live and what "now" is; tests replace them.
-struct Environment {
-  // The app group: its calendars folder and its shared suite.
-  std::filesystem::path home = kit::foundation::zavelHome();
-  kit::foundation::Clock clock = {};
-};
+// Where the calendars and the suite live (the app group's calendars folder and shared suite) and
+// what "now" is; tests replace them.
+using Environment = zavel::Environment;
 
 // Today's reminders: the last two completed today, then every open one due by the end of today
 // (overdue ones included; undated ones are due at no time, so not by today) in due order, with

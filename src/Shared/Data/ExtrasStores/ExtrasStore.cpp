@@ -51,11 +51,11 @@ CounterSnapshot counter(std::string_view name, int64_t goal, const Clock &clock,
   return {SharedSuite::open(home).integer(key), goal};
 }
 
-void addToCounter(std::string_view name, int64_t amount, const Clock &clock,
+bool addToCounter(std::string_view name, int64_t amount, const Clock &clock,
                   const std::filesystem::path &home) {
   // One key for the read and the write, even when midnight passes between them.
   auto key = counterKey(name, dayString(clock.now()));
-  SharedSuite::update(
+  return SharedSuite::update(
       key,
       [&](const std::optional<kit::foundation::DefaultsValue> &stored) {
         auto count = stored ? kit::foundation::numberOf(*stored) : int64_t{0};
@@ -76,10 +76,10 @@ std::vector<HabitItem> habits(const std::filesystem::path &home) {
   return read<std::vector<HabitItem>>(habitsKey, home).value_or(HabitItem::samples());
 }
 
-void toggleHabitToday(const kit::foundation::UUID &id, const Clock &clock,
+bool toggleHabitToday(const kit::foundation::UUID &id, const Clock &clock,
                       const std::filesystem::path &home) {
   auto today = dayString(clock.now());
-  SharedSuite::updateRecord<std::vector<HabitItem>>(
+  return SharedSuite::updateRecord<std::vector<HabitItem>>(
       habitsKey,
       [&](std::optional<std::vector<HabitItem>> &stored) {
         if (!stored)

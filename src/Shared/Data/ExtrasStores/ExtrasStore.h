@@ -49,7 +49,8 @@ CounterSnapshot counter(std::string_view name, int64_t goal,
 // Adds `amount` (negative takes away) to today's value. The stored value never goes below 0 and
 // stops at the largest integer instead of overflowing. Additions at the same moment, in any
 // process, all count. A stored value that is no number (data, a list, a word) stays as it is.
-void addToCounter(std::string_view name, int64_t amount,
+// False when nothing was written.
+bool addToCounter(std::string_view name, int64_t amount,
                   const kit::foundation::Clock &clock = kit::foundation::Clock(),
                   const std::filesystem::path &home = kit::foundation::zavelHome());
 
@@ -65,8 +66,9 @@ std::vector<HabitItem> habits(const std::filesystem::path &home = kit::foundatio
 // Checks the first habit with `id` in for today, or takes today's check-in back, and stores the
 // whole list in its order, in one write that no other writer's comes between. No habit with that
 // id: nothing is written. With no list stored, the sample habits with the check-in become the
-// list; a stored list that cannot be read is the user's and stays exactly as it is.
-void toggleHabitToday(const kit::foundation::UUID &id,
+// list; a stored list that cannot be read is the user's and stays exactly as it is. False when
+// nothing was written.
+bool toggleHabitToday(const kit::foundation::UUID &id,
                       const kit::foundation::Clock &clock = kit::foundation::Clock(),
                       const std::filesystem::path &home = kit::foundation::zavelHome());
 

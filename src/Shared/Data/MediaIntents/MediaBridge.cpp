@@ -11,13 +11,12 @@ std::optional<NowPlayingSnapshot> nowPlaying(const std::filesystem::path &home) 
   return SharedSuite::read<NowPlayingSnapshot>(nowPlayingKey, home);
 }
 
-void setNowPlaying(const std::optional<NowPlayingSnapshot> &record,
+bool setNowPlaying(const std::optional<NowPlayingSnapshot> &record,
                    const std::filesystem::path &home) {
   auto bytes = record ? kit::foundation::encodeJsonData(*record) : std::nullopt;
   if (bytes)
-    SharedSuite::writeData(nowPlayingKey, std::move(*bytes), home);
-  else
-    SharedSuite::open(home).removeObject(nowPlayingKey);
+    return SharedSuite::writeData(nowPlayingKey, std::move(*bytes), home);
+  return SharedSuite::open(home).removeObject(nowPlayingKey);
 }
 
 std::optional<InboxSnapshot> inbox(const std::filesystem::path &home) {

@@ -20,8 +20,9 @@ inline constexpr std::string_view mediaNotificationPrefix = "com.brekholt.zavel.
 // What plays; none when nothing is stored or it is not a whole record.
 std::optional<NowPlayingSnapshot>
 nowPlaying(const std::filesystem::path &home = kit::foundation::zavelHome());
-// Stores the record; none, or a record that cannot be encoded, removes the stored one.
-void setNowPlaying(const std::optional<NowPlayingSnapshot> &record,
+// Stores the record; none, or a record that cannot be encoded, removes the stored one. False when
+// the store refused.
+bool setNowPlaying(const std::optional<NowPlayingSnapshot> &record,
                    const std::filesystem::path &home = kit::foundation::zavelHome());
 
 // The mail summary, written by the host application only; none as for nowPlaying.

@@ -1,18 +1,12 @@
 #pragma once
 
-#include "kit/foundation/Clock.h"
-#include "kit/foundation/ZavelHome.h"
+#include "Shared/Data/Environment.h"
 #include "kit/intents/AppIntent.h"
-
-#include <filesystem>
 
 namespace zavel {
 
 // Where a key's intent reads and writes, and its "now"; tests give a fixed clock.
-struct ActionEnvironment {
-  std::filesystem::path home = kit::foundation::zavelHome();
-  kit::foundation::Clock clock = {};
-};
+using ActionEnvironment = Environment;
 
 // Runs an intent's steps; whatever they throw stops there, so a key never fails visibly.
 template <class Steps> kit::intents::IntentResult performQuietly(Steps &&steps) noexcept {

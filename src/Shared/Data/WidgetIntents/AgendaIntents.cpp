@@ -1,6 +1,6 @@
 #include "Shared/Data/WidgetIntents/AgendaIntents.h"
 
-#include "Shared/Data/WidgetIntents/CompleteReminderIntent.h"
+#include "Shared/Data/WidgetIntents/ToggleReminderIntent.h"
 
 namespace zavel {
 

@@ -1,5 +1,6 @@
 #include "Shared/Data/WidgetIntents/NoteDeckPinIntent.h"
 
+#include "Shared/Data/CycledIndex.h"
 #include "Shared/Data/DeckState.h"
 #include "Shared/Data/ExtrasStores/ReloadKinds.h"
 #include "Shared/Data/NotesStore.h"
@@ -13,8 +14,8 @@ NoteDeckPinIntent::perform(const ActionEnvironment &environment) const noexcept 
     auto notes = NotesStore::latest(environment.home);
     if (notes.empty())
       return;
-    auto position = DeckState::notePosition(DeckState::noteIndex(environment.home),
-                                            static_cast<int64_t>(notes.size()));
+    auto position =
+        shownIndex(DeckState::noteIndex(environment.home), static_cast<int64_t>(notes.size()));
     NotesStore::togglePin(notes[static_cast<size_t>(position)].id, environment.home);
     reloadKinds(noteDeckKinds);
   });

@@ -1,6 +1,6 @@
 #include "Shared/Views/AgendaViews/RemindersListView.h"
 
-#include "Shared/Data/WidgetIntents/CompleteReminderIntent.h"
+#include "Shared/Data/WidgetIntents/ToggleReminderIntent.h"
 #include "Shared/Theme/AccentInk.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/AgendaViews/DisplayRows.h"

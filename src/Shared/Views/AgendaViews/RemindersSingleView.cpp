@@ -1,6 +1,6 @@
 #include "Shared/Views/AgendaViews/RemindersSingleView.h"
 
-#include "Shared/Data/WidgetIntents/CompleteReminderIntent.h"
+#include "Shared/Data/WidgetIntents/ToggleReminderIntent.h"
 #include "Shared/Theme/DesignTokens.h"
 #include "Shared/Views/Hardware/MicroLabel.h"
 #include "Shared/Views/ScreenColumn.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shared/Views/WidgetContext.h"
+#include "Shared/Views/ZCtx.h"
 #include "kit/foundation/Date.h"
 #include "kit/foundation/TimeZone.h"
 #include "kit/ui/View.h"

@@ -1,6 +1,6 @@
 #include "Shared/Views/FeaturedViews/NotesDeckView.h"
 
-#include "Shared/Data/DeckState.h"
+#include "Shared/Data/CycledIndex.h"
 #include "Shared/Data/WidgetIntents/NoteDeckCycleIntent.h"
 #include "Shared/Data/WidgetIntents/NoteDeckPinIntent.h"
 #include "Shared/Theme/DesignTokens.h"
@@ -86,7 +86,7 @@ View bodyLines(const std::vector<std::string> &lines, const ZCtx &ctx) {
 View NotesDeckView::body() const {
   double u = ctx.u;
   auto count = static_cast<int64_t>(data.notes.size());
-  int64_t position = DeckState::notePosition(data.index, count);
+  int64_t position = shownIndex(data.index, count);
   const NoteItem *shown = count > 0 ? &data.notes[static_cast<std::size_t>(position)] : nullptr;
   NoteLines note = shown ? noteLines(shown->text) : NoteLines{"No notes yet", {}};
   std::string place = fmt::format("NOTES · {} OF {}", shown ? position + 1 : 0, count);

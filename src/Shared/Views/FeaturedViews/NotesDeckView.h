@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Shared/Views/FeaturedViews/NotesDeckData.h"
-#include "Shared/Views/WidgetContext.h"
+#include "Shared/Data/ExtraModels/NotesDeckData.h"
+#include "Shared/Views/ZCtx.h"
 #include "kit/ui/View.h"
 
 namespace zavel {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Shared/Views/FeaturedViews/WeatherDeckData.h"
-#include "Shared/Views/WidgetContext.h"
+#include "Shared/Data/ExtraModels/WeatherDeckData.h"
+#include "Shared/Views/ZCtx.h"
 #include "kit/ui/View.h"
 
 #include <cstdint>

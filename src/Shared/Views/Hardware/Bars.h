@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Shared/Theme/DesignTokens.h"
-#include "Shared/Views/WidgetContext.h"
+#include "Shared/Views/ZCtx.h"
 #include "kit/ui/Color.h"
 #include "kit/ui/View.h"
 

@@ -1,5 +1,6 @@
 #include "Shared/Views/RSSViews/RSSDeckView.h"
 
+#include "Shared/Data/CycledIndex.h"
 #include "Shared/Data/RSSStore/RSSCycleIntent.h"
 #include "Shared/Data/RSSStore/URLString.h"
 #include "Shared/Theme/DesignTokens.h"
@@ -19,7 +20,8 @@ using namespace kit::ui;
 
 // "RSS · 3 OF 24": the shown headline's place, counted from 1, or 0 of 0.
 std::string positionLabel(const RSSDeckData &data) {
-  int64_t place = data.items.empty() ? 0 : RSSDeckData::bounded(data.index, data.items.size()) + 1;
+  int64_t place =
+      data.items.empty() ? 0 : shownIndex(data.index, static_cast<int64_t>(data.items.size())) + 1;
   return fmt::format("RSS · {} OF {}", place, data.items.size());
 }
 

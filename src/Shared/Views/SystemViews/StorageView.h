@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Shared/Data/ExtraModels/StorageSnapshot.h"
-#include "Shared/Views/WidgetContext.h"
+#include "Shared/Views/ZCtx.h"
 #include "kit/ui/View.h"
 
 namespace zavel {

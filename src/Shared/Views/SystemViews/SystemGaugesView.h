@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Shared/Views/SystemViews/SystemGauges.h"
-#include "Shared/Views/WidgetContext.h"
+#include "Shared/Data/ExtraModels/SystemGauges.h"
+#include "Shared/Views/ZCtx.h"
 #include "kit/ui/View.h"
 
 namespace zavel {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Shared/Data/ExtraModels/DaylightInfo.h"
-#include "Shared/Views/WidgetContext.h"
+#include "Shared/Views/ZCtx.h"
 #include "kit/foundation/Date.h"
 #include "kit/ui/View.h"
 

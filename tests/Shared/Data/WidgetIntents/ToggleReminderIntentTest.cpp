@@ -1,4 +1,4 @@
-#include "Shared/Data/WidgetIntents/CompleteReminderIntent.h"
+#include "Shared/Data/WidgetIntents/ToggleReminderIntent.h"
 #include "Shared/Data/WidgetIntents/AgendaIntents.h"
 
 #include "../EventSync/AgendaHome.h"
@@ -17,7 +17,7 @@ bool isCompleted(const AgendaHome &home, const char *id) {
   return kit::events::EventStore(home.calendars(), "Europe/Oslo").reminder(id)->completed;
 }
 
-TEST(CompleteReminderIntent, PressingTheKeyTogglesAndReloadsOnlyThePressedWidget) {
+TEST(ToggleReminderIntent, PressingTheKeyTogglesAndReloadsOnlyThePressedWidget) {
   AgendaHome home; // the intent works on ZAVEL_HOME and the system clock
   home.add("inbox", "call.ics", todo("call", "DUE;TZID=Europe/Oslo:20240312T170000"));
   kit::intents::IntentRegistry registry;

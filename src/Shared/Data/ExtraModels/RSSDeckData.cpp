@@ -1,4 +1,4 @@
-#include "Shared/Views/RSSViews/RSSDeckData.h"
+#include "Shared/Data/ExtraModels/RSSDeckData.h"
 
 #include "Shared/Data/CycledIndex.h"
 #include "Shared/Data/RSSStore/SampleItems.h"
@@ -10,14 +10,10 @@ const RSSDeckData &RSSDeckData::sample() {
   return deck;
 }
 
-int64_t RSSDeckData::bounded(int64_t index, std::size_t count) {
-  return shownIndex(index, static_cast<int64_t>(count));
-}
-
 const RSSItem *RSSDeckData::shown() const {
   if (items.empty())
     return nullptr;
-  return &items[static_cast<std::size_t>(bounded(index, items.size()))];
+  return &items[static_cast<std::size_t>(shownIndex(index, static_cast<int64_t>(items.size())))];
 }
 
 } // namespace zavel

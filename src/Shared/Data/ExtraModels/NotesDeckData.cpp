@@ -1,4 +1,4 @@
-#include "Shared/Views/FeaturedViews/NotesDeckData.h"
+#include "Shared/Data/ExtraModels/NotesDeckData.h"
 
 #include "kit/foundation/Clock.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Shared/Data/DeckState.h"
+#include "Shared/Data/ExtraModels/DeckCity.h"
 #include "Shared/Data/Models/WeatherSnapshot.h"
-#include "Shared/Views/FeaturedViews/DeckCity.h"
 
 #include "kit/foundation/JsonCoding.h"
 

@@ -1,4 +1,4 @@
-#include "Shared/Data/WidgetIntents/CompleteReminderIntent.h"
+#include "Shared/Data/WidgetIntents/ToggleReminderIntent.h"
 
 #include "Shared/Data/EventSync/EventSync.h"
 #include "Shared/Data/WidgetIntents/ActionEnvironment.h"

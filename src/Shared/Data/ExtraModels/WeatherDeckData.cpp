@@ -1,4 +1,4 @@
-#include "Shared/Views/FeaturedViews/WeatherDeckData.h"
+#include "Shared/Data/ExtraModels/WeatherDeckData.h"
 
 namespace zavel {
 

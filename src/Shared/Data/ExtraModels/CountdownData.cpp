@@ -1,4 +1,4 @@
-#include "Shared/Views/ProductivityViews/CountdownData.h"
+#include "Shared/Data/ExtraModels/CountdownData.h"
 
 #include "kit/foundation/Clock.h"
 

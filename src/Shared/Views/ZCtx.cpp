@@ -1,4 +1,4 @@
-#include "Shared/Views/WidgetContext.h"
+#include "Shared/Views/ZCtx.h"
 
 #include "Shared/Theme/ZavelFonts.h"
 

@@ -1,4 +1,4 @@
-#include "Shared/Views/WidgetContext.h"
+#include "Shared/Views/ZCtx.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ using NumeralStyle = zavel::ThemeSettings::NumeralStyle;
 
 namespace {
 
-TEST(WidgetContext, SmallSizesGetTheLabelFaceRaisedTowardEighteenLargeOnesTheNumeralStyle) {
+TEST(ZCtx, SmallSizesGetTheLabelFaceRaisedTowardEighteenLargeOnesTheNumeralStyle) {
   struct Case {
     double size;
     FontWeight weight;

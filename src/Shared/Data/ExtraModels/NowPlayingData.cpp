@@ -1,4 +1,4 @@
-#include "Shared/Views/FeaturedViews/NowPlayingData.h"
+#include "Shared/Data/ExtraModels/NowPlayingData.h"
 
 namespace zavel {
 

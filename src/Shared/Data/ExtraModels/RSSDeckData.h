@@ -18,11 +18,8 @@ struct RSSDeckData {
   // The nine sample headlines at the first.
   static const RSSDeckData &sample();
 
-  // A stored position held to the headlines there are, from below as well (a position the host
-  // application wrote may be negative); 0 when there are none.
-  static int64_t bounded(int64_t index, std::size_t count);
-
-  // The headline on the screen, at the bounded position; none when there are no headlines.
+  // The headline on the screen, at the position shown for the stored one (shownIndex); none when
+  // there are no headlines.
   const RSSItem *shown() const;
 
   bool operator==(const RSSDeckData &) const = default;
