@@ -65,8 +65,7 @@ TEST(ActionRecording, ReportsEachReloadedKindOnceWhereItWasFirstAsked) {
 // file, so nothing is reported.
 TEST(ActionRecording, KeysKeptOnlyInMemoryAreNotReported) {
   zavel::test::TempHome home;
-  fs::create_directories(home.suiteFile(std::string(AppGroup::identifier)));
-  fs::create_directories(home.suiteFile("standard"));
+  home.blockSuites({std::string(AppGroup::identifier), "standard"});
   BackgroundWait wait;
   ActionReport report = recordAction(
       [&] {
@@ -82,8 +81,7 @@ TEST(ActionRecording, KeysKeptOnlyInMemoryAreNotReported) {
 // are; the host then fails naming the first.
 TEST(ActionRecording, ListsWritesThatFailedApartAndTheHostFailsNamingTheFirst) {
   zavel::test::TempHome home;
-  fs::create_directories(home.suiteFile(std::string(AppGroup::identifier)));
-  fs::create_directories(home.suiteFile("standard"));
+  home.blockSuites({std::string(AppGroup::identifier), "standard"});
   BackgroundWait wait;
   ActionReport report = recordAction(
       [&] {

@@ -153,8 +153,7 @@ TEST(HostQuery, APlaceSearchWithoutTheGeocodingAddressNamesItsVariable) {
 // fails too.
 TEST(HostDefaults, WithNoUsableSuiteFileWritesFailAndNothingIsClaimed) {
   zavel::test::TempHome home;
-  std::filesystem::create_directories(home.suiteFile(std::string(AppGroup::identifier)));
-  std::filesystem::create_directories(home.suiteFile("standard"));
+  home.blockSuites({std::string(AppGroup::identifier), "standard"});
   const std::vector<std::string> write{"defaults", "write", "zavel.y", "1", "--int"};
   for (const auto &words : {write, {"defaults", "delete", "zavel.y"}}) {
     HostResult refused = runExecutable(words);

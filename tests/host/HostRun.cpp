@@ -7,19 +7,11 @@
 #include "support/ScratchTree.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
 
 namespace zavel::host::testing {
-std::string fileText(const std::filesystem::path &path) {
-  std::ifstream file(path);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
 namespace {
 
 HostResult runOn(const kit::widgets::WidgetBundle &bundle, const std::vector<std::string> &words) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/ScopedEnvironment.h"
+#include "support/ScratchTree.h"
 
 #include <filesystem>
 #include <string>
@@ -46,8 +47,7 @@ private:
 // made, so child processes may use it.
 std::string programCommand(const std::vector<std::string> &words);
 
-// The whole text of a file.
-std::string fileText(const std::filesystem::path &path);
+using test_support::fileText;
 
 // The printed lines, without their line breaks.
 std::vector<std::string> lines(const std::string &text);

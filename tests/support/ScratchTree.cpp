@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -30,6 +31,11 @@ std::filesystem::path ScratchTree::write(const std::filesystem::path &relative,
   if (!out)
     ADD_FAILURE() << "cannot write " << path;
   return path;
+}
+
+std::string fileText(const std::filesystem::path &file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::filesystem::path ScratchTree::folder(const std::filesystem::path &relative) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace test_support {
@@ -24,5 +25,8 @@ public:
 private:
   std::filesystem::path root_;
 };
+
+// The whole contents of a file, byte for byte; empty when it cannot be read.
+std::string fileText(const std::filesystem::path &file);
 
 } // namespace test_support

@@ -4,6 +4,8 @@
 #include "support/ScratchTree.h"
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace zavel::test {
 
@@ -17,6 +19,11 @@ public:
   // Where the store named `name` keeps its database.
   std::filesystem::path suiteFile(const std::string &name) const {
     return path() / "suites" / (name + ".sqlite3");
+  }
+  // A folder in place of each named store's database, so that none of them can be opened.
+  void blockSuites(const std::vector<std::string> &names) const {
+    for (const auto &name : names)
+      std::filesystem::create_directories(suiteFile(name));
   }
 
 private:

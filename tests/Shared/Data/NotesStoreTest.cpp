@@ -32,8 +32,7 @@ void writeNotes(const std::string &text) { std::ofstream(NotesStore::fileURL()) 
 void writeList(const std::vector<Json> &notes) { writeNotes(Json(notes).dump()); }
 
 std::string fileText(const fs::path &file = NotesStore::fileURL()) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return test_support::fileText(file);
 }
 
 Texts latestTexts() { return zavel::test::pluck(NotesStore::latest(), &NoteItem::text); }

@@ -17,10 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string textOf(const fs::path &file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test_support::fileText;
 
 // Only the names a replacement's temporary file can have: hidden, the file's name, a dot and
 // six letters or digits.
@@ -61,7 +58,7 @@ TEST(AtomicFile, ReplacementsSayWhyTheyFailAndObserversHearOnlyWholeOnesByTheNam
       [&](const foundation::WriteFailure &failure) { failed.push_back(failure.name); });
 
   EXPECT_EQ(replaceFile(link, "new", Durability::whole), std::error_code());
-  EXPECT_EQ(textOf(real), "new");
+  EXPECT_EQ(fileText(real), "new");
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(replaceFile(scratch.root() / "missing" / "a.txt", "x"),
             std::errc::no_such_file_or_directory);
@@ -71,7 +68,7 @@ TEST(AtomicFile, ReplacementsSayWhyTheyFailAndObserversHearOnlyWholeOnesByTheNam
   EXPECT_EQ(
       replaceFile(real, "stopped", Durability::synced, [](const fs::path &) { return false; }),
       std::errc::operation_canceled);
-  EXPECT_EQ(textOf(real), "new");
+  EXPECT_EQ(fileText(real), "new");
   EXPECT_EQ(heard, std::vector<fs::path>{link});
   EXPECT_EQ(failed, (std::vector<std::string>{(scratch.root() / "missing" / "a.txt").string(),
                                               scratch.root() / "taken",
@@ -110,7 +107,7 @@ TEST(AtomicFile, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
     ::setrlimit(RLIMIT_FSIZE, &limit);
     return replaceFile(file, std::string(64, '2')) == std::errc::file_too_large;
   }));
-  EXPECT_EQ(textOf(file), "[1]");
+  EXPECT_EQ(fileText(file), "[1]");
   EXPECT_EQ(std::distance(fs::directory_iterator(scratch.root()), fs::directory_iterator()), 1);
 }
 
@@ -128,8 +125,8 @@ TEST(AtomicFile, AFileOrFolderWithoutWriteBitsIsLeftAsItIs) {
       [&](const foundation::WriteFailure &failure) { failed.push_back(failure.name); });
   for (const fs::path &target : {file, link, inFolder, inFolder.parent_path() / "new.txt"})
     EXPECT_EQ(replaceFile(target, "new"), std::errc::permission_denied) << target;
-  EXPECT_EQ(textOf(file), "old");
-  EXPECT_EQ(textOf(inFolder), "old");
+  EXPECT_EQ(fileText(file), "old");
+  EXPECT_EQ(fileText(inFolder), "old");
   EXPECT_EQ(std::distance(fs::directory_iterator(inFolder.parent_path()), fs::directory_iterator()),
             1);
   EXPECT_EQ(failed,

@@ -16,10 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string textOf(const fs::path &file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test_support::fileText;
 
 bool isLocked(const fs::path &file) {
   return !FileLock::exclusive(lockFileBeside(file), std::chrono::milliseconds(0));
@@ -40,14 +37,14 @@ TEST(LockedReplace, ALinkIsChangedThroughToTheFileItNames) {
       link,
       [&](const fs::path &file) {
         edited = file;
-        return std::optional(textOf(file) + "2");
+        return std::optional(fileText(file) + "2");
       },
       {}, [&] { lockedMeanwhile = isLocked(real); });
   EXPECT_FALSE(error) << error.message();
   EXPECT_EQ(edited, fs::canonical(real));
   EXPECT_TRUE(lockedMeanwhile);
   EXPECT_FALSE(isLocked(real));
-  EXPECT_EQ(textOf(real), "12");
+  EXPECT_EQ(fileText(real), "12");
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_TRUE(fs::exists(lockFileBeside(real)));
   EXPECT_FALSE(fs::exists(lockFileBeside(link)));
@@ -97,9 +94,9 @@ TEST(LockedReplace, AStoppedChangeLeavesTheFileAndSaysWhy) {
     EXPECT_EQ(replaceLocked(c.file, c.edit, c.beforeReplace, [&] { ran = true; }), c.why) << c.name;
     EXPECT_TRUE(ran) << c.name;
   }
-  EXPECT_EQ(textOf(file), "old");
-  EXPECT_EQ(textOf(other), "other");
-  EXPECT_EQ(textOf(blocked), "blocked");
+  EXPECT_EQ(fileText(file), "old");
+  EXPECT_EQ(fileText(other), "other");
+  EXPECT_EQ(fileText(blocked), "blocked");
   EXPECT_FALSE(fs::exists(scratch.root() / "nowhere.json"));
   for (const char *folder : {"a", "b"})
     EXPECT_EQ(
@@ -119,11 +116,11 @@ TEST(LockedReplace, ChangesAtOnceTakeTurns) {
     writers.emplace_back([&] {
       for (int i = 0; i < kEach; ++i)
         replaceLocked(file, [](const fs::path &at) {
-          return std::optional(std::to_string(std::stoi(textOf(at)) + 1));
+          return std::optional(std::to_string(std::stoi(fileText(at)) + 1));
         });
     });
   writers.clear();
-  EXPECT_EQ(textOf(file), std::to_string(kWriters * kEach));
+  EXPECT_EQ(fileText(file), std::to_string(kWriters * kEach));
 }
 
 } // namespace
