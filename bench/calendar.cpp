@@ -1,7 +1,9 @@
 // One reading of the calendars as a widget makes it, over the heaviest folders a user can have
-// within the reader's caps: what the agenda widgets read, what the reminders widgets read, and a
-// reminder press (the widget's reading, then the toggle with its fresh reading stored). Each
-// must stay under one second; a realistic folder of a busy user is the everyday case.
+// within the reader's caps, folders of many zones (a thousand invitations, zones listing their
+// changes) and of rules that never give a start: what the agenda widgets read, what the
+// reminders widgets read, and a reminder press (the widget's reading, then the toggle with its
+// fresh reading stored). Each must stay under one second; a realistic folder of a busy user is
+// the everyday case.
 #include "support/BenchFolder.h"
 
 #include "Shared/Data/ClockFormat.h"
@@ -52,6 +54,23 @@ const std::string kBerlin =
     "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\nEND:DAYLIGHT\r\nBEGIN:STANDARD\r\n"
     "TZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nTZNAME:CET\r\nDTSTART:19701025T030000\r\n"
     "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+
+// Europe/Berlin's rules as mail programs write them into invitations, from 1601 (or a later
+// year, which gives another definition of the same zone).
+std::string rulesZone(const std::string &tzid, int since = 1601) {
+  return fmt::format(
+      "BEGIN:VTIMEZONE\r\nTZID:{}\r\nBEGIN:STANDARD\r\nDTSTART:{}0101T030000\r\n"
+      "TZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nRRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=10\r\n"
+      "END:STANDARD\r\nBEGIN:DAYLIGHT\r\nDTSTART:{}0101T020000\r\nTZOFFSETFROM:+0100\r\n"
+      "TZOFFSETTO:+0200\r\nRRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=3\r\nEND:DAYLIGHT\r\n"
+      "END:VTIMEZONE\r\n",
+      tzid, since, since);
+}
+
+// A daily stand-up with its own zone, the first event of the day.
+const std::string kStandup =
+    calendarText(kBerlin + event("standup", "DTSTART;TZID=Europe/Berlin:20250106T083000\r\n"
+                                            "RRULE:FREQ=DAILY\r\nSUMMARY:Stand-up\r\n"));
 
 // An event that shows today beside whatever else a folder holds.
 const std::string kLunch =
@@ -141,8 +160,71 @@ Files nested300k() {
           {"c/lunch.ics", calendarText(kLunch)}};
 }
 
-// A busy user's folder as a sync tool leaves it: one file per item, each with its zone; 5,000
-// events over eleven years, a tenth of them daily and a tenth weekly series; 2,000 reminders.
+// A thousand invitations, each bringing its own zone with rules from 1601 and a meeting today.
+std::pair<std::string, std::string> invitation(int i) {
+  std::string tzid = fmt::format("Invite Zone {}", i);
+  return {rulesZone(tzid),
+          event(fmt::format("invite{}", i),
+                fmt::format("DTSTART;TZID={}:{}T{:02}{:02}00\r\nSUMMARY:Invite {}\r\n", tzid,
+                            kToday, 9 + i / 60, i % 60, i))};
+}
+
+Files invitations1000() {
+  Files files{{"work/standup.ics", kStandup}};
+  for (int i = 0; i < 1000; ++i) {
+    auto [zone, meeting] = invitation(i);
+    files[fmt::format("invites/{:04}.ics", i)] = calendarText(zone + meeting);
+  }
+  return files;
+}
+
+Files invitationsInOneFile() {
+  std::string zones, meetings;
+  for (int i = 0; i < 1000; ++i) {
+    auto [zone, meeting] = invitation(i);
+    zones += zone;
+    meetings += meeting;
+  }
+  return {{"work/standup.ics", kStandup}, {"invites/all.ics", calendarText(zones + meetings)}};
+}
+
+// A thousand tiny rules that can never give a start, each in a file of its own.
+Files neverMatching1000() {
+  Files files{{"work/standup.ics", kStandup}};
+  for (int i = 0; i < 1000; ++i)
+    files[fmt::format("a/{:04}.ics", i)] =
+        calendarText(event(fmt::format("never{}", i),
+                           "DTSTART:20251102T000000\r\nRRULE:FREQ=SECONDLY;BYSETPOS=2\r\n"));
+  return files;
+}
+
+// Eight files of 7.9 MB of zones, each listing 1,220 changes (within a zone's bound), with an
+// event in each zone.
+Files zoneLists8() {
+  std::string dates = "19000101T030000";
+  for (int k = 1; k < 1220; ++k)
+    dates += fmt::format(",{}0101T030000", 1900 + k / 8);
+  Files files{{"work/standup.ics", kStandup}};
+  for (int f = 0; f < 8; ++f) {
+    std::string components;
+    for (int z = 0; z < 400; ++z) {
+      std::string tzid = fmt::format("Listed {}-{}", f, z);
+      components += fmt::format("BEGIN:VTIMEZONE\r\nTZID:{}\r\nBEGIN:STANDARD\r\n"
+                                "DTSTART:16010101T030000\r\nTZOFFSETFROM:+0200\r\n"
+                                "TZOFFSETTO:+0100\r\nRDATE:{}\r\nEND:STANDARD\r\n"
+                                "END:VTIMEZONE\r\n",
+                                tzid, dates) +
+                    event(fmt::format("listed{}-{}", f, z),
+                          fmt::format("DTSTART;TZID={}:{}T120000\r\n", tzid, kToday));
+    }
+    files[fmt::format("lists/{}.ics", f)] = calendarText(components);
+  }
+  return files;
+}
+
+// A busy user's folder as a sync tool leaves it: one file per item, each with its zone (200
+// definitions of it); 5,000 events over eleven years, a tenth of them daily and a tenth weekly
+// series; 2,000 reminders.
 Files realistic() {
   Files files;
   for (int i = 0; i < 5000; ++i) {
@@ -153,12 +235,13 @@ Files realistic() {
                        : i % 10 == 1 ? "RRULE:FREQ=WEEKLY;BYDAY=MO,WE,FR\r\n"
                                      : "";
     files[fmt::format("work/{:05}.ics", i)] = calendarText(
-        kBerlin + event(fmt::format("event-{}", i),
-                        fmt::format("DTSTAMP:20250101T000000Z\r\nDTSTART;TZID=Europe/Berlin:{}\r\n"
-                                    "DTEND;TZID=Europe/Berlin:{}\r\nSUMMARY:Meeting {}\r\n"
-                                    "LOCATION:Room {}\r\nDESCRIPTION:Notes\\, agenda and a "
-                                    "link\r\n{}",
-                                    start, end, i, i % 9, rule)));
+        rulesZone("Europe/Berlin", 1601 + i % 200) +
+        event(fmt::format("event-{}", i),
+              fmt::format("DTSTAMP:20250101T000000Z\r\nDTSTART;TZID=Europe/Berlin:{}\r\n"
+                          "DTEND;TZID=Europe/Berlin:{}\r\nSUMMARY:Meeting {}\r\n"
+                          "LOCATION:Room {}\r\nDESCRIPTION:Notes\\, agenda and a "
+                          "link\r\n{}",
+                          start, end, i, i % 9, rule)));
   }
   for (int i = 0; i < 2000; ++i)
     files[fmt::format("todo/{:05}.ics", i)] = calendarText(
@@ -229,6 +312,10 @@ CALENDAR_SHAPE(BM_CalendarReading, rules100);
 CALENDAR_SHAPE(BM_CalendarReading, hourlyZone);
 CALENDAR_SHAPE(BM_CalendarReading, nested300k);
 CALENDAR_SHAPE(BM_CalendarReading, realistic);
+CALENDAR_SHAPE(BM_CalendarReading, invitations1000);
+CALENDAR_SHAPE(BM_CalendarReading, invitationsInOneFile);
+CALENDAR_SHAPE(BM_CalendarReading, neverMatching1000);
+CALENDAR_SHAPE(BM_CalendarReading, zoneLists8);
 
 CALENDAR_SHAPE(BM_RemindersReading, line8mb);
 CALENDAR_SHAPE(BM_RemindersReading, propertyLines1m);

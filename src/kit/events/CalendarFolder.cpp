@@ -1,8 +1,8 @@
 #include "kit/events/CalendarFolder.h"
 
 #include "kit/events/CalendarText.h"
-#include "kit/events/ContentLines.h"
 #include "kit/events/IcalTime.h"
+#include "kit/events/ItemText.h"
 #include "kit/foundation/FileContents.h"
 #include "kit/foundation/TextOperations.h"
 #include "kit/foundation/Utf8.h"
@@ -37,31 +37,25 @@ bool isCalendarFileName(std::string_view name) {
          foundation::equalsIgnoringASCIICase(name.substr(name.size() - 4), ".ICS");
 }
 
-bool everyEventHasAStart(const std::vector<ItemComponent> &items) {
-  return std::all_of(items.begin(), items.end(), [](const ItemComponent &item) {
-    const Property *start = item.first(PropertyName::dtstart);
-    return item.kind != ComponentKind::event || (start && holdsTime(*start));
-  });
-}
-
 bool holds(const std::vector<ItemComponent> &items, ComponentKind kind) {
   return std::any_of(items.begin(), items.end(),
                      [&](const ItemComponent &item) { return item.kind == kind; });
 }
 
-// The file at `path` when it can be read within the reading's budget and holds an item of the
-// kind the reading wants; none otherwise.
+// The file at `path` when it can be read and holds an item of the kind the reading wants; none
+// otherwise.
 std::optional<CalendarFile> readFileAt(const fs::path &path, const std::string &calendar,
                                        const std::string &fileName, FolderReading &reading) {
-  auto text = foundation::readRegularFile(path, std::min(kMaxFileSize, reading.budget.bytesLeft()));
-  if (!text || !reading.budget.takeBytes(static_cast<std::int64_t>(text->size())))
+  auto text = foundation::readRegularFile(path, kMaxFileSize);
+  if (!text)
     return std::nullopt;
   auto file = readCalendarFile(*text,
                                {.calendar = calendar,
-                                .fileName = foundation::sanitizedUtf8(fileName),
+                                .fileName = foundation::escapedUtf8(fileName),
                                 .path = path,
                                 .items = {},
-                                .zones = {}},
+                                .zones = {},
+                                .account = {}},
                                reading);
   if (!file || file->items.empty())
     return std::nullopt;
@@ -94,21 +88,24 @@ std::optional<std::string> readCalendarText(const fs::path &path) {
 
 std::optional<CalendarFile> readCalendarFile(std::string_view text, CalendarFile file,
                                              FolderReading &reading) {
+  file.account = std::make_shared<FileAccount>(reading.budget);
+  if (!file.account->take(ReadingBudget::bytes, static_cast<std::int64_t>(text.size())))
+    return std::nullopt;
   auto scanned = scanCalendarText(text);
-  if (!scanned || scanned->items.empty() || !everyEventHasAStart(scanned->items))
+  if (!scanned || scanned->items.empty())
     return std::nullopt;
   if (!holds(scanned->items, reading.wanted))
     return file;
-  if (!reading.budget.takeValues(scanned->values))
+  file.account->addItems(static_cast<std::int64_t>(scanned->items.size()));
+  if (!file.account->take(ReadingBudget::values, scanned->values))
     return std::nullopt;
   for (const auto &definition : scanned->zones) {
-    auto zone = reading.zones.zone(definition, reading.budget);
-    if (!zone)
+    if (definition.changes > kMaxZoneChanges || definition.lines.size() > kMaxZoneText)
       return std::nullopt;
-    if (!zone->tzid.empty())
-      file.zones.add(zone->tzid, zone->zone);
+    file.zones.add(reading.zones.zone(definition.lines), file.account.get());
   }
   file.items = std::move(scanned->items);
+  numberUidlessItems(file.items);
   return file;
 }
 
@@ -118,7 +115,7 @@ readCalendarFolder(const fs::path &folder, FolderReading &reading, const std::st
   std::vector<CalendarFile> files;
   for (const auto &folderName : sortedNames(folder)) {
     std::error_code error;
-    std::string name = foundation::sanitizedUtf8(folderName);
+    std::string name = foundation::escapedUtf8(folderName);
     fs::path calendarFolder = folder / folderName;
     if ((calendar && name != *calendar) || !fs::is_directory(calendarFolder, error))
       continue;

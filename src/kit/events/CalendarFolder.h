@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,11 +16,14 @@ namespace kit::events {
 
 // The events and to-dos of one readable .ics file of a calendar folder.
 struct CalendarFile {
-  std::string calendar; // the folder's name
+  // The folder's and the file's names, bytes that are not UTF-8 escaped (escapedUtf8).
+  std::string calendar;
   std::string fileName;
   std::filesystem::path path; // as found while listing the folder; never made from an item's id
   std::vector<ItemComponent> items;
   FileZones zones;
+  // What reading its items may still spend; shared by the file's copies.
+  std::shared_ptr<FileAccount> account;
 };
 
 // The text of a calendar file; none when it is not a regular file, is too large to be one event
@@ -33,18 +37,19 @@ struct FolderReading {
   ZoneCache zones = {};
 };
 
-// The file read from `text`, `file` giving its place. None when it is no calendar holding an
-// event or a to-do, one of its events has no start, it nests too deep, or it does not fit in
-// what is left of the reading's budget (its zones included). A file holding no item of the
-// kind the reading wants is returned without its items, for nothing of it will be read.
+// The file read from `text`, `file` giving its place, with an account of its own in the reading.
+// None when it is no calendar holding an event or a to-do, it nests too deep, it defines a zone
+// listing more than kMaxZoneChanges changes, or its bytes and values pass its own share and what
+// is left of the reading's budget. A file holding no item of the kind the reading wants is
+// returned without its items, for nothing of it will be read.
 std::optional<CalendarFile> readCalendarFile(std::string_view text, CalendarFile file,
                                              FolderReading &reading);
 
 // Every readable calendar file below `folder` that holds an item of the kind wanted: one
 // subfolder per calendar, files named *.ics, calendars and files in name order. Hidden entries
-// (temporary files among them) are passed over; files that cannot be read are skipped, as are
-// files past the reading's budget. With `calendar` given, only the calendars of that name are
-// read; with `enough` given, no file after one for which it holds. Call with libical locked.
+// (temporary files among them) are passed over; files that cannot be read are skipped. With
+// `calendar` given, only the calendars of that name are read; with `enough` given, no file after
+// one for which it holds. Call with libical locked.
 std::vector<CalendarFile>
 readCalendarFolder(const std::filesystem::path &folder, FolderReading &reading,
                    const std::string *calendar = nullptr,

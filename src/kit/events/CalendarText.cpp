@@ -3,6 +3,7 @@
 #include "kit/events/ContentLines.h"
 #include "kit/foundation/TextOperations.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -51,16 +52,15 @@ std::optional<PropertyName> itemPropertyNamed(std::string_view name) {
   return std::nullopt;
 }
 
-// What libical needs of a VTIMEZONE (RFC 5545 §3.6.5): its TZID, and each observance's onset,
-// offsets, name and recurrence.
-bool isZoneProperty(std::string_view name, bool inObservance) {
+// What a zone is read from (RFC 5545 §3.6.5): its TZID, and each observance's onset, offsets and
+// recurrence. The name as the zone reads it; none for a line it passes over.
+std::optional<std::string_view> zonePropertyNamed(std::string_view name, bool inObservance) {
   if (!inObservance)
-    return foundation::equalsIgnoringASCIICase(name, "TZID");
-  for (std::string_view wanted :
-       {"DTSTART", "TZOFFSETFROM", "TZOFFSETTO", "TZNAME", "RRULE", "RDATE"})
+    return foundation::equalsIgnoringASCIICase(name, "TZID") ? std::optional("TZID") : std::nullopt;
+  for (std::string_view wanted : {"DTSTART", "TZOFFSETFROM", "TZOFFSETTO", "RRULE", "RDATE"})
     if (foundation::equalsIgnoringASCIICase(name, wanted))
-      return true;
-  return false;
+      return wanted;
+  return std::nullopt;
 }
 
 bool holdsMany(PropertyName name) {
@@ -242,15 +242,28 @@ private:
   }
 
   void addZoneLine(const ContentLine &line, std::string_view name) {
-    if (isZoneProperty(name, open_.size() == 3))
-      keepZoneLine(line.unfolded());
+    auto zoneName = zonePropertyNamed(name, open_.size() == 3);
+    if (!zoneName)
+      return;
+    std::string whole = line.unfolded();
+    auto parameters = parametersOf(whole, name.size());
+    if (!parameters)
+      return;
+    std::string_view value = std::string_view(whole).substr(parameters->valueAt);
+    // Every date of a list is a change of its own, and a value.
+    std::int64_t dates = *zoneName == "RDATE"     ? std::count(value.begin(), value.end(), ',') + 1
+                         : *zoneName == "DTSTART" ? 1
+                                                  : 0;
+    result_.zones.back().changes += dates;
+    keepZoneLine(std::string(*zoneName) + ":" + std::string(value),
+                 std::max<std::int64_t>(dates, 1));
   }
 
-  void keepZoneLine(const std::string &line) {
-    auto &zone = result_.zones.back();
+  void keepZoneLine(const std::string &line, std::int64_t values = 1) {
+    auto &zone = result_.zones.back().lines;
     zone += line;
     zone += "\r\n";
-    ++result_.values;
+    result_.values += values;
   }
 
   std::vector<Kind> open_;

@@ -14,14 +14,21 @@ namespace kit::events {
 // no calendar, and is refused before any part of it is parsed.
 inline constexpr std::size_t kMaxNesting = 16;
 
+// A VTIMEZONE directly inside a calendar, as the lines a zone is made of: its TZID, and each
+// observance's BEGIN and END, onset, offsets and recurrence, each as "NAME:value" (the name in
+// upper case, parameters left out), ended by CRLF.
+struct ZoneText {
+  std::string lines;
+  // The changes it lists: each observance's onset, and each date of its RDATEs.
+  std::int64_t changes = 0;
+};
+
 // What the readers take from the text of one .ics file, in one pass over it.
 struct CalendarText {
   // The events and to-dos directly inside its calendars, in file order.
   std::vector<ItemComponent> items;
-  // Each VTIMEZONE directly inside a calendar, as the text of the lines a zone is made of
-  // (its TZID, and each observance's onset, offsets, name and recurrence), folding undone.
-  std::vector<std::string> zones;
-  // How many property values were kept, zone lines included.
+  std::vector<ZoneText> zones;
+  // How many property values were kept, each date of a list one, zone lines included.
   std::int64_t values = 0;
 };
 

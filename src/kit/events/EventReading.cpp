@@ -1,6 +1,7 @@
 #include "kit/events/EventReading.h"
 
 #include "kit/events/ItemKeys.h"
+#include "kit/events/ItemLength.h"
 #include "kit/events/ItemText.h"
 #include "kit/events/Recurrence.h"
 
@@ -12,48 +13,17 @@ namespace kit::events {
 
 namespace {
 
-// How long an occurrence lasts: whole days on the calendar, which keep the wall-clock time
-// across a change of the clock, then exact seconds (RFC 5545 §3.3.6: days and weeks are nominal,
-// the rest exact). An all-day event lasts days; a DTEND gives a timed event its exact length, a
-// DURATION days and weeks as days. Every occurrence of a series lasts as long (§3.8.5.3).
-struct Length {
-  bool allDay = false;
-  int days = 0;
-  double seconds = 0;
-
-  // A day of the calendar is at most one day and a clock change long.
-  double longestSeconds() const {
-    return days > 0 ? static_cast<double>((days + 1) * kSecondsPerDay) + seconds : seconds;
-  }
-
-  Date endAfter(const ZonedTime &start, Date begins, const icaltimezone *local) const {
-    Date afterDays = days > 0 ? instantAfterDays(start, days, local) : begins;
-    return afterDays.addingTimeInterval(seconds);
-  }
-};
-
 int daysBetween(const icaltimetype &from, const icaltimetype &to) {
   return static_cast<int>(dayNumberOf({to.year, to.month, to.day}) -
                           dayNumberOf({from.year, from.month, from.day}));
 }
 
-Length nominalLength(const icaldurationtype &duration, bool allDay) {
-  if (duration.is_neg)
-    return {.allDay = allDay, .days = allDay ? 1 : 0, .seconds = 0};
-  Length length{
-      .allDay = allDay,
-      .days = static_cast<int>(std::min<unsigned>(duration.weeks * 7 + duration.days, 1000000)),
-      .seconds =
-          allDay ? 0.0 : duration.hours * 3600.0 + duration.minutes * 60.0 + duration.seconds};
-  if (allDay)
-    length.days = std::max(length.days, 1);
-  return length;
-}
-
 // RFC 5545 §3.6.1: DTEND is the first moment after the event; without DTEND or DURATION an
-// all-day event lasts its day and a timed one no time at all.
+// all-day event lasts its day and a timed one no time at all. An all-day event lasts days; a
+// DTEND gives a timed event its exact length, a DURATION days and weeks as days. Every
+// occurrence of a series lasts as long (§3.8.5.3).
 Length lengthOf(const ItemComponent &event, const FileZones &zones, const ZonedTime &start,
-                const icaltimezone *local) {
+                const Zone *local) {
   bool allDay = start.isDate();
   const Property *endProperty = event.first(PropertyName::dtend);
   if (auto end = endProperty ? zonedTimeOf(*endProperty, zones) : std::nullopt) {
@@ -70,7 +40,7 @@ Length lengthOf(const ItemComponent &event, const FileZones &zones, const ZonedT
 }
 
 // An RDATE period lasts its own span: to its end exactly, or for its duration.
-Length periodLength(const ZonedPeriod &period, const icaltimezone *local) {
+Length periodLength(const ZonedPeriod &period, const Zone *local) {
   if (!period.end)
     return nominalLength(period.duration, false);
   double seconds = instantOf(*period.end, local).timeIntervalSince(instantOf(period.start, local));
@@ -87,10 +57,10 @@ struct Part {
 };
 
 // An event of one calendar: its series (or its single occurrence) and its moved or changed
-// occurrences, from whichever of the calendar's files they are written in.
+// occurrences, from whichever of the calendar's files they are written in. An event without a
+// UID is its own, whatever else it says.
 struct EventGroup {
-  const CalendarFile *file = nullptr; // where it was first found
-  std::string uid;
+  std::string id;
   Part series;
   std::vector<Part> overrides;
 };
@@ -103,9 +73,13 @@ std::vector<EventGroup> groupsOf(const std::vector<CalendarFile> &files) {
       if (item.kind != ComponentKind::event)
         continue;
       std::string uid = uidOf(item);
+      if (uid.empty()) {
+        groups.push_back({.id = baseId(file, item), .series = {&file, &item}, .overrides = {}});
+        continue;
+      }
       auto [at, added] = keys.find(file, uid, groups.size());
       if (added)
-        groups.push_back({.file = &file, .uid = uid, .series = {}, .overrides = {}});
+        groups.push_back({.id = baseId(file, item), .series = {}, .overrides = {}});
       auto &group = groups[at];
       if (item.first(PropertyName::recurrenceId))
         group.overrides.push_back({&file, &item});
@@ -124,15 +98,36 @@ std::optional<ZonedTime> startOf(const Part &part) {
   return start ? zonedTimeOf(*start, part.file->zones) : std::nullopt;
 }
 
+// The occurrences of the events, each event read alone: one whose times cost more than its
+// file may spend adds nothing, and the others still read.
 class EventCollector {
 public:
-  EventCollector(const EventQuery &query, const icaltimezone *local, ReadingBudget &budget)
-      : query_(query), local_(local), budget_(budget) {}
+  EventCollector(const EventQuery &query, const Zone *local) : query_(query), local_(local) {}
 
   void addGroup(const EventGroup &group) {
+    std::size_t before = events_.size();
+    try {
+      addOccurrencesOf(group);
+    } catch (const ReadingExhausted &) {
+      auto added = events_.begin() + static_cast<std::ptrdiff_t>(before);
+      for (auto at = added; at != events_.end(); ++at)
+        ids_.erase(at->id);
+      events_.erase(added, events_.end());
+    }
+  }
+
+  std::vector<Event> sorted() && {
+    std::stable_sort(events_.begin(), events_.end(), [](const Event &a, const Event &b) {
+      return a.start != b.start ? a.start < b.start : a.id < b.id;
+    });
+    return std::move(events_);
+  }
+
+private:
+  void addOccurrencesOf(const EventGroup &group) {
     if (group.series.item && isCancelled(*group.series.item))
       return;
-    std::string base = baseId(*group.file, group.uid);
+    const std::string &base = group.id;
     bool isSeries = !group.overrides.empty() || (group.series.item && recurs(*group.series.item));
     // An override names the occurrence it replaces by its original start (RFC 5545 §3.8.4.4); a
     // RANGE=THISANDFUTURE on it is read as that one occurrence alone.
@@ -152,16 +147,8 @@ public:
       addSeries(group.series, base, isSeries, moved);
   }
 
-  std::vector<Event> sorted() && {
-    std::stable_sort(events_.begin(), events_.end(), [](const Event &a, const Event &b) {
-      return a.start != b.start ? a.start < b.start : a.id < b.id;
-    });
-    return std::move(events_);
-  }
-
-private:
   // The first occurrences of the series that overlap the window and no override replaces; a
-  // single event keeps the base id.
+  // single event keeps the base id. An event without a start has none.
   void addSeries(const Part &series, const std::string &base, bool isSeries,
                  const std::set<Date> &moved) {
     auto start = startOf(series);
@@ -179,8 +166,8 @@ private:
                             .enough = query_.perEvent,
                             .counts = shows};
     std::size_t kept = 0;
-    for (const auto &occurrence :
-         occurrenceStarts(*series.item, series.file->zones, *start, window, budget_)) {
+    for (const auto &occurrence : occurrenceStarts(*series.item, series.file->zones, *start, window,
+                                                   *series.file->account)) {
       if (kept == query_.perEvent)
         return;
       if (moved.count(instantOf(occurrence.start, local_)))
@@ -196,7 +183,7 @@ private:
     Date begins = instantOf(start, local_);
     Date ends = std::max(length.endAfter(start, begins, local_), begins);
     if (!overlaps(begins, ends, query_.start, query_.end) || ids_.count(id) ||
-        !budget_.takeOccurrence())
+        !part.file->account->take(ReadingBudget::occurrences, 1))
       return false;
     ids_.insert(id);
     events_.push_back(Event{.id = std::move(id),
@@ -210,8 +197,7 @@ private:
   }
 
   const EventQuery &query_;
-  const icaltimezone *local_;
-  ReadingBudget &budget_;
+  const Zone *local_;
   std::vector<Event> events_;
   std::set<std::string> ids_;
 };
@@ -219,8 +205,8 @@ private:
 } // namespace
 
 std::vector<Event> readEvents(const std::vector<CalendarFile> &files, const EventQuery &query,
-                              const icaltimezone *local, ReadingBudget &budget) {
-  EventCollector collector(query, local, budget);
+                              const Zone *local) {
+  EventCollector collector(query, local);
   for (const auto &group : groupsOf(files))
     collector.addGroup(group);
   return std::move(collector).sorted();

@@ -21,9 +21,11 @@ struct EventQuery {
 // The occurrences of the files' events the query asks for: recurrences expanded, moved
 // occurrences taken from their overrides, cancelled ones left out. An event is its UID within
 // its calendar, whichever of the calendar's files its series and its overrides are written in
-// (the series read from the first file that has it). Ordered by start, then id; of two items
-// with one id the first file's stays. Call with libical locked.
+// (the series read from the first file that has it); one without a UID is an event of its own.
+// Each event's work is charged to the account of the file it is read from; an event that needs
+// more than that has gives nothing. Ordered by start, then id; of two items with one id the
+// first file's stays. Call with libical locked.
 std::vector<Event> readEvents(const std::vector<CalendarFile> &files, const EventQuery &query,
-                              const icaltimezone *local, ReadingBudget &budget);
+                              const Zone *local);
 
 } // namespace kit::events

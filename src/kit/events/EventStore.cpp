@@ -7,6 +7,7 @@
 #include "kit/events/ItemText.h"
 #include "kit/events/ReminderReading.h"
 #include "kit/foundation/LockedReplace.h"
+#include "kit/foundation/Utf8.h"
 
 #include <algorithm>
 
@@ -35,16 +36,17 @@ std::vector<FoundReminder> allReminders(const fs::path &folder, const std::strin
   auto lock = lockLibical();
   FolderReading reading{.wanted = ComponentKind::todo};
   auto files = readCalendarFolder(folder, reading);
-  return readReminders(files, namedZone(zone), reading.budget);
+  return readReminders(files, namedZone(zone));
 }
 
 // Whether the file holds the to-do a reminder of this id is read from, when it comes first:
 // the series of its UID (an occurrence gives way to a series in a later file), or a to-do of
-// the file without a UID that takes its name.
+// the file without a UID that the id names.
 bool holdsReminderOf(const CalendarFile &file, std::string_view id) {
   return std::any_of(file.items.begin(), file.items.end(), [&](const ItemComponent &item) {
-    return item.kind == ComponentKind::todo && !item.first(PropertyName::recurrenceId) &&
-           baseId(file, uidOf(item)) == id;
+    return item.kind == ComponentKind::todo &&
+           (!item.first(PropertyName::recurrenceId) || uidOf(item).empty()) &&
+           baseId(file, item) == id;
   });
 }
 
@@ -59,7 +61,7 @@ std::optional<FoundReminder> reminderOf(const fs::path &folder, const std::strin
   auto files = readCalendarFolder(folder, reading, &calendar, [&](const CalendarFile &file) {
     return holdsReminderOf(file, id);
   });
-  for (auto &item : readReminders(files, namedZone(zone), reading.budget))
+  for (auto &item : readReminders(files, namedZone(zone)))
     if (item.reminder.id == id)
       return std::move(item);
   return std::nullopt;
@@ -102,16 +104,17 @@ remindersInText(const std::string &text, const FoundReminder &from, const std::s
   FolderReading reading{.wanted = ComponentKind::todo};
   auto file = readCalendarFile(text,
                                {.calendar = from.reminder.calendar,
-                                .fileName = from.file.filename().string(),
+                                .fileName = foundation::escapedUtf8(from.file.filename().string()),
                                 .path = from.file,
                                 .items = {},
-                                .zones = {}},
+                                .zones = {},
+                                .account = {}},
                                reading);
   if (!file)
     return std::nullopt;
   std::vector<CalendarFile> files;
   files.push_back(std::move(*file));
-  return readReminders(files, namedZone(zone), reading.budget);
+  return readReminders(files, namedZone(zone));
 }
 
 // The edited file must read back as the same reminders, the one changed only in its completion.
@@ -180,7 +183,7 @@ std::vector<Event> EventStore::events(Date start, Date end, std::size_t perEvent
   FolderReading reading{.wanted = ComponentKind::event};
   auto files = readCalendarFolder(folder_, reading);
   return readEvents(files, {.start = start, .end = end, .perEvent = perEvent},
-                    namedZone(timeZoneId_), reading.budget);
+                    namedZone(timeZoneId_));
 }
 
 std::vector<Reminder> EventStore::incompleteReminders(DateRange due, Undated undated) const {

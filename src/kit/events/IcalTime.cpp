@@ -12,12 +12,10 @@ namespace {
 
 using foundation::Date;
 
-const icaltimezone *zoneNamed(const std::string &tzid, const FileZones &zones) {
+const Zone *zoneNamed(const std::string &tzid, const FileZones &zones) {
   if (auto *own = zones.named(tzid))
     return own;
-  if (auto *system = icaltimezone_get_builtin_timezone(tzid.c_str()))
-    return system;
-  return icaltimezone_get_builtin_timezone_from_tzid(tzid.c_str());
+  return systemZone(tzid);
 }
 
 int digitsAt(const std::string &text, std::size_t at, std::size_t count) {
@@ -55,15 +53,6 @@ std::optional<icaltimetype> basicTime(const std::string &text) {
   return time;
 }
 
-// A day or a time as libical reads it: which of the two it is follows from its form.
-std::optional<icaltimetype> timeIn(const std::string &text) {
-  auto basic = basicTime(text);
-  icaltimetype time = basic ? *basic : icaltime_from_string(text.c_str());
-  if (icaltime_is_null_time(time) || !icaltime_is_valid_time(time))
-    return std::nullopt;
-  return time;
-}
-
 ZonedTime zoned(icaltimetype time, const Property &property, const FileZones &zones) {
   ZonedTime result{.time = time, .zone = nullptr};
   if (!icaltime_is_utc(time) && !time.is_date && !property.tzid.empty())
@@ -72,6 +61,15 @@ ZonedTime zoned(icaltimetype time, const Property &property, const FileZones &zo
 }
 
 } // namespace
+
+// Which of a day and a time it is follows from its form.
+std::optional<icaltimetype> timeIn(const std::string &text) {
+  auto basic = basicTime(text);
+  icaltimetype time = basic ? *basic : icaltime_from_string(text.c_str());
+  if (icaltime_is_null_time(time) || !icaltime_is_valid_time(time))
+    return std::nullopt;
+  return time;
+}
 
 WallSeconds wallSecondsOf(const icaltimetype &time) {
   WallSeconds midnight = dayNumberOf({time.year, time.month, time.day}) * kSecondsPerDay;
@@ -93,22 +91,10 @@ icaltimetype timeAt(WallSeconds wall, icaltimetype like) {
   return like;
 }
 
-std::int64_t offsetAt(std::int64_t unixSeconds, const icaltimezone *zone) {
-  std::int64_t asked = std::min(unixSeconds, kLatestZoneReading);
-  auto instant = static_cast<time_t>(asked);
-  return wallSecondsOf(icaltime_from_timet_with_zone(instant, 0, zone)) - asked;
-}
-
-const icaltimezone *effectiveZone(const ZonedTime &time, const icaltimezone *local) {
+const Zone *effectiveZone(const ZonedTime &time, const Zone *local) {
   if (icaltime_is_utc(time.time))
-    return icaltimezone_get_utc_timezone();
+    return utcZone();
   return time.zone ? time.zone : local;
-}
-
-const icaltimezone *namedZone(const std::string &id) {
-  if (auto *zone = id.empty() ? nullptr : icaltimezone_get_builtin_timezone(id.c_str()))
-    return zone;
-  return icaltimezone_get_utc_timezone();
 }
 
 std::optional<ZonedTime> zonedTimeOf(const Property &property, const FileZones &zones) {
@@ -146,23 +132,23 @@ bool holdsTime(const Property &property) {
   return !property.periodValue && timeIn(property.value).has_value();
 }
 
-Date instantOf(const ZonedTime &time, const icaltimezone *local) {
-  const icaltimezone *zone = effectiveZone(time, local);
+Date instantOf(const ZonedTime &time, const Zone *local) {
+  const Zone *zone = effectiveZone(time, local);
   WallSeconds reading = wallSecondsOf(time.time);
-  if (zone == icaltimezone_get_utc_timezone())
+  if (zone == utcZone())
     return Date::fromUnixTime(static_cast<double>(reading));
   // RFC 5545 §3.3.5: a time the clock shows twice is the first of them, one it skips is read
   // with the offset in force before the change.
-  std::int64_t withOffsetBefore = reading - offsetAt(reading - kSecondsPerDay, zone);
-  std::int64_t withOffsetAfter = reading - offsetAt(reading + kSecondsPerDay, zone);
-  auto shows = [&](std::int64_t moment) { return moment + offsetAt(moment, zone) == reading; };
+  std::int64_t withOffsetBefore = reading - zone->offsetAt(reading - kSecondsPerDay);
+  std::int64_t withOffsetAfter = reading - zone->offsetAt(reading + kSecondsPerDay);
+  auto shows = [&](std::int64_t moment) { return moment + zone->offsetAt(moment) == reading; };
   std::int64_t moment = withOffsetBefore;
   if (shows(withOffsetAfter) && (!shows(withOffsetBefore) || withOffsetAfter < withOffsetBefore))
     moment = withOffsetAfter;
   return Date::fromUnixTime(static_cast<double>(moment));
 }
 
-Date instantAfterDays(const ZonedTime &time, int days, const icaltimezone *local) {
+Date instantAfterDays(const ZonedTime &time, int days, const Zone *local) {
   ZonedTime later = time;
   later.time = timeAt(wallSecondsOf(time.time) + days * kSecondsPerDay, time.time);
   return instantOf(later, local);
@@ -176,8 +162,7 @@ std::string timeKey(const ZonedTime &time) {
     return fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}", t.year, t.month, t.day, t.hour, t.minute,
                        t.second);
   // A UTC reading is the moment's Unix seconds.
-  auto moment =
-      static_cast<WallSeconds>(instantOf(time, icaltimezone_get_utc_timezone()).unixTime());
+  auto moment = static_cast<WallSeconds>(instantOf(time, utcZone()).unixTime());
   icaltimetype utc = timeAt(moment);
   return fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}Z", utc.year, utc.month, utc.day, utc.hour,
                      utc.minute, utc.second);

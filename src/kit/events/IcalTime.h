@@ -3,6 +3,7 @@
 #include "kit/events/Ical.h"
 #include "kit/events/ItemComponent.h"
 #include "kit/events/WallClock.h"
+#include "kit/events/Zone.h"
 #include "kit/foundation/Date.h"
 
 #include <cstdint>
@@ -18,7 +19,7 @@ class FileZones;
 // with neither is floating: it happens at that wall-clock time wherever the user is.
 struct ZonedTime {
   icaltimetype time{};
-  const icaltimezone *zone = nullptr;
+  const Zone *zone = nullptr;
 
   bool isDate() const { return time.is_date != 0; }
 };
@@ -30,17 +31,10 @@ struct ZonedPeriod {
   icaldurationtype duration{}; // when there is no end
 };
 
-// Zones are read as if every moment after this one (2200-01-01 00:00 UTC) kept the offset it has
-// then: asked for later years, libical would work out a zone's changes again at every call.
-inline constexpr std::int64_t kLatestZoneReading = 7258118400;
-
-// The zone named by `id`, or UTC when there is no such zone.
-const icaltimezone *namedZone(const std::string &id);
-
 // The value of a date or date-time property (DTSTART, DUE, COMPLETED, EXDATE, RDATE, ...), with
 // the zone its TZID names (RFC 5545 §3.2.19): the file's own VTIMEZONE first, else the system's
-// zone of that name; an unknown TZID leaves the time floating. None when the property holds no
-// valid time (a period included).
+// zone of that name (see systemZone); an unknown TZID leaves the time floating. None when the
+// property holds no valid time (a period included).
 std::optional<ZonedTime> zonedTimeOf(const Property &property, const FileZones &zones);
 
 // The value of an RDATE;VALUE=PERIOD, its times in the zone its TZID names. None for anything
@@ -53,6 +47,10 @@ std::optional<icaldurationtype> durationOf(const Property &property);
 // Whether the property holds a day or a time libical can read.
 bool holdsTime(const Property &property);
 
+// A day or a time as written ("20260310", "20260310T090000", "20260310T090000Z", or any other form
+// libical reads); none when it is neither.
+std::optional<icaltimetype> timeIn(const std::string &text);
+
 // The reading of a time on its own wall clock, whatever its zone says; a day reads as its
 // midnight.
 WallSeconds wallSecondsOf(const icaltimetype &time);
@@ -61,20 +59,17 @@ WallSeconds wallSecondsOf(const icaltimetype &time);
 // time of day; its form and zone stay. The inverse of wallSecondsOf.
 icaltimetype timeAt(WallSeconds wall, icaltimetype like = icaltime_null_time());
 
-// How far the zone's wall clock is ahead of UTC at that instant, in seconds.
-std::int64_t offsetAt(std::int64_t unixSeconds, const icaltimezone *zone);
-
 // The zone whose wall clock a time is read on: UTC, its own zone, or `local` for days and
 // floating times.
-const icaltimezone *effectiveZone(const ZonedTime &time, const icaltimezone *local);
+const Zone *effectiveZone(const ZonedTime &time, const Zone *local);
 
 // The moment a time stands for; days and floating times are read in `local`. A time its zone's
 // clock shows twice is the first of them, one it skips is read with the offset before the change
 // (RFC 5545 §3.3.5).
-foundation::Date instantOf(const ZonedTime &time, const icaltimezone *local);
+foundation::Date instantOf(const ZonedTime &time, const Zone *local);
 
 // `time` moved by whole days on the calendar, then read as a moment.
-foundation::Date instantAfterDays(const ZonedTime &time, int days, const icaltimezone *local);
+foundation::Date instantAfterDays(const ZonedTime &time, int days, const Zone *local);
 
 // A text naming the time that stays the same from read to read: "20240325" for a day,
 // "20240325T080000Z" (in UTC) for a time in a zone, the wall time for a floating time.

@@ -43,6 +43,8 @@ struct ItemComponent {
   ComponentKind kind = ComponentKind::event;
   // Its position among the file's components of its kind.
   std::size_t index = 0;
+  // Without a UID: its position among the file's components of its kind that have none.
+  std::size_t uidlessIndex = 0;
   std::vector<Property> properties;
 
   const Property *first(PropertyName name) const;

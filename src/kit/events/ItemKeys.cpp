@@ -9,8 +9,7 @@ std::pair<std::size_t, bool> ItemKeys::find(const CalendarFile &file, const std:
     last_ = &byCalendar_[file.calendar];
     lastCalendar_ = &file.calendar;
   }
-  // A UID never starts with a NUL, so a file's name cannot pass for one.
-  auto [at, added] = last_->try_emplace(uid.empty() ? '\0' + file.fileName : uid, next);
+  auto [at, added] = last_->try_emplace(uid, next);
   return {at->second, added};
 }
 

@@ -9,8 +9,8 @@
 
 namespace kit::events {
 
-// Which item of a reading a component belongs to: the one of its UID within its calendar, or,
-// without a UID, the one of its file.
+// Which item of a reading a component with a UID belongs to: the one of its UID within its
+// calendar. (A component without a UID is an item of its own.)
 class ItemKeys {
 public:
   // The index of the component's item, and whether the component is the first of it; a first

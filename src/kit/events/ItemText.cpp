@@ -63,8 +63,22 @@ std::string uidOf(const ItemComponent &item) {
   return uid ? textValue(uid->value) : std::string();
 }
 
-std::string baseId(const CalendarFile &file, const std::string &uid) {
-  return file.calendar + "/" + (uid.empty() ? file.fileName : uid);
+std::string baseId(const CalendarFile &file, const ItemComponent &item) {
+  std::string uid = uidOf(item);
+  if (!uid.empty())
+    return file.calendar + "/" + uid;
+  std::string id = file.calendar + "/" + file.fileName;
+  if (item.uidlessIndex > 0)
+    id += "/" + std::to_string(item.uidlessIndex + 1);
+  return id;
+}
+
+void numberUidlessItems(std::vector<ItemComponent> &items) {
+  std::size_t events = 0;
+  std::size_t todos = 0;
+  for (auto &item : items)
+    if (uidOf(item).empty())
+      item.uidlessIndex = item.kind == ComponentKind::event ? events++ : todos++;
 }
 
 std::optional<std::string> statusOf(const ItemComponent &item) {

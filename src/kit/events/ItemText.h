@@ -23,8 +23,13 @@ std::optional<std::string> itemText(const ItemComponent &item, PropertyName name
 // The UID of an item, empty when it has none.
 std::string uidOf(const ItemComponent &item);
 
-// "<calendar>/<UID>", or "<calendar>/<file name>" for an item without a UID.
-std::string baseId(const CalendarFile &file, const std::string &uid);
+// "<calendar>/<UID>". An item without a UID is one of its own, named by its file and its place
+// there, which no reading or toggle changes: "<calendar>/<file name>", and for the second and
+// later of the file's items of its kind without one "<calendar>/<file name>/2" and on.
+std::string baseId(const CalendarFile &file, const ItemComponent &item);
+
+// Numbers each item without a UID among those of its kind in the file (uidlessIndex).
+void numberUidlessItems(std::vector<ItemComponent> &items);
 
 // The STATUS the item gives, upper-cased, if any.
 std::optional<std::string> statusOf(const ItemComponent &item);

@@ -19,7 +19,7 @@ constexpr double kLastUnixSecond = 253402300799.0;
 struct Window {
   Date earliest; // the first start that can still reach into the window
   Date end;
-  const icaltimezone *local;
+  const Zone *local;
 };
 
 using Excluded = std::set<Date>;
@@ -44,11 +44,11 @@ struct WallSpan {
 // The readings of the zone's wall clock over the window: with the smallest offset near its
 // start and the largest near its end, so that no reading of an instant inside is left out
 // while the clock changes there.
-WallSpan wallSpanOf(const Window &window, const icaltimezone *zone) {
+WallSpan wallSpanOf(const Window &window, const Zone *zone) {
   std::int64_t earliest = unixSecondsOf(window.earliest, std::floor);
   std::int64_t end = unixSecondsOf(window.end, std::ceil);
-  std::int64_t offsets[] = {offsetAt(earliest, zone), offsetAt(earliest + kSecondsPerDay, zone),
-                            offsetAt(end - kSecondsPerDay, zone), offsetAt(end, zone)};
+  std::int64_t offsets[] = {zone->offsetAt(earliest), zone->offsetAt(earliest + kSecondsPerDay),
+                            zone->offsetAt(end - kSecondsPerDay), zone->offsetAt(end)};
   auto [smallest, largest] = std::minmax_element(std::begin(offsets), std::end(offsets));
   return {earliest + std::min(offsets[0], offsets[1]), end + std::max(offsets[2], offsets[3]),
           *largest - *smallest};
@@ -58,7 +58,7 @@ WallSpan wallSpanOf(const Window &window, const icaltimezone *zone) {
 // is a moment, as the format asks of a series in a zone; anything else is read on the series'
 // own wall clock (a day as its midnight).
 std::function<bool(WallSeconds)> pastUntil(const icaltimetype &until, const ZonedTime &dtstart,
-                                           const icaltimezone *local) {
+                                           const Zone *local) {
   if (icaltime_is_null_time(until))
     return {};
   if (icaltime_is_utc(until) && !until.is_date) {
@@ -115,9 +115,9 @@ private:
 };
 
 void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Window &window,
-                   const OccurrenceWindow &wanted, const Excluded &excluded, ReadingBudget &budget,
+                   const OccurrenceWindow &wanted, const Excluded &excluded, FileAccount &account,
                    KeptStarts &kept) {
-  if (!budget.takeSteps(ReadingBudget::kRuleSteps))
+  if (!account.take(ReadingBudget::steps, ReadingBudget::kRuleSteps))
     return;
   IcalRule parsed = icalRuleOf(text);
   const icalrecurrencetype &ical = parsed.rule;
@@ -126,7 +126,8 @@ void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Wind
   if (!rule)
     return;
   WallSpan span = wallSpanOf(window, effectiveZone(dtstart, window.local));
-  ExpansionLimits limits{.maxSteps = std::min(kMaxRuleSteps, budget.stepsLeft()),
+  ExpansionLimits limits{.maxSteps =
+                             std::min(kMaxRuleSteps, account.available(ReadingBudget::steps)),
                          .enough = wanted.enough,
                          .counts = {},
                          .margin = span.forwardJump};
@@ -139,7 +140,7 @@ void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Wind
   std::int64_t steps = 0;
   auto walls = expandRule(*rule, first, span.from, span.to,
                           pastUntil(ical.until, dtstart, window.local), limits, &steps);
-  budget.spendSteps(steps);
+  account.spend(ReadingBudget::steps, steps);
   // A rule that takes more work than that is left out of this reading; DTSTART, RDATE and the
   // other items still show.
   if (!walls)
@@ -155,7 +156,7 @@ void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Wind
 // EXDATE values (RFC 5545 §3.8.5.1) leave out the starts at the same moment, whichever zone
 // either is written in.
 Excluded excludedMoments(const std::vector<const Property *> &exdates, const FileZones &zones,
-                         const icaltimezone *local) {
+                         const Zone *local) {
   Excluded excluded;
   for (const auto *property : exdates)
     if (auto time = zonedTimeOf(*property, zones))
@@ -197,24 +198,25 @@ void addDates(const std::vector<const Property *> &rdates, const FileZones &zone
 std::vector<OccurrenceStart> occurrenceStarts(const ItemComponent &event, const FileZones &zones,
                                               const ZonedTime &dtstart,
                                               const OccurrenceWindow &wanted,
-                                              ReadingBudget &budget) {
+                                              FileAccount &account) {
   Window window{wanted.start.addingTimeInterval(-wanted.longestSeconds), wanted.end, wanted.local};
   auto exdates = event.all(PropertyName::exdate);
   auto rdates = event.all(PropertyName::rdate);
   // Dates the reading cannot afford to read leave the event unknown: it shows nothing.
   auto dates = static_cast<std::int64_t>(exdates.size() + rdates.size());
-  if (!budget.takeSteps(dates * ReadingBudget::kDateSteps))
+  if (!account.take(ReadingBudget::steps, dates * ReadingBudget::kDateSteps))
     return {};
   auto excluded = excludedMoments(exdates, zones, wanted.local);
   bool limited = wanted.enough != std::numeric_limits<std::size_t>::max();
-  KeptStarts kept(wanted,
-                  limited ? wanted.enough : static_cast<std::size_t>(budget.occurrencesLeft()));
+  KeptStarts kept(
+      wanted, limited ? wanted.enough
+                      : static_cast<std::size_t>(account.available(ReadingBudget::occurrences)));
   OccurrenceStart first{dtstart, std::nullopt};
   Date firstMoment = instantOf(dtstart, wanted.local);
   if (mayReach(first, firstMoment, window, wanted.start) && !excluded.count(firstMoment))
     kept.add(first, firstMoment);
   for (const auto *property : event.all(PropertyName::rrule))
-    addRuleStarts(property->value, dtstart, window, wanted, excluded, budget, kept);
+    addRuleStarts(property->value, dtstart, window, wanted, excluded, account, kept);
   addDates(rdates, zones, window, wanted.start, excluded, kept);
   return std::move(kept).inOrder();
 }

@@ -24,7 +24,7 @@ struct OccurrenceWindow {
   // The longest an occurrence of the event lasts: one that starts that long before the window
   // may still reach into it.
   double longestSeconds = 0;
-  const icaltimezone *local = nullptr;
+  const Zone *local = nullptr;
   // Expanding a rule may stop once it has given `enough` starts that `counts` takes (an
   // EXDATE'd start never counts): the reading keeps no more of the event than that.
   std::size_t enough = std::numeric_limits<std::size_t>::max();
@@ -36,10 +36,9 @@ struct OccurrenceWindow {
 // begin before the window's end and no earlier than
 // `longestSeconds` before its start (an RDATE period by its own end). In time order, each
 // moment once. Each RRULE expands on DTSTART's wall clock within kMaxRuleSteps and what is left
-// of the reading's budget; one that needs more adds nothing to this read.
+// to the file's account; one that needs more adds nothing to this read.
 std::vector<OccurrenceStart> occurrenceStarts(const ItemComponent &event, const FileZones &zones,
                                               const ZonedTime &dtstart,
-                                              const OccurrenceWindow &window,
-                                              ReadingBudget &budget);
+                                              const OccurrenceWindow &window, FileAccount &account);
 
 } // namespace kit::events

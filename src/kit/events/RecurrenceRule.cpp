@@ -1,6 +1,7 @@
 #include "kit/events/RecurrenceRule.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <strings.h>
 
@@ -180,6 +181,51 @@ void fillDefaultTimes(RecurrenceRule &rule, int time, const icalrecurrencetype &
     rule.seconds = {time % 60};
 }
 
+// The most starts one period can hold: each of its days at each time the rule expands a day,
+// hour or minute to.
+std::int64_t mostStartsInAPeriod(const RecurrenceRule &rule) {
+  std::int64_t days = 1;
+  if (rule.frequency == Frequency::weekly)
+    days = 7;
+  else if (rule.frequency == Frequency::monthly)
+    days = 31;
+  else if (rule.frequency == Frequency::yearly)
+    days = 366;
+  auto expanded = [&](const std::vector<int> &part, Frequency from) {
+    return rule.frequency >= from ? static_cast<std::int64_t>(std::max<std::size_t>(part.size(), 1))
+                                  : std::int64_t{1};
+  };
+  return days * expanded(rule.hours, Frequency::daily) * expanded(rule.minutes, Frequency::hourly) *
+         expanded(rule.seconds, Frequency::minutely);
+}
+
+// Whether some month the rule allows has one of the days BYMONTHDAY names (February has 29).
+bool someMonthHasADay(const RecurrenceRule &rule) {
+  if (rule.monthDays.empty())
+    return true;
+  for (int month = 1; month <= 12; ++month) {
+    if (!allows(rule.months, month))
+      continue;
+    int longest = daysInMonth(2000, month);
+    for (int day : rule.monthDays)
+      if (std::abs(day) <= longest)
+        return true;
+  }
+  return false;
+}
+
+// Rules no day or time can ever match are told at once, so they cost nothing to read: BYSETPOS
+// past the most starts a period can hold, or only days that no month allowed has.
+bool neverMatches(const RecurrenceRule &rule) {
+  if (!someMonthHasADay(rule))
+    return true;
+  if (rule.setPositions.empty())
+    return false;
+  std::int64_t most = mostStartsInAPeriod(rule);
+  return std::none_of(rule.setPositions.begin(), rule.setPositions.end(),
+                      [&](int position) { return std::abs(position) <= most; });
+}
+
 } // namespace
 
 bool RecurrenceRule::takesDay(std::int64_t dayNumber) const {
@@ -228,6 +274,7 @@ std::optional<RecurrenceRule> recurrenceRuleOf(const icalrecurrencetype &ical, W
     rule.hours = rule.minutes = rule.seconds = {0};
   else
     fillDefaultTimes(rule, static_cast<int>(dtstart - day * kSecondsPerDay), ical);
+  rule.neverMatches = rule.neverMatches || neverMatches(rule);
   return rule;
 }
 

@@ -23,8 +23,8 @@ struct FoundReminder {
 // whichever of the calendar's files its to-dos are written in (a repeating to-do is one
 // reminder, read from the first file that has its series, else from the first of its changed
 // occurrences). Without a UID a to-do is a reminder of its own. Of two reminders with one id
-// the first stays. No more are read than the budget's reminders. Call with libical locked.
-std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files,
-                                         const icaltimezone *local, ReadingBudget &budget);
+// the first stays. Each file keeps no more than its account's reminders, and a to-do whose
+// times cost more than its file may spend is left out. Call with libical locked.
+std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files, const Zone *local);
 
 } // namespace kit::events

@@ -44,6 +44,27 @@ size_t wellFormedUtf8Length(std::string_view text) {
   return 0;
 }
 
+std::string escapedUtf8(std::string_view bytes) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string result;
+  result.reserve(bytes.size());
+  for (size_t i = 0; i < bytes.size();) {
+    size_t length = wellFormedUtf8Length(bytes.substr(i));
+    if (bytes[i] == '\\') {
+      result += "\\\\";
+    } else if (length > 0) {
+      result.append(bytes, i, length);
+      i += length;
+      continue;
+    } else {
+      auto byte = static_cast<unsigned char>(bytes[i]);
+      result += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+    }
+    ++i;
+  }
+  return result;
+}
+
 std::string sanitizedUtf8(std::string_view text) {
   std::string result;
   result.reserve(text.size());

@@ -11,6 +11,11 @@ namespace kit::foundation {
 // sequence becomes U+FFFD, so encoding it later can never fail.
 std::string sanitizedUtf8(std::string_view text);
 
+// Bytes that may not be UTF-8 (a file or folder name) as valid UTF-8 that still tells any two
+// apart: each byte of an ill-formed sequence becomes "\xNN" (upper-case hex), and a backslash
+// "\\".
+std::string escapedUtf8(std::string_view bytes);
+
 // The length of the well-formed UTF-8 sequence that starts `text` (1 to 4 bytes), 0 when it
 // starts with none: a stray or missing continuation byte, an overlong form, a surrogate or a
 // code point past U+10FFFF. Empty text has none.

@@ -29,13 +29,18 @@ std::vector<kit::events::Event> eventsIn(std::string_view body, Date start, Date
                                          const std::string &zone) {
   auto lock = kit::events::lockLibical();
   kit::events::FolderReading reading;
-  auto file = kit::events::readCalendarFile(
-      calendarText(body),
-      {.calendar = "c", .fileName = "events.ics", .path = {}, .items = {}, .zones = {}}, reading);
+  auto file = kit::events::readCalendarFile(calendarText(body),
+                                            {.calendar = "c",
+                                             .fileName = "events.ics",
+                                             .path = {},
+                                             .items = {},
+                                             .zones = {},
+                                             .account = {}},
+                                            reading);
   if (!file)
     return {};
   return kit::events::readEvents({*file}, {.start = start, .end = end},
-                                 kit::events::namedZone(zone), reading.budget);
+                                 kit::events::namedZone(zone));
 }
 
 std::string CalendarHome::read(const std::string &calendar, const std::string &file) const {

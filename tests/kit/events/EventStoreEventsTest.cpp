@@ -2,9 +2,11 @@
 
 #include "kit/foundation/Iso8601.h"
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 
 using namespace events_test;
 using kit::events::Event;
@@ -71,6 +73,14 @@ TEST(EventStoreEvents, StartsAndEndsInEveryForm) {
       "BEGIN:VTIMEZONE\nTZID:Custom Five\nBEGIN:STANDARD\nDTSTART:19700101T000000\n"
       "TZOFFSETFROM:+0500\nTZOFFSETTO:+0500\nEND:STANDARD\nEND:VTIMEZONE\n");
   add("quarters", "DTSTART;TZID=Europe/Oslo:20240312T100000\nDURATION:PT45M");
+  // A publisher's prefix before a zone's name: the longest trailing part that names a zone, unless
+  // the file defines the id itself.
+  add("prefixed", "DTSTART;TZID=/example.org/20070129_1/America/New_York:20240312T080000");
+  add("stockholm", "DTSTART;TZID=/Europe/Stockholm:20240312T130000");
+  add("ownprefixed", "DTSTART;TZID=/example.org/1/America/New_York:20240312T120000",
+      "BEGIN:VTIMEZONE\nTZID:/example.org/1/America/New_York\nBEGIN:STANDARD\n"
+      "DTSTART:19700101T000000\nTZOFFSETFROM:+0500\nTZOFFSETTO:+0500\nEND:STANDARD\n"
+      "END:VTIMEZONE\n");
   add("day", "DTSTART;VALUE=DATE:20240312");
   // Parameters in quotes, which may hold a colon; names in any case.
   add("quoted", "DTSTART;X-NOTE=\"a:b;c\";TZID=\"America/New_York\":20240312T090000");
@@ -82,10 +92,13 @@ TEST(EventStoreEvents, StartsAndEndsInEveryForm) {
                (event.isAllDay ? " all day\n" : "\n");
   EXPECT_EQ(summary, "c/day 2024-03-11T23:00:00Z 86400 all day\n"
                      "c/custom 2024-03-12T07:00:00Z 0\n"
+                     "c/ownprefixed 2024-03-12T07:00:00Z 0\n"
                      "c/quarters 2024-03-12T09:00:00Z 2700\n"
                      "c/floating 2024-03-12T11:00:00Z 0\n"
                      "c/mars 2024-03-12T11:00:00Z 0\n"
                      "c/newyork 2024-03-12T12:00:00Z 0\n"
+                     "c/prefixed 2024-03-12T12:00:00Z 0\n"
+                     "c/stockholm 2024-03-12T12:00:00Z 0\n"
                      "c/lower 2024-03-12T13:00:00Z 3600\n"
                      "c/quoted 2024-03-12T13:00:00Z 0\n");
 }
@@ -117,7 +130,9 @@ TEST(EventStoreEvents, UnreadableFilesAreSkippedAndTheRestRead) {
   std::filesystem::create_directories(home.folder() / "c" / "folder.ics");
   home.addRaw(".", "stray.ics", calendarText(good));
   EXPECT_EQ(idsOf(eventsOnMarch(home, 12)), (std::vector<std::string>{"c/good", "c/other"}));
-  EXPECT_TRUE(home.store().incompleteReminders({}, EventStore::Undated::included).empty());
+  // An event without a start is skipped alone: the to-do beside it reads.
+  EXPECT_EQ(idsOf(home.store().incompleteReminders({}, EventStore::Undated::included)),
+            std::vector<std::string>{"c/todo-beside"});
 }
 
 TEST(EventStoreEvents, ByStartThenIdEachIdOnceAndTextValidOrAbsent) {
@@ -295,36 +310,95 @@ TEST(EventStoreEvents, FilesNestingTooDeepAreUnreadableAndTheRestRead) {
   EXPECT_EQ(idsOf(eventsOnMarch(home, 12)), std::vector<std::string>{"c/deep16"});
 }
 
-// A zone's changes come from its rules; one that changes every hour since 1601 would have the
-// reading step through millions of them. Such a zone makes its file unreadable for the reading;
-// a real zone as old reads as it says.
-TEST(EventStoreEvents, ZonesWhoseRulesGiveTooManyChangesMakeTheirFileUnreadable) {
-  auto zoned = [](const std::string &uid, const std::string &standardRule) {
+// A zone's rules are read only around the times asked for, so one that changes every hour, minute
+// or second since 1601 reads as it says (winter time, UTC+1, at noon) as cheaply as a real one;
+// one whose return to winter time never comes again stays on summer time after its first year.
+// A zone listing more than 10,000 changes, each date of an RDATE one, whether written as one
+// list or line by line, makes its file unreadable.
+TEST(EventStoreEvents, ZonesReadTheirRulesWhereAskedAndListingTooManyChangesMakesAFileUnreadable) {
+  auto zoned = [](const std::string &uid, const std::string &standard) {
     return "BEGIN:VTIMEZONE\nTZID:Old\nBEGIN:STANDARD\nDTSTART:16011028T030000\n"
-           "TZOFFSETFROM:+0200\nTZOFFSETTO:+0100\nRRULE:" +
-           standardRule +
+           "TZOFFSETFROM:+0200\nTZOFFSETTO:+0100\n" +
+           standard +
            "\nEND:STANDARD\nBEGIN:DAYLIGHT\nDTSTART:16010325T020000\nTZOFFSETFROM:+0100\n"
            "TZOFFSETTO:+0200\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\nEND:DAYLIGHT\n"
            "END:VTIMEZONE\nBEGIN:VEVENT\nUID:" +
            uid + "\nDTSTART;TZID=Old:20240312T120000\nEND:VEVENT";
   };
+  auto dates = [](int count, const std::string &separator) {
+    std::string list = "RDATE:17000101T030000";
+    for (int i = 1; i < count; ++i)
+      list += separator + fmt::format("{}0101T030000", 1700 + i / 10);
+    return list;
+  };
   CalendarHome home;
-  home.add("c", "real.ics", zoned("real", "FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU"));
-  home.add("c", "hourly.ics", zoned("hourly", "FREQ=HOURLY"));
-  home.add("c", "minutely.ics", zoned("minutely", "FREQ=MINUTELY;INTERVAL=7"));
-  home.add("c", "secondly.ics", zoned("secondly", "FREQ=SECONDLY"));
-  home.add("c", "everyday.ics", zoned("everyday", "FREQ=YEARLY;BYDAY=MO,TU,WE,TH,FR,SA,SU"));
-  home.add("c", "never.ics", zoned("never", "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30"));
+  home.add("c", "real.ics", zoned("real", "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU"));
+  home.add("c", "hourly.ics", zoned("hourly", "RRULE:FREQ=HOURLY"));
+  home.add("c", "minutely.ics", zoned("minutely", "RRULE:FREQ=MINUTELY;INTERVAL=7"));
+  home.add("c", "secondly.ics", zoned("secondly", "RRULE:FREQ=SECONDLY"));
+  home.add("c", "everyday.ics", zoned("everyday", "RRULE:FREQ=YEARLY;BYDAY=MO,TU,WE,TH,FR,SA,SU"));
+  home.add("c", "never.ics", zoned("never", "RRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30"));
+  // With the two onsets, 10,000 changes are listed, then 10,001.
+  home.add("c", "listed.ics", zoned("listed", dates(9998, ",")));
+  home.add("c", "onelist.ics", zoned("onelist", dates(9999, ",")));
+  home.add("c", "lines.ics", zoned("lines", dates(9999, "\nRDATE:")));
   std::string summary;
   for (const auto &event : eventsOnMarch(home, 12))
     summary += event.id + " " + kit::foundation::iso8601String(event.start) + "\n";
-  // Winter time, UTC+1, in the real zone; the one whose return to winter time never comes again
-  // stays on summer time after its first year.
-  EXPECT_EQ(summary, "c/never 2024-03-12T10:00:00Z\nc/real 2024-03-12T11:00:00Z\n");
+  EXPECT_EQ(summary, "c/never 2024-03-12T10:00:00Z\nc/everyday 2024-03-12T11:00:00Z\n"
+                     "c/hourly 2024-03-12T11:00:00Z\nc/listed 2024-03-12T11:00:00Z\n"
+                     "c/minutely 2024-03-12T11:00:00Z\nc/real 2024-03-12T11:00:00Z\n"
+                     "c/secondly 2024-03-12T11:00:00Z\n");
   home.add("c", "real.ics",
-           zoned("real", "FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU") +
+           zoned("real", "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU") +
                "\nBEGIN:VEVENT\nUID:summer\n"
                "DTSTART;TZID=Old:20240712T120000\nEND:VEVENT");
   EXPECT_EQ(idsOf(home.store().events(utc(2024, 7, 12, 10), utc(2024, 7, 12, 10, 1))),
             std::vector<std::string>{"c/summer"});
+}
+
+// Events without a UID are each their own, never merged with another nor taken for a change of
+// one: three in a file show three times; one without a start is left out alone.
+TEST(EventStoreEvents, EventsWithoutAUidAreEachTheirOwn) {
+  CalendarHome home;
+  home.add("c", "day.ics",
+           "BEGIN:VEVENT\nDTSTART:20240312T090000Z\nSUMMARY:One\nEND:VEVENT\n"
+           "BEGIN:VEVENT\nDTSTART:20240312T100000Z\nSUMMARY:Two\nEND:VEVENT\n"
+           "BEGIN:VEVENT\nSUMMARY:No start\nEND:VEVENT\n"
+           "BEGIN:VEVENT\nRECURRENCE-ID:20240312T090000Z\nDTSTART:20240312T110000Z\n"
+           "SUMMARY:Three\nEND:VEVENT");
+  std::string summary;
+  for (const auto &event : eventsOnMarch(home, 12))
+    summary += event.id + " " + event.title.value_or("") + "\n";
+  EXPECT_EQ(summary, "c/day.ics One\nc/day.ics/2 Two\nc/day.ics/4 Three\n");
+}
+
+// A zone defined by the rules Europe/Berlin has kept since 1996, written from 1601 as invitations
+// write them, reads every wall time as the system's Europe/Berlin does: around each change of
+// the clock (the hour it skips and the hour it shows twice included), across the years.
+TEST(EventStoreEvents, ADefinedZoneReadsAsTheSystemsZoneOfTheSameRules) {
+  std::string body =
+      "BEGIN:VTIMEZONE\nTZID:Rules\nBEGIN:STANDARD\nDTSTART:16010101T030000\n"
+      "TZOFFSETFROM:+0200\nTZOFFSETTO:+0100\nRRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=10\n"
+      "END:STANDARD\nBEGIN:DAYLIGHT\nDTSTART:16010101T020000\nTZOFFSETFROM:+0100\n"
+      "TZOFFSETTO:+0200\nRRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=3\nEND:DAYLIGHT\nEND:VTIMEZONE\n";
+  int count = 0;
+  for (int year = 1997; year <= 2099; year += 17)
+    for (const char *day : {"0101", "0325", "0326", "0327", "0328", "0329", "0330", "0331", "0701",
+                            "1025", "1026", "1027", "1028", "1029", "1030", "1031"})
+      for (const char *time : {"013000", "023000", "033000"}) {
+        std::string wall = fmt::format("{}{}T{}", year, day, time);
+        for (const char *zone : {"Rules", "Europe/Berlin"})
+          body += fmt::format("BEGIN:VEVENT\nUID:{}-{}\nDTSTART;TZID={}:{}\nEND:VEVENT\n", zone,
+                              count, zone, wall);
+        ++count;
+      }
+  std::map<std::string, std::map<std::string, Date>> starts;
+  for (const auto &event : eventsIn(body, utc(1997, 1, 1), utc(2100, 1, 1))) {
+    auto dash = event.id.rfind('-');
+    starts[event.id.substr(dash + 1)][event.id.substr(2, dash - 2)] = event.start;
+  }
+  ASSERT_EQ(starts.size(), std::size_t(count));
+  for (const auto &[index, byZone] : starts)
+    EXPECT_EQ(byZone.at("Rules"), byZone.at("Europe/Berlin")) << index;
 }

@@ -111,3 +111,65 @@ TEST(EventStoreReminders, ARepeatingToDoIsReadFromItsSeriesInWhicheverFileOfTheC
     EXPECT_EQ(home.read("c", changeFile).find("STATUS:COMPLETED"), std::string::npos);
   }
 }
+
+// Each to-do without a UID is a reminder of its own, named by its file and its place among the
+// file's to-dos without one; the names stay as they are from reading to reading and through a
+// toggle, so each can be completed and reopened alone.
+TEST(EventStoreReminders, ToDosWithoutAUidAreEachTheirOwnAndKeepTheirNamesThroughToggles) {
+  CalendarHome home;
+  home.add("c", "list.ics",
+           "BEGIN:VTODO\nSUMMARY:Milk\nEND:VTODO\nBEGIN:VTODO\nUID:eggs\nSUMMARY:Eggs\nEND:VTODO\n"
+           "BEGIN:VTODO\nSUMMARY:Bread\nEND:VTODO\nBEGIN:VTODO\nSUMMARY:Tea\n"
+           "RECURRENCE-ID:20240305T090000Z\nEND:VTODO");
+  auto store = home.store();
+  auto open = [&] {
+    std::vector<std::string> titles;
+    for (const auto &r : store.incompleteReminders({}, EventStore::Undated::included))
+      titles.push_back(r.id + " " + r.title.value_or(""));
+    return titles;
+  };
+  const std::vector<std::string> all{"c/eggs Eggs", "c/list.ics Milk", "c/list.ics/2 Bread",
+                                     "c/list.ics/3 Tea"};
+  EXPECT_EQ(open(), all);
+  ASSERT_EQ(store.toggleCompleted("c/list.ics/2", utc(2024, 3, 12)), EventStore::SaveResult::saved);
+  EXPECT_EQ(open(),
+            (std::vector<std::string>{"c/eggs Eggs", "c/list.ics Milk", "c/list.ics/3 Tea"}));
+  EXPECT_EQ(store.reminder("c/list.ics/2")->completed, true);
+  ASSERT_EQ(store.toggleCompleted("c/list.ics/2", utc(2024, 3, 12)), EventStore::SaveResult::saved);
+  EXPECT_EQ(open(), all);
+}
+
+// Without a DUE, a to-do that starts and lasts is due when it ends (days and weeks on the
+// calendar, the rest exact); a day lasting days is due on the day it ends.
+TEST(EventStoreReminders, AToDoWithAStartAndADurationIsDueWhenItEnds) {
+  CalendarHome home;
+  home.add("c", "call.ics", todo("call", "DTSTART:20240312T090000Z\nDURATION:PT1H30M"));
+  home.add("c", "trip.ics", todo("trip", "DTSTART;VALUE=DATE:20240312\nDURATION:P2D"));
+  // The clock moves forward in Oslo on March 31: a day later is 09:00 on the wall still.
+  home.add("c", "night.ics",
+           todo("night", "DTSTART;TZID=Europe/Oslo:20240330T090000\nDURATION:P1D"));
+  home.add("c", "started.ics", todo("started", "DTSTART:20240312T090000Z"));
+  home.add("c", "both.ics",
+           todo("both", "DTSTART:20240312T090000Z\nDURATION:PT1H\n"
+                        "DUE:20240313T090000Z"));
+  auto store = home.store();
+  EXPECT_EQ(store.reminder("c/call")->due, (DueDate{.date = utc(2024, 3, 12, 10, 30)}));
+  EXPECT_EQ(store.reminder("c/trip")->due,
+            (DueDate{.date = utc(2024, 3, 13, 23), .hasTime = false}));
+  EXPECT_EQ(store.reminder("c/night")->due, (DueDate{.date = utc(2024, 3, 31, 7)}));
+  EXPECT_EQ(store.reminder("c/started")->due, std::nullopt);
+  EXPECT_EQ(store.reminder("c/both")->due, (DueDate{.date = utc(2024, 3, 13, 9)}));
+}
+
+// Calendar folders whose names are not UTF-8 keep their reminders apart, each toggled alone.
+TEST(EventStoreReminders, FoldersWhoseNamesAreNotUtf8KeepTheirRemindersApart) {
+  CalendarHome home;
+  home.add("\xFE", "x.ics", todo("x", ""));
+  home.add("\xFF", "x.ics", todo("x", ""));
+  auto store = home.store();
+  EXPECT_EQ(idsOf(store.incompleteReminders({}, EventStore::Undated::included)),
+            (std::vector<std::string>{"\\xFE/x", "\\xFF/x"}));
+  ASSERT_EQ(store.toggleCompleted("\\xFF/x", utc(2024, 3, 12)), EventStore::SaveResult::saved);
+  EXPECT_EQ(home.read("\xFE", "x.ics").find("COMPLETED"), std::string::npos);
+  EXPECT_NE(home.read("\xFF", "x.ics").find("STATUS:COMPLETED"), std::string::npos);
+}

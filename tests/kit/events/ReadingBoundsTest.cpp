@@ -6,7 +6,10 @@
 #include <fmt/format.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace events_test;
+using kit::events::FileAccount;
 using kit::events::ReadingBudget;
 
 namespace {
@@ -66,13 +69,15 @@ TEST(ReadingBounds, RulesPastTheReadingsWorkGiveNothingAndPlainEventsStillShow) 
 }
 
 // Asked for every occurrence, a reading still keeps no more than its bound: two every-second
-// series would give 172,800 on one day.
+// series would give 172,800 on one day; their file keeps its own share, then the reading's.
 TEST(ReadingBounds, AReadingKeepsNoMoreOccurrencesThanItsBound) {
   CalendarHome home;
   home.add("c", "seconds.ics",
            event("a", "DTSTART:20261207T000000Z\nRRULE:FREQ=SECONDLY") +
                event("b", "DTSTART:20261207T000000Z\nRRULE:FREQ=SECONDLY"));
-  EXPECT_EQ(idsOn(home).size(), std::size_t{ReadingBudget::kOccurrences});
+  EXPECT_EQ(idsOn(home).size(),
+            std::size_t{ReadingBudget::kOccurrences + FileAccount::kFileOccurrences +
+                        2 * FileAccount::kItemOccurrences});
 }
 
 // A file holding more dates than a reading may keep is unreadable; the others still read.
@@ -86,19 +91,20 @@ TEST(ReadingBounds, AFileWithMoreValuesThanAReadingKeepsIsUnreadable) {
   EXPECT_EQ(idsOn(home), std::vector<std::string>{"c/plain"});
 }
 
-// Files are read in name order while their bytes fit in the reading's: eight of 7.5 MiB fit in
-// its 64 MiB, a ninth does not, a small one after it still does.
+// A file's first MiB is its own; large files are read in name order while the rest of their bytes
+// fit in the reading's: nine of 7.5 MiB take 6.5 MiB each of its 64 MiB, a tenth does not fit,
+// a small one after it still reads.
 TEST(ReadingBounds, FilesPastTheReadingsBytesAreLeftOutAndSmallerOnesAfterThemRead) {
   constexpr std::size_t kLarge = 15 << 19; // 7.5 MiB
   CalendarHome home;
   std::vector<std::string> expected;
-  for (int i = 1; i <= 9; ++i) {
-    std::string uid = "large" + std::to_string(i);
+  for (int i = 1; i <= 10; ++i) {
+    std::string uid = fmt::format("large{:02}", i);
     std::string text =
-        calendarText(event(uid, "DTSTART:20261207T0" + std::to_string(i) + "0000Z\nX-FILLER:"));
+        calendarText(event(uid, fmt::format("DTSTART:20261207T{:02}0000Z\nX-FILLER:", i)));
     text.insert(text.find("X-FILLER:") + 9, kLarge - text.size(), 'x');
     home.addRaw("c", uid + ".ics", text);
-    if (i <= 8)
+    if (i <= 9)
       expected.push_back("c/" + uid);
   }
   home.add("c", "small.ics", event("small", "DTSTART:20261207T120000Z"));
@@ -110,7 +116,10 @@ TEST(ReadingBounds, FilesPastTheReadingsBytesAreLeftOutAndSmallerOnesAfterThemRe
 // than the reading affords cannot be told, and shows nothing, while later ones do.
 TEST(ReadingBounds, AnEventWithMoreDatesThanAReadingAffordsShowsNothing) {
   std::string dates = "EXDATE:20200101T090000Z";
-  for (std::int64_t i = 1; i <= ReadingBudget::kSteps / ReadingBudget::kDateSteps; ++i)
+  constexpr std::int64_t kAfforded =
+      (ReadingBudget::kSteps + FileAccount::kFileSteps + FileAccount::kItemSteps) /
+      ReadingBudget::kDateSteps;
+  for (std::int64_t i = 1; i <= kAfforded; ++i)
     dates += ",20200101T090000Z";
   CalendarHome home;
   home.add("c", "a.ics", event("dated", "DTSTART:20200101T090000Z\nRRULE:FREQ=DAILY\n" + dates));
@@ -119,14 +128,122 @@ TEST(ReadingBounds, AnEventWithMoreDatesThanAReadingAffordsShowsNothing) {
 }
 
 // A widget lists reminders by the tens; a reading keeps no more than its bound of them, the
-// first it reads.
+// first it reads: the file's own share, then the reading's.
 TEST(ReadingBounds, AReadingKeepsNoMoreRemindersThanItsBound) {
+  constexpr std::int64_t kKept = FileAccount::kFileReminders + ReadingBudget::kReminders;
   std::string todos;
-  for (std::int64_t i = 0; i <= ReadingBudget::kReminders; ++i)
+  for (std::int64_t i = 0; i <= kKept; ++i)
     todos += fmt::format("BEGIN:VTODO\nUID:t{:05}\nEND:VTODO\n", i);
   CalendarHome home;
   home.add("c", "todos.ics", todos);
   auto ids = idsOf(home.store().incompleteReminders({}, EventStore::Undated::included));
-  ASSERT_EQ(ids.size(), std::size_t{ReadingBudget::kReminders});
-  EXPECT_EQ(ids.back(), fmt::format("c/t{:05}", ReadingBudget::kReminders - 1));
+  ASSERT_EQ(ids.size(), std::size_t{kKept});
+  EXPECT_EQ(ids.back(), fmt::format("c/t{:05}", kKept - 1));
+}
+
+namespace {
+
+// A zone as mail programs write it into invitations: rules from 1601, named by the invitation.
+std::string invitationZone(const std::string &tzid) {
+  return "BEGIN:VTIMEZONE\nTZID:" + tzid +
+         "\nBEGIN:STANDARD\nDTSTART:16010101T030000\nTZOFFSETFROM:+0200\nTZOFFSETTO:+0100\n"
+         "RRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=10\nEND:STANDARD\nBEGIN:DAYLIGHT\n"
+         "DTSTART:16010101T020000\nTZOFFSETFROM:+0100\nTZOFFSETTO:+0200\n"
+         "RRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=3\nEND:DAYLIGHT\nEND:VTIMEZONE\n";
+}
+
+std::string invitation(int i) {
+  std::string tzid = fmt::format("Invite Zone {}", i);
+  return invitationZone(tzid) +
+         event(fmt::format("invite{}", i),
+               fmt::format("DTSTART;TZID={}:20261207T{:02}{:02}00\nSUMMARY:Invite {}", tzid,
+                           10 + i / 60, i % 60, i));
+}
+
+// A daily stand-up with its own zone, at 07:30 UTC on the day read.
+std::string standup() {
+  return "BEGIN:VTIMEZONE\nTZID:Europe/Oslo\nBEGIN:DAYLIGHT\nTZOFFSETFROM:+0100\n"
+         "TZOFFSETTO:+0200\nDTSTART:19700329T020000\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\n"
+         "END:DAYLIGHT\nBEGIN:STANDARD\nTZOFFSETFROM:+0200\nTZOFFSETTO:+0100\n"
+         "DTSTART:19701025T030000\nRRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\nEND:STANDARD\n"
+         "END:VTIMEZONE\n" +
+         event("standup", "DTSTART;TZID=Europe/Oslo:20250106T083000\nRRULE:FREQ=DAILY");
+}
+
+// The day as each file of the folder gives it when read alone.
+std::vector<std::string> idsEachAlone(const CalendarHome &home) {
+  std::vector<kit::events::Event> all;
+  for (const auto &entry : std::filesystem::recursive_directory_iterator(home.folder())) {
+    if (!entry.is_regular_file())
+      continue;
+    CalendarHome alone;
+    alone.addRaw(entry.path().parent_path().filename().string(), entry.path().filename().string(),
+                 test_support::fileText(entry.path()));
+    auto events = EventStore(alone.folder(), "UTC").events(kDay, kNextDay);
+    all.insert(all.end(), events.begin(), events.end());
+  }
+  std::stable_sort(all.begin(), all.end(), [](const auto &a, const auto &b) {
+    return a.start != b.start ? a.start < b.start : a.id < b.id;
+  });
+  return idsOf(all);
+}
+
+} // namespace
+
+// No item hides another, whatever it costs and whichever file comes first: ordinary zones
+// (invitations with rules from 1601, or forty zones in one file beside a plain event) and rules
+// that can never give a start cost next to nothing, so every file gives the day it gives alone;
+// rules that cost more than their file's share and the reading's together lose their own
+// occurrences, never the stand-up's.
+TEST(ReadingBounds, NoFileOrCalendarHidesAnotherWhicheverComesFirst) {
+  struct Case {
+    std::string name;
+    std::function<void(const CalendarHome &home, const std::string &calendar)> add;
+    bool eachAsAlone = true;
+  };
+  std::vector<Case> cases{
+      {"invitations, each with its zone",
+       [](const CalendarHome &home, const std::string &calendar) {
+         for (int i = 0; i < 45; ++i)
+           home.add(calendar, fmt::format("invite{:02}.ics", i), invitation(i));
+       }},
+      {"forty zones in one file beside its plain event",
+       [](const CalendarHome &home, const std::string &calendar) {
+         std::string zones;
+         for (int i = 0; i < 40; ++i)
+           zones += invitationZone(fmt::format("Zone {}", i));
+         home.add(calendar, "zones.ics", zones + event("plain", "DTSTART:20261207T120000Z"));
+       }},
+      {"rules that never give a start",
+       [](const CalendarHome &home, const std::string &calendar) {
+         for (int i = 0; i < 12; ++i)
+           home.add(calendar, fmt::format("never{:02}.ics", i),
+                    event(fmt::format("never{}", i),
+                          i % 2 ? "DTSTART:20251102T000000\nRRULE:FREQ=SECONDLY;BYSETPOS=2"
+                                : "DTSTART:20251102T000000\nRRULE:FREQ=YEARLY;BYMONTH=2,4;"
+                                  "BYMONTHDAY=30,31"));
+       }},
+      {"rules costing more than a reading affords",
+       [](const CalendarHome &home, const std::string &calendar) {
+         for (int i = 0; i < 20; ++i)
+           home.add(calendar, fmt::format("costly{:02}.ics", i),
+                    event(fmt::format("costly{}", i),
+                          "DTSTART:20230601T090000Z\n"
+                          "RRULE:FREQ=MINUTELY;BYHOUR=9;COUNT=100000000"));
+       },
+       false},
+  };
+  for (const auto &c : cases) {
+    for (const std::string fine : {"a", "z"}) {
+      CalendarHome home;
+      c.add(home, "m");
+      home.add(fine, "standup.ics", standup());
+      auto ids = idsOn(home);
+      ASSERT_FALSE(ids.empty()) << c.name;
+      EXPECT_EQ(ids.front(), fine + "/standup#20261207T073000Z") << c.name << " " << fine;
+      if (c.eachAsAlone) {
+        EXPECT_EQ(ids, idsEachAlone(home)) << c.name << " " << fine;
+      }
+    }
+  }
 }

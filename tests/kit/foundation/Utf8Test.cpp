@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+using kit::foundation::escapedUtf8;
 using kit::foundation::sanitizedUtf8;
 
 TEST(Utf8, IllFormedSequencesBecomeReplacementCharactersAndTheRestStays) {
@@ -19,6 +20,23 @@ TEST(Utf8, IllFormedSequencesBecomeReplacementCharactersAndTheRestStays) {
   };
   for (const auto &c : cases)
     EXPECT_EQ(sanitizedUtf8(c.in), c.out) << testing::PrintToString(std::string(c.in));
+}
+
+// Names that are not UTF-8 stay apart once escaped: each ill-formed byte as \xNN, a backslash
+// doubled, so no name can pass for another's escape.
+TEST(Utf8, EscapedBytesKeepEveryNameApart) {
+  struct Case {
+    std::string_view in, out;
+  } cases[] = {
+      {"caf\xC3\xA9 \xF0\x9F\x98\x80", "caf\xC3\xA9 \xF0\x9F\x98\x80"},
+      {"\xFE", "\\xFE"},
+      {"\xFF", "\\xFF"},
+      {"\\xFF", "\\\\xFF"},
+      {"a\xC3", "a\\xC3"},
+      {"\xC0\xAF", "\\xC0\\xAF"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(escapedUtf8(c.in), c.out) << testing::PrintToString(std::string(c.in));
 }
 
 // A code point is read whole from its first byte; ill-formed bytes read as none.
