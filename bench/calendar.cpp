@@ -10,6 +10,7 @@
 #include "Shared/Data/EventSync/EventSync.h"
 #include "Shared/Data/SharedSuite.h"
 #include "kit/foundation/Calendar.h"
+#include "kit/foundation/CivilDate.h"
 
 #include <benchmark/benchmark.h>
 #include <fmt/format.h>
@@ -222,6 +223,24 @@ Files zoneLists8() {
   return files;
 }
 
+// A daily reminder ticked off every day for ten years: its series and 3,650 completed
+// occurrences in one file.
+Files completedDaily10y() {
+  std::string components =
+      todo("pills", "SUMMARY:Take the pills\r\nDTSTART;TZID=Europe/Berlin:20160310T090000\r\n"
+                    "DUE;TZID=Europe/Berlin:20160310T100000\r\nRRULE:FREQ=DAILY\r\n");
+  std::int64_t first = kit::foundation::dayNumberOf({2016, 3, 10});
+  for (int day = 0; day < 3650; ++day) {
+    auto date = kit::foundation::civilDateOf(first + day);
+    std::string stamp = fmt::format("{:04}{:02}{:02}", date.year, date.month, date.day);
+    components += todo("pills", fmt::format("RECURRENCE-ID;TZID=Europe/Berlin:{0}T090000\r\n"
+                                            "STATUS:COMPLETED\r\nCOMPLETED:{0}T083000Z\r\n"
+                                            "PERCENT-COMPLETE:100\r\n",
+                                            stamp));
+  }
+  return {{"todo/pills.ics", calendarText(kBerlin + components)}};
+}
+
 // A busy user's folder as a sync tool leaves it: one file per item, each with its zone (200
 // definitions of it); 5,000 events over eleven years, a tenth of them daily and a tenth weekly
 // series; 2,000 reminders.
@@ -321,8 +340,10 @@ CALENDAR_SHAPE(BM_RemindersReading, line8mb);
 CALENDAR_SHAPE(BM_RemindersReading, propertyLines1m);
 CALENDAR_SHAPE(BM_RemindersReading, files10k);
 CALENDAR_SHAPE(BM_RemindersReading, realistic);
+CALENDAR_SHAPE(BM_RemindersReading, completedDaily10y);
 
 CALENDAR_SHAPE(BM_ReminderPress, files10k);
 CALENDAR_SHAPE(BM_ReminderPress, realistic);
+CALENDAR_SHAPE(BM_ReminderPress, completedDaily10y);
 
 } // namespace

@@ -125,6 +125,34 @@ std::string rewritten(const std::vector<EditedLine> &lines, TodoLines todo, std:
   return result;
 }
 
+// The to-do's own line of that name (not an alarm's), as written.
+std::optional<std::string_view> ownLine(const std::vector<EditedLine> &lines, TodoLines todo,
+                                        std::string_view name) {
+  for (std::size_t at = todo.first; at < todo.end; ++at)
+    if (lines[at].depth == 2 && lines[at].name == name)
+      return lines[at].raw;
+  return std::nullopt;
+}
+
+// The line end a line has, or the one the format asks for when it has none.
+std::string_view lineEndOf(std::string_view raw) {
+  if (raw.ends_with("\r\n"))
+    return "\r\n";
+  if (raw.ends_with("\n"))
+    return "\n";
+  if (raw.ends_with("\r"))
+    return "\r";
+  return "\r\n";
+}
+
+// A line as written, ending as the rest of the new lines do.
+std::string endedLine(std::string_view raw, std::string_view newline) {
+  std::string line(raw);
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+    line.pop_back();
+  return line + std::string(newline);
+}
+
 } // namespace
 
 std::optional<std::string> withCompletion(std::string_view text, std::size_t todoIndex,
@@ -137,6 +165,35 @@ std::optional<std::string> withCompletion(std::string_view text, std::size_t tod
   // Lines end as the file's own do (RFC 5545 §3.1 asks for CRLF).
   std::string_view newline = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
   return rewritten(lines, *todo, *insertAt, completionLines(completed, now, newline));
+}
+
+std::optional<std::string> withCompletedOccurrence(std::string_view text, std::size_t todoIndex,
+                                                   std::string_view recurrenceId,
+                                                   foundation::Date now) {
+  auto lines = editedLines(text);
+  auto todo = todoLines(lines, todoIndex);
+  auto uid = todo ? ownLine(lines, *todo, "uid") : std::nullopt;
+  if (!uid || todo->end == todo->first)
+    return std::nullopt;
+  std::size_t endLine = todo->end - 1; // the to-do's END
+  std::string_view end = lines[endLine].raw;
+  std::string_view newline = lineEndOf(end);
+  std::string added = "BEGIN:VTODO" + std::string(newline) + endedLine(*uid, newline) +
+                      "DTSTAMP:" + utcStamp(now) + std::string(newline) + "RECURRENCE-ID" +
+                      std::string(recurrenceId) + std::string(newline);
+  if (auto summary = ownLine(lines, *todo, "summary"))
+    added += endedLine(*summary, newline);
+  added += completionLines(true, now, newline) + "END:VTODO" + std::string(newline);
+  std::string result;
+  for (std::size_t at = 0; at < lines.size(); ++at) {
+    result += lines[at].raw;
+    if (at != endLine)
+      continue;
+    if (!end.ends_with('\n') && !end.ends_with('\r'))
+      result += newline; // a file that stops right after the to-do
+    result += added;
+  }
+  return result;
 }
 
 } // namespace kit::events

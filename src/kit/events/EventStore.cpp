@@ -1,11 +1,14 @@
 #include "kit/events/EventStore.h"
 
 #include "kit/events/CalendarFolder.h"
+#include "kit/events/CalendarText.h"
 #include "kit/events/CompletionEdit.h"
 #include "kit/events/EventReading.h"
 #include "kit/events/IcalTime.h"
 #include "kit/events/ItemText.h"
 #include "kit/events/ReminderReading.h"
+#include "kit/foundation/Calendar.h"
+#include "kit/foundation/Clock.h"
 #include "kit/foundation/LockedReplace.h"
 #include "kit/foundation/Utf8.h"
 
@@ -32,28 +35,33 @@ bool isReadableFolder(const fs::path &folder) {
 const DateRange kNoTime{Date{}, Date{}};
 
 // Every reminder of the folder, in one reading.
-std::vector<FoundReminder> allReminders(const fs::path &folder, const std::string &zone) {
+std::vector<FoundReminder> allReminders(const fs::path &folder, const std::string &zone,
+                                        const ReminderQuery &query) {
   auto lock = lockLibical();
   FolderReading reading{.wanted = ComponentKind::todo};
   auto files = readCalendarFolder(folder, reading);
-  return readReminders(files, namedZone(zone));
+  return readReminders(files, namedZone(zone), query);
 }
 
-// Whether the file holds the to-do a reminder of this id is read from, when it comes first:
-// the series of its UID (an occurrence gives way to a series in a later file), or a to-do of
-// the file without a UID that the id names.
+// Whether the file holds the to-do a reminder of this id is read from, with nothing of it in
+// later files: a to-do of its UID that does not repeat (a change of one occurrence gives way to
+// a series in a later file), or a to-do of the file without a UID that the id names. Of a
+// repeating one, any file of the calendar may hold an occurrence that changes it.
 bool holdsReminderOf(const CalendarFile &file, std::string_view id) {
   return std::any_of(file.items.begin(), file.items.end(), [&](const ItemComponent &item) {
-    return item.kind == ComponentKind::todo &&
-           (!item.first(PropertyName::recurrenceId) || uidOf(item).empty()) &&
-           baseId(file, item) == id;
+    bool own = !item.first(PropertyName::recurrenceId) || uidOf(item).empty();
+    bool repeats = item.first(PropertyName::rrule) || item.first(PropertyName::rdate);
+    return item.kind == ComponentKind::todo && own && !repeats && baseId(file, item) == id;
   });
 }
 
-// The reminder of this id as the store reads it, reading its calendar's files only up to the one
-// it is read from; none when there is no such reminder.
+// Every completion, whenever it was.
+const DateRange kAllTime{};
+
+// The reminder of this id as the store reads it at `horizon`, reading its calendar's files only
+// up to the one it is read from; none when there is no such reminder.
 std::optional<FoundReminder> reminderOf(const fs::path &folder, const std::string &zone,
-                                        std::string_view id) {
+                                        std::string_view id, Date horizon) {
   // The calendar part of an id is its folder's name, which holds no '/'.
   std::string calendar(id.substr(0, std::min(id.find('/'), id.size())));
   auto lock = lockLibical();
@@ -61,7 +69,8 @@ std::optional<FoundReminder> reminderOf(const fs::path &folder, const std::strin
   auto files = readCalendarFolder(folder, reading, &calendar, [&](const CalendarFile &file) {
     return holdsReminderOf(file, id);
   });
-  for (auto &item : readReminders(files, namedZone(zone)))
+  for (auto &item :
+       readReminders(files, namedZone(zone), {.horizon = horizon, .completions = kAllTime}))
     if (item.reminder.id == id)
       return std::move(item);
   return std::nullopt;
@@ -97,67 +106,101 @@ void sortByCompletion(std::vector<Reminder> &reminders) {
   });
 }
 
+// One file's text as the store reads it.
+std::optional<CalendarFile> fileIn(const std::string &text, const FoundReminder &from,
+                                   FolderReading &reading) {
+  return readCalendarFile(text,
+                          {.calendar = from.reminder.calendar,
+                           .fileName = foundation::escapedUtf8(from.file.filename().string()),
+                           .path = from.file,
+                           .items = {},
+                           .zones = {},
+                           .account = {}},
+                          reading);
+}
+
 // The reminders one file's text holds, read as the store reads them.
-std::optional<std::vector<FoundReminder>>
-remindersInText(const std::string &text, const FoundReminder &from, const std::string &zone) {
+std::optional<std::vector<FoundReminder>> remindersInText(const std::string &text,
+                                                          const FoundReminder &from,
+                                                          const std::string &zone, Date horizon) {
   auto lock = lockLibical();
   FolderReading reading{.wanted = ComponentKind::todo};
-  auto file = readCalendarFile(text,
-                               {.calendar = from.reminder.calendar,
-                                .fileName = foundation::escapedUtf8(from.file.filename().string()),
-                                .path = from.file,
-                                .items = {},
-                                .zones = {},
-                                .account = {}},
-                               reading);
+  auto file = fileIn(text, from, reading);
   if (!file)
     return std::nullopt;
   std::vector<CalendarFile> files;
   files.push_back(std::move(*file));
-  return readReminders(files, namedZone(zone));
+  return readReminders(files, namedZone(zone), {.horizon = horizon, .completions = kAllTime});
 }
 
-// The edited file must read back as the same reminders, the one changed only in its completion.
-bool readsBackAsIntended(const std::vector<FoundReminder> &before,
-                         const std::vector<FoundReminder> &after, const FoundReminder &target,
-                         bool completed) {
-  if (before.size() != after.size())
+// STATUS decides, else a COMPLETED time, as the readers read it.
+bool completedAsWritten(const ItemComponent &todo) {
+  if (auto status = statusOf(todo))
+    return *status == "COMPLETED";
+  const Property *completed = todo.first(PropertyName::completed);
+  return completed && holdsTime(*completed);
+}
+
+bool sameBesidesCompletion(const ItemComponent &a, const ItemComponent &b) {
+  auto rest = [](const ItemComponent &item) {
+    std::vector<Property> kept;
+    for (const auto &property : item.properties)
+      if (property.name != PropertyName::status && property.name != PropertyName::completed)
+        kept.push_back(property);
+    return kept;
+  };
+  return a.kind == b.kind && rest(a) == rest(b);
+}
+
+// Whether the edit changed the file as meant and nothing else: the `todoIndex`-th to-do (or,
+// with `added`, a new one right after it: a change of an occurrence with the series' UID)
+// reads as `completed`, and every other item of the file reads as it did.
+bool changesOnly(std::string_view before, std::string_view after, std::size_t todoIndex,
+                 bool completed, bool added) {
+  auto was = scanCalendarText(before);
+  auto is = scanCalendarText(after);
+  if (!was || !is || is->items.size() != was->items.size() + (added ? 1 : 0))
     return false;
-  bool sawTarget = false;
-  for (size_t i = 0; i < before.size(); ++i) {
-    const auto &was = before[i].reminder;
-    const auto &is = after[i].reminder;
-    if (before[i].todoIndex != target.todoIndex) {
-      if (was != is)
+  std::size_t shift = 0;
+  for (std::size_t at = 0; at < is->items.size(); ++at) {
+    const ItemComponent &item = is->items[at];
+    bool target = item.kind == ComponentKind::todo && item.index == todoIndex + (added ? 1 : 0);
+    if (target && added) {
+      shift = 1;
+      if (!item.first(PropertyName::recurrenceId) || uidOf(item) != uidOf(was->items[at - 1]))
         return false;
-      continue;
-    }
-    if (was.id != target.reminder.id || is.id != was.id || is.title != was.title ||
-        is.due != was.due || is.completed != completed)
+    } else if (!sameBesidesCompletion(item, was->items[at - shift])) {
       return false;
-    sawTarget = true;
+    }
+    if (target && completedAsWritten(item) != completed)
+      return false;
   }
-  return sawTarget;
+  return true;
 }
 
 // With the file's lock held: the file as it is now with the reminder changed in it; none when
-// the reminder cannot be found there or the change would not read back as intended.
+// the reminder cannot be found there or the change would not read as intended.
 std::optional<std::string> changedText(const fs::path &file, const FoundReminder &listed, Date now,
+                                       Date horizon,
                                        const std::function<bool(bool completed)> &change,
                                        const std::string &zone) {
   auto text = readCalendarText(file);
-  auto before = text ? remindersInText(*text, listed, zone) : std::nullopt;
+  auto before = text ? remindersInText(*text, listed, zone, horizon) : std::nullopt;
   if (!before)
     return std::nullopt;
   auto current = std::find_if(before->begin(), before->end(), [&](const FoundReminder &item) {
-    return item.reminder.id == listed.reminder.id;
+    return item.reminder.id == listed.reminder.id && item.file == listed.file;
   });
   if (current == before->end())
     return std::nullopt;
   bool completed = change(current->reminder.completed);
-  auto edited = withCompletion(*text, current->todoIndex, completed, now);
-  auto after = edited ? remindersInText(*edited, listed, zone) : std::nullopt;
-  if (!after || !readsBackAsIntended(*before, *after, *current, completed))
+  if (current->occurrenceToAdd && !completed)
+    return text; // an open occurrence with no change of its own: nothing to reopen
+  bool adding = current->occurrenceToAdd.has_value();
+  auto edited =
+      adding ? withCompletedOccurrence(*text, current->todoIndex, *current->occurrenceToAdd, now)
+             : withCompletion(*text, current->todoIndex, completed, now);
+  if (!edited || !changesOnly(*text, *edited, current->todoIndex, completed, adding))
     return std::nullopt;
   return edited;
 }
@@ -191,13 +234,15 @@ std::vector<Reminder> EventStore::incompleteReminders(DateRange due, Undated und
 }
 
 std::vector<Reminder> EventStore::completedReminders(DateRange completion) const {
-  return reminderLists(kNoTime, Undated::excluded, completion).completed;
+  return reminderLists({}, Undated::excluded, completion).completed;
 }
 
 EventStore::ReminderLists EventStore::reminderLists(DateRange due, Undated undated,
                                                     DateRange completion) const {
   ReminderLists lists;
-  for (auto &item : allReminders(folder_, timeZoneId_)) {
+  Date horizon = due.end ? *due.end : endOfToday(foundation::Clock().now());
+  for (auto &item :
+       allReminders(folder_, timeZoneId_, {.horizon = horizon, .completions = completion})) {
     if (isOpen(item, due, undated))
       lists.incomplete.push_back(std::move(item.reminder));
     else if (isCompletedIn(item, completion))
@@ -209,7 +254,7 @@ EventStore::ReminderLists EventStore::reminderLists(DateRange due, Undated undat
 }
 
 std::optional<Reminder> EventStore::reminder(std::string_view id) const {
-  auto found = reminderOf(folder_, timeZoneId_, id);
+  auto found = reminderOf(folder_, timeZoneId_, id, endOfToday(foundation::Clock().now()));
   if (!found)
     return std::nullopt;
   return std::move(found->reminder);
@@ -230,14 +275,23 @@ EventStore::SaveResult
 EventStore::changeCompletion(std::string_view id, Date now,
                              const std::function<bool(bool completed)> &change,
                              const std::function<void()> &whileLocked) const {
-  auto target = reminderOf(folder_, timeZoneId_, id);
+  Date horizon = endOfToday(now);
+  auto target = reminderOf(folder_, timeZoneId_, id, horizon);
   if (!target)
     return SaveResult::notFound;
   auto error = foundation::replaceLocked(
       target->file,
-      [&](const fs::path &file) { return changedText(file, *target, now, change, timeZoneId_); },
+      [&](const fs::path &file) {
+        return changedText(file, *target, now, horizon, change, timeZoneId_);
+      },
       {}, whileLocked);
   return error ? SaveResult::failed : SaveResult::saved;
+}
+
+Date EventStore::endOfToday(Date now) const {
+  auto zone = foundation::TimeZone::named(timeZoneId_);
+  auto calendar = foundation::Calendar::gregorian(zone ? *zone : foundation::TimeZone::utc());
+  return calendar.addingDays(1, calendar.startOfDay(now));
 }
 
 } // namespace kit::events

@@ -77,6 +77,9 @@ public:
                              const std::function<void()> &whileLocked = {}) const;
 
 private:
+  // The end of the day holding `now` in the store's zone.
+  Date endOfToday(Date now) const;
+
   SaveResult changeCompletion(std::string_view id, Date now,
                               const std::function<bool(bool completed)> &change,
                               const std::function<void()> &whileLocked) const;

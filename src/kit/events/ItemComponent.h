@@ -33,6 +33,8 @@ struct Property {
   bool periodValue = false;
   std::string tzid; // the TZID parameter, quotes taken off
   std::string value;
+
+  bool operator==(const Property &) const = default;
 };
 
 enum class ComponentKind : std::uint8_t { event, todo };

@@ -1,9 +1,8 @@
 #include "kit/events/ReminderReading.h"
 
-#include "kit/events/IcalTime.h"
 #include "kit/events/ItemKeys.h"
-#include "kit/events/ItemLength.h"
 #include "kit/events/ItemText.h"
+#include "kit/events/ToDoSeries.h"
 
 #include <set>
 
@@ -11,96 +10,155 @@ namespace kit::events {
 
 namespace {
 
-std::optional<ZonedTime> timeOf(const CalendarFile &file, const ItemComponent &todo,
-                                PropertyName name) {
-  const Property *property = todo.first(name);
-  return property ? zonedTimeOf(*property, file.zones) : std::nullopt;
-}
-
-// STATUS decides when the file gives one (RFC 5545 §3.8.1.11); otherwise a completion time
-// (COMPLETED, §3.8.2.1) marks a finished to-do.
-bool isCompleted(const CalendarFile &file, const ItemComponent &todo) {
-  if (auto status = statusOf(todo))
-    return *status == "COMPLETED";
-  return timeOf(file, todo, PropertyName::completed).has_value();
-}
-
-// DUE (RFC 5545 §3.8.2.3), a day due at its local midnight; without one, a DTSTART with a
-// DURATION is due that long after it starts (§3.8.2.5), days and weeks counted on the calendar.
-std::optional<DueDate> dueOf(const CalendarFile &file, const ItemComponent &todo,
-                             const Zone *local) {
-  if (auto due = timeOf(file, todo, PropertyName::due))
-    return DueDate{.date = instantOf(*due, local), .hasTime = !due->isDate()};
-  auto start = timeOf(file, todo, PropertyName::dtstart);
-  const Property *durationProperty = todo.first(PropertyName::duration);
-  auto duration = durationProperty ? durationOf(*durationProperty) : std::nullopt;
-  if (!start || !duration || duration->is_neg)
-    return std::nullopt;
-  Length length = nominalLength(*duration, start->isDate());
-  return DueDate{.date = length.endAfter(*start, instantOf(*start, local), local),
-                 .hasTime = !start->isDate()};
-}
-
-FoundReminder reminderFrom(const CalendarFile &file, const ItemComponent &todo, const Zone *local) {
-  FoundReminder found{.reminder = {.id = baseId(file, todo),
-                                   .calendar = file.calendar,
-                                   .title = itemText(todo, PropertyName::summary),
-                                   .due = dueOf(file, todo, local),
-                                   .completed = isCompleted(file, todo),
-                                   .completionDate = std::nullopt},
-                      .cancelled = isCancelled(todo),
-                      .file = file.path,
-                      .todoIndex = todo.index};
-  if (auto completion = timeOf(file, todo, PropertyName::completed);
-      completion && found.reminder.completed)
-    found.reminder.completionDate = instantOf(*completion, local);
-  return found;
-}
-
-struct Todo {
-  const CalendarFile *file;
-  const ItemComponent *item;
-  bool isOccurrence;
+// The to-dos of one UID in a calendar: its series and the occurrences changed apart from it.
+struct ToDoGroup {
+  std::string id;
+  std::optional<ToDoPart> series;
+  std::vector<ToDoPart> overrides;
 };
 
-// Per UID of a calendar, in order of first appearance: the series, else its first changed
-// occurrence. A to-do without a UID is one of its own.
-std::vector<Todo> representatives(const std::vector<CalendarFile> &files) {
-  std::vector<Todo> chosen;
+std::vector<ToDoGroup> groupsOf(const std::vector<CalendarFile> &files) {
+  std::vector<ToDoGroup> groups;
   ItemKeys keys;
   for (const auto &file : files)
     for (const auto &item : file.items) {
       if (item.kind != ComponentKind::todo)
         continue;
+      ToDoPart part{&file, &item};
       std::string uid = uidOf(item);
-      Todo todo{&file, &item, !uid.empty() && item.first(PropertyName::recurrenceId) != nullptr};
-      auto [at, added] =
-          uid.empty() ? std::pair{chosen.size(), true} : keys.find(file, uid, chosen.size());
+      if (uid.empty()) {
+        groups.push_back({.id = baseId(file, item), .series = part, .overrides = {}});
+        continue;
+      }
+      auto [at, added] = keys.find(file, uid, groups.size());
       if (added)
-        chosen.push_back(todo);
-      else if (chosen[at].isOccurrence && !todo.isOccurrence)
-        chosen[at] = todo;
+        groups.push_back({.id = baseId(file, item), .series = std::nullopt, .overrides = {}});
+      auto &group = groups[at];
+      if (item.first(PropertyName::recurrenceId))
+        group.overrides.push_back(part);
+      else if (!group.series)
+        group.series = part;
     }
-  return chosen;
+  return groups;
+}
+
+FoundReminder reminderOf(const ToDoPart &todo, const std::string &id, const Zone *local) {
+  FoundReminder found{.reminder = {.id = id,
+                                   .calendar = todo.file->calendar,
+                                   .title = itemText(*todo.item, PropertyName::summary),
+                                   .due = dueOfToDo(todo, local),
+                                   .completed = isCompletedToDo(todo),
+                                   .completionDate = std::nullopt},
+                      .cancelled = isCancelled(*todo.item),
+                      .file = todo.file->path,
+                      .todoIndex = todo.item->index,
+                      .occurrenceToAdd = std::nullopt};
+  const Property *completion = todo.item->first(PropertyName::completed);
+  auto completed = completion ? zonedTimeOf(*completion, todo.file->zones) : std::nullopt;
+  if (completed && found.reminder.completed)
+    found.reminder.completionDate = instantOf(*completed, local);
+  return found;
+}
+
+// The reminders a repeating to-do gives: the one for its current occurrence (or the series
+// completed as a whole), and its occurrences completed in the span asked for.
+class SeriesReminders {
+public:
+  SeriesReminders(const ToDoSeries &series, const std::string &id, const Zone *local,
+                  const ReminderQuery &query)
+      : series_(series), id_(id), local_(local), query_(query) {}
+
+  void addTo(std::vector<FoundReminder> &reminders, const std::vector<ToDoPart> &overrides) const {
+    if (auto own = seriesReminder())
+      reminders.push_back(std::move(*own));
+    for (const auto &change : overrides)
+      if (auto done = completedOccurrence(change))
+        reminders.push_back(std::move(*done));
+  }
+
+private:
+  std::optional<FoundReminder> seriesReminder() const {
+    FoundReminder found = reminderOf(series_.series(), id_, local_);
+    if (found.reminder.completed) {
+      if (auto shown = series_.latestOrFirst(query_.horizon))
+        found.reminder.due = shown->due;
+      return found;
+    }
+    auto current = series_.current(query_.horizon);
+    if (!current)
+      return std::nullopt;
+    found.reminder.due = current->due;
+    if (current->change) {
+      // Its override says what it is called and where a toggle writes.
+      FoundReminder changed = reminderOf(*current->change, id_, local_);
+      found.reminder.title = changed.reminder.title ? changed.reminder.title : found.reminder.title;
+      found.file = changed.file;
+      found.todoIndex = changed.todoIndex;
+    } else if (series_.hasAfter(*current)) {
+      found.occurrenceToAdd = series_.recurrenceIdOf(*current);
+    }
+    return found;
+  }
+
+  std::optional<FoundReminder> completedOccurrence(const ToDoPart &change) const {
+    if (!isCompletedToDo(change))
+      return std::nullopt;
+    FoundReminder found = reminderOf(change, id_, local_);
+    if (!found.reminder.completionDate ||
+        !query_.completions.contains(*found.reminder.completionDate))
+      return std::nullopt;
+    auto occurrence = series_.occurrenceOf(change);
+    if (!occurrence)
+      return std::nullopt;
+    found.reminder.id = id_ + "#" + timeKey(occurrence->start);
+    found.reminder.due = occurrence->due;
+    if (!found.reminder.title)
+      found.reminder.title = itemText(*series_.series().item, PropertyName::summary);
+    return found;
+  }
+
+  const ToDoSeries &series_;
+  const std::string &id_;
+  const Zone *local_;
+  const ReminderQuery &query_;
+};
+
+// The reminders of one UID: a plain to-do's own, a repeating one's, or the first changed
+// occurrence's when the series itself is not there.
+std::vector<FoundReminder> remindersOf(const ToDoGroup &group, const Zone *local,
+                                       const ReminderQuery &query) {
+  std::vector<FoundReminder> reminders;
+  if (!group.series) {
+    reminders.push_back(reminderOf(group.overrides.front(), group.id, local));
+    return reminders;
+  }
+  if (auto series = ToDoSeries::of(*group.series, group.overrides, local))
+    SeriesReminders(*series, group.id, local, query).addTo(reminders, group.overrides);
+  else
+    reminders.push_back(reminderOf(*group.series, group.id, local));
+  return reminders;
 }
 
 } // namespace
 
-std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files,
-                                         const Zone *local) {
+std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files, const Zone *local,
+                                         const ReminderQuery &query) {
   std::vector<FoundReminder> reminders;
   std::set<std::string> ids;
-  for (const auto &todo : representatives(files)) {
-    std::optional<FoundReminder> found;
+  for (const auto &group : groupsOf(files)) {
+    std::vector<FoundReminder> found;
     try {
-      found = reminderFrom(*todo.file, *todo.item, local);
+      found = remindersOf(group, local, query);
     } catch (const ReadingExhausted &) {
       continue;
     }
-    if (ids.count(found->reminder.id) || !todo.file->account->take(ReadingBudget::reminders, 1))
-      continue;
-    ids.insert(found->reminder.id);
-    reminders.push_back(std::move(*found));
+    const CalendarFile &file = group.series ? *group.series->file : *group.overrides.front().file;
+    for (auto &reminder : found) {
+      if (ids.count(reminder.reminder.id) || !file.account->take(ReadingBudget::reminders, 1))
+        continue;
+      ids.insert(reminder.reminder.id);
+      reminders.push_back(std::move(reminder));
+    }
   }
   return reminders;
 }

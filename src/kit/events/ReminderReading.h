@@ -5,26 +5,45 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace kit::events {
 
-// A reminder with the place it was read from.
+// What a reading of reminders asks for.
+struct ReminderQuery {
+  // The end of today: a repeating to-do's current occurrence is the latest one due before it.
+  Date horizon;
+  // The occurrences of repeating to-dos that were completed in this span are reminders of their
+  // own.
+  DateRange completions = {};
+};
+
+// A reminder with the place it was read from, and what completing or reopening it changes.
 struct FoundReminder {
   Reminder reminder;
   bool cancelled = false;
+  // The file and the to-do in it that a toggle changes: the reminder's own, the override of the
+  // occurrence it stands for, or the series that completes as a whole with its last occurrence.
+  // Which to-do it is: its position among the to-dos directly inside the file's calendars.
   std::filesystem::path file;
-  // Which to-do of the file it is: its position among the to-dos directly inside the file's
-  // calendars, in file order.
   std::size_t todoIndex = 0;
+  // For a repeating to-do whose current occurrence no override names yet: completing it adds one
+  // after the series (the `todoIndex`-th), with this RECURRENCE-ID (parameters and value).
+  std::optional<std::string> occurrenceToAdd;
 };
 
 // The reminders of the files, in the order their UIDs first appear: one per UID of a calendar,
-// whichever of the calendar's files its to-dos are written in (a repeating to-do is one
-// reminder, read from the first file that has its series, else from the first of its changed
-// occurrences). Without a UID a to-do is a reminder of its own. Of two reminders with one id
-// the first stays. Each file keeps no more than its account's reminders, and a to-do whose
-// times cost more than its file may spend is left out. Call with libical locked.
-std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files, const Zone *local);
+// whichever of the calendar's files its to-dos are written in. A repeating to-do is one
+// reminder that stands for its current occurrence (ToDoSeries::current), with the series' id,
+// or the series itself once completed as a whole; each of its occurrences completed within
+// `query.completions` is a completed reminder of its own, "<series id>#<its RECURRENCE-ID>"
+// (timeKey). A to-do changed in one occurrence only, without its series, is read from the first
+// such change. Without a UID a to-do is a reminder of its own. Of two reminders with one id the
+// first stays. Each file keeps no more than its account's reminders, and a to-do whose times
+// cost more than its file may spend is left out. Call with libical locked.
+std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files, const Zone *local,
+                                         const ReminderQuery &query);
 
 } // namespace kit::events
