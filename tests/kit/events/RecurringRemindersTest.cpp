@@ -131,6 +131,11 @@ TEST(RecurringReminders, ATapCompletesTheCurrentOccurrenceAloneAndReopeningItBri
 
     ASSERT_EQ(store.toggleCompleted(c.completedId, kNow), EventStore::SaveResult::saved) << c.name;
     EXPECT_EQ(dayOf(store), open) << c.name;
+    // Completed again, the occurrence's change is completed again; no second one is added.
+    ASSERT_EQ(store.toggleCompleted("c/t", kNow), EventStore::SaveResult::saved) << c.name;
+    EXPECT_EQ(dayOf(store), (Day{{}, {c.completedId}})) << c.name;
+    after = home.read("c", "t.ics");
+    EXPECT_EQ(after.find("RECURRENCE-ID"), after.rfind("RECURRENCE-ID")) << c.name;
   }
 }
 
