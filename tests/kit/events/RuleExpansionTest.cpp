@@ -285,3 +285,33 @@ TEST(RuleExpansion, SeriesThatNeedNotBeCountedFromTheirStartBeginNearTheWindow) 
               expected)
         << count;
 }
+
+// Rules that can never give a start are told at once and cost nothing to expand over years of
+// seconds: BYSETPOS past the most starts a period holds, or only days their months lack. Rules
+// that only just can still give theirs (DTSTART counting first).
+TEST(RuleExpansion, RulesThatCanNeverGiveAStartCostNothing) {
+  struct Case {
+    std::string rule;
+    Starts starts;
+  };
+  const std::vector<Case> cases{
+      {"FREQ=SECONDLY;BYSETPOS=2", {}},
+      {"FREQ=MINUTELY;BYSECOND=0,30;BYSETPOS=-3", {}},
+      {"FREQ=MONTHLY;BYDAY=MO,TU,WE,TH,FR,SA,SU;BYSETPOS=32", {}},
+      {"FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30,31", {}},
+      {"FREQ=MONTHLY;BYMONTH=4,6,9,11;BYMONTHDAY=-31", {}},
+      {"FREQ=MINUTELY;BYSECOND=0,30;BYSETPOS=-2;COUNT=2", {"20260301T000000", "20260301T000100"}},
+      {"FREQ=MONTHLY;BYDAY=MO,TU,WE,TH,FR,SA,SU;BYSETPOS=31;COUNT=2", {"20260331T000000"}},
+      {"FREQ=YEARLY;BYMONTH=2,3;BYMONTHDAY=30;COUNT=2", {"20260330T000000"}},
+      {"FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=29;COUNT=2", {"20280229T000000"}},
+  };
+  for (const auto &c : cases) {
+    std::int64_t steps = 0;
+    EXPECT_EQ(ruleStarts("20260301T000000", c.rule, "20260301T000000", "20280310T000000", &steps),
+              c.starts)
+        << c.rule;
+    if (c.starts.empty()) {
+      EXPECT_EQ(steps, 0) << c.rule;
+    }
+  }
+}
