@@ -20,9 +20,10 @@ std::filesystem::path calendarsFolder(const std::filesystem::path &appGroup);
 // calendar, one .ics file per event (VEVENT) or reminder (VTODO), as calendar sync tools write
 // them. Nothing is cached: every call reads the folder afresh, so a store is cheap to make and
 // calls from several threads at once are safe. A file that cannot be read as a calendar with an
-// event or a to-do, whose event has no start, that nests components too deep or that defines a
-// zone whose changes cannot be worked out within bounds, is skipped; the rest still read. Each
-// call is one reading within one ReadingBudget: what passes it is left out of that reading.
+// event or a to-do, that nests components too deep or that defines a zone listing too many
+// changes, is skipped; the rest still read. Each call is one reading: every file draws on its
+// own share of it, then on the reading's budget (FileAccount), so what passes a bound is left out
+// of that reading and belongs to the file that needed more.
 class EventStore {
 public:
   // Days, and times written without a zone, are read in the zone `timeZoneId` names (an IANA id
@@ -42,12 +43,14 @@ public:
                             std::size_t perEvent = std::numeric_limits<std::size_t>::max()) const;
 
   // Reminders not completed (nor cancelled) whose due moment lies in `due`, together with the
-  // undated ones when asked. Ordered by due moment, undated last, then by id.
+  // undated ones when asked; a repeating one stands for its occurrence current at the end of
+  // `due` (the end of today when it has none; see readReminders). Ordered by due moment, undated
+  // last, then by id.
   enum class Undated { excluded, included };
   std::vector<Reminder> incompleteReminders(DateRange due, Undated undated) const;
 
-  // Completed reminders whose completion moment lies in `completion`. Ordered by completion
-  // moment, then by id.
+  // Completed reminders whose completion moment lies in `completion`, the occurrences of
+  // repeating ones completed then among them. Ordered by completion moment, then by id.
   std::vector<Reminder> completedReminders(DateRange completion) const;
 
   // Both of the above from one reading of the folder.
@@ -61,7 +64,9 @@ public:
   std::optional<Reminder> reminder(std::string_view id) const;
 
   // Completes (at `now`) or reopens the reminder with this id by rewriting its file at once; see
-  // `withCompletion` for what changes in the file. The id is only compared with the ids of the
+  // `withCompletion` for what changes in the file. A repeating one's current occurrence (at the
+  // end of the day holding `now`) completes alone, as a change of that occurrence added after the
+  // series (`withCompletedOccurrence`), or with the series as a whole when it is the last. The id is only compared with the ids of the
   // reminders read, never used to find a file. The file is read, changed and replaced under the
   // exclusive lock `.<file name>.lock` beside it (made when missing, never removed; hidden and
   // not named .ics, so no reader takes it for an item): changes from several processes each
