@@ -2,6 +2,7 @@
 
 #include "Shared/Data/AppGroup.h"
 #include "host/CommandErrors.h"
+#include "host/QuotedText.h"
 #include "kit/foundation/Defaults.h"
 #include "kit/foundation/FileWriteObserver.h"
 #include "kit/foundation/WriteFailureObserver.h"
@@ -126,7 +127,7 @@ ActionReport recordAction(const std::function<void()> &action, BackgroundWait &w
   std::vector<std::string> failed;
   for (const auto &failure : failures.failures()) {
     std::string name = failure.store.empty() ? reportedFileName(failure.name, home) : failure.name;
-    failed.push_back(name + ": " + failure.reason);
+    failed.push_back(quotedPath(name) + ": " + failure.reason);
   }
   report.failed = eachOnce(failed);
   return report;

@@ -62,12 +62,17 @@ kit::ui::Size size(std::string_view text) {
   throw BadInput("--size must be WIDTHxHEIGHT in points, not " + quotedWord(text));
 }
 
-void refuseChoice(std::string_view what, std::string_view text,
-                  const std::vector<std::string_view> &names) {
+std::string alternatives(const std::vector<std::string_view> &names) {
   std::string list;
   for (std::string_view name : names)
     list += (list.empty() ? "" : "|") + std::string(name);
-  throw BadInput(std::string(what) + " must be " + list + ", not " + quotedWord(text));
+  return list;
+}
+
+void refuseChoice(std::string_view what, std::string_view text,
+                  const std::vector<std::string_view> &names) {
+  throw BadInput(std::string(what) + " must be " + alternatives(names) + ", not " +
+                 quotedWord(text));
 }
 
 } // namespace zavel::host::arguments

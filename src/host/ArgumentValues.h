@@ -26,6 +26,9 @@ int64_t wholeNumber(std::string_view what, std::string_view text);
 // "WxH" in points, both positive ("364x170", "170.5x90").
 kit::ui::Size size(std::string_view text);
 
+// Choices as a refusal lists them: "home|today|week".
+std::string alternatives(const std::vector<std::string_view> &names);
+
 // The value paired with `text` among `choices`.
 template <class Value>
 Value choice(std::string_view what, std::string_view text,

@@ -7,7 +7,7 @@
 namespace zavel::host {
 
 bool BackgroundWait::wait() {
-  auto now = std::chrono::steady_clock::now();
+  auto now = now_();
   if (!deadline_)
     deadline_ = now + budget_;
   auto left = std::chrono::duration_cast<std::chrono::milliseconds>(*deadline_ - now);

@@ -50,7 +50,7 @@ CommandLine::CommandLine(std::span<const std::string> words,
   if (operands_.size() < minOperands)
     throw BadInput("missing arguments");
   if (operands_.size() > maxOperands)
-    throw BadInput("unexpected argument " + operands_[maxOperands]);
+    throw BadInput("unexpected argument " + quotedWord(operands_[maxOperands]));
 }
 
 std::optional<std::string> CommandLine::value(std::string_view option) const {

@@ -48,20 +48,20 @@ int readValue(const std::string &key, CommandContext &context) {
 kit::foundation::Defaults storeOnDisk(const std::string &key, std::string_view doing) {
   auto suite = SharedSuite::open();
   if (suite.isInMemory())
-    throw CommandFailure("no suite file could be opened to " + std::string(doing) + " \"" + key +
-                         "\"");
+    throw CommandFailure("no suite file could be opened to " + std::string(doing) + " " +
+                         quotedWord(key));
   return suite;
 }
 
 int writeValue(const std::string &key, const kit::foundation::DefaultsValue &value) {
   if (!storeOnDisk(key, "store").set(key, value))
-    throw CommandFailure("the suite refused to store \"" + key + "\"");
+    throw CommandFailure("the suite refused to store " + quotedWord(key));
   return 0;
 }
 
 int deleteValue(const std::string &key) {
   if (!storeOnDisk(key, "remove").removeObject(key))
-    throw CommandFailure("the suite refused to remove \"" + key + "\"");
+    throw CommandFailure("the suite refused to remove " + quotedWord(key));
   return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include "host/ArgumentValues.h"
 #include "host/CommandErrors.h"
+#include "host/QuotedText.h"
 #include "kit/foundation/JsonCoding.h"
 #include "kit/foundation/TextOperations.h"
 
@@ -31,7 +32,7 @@ bool boolean(const std::string &text) {
     return true;
   if (lower == "false" || lower == "no" || lower == "0")
     return false;
-  throw BadInput("--bool takes true or false, not \"" + text + "\"");
+  throw BadInput("--bool takes true or false, not " + quotedWord(text));
 }
 
 Json parsedJson(std::string_view option, const std::string &text) {

@@ -3,6 +3,8 @@
 #include "host/Commands.h"
 #include "host/GalleryPage.h"
 #include "host/OutputFiles.h"
+#include "host/QuotedText.h"
+#include "host/WidgetRendering.h"
 
 #include <algorithm>
 
@@ -18,9 +20,10 @@ int galleryCommand(Words words, CommandContext &context) {
   std::filesystem::create_directories(folder, made);
   if (!std::filesystem::is_directory(folder, looked)) {
     auto error = made ? made : looked ? looked : std::make_error_code(std::errc::not_a_directory);
-    throw CommandFailure("cannot make the folder " + folder.string() + ": " + error.message());
+    throw CommandFailure("cannot make the folder " + quotedPath(folder) + ": " + error.message());
   }
 
+  useShippedFonts(context);
   auto items = renderGallery(context.bundle, folder);
   auto pageError = writeOutputFile(folder / "index.html", galleryPage(items));
   auto failed = std::find_if(items.begin(), items.end(),

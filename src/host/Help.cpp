@@ -1,6 +1,7 @@
 #include "host/Help.h"
 
 #include "Shared/Data/AppGroup.h"
+#include "host/QuotedText.h"
 #include "kit/foundation/ZavelHome.h"
 #include "kit/foundation/net/WebService.h"
 
@@ -146,11 +147,12 @@ void printEntities(std::ostream &out, const kit::intents::IntentRegistry &intent
 void printDataHome(std::ostream &out) {
   using kit::foundation::environmentVariable;
   using kit::foundation::WebService;
-  out << "\nThe data home is " << kit::foundation::zavelHome().string()
-      << " (ZAVEL_HOME, else $XDG_DATA_HOME/zavel,\nelse ~/.local/share/zavel). In it: the "
-         "shared settings in suites/, the notes in\ncontainers/"
+  out << "\nThe data home is " << quotedPath(kit::foundation::zavelHome())
+      << " (ZAVEL_HOME, else $XDG_DATA_HOME/zavel\nwhen that is absolute, else "
+         "~/.local/share/zavel). In it: the shared settings\nin suites/, the notes in "
+         "containers/"
       << AppGroup::identifier
-      << "/notes.json, calendars and reminders in\ncalendars/<calendar>/*.ics.\n"
+      << "/notes.json,\ncalendars and reminders in calendars/<calendar>/*.ics.\n"
          "Environment:\n";
   const std::pair<std::string, std::string_view> variables[] = {
       {"ZAVEL_HOME, XDG_DATA_HOME", "the data home"},
@@ -197,7 +199,7 @@ void printHelp(std::ostream &out, std::span<const CommandHelp> commands,
     printUsage(out, command);
     topics |= command.topics;
   }
-  out << "  help\n      this text\n";
+  out << "  help [COMMAND]\n      this text, or one command's part (as COMMAND --help)\n";
   printTopics(out, topics, bundle);
   out << "\nexit status: 0 done; 1 not done (a file or the settings could not be written,\n"
          "defaults read found nothing, or a place search has no service to ask); 2 a bad command\n"

@@ -92,6 +92,27 @@ const Command *findCommand(std::string_view name) {
   return found == commands.end() ? nullptr : &*found;
 }
 
+// The whole help, or with a command's name that command's part.
+int helpCommand(std::span<const std::string> words, const kit::widgets::WidgetBundle &bundle,
+                std::ostream &out, std::ostream &err) {
+  if (words.empty() || (words.size() == 1 && words.front() == "help")) {
+    printHelp(out, bundle);
+    return success;
+  }
+  try {
+    const Command *command = findCommand(words.front());
+    if (!command)
+      throw BadInput("unknown command " + quotedWord(words.front()) +
+                     "; zavel-widgets help lists the commands");
+    if (words.size() > 1)
+      throw BadInput("unexpected argument " + quotedWord(words[1]));
+    printCommandHelp(out, command->help, bundle);
+    return success;
+  } catch (const BadInput &error) {
+    return report(err, "help", error, badInput);
+  }
+}
+
 } // namespace
 
 void CommandContext::warn(std::string_view message) const {
@@ -105,10 +126,8 @@ int run(std::span<const std::string> words, const kit::widgets::WidgetBundle &bu
   if (words.empty())
     return report(err, "", BadInput("no command; see zavel-widgets help"), badInput);
   const std::string &name = words.front();
-  if (name == "help" || name == "--help" || name == "-h") {
-    printHelp(out, bundle);
-    return success;
-  }
+  if (name == "help" || name == "--help" || name == "-h")
+    return helpCommand(words.subspan(1), bundle, out, err);
   const Command *command = findCommand(name);
   if (!command)
     return report(err, "",

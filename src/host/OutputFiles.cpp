@@ -1,6 +1,7 @@
 #include "host/OutputFiles.h"
 
 #include "host/CommandErrors.h"
+#include "host/QuotedText.h"
 #include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/Descriptor.h"
 
@@ -32,6 +33,17 @@ bool isOwnDescriptorFolder(const fs::path &folder) {
   return !error && fs::canonical(folder.empty() ? "." : folder, error) == own && !error;
 }
 
+// Where the link `at` points (a relative link from its own folder); none when `at` is no link.
+std::optional<fs::path> linkTarget(const fs::path &at) {
+  std::error_code error;
+  if (!fs::is_symlink(at, error))
+    return std::nullopt;
+  fs::path target = fs::read_symlink(at, error);
+  if (error)
+    return std::nullopt;
+  return target.is_absolute() ? target : at.parent_path() / target;
+}
+
 // The descriptor of this process that a name such as /dev/stdout, /dev/fd/1 or /proc/self/fd/1
 // stands for, found by following the name's links; none for any other name. Such a name is the
 // descriptor's own file (a pipe, a terminal, or the file a shell redirected to), which a
@@ -46,13 +58,22 @@ std::optional<int> ownDescriptor(fs::path at) {
         return std::nullopt;
       return number;
     }
-    std::error_code error;
-    if (!fs::is_symlink(at, error))
+    auto target = linkTarget(at);
+    if (!target)
       return std::nullopt;
-    fs::path target = fs::read_symlink(at, error);
-    if (error)
-      return std::nullopt;
-    at = target.is_absolute() ? target : at.parent_path() / target;
+    at = *target;
+  }
+  return std::nullopt;
+}
+
+// The name at the end of `path`'s chain of links, `path` itself when it is no link: for a link
+// that names nothing, the file a shell's redirection through it would make.
+std::optional<fs::path> endOfLinks(fs::path at) {
+  for (int hop = 0; hop < kMostLinks; ++hop) {
+    auto target = linkTarget(at);
+    if (!target)
+      return at;
+    at = *target;
   }
   return std::nullopt;
 }
@@ -98,8 +119,14 @@ std::error_code writeOutputFile(const fs::path &path, std::string_view contents)
   if (auto descriptor = ownDescriptor(path))
     return writeAll(*descriptor, contents, isSocket(*descriptor));
   struct stat status {};
-  // A name nothing has yet, or a link that names nothing, is the replacement's to judge.
-  if (::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode))
+  if (::stat(path.c_str(), &status) != 0) {
+    // Nothing there yet: a link that names nothing gets the file it names made.
+    auto end = endOfLinks(path);
+    if (!end)
+      return std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return kit::foundation::replaceFile(*end, contents, kit::foundation::Durability::whole);
+  }
+  if (S_ISREG(status.st_mode))
     return kit::foundation::replaceFile(path, contents, kit::foundation::Durability::whole);
   if (S_ISDIR(status.st_mode))
     return std::make_error_code(std::errc::is_a_directory);
@@ -124,8 +151,45 @@ void writeOutputOrFail(const std::string &name, std::string_view contents, std::
 
 std::string cannotWrite(const fs::path &path, std::error_code error) {
   if (error == std::errc::is_a_directory)
-    return "cannot write " + path.string() + ": it is a folder; name a file in it";
-  return "cannot write " + path.string() + ": " + error.message();
+    return "cannot write " + quotedPath(path) + ": it is a folder; name a file in it";
+  return "cannot write " + quotedPath(path) + ": " + error.message();
+}
+
+namespace {
+
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  bool operator==(const FileIdentity &) const = default;
+};
+
+// The file an output name reaches now, links followed; none when nothing is there.
+std::optional<FileIdentity> existingFile(const std::string &name) {
+  struct stat status {};
+  int result =
+      name == kStandardOutput ? ::fstat(STDOUT_FILENO, &status) : ::stat(name.c_str(), &status);
+  if (result != 0)
+    return std::nullopt;
+  return FileIdentity{status.st_dev, status.st_ino};
+}
+
+// Where a write of a name nothing has yet makes its file, links and folders resolved.
+fs::path placeToBe(const std::string &name) {
+  fs::path end = endOfLinks(name).value_or(name);
+  std::error_code error;
+  fs::path place = fs::weakly_canonical(fs::absolute(end, error), error);
+  return error ? fs::absolute(end, error).lexically_normal() : place;
+}
+
+} // namespace
+
+bool sameOutput(const std::string &first, const std::string &second) {
+  if (first == second)
+    return true;
+  auto firstFile = existingFile(first), secondFile = existingFile(second);
+  if (firstFile || secondFile || first == kStandardOutput || second == kStandardOutput)
+    return firstFile && firstFile == secondFile;
+  return placeToBe(first) == placeToBe(second);
 }
 
 } // namespace zavel::host

@@ -27,16 +27,33 @@ const ParameterDescription *declared(const IntentDescription &intent, std::strin
                  intent.typeName + (names.empty() ? ", which takes none" : "; it takes " + names));
 }
 
-void checkChoice(const ParameterDescription &parameter, const kit::foundation::Json &value,
-                 std::string_view option) {
-  if (parameter.choices.empty() || !value.is_string())
+// A JSON value as a refusal shows it: a text quoted, a number or a boolean as written back.
+std::string shownValue(const kit::foundation::Json &value) {
+  if (value.is_string())
+    return quotedWord(value.get_ref<const std::string &>());
+  if (value.is_array())
+    return "an array";
+  if (value.is_object())
+    return "an object";
+  return value.dump();
+}
+
+// Null leaves a parameter at its default, so it is no value to refuse.
+void checkValue(const ParameterDescription &parameter, const kit::foundation::Json &value,
+                std::string_view option) {
+  std::string what = std::string(option) + ": " + quotedWord(parameter.name);
+  if (value.is_null())
     return;
-  const auto &text = value.get_ref<const std::string &>();
-  if (std::find(parameter.choices.begin(), parameter.choices.end(), text) !=
-      parameter.choices.end())
+  if (parameter.isInteger && value.is_number_float())
+    throw BadInput(what + " takes integers only, not " + shownValue(value));
+  const auto &choices = parameter.choices;
+  if (choices.empty() ||
+      (value.is_string() &&
+       std::find(choices.begin(), choices.end(), value.get<std::string>()) != choices.end()))
     return;
-  std::vector<std::string_view> names(parameter.choices.begin(), parameter.choices.end());
-  arguments::refuseChoice(std::string(option) + ": " + quotedWord(parameter.name), text, names);
+  std::vector<std::string_view> names(choices.begin(), choices.end());
+  throw BadInput(what + " must be " + arguments::alternatives(names) + ", not " +
+                 shownValue(value));
 }
 
 } // namespace
@@ -47,7 +64,7 @@ void checkParameters(const IntentDescription &intent, const kit::foundation::Jso
     const ParameterDescription *parameter = declared(intent, name);
     if (!parameter)
       refuseName(intent, name, option);
-    checkChoice(*parameter, value, option);
+    checkValue(*parameter, value, option);
   }
 }
 

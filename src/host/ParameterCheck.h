@@ -11,8 +11,9 @@
 namespace zavel::host {
 
 // Refuses, as BadInput naming the option the JSON came in (--config, --params), a member that
-// `intent` declares no parameter of (listing those it declares) and a text outside a
-// parameter's choices (listing them). The configuration screens offer nothing else; the intents'
+// `intent` declares no parameter of (listing those it declares), a value of a parameter with
+// choices that is not one of them, text or not (listing them), and a number with a point or an
+// exponent for an integer parameter. The configuration screens offer nothing else; the intents'
 // own reading of a stored value stays lenient.
 void checkParameters(const kit::intents::IntentDescription &intent,
                      const kit::foundation::Json &given, std::string_view option);

@@ -40,6 +40,7 @@ int pressCommand(Words words, CommandContext &context) {
     throw BadInput(fmt::format("({}, {}) lies outside the widget's {}x{} points", point.x, point.y,
                                timelineContext.displaySize.width,
                                timelineContext.displaySize.height));
+  useShippedFonts(context);
 
   auto tree = layOutEntry(timelineEntry(selected, timelineContext), timelineContext.displaySize);
   const kit::ui::LaidOutNode *target = kit::ui::hitTest(tree, point);

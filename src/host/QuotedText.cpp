@@ -18,13 +18,11 @@ bool isControl(std::string_view character) {
   return character.size() == 2 && byte(0) == 0xC2 && byte(1) <= 0x9F;
 }
 
-} // namespace
-
-std::string quotedWord(std::string_view text) {
+std::string quoted(std::string_view text, std::size_t shownCharacters) {
   std::string shown = "\"";
   std::size_t characters = 0;
   while (!text.empty()) {
-    if (characters == kShownCharacters) {
+    if (characters == shownCharacters) {
       shown += "…";
       break;
     }
@@ -46,6 +44,14 @@ std::string quotedWord(std::string_view text) {
     ++characters;
   }
   return shown + "\"";
+}
+
+} // namespace
+
+std::string quotedWord(std::string_view text) { return quoted(text, kShownCharacters); }
+
+std::string quotedPath(const std::filesystem::path &path) {
+  return quoted(path.native(), std::string::npos);
 }
 
 } // namespace zavel::host

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,9 @@ namespace zavel::host {
 // quote or a backslash escaped), and cut after 64 characters with "…", so a hostile name cannot
 // garble or flood the terminal.
 std::string quotedWord(std::string_view text);
+
+// A path (or another name whose end tells it from its neighbours, such as a file written) shown
+// the same way but whole: the system bounds its length.
+std::string quotedPath(const std::filesystem::path &path);
 
 } // namespace zavel::host

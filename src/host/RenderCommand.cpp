@@ -3,6 +3,7 @@
 #include "host/CommandLine.h"
 #include "host/Commands.h"
 #include "host/OutputFiles.h"
+#include "host/QuotedText.h"
 #include "host/WidgetRendering.h"
 #include "host/WidgetSelection.h"
 #include "kit/foundation/MemoryPolicy.h"
@@ -68,8 +69,10 @@ RenderRequest readRequest(Words words) {
         "--scheme", *scheme, {{"light", ColorScheme::light}, {"dark", ColorScheme::dark}});
   request.output = line.required("-o");
   request.tree = line.value("--tree");
-  if (request.output == kStandardOutput && request.tree == kStandardOutput)
-    throw BadInput("-o and --tree cannot both be standard output (-)");
+  // One file cannot hold both: the tree would take the picture's place.
+  if (request.tree && sameOutput(request.output, *request.tree))
+    throw BadInput("-o and --tree name the same file " + quotedPath(request.output) +
+                   "; give each its own");
   return request;
 }
 
@@ -97,6 +100,7 @@ int renderCommand(Words words, CommandContext &context) {
   if (request.size)
     timelineContext.displaySize = *request.size;
   checkPictureSize(timelineContext.displaySize, request.scale);
+  useShippedFonts(context);
 
   auto entry = timelineEntry(selected, timelineContext, request.entry);
   // A picture's buffers come and go once each: freed memory is reused, not faulted in anew.

@@ -2,7 +2,9 @@
 
 #include "Shared/Theme/ThemeStore.h"
 #include "Shared/Theme/ZavelFonts.h"
+#include "host/QuotedText.h"
 #include "kit/foundation/Clock.h"
+#include "kit/foundation/Resources.h"
 #include "kit/ui/Layout.h"
 #include "kit/ui/Png.h"
 #include "kit/ui/Render.h"
@@ -11,6 +13,17 @@
 #include <algorithm>
 
 namespace zavel::host {
+
+void useShippedFonts(const CommandContext &context) {
+  if (ZavelFonts::registerFonts())
+    return;
+  std::string folders;
+  for (const auto &candidate : kit::foundation::resourceFolderCandidates())
+    folders += (folders.empty() ? "" : " or ") + quotedPath(candidate / "fonts");
+  context.warn("the shipped fonts are not in " + folders +
+               "; text is drawn in the system's fonts (ZAVEL_RESOURCES names the folder that "
+               "holds fonts/)");
+}
 
 kit::ui::LaidOutTree layOutEntry(const kit::widgets::AnyEntry &entry, kit::ui::Size size,
                                  const Appearance &appearance) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/Commands.h"
 #include "kit/ui/Environment.h"
 #include "kit/ui/Image.h"
 #include "kit/ui/LaidOutTree.h"
@@ -14,6 +15,10 @@ struct Appearance {
   kit::ui::WidgetRenderingMode mode = kit::ui::WidgetRenderingMode::fullColor;
   kit::ui::ColorScheme scheme = kit::ui::ColorScheme::light;
 };
+
+// Makes the shipped fonts available to what a command draws. When none is found it says so in
+// one line, naming where they were looked for, and the drawing goes on in the system's fonts.
+void useShippedFonts(const CommandContext &context);
 
 // The entry's view laid out in a widget of `size` points, as shown from the entry's date on (or
 // now, when that has passed): self-updating text shows that moment.

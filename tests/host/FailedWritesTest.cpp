@@ -34,7 +34,7 @@ void expectWriteFailed(const HostResult &result, const std::string &named, const
   EXPECT_EQ(result.status, 1) << result.err;
   auto errorLines = lines(result.err);
   ASSERT_EQ(errorLines.size(), 1u) << result.err;
-  EXPECT_NE(errorLines[0].find("not written: " + named + ": " + why), std::string::npos)
+  EXPECT_NE(errorLines[0].find("not written: \"" + named + "\": " + why), std::string::npos)
       << errorLines[0];
   ASSERT_FALSE(result.out.empty());
   EXPECT_EQ(Json::parse(result.out)["wrote"], wrote);

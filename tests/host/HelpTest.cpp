@@ -98,6 +98,7 @@ TEST(HostHelp, ACommandsHelpOptionPrintsItsOwnPart) {
       {{"defaults", "read", "zavel.timeformat", "--help"},
        {"defaults read", home.path().string()},
        {"KIND"}},
+      {{"help", "press"}, {"press KIND X Y", "casing   followApp"}, {"render KIND", "exit status"}},
   };
   for (const auto &c : cases) {
     HostResult help = runHostOnWidgets(c.words);
@@ -109,6 +110,35 @@ TEST(HostHelp, ACommandsHelpOptionPrintsItsOwnPart) {
       EXPECT_FALSE(has(help.out, part)) << c.words[0] << " shows " << part;
   }
   EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+// "help COMMAND" prints what "COMMAND --help" prints; a name that is no command, or more than
+// one, is refused, pointing at help.
+TEST(HostHelp, HelpWithACommandsNamePrintsThatCommandsPart) {
+  zavel::test::TempHome home;
+  for (const char *command : {"render", "gallery", "perform", "query", "defaults", "list"}) {
+    HostResult named = runHostOnWidgets({"help", command});
+    EXPECT_EQ(std::pair(named.status, named.err), std::pair(0, std::string()));
+    EXPECT_EQ(named.out, runHostOnWidgets({command, "--help"}).out) << command;
+  }
+  EXPECT_EQ(runHostOnWidgets({"help", "help"}).out, runHostOnWidgets({"help"}).out);
+  for (const std::vector<std::string> &words :
+       {std::vector<std::string>{"help", "bogus"}, {"help", "render", "gallery"}}) {
+    HostResult refused = runHostOnWidgets(words);
+    expectRefusal(refused, words);
+    EXPECT_TRUE(refused.err.starts_with("zavel-widgets: help: ")) << refused.err;
+  }
+  EXPECT_TRUE(has(runHostOnWidgets({"help", "bogus"}).err, "zavel-widgets help lists"));
+}
+
+// Help names the data home the program uses, shown safely: here XDG_DATA_HOME's "zavel".
+TEST(HostHelp, NamesTheDataHomeTheProgramUses) {
+  test_support::ScratchTree scratch;
+  const std::string data = scratch.root().string() + "/data\x1b";
+  zavel::test::ScopedEnvironment environment(
+      {{"ZAVEL_HOME", std::nullopt}, {"XDG_DATA_HOME", data}});
+  EXPECT_TRUE(has(runHostOnWidgets({"help"}).out,
+                  "The data home is \"" + scratch.root().string() + "/data\\x1B/zavel\""));
 }
 
 TEST(HostHelp, ANameInAnErrorIsShownSafely) {

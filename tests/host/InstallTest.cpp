@@ -57,5 +57,33 @@ TEST(Install, TheInstalledProgramFindsItsFontsFromAnyFolder) {
   EXPECT_TRUE(withoutFonts.starts_with("\x89PNG") && withoutFonts != withFonts);
 }
 
+// Only the commands that draw or lay out text (render, gallery, press) need the fonts, so only
+// they say the fonts are missing, once, naming where they looked with its bytes escaped.
+TEST(Install, OnlyCommandsThatDrawSayTheFontsAreMissing) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  const std::string root = scratch.root().string();
+  zavel::test::ScopedEnvironment bare({{"ZAVEL_RESOURCES", scratch.folder("res\x1b[2J")}});
+  const std::string line = "the shipped fonts are not in \"" + root +
+                           "/res\\x1B[2J/fonts\"; text is drawn in the system's fonts "
+                           "(ZAVEL_RESOURCES names the folder that holds fonts/)\n";
+  const std::pair<std::vector<std::string>, bool> drawing[] = {
+      {{"help"}, false},
+      {{"list"}, false},
+      {{"timeline", "zavel.notes.deck"}, false},
+      {{"defaults", "write", "zavel.timeformat", "24", "--int"}, false},
+      {{"perform", "AddStepsIntent"}, false},
+      {{"query", "TimeZoneEntity", "Oslo"}, false},
+      {{"render", "zavel.notes.single", "-o", root + "/a.png"}, true},
+      {{"gallery", "-o", root + "/gallery"}, true},
+      {{"press", "zavel.notes.deck", "335", "145"}, true},
+  };
+  for (const auto &[words, draws] : drawing) {
+    HostResult result = runExecutable(words);
+    EXPECT_EQ(std::pair(result.status, result.err),
+              std::pair(0, draws ? "zavel-widgets: " + words[0] + ": " + line : ""));
+  }
+}
+
 } // namespace
 } // namespace zavel::host::testing

@@ -4,7 +4,9 @@
 #include "support/TempHome.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace zavel::host::testing {
@@ -195,11 +198,13 @@ TEST(HostOutput, StandardOutputTakesThePictureAndALinkLeadsToItsFile) {
       runHost({"render", "test.tally", "-o", scratch.root() / "other.png", "--tree", "-"});
   EXPECT_EQ(kit::foundation::Json::parse(tree.out)["widgetURL"], "zavel-test://tally");
 
-  fs::path real = scratch.write("real.png", "an older picture"), link = scratch.root() / "link.png";
+  // An older file longer than the picture: nothing of it is left after the picture.
+  fs::path real = scratch.write("real.png", std::string(2 * picture.size(), 'x'));
+  fs::path link = scratch.root() / "link.png";
   fs::create_symlink("real.png", link);
   ASSERT_EQ(runHost(renderTallyTo(link)).status, 0);
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_TRUE(fileText(real) == picture);
+  EXPECT_TRUE(fileText(real) == picture) << fileText(real).size() << " bytes";
 
   // This process's standard output, a pipe for the while, named as a file: the pipe is fed.
   int pipeEnds[2];
@@ -211,6 +216,83 @@ TEST(HostOutput, StandardOutputTakesThePictureAndALinkLeadsToItsFile) {
   ::dup2(saved.fd, STDOUT_FILENO);
   EXPECT_EQ(std::pair(piped.status, piped.err), std::pair(0, std::string()));
   EXPECT_TRUE(readWaiting(reading.fd) == picture);
+}
+
+// A link that names nothing yet, through a chain of links, gets the file at its end made, as a
+// shell's redirection through it would; one into a missing folder, or a loop, fails and makes
+// nothing.
+TEST(HostOutput, ALinkThatNamesNothingGetsItsFileMade) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  const fs::path root = scratch.root();
+  const std::string picture = tallyPicture(root / "tally.png");
+  fs::create_symlink("dangling.png", root / "chain.png");
+  fs::create_symlink("made.png", root / "dangling.png");
+  HostResult made = runHost(renderTallyTo(root / "chain.png"));
+  EXPECT_EQ(std::pair(made.status, made.err), std::pair(0, std::string()));
+  EXPECT_TRUE(fs::is_symlink(root / "chain.png") && fs::is_symlink(root / "dangling.png"));
+  EXPECT_TRUE(fileText(root / "made.png") == picture);
+
+  fs::create_symlink("gone/made.png", root / "astray.png");
+  fs::create_symlink("loop.png", root / "loop.png");
+  for (const char *failing : {"astray.png", "loop.png"}) {
+    HostResult result = runHost(renderTallyTo(root / failing));
+    EXPECT_EQ(std::pair(result.status, lines(result.err).size()), std::pair(1, std::size_t{1}))
+        << result.err;
+  }
+  EXPECT_FALSE(fs::exists(root / "gone"));
+}
+
+// -o and --tree naming one file, however it is spelt, are refused before anything is written:
+// the tree would take the picture's place.
+TEST(HostOutput, PictureAndTreeNamingOneFileAreRefused) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  const fs::path root = scratch.root();
+  const std::string kept = scratch.write("kept.png", "an older picture");
+  scratch.folder("sub");
+  fs::create_symlink("kept.png", root / "link.png");
+  fs::create_hard_link(kept, root / "hard.png");
+  fs::create_symlink("new.png", root / "dangling.png");
+  const std::pair<std::string, std::string> named[] = {
+      {root / "m.png", root / "m.png"},
+      {root / "m.png", root / "sub/../m.png"},
+      {kept, root / "link.png"},
+      {kept, root / "hard.png"},
+      {root / "new.png", root / "dangling.png"},
+      {"-", "-"},
+      {"-", "/dev/stdout"},
+  };
+  auto before = contentsBelow(root);
+  for (const auto &[output, tree] : named) {
+    std::vector<std::string> words{"render", "test.tally", "-o", output, "--tree", tree};
+    expectRefusal(runHost(words), words);
+  }
+  EXPECT_EQ(contentsBelow(root), before);
+}
+
+// /dev/stdout a socket whose reader has gone: the render fails with the reason and exit 1, never
+// ended by SIGPIPE, which it gets as a fresh process has it.
+TEST(HostOutput, AStandardOutputSocketWithoutItsReaderFailsWithBrokenPipe) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  int ends[2];
+  ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends), 0);
+  Descriptor writing{ends[0]}, saved{::dup(STDOUT_FILENO)};
+  ::close(ends[1]);
+  const fs::path err = scratch.root() / "err";
+  auto pipeSignal = std::signal(SIGPIPE, SIG_DFL);
+  std::fflush(stdout);
+  ::dup2(writing.fd, STDOUT_FILENO);
+  int status = std::system(
+      (programCommand({"render", "zavel.moon", "-o", "/dev/stdout"}) + " 2>" + err.string())
+          .c_str());
+  ::dup2(saved.fd, STDOUT_FILENO);
+  std::signal(SIGPIPE, pipeSignal);
+  EXPECT_EQ(std::pair(WIFEXITED(status), WEXITSTATUS(status)), std::pair(true, 1)) << status;
+  EXPECT_EQ(lines(fileText(err)), std::vector<std::string>{"zavel-widgets: render: cannot write "
+                                                           "\"/dev/stdout\": " +
+                                                           std::string(std::strerror(EPIPE))});
 }
 
 } // namespace

@@ -92,6 +92,18 @@ TEST(HostRefusals, NamesAndValuesNotOfferedAreRefusedNamingWhatIsTaken) {
        R"(--config: "unit" must be system|celsius|fahrenheit, not "kelvin")"},
       {{"press", "zavel.clock.dual", "10", "10", "--config", R"({"colour": "red"})"},
        R"(--config: "colour" is not a parameter of DualClockConfigIntent; it takes home, away, casing)"},
+      // A value of another type for a parameter with choices names them too.
+      {{"perform", "WeatherDeckViewIntent", "--params", R"({"view": 3})"},
+       R"(--params: "view" must be home|today|week|fav, not 3)"},
+      {{"perform", "MediaCommandIntent", "--params", R"({"command": ["next"]})"},
+       R"(--params: "command" must be previous|playpause|next, not an array)"},
+      {{"timeline", "zavel.moon", "--config", R"({"casing": false})"},
+       R"(--config: "casing" must be followApp|graphite|cream, not false)"},
+      // An integer parameter takes integers written as such, whatever their value.
+      {{"perform", "AddStepsIntent", "--params", R"({"steps": 1e3})"},
+       R"(--params: "steps" takes integers only, not 1000.0)"},
+      {{"perform", "AddStepsIntent", "--params", R"({"steps": 2.0})"},
+       R"(--params: "steps" takes integers only, not 2.0)"},
       {{"render", "zavel.countdown", "-o", png, "--config", R"({"target": "2027-06-01"})"},
        "an ISO 8601 date and time, such as 2027-06-01T09:00:00Z"},
       {{"render", "zavel.weather", "-o", png},

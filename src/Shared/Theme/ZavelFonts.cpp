@@ -2,8 +2,6 @@
 
 #include "kit/foundation/Resources.h"
 
-#include <iostream>
-#include <mutex>
 #include <string>
 
 namespace zavel::ZavelFonts {
@@ -46,16 +44,6 @@ FontWeight lighter(FontWeight weight) {
   }
 }
 
-// Where the fonts were looked for, and how to name their folder.
-std::string missingFontsLine() {
-  std::string folders;
-  for (const auto &candidate : kit::foundation::resourceFolderCandidates())
-    folders += (folders.empty() ? "" : " or ") + (candidate / "fonts").string();
-  return "zavel-widgets: the shipped fonts are not in " + folders +
-         "; text is drawn in the system's fonts (ZAVEL_RESOURCES names the folder that holds "
-         "fonts/)";
-}
-
 FontWeight boldOr(FontWeight asked, FontWeight forBold, FontWeight otherwise) {
   return asked == FontWeight::bold ? forBold : otherwise;
 }
@@ -70,14 +58,11 @@ const std::vector<std::filesystem::path> &registerFrom(kit::ui::FontRegistry &re
   return registry.registerOnce(paths, familyAliases);
 }
 
-void registerFonts() {
+bool registerFonts() {
   static kit::ui::FontRegistry registry;
   // After the first call this is the only work, so fonts can be asked for freely while drawing.
-  if (registry.hasRegistered())
-    return;
-  static std::once_flag told;
-  if (registerFrom(registry, kit::foundation::resourcePath("fonts")).empty())
-    std::call_once(told, [] { std::cerr << missingFontsLine() << '\n'; });
+  static const bool found = !registerFrom(registry, kit::foundation::resourcePath("fonts")).empty();
+  return found;
 }
 
 Font label(double size, FontWeight weight) {

@@ -21,10 +21,9 @@ inline constexpr std::array<std::string_view, 9> files{
 
 // Makes the shipped faces available to this process's text, once: the first call registers the
 // files found in the resources and later calls look at nothing; concurrent first callers wait
-// until the files are added. Missing or unreadable files are skipped; when none is found, one
-// line on standard error says where they were looked for, and text is drawn in the system's
-// fonts.
-void registerFonts();
+// until the files are added. Missing or unreadable files are skipped; when none is found, text is
+// drawn in the system's fonts. Whether any was found.
+bool registerFonts();
 
 // What `registerFonts` does, with the registry and the folder given: the files of `files` found in
 // `folder` are registered through `registry`, once. Returns the registered files in list order.

@@ -26,7 +26,8 @@ std::filesystem::path userHome() {
 std::filesystem::path zavelHome() {
   if (const char *home = nonEmptyVariable("ZAVEL_HOME"))
     return home;
-  if (const char *data = nonEmptyVariable("XDG_DATA_HOME"))
+  // The base directory rules say a relative path there is invalid and to be ignored.
+  if (const char *data = nonEmptyVariable("XDG_DATA_HOME"); data && *data == '/')
     return std::filesystem::path(data) / "zavel";
   return userHome() / ".local/share/zavel";
 }

@@ -7,7 +7,8 @@
 namespace kit::foundation {
 
 // The folder the host application and the widgets share: $ZAVEL_HOME, else
-// $XDG_DATA_HOME/zavel, else ~/.local/share/zavel. Read anew on every call.
+// $XDG_DATA_HOME/zavel when that is an absolute path, else ~/.local/share/zavel. Read anew on
+// every call.
 std::filesystem::path zavelHome();
 
 // The shared container of an application group, `home`/containers/<group>/, created when

@@ -68,6 +68,11 @@ std::vector<std::string> choicesOf(const Parameter<Intent, Value> &parameter) {
   return choices;
 }
 
+template <class Intent, class Value> constexpr bool isIntegerOf(const Parameter<Intent, Value> &) {
+  using Base = typename OptionalValue<Value>::type;
+  return std::integral<Base> && !std::same_as<Base, bool>;
+}
+
 template <class Intent, class Value> std::string entityTypeOf(const Parameter<Intent, Value> &) {
   using Base = typename OptionalValue<Value>::type;
   if constexpr (AppEntity<Base>)
@@ -113,8 +118,8 @@ template <IntentType T> IntentDescription describeIntent() {
   forEachParameter<T>([&](const auto &parameter) {
     description.parameters.push_back({std::string(parameter.name), std::string(parameter.title),
                                       detail::encodeValue(defaults.*parameter.member),
-                                      detail::choicesOf(parameter),
-                                      detail::entityTypeOf(parameter)});
+                                      detail::choicesOf(parameter), detail::entityTypeOf(parameter),
+                                      detail::isIntegerOf(parameter)});
   });
   return description;
 }

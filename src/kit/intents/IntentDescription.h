@@ -9,13 +9,15 @@ namespace kit::intents {
 
 // One parameter as a configuration shows it: JSON name, title and default (null for none); the
 // raw values it offers (empty when it takes any value of its type); the type name of the entity
-// it picks (empty when it picks none).
+// it picks (empty when it picks none); whether its type is an integer, which a configuration
+// offers as whole numbers written without a point or an exponent.
 struct ParameterDescription {
   std::string name;
   std::string title;
   foundation::Json defaultValue;
   std::vector<std::string> choices = {};
   std::string entityType = {};
+  bool isInteger = false;
   bool operator==(const ParameterDescription &) const = default;
 };
 

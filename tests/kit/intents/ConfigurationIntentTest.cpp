@@ -81,11 +81,15 @@ TEST(ConfigurationIntent, EachParameterReadsFromItsMemberAndWritesBackTheSame) {
 }
 
 // What a configuration screen offers for each parameter: an enum's raw values (an optional one's
-// too), the values a text lists, and the type of the entity it picks.
-TEST(ConfigurationIntent, DescribesEachParametersChoicesAndEntityType) {
+// too), the values a text lists, the type of the entity it picks, and whether it takes integers
+// (a boolean or a double does not).
+TEST(ConfigurationIntent, DescribesEachParametersChoicesEntityTypeAndIntegers) {
   const std::vector<std::string> roasts{"light", "medium", "dark"};
   const std::vector<std::pair<std::string, ParameterDescription>> expected{
       {"label", {"label", "Label", "Morning"}},
+      {"cups", {"cups", "Cups", 2, {}, {}, true}},
+      {"strength", {"strength", "Strength", 0.5}},
+      {"decaf", {"decaf", "Decaf", false}},
       {"start", {"start", "Start", nullptr}},
       {"roast", {"roast", "Roast", "medium", roasts}},
       {"spareRoast", {"spareRoast", "Spare roast", "dark", roasts}},

@@ -1,0 +1,108 @@
+#include "Shared/Data/AppGroup.h"
+#include "host/HostRun.h"
+#include "kit/foundation/Utf8.h"
+#include "support/ScratchTree.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+namespace zavel::host::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Whether a terminal shows `text` as it is: valid UTF-8 without controls (C0 but the line break,
+// DEL, C1), so nothing in it can move the cursor, recolour or clear the screen.
+bool printsSafely(std::string_view text) {
+  while (!text.empty()) {
+    std::size_t length = kit::foundation::wellFormedUtf8Length(text);
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    if (length == 0 || (length == 1 && byte(0) < 0x20 && byte(0) != '\n') || byte(0) == 0x7F ||
+        (length == 2 && byte(0) == 0xC2 && byte(1) <= 0x9F))
+      return false;
+    text.remove_prefix(length);
+  }
+  return true;
+}
+
+// An escape sequence that turns the terminal red, the 8-bit CSI (a C1 control) and a byte that
+// is never UTF-8; then how every message shows them. JSON holds no invalid UTF-8 and writes
+// controls as escapes, so a name that came in JSON has the first two only.
+const std::string kHostile = "\x1b[31m\xc2\x9b\xff";
+const std::string kShown = "\\x1B[31m\\xC2\\x9B\\xFF";
+const std::string kJsonHostile = "\\u001b[31m\\u009b";
+const std::string kJsonShown = "\\x1B[31m\\xC2\\x9B";
+
+// Every message that echoes a path, a kind, an argument or a value shows it escaped: refusals
+// (2), failures (1) and warnings of a command that does its work (0).
+TEST(HostMessages, EveryEchoedNameAndValueIsEscaped) {
+  zavel::test::TempHome home;
+  // No suite can be opened, so a write of the settings fails naming its key.
+  home.blockSuites({std::string(AppGroup::identifier), "standard"});
+  test_support::ScratchTree scratch;
+  const fs::path root = scratch.root();
+  const std::string file = scratch.write("file", "a file"), picture = root / "moon.png";
+  const std::string folder = scratch.folder(kHostile);
+  const std::string pointed = root / ("pointed" + kHostile + ".png");
+  fs::create_symlink(pointed, root / "link.png");
+  struct Case {
+    std::vector<std::string> words;
+    int status;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {{kHostile}, 2, "unknown command \"" + kShown + "\""},
+      {{"help", kHostile}, 2, "unknown command \"" + kShown + "\""},
+      {{"list", "--" + kHostile}, 2, "unknown option \"--" + kShown + "\""},
+      {{"list", kHostile}, 2, "unexpected argument \"" + kShown + "\""},
+      {{"render", kHostile, "-o", picture}, 2, "unknown widget kind \"" + kShown + "\""},
+      {{"render", "zavel.moon", "-o", root / ("none" + kHostile) / "a.png"},
+       1,
+       "cannot write \"" + (root / "none").string() + kShown + "/a.png\""},
+      {{"render", "zavel.moon", "-o", picture, "--tree", root / ("none" + kHostile) / "t.json"},
+       1,
+       "cannot write \"" + (root / "none").string() + kShown + "/t.json\""},
+      {{"render", "zavel.moon", "-o", folder}, 1, "cannot write \"" + root.string() + "/" + kShown},
+      {{"render", "zavel.moon", "-o", pointed, "--tree", root / "link.png"},
+       2,
+       "name the same file \"" + (root / "pointed").string() + kShown},
+      {{"gallery", "-o", fs::path(file) / kHostile},
+       1,
+       "cannot make the folder \"" + file + "/" + kShown + "\""},
+      {{"render", "zavel.moon", "-o", picture, "--scheme", kHostile},
+       2,
+       "must be light|dark, not \"" + kShown + "\""},
+      {{"render", "zavel.moon", "-o", picture, "--scale", kHostile}, 2, "not \"" + kShown + "\""},
+      {{"render", "zavel.moon", "-o", picture, "--entry", kHostile}, 2, "not \"" + kShown + "\""},
+      {{"render", "zavel.moon", "-o", picture, "--size", kHostile}, 2, "not \"" + kShown + "\""},
+      {{"press", "zavel.moon", kHostile, "10"}, 2, "not \"" + kShown + "\""},
+      {{"render", "zavel.moon", "-o", picture, "--config", "{\"" + kJsonHostile + "\": 1}"},
+       2,
+       "\"" + kJsonShown + "\" is not a parameter"},
+      {{"perform", "WeatherDeckViewIntent", "--params", "{\"view\": \"" + kJsonHostile + "\"}"},
+       2,
+       "not \"" + kJsonShown + "\""},
+      {{"render", "zavel.clock.dual", "-o", picture, "--config",
+        "{\"home\": \"" + kJsonHostile + "\"}"},
+       0,
+       "\"home\" is \"" + kJsonShown + "\", which names no"},
+      {{"perform", kHostile}, 2, "unknown intent \"" + kShown + "\""},
+      {{"query", kHostile}, 2, "unknown entity \"" + kShown + "\""},
+      {{"defaults", kHostile, "key"}, 2, "unknown action \"" + kShown + "\""},
+      {{"defaults", "read", kHostile}, 1, "no value under \"" + kShown + "\""},
+      {{"defaults", "write", kHostile, "1"}, 1, "to store \"" + kShown + "\""},
+      {{"defaults", "delete", kHostile}, 1, "to remove \"" + kShown + "\""},
+      {{"defaults", "write", "key", kHostile, "--bool"}, 2, "not \"" + kShown + "\""},
+  };
+  for (const Case &c : cases) {
+    HostResult result = runHostOnWidgets(c.words);
+    SCOPED_TRACE(c.shown);
+    EXPECT_EQ(std::pair(result.status, lines(result.err).size()), std::pair(c.status, 1ul))
+        << result.err;
+    EXPECT_NE(result.err.find(c.shown), std::string::npos) << result.err;
+    EXPECT_TRUE(printsSafely(result.err)) << result.err;
+  }
+}
+
+} // namespace
+} // namespace zavel::host::testing
