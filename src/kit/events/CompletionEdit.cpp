@@ -21,6 +21,7 @@ std::string folded(std::string_view text) { return foundation::asciiLowercased(t
 // it stands among the components.
 struct EditedLine {
   std::string_view raw;
+  std::string_view lineEnd;
   std::string name;        // case folded
   std::string value;       // case folded, for BEGIN and END
   std::size_t depth = 0;   // the components open before it
@@ -29,7 +30,8 @@ struct EditedLine {
 
 EditedLine editedLine(const ContentLine &line) {
   std::string scratch;
-  EditedLine edited{.raw = line.raw, .name = folded(line.name(scratch)), .value = {}};
+  EditedLine edited{
+      .raw = line.raw, .lineEnd = line.lineEnd(), .name = folded(line.name(scratch)), .value = {}};
   if (edited.name == "begin" || edited.name == "end") {
     std::string whole = line.unfolded();
     size_t colon = whole.find(':');
@@ -110,11 +112,11 @@ std::string completionLines(bool completed, foundation::Date now, std::string_vi
                      utcStamp(now));
 }
 
-// The lines as they were, the to-do's own completion lines left out and `inserted` put in before
-// line `insertAt`.
-std::string rewritten(const std::vector<EditedLine> &lines, TodoLines todo, std::size_t insertAt,
-                      std::string_view inserted) {
-  std::string result;
+// The lines as they were after the file's byte-order mark, the to-do's own completion lines left
+// out and `inserted` put in before line `insertAt`.
+std::string rewritten(std::string_view mark, const std::vector<EditedLine> &lines, TodoLines todo,
+                      std::size_t insertAt, std::string_view inserted) {
+  std::string result(mark);
   for (std::size_t at = 0; at < lines.size(); ++at) {
     if (at == insertAt)
       result += inserted;
@@ -134,9 +136,13 @@ std::optional<std::string> withCompletion(std::string_view text, std::size_t tod
   auto insertAt = todo ? insertionPoint(lines, *todo) : std::nullopt;
   if (!insertAt)
     return std::nullopt;
-  // Lines end as the file's own do (RFC 5545 §3.1 asks for CRLF).
-  std::string_view newline = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
-  return rewritten(lines, *todo, *insertAt, completionLines(completed, now, newline));
+  // The new lines end as the line they go before does (as the one before it where the text ends
+  // without one): a file keeps the line ends it was written with, mixed or not.
+  std::string_view newline = lines[*insertAt].lineEnd;
+  if (newline.empty())
+    newline = lines[*insertAt - 1].lineEnd;
+  return rewritten(byteOrderMark(text), lines, *todo, *insertAt,
+                   completionLines(completed, now, newline));
 }
 
 } // namespace kit::events
