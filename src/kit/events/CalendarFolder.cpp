@@ -1,7 +1,6 @@
 #include "kit/events/CalendarFolder.h"
 
 #include "kit/events/CalendarText.h"
-#include "kit/events/ContentLines.h"
 #include "kit/events/IcalTime.h"
 #include "kit/foundation/FileContents.h"
 #include "kit/foundation/TextOperations.h"

@@ -276,8 +276,8 @@ TEST(EventStoreEvents, AnAllDayEventIsListedToTheLastHourOfItsDay) {
   }
 }
 
-// Real files nest three deep. libical frees what it parsed recursively, so a file nesting
-// hundreds of thousands deep would end the process: it is refused before anything parses it.
+// Real files nest three deep; a file nesting deeper than any calendar is refused whole, however
+// deep it goes, and the files beside it still read.
 TEST(EventStoreEvents, FilesNestingTooDeepAreUnreadableAndTheRestRead) {
   auto nested = [](int depth) {
     std::string lines =
