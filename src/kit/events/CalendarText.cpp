@@ -277,7 +277,7 @@ private:
 } // namespace
 
 std::optional<CalendarText> scanCalendarText(std::string_view text) {
-  // libical and the format alike read up to a NUL only: such a file is cut short.
+  // The format has no NUL: a file holding one is refused whole, never read up to it.
   if (text.find('\0') != std::string_view::npos)
     return std::nullopt;
   return Scanner().run(text);

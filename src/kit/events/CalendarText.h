@@ -32,9 +32,9 @@ struct CalendarText {
   std::int64_t values = 0;
 };
 
-// The parts of a calendar file the readers use; none for text that holds a NUL (the format has
-// none) or nests components deeper than kMaxNesting. Property names, parameter names and
-// component names are read without regard to case; lines, parameters and components the
+// The parts of a calendar file the readers use; none for text that holds a NUL anywhere (the
+// format has none) or nests components deeper than kMaxNesting. Property names, parameter names
+// and component names are read without regard to case; lines, parameters and components the
 // readers have no use for are passed over unread.
 std::optional<CalendarText> scanCalendarText(std::string_view text);
 

@@ -21,6 +21,7 @@ std::string folded(std::string_view text) { return foundation::asciiLowercased(t
 // it stands among the components.
 struct EditedLine {
   std::string_view raw;
+  std::string_view lineEnd;
   std::string name;        // case folded
   std::string value;       // case folded, for BEGIN and END
   std::size_t depth = 0;   // the components open before it
@@ -29,7 +30,8 @@ struct EditedLine {
 
 EditedLine editedLine(const ContentLine &line) {
   std::string scratch;
-  EditedLine edited{.raw = line.raw, .name = folded(line.name(scratch)), .value = {}};
+  EditedLine edited{
+      .raw = line.raw, .lineEnd = line.lineEnd(), .name = folded(line.name(scratch)), .value = {}};
   if (edited.name == "begin" || edited.name == "end") {
     std::string whole = line.unfolded();
     size_t colon = whole.find(':');
@@ -110,11 +112,11 @@ std::string completionLines(bool completed, foundation::Date now, std::string_vi
                      utcStamp(now));
 }
 
-// The lines as they were, the to-do's own completion lines left out and `inserted` put in before
-// line `insertAt`.
-std::string rewritten(const std::vector<EditedLine> &lines, TodoLines todo, std::size_t insertAt,
-                      std::string_view inserted) {
-  std::string result;
+// The lines as they were after the file's byte-order mark, the to-do's own completion lines left
+// out and `inserted` put in before line `insertAt`.
+std::string rewritten(std::string_view mark, const std::vector<EditedLine> &lines, TodoLines todo,
+                      std::size_t insertAt, std::string_view inserted) {
+  std::string result(mark);
   for (std::size_t at = 0; at < lines.size(); ++at) {
     if (at == insertAt)
       result += inserted;
@@ -125,32 +127,13 @@ std::string rewritten(const std::vector<EditedLine> &lines, TodoLines todo, std:
   return result;
 }
 
-// The to-do's own line of that name (not an alarm's), as written.
+// The to-do's own line of that name (not an alarm's), as written, without its line end.
 std::optional<std::string_view> ownLine(const std::vector<EditedLine> &lines, TodoLines todo,
                                         std::string_view name) {
   for (std::size_t at = todo.first; at < todo.end; ++at)
     if (lines[at].depth == 2 && lines[at].name == name)
-      return lines[at].raw;
+      return lines[at].raw.substr(0, lines[at].raw.size() - lines[at].lineEnd.size());
   return std::nullopt;
-}
-
-// The line end a line has, or the one the format asks for when it has none.
-std::string_view lineEndOf(std::string_view raw) {
-  if (raw.ends_with("\r\n"))
-    return "\r\n";
-  if (raw.ends_with("\n"))
-    return "\n";
-  if (raw.ends_with("\r"))
-    return "\r";
-  return "\r\n";
-}
-
-// A line as written, ending as the rest of the new lines do.
-std::string endedLine(std::string_view raw, std::string_view newline) {
-  std::string line(raw);
-  while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
-    line.pop_back();
-  return line + std::string(newline);
 }
 
 } // namespace
@@ -162,9 +145,13 @@ std::optional<std::string> withCompletion(std::string_view text, std::size_t tod
   auto insertAt = todo ? insertionPoint(lines, *todo) : std::nullopt;
   if (!insertAt)
     return std::nullopt;
-  // Lines end as the file's own do (RFC 5545 §3.1 asks for CRLF).
-  std::string_view newline = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
-  return rewritten(lines, *todo, *insertAt, completionLines(completed, now, newline));
+  // The new lines end as the line they go before does (as the one before it where the text ends
+  // without one): a file keeps the line ends it was written with, mixed or not.
+  std::string_view newline = lines[*insertAt].lineEnd;
+  if (newline.empty())
+    newline = lines[*insertAt - 1].lineEnd;
+  return rewritten(byteOrderMark(text), lines, *todo, *insertAt,
+                   completionLines(completed, now, newline));
 }
 
 std::optional<std::string> withCompletedOccurrence(std::string_view text, std::size_t todoIndex,
@@ -175,22 +162,22 @@ std::optional<std::string> withCompletedOccurrence(std::string_view text, std::s
   auto uid = todo ? ownLine(lines, *todo, "uid") : std::nullopt;
   if (!uid || todo->end == todo->first)
     return std::nullopt;
-  std::size_t endLine = todo->end - 1; // the to-do's END
-  std::string_view end = lines[endLine].raw;
-  std::string_view newline = lineEndOf(end);
-  std::string added = "BEGIN:VTODO" + std::string(newline) + endedLine(*uid, newline) +
-                      "DTSTAMP:" + utcStamp(now) + std::string(newline) + "RECURRENCE-ID" +
-                      std::string(recurrenceId) + std::string(newline);
+  const EditedLine &end = lines[todo->end - 1]; // the to-do's END
+  // The new lines end as the to-do's END does (as the line before it where the text ends there).
+  std::string_view newline = end.lineEnd.empty() ? lines[todo->end - 2].lineEnd : end.lineEnd;
+  std::string nl(newline.empty() ? "\r\n" : newline);
+  std::string added = "BEGIN:VTODO" + nl + std::string(*uid) + nl + "DTSTAMP:" + utcStamp(now) +
+                      nl + "RECURRENCE-ID" + std::string(recurrenceId) + nl;
   if (auto summary = ownLine(lines, *todo, "summary"))
-    added += endedLine(*summary, newline);
-  added += completionLines(true, now, newline) + "END:VTODO" + std::string(newline);
-  std::string result;
-  for (std::size_t at = 0; at < lines.size(); ++at) {
-    result += lines[at].raw;
-    if (at != endLine)
+    added += std::string(*summary) + nl;
+  added += completionLines(true, now, nl) + "END:VTODO" + nl;
+  std::string result(byteOrderMark(text));
+  for (const auto &line : lines) {
+    result += line.raw;
+    if (&line != &end)
       continue;
-    if (!end.ends_with('\n') && !end.ends_with('\r'))
-      result += newline; // a file that stops right after the to-do
+    if (end.lineEnd.empty())
+      result += nl; // a file that stops right after the to-do
     result += added;
   }
   return result;

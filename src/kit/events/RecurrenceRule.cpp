@@ -1,9 +1,10 @@
 #include "kit/events/RecurrenceRule.h"
 
+#include "kit/foundation/TextOperations.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
-#include <strings.h>
 
 namespace kit::events {
 
@@ -245,7 +246,8 @@ IcalRule icalRuleOf(const std::string &text) {
 std::optional<RecurrenceRule> recurrenceRuleOf(const icalrecurrencetype &ical, WallSeconds dtstart,
                                                bool allDay) {
   auto frequency = frequencyOf(ical.freq);
-  if (!frequency || (ical.rscale && ::strcasecmp(ical.rscale, "GREGORIAN") != 0) ||
+  if (!frequency ||
+      (ical.rscale && !foundation::equalsIgnoringASCIICase(ical.rscale, "GREGORIAN")) ||
       (allDay && *frequency < Frequency::daily))
     return std::nullopt;
   RecurrenceRule rule;

@@ -85,6 +85,9 @@ TEST(EventStoreEvents, StartsAndEndsInEveryForm) {
   // Parameters in quotes, which may hold a colon; names in any case.
   add("quoted", "DTSTART;X-NOTE=\"a:b;c\";TZID=\"America/New_York\":20240312T090000");
   add("lower", "dtstart;tzid=Asia/Kolkata:20240312T183000\nduration:PT1H");
+  // Of two zones the first counts; blanks after a component's name are no part of it.
+  add("twozones", "DTSTART;TZID=America/New_York;TZID=Asia/Kolkata:20240312T080000");
+  home.add("c", "blanks.ics", "BEGIN:VEVENT \t\nUID:blanks\nDTSTART:20240312T100000Z\nEND:VEVENT");
   std::string summary;
   for (const auto &event : eventsOnMarch(home, 12))
     summary += event.id + " " + kit::foundation::iso8601String(event.start) + " " +
@@ -94,11 +97,13 @@ TEST(EventStoreEvents, StartsAndEndsInEveryForm) {
                      "c/custom 2024-03-12T07:00:00Z 0\n"
                      "c/ownprefixed 2024-03-12T07:00:00Z 0\n"
                      "c/quarters 2024-03-12T09:00:00Z 2700\n"
+                     "c/blanks 2024-03-12T10:00:00Z 0\n"
                      "c/floating 2024-03-12T11:00:00Z 0\n"
                      "c/mars 2024-03-12T11:00:00Z 0\n"
                      "c/newyork 2024-03-12T12:00:00Z 0\n"
                      "c/prefixed 2024-03-12T12:00:00Z 0\n"
                      "c/stockholm 2024-03-12T12:00:00Z 0\n"
+                     "c/twozones 2024-03-12T12:00:00Z 0\n"
                      "c/lower 2024-03-12T13:00:00Z 3600\n"
                      "c/quoted 2024-03-12T13:00:00Z 0\n");
 }
@@ -255,6 +260,10 @@ TEST(EventStoreEvents, OccurrencesLastTheirNominalOrExactLength) {
        "RDATE;VALUE=PERIOD;TZID=Europe/Berlin:20260310T150000/20260310T153000",
        utc(2026, 3, 9, 23), utc(2026, 3, 10, 23),
        "2026-03-10T08:00:00Z 900\n2026-03-10T14:00:00Z 1800\n"},
+      {"a period named in lower case",
+       "DTSTART;TZID=Europe/Berlin:20260302T090000\nDURATION:PT15M\n"
+       "RDATE;value=period:20260310T100000Z/PT2H",
+       utc(2026, 3, 9, 23), utc(2026, 3, 10, 23), "2026-03-10T10:00:00Z 7200\n"},
   };
   for (const auto &c : cases) {
     CalendarHome home;
@@ -291,8 +300,8 @@ TEST(EventStoreEvents, AnAllDayEventIsListedToTheLastHourOfItsDay) {
   }
 }
 
-// Real files nest three deep. libical frees what it parsed recursively, so a file nesting
-// hundreds of thousands deep would end the process: it is refused before anything parses it.
+// Real files nest three deep; a file nesting deeper than any calendar is refused whole, however
+// deep it goes, and the files beside it still read.
 TEST(EventStoreEvents, FilesNestingTooDeepAreUnreadableAndTheRestRead) {
   auto nested = [](int depth) {
     std::string lines =
@@ -401,4 +410,34 @@ TEST(EventStoreEvents, ADefinedZoneReadsAsTheSystemsZoneOfTheSameRules) {
   ASSERT_EQ(starts.size(), std::size_t(count));
   for (const auto &[index, byZone] : starts)
     EXPECT_EQ(byZone.at("Rules"), byZone.at("Europe/Berlin")) << index;
+}
+
+// A zone's summer time starts on the last Sunday of March, on 31 March 2024 at 02:00, 01:00 UTC,
+// for the last time when its rule's UNTIL is that very moment; a July noon shows 10:00 UTC in
+// summer time, 11:00 UTC in winter time.
+TEST(EventStoreEvents, AZoneRuleWhoseUntilIsItsLastChangeStillMakesIt) {
+  struct Case {
+    const char *until;
+    const char *start;
+  };
+  const Case cases[] = {
+      {"20240331T010000Z", "2024-07-12T10:00:00Z"},
+      {"20240331T005959Z", "2024-07-12T11:00:00Z"},
+      {"20240331T020000", "2024-07-12T10:00:00Z"},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    home.add("c", "e.ics",
+             std::string("BEGIN:VTIMEZONE\nTZID:Custom\nBEGIN:STANDARD\nDTSTART:19701025T030000\n"
+                         "TZOFFSETFROM:+0200\nTZOFFSETTO:+0100\n"
+                         "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\nEND:STANDARD\n"
+                         "BEGIN:DAYLIGHT\nDTSTART:19700329T020000\nTZOFFSETFROM:+0100\n"
+                         "TZOFFSETTO:+0200\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU;UNTIL=") +
+                 c.until +
+                 "\nEND:DAYLIGHT\nEND:VTIMEZONE\n"
+                 "BEGIN:VEVENT\nUID:e\nDTSTART;TZID=Custom:20240712T120000\nEND:VEVENT");
+    auto events = home.store().events(utc(2024, 7, 12), utc(2024, 7, 13));
+    ASSERT_EQ(events.size(), 1u) << c.until;
+    EXPECT_EQ(kit::foundation::iso8601String(events[0].start), c.start) << c.until;
+  }
 }

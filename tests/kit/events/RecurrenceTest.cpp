@@ -288,6 +288,25 @@ TEST(Recurrence, CasesWorkedOutFromTheFormat) {
        "20260301T000000Z",
        "20260315T000000Z",
        {"2026-03-08T08:00:00Z"}},
+      // Days and hours before 1970 count back from it: a series begun then keeps its rhythm.
+      // 2026-03-11 is 20,524 days after 1969-12-31; 2026-03-15 is 2,984 weeks after Sunday
+      // 1969-01-05, the Sunday before it 2,983; 01:30 on 2026-03-10 is 492,530 hours after
+      // 23:30 on 1969-12-31.
+      {"every other day since 1969",
+       "DTSTART:19691231T090000Z\nRRULE:FREQ=DAILY;INTERVAL=2",
+       "20260310T000000Z",
+       "20260312T000000Z",
+       {"2026-03-11T09:00:00Z"}},
+      {"every other Sunday since 1969",
+       "DTSTART;TZID=Europe/Oslo:19690105T090000\nRRULE:FREQ=WEEKLY;INTERVAL=2",
+       "20260302T000000Z",
+       "20260316T000000Z",
+       {"2026-03-15T08:00:00Z"}},
+      {"every five hours since half an hour before 1970",
+       "DTSTART:19691231T233000Z\nRRULE:FREQ=HOURLY;INTERVAL=5",
+       "20260310T000000Z",
+       "20260310T060000Z",
+       {"2026-03-10T01:30:00Z"}},
       {"no second 60 on our clocks",
        "DTSTART:20200101T000000Z\nRRULE:FREQ=SECONDLY;BYSECOND=60",
        "20260301T000000Z",

@@ -175,3 +175,20 @@ TEST(RecurringReminders, TapsFromTwoProcessesAtOnceEachCompleteOneOccurrence) {
             (std::vector<std::string>{"c/t#20261207T090000Z", "c/t#20261208T090000Z"}));
   EXPECT_EQ(store.reminder("c/t")->due->date, utc(2026, 12, 9, 10));
 }
+
+// The occurrence's change is written as the file is: after its byte-order mark, its lines ending
+// as the series' do.
+TEST(RecurringReminders, AnOccurrencesChangeKeepsTheFilesMarkAndLineEnds) {
+  CalendarHome home;
+  std::string text = "\xEF\xBB\xBF"
+                     "BEGIN:VCALENDAR\rVERSION:2.0\rBEGIN:VTODO\rUID:t\r"
+                     "DUE:20261201T100000Z\rRRULE:FREQ=DAILY\rEND:VTODO\rEND:VCALENDAR\r";
+  home.addRaw("c", "t.ics", text);
+  ASSERT_EQ(home.store().toggleCompleted("c/t", kNow), EventStore::SaveResult::saved);
+  std::string after = home.read("c", "t.ics");
+  EXPECT_EQ(after, "\xEF\xBB\xBF"
+                   "BEGIN:VCALENDAR\rVERSION:2.0\rBEGIN:VTODO\rUID:t\r"
+                   "DUE:20261201T100000Z\rRRULE:FREQ=DAILY\rEND:VTODO\rBEGIN:VTODO\rUID:t\r"
+                   "DTSTAMP:20261207T110000Z\rRECURRENCE-ID:20261207T100000Z\rSTATUS:COMPLETED\r"
+                   "COMPLETED:20261207T110000Z\rPERCENT-COMPLETE:100\rEND:VTODO\rEND:VCALENDAR\r");
+}

@@ -45,7 +45,7 @@ TEST(ReminderCompletion, CompletingAndReopeningRewriteOnlyTheCompletion) {
       replaced(kCallFile, "STATUS:NEEDS-ACTION\r\n",
                "STATUS:COMPLETED\r\nCOMPLETED:20240312T101530Z\r\nPERCENT-COMPLETE:100\r\n");
   EXPECT_EQ(home.read("inbox", "call.ics"), completedText);
-  // Read back through the store, which reads with the calendar library.
+  // Read back through the store.
   EXPECT_EQ(store.reminder("inbox/call")->completionDate, utc(2024, 3, 12, 10, 15, 30));
 
   ASSERT_EQ(store.setCompleted("inbox/call", false, utc(2024, 3, 12, 11)),
@@ -73,10 +73,65 @@ TEST(ReminderCompletion, ReopeningDropsFoldedAndLowerCaseLinesWholeAndKeepsAnAla
        toDo("STATUS:NEEDS-ACTION\r\n", "\r\n")},
       {"an alarm's own status", toDo("BEGIN:VALARM\nSTATUS:X\nEND:VALARM\n"),
        toDo("STATUS:NEEDS-ACTION\nBEGIN:VALARM\nSTATUS:X\nEND:VALARM\n")},
+      // The END has no line end to give: the new line ends as the one before it.
+      {"a text cut short after the END", "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\rEND:VTODO",
+       "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:t\rSTATUS:NEEDS-ACTION\rEND:VTODO"},
   };
   for (const auto &c : cases)
     EXPECT_EQ(kit::events::withCompletion(c.text, 0, false, utc(2024, 3, 12, 9)), c.reopened)
         << c.name;
+}
+
+// Some exporters begin a file with a byte-order mark, some end lines in LF or CR alone, and a
+// file edited by hand may mix them: each is read, and a toggle keeps every byte but the
+// completion lines, which end as the line they take the place of does.
+TEST(ReminderCompletion, FilesWithAMarkOrAnyLineEndsAreReadAndKeepThemThroughAToggle) {
+  struct Case {
+    const char *name;
+    std::string text;
+    const char *status;    // the to-do's status line, with its line end
+    const char *completed; // the lines a completion puts in its place
+  };
+  const Case cases[] = {
+      {"a mark, CRLF",
+       "\xEF\xBB\xBF" + calendarText("BEGIN:VEVENT\nUID:e\nDTSTART:20240312T090000Z\n"
+                                     "END:VEVENT\nBEGIN:VTODO\nUID:t\nSUMMARY:Call the\n  bank\n"
+                                     "STATUS:NEEDS-ACTION\nEND:VTODO"),
+       "STATUS:NEEDS-ACTION\r\n",
+       "STATUS:COMPLETED\r\nCOMPLETED:20240312T101530Z\r\nPERCENT-COMPLETE:100\r\n"},
+      {"CR alone",
+       "BEGIN:VCALENDAR\rBEGIN:VEVENT\rUID:e\rDTSTART:20240312T090000Z\rEND:VEVENT\r"
+       "BEGIN:VTODO\rUID:t\rSUMMARY:Call the\r  bank\rSTATUS:NEEDS-ACTION\rEND:VTODO\r"
+       "END:VCALENDAR\r",
+       "STATUS:NEEDS-ACTION\r",
+       "STATUS:COMPLETED\rCOMPLETED:20240312T101530Z\rPERCENT-COMPLETE:100\r"},
+      {"a mark, mixed",
+       "\xEF\xBB\xBF"
+       "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\nUID:e\rDTSTART:20240312T090000Z\r\nEND:VEVENT\r"
+       "BEGIN:VTODO\nUID:t\r\nSUMMARY:Call the\r  bank\nSTATUS:NEEDS-ACTION\rEND:VTODO\r\n"
+       "END:VCALENDAR\n",
+       "STATUS:NEEDS-ACTION\r",
+       "STATUS:COMPLETED\rCOMPLETED:20240312T101530Z\rPERCENT-COMPLETE:100\r"},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    home.addRaw("c", "f.ics", c.text);
+    auto store = home.store();
+    EXPECT_EQ(idsOf(store.events(utc(2024, 3, 12), utc(2024, 3, 13))),
+              std::vector<std::string>{"c/e"})
+        << c.name;
+    auto open = store.incompleteReminders({}, EventStore::Undated::included);
+    ASSERT_EQ(open.size(), 1u) << c.name;
+    EXPECT_EQ(open[0].title, "Call the bank") << c.name;
+
+    ASSERT_EQ(store.setCompleted("c/t", true, utc(2024, 3, 12, 10, 15, 30)),
+              EventStore::SaveResult::saved)
+        << c.name;
+    EXPECT_EQ(home.read("c", "f.ics"), replaced(c.text, c.status, c.completed)) << c.name;
+    ASSERT_EQ(store.setCompleted("c/t", false, utc(2024, 3, 12, 11)), EventStore::SaveResult::saved)
+        << c.name;
+    EXPECT_EQ(home.read("c", "f.ics"), c.text) << c.name;
+  }
 }
 
 TEST(ReminderCompletion, OnlyTheChosenToDoOfAFileChanges) {
