@@ -35,8 +35,17 @@ bool hasTypeOption(const CommandLine &line) {
   return false;
 }
 
+// Held by another program, the suite may well hold a value: it is said to be busy, not missing,
+// and a write to it is not said to be refused for the value's sake.
+void refuseBusy(const kit::foundation::Defaults &suite) {
+  if (suite.isBusy())
+    throw CommandFailure("the suite is busy: another program holds it locked");
+}
+
 int readValue(const std::string &key, CommandContext &context) {
-  auto value = SharedSuite::open().object(key);
+  auto suite = SharedSuite::open();
+  refuseBusy(suite);
+  auto value = suite.object(key);
   if (!value)
     throw CommandFailure("no value under " + quotedWord(key));
   context.out << defaultsValueText(*value) << '\n';
@@ -47,6 +56,7 @@ int readValue(const std::string &key, CommandContext &context) {
 // one could be opened, as what the store in memory keeps is gone when the command ends.
 kit::foundation::Defaults storeOnDisk(const std::string &key, std::string_view doing) {
   auto suite = SharedSuite::open();
+  refuseBusy(suite);
   if (suite.isInMemory())
     throw CommandFailure("no suite file could be opened to " + std::string(doing) + " " +
                          quotedWord(key));

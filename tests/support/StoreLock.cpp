@@ -24,4 +24,22 @@ StoreLock::StoreLock(const std::filesystem::path &file, Kind kind)
     throw std::runtime_error(std::string("the store would not lock: ") + sqlite3_errmsg(raw));
 }
 
+void StoreLock::store(const std::string &key, const std::string &bytes) {
+  sqlite3_stmt *raw = nullptr;
+  sqlite3_prepare_v2(database_.get(), "INSERT OR REPLACE INTO entries VALUES(?1, 'data', ?2)", -1,
+                     &raw, nullptr);
+  std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> statement(raw, sqlite3_finalize);
+  sqlite3_bind_text(raw, 1, key.data(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
+  sqlite3_bind_blob(raw, 2, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+  if (sqlite3_step(raw) != SQLITE_DONE)
+    throw std::runtime_error(std::string("the store took no value: ") +
+                             sqlite3_errmsg(database_.get()));
+}
+
+void StoreLock::commit() {
+  if (sqlite3_exec(database_.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+    throw std::runtime_error(std::string("the store would not commit: ") +
+                             sqlite3_errmsg(database_.get()));
+}
+
 } // namespace zavel::test

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 struct sqlite3;
 
@@ -18,6 +19,11 @@ public:
     exclusive,
   };
   StoreLock(const std::filesystem::path &file, Kind kind);
+
+  // Stores `bytes` as data under `key` in the write it holds, seen by others once committed.
+  void store(const std::string &key, const std::string &bytes);
+  // Commits the write it holds, and with it lets go of the lock.
+  void commit();
 
 private:
   std::unique_ptr<sqlite3, int (*)(sqlite3 *)> database_;

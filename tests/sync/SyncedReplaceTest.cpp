@@ -1,5 +1,6 @@
 // A program of its own: it stands in for fsync and rename to record the order in which a
-// replacement calls them, which no other test executable should share.
+// replacement calls them, and for open and close to plant faults in a replacement's temporary
+// copy, which no other test executable should share.
 #include "Shared/Data/NotesStore.h"
 #include "kit/events/EventStore.h"
 #include "kit/foundation/AtomicFile.h"
@@ -9,7 +10,10 @@
 #include "support/TempHome.h"
 
 #include <cairo.h>
+#include <cerrno>
+#include <cstdarg>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -33,7 +37,48 @@ template <class Function> Function *next(const char *name) {
   return reinterpret_cast<Function *>(::dlsym(RTLD_NEXT, name));
 }
 
+// A fault planted in the next temporary copy of a file named `plantedFor`.
+enum class Planted {
+  none,
+  // Another file's symbolic link lies where the copy is to be made, under the first name tried.
+  linkAtTheCopysName,
+  // Closing the copy reports a failed write.
+  failedClose,
+};
+Planted planted = Planted::none;
+std::string plantedFor;
+std::filesystem::path plantedLinkTarget;
+
+bool isPlantedCopy(const std::filesystem::path &path) {
+  return kit::foundation::isTemporaryCopyName(path.filename().string(), plantedFor);
+}
+
 } // namespace
+
+extern "C" int open(const char *path, int flags, ...) {
+  mode_t mode = 0;
+  if ((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE) {
+    va_list arguments;
+    va_start(arguments, flags);
+    mode = va_arg(arguments, mode_t);
+    va_end(arguments);
+  }
+  if (planted == Planted::linkAtTheCopysName && isPlantedCopy(path)) {
+    planted = Planted::none;
+    ::symlink(plantedLinkTarget.c_str(), path);
+  }
+  return next<int(const char *, int, ...)>("open")(path, flags, mode);
+}
+
+extern "C" int close(int fd) {
+  if (planted == Planted::failedClose && isPlantedCopy(pathOf(fd))) {
+    planted = Planted::none;
+    next<int(int)>("close")(fd);
+    errno = EIO;
+    return -1;
+  }
+  return next<int(int)>("close")(fd);
+}
 
 extern "C" int fsync(int fd) {
   if (recording)
@@ -98,6 +143,38 @@ TEST(SyncedReplace, FlushesTheCopyBeforeTheRenameAndTheFolderAfter) {
     recording = false;
     ASSERT_FALSE(error);
     EXPECT_EQ(recorded(folder, file), c.calls);
+  }
+}
+
+// The copy is made as a new file, never through whatever lies at its name, and a close that
+// reports a failed write fails the replacement: the file and anything else stay as they were,
+// and no copy is left.
+TEST(SyncedReplace, TheCopyIsANewFileAndAFailedCloseLeavesTheFileAsItWas) {
+  struct Case {
+    Planted fault;
+    std::error_code error;
+    const char *contents; // the file's afterwards
+  } cases[] = {
+      {Planted::linkAtTheCopysName, {}, "new"},
+      {Planted::failedClose, std::make_error_code(std::errc::io_error), "old"},
+  };
+  for (const auto &c : cases) {
+    test_support::ScratchTree scratch;
+    fs::path file = scratch.write("milk.ics", "old");
+    plantedLinkTarget = scratch.write("elsewhere/other.ics", "other's");
+    plantedFor = "milk.ics";
+    planted = c.fault;
+    std::error_code error = replaceFile(file, "new");
+    EXPECT_EQ(planted, Planted::none) << "the fault was never met";
+    planted = Planted::none;
+    EXPECT_EQ(error, c.error);
+    EXPECT_EQ(test_support::fileText(file), c.contents);
+    EXPECT_EQ(test_support::fileText(plantedLinkTarget), "other's");
+    // The file, the other file's folder and the planted link, if any: no copy of ours.
+    for (const auto &item : fs::directory_iterator(scratch.root()))
+      EXPECT_TRUE(!isTemporaryCopyName(item.path().filename().string(), "milk.ics") ||
+                  fs::is_symlink(item.symlink_status()))
+          << item.path();
   }
 }
 

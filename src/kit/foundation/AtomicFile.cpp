@@ -37,7 +37,8 @@ std::string randomCharacters() {
 }
 
 // A new temporary file beside the target, hidden so that nobody lists it as an item meanwhile.
-// Made like any new file, so the process's mask sets its permission bits.
+// Made like any new file, so the process's mask sets its permission bits; never opened through
+// a file or link someone else put at its name.
 std::error_code createTemporary(const fs::path &target, Descriptor &file, std::string &temporary) {
   std::string prefix = (target.parent_path() / ("." + target.filename().string() + ".")).string();
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
@@ -53,14 +54,32 @@ std::error_code createTemporary(const fs::path &target, Descriptor &file, std::s
   return std::make_error_code(std::errc::file_exists);
 }
 
+// The replaced file's owner and group given to its copy, as far as the process may: one that
+// may not give the owner still gives the group when it is one of the process's own, and one that
+// may give neither (or whose ids this system cannot map) leaves the copy its own.
+std::error_code keepOwner(int fd, const struct stat &status) {
+  auto mayNot = [] { return errno == EPERM || errno == EINVAL; };
+  if (::fchown(fd, status.st_uid, status.st_gid) == 0)
+    return {};
+  if (!mayNot())
+    return lastError();
+  if (::fchown(fd, static_cast<uid_t>(-1), status.st_gid) == 0 || mayNot())
+    return {};
+  return lastError();
+}
+
 std::error_code writeTemporary(const fs::path &target, std::string_view contents,
                                Durability durability, std::string &temporary) {
   Descriptor file;
   if (auto error = createTemporary(target, file, temporary))
     return error;
   struct stat status {};
-  if (::stat(target.c_str(), &status) == 0)
+  if (::stat(target.c_str(), &status) == 0) {
+    // Before the mode: a change of owner clears the set-user and set-group bits.
+    if (auto error = keepOwner(file.fd, status))
+      return error;
     ::fchmod(file.fd, status.st_mode & 07777);
+  }
   if (auto error = writeAll(file.fd, contents))
     return error;
   if (durability == Durability::synced && ::fsync(file.fd) != 0)

@@ -34,12 +34,13 @@ std::optional<std::string> copiedFileName(std::string_view name);
 // Replaces a file's contents at once (or makes the file): a reader sees the old file or the new
 // one, never a part of either. The new contents go to a temporary file beside the file replaced,
 // which then takes its place. The file keeps its permission bits (a new one gets those the
-// process's mask allows); a symbolic link keeps pointing at the file it names, which is the one
-// replaced. A file or folder without write bits is refused (permission denied), whoever runs it.
-// Temporary copies of the same file over an hour old, left by a writer that died, are removed
-// first. The error that stopped it, the file then as it was and no temporary file of this
-// replacement left, told to write failure observers; none on success, when file write
-// observers hear of `file` by the name given.
+// process's mask allows), and its owner and group where the process may set them (root may; any
+// other process keeps the group when it is one of its own); a symbolic link keeps pointing at the
+// file it names, which is the one replaced. A file or folder without write bits is refused
+// (permission denied), whoever runs it. Temporary copies of the same file over an hour old, left by
+// a writer that died, are removed first. The error that stopped it, the file then as it was and no
+// temporary file of this replacement left, told to write failure observers; none on success, when
+// file write observers hear of `file` by the name given.
 std::error_code replaceFile(const std::filesystem::path &file, std::string_view contents,
                             Durability durability = Durability::synced,
                             const BeforeReplace &beforeReplace = {});

@@ -86,7 +86,8 @@ public:
   // as the process.
   bool isInMemory() const { return inMemory_; }
   // Another connection held the store locked past the busy timeout when it was opened: it reads
-  // as empty and refuses every write, and nothing stands in for it.
+  // as empty and refuses every write, and nothing stands in for it. The process waits for such a
+  // store once (kit/foundation/SqliteDatabase.h): later opens of it find it busy at once.
   bool isBusy() const { return busy_; }
   // The store's file or folder has no write bits: it reads what it can, and refuses every write.
   bool isReadOnly() const { return readOnly_; }

@@ -1,27 +1,91 @@
 #include "kit/foundation/SqliteDatabase.h"
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
+#include <mutex>
+#include <set>
 #include <sqlite3.h>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace kit::foundation {
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
-constexpr auto kRetryPause = std::chrono::milliseconds(2);
+using std::chrono::milliseconds;
 
-// Repeats `attempt` while it reports a lock held by another connection, for at most as long as
-// the busy timeout; the lock is waited out here where SQLite skips its busy handler (first
-// creation, a change of journal mode).
-template <class Attempt> int retryWhileBusy(Attempt attempt) {
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
-  while (true) {
+// SQLite's own steps between attempts; the last one repeats.
+constexpr milliseconds kPauses[] = {milliseconds(1),  milliseconds(2),  milliseconds(5),
+                                    milliseconds(10), milliseconds(15), milliseconds(20),
+                                    milliseconds(25), milliseconds(25), milliseconds(25),
+                                    milliseconds(50), milliseconds(50), milliseconds(100)};
+constexpr int kSteps = static_cast<int>(std::size(kPauses));
+
+// What was paused before the `count`th pause of one wait.
+milliseconds pausedBefore(int count) {
+  milliseconds paused{0};
+  for (int i = 0; i < std::min(count, kSteps); ++i)
+    paused += kPauses[i];
+  return paused + std::max(count - kSteps, 0) * kPauses[kSteps - 1];
+}
+
+struct BusyWaits {
+  std::mutex mutex;
+  SqliteBusyWait wait;
+  // The files a connection of this process waited for to the end of the timeout.
+  std::set<std::string, std::less<>> waitedOut;
+};
+
+BusyWaits &busyWaits() {
+  static BusyWaits waits;
+  return waits;
+}
+
+// Whether to try `file` again after it was found locked `count` times in a row; pauses first
+// when so. The timeout passed, the file is marked so that no later attempt waits for it.
+bool waitAgain(std::string_view file, int count) {
+  BusyWaits &waits = busyWaits();
+  std::function<void(milliseconds)> pause;
+  milliseconds left;
+  {
+    std::lock_guard lock(waits.mutex);
+    if (waits.waitedOut.contains(file))
+      return false;
+    left = waits.wait.timeout - pausedBefore(count);
+    if (left <= milliseconds(0)) {
+      waits.waitedOut.emplace(file);
+      return false;
+    }
+    pause = waits.wait.pause;
+  }
+  milliseconds step = std::min(kPauses[std::min(count, kSteps - 1)], left);
+  if (pause)
+    pause(step);
+  else
+    std::this_thread::sleep_for(step);
+  return true;
+}
+
+std::string_view fileOf(sqlite3 *database) {
+  const char *name = sqlite3_db_filename(database, "main");
+  return name ? name : "";
+}
+
+// SQLite's busy handler: the same waits, counted by SQLite.
+int onBusy(void *database, int count) {
+  return waitAgain(fileOf(static_cast<sqlite3 *>(database)), count) ? 1 : 0;
+}
+
+// Repeats `attempt` while it reports a lock held by another connection, as the busy handler
+// would; the lock is waited out here where SQLite skips its busy handler (first creation, a
+// change of journal mode).
+template <class Attempt> int retryWhileBusy(sqlite3 *database, Attempt attempt) {
+  for (int count = 0;; ++count) {
     int code = attempt();
-    if (!isBusySqlite(code) || std::chrono::steady_clock::now() >= deadline)
+    if (!isBusySqlite(code) || !waitAgain(fileOf(database), count))
       return code;
-    std::this_thread::sleep_for(kRetryPause);
   }
 }
 
@@ -47,7 +111,7 @@ bool isBusySqlite(int code) {
 int runSqlite(sqlite3 *database, std::string_view sql) {
   std::string text(sql);
   return retryWhileBusy(
-      [&] { return sqlite3_exec(database, text.c_str(), nullptr, nullptr, nullptr); });
+      database, [&] { return sqlite3_exec(database, text.c_str(), nullptr, nullptr, nullptr); });
 }
 
 bool executeSqlite(sqlite3 *database, std::string_view sql) {
@@ -56,13 +120,19 @@ bool executeSqlite(sqlite3 *database, std::string_view sql) {
 
 SqliteStatement prepareSqlite(sqlite3 *database, std::string_view sql, int *code) {
   sqlite3_stmt *statement = nullptr;
-  int result = retryWhileBusy([&] {
+  int result = retryWhileBusy(database, [&] {
     return sqlite3_prepare_v2(database, sql.data(), static_cast<int>(sql.size()), &statement,
                               nullptr);
   });
   if (code)
     *code = result;
   return SqliteStatement(statement, sqlite3_finalize);
+}
+
+SqliteBusyWait replaceSqliteBusyWait(SqliteBusyWait wait) {
+  BusyWaits &waits = busyWaits();
+  std::lock_guard lock(waits.mutex);
+  return std::exchange(waits.wait, std::move(wait));
 }
 
 SqliteOpening openSqliteFile(const std::filesystem::path &path, std::string_view schema,
@@ -78,7 +148,7 @@ SqliteOpening openSqliteFile(const std::filesystem::path &path, std::string_view
   auto database = adopt(raw);
   if (code != SQLITE_OK)
     return {};
-  sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+  sqlite3_busy_handler(raw, onBusy, raw);
   // The log and its index stay beside the database when the last connection closes, emptied:
   // a file is opened anew for every read, and making and deleting both each time cost more than
   // the read; a log left full would be read through at every open.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -40,5 +42,19 @@ SqliteStatement prepareSqlite(sqlite3 *database, std::string_view sql, int *code
 
 // Whether a result code says another connection held a lock past the busy timeout.
 bool isBusySqlite(int code);
+
+// How this process's connections wait for a lock another connection holds: pauses of growing
+// length, SQLite's own, until `timeout` worth of them has passed (the busy timeout). A process
+// that has waited a file's whole timeout once waits no more for it: later attempts try once, so
+// a command that meets a file held for long waits for it once, not at every access.
+struct SqliteBusyWait {
+  std::chrono::milliseconds timeout{5000};
+  // Stands in for sleeping through each pause; none sleeps.
+  std::function<void(std::chrono::milliseconds)> pause;
+};
+
+// Makes `wait` the process's way of waiting (a test counts the pauses, or acts in one of them);
+// the way before.
+SqliteBusyWait replaceSqliteBusyWait(SqliteBusyWait wait);
 
 } // namespace kit::foundation

@@ -8,9 +8,11 @@
 #include <chrono>
 #include <csignal>
 #include <fstream>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kit::foundation {
 namespace {
@@ -94,6 +96,41 @@ TEST(AtomicFile, ANewFileGetsTheBitsTheMaskAllowsAndAnOldOneKeepsItsOwn) {
   ASSERT_FALSE(replaceFile(fresh, "y", Durability::whole));
   ASSERT_EQ(::stat(fresh.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 07777, 0604u);
+}
+
+struct Ownership {
+  uid_t owner;
+  gid_t group;
+  mode_t mode;
+  bool operator==(const Ownership &) const = default;
+};
+
+Ownership ownershipOf(const fs::path &file) {
+  struct stat status {};
+  ::stat(file.c_str(), &status);
+  return {status.st_uid, status.st_gid, status.st_mode & 07777};
+}
+
+// Replaced by root, another user's file stays theirs. Replaced by a user who may not give it
+// away, it becomes that user's, keeping its group when the user is in it, and is still replaced.
+TEST(AtomicFile, AReplacedFileKeepsItsOwnerAndGroupWhereTheProcessMaySetThem) {
+  if (::geteuid() != 0)
+    GTEST_SKIP() << "only root may give a file to another user";
+  test_support::ScratchTree scratch;
+  fs::path file = scratch.write("call.ics", "old");
+  ASSERT_EQ(::chown(file.c_str(), 1234, 1234), 0);
+  ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+  ASSERT_FALSE(replaceFile(file, "root's"));
+  EXPECT_EQ(ownershipOf(file), (Ownership{1234, 1234, 0600}));
+
+  ::chmod(scratch.root().c_str(), 0777);
+  ASSERT_TRUE(zavel::test::runInProcessesAtOnce(1, [&](int) {
+    gid_t groups[] = {1234};
+    return ::setgroups(1, groups) == 0 && ::setgid(4321) == 0 && ::setuid(4321) == 0 &&
+           !replaceFile(file, "another user's");
+  }));
+  EXPECT_EQ(fileText(file), "another user's");
+  EXPECT_EQ(ownershipOf(file), (Ownership{4321, 1234, 0600}));
 }
 
 // A disk that fills up in mid-write (here a file size limit, in a process of its own): the error

@@ -11,7 +11,6 @@ namespace {
 
 using kit::foundation::CivilDate;
 
-// In the order of kit::foundation::weekdayOf.
 constexpr std::array<std::string_view, 7> kWeekdays = {"Mon", "Tue", "Wed", "Thu",
                                                        "Fri", "Sat", "Sun"};
 constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -57,7 +56,6 @@ private:
 };
 
 struct Fields {
-  int weekday = 0;
   CivilDate date;
   int hour = 0;
   int minute = 0;
@@ -77,8 +75,7 @@ std::optional<int> offsetSeconds(Reader &reader) {
 
 std::optional<Fields> fieldsOf(std::string_view text) {
   Reader reader(text);
-  auto weekday = reader.name(kWeekdays);
-  if (!weekday || !reader.literal(", "))
+  if (!reader.name(kWeekdays) || !reader.literal(", "))
     return std::nullopt;
   auto day = reader.number(1, 2);
   if (!day || !reader.literal(" "))
@@ -97,7 +94,7 @@ std::optional<Fields> fieldsOf(std::string_view text) {
   auto offset = offsetSeconds(reader);
   if (!offset || !reader.atEnd())
     return std::nullopt;
-  return Fields{*weekday, {*year, *month + 1, *day}, *hour, *minute, *second, *offset};
+  return Fields{{*year, *month + 1, *day}, *hour, *minute, *second, *offset};
 }
 
 // Before 1600 a date formatter's calendar may count Julian days.
@@ -115,8 +112,6 @@ std::optional<kit::foundation::Date> commonRFC822Date(std::string_view text) {
   if (!fields || !isPlainGregorian(*fields))
     return std::nullopt;
   std::int64_t dayNumber = kit::foundation::dayNumberOf(fields->date);
-  if (kit::foundation::weekdayOf(dayNumber) != fields->weekday)
-    return std::nullopt;
   std::int64_t seconds = dayNumber * kit::foundation::kSecondsPerDay + fields->hour * 3600 +
                          fields->minute * 60 + fields->second - fields->offsetSeconds;
   return kit::foundation::Date::fromUnixTime(static_cast<double>(seconds));

@@ -45,13 +45,13 @@ std::optional<Place> storedPlace(std::string_view key, const std::filesystem::pa
   return place;
 }
 
-// Stores the place found unless the key holds what only the host application can have written:
-// a value that is no place, or a place off the globe. Another search's place may be replaced.
+// Stores the place found only where nothing is stored yet: whatever was written while the search
+// ran, a default the host application chose above all, is kept.
 void storeSearchedPlace(const Place &found, const std::filesystem::path &home) {
   SharedSuite::updateRecord<Place>(
       defaultPlaceKey,
       [&](std::optional<Place> &stored) {
-        if (stored && !hasValidCoordinates(*stored))
+        if (stored)
           return false;
         stored = found;
         return true;

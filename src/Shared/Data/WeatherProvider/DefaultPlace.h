@@ -23,7 +23,8 @@ std::optional<Place> myLocation(const std::filesystem::path &home = kit::foundat
 // The place of a widget that has none set, answered at once: the own location, else the stored
 // default place, else the city of the device's zone when the zone is one of the well-known
 // ones. For any other zone the answer is London, and a background search for the zone's city,
-// awaited by nobody, stores the first place it finds as the default place for the next call.
+// awaited by nobody, stores the first place it finds as the default place for the next call,
+// unless a default place was stored meanwhile (by the host application or another search).
 Place defaultPlace(const Environment &environment = {});
 
 } // namespace zavel::WeatherProvider

@@ -2,14 +2,13 @@
 
 #include "Shared/Data/AppGroup.h"
 #include "Shared/Data/SharedSuite.h"
+#include "support/CountedBusyWaits.h"
 #include "support/FakeMachine.h"
 #include "support/Pluck.h"
 #include "support/StoreLock.h"
 
-#include <atomic>
-#include <chrono>
 #include <gtest/gtest.h>
-#include <thread>
+#include <utility>
 
 namespace zavel::PowerLog {
 namespace {
@@ -46,6 +45,10 @@ struct LogMachine : test::FakeMachine {
     return PowerLog::record(current, {.root = root(), .home = home(), .clock = clock()}, calendar);
   }
 };
+
+std::filesystem::path suiteFile(const LogMachine &machine) {
+  return machine.home() / "suites" / (std::string(AppGroup::identifier) + ".sqlite3");
+}
 
 // The stored state of a snapshot `minutes` before the afternoon.
 Stored was(int64_t percent, bool charging, std::optional<bool> plugged, double minutes) {
@@ -126,42 +129,36 @@ TEST(PowerLog, UnreadableEmptyOrNoLogAndNoBattery) {
   EXPECT_EQ(machine.stored(), last);
 }
 
-// Another widget's snapshot stores the connection while this one's is on its way: this one
-// reads the log only once that is stored and adds its own event to it, so the log keeps one
-// event per change, none lost to the later write.
+// Another program stores the connection while this snapshot is on its way: the snapshot waits
+// for that write and reads the log only once it is stored, then adds its own event to it, so the
+// log keeps one event per change, none lost to the later write.
 TEST(PowerLog, ASnapshotBuildsOnTheLogAnotherIsStoringMeanwhile) {
   LogMachine machine;
   machine.store(was(50, false, false, 30));
-  std::atomic<bool> storing = false;
-  std::jthread other([&] {
-    SharedSuite::updateRecord<Stored>(
-        key,
-        [&](std::optional<Stored> &stored) {
-          storing = true;
-          std::this_thread::sleep_for(std::chrono::milliseconds(300));
-          stored = lastState(50, true, true, ago(60), {{ago(60), "Connected to power", false}});
-          return true;
-        },
-        machine.home());
+  test::StoreLock other(suiteFile(machine), test::StoreLock::Kind::writer);
+  other.store(std::string(key),
+              *kit::foundation::encodeJsonData(
+                  lastState(50, true, true, ago(60), {{ago(60), "Connected to power", false}})));
+  bool committed = false;
+  test::CountedBusyWaits waits([&] {
+    if (!std::exchange(committed, true))
+      other.commit();
   });
-  while (!storing)
-    std::this_thread::yield();
   auto log = machine.record(InternalBattery{49, false, {}, false});
-  other.join();
+  EXPECT_TRUE(committed) << "the snapshot never waited for the other write";
   EXPECT_EQ(messages(log), "Connected to power | Disconnected from power | 49%");
   EXPECT_EQ(machine.stored().value_or(Stored{}).entries, log);
 }
 
-// Another program holds the suite's write lock past the busy timeout (5 s): the snapshot shows
-// the log as it would have become, and stores nothing.
+// Another program holds the suite's write lock past the busy timeout (counted, not slept): the
+// snapshot shows the log as it would have become, and stores nothing.
 TEST(PowerLog, WhileAnotherProgramWritesTheSuiteTheLogShowsAsItWouldHaveBecome) {
   LogMachine machine;
   const Stored before = was(40, false, false, 60);
   machine.store(before);
   {
-    test::StoreLock writer(machine.home() / "suites" /
-                               (std::string(AppGroup::identifier) + ".sqlite3"),
-                           test::StoreLock::Kind::writer);
+    test::CountedBusyWaits waits;
+    test::StoreLock writer(suiteFile(machine), test::StoreLock::Kind::writer);
     EXPECT_EQ(messages(machine.record(InternalBattery{41, true, {}, true})),
               "Connected to power | 41%");
   }

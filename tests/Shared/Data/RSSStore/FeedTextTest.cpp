@@ -11,6 +11,7 @@
 #include <fmt/chrono.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ctime>
 #include <random>
 
@@ -38,6 +39,9 @@ TEST(RSSStoreCleanText, StripsTagsDecodesEntitiesOnceAndCollapsesSpace) {
 TEST(RSSStoreParseDate, ReadsTheRfc822AndInternetForms) {
   std::pair<const char *, const char *> cases[] = {
       {"Tue, 10 Jun 2003 04:00:00 -0500", "2003-06-10T09:00:00Z"},
+      {"Fri, 10 Jun 2003 04:00:00 -0500", "2003-06-10T09:00:00Z"}, // the date decides
+      {"Fri, 10 Jun 2003 04:00:00 EST", "2003-06-10T09:00:00Z"},
+      {"Fri, 10 Jun 2003 04:00 -0500", "2003-06-10T09:00:00Z"},
       {"  2025-01-06T10:00:00.5-01:30\n", "2025-01-06T11:30:00.500Z"},
       {"2025-01-06T10:00:00", nullptr},
       {"Mon, 32 Jan 2025 10:00:00 +0000", nullptr},
@@ -59,7 +63,8 @@ TEST(RSSStoreParseDate, FormsBesideTheCommonOneFallToTheFormatters) {
   }
 }
 
-// The common form of a random moment from 1600 to 9999, at a random offset or GMT, and the moment.
+// The common form of a random moment from 1600 to 9999, at a random offset or GMT, and the moment;
+// now and then with a weekday that is not the date's.
 std::pair<std::string, Date> randomCommonDate(std::mt19937 &random) {
   auto between = [&](long least, long most) {
     return std::uniform_int_distribution<long>(least, most)(random);
@@ -76,6 +81,8 @@ std::pair<std::string, Date> randomCommonDate(std::mt19937 &random) {
   std::string text = fmt::format("{:%a, %d %b %Y %H:%M:%S} {}", fields, zone);
   if (text[5] == '0' && between(0, 1) == 0)
     text.erase(5, 1);
+  if (between(0, 3) == 0)
+    text.replace(0, 3, std::array{"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"}[between(0, 6)]);
   return {text, Date::fromUnixTime(static_cast<double>(instant))};
 }
 

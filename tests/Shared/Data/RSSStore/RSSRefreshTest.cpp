@@ -1,10 +1,12 @@
 #include "Shared/Data/RSSStore/Cache.h"
 #include "Shared/Data/RSSStore/FeedList.h"
+#include "Shared/Data/RSSStore/Fetch.h"
 #include "Shared/Data/RSSStore/Refresh.h"
 #include "Shared/Data/RSSStore/StoredValues.h"
 
 #include "Shared/Data/AppGroup.h"
 #include "kit/foundation/Iso8601.h"
+#include "kit/foundation/net/HttpError.h"
 #include "support/FakeHttpServer.h"
 #include "support/Pluck.h"
 #include "support/TempHome.h"
@@ -168,6 +170,39 @@ TEST(RSSStoreRefresh, AFeedThatFailsIsLeftOutAndTheOthersMerge) {
     EXPECT_TRUE(RSSStore::refresh(testEnvironment()));
     EXPECT_EQ(storedTitles(), Titles{"Good"})
         << url << " " << (response ? response->body.substr(0, 60) : "");
+  }
+}
+
+// A feed's answer is read up to 5 MiB: a document of just that size is read, one a byte longer
+// is not, whether its length is declared or sent in chunks.
+TEST(RSSStoreFetch, AnAnswerOverFiveMiBIsNotRead) {
+  constexpr std::size_t kLimit = 5 * 1024 * 1024;
+  FakeHttpServer server;
+  const RSSFeed feed{{}, "Big", server.url("/big")};
+  for (std::size_t size : {kLimit, kLimit + 1}) {
+    std::string bare = rssDocument(rssItem("Headline") + "<!---->");
+    std::string document =
+        rssDocument(rssItem("Headline") + "<!--" + std::string(size - bare.size(), '.') + "-->");
+    ASSERT_EQ(document.size(), size);
+    for (bool declared : {true, false}) {
+      FakeResponse answer = FakeResponse::xml(document);
+      if (!declared)
+        answer.stream = FakeResponse::Stream{document, document.size(), {}, std::nullopt};
+      server.serve("/big", answer);
+      std::optional<kit::foundation::HttpError::Code> failure;
+      std::vector<RSSItem> items;
+      try {
+        items = RSSStore::fetchItems(feed, 24);
+      } catch (const kit::foundation::HttpError &error) {
+        failure = error.code();
+      }
+      if (size == kLimit) {
+        EXPECT_EQ(failure, std::nullopt) << declared;
+        EXPECT_EQ(test::joined(items, &RSSItem::title), "Headline") << declared;
+      } else {
+        EXPECT_EQ(failure, kit::foundation::HttpError::Code::dataLengthExceedsMaximum) << declared;
+      }
+    }
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "kit/foundation/tasks/BackgroundTasks.h"
 
+#include <future>
 #include <gtest/gtest.h>
 
 namespace zavel {
@@ -108,6 +109,29 @@ TEST_F(DefaultPlace, AStoredDefaultThatCannotBeReadIsNeitherSearchedOverNorRepla
     EXPECT_EQ(SharedSuite::readData(defaultPlaceKey), stored);
   }
   EXPECT_EQ(server.requestCount(), 0u);
+}
+
+// The host application stores a default place while a search is on its way (the search's answer
+// held until it has): the search leaves what was stored as it is, a place or not.
+TEST_F(DefaultPlace, ASearchNeverReplacesADefaultStoredWhileItRuns) {
+  test::ScopedLocaleAndZone zone("en_US", "America/Argentina/Buenos_Aires");
+  for (const std::string &stored : {placeJson("Quilmes", -34.72, -58.25), std::string("[]")}) {
+    test::TempHome emptyHome;
+    std::promise<void> asked, answer;
+    std::shared_future<void> answered = answer.get_future().share();
+    server.serve("/v1/search", [&asked, answered](const testsupport::RecordedRequest &) {
+      asked.set_value();
+      answered.wait();
+      return FakeResponse::json(test::lisbonSearchAnswer);
+    });
+    EXPECT_EQ(WeatherProvider::defaultPlace(test::serviceEnvironment(server, emptyHome.path())),
+              kLondon);
+    ASSERT_EQ(asked.get_future().wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_TRUE(SharedSuite::writeData(defaultPlaceKey, stored));
+    answer.set_value();
+    waitForSearches();
+    EXPECT_EQ(SharedSuite::readData(defaultPlaceKey), stored);
+  }
 }
 
 TEST_F(DefaultPlace, TheOwnLocationWinsThenTheStoredDefaultThenAWellKnownZoneUnsearched) {

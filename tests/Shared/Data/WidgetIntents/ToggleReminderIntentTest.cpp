@@ -7,6 +7,8 @@
 #include "kit/widgets/ButtonPress.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +29,27 @@ TEST(ToggleReminderIntent, PressingTheKeyTogglesAndReloadsOnlyThePressedWidget) 
   EXPECT_TRUE(isCompleted(home, "inbox/call"));
   kit::widgets::performButtonIntent(registry, key, "zavel.reminders.single");
   EXPECT_FALSE(isCompleted(home, "inbox/call"));
+}
+
+// Run as root, a press hands no file to root: the reminder it replaces stays its owner's, in
+// its group, with its mode.
+TEST(ToggleReminderIntent, APressKeepsTheOwnerGroupAndModeOfTheReminderFile) {
+  if (::geteuid() != 0)
+    GTEST_SKIP() << "only root may give a file to another user";
+  AgendaHome home;
+  home.add("inbox", "call.ics", todo("call"));
+  auto file = home.calendars() / "inbox/call.ics";
+  ASSERT_EQ(::chown(file.c_str(), 1234, 1234), 0);
+  ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+  kit::intents::IntentRegistry registry;
+  zavel::addAgendaIntents(registry);
+  kit::widgets::performButtonIntent(
+      registry, {"ToggleReminderIntent", {{"reminderID", "inbox/call"}}}, "zavel.reminders.list");
+  ASSERT_TRUE(isCompleted(home, "inbox/call"));
+  struct stat status {};
+  ASSERT_EQ(::stat(file.c_str(), &status), 0);
+  EXPECT_EQ(std::tuple(status.st_uid, status.st_gid, status.st_mode & 07777),
+            std::tuple(1234u, 1234u, 0600u));
 }
 
 } // namespace

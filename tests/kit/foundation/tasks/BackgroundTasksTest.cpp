@@ -4,10 +4,10 @@
 #include <atomic>
 #include <future>
 #include <gtest/gtest.h>
+#include <memory>
 #include <pthread.h>
 #include <stdexcept>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace kit::foundation {
@@ -60,18 +60,22 @@ int exitStatusOfChild(const std::function<void()> &body) {
 }
 
 TEST(BackgroundTasks, ProcessEndsWithItsStatusOnceTasksEndOrTheLimitPasses) {
-  // A task that ends in time runs to its end (here, its own exit) before the process goes.
+  // A task that ends in time, released as the process starts to end, runs to its end (here, its
+  // own exit) before the process goes.
   EXPECT_EQ(exitStatusOfChild([] {
-              runDetached([] {
-                std::this_thread::sleep_for(50ms);
+              std::promise<void> release;
+              runDetached([released = release.get_future().share()] {
+                released.wait();
                 _exit(5);
               });
+              release.set_value();
               exitAfterBackgroundTasks(3, 10s);
             }),
             5);
   // A task that never ends: the process still goes, with its status.
   EXPECT_EQ(exitStatusOfChild([] {
-              runDetached([] { std::this_thread::sleep_for(1h); });
+              auto never = std::make_shared<std::promise<void>>();
+              runDetached([never] { never->get_future().wait(); });
               exitAfterBackgroundTasks(4, 50ms);
             }),
             4);
