@@ -133,14 +133,6 @@ std::optional<std::vector<FoundReminder>> remindersInText(const std::string &tex
   return readReminders(files, namedZone(zone), {.horizon = horizon, .completions = kAllTime});
 }
 
-// STATUS decides, else a COMPLETED time, as the readers read it.
-bool completedAsWritten(const ItemComponent &todo) {
-  if (auto status = statusOf(todo))
-    return *status == "COMPLETED";
-  const Property *completed = todo.first(PropertyName::completed);
-  return completed && holdsTime(*completed);
-}
-
 bool sameBesidesCompletion(const ItemComponent &a, const ItemComponent &b) {
   auto rest = [](const ItemComponent &item) {
     std::vector<Property> kept;
@@ -172,7 +164,7 @@ bool changesOnly(std::string_view before, std::string_view after, std::size_t to
     } else if (!sameBesidesCompletion(item, was->items[at - shift])) {
       return false;
     }
-    if (target && completedAsWritten(item) != completed)
+    if (target && isCompleted(item) != completed)
       return false;
   }
   return true;

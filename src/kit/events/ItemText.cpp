@@ -1,5 +1,6 @@
 #include "kit/events/ItemText.h"
 
+#include "kit/events/IcalTime.h"
 #include "kit/foundation/TextOperations.h"
 #include "kit/foundation/Utf8.h"
 
@@ -89,5 +90,12 @@ std::optional<std::string> statusOf(const ItemComponent &item) {
 }
 
 bool isCancelled(const ItemComponent &item) { return statusOf(item) == "CANCELLED"; }
+
+bool isCompleted(const ItemComponent &todo) {
+  if (auto status = statusOf(todo))
+    return *status == "COMPLETED";
+  const Property *completed = todo.first(PropertyName::completed);
+  return completed && holdsTime(*completed);
+}
 
 } // namespace kit::events

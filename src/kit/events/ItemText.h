@@ -36,4 +36,8 @@ std::optional<std::string> statusOf(const ItemComponent &item);
 
 bool isCancelled(const ItemComponent &item);
 
+// Whether a to-do is completed: STATUS decides when it gives one (RFC 5545 §3.8.1.11); otherwise
+// a completion time (COMPLETED, §3.8.2.1) marks it finished.
+bool isCompleted(const ItemComponent &todo);
+
 } // namespace kit::events

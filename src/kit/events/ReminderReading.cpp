@@ -47,7 +47,7 @@ FoundReminder reminderOf(const ToDoPart &todo, const std::string &id, const Zone
                                    .calendar = todo.file->calendar,
                                    .title = itemText(*todo.item, PropertyName::summary),
                                    .due = dueOfToDo(todo, local),
-                                   .completed = isCompletedToDo(todo),
+                                   .completed = isCompleted(*todo.item),
                                    .completionDate = std::nullopt},
                       .cancelled = isCancelled(*todo.item),
                       .file = todo.file->path,
@@ -101,7 +101,7 @@ private:
   }
 
   std::optional<FoundReminder> completedOccurrence(const ToDoPart &change) const {
-    if (!isCompletedToDo(change))
+    if (!isCompleted(*change.item))
       return std::nullopt;
     FoundReminder found = reminderOf(change, id_, local_);
     if (!found.reminder.completionDate ||

@@ -59,12 +59,6 @@ std::string quotedIfNeeded(const std::string &parameter) {
 
 } // namespace
 
-bool isCompletedToDo(const ToDoPart &todo) {
-  if (auto status = statusOf(*todo.item))
-    return *status == "COMPLETED";
-  return timeOf(todo, PropertyName::completed).has_value();
-}
-
 std::optional<DueDate> dueOfToDo(const ToDoPart &todo, const Zone *local) {
   if (auto due = timeOf(todo, PropertyName::due))
     return DueDate{.date = instantOf(*due, local), .hasTime = !due->isDate()};
@@ -77,7 +71,7 @@ std::optional<DueDate> dueOfToDo(const ToDoPart &todo, const Zone *local) {
 }
 
 bool ToDoSeries::Occurrence::done() const {
-  return change && (isCompletedToDo(*change) || isCancelled(*change->item));
+  return change && (isCompleted(*change->item) || isCancelled(*change->item));
 }
 
 std::optional<ToDoSeries>
@@ -193,7 +187,7 @@ std::optional<ToDoSeries::Occurrence> ToDoSeries::current(Date horizon) const {
   auto doneAfter = static_cast<std::size_t>(
       std::count_if(changes_.begin(), changes_.end(), [&](const auto &entry) {
         return entry.first > from &&
-               (isCompletedToDo(entry.second) || isCancelled(*entry.second.item));
+               (isCompleted(*entry.second.item) || isCancelled(*entry.second.item));
       }));
   for (const auto &occurrence : after(from, doneAfter + 1))
     if (!occurrence.done())

@@ -18,10 +18,6 @@ struct ToDoPart {
   const ItemComponent *item = nullptr;
 };
 
-// STATUS decides when the file gives one (RFC 5545 §3.8.1.11); otherwise a completion time
-// (COMPLETED, §3.8.2.1) marks a finished to-do.
-bool isCompletedToDo(const ToDoPart &todo);
-
 // The moment a to-do is due: DUE (RFC 5545 §3.8.2.3), a day due at its local midnight; without
 // one, a DTSTART with a DURATION is due that long after it starts (§3.8.2.5), days and weeks
 // counted on the calendar. None for a to-do that gives neither.
