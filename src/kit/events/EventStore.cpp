@@ -8,7 +8,6 @@
 #include "kit/events/ItemText.h"
 #include "kit/events/ReminderReading.h"
 #include "kit/foundation/Calendar.h"
-#include "kit/foundation/Clock.h"
 #include "kit/foundation/LockedReplace.h"
 #include "kit/foundation/Utf8.h"
 
@@ -201,8 +200,9 @@ std::optional<std::string> changedText(const fs::path &file, const FoundReminder
 
 fs::path calendarsFolder(const fs::path &appGroup) { return appGroup / "calendars"; }
 
-EventStore::EventStore(fs::path calendarsFolder, std::string timeZoneId)
-    : folder_(std::move(calendarsFolder)), timeZoneId_(std::move(timeZoneId)) {}
+EventStore::EventStore(fs::path calendarsFolder, std::string timeZoneId, foundation::Clock clock)
+    : folder_(std::move(calendarsFolder)), timeZoneId_(std::move(timeZoneId)),
+      clock_(std::move(clock)) {}
 
 AuthorizationStatus EventStore::authorizationStatus(EntityType) const {
   struct stat status {};
@@ -232,7 +232,7 @@ std::vector<Reminder> EventStore::completedReminders(DateRange completion) const
 EventStore::ReminderLists EventStore::reminderLists(DateRange due, Undated undated,
                                                     DateRange completion) const {
   ReminderLists lists;
-  Date horizon = due.end ? *due.end : endOfToday(foundation::Clock().now());
+  Date horizon = due.end ? *due.end : endOfToday(clock_.now());
   for (auto &item :
        allReminders(folder_, timeZoneId_, {.horizon = horizon, .completions = completion})) {
     if (isOpen(item, due, undated))
@@ -246,7 +246,7 @@ EventStore::ReminderLists EventStore::reminderLists(DateRange due, Undated undat
 }
 
 std::optional<Reminder> EventStore::reminder(std::string_view id) const {
-  auto found = reminderOf(folder_, timeZoneId_, id, endOfToday(foundation::Clock().now()));
+  auto found = reminderOf(folder_, timeZoneId_, id, endOfToday(clock_.now()));
   if (!found)
     return std::nullopt;
   return std::move(found->reminder);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/events/CalendarItems.h"
+#include "kit/foundation/Clock.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -27,8 +28,10 @@ std::filesystem::path calendarsFolder(const std::filesystem::path &appGroup);
 class EventStore {
 public:
   // Days, and times written without a zone, are read in the zone `timeZoneId` names (an IANA id
-  // such as "Europe/Oslo"; an unknown one means UTC).
-  EventStore(std::filesystem::path calendarsFolder, std::string timeZoneId);
+  // such as "Europe/Oslo"; an unknown one means UTC). `clock` says which day is today where a
+  // reading asks for no day of its own.
+  EventStore(std::filesystem::path calendarsFolder, std::string timeZoneId,
+             foundation::Clock clock = {});
 
   // The same for both entity types, as both live in the one folder.
   AuthorizationStatus authorizationStatus(EntityType type) const;
@@ -66,11 +69,12 @@ public:
   // Completes (at `now`) or reopens the reminder with this id by rewriting its file at once; see
   // `withCompletion` for what changes in the file. A repeating one's current occurrence (at the
   // end of the day holding `now`) completes alone, as a change of that occurrence added after the
-  // series (`withCompletedOccurrence`), or with the series as a whole when it is the last. The id is only compared with the ids of the
-  // reminders read, never used to find a file. The file is read, changed and replaced under the
-  // exclusive lock `.<file name>.lock` beside it (made when missing, never removed; hidden and
-  // not named .ics, so no reader takes it for an item): changes from several processes each
-  // start from the one before. Failed when the lock is not had within a few seconds.
+  // series (`withCompletedOccurrence`), or with the series as a whole when it is the last. The id
+  // is only compared with the ids of the reminders read, never used to find a file. The file is
+  // read, changed and replaced under the exclusive lock `.<file name>.lock` beside it (made when
+  // missing, never removed; hidden and not named .ics, so no reader takes it for an item): changes
+  // from several processes each start from the one before. Failed when the lock is not had within a
+  // few seconds.
   enum class SaveResult { saved, notFound, failed };
   SaveResult setCompleted(std::string_view id, bool completed, Date now) const;
 
@@ -91,6 +95,7 @@ private:
 
   std::filesystem::path folder_;
   std::string timeZoneId_;
+  foundation::Clock clock_;
 };
 
 } // namespace kit::events

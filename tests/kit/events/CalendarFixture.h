@@ -38,7 +38,9 @@ std::vector<kit::events::Event> eventsIn(std::string_view body, Date start, Date
 class CalendarHome {
 public:
   const std::filesystem::path &folder() const { return folder_; }
-  kit::events::EventStore store() const { return kit::events::EventStore(folder_, "Europe/Oslo"); }
+  kit::events::EventStore store(kit::foundation::Clock clock = {}) const {
+    return kit::events::EventStore(folder_, "Europe/Oslo", std::move(clock));
+  }
 
   // Writes <calendar>/<file> holding calendarText(body).
   std::filesystem::path add(const std::string &calendar, const std::string &file,

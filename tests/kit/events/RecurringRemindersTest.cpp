@@ -17,6 +17,11 @@ const Date kNow = utc(2026, 12, 7, 11);
 const DateRange kDueByTonight{std::nullopt, utc(2026, 12, 7, 23)};
 const DateRange kToday{utc(2026, 12, 6, 23), utc(2026, 12, 7, 23)};
 
+// The store of the home, its clock at noon on that Monday.
+EventStore todayIn(const CalendarHome &home) {
+  return home.store(kit::foundation::Clock::fixed(kNow));
+}
+
 std::string repeating(const std::string &lines) {
   return "BEGIN:VTODO\nUID:t\nSUMMARY:Take the pills\n" + lines + "\nEND:VTODO";
 }
@@ -113,7 +118,7 @@ TEST(RecurringReminders, ATapCompletesTheCurrentOccurrenceAloneAndReopeningItBri
     CalendarHome home;
     home.add("c", "t.ics", repeating(c.lines));
     const std::string before = home.read("c", "t.ics");
-    auto store = home.store();
+    auto store = todayIn(home);
     const Day open{{{"c/t", c.due}}, {}};
     ASSERT_EQ(dayOf(store), open) << c.name;
 
@@ -146,7 +151,7 @@ TEST(RecurringReminders, TheLastOccurrenceCompletesTheSeriesAndOthersChangesCoun
   home.add("c", "t.ics",
            repeating("DTSTART;TZID=Europe/Oslo:20261205T090000\n"
                      "DUE;TZID=Europe/Oslo:20261205T100000\nRRULE:FREQ=DAILY;COUNT=3"));
-  auto store = home.store();
+  auto store = todayIn(home);
   ASSERT_EQ(store.toggleCompleted("c/t", kNow), EventStore::SaveResult::saved);
   EXPECT_EQ(dayOf(store), (Day{{}, {"c/t"}}));
   EXPECT_EQ(home.read("c", "t.ics").find("RECURRENCE-ID"), std::string::npos);
@@ -168,9 +173,9 @@ TEST(RecurringReminders, TapsFromTwoProcessesAtOnceEachCompleteOneOccurrence) {
   home.add("c", "t.ics",
            repeating("DTSTART:20261201T090000Z\nDUE:20261201T100000Z\nRRULE:FREQ=DAILY"));
   ASSERT_TRUE(zavel::test::runInProcessesAtOnce(2, [&](int) {
-    return home.store().toggleCompleted("c/t", kNow) == EventStore::SaveResult::saved;
+    return todayIn(home).toggleCompleted("c/t", kNow) == EventStore::SaveResult::saved;
   }));
-  auto store = home.store();
+  auto store = todayIn(home);
   EXPECT_EQ(idsOf(store.completedReminders({})),
             (std::vector<std::string>{"c/t#20261207T090000Z", "c/t#20261208T090000Z"}));
   EXPECT_EQ(store.reminder("c/t")->due->date, utc(2026, 12, 9, 10));
@@ -184,7 +189,7 @@ TEST(RecurringReminders, AnOccurrencesChangeKeepsTheFilesMarkAndLineEnds) {
                      "BEGIN:VCALENDAR\rVERSION:2.0\rBEGIN:VTODO\rUID:t\r"
                      "DUE:20261201T100000Z\rRRULE:FREQ=DAILY\rEND:VTODO\rEND:VCALENDAR\r";
   home.addRaw("c", "t.ics", text);
-  ASSERT_EQ(home.store().toggleCompleted("c/t", kNow), EventStore::SaveResult::saved);
+  ASSERT_EQ(todayIn(home).toggleCompleted("c/t", kNow), EventStore::SaveResult::saved);
   std::string after = home.read("c", "t.ics");
   EXPECT_EQ(after, "\xEF\xBB\xBF"
                    "BEGIN:VCALENDAR\rVERSION:2.0\rBEGIN:VTODO\rUID:t\r"

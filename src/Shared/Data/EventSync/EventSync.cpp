@@ -11,7 +11,8 @@ using kit::events::EntityType;
 
 kit::events::EventStore openEventStore(const Environment &environment) {
   return kit::events::EventStore(kit::events::calendarsFolder(environment.home),
-                                 kit::foundation::TimeZone::current().identifier());
+                                 kit::foundation::TimeZone::current().identifier(),
+                                 environment.clock);
 }
 
 bool hasFullAccess(const kit::events::EventStore &store, EntityType type) {
