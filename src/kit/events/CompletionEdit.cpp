@@ -155,19 +155,23 @@ std::optional<std::string> withCompletion(std::string_view text, std::size_t tod
 }
 
 std::optional<std::string> withCompletedOccurrence(std::string_view text, std::size_t todoIndex,
-                                                   std::string_view recurrenceId,
+                                                   const std::vector<std::string> &naming,
                                                    foundation::Date now) {
   auto lines = editedLines(text);
   auto todo = todoLines(lines, todoIndex);
   auto uid = todo ? ownLine(lines, *todo, "uid") : std::nullopt;
-  if (!uid || todo->end == todo->first)
+  if (!uid || todo->end == todo->first || naming.empty())
     return std::nullopt;
   const EditedLine &end = lines[todo->end - 1]; // the to-do's END
   // The new lines end as the to-do's END does (as the line before it where the text ends there).
   std::string_view newline = end.lineEnd.empty() ? lines[todo->end - 2].lineEnd : end.lineEnd;
   std::string nl(newline.empty() ? "\r\n" : newline);
   std::string added = "BEGIN:VTODO" + nl + std::string(*uid) + nl + "DTSTAMP:" + utcStamp(now) +
-                      nl + "RECURRENCE-ID" + std::string(recurrenceId) + nl;
+                      nl + naming.front() + nl;
+  if (auto sequence = ownLine(lines, *todo, "sequence"))
+    added += std::string(*sequence) + nl;
+  for (auto line = naming.begin() + 1; line != naming.end(); ++line)
+    added += *line + nl;
   if (auto summary = ownLine(lines, *todo, "summary"))
     added += std::string(*summary) + nl;
   added += completionLines(true, now, nl) + "END:VTODO" + nl;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kit::events {
 
@@ -19,12 +20,12 @@ std::optional<std::string> withCompletion(std::string_view text, std::size_t tod
 
 // The text of a calendar file with one occurrence of a repeating to-do (the `todoIndex`-th)
 // completed: an override of that occurrence (RFC 5545 §3.8.4.4) follows the series, holding the
-// series' UID and SUMMARY lines as written, DTSTAMP, RECURRENCE-ID with `recurrenceId` (its
-// parameters and value, ";TZID=Europe/Oslo:20261207T090000"), and the lines completing it at
-// `now`. Every line of the file stays as written. None when the file has no such to-do or it has
-// no UID.
+// series' UID as written, DTSTAMP, the first of the lines `naming` the occurrence (its
+// RECURRENCE-ID), the series' SEQUENCE as written, the rest of `naming` (its start and due
+// times), the series' SUMMARY as written, and the lines completing it at `now`. Every line of the
+// file stays as written. None when the file has no such to-do or it has no UID.
 std::optional<std::string> withCompletedOccurrence(std::string_view text, std::size_t todoIndex,
-                                                   std::string_view recurrenceId,
+                                                   const std::vector<std::string> &naming,
                                                    foundation::Date now);
 
 } // namespace kit::events

@@ -7,9 +7,8 @@
 #include "kit/events/IcalTime.h"
 #include "kit/events/ItemText.h"
 #include "kit/events/ReminderReading.h"
-#include "kit/foundation/Calendar.h"
 #include "kit/foundation/LockedReplace.h"
-#include "kit/foundation/Utf8.h"
+#include "kit/foundation/WriteFailureObserver.h"
 
 #include <algorithm>
 
@@ -57,10 +56,10 @@ bool holdsReminderOf(const CalendarFile &file, std::string_view id) {
 // Every completion, whenever it was.
 const DateRange kAllTime{};
 
-// The reminder of this id as the store reads it at `horizon`, reading its calendar's files only
-// up to the one it is read from; none when there is no such reminder.
+// The reminder of this id as the store reads it at `now`, reading its calendar's files only up to
+// the one it is read from; none when there is no such reminder.
 std::optional<FoundReminder> reminderOf(const fs::path &folder, const std::string &zone,
-                                        std::string_view id, Date horizon) {
+                                        std::string_view id, Date now) {
   // The calendar part of an id is its folder's name, which holds no '/'.
   std::string calendar(id.substr(0, std::min(id.find('/'), id.size())));
   auto lock = lockLibical();
@@ -68,8 +67,7 @@ std::optional<FoundReminder> reminderOf(const fs::path &folder, const std::strin
   auto files = readCalendarFolder(folder, reading, &calendar, [&](const CalendarFile &file) {
     return holdsReminderOf(file, id);
   });
-  for (auto &item :
-       readReminders(files, namedZone(zone), {.horizon = horizon, .completions = kAllTime}))
+  for (auto &item : readReminders(files, namedZone(zone), {.now = now, .completions = kAllTime}))
     if (item.reminder.id == id)
       return std::move(item);
   return std::nullopt;
@@ -103,33 +101,6 @@ void sortByCompletion(std::vector<Reminder> &reminders) {
       return *a.completionDate < *b.completionDate;
     return a.id < b.id;
   });
-}
-
-// One file's text as the store reads it.
-std::optional<CalendarFile> fileIn(const std::string &text, const FoundReminder &from,
-                                   FolderReading &reading) {
-  return readCalendarFile(text,
-                          {.calendar = from.reminder.calendar,
-                           .fileName = foundation::escapedUtf8(from.file.filename().string()),
-                           .path = from.file,
-                           .items = {},
-                           .zones = {},
-                           .account = {}},
-                          reading);
-}
-
-// The reminders one file's text holds, read as the store reads them.
-std::optional<std::vector<FoundReminder>> remindersInText(const std::string &text,
-                                                          const FoundReminder &from,
-                                                          const std::string &zone, Date horizon) {
-  auto lock = lockLibical();
-  FolderReading reading{.wanted = ComponentKind::todo};
-  auto file = fileIn(text, from, reading);
-  if (!file)
-    return std::nullopt;
-  std::vector<CalendarFile> files;
-  files.push_back(std::move(*file));
-  return readReminders(files, namedZone(zone), {.horizon = horizon, .completions = kAllTime});
 }
 
 bool sameBesidesCompletion(const ItemComponent &a, const ItemComponent &b) {
@@ -169,31 +140,43 @@ bool changesOnly(std::string_view before, std::string_view after, std::size_t to
   return true;
 }
 
-// With the file's lock held: the file as it is now with the reminder changed in it; none when
-// the reminder cannot be found there or the change would not read as intended.
-std::optional<std::string> changedText(const fs::path &file, const FoundReminder &listed, Date now,
-                                       Date horizon,
-                                       const std::function<bool(bool completed)> &change,
-                                       const std::string &zone) {
-  auto text = readCalendarText(file);
-  auto before = text ? remindersInText(*text, listed, zone, horizon) : std::nullopt;
-  if (!before)
-    return std::nullopt;
-  auto current = std::find_if(before->begin(), before->end(), [&](const FoundReminder &item) {
-    return item.reminder.id == listed.reminder.id && item.file == listed.file;
-  });
-  if (current == before->end())
-    return std::nullopt;
+// What a change of completion makes of the locked file.
+struct CompletionChange {
+  std::optional<std::string> text; // none to leave the file as it is
+  // The reminder is now read from another file: the change is to be made there.
+  bool moved = false;
+  // Why the change cannot be made, when it cannot.
+  std::optional<std::string> refusal;
+};
+
+// With the lock of the file the reminder was read from held: its calendar read again (an override
+// in any of its files may have changed which occurrence is current, and where it is kept), and
+// the file with the reminder changed in it. No text when the reminder is gone or the change
+// would not read as intended.
+CompletionChange changedText(const fs::path &folder, const fs::path &file,
+                             const FoundReminder &listed, Date now,
+                             const std::function<bool(bool completed)> &change,
+                             const std::string &zone) {
+  auto current = reminderOf(folder, zone, listed.reminder.id, now);
+  if (current && current->file != listed.file)
+    return {.text = std::nullopt, .moved = true, .refusal = std::nullopt};
+  auto text = current ? readCalendarText(file) : std::nullopt;
+  if (!text)
+    return {};
   bool completed = change(current->reminder.completed);
-  if (current->occurrenceToAdd && !completed)
-    return text; // an open occurrence with no change of its own: nothing to reopen
-  bool adding = current->occurrenceToAdd.has_value();
+  bool adding = current->occurrenceToAdd || current->seriesWithoutUid;
+  if (adding && !completed)
+    return {.text = text, .moved = false, .refusal = std::nullopt}; // nothing to reopen
+  if (current->seriesWithoutUid)
+    return {.text = std::nullopt,
+            .moved = false,
+            .refusal = "a repeating reminder without a UID cannot have one occurrence completed"};
   auto edited =
       adding ? withCompletedOccurrence(*text, current->todoIndex, *current->occurrenceToAdd, now)
              : withCompletion(*text, current->todoIndex, completed, now);
   if (!edited || !changesOnly(*text, *edited, current->todoIndex, completed, adding))
-    return std::nullopt;
-  return edited;
+    return {};
+  return {.text = edited, .moved = false, .refusal = std::nullopt};
 }
 
 } // namespace
@@ -232,9 +215,8 @@ std::vector<Reminder> EventStore::completedReminders(DateRange completion) const
 EventStore::ReminderLists EventStore::reminderLists(DateRange due, Undated undated,
                                                     DateRange completion) const {
   ReminderLists lists;
-  Date horizon = due.end ? *due.end : endOfToday(clock_.now());
   for (auto &item :
-       allReminders(folder_, timeZoneId_, {.horizon = horizon, .completions = completion})) {
+       allReminders(folder_, timeZoneId_, {.now = clock_.now(), .completions = completion})) {
     if (isOpen(item, due, undated))
       lists.incomplete.push_back(std::move(item.reminder));
     else if (isCompletedIn(item, completion))
@@ -246,7 +228,7 @@ EventStore::ReminderLists EventStore::reminderLists(DateRange due, Undated undat
 }
 
 std::optional<Reminder> EventStore::reminder(std::string_view id) const {
-  auto found = reminderOf(folder_, timeZoneId_, id, endOfToday(clock_.now()));
+  auto found = reminderOf(folder_, timeZoneId_, id, clock_.now());
   if (!found)
     return std::nullopt;
   return std::move(found->reminder);
@@ -267,23 +249,31 @@ EventStore::SaveResult
 EventStore::changeCompletion(std::string_view id, Date now,
                              const std::function<bool(bool completed)> &change,
                              const std::function<void()> &whileLocked) const {
-  Date horizon = endOfToday(now);
-  auto target = reminderOf(folder_, timeZoneId_, id, horizon);
-  if (!target)
-    return SaveResult::notFound;
-  auto error = foundation::replaceLocked(
-      target->file,
-      [&](const fs::path &file) {
-        return changedText(file, *target, now, horizon, change, timeZoneId_);
-      },
-      {}, whileLocked);
-  return error ? SaveResult::failed : SaveResult::saved;
-}
-
-Date EventStore::endOfToday(Date now) const {
-  auto zone = foundation::TimeZone::named(timeZoneId_);
-  auto calendar = foundation::Calendar::gregorian(zone ? *zone : foundation::TimeZone::utc());
-  return calendar.addingDays(1, calendar.startOfDay(now));
+  // Each try locks the file the reminder is read from; another process's change may move it to
+  // another file meanwhile (a reopened override elsewhere, the next occurrence without one).
+  constexpr int kTries = 3;
+  for (int tried = 1;; ++tried) {
+    auto target = reminderOf(folder_, timeZoneId_, id, now);
+    if (!target)
+      return SaveResult::notFound;
+    CompletionChange made;
+    auto error = foundation::replaceLocked(
+        target->file,
+        [&](const fs::path &file) {
+          made = changedText(folder_, file, *target, now, change, timeZoneId_);
+          return made.text;
+        },
+        {},
+        [&] {
+          if ((!made.moved || tried == kTries) && whileLocked)
+            whileLocked();
+        });
+    if (made.moved && tried < kTries)
+      continue;
+    if (made.refusal)
+      foundation::announceWriteFailure({{}, target->file.string(), *made.refusal});
+    return error ? SaveResult::failed : SaveResult::saved;
+  }
 }
 
 } // namespace kit::events

@@ -46,9 +46,8 @@ public:
                             std::size_t perEvent = std::numeric_limits<std::size_t>::max()) const;
 
   // Reminders not completed (nor cancelled) whose due moment lies in `due`, together with the
-  // undated ones when asked; a repeating one stands for its occurrence current at the end of
-  // `due` (the end of today when it has none; see readReminders). Ordered by due moment, undated
-  // last, then by id.
+  // undated ones when asked; a repeating one stands for its occurrence current at the clock's
+  // now (ToDoSeries::current). Ordered by due moment, undated last, then by id.
   enum class Undated { excluded, included };
   std::vector<Reminder> incompleteReminders(DateRange due, Undated undated) const;
 
@@ -67,14 +66,16 @@ public:
   std::optional<Reminder> reminder(std::string_view id) const;
 
   // Completes (at `now`) or reopens the reminder with this id by rewriting its file at once; see
-  // `withCompletion` for what changes in the file. A repeating one's current occurrence (at the
-  // end of the day holding `now`) completes alone, as a change of that occurrence added after the
-  // series (`withCompletedOccurrence`), or with the series as a whole when it is the last. The id
-  // is only compared with the ids of the reminders read, never used to find a file. The file is
-  // read, changed and replaced under the exclusive lock `.<file name>.lock` beside it (made when
-  // missing, never removed; hidden and not named .ics, so no reader takes it for an item): changes
-  // from several processes each start from the one before. Failed when the lock is not had within a
-  // few seconds.
+  // `withCompletion` for what changes in the file. A repeating one's current occurrence (at `now`)
+  // completes alone: its override, in whichever file of the calendar it is kept, or, when it has
+  // none, a new one added after the series (`withCompletedOccurrence`); with the series as a whole
+  // when it is the last. A series without a UID cannot complete one occurrence: that is a failure,
+  // told to write failure observers. The id is only compared with the ids of the reminders read,
+  // never used to find a file. The file is read, changed and replaced under the exclusive lock
+  // `.<file name>.lock` beside it (made when missing, never removed; hidden and not named .ics, so
+  // no reader takes it for an item), the calendar read again under it: changes from several
+  // processes each start from the one before. Failed when the lock is not had within a few
+  // seconds.
   enum class SaveResult { saved, notFound, failed };
   SaveResult setCompleted(std::string_view id, bool completed, Date now) const;
 
@@ -86,9 +87,6 @@ public:
                              const std::function<void()> &whileLocked = {}) const;
 
 private:
-  // The end of the day holding `now` in the store's zone.
-  Date endOfToday(Date now) const;
-
   SaveResult changeCompletion(std::string_view id, Date now,
                               const std::function<bool(bool completed)> &change,
                               const std::function<void()> &whileLocked) const;

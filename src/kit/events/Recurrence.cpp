@@ -131,11 +131,14 @@ void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Wind
                          .enough = wanted.enough,
                          .counts = {},
                          .margin = span.forwardJump};
+  // The wall span reaches past the window by the clock's changes: a start read there is kept
+  // nowhere, so it cannot count toward enough.
   if (wanted.counts && wanted.enough != std::numeric_limits<std::size_t>::max())
     limits.counts = [&](WallSeconds wall) {
       ZonedTime start = zonedAt(wall, dtstart);
       Date moment = instantOf(start, window.local);
-      return !excluded.count(moment) && wanted.counts(start, moment);
+      return moment >= window.earliest && moment < window.end && !excluded.count(moment) &&
+             wanted.counts(start, moment);
     };
   std::int64_t steps = 0;
   auto walls = expandRule(*rule, first, span.from, span.to,

@@ -52,7 +52,8 @@ FoundReminder reminderOf(const ToDoPart &todo, const std::string &id, const Zone
                       .cancelled = isCancelled(*todo.item),
                       .file = todo.file->path,
                       .todoIndex = todo.item->index,
-                      .occurrenceToAdd = std::nullopt};
+                      .occurrenceToAdd = std::nullopt,
+                      .seriesWithoutUid = false};
   const Property *completion = todo.item->first(PropertyName::completed);
   auto completed = completion ? zonedTimeOf(*completion, todo.file->zones) : std::nullopt;
   if (completed && found.reminder.completed)
@@ -80,11 +81,11 @@ private:
   std::optional<FoundReminder> seriesReminder() const {
     FoundReminder found = reminderOf(series_.series(), id_, local_);
     if (found.reminder.completed) {
-      if (auto shown = series_.latestOrFirst(query_.horizon))
+      if (auto shown = series_.latestOrFirst(query_.now))
         found.reminder.due = shown->due;
       return found;
     }
-    auto current = series_.current(query_.horizon);
+    auto current = series_.current(query_.now);
     if (!current)
       return std::nullopt;
     found.reminder.due = current->due;
@@ -95,7 +96,9 @@ private:
       found.file = changed.file;
       found.todoIndex = changed.todoIndex;
     } else if (series_.hasAfter(*current)) {
-      found.occurrenceToAdd = series_.recurrenceIdOf(*current);
+      found.seriesWithoutUid = uidOf(*series_.series().item).empty();
+      if (!found.seriesWithoutUid)
+        found.occurrenceToAdd = series_.linesNaming(*current);
     }
     return found;
   }

@@ -13,8 +13,8 @@ namespace kit::events {
 
 // What a reading of reminders asks for.
 struct ReminderQuery {
-  // The end of today: a repeating to-do's current occurrence is the latest one due before it.
-  Date horizon;
+  // The moment a repeating to-do's current occurrence is found at (ToDoSeries::current).
+  Date now;
   // The occurrences of repeating to-dos that were completed in this span are reminders of their
   // own.
   DateRange completions = {};
@@ -30,8 +30,11 @@ struct FoundReminder {
   std::filesystem::path file;
   std::size_t todoIndex = 0;
   // For a repeating to-do whose current occurrence no override names yet: completing it adds one
-  // after the series (the `todoIndex`-th), with this RECURRENCE-ID (parameters and value).
-  std::optional<std::string> occurrenceToAdd;
+  // after the series (the `todoIndex`-th), naming the occurrence and giving its times with these
+  // lines (ToDoSeries::linesNaming). A series without a UID gives none: no override can name
+  // one of its occurrences.
+  std::optional<std::vector<std::string>> occurrenceToAdd;
+  bool seriesWithoutUid = false;
 };
 
 // The reminders of the files, in the order their UIDs first appear: one per UID of a calendar,

@@ -70,9 +70,11 @@ std::optional<DueDate> dueOfToDo(const ToDoPart &todo, const Zone *local) {
                  .hasTime = !start->isDate()};
 }
 
-bool ToDoSeries::Occurrence::done() const {
-  return change && (isCompleted(*change->item) || isCancelled(*change->item));
+bool ToDoSeries::Occurrence::completed() const {
+  return change && !isCancelled(*change->item) && isCompleted(*change->item);
 }
+
+bool ToDoSeries::Occurrence::cancelled() const { return change && isCancelled(*change->item); }
 
 std::optional<ToDoSeries>
 ToDoSeries::of(const ToDoPart &series, const std::vector<ToDoPart> &overrides, const Zone *local) {
@@ -87,6 +89,8 @@ ToDoSeries::of(const ToDoPart &series, const std::vector<ToDoPart> &overrides, c
     return std::nullopt;
   made.start_ = start ? *start : *due;
   made.startMoment_ = instantOf(made.start_, local);
+  if (due)
+    made.dueProperty_ = series.item->first(PropertyName::due);
   if (!start) {
     made.length_ = Length{};
     made.dueHasTime_ = !due->isDate();
@@ -96,6 +100,8 @@ ToDoSeries::of(const ToDoPart &series, const std::vector<ToDoPart> &overrides, c
   } else {
     made.length_ = durationLength(series, start->isDate());
     made.dueHasTime_ = !start->isDate();
+    if (made.length_)
+      made.durationProperty_ = series.item->first(PropertyName::duration);
   }
   for (const auto &change : overrides) {
     const Property *recurrenceId = change.item->first(PropertyName::recurrenceId);
@@ -128,17 +134,19 @@ std::optional<ToDoSeries::Occurrence> ToDoSeries::occurrenceOf(const ToDoPart &c
   return occurrenceAt(*named);
 }
 
-std::optional<ToDoSeries::Occurrence> ToDoSeries::latestDueBefore(Date horizon) const {
-  auto dueBefore = [&](const Occurrence &occurrence) {
-    return (occurrence.due ? occurrence.due->date : occurrence.moment) < horizon;
+std::optional<ToDoSeries::Occurrence> ToDoSeries::latestDue(Date now) const {
+  auto dueByNow = [&](const Occurrence &occurrence) {
+    return !occurrence.cancelled() && occurrence.dueMoment() <= now;
   };
+  // Nothing starts later than it is due, unless its override moves its due time (below).
+  Date end = now.addingTimeInterval(1);
   std::optional<Occurrence> latest;
   double longest = length_ ? length_->longestSeconds() : 0;
   for (std::size_t step = 0; !latest; ++step) {
     bool whole = step == std::size(kLookBack);
-    Date from = whole ? startMoment_ : horizon.addingTimeInterval(-kLookBack[step] - longest);
+    Date from = whole ? startMoment_ : now.addingTimeInterval(-kLookBack[step] - longest);
     OccurrenceWindow window{.start = std::max(from, startMoment_),
-                            .end = horizon,
+                            .end = end,
                             .longestSeconds = 0,
                             .local = local_,
                             .enough = std::numeric_limits<std::size_t>::max(),
@@ -146,15 +154,15 @@ std::optional<ToDoSeries::Occurrence> ToDoSeries::latestDueBefore(Date horizon) 
     auto starts = occurrenceStarts(*series_.item, series_.file->zones, start_, window,
                                    *series_.file->account);
     for (auto at = starts.rbegin(); at != starts.rend() && !latest; ++at)
-      if (auto occurrence = occurrenceAt(at->start); dueBefore(occurrence))
+      if (auto occurrence = occurrenceAt(at->start); dueByNow(occurrence))
         latest = occurrence;
     if (whole || from <= startMoment_)
       break;
   }
-  // An override may have moved a later occurrence's due time before the horizon.
+  // An override may have moved a later occurrence's due time to now or before.
   for (const auto &[moment, change] : changes_)
     if (!latest || moment > latest->moment)
-      if (auto occurrence = occurrenceOf(change); occurrence && dueBefore(*occurrence))
+      if (auto occurrence = occurrenceOf(change); occurrence && dueByNow(*occurrence))
         latest = occurrence;
   return latest;
 }
@@ -177,46 +185,76 @@ std::vector<ToDoSeries::Occurrence> ToDoSeries::after(Date moment, std::size_t c
   return occurrences;
 }
 
-std::optional<ToDoSeries::Occurrence> ToDoSeries::current(Date horizon) const {
-  auto latest = latestDueBefore(horizon);
-  if (latest && !latest->done())
-    return latest;
-  Date from = latest ? latest->moment : startMoment_.addingTimeInterval(-1);
-  // Those done ahead of time are passed over: one more than them is enough to find one that
-  // is not, if the series has one.
-  auto doneAfter = static_cast<std::size_t>(
-      std::count_if(changes_.begin(), changes_.end(), [&](const auto &entry) {
-        return entry.first > from &&
-               (isCompleted(*entry.second.item) || isCancelled(*entry.second.item));
-      }));
-  for (const auto &occurrence : after(from, doneAfter + 1))
-    if (!occurrence.done())
+std::optional<ToDoSeries::Occurrence>
+ToDoSeries::firstAfter(Date moment, bool (*passedOver)(const Occurrence &)) const {
+  // Occurrences are passed over only where an override says so: one more than the overrides
+  // after the moment is enough to find one that is not, if the series has one.
+  auto changed = static_cast<std::size_t>(std::count_if(
+      changes_.begin(), changes_.end(), [&](const auto &entry) { return entry.first > moment; }));
+  for (const auto &occurrence : after(moment, changed + 1))
+    if (!passedOver(occurrence))
       return occurrence;
   return std::nullopt;
 }
 
-bool ToDoSeries::hasAfter(const Occurrence &occurrence) const {
-  return !after(occurrence.moment, 1).empty();
-}
-
-std::optional<ToDoSeries::Occurrence> ToDoSeries::latestOrFirst(Date horizon) const {
-  if (auto latest = latestDueBefore(horizon))
+std::optional<ToDoSeries::Occurrence> ToDoSeries::current(Date now) const {
+  auto latest = latestDue(now);
+  if (latest && !latest->completed())
     return latest;
-  auto first = after(startMoment_.addingTimeInterval(-1), 1);
-  return first.empty() ? std::nullopt : std::optional(first.front());
+  Date from = latest ? latest->moment : startMoment_.addingTimeInterval(-1);
+  return firstAfter(from, [](const Occurrence &occurrence) {
+    return occurrence.completed() || occurrence.cancelled();
+  });
 }
 
-std::string ToDoSeries::recurrenceIdOf(const Occurrence &occurrence) const {
-  const auto &t = occurrence.start.time;
-  if (t.is_date)
-    return fmt::format(";VALUE=DATE:{:04}{:02}{:02}", t.year, t.month, t.day);
-  std::string value = fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}", t.year, t.month, t.day, t.hour,
-                                  t.minute, t.second);
-  if (icaltime_is_utc(t))
-    return ":" + value + "Z";
-  if (!anchor_->tzid.empty())
-    return ";TZID=" + quotedIfNeeded(anchor_->tzid) + ":" + value;
-  return ":" + value;
+bool ToDoSeries::hasAfter(const Occurrence &occurrence) const {
+  return firstAfter(occurrence.moment, [](const Occurrence &next) { return next.cancelled(); })
+      .has_value();
+}
+
+std::optional<ToDoSeries::Occurrence> ToDoSeries::latestOrFirst(Date now) const {
+  if (auto latest = latestDue(now))
+    return latest;
+  return firstAfter(startMoment_.addingTimeInterval(-1),
+                    [](const Occurrence &occurrence) { return occurrence.cancelled(); });
+}
+
+std::string ToDoSeries::writtenAs(const Property &form, Date moment) const {
+  auto like = zonedTimeOf(form, series_.file->zones);
+  auto seconds = static_cast<std::int64_t>(moment.unixTime());
+  if (like) {
+    const Zone *zone = like->isDate() ? local_ : effectiveZone(*like, local_);
+    ZonedTime written{.time = timeAt(seconds + zone->offsetAt(seconds), like->time),
+                      .zone = like->zone};
+    if (instantOf(written, local_) == moment) {
+      const auto &t = written.time;
+      if (t.is_date)
+        return fmt::format(";VALUE=DATE:{:04}{:02}{:02}", t.year, t.month, t.day);
+      std::string value = fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}", t.year, t.month, t.day,
+                                      t.hour, t.minute, t.second);
+      if (icaltime_is_utc(t))
+        return ":" + value + "Z";
+      if (!form.tzid.empty())
+        return ";TZID=" + quotedIfNeeded(form.tzid) + ":" + value;
+      return ":" + value;
+    }
+  }
+  icaltimetype utc = timeAt(seconds);
+  return fmt::format(":{:04}{:02}{:02}T{:02}{:02}{:02}Z", utc.year, utc.month, utc.day, utc.hour,
+                     utc.minute, utc.second);
+}
+
+std::vector<std::string> ToDoSeries::linesNaming(const Occurrence &occurrence) const {
+  std::string start = writtenAs(*anchor_, occurrence.moment);
+  std::vector<std::string> lines{"RECURRENCE-ID" + start};
+  bool fromStart = anchor_->name == PropertyName::dtstart;
+  if (fromStart)
+    lines.push_back("DTSTART" + start);
+  if (dueProperty_ && occurrence.due)
+    lines.push_back("DUE" + writtenAs(*dueProperty_, occurrence.due->date));
+  else if (durationProperty_)
+    lines.push_back("DURATION:" + durationProperty_->value);
+  return lines;
 }
 
 } // namespace kit::events

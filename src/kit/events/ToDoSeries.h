@@ -24,11 +24,13 @@ struct ToDoPart {
 std::optional<DueDate> dueOfToDo(const ToDoPart &todo, const Zone *local);
 
 // A repeating to-do (an RRULE or RDATE on a VTODO, RFC 5545 §3.8.5) with the occurrences other
-// programs changed, completed or cancelled (its overrides, by RECURRENCE-ID, §3.8.4.4). Its
-// occurrences start as its DTSTART recurs, or its DUE when it has no DTSTART, EXDATEs left out;
-// each is due as long after its start as the series' DUE (or DURATION) is after its DTSTART.
-// Expanding it draws on the account of the series' file; what does not fit leaves it unread
-// (ReadingExhausted).
+// programs changed, completed or cancelled (its overrides, by RECURRENCE-ID, §3.8.4.4), in
+// whichever file of the calendar they are kept. Its occurrences start as its DTSTART recurs, or
+// its DUE when it has no DTSTART, in the series' order (by the moment each RECURRENCE-ID names);
+// one an EXDATE leaves out or an override cancels is no occurrence. Each is due as long after
+// its start as the series' DUE (or DURATION) is after its DTSTART, unless its override gives a
+// due time of its own. Expanding it draws on the account of the series' file; what does not fit
+// leaves it unread (ReadingExhausted).
 class ToDoSeries {
 public:
   // None when the to-do does not repeat, or has neither a start nor a due time.
@@ -41,27 +43,34 @@ public:
     std::optional<DueDate> due;
     const ToDoPart *change = nullptr; // its override, if any
 
-    // Completed or cancelled by its override.
-    bool done() const;
+    bool completed() const;
+    bool cancelled() const;
+    // Due at this moment; one without a due time when it starts.
+    foundation::Date dueMoment() const { return due ? due->date : moment; }
   };
 
-  // The occurrence that is current at `horizon` (the end of today): the latest one due before it
-  // when that is not done (earlier ones missed are passed over), else the first after it that
-  // is not; when none is due before it, the first not done. None when every occurrence is done.
-  std::optional<Occurrence> current(foundation::Date horizon) const;
+  // The occurrence current at `now`: of the latest occurrence due at or before it and those
+  // after it in the series' order, the first not completed; when none is due yet, the first not
+  // completed. So missed ones before the latest due are passed over, the one most recently due
+  // stays until it is completed, and several due in a day come in turn. None when every
+  // occurrence from there on is completed.
+  std::optional<Occurrence> current(foundation::Date now) const;
 
-  // Whether the series goes on after this occurrence.
+  // Whether an occurrence follows this one.
   bool hasAfter(const Occurrence &occurrence) const;
 
   // The occurrence an override of the series names; none when its RECURRENCE-ID holds no time.
   std::optional<Occurrence> occurrenceOf(const ToDoPart &change) const;
 
-  // The series' latest occurrence due before `horizon`, else its first.
-  std::optional<Occurrence> latestOrFirst(foundation::Date horizon) const;
+  // The series' latest occurrence due at or before `now`, else its first.
+  std::optional<Occurrence> latestOrFirst(foundation::Date now) const;
 
-  // The RECURRENCE-ID that names an occurrence, its parameters and value as the series writes
-  // its start: ";TZID=Europe/Oslo:20261207T090000", ";VALUE=DATE:20261207", ":20261207T090000Z".
-  std::string recurrenceIdOf(const Occurrence &occurrence) const;
+  // The lines an override of the occurrence names it and gives its times with, as the series
+  // writes its own: its RECURRENCE-ID and DTSTART in the form of the series' start
+  // ("RECURRENCE-ID;TZID=Europe/Oslo:20261207T090000"), then its DUE in the form of the series'
+  // DUE, or the series' DURATION. A moment that form cannot name exactly (an RDATE's, a time the
+  // clock shows twice) is written in UTC.
+  std::vector<std::string> linesNaming(const Occurrence &occurrence) const;
 
   const ToDoPart &series() const { return series_; }
 
@@ -69,13 +78,20 @@ private:
   ToDoSeries(const ToDoPart &series, const Zone *local) : series_(series), local_(local) {}
 
   Occurrence occurrenceAt(const ZonedTime &start) const;
-  std::optional<Occurrence> latestDueBefore(foundation::Date horizon) const;
+  std::optional<Occurrence> latestDue(foundation::Date now) const;
+  // The first occurrence after `moment` for which `passedOver` does not hold.
+  std::optional<Occurrence> firstAfter(foundation::Date moment,
+                                       bool (*passedOver)(const Occurrence &)) const;
   // The first occurrences starting after `moment`, up to `count` of them.
   std::vector<Occurrence> after(foundation::Date moment, std::size_t count) const;
+  // `moment` as a property like `form` writes it: its parameters and value.
+  std::string writtenAs(const Property &form, foundation::Date moment) const;
 
   ToDoPart series_;
   const Zone *local_;
   const Property *anchor_ = nullptr; // DTSTART, else DUE
+  const Property *dueProperty_ = nullptr;
+  const Property *durationProperty_ = nullptr; // when it gives its length so
   ZonedTime start_;
   foundation::Date startMoment_;
   std::optional<Length> length_; // from start to due; none when it has no due

@@ -1,4 +1,5 @@
 #include "CalendarFixture.h"
+#include "ReminderDay.h"
 
 #include "support/Processes.h"
 
@@ -14,134 +15,236 @@ namespace {
 
 // Monday 7 December 2026, noon in Oslo (UTC+1).
 const Date kNow = utc(2026, 12, 7, 11);
-const DateRange kDueByTonight{std::nullopt, utc(2026, 12, 7, 23)};
 const DateRange kToday{utc(2026, 12, 6, 23), utc(2026, 12, 7, 23)};
 
-// The store of the home, its clock at noon on that Monday.
-EventStore todayIn(const CalendarHome &home) {
-  return home.store(kit::foundation::Clock::fixed(kNow));
+// The store of the home, its clock at `now` (noon on that Monday).
+EventStore todayIn(const CalendarHome &home, Date now = kNow) {
+  return home.store(kit::foundation::Clock::fixed(now));
 }
+
+Day dayOf(const EventStore &store) { return events_test::dayOf(store, kToday); }
 
 std::string repeating(const std::string &lines) {
   return "BEGIN:VTODO\nUID:t\nSUMMARY:Take the pills\n" + lines + "\nEND:VTODO";
 }
 
-// What a widget reads today: the open reminders with their due moments, and the ids of those
-// completed today.
-struct Day {
-  std::vector<std::pair<std::string, std::optional<DueDate>>> open;
-  std::vector<std::string> completed;
-  bool operator==(const Day &) const = default;
+// An override of the occurrence the RECURRENCE-ID names, after the series.
+std::string change(const std::string &lines) { return "END:VTODO\nBEGIN:VTODO\nUID:t\n" + lines; }
+
+// The override a tap added: its lines between its DTSTAMP and its SUMMARY (none when it added
+// none), and the file without it.
+struct Added {
+  std::vector<std::string> lines;
+  std::string rest;
 };
 
-void PrintTo(const Day &day, std::ostream *out) {
-  for (const auto &[id, due] : day.open)
-    *out << "open " << id << " " << (due ? due->date.unixTime() : 0) << "; ";
-  for (const auto &id : day.completed)
-    *out << "completed " << id << "; ";
-}
-
-Day dayOf(const EventStore &store) {
-  auto lists = store.reminderLists(kDueByTonight, EventStore::Undated::excluded, kToday);
-  Day day;
-  for (const auto &reminder : lists.incomplete)
-    day.open.emplace_back(reminder.id, reminder.due);
-  day.completed = idsOf(lists.completed);
-  return day;
-}
-
-// The file without the one to-do that was added to it.
-std::string withoutAddedToDo(std::string text, const std::string &recurrenceId) {
-  auto line = text.find("RECURRENCE-ID" + recurrenceId);
-  auto begin = text.rfind("BEGIN:VTODO", line);
-  auto end = text.find("END:VTODO\r\n", line) + 11;
-  return text.erase(begin, end - begin);
+Added addedOverride(std::string text) {
+  auto begin = text.find("BEGIN:VTODO\r\nUID:t\r\nDTSTAMP:");
+  if (begin == std::string::npos)
+    return {{}, text};
+  auto end = text.find("END:VTODO\r\n", begin) + 11;
+  std::string block = text.substr(begin, end - begin);
+  text.erase(begin, end - begin);
+  std::vector<std::string> lines;
+  auto at = block.find("\r\n", block.find("DTSTAMP:")) + 2;
+  while (block.compare(at, 8, "SUMMARY:") != 0 && at < block.size()) {
+    auto to = block.find("\r\n", at);
+    if (to == std::string::npos)
+      break;
+    lines.push_back(block.substr(at, to - at));
+    at = to + 2;
+  }
+  return {lines, text};
 }
 
 } // namespace
 
-// A repeating to-do is one reminder for its current occurrence: the latest due by the end of
-// today, missed ones before it passed over. Completing it completes that occurrence alone, as a
-// change of the occurrence after the series (whose lines stay as written), which then shows
-// among today's completed reminders under its own id; the series goes on to its next
-// occurrence, due another day. Reopening that one brings the day back as it was.
-TEST(RecurringReminders, ATapCompletesTheCurrentOccurrenceAloneAndReopeningItBringsItBack) {
+// A repeating to-do is one reminder for its current occurrence: of the latest due by now and
+// those after it, the first not completed; when none is due yet, the first. Missed ones before
+// the latest due are passed over; an EXDATE and a cancelling override alike leave one out; an
+// override's due time moves its occurrence. A tap completes the current occurrence alone, as
+// an override after the series that names it and gives its own start and due, as the series
+// writes them, which then shows among today's completed reminders under its own id; or, with its
+// last occurrence, the series as a whole.
+TEST(RecurringReminders, TheCurrentOccurrenceInEveryShapeAndWhatATapWrites) {
+  const std::string oslo = ";TZID=Europe/Oslo:";
   struct Case {
     std::string name;
     std::string lines;
-    DueDate due;             // today's occurrence's
-    std::string written;     // its RECURRENCE-ID, as the series writes its start
-    std::string completedId; // the completed occurrence's
-    Date next;               // when the series is due next
+    Date now;
+    std::optional<DueDate> listed;    // the current occurrence's due, when it is listed today
+    std::vector<std::string> written; // the added override's lines; none when it adds none
+    std::string completedId;          // today's completed reminder after the tap
+    Date next;                        // the current occurrence's due after the tap
   };
   const std::vector<Case> cases{
       {"daily, in a zone, due an hour after it starts",
-       "DTSTART;TZID=Europe/Oslo:20261101T090000\nDUE;TZID=Europe/Oslo:20261101T100000\n"
-       "RRULE:FREQ=DAILY",
-       {.date = utc(2026, 12, 7, 9)},
-       ";TZID=Europe/Oslo:20261207T090000",
+       "DTSTART" + oslo + "20261101T090000\nDUE" + oslo + "20261101T100000\nRRULE:FREQ=DAILY",
+       kNow,
+       DueDate{.date = utc(2026, 12, 7, 9)},
+       {"RECURRENCE-ID" + oslo + "20261207T090000", "DTSTART" + oslo + "20261207T090000",
+        "DUE" + oslo + "20261207T100000"},
        "c/t#20261207T080000Z",
        utc(2026, 12, 8, 9)},
-      {"weekly, floating, repeating from its due time",
-       "DUE:20261130T170000\nRRULE:FREQ=WEEKLY",
-       {.date = utc(2026, 12, 7, 16)},
-       ":20261207T170000",
-       "c/t#20261207T170000",
-       utc(2026, 12, 14, 16)},
+      {"three a day: the one most recently due first, then the next",
+       "DTSTART" + oslo + "20261201T090000\nDUE" + oslo +
+           "20261201T090000\nRRULE:FREQ=DAILY;BYHOUR=9,13,18",
+       utc(2026, 12, 7, 8, 5),
+       DueDate{.date = utc(2026, 12, 7, 8)},
+       {"RECURRENCE-ID" + oslo + "20261207T090000", "DTSTART" + oslo + "20261207T090000",
+        "DUE" + oslo + "20261207T090000"},
+       "c/t#20261207T080000Z",
+       utc(2026, 12, 7, 12)},
+      {"weekly, floating, repeating from its due time, not due yet today: last week's",
+       "DUE:20261130T170000\nRRULE:FREQ=WEEKLY\nSEQUENCE:3",
+       kNow,
+       DueDate{.date = utc(2026, 11, 30, 16)},
+       {"RECURRENCE-ID:20261130T170000", "SEQUENCE:3", "DUE:20261130T170000"},
+       "c/t#20261130T170000",
+       utc(2026, 12, 7, 16)},
       {"monthly, in UTC",
        "DTSTART:20260107T080000Z\nDUE:20260107T090000Z\nRRULE:FREQ=MONTHLY",
-       {.date = utc(2026, 12, 7, 9)},
-       ":20261207T080000Z",
+       kNow,
+       DueDate{.date = utc(2026, 12, 7, 9)},
+       {"RECURRENCE-ID:20261207T080000Z", "DTSTART:20261207T080000Z", "DUE:20261207T090000Z"},
        "c/t#20261207T080000Z",
        utc(2027, 1, 7, 9)},
-      {"daily, days without a time",
-       "DUE;VALUE=DATE:20261201\nRRULE:FREQ=DAILY",
-       {.date = utc(2026, 12, 6, 23), .hasTime = false},
-       ";VALUE=DATE:20261207",
-       "c/t#20261207",
+      {"daily, days without a time, due the day after they start",
+       "DTSTART;VALUE=DATE:20261201\nDUE;VALUE=DATE:20261202\nRRULE:FREQ=DAILY",
+       kNow,
+       DueDate{.date = utc(2026, 12, 6, 23), .hasTime = false},
+       {"RECURRENCE-ID;VALUE=DATE:20261206", "DTSTART;VALUE=DATE:20261206",
+        "DUE;VALUE=DATE:20261207"},
+       "c/t#20261206",
        utc(2026, 12, 7, 23)},
-      {"daily, the next day left out",
-       "DTSTART;TZID=Europe/Oslo:20261201T090000\nDUE;TZID=Europe/Oslo:20261201T093000\n"
-       "RRULE:FREQ=DAILY\nEXDATE;TZID=Europe/Oslo:20261208T090000",
-       {.date = utc(2026, 12, 7, 8, 30)},
-       ";TZID=Europe/Oslo:20261207T090000",
+      {"a start and a duration",
+       "DTSTART" + oslo + "20261201T100000\nDURATION:PT1H\nRRULE:FREQ=DAILY",
+       kNow,
+       DueDate{.date = utc(2026, 12, 7, 10)},
+       {"RECURRENCE-ID" + oslo + "20261207T100000", "DTSTART" + oslo + "20261207T100000",
+        "DURATION:PT1H"},
+       "c/t#20261207T090000Z",
+       utc(2026, 12, 8, 10)},
+      {"today left out: yesterday's stays",
+       "DTSTART" + oslo + "20261201T090000\nDUE" + oslo +
+           "20261201T093000\nRRULE:FREQ=DAILY\nEXDATE" + oslo + "20261207T090000",
+       kNow,
+       DueDate{.date = utc(2026, 12, 6, 8, 30)},
+       {"RECURRENCE-ID" + oslo + "20261206T090000", "DTSTART" + oslo + "20261206T090000",
+        "DUE" + oslo + "20261206T093000"},
+       "c/t#20261206T080000Z",
+       utc(2026, 12, 8, 8, 30)},
+      {"today cancelled: as if left out",
+       "DTSTART" + oslo + "20261201T090000\nDUE" + oslo + "20261201T093000\nRRULE:FREQ=DAILY\n" +
+           change("RECURRENCE-ID" + oslo + "20261207T090000\nSTATUS:CANCELLED"),
+       kNow,
+       DueDate{.date = utc(2026, 12, 6, 8, 30)},
+       {"RECURRENCE-ID" + oslo + "20261206T090000", "DTSTART" + oslo + "20261206T090000",
+        "DUE" + oslo + "20261206T093000"},
+       "c/t#20261206T080000Z",
+       utc(2026, 12, 8, 8, 30)},
+      {"today's moved later by its override, which the tap completes",
+       "DTSTART" + oslo + "20261201T090000\nDUE" + oslo + "20261201T093000\nRRULE:FREQ=DAILY\n" +
+           change("RECURRENCE-ID" + oslo + "20261207T090000\nDUE" + oslo + "20261207T113000"),
+       kNow,
+       DueDate{.date = utc(2026, 12, 7, 10, 30)},
+       {},
        "c/t#20261207T080000Z",
-       utc(2026, 12, 9, 8, 30)},
+       utc(2026, 12, 8, 8, 30)},
+      {"missed yesterday at 22:00: overdue until tonight's",
+       "DTSTART" + oslo + "20261201T220000\nDUE" + oslo + "20261201T220000\nRRULE:FREQ=DAILY",
+       kNow,
+       DueDate{.date = utc(2026, 12, 6, 21)},
+       {"RECURRENCE-ID" + oslo + "20261206T220000", "DTSTART" + oslo + "20261206T220000",
+        "DUE" + oslo + "20261206T220000"},
+       "c/t#20261206T210000Z",
+       utc(2026, 12, 7, 21)},
+      {"the first not due yet",
+       "DTSTART" + oslo + "20261207T150000\nDUE" + oslo + "20261207T150000\nRRULE:FREQ=DAILY",
+       kNow,
+       DueDate{.date = utc(2026, 12, 7, 14)},
+       {"RECURRENCE-ID" + oslo + "20261207T150000", "DTSTART" + oslo + "20261207T150000",
+        "DUE" + oslo + "20261207T150000"},
+       "c/t#20261207T140000Z",
+       utc(2026, 12, 8, 14)},
+      {"the first days ahead: not listed, yet a tap completes it",
+       "DTSTART" + oslo + "20261210T090000\nDUE" + oslo + "20261210T090000\nRRULE:FREQ=DAILY",
+       kNow,
+       std::nullopt,
+       {"RECURRENCE-ID" + oslo + "20261210T090000", "DTSTART" + oslo + "20261210T090000",
+        "DUE" + oslo + "20261210T090000"},
+       "c/t#20261210T080000Z",
+       utc(2026, 12, 11, 8)},
       {"yearly since 1992, a day long overdue",
        "DUE;VALUE=DATE:19920516\nRRULE:FREQ=YEARLY",
-       {.date = utc(2026, 5, 15, 22), .hasTime = false},
-       ";VALUE=DATE:20260516",
+       kNow,
+       DueDate{.date = utc(2026, 5, 15, 22), .hasTime = false},
+       {"RECURRENCE-ID;VALUE=DATE:20260516", "DUE;VALUE=DATE:20260516"},
        "c/t#20260516",
        utc(2027, 5, 15, 22)},
+      {"counted, today the last: the series completes whole",
+       "DTSTART" + oslo + "20261205T090000\nDUE" + oslo +
+           "20261205T100000\nRRULE:FREQ=DAILY;COUNT=3",
+       kNow,
+       DueDate{.date = utc(2026, 12, 7, 9)},
+       {},
+       "c/t",
+       utc(2026, 12, 7, 9)},
+      {"until today, the last cancelled: yesterday's completes the series",
+       "DTSTART" + oslo + "20261201T090000\nDUE" + oslo +
+           "20261201T100000\nRRULE:FREQ=DAILY;UNTIL=20261207T080000Z\n" +
+           change("RECURRENCE-ID" + oslo + "20261207T090000\nSTATUS:CANCELLED"),
+       kNow,
+       DueDate{.date = utc(2026, 12, 6, 9)},
+       {},
+       "c/t",
+       utc(2026, 12, 6, 9)},
   };
   for (const auto &c : cases) {
     CalendarHome home;
     home.add("c", "t.ics", repeating(c.lines));
     const std::string before = home.read("c", "t.ics");
-    auto store = todayIn(home);
-    const Day open{{{"c/t", c.due}}, {}};
+    auto store = todayIn(home, c.now);
+    Day open;
+    if (c.listed)
+      open.open.emplace_back("c/t", c.listed);
     ASSERT_EQ(dayOf(store), open) << c.name;
 
-    ASSERT_EQ(store.toggleCompleted("c/t", kNow), EventStore::SaveResult::saved) << c.name;
-    EXPECT_EQ(dayOf(store), (Day{{}, {c.completedId}})) << c.name;
-    EXPECT_EQ(store.reminder("c/t")->due->date, c.next) << c.name;
+    ASSERT_EQ(store.toggleCompleted("c/t", c.now), EventStore::SaveResult::saved) << c.name;
     std::string after = home.read("c", "t.ics");
-    EXPECT_NE(after.find("UID:t\r\nDTSTAMP:20261207T110000Z\r\nRECURRENCE-ID" + c.written +
-                         "\r\nSUMMARY:Take the pills\r\nSTATUS:COMPLETED\r\n"
-                         "COMPLETED:20261207T110000Z\r\nPERCENT-COMPLETE:100\r\n"),
-              std::string::npos)
-        << c.name << "\n"
-        << after;
-    EXPECT_EQ(withoutAddedToDo(after, c.written), before) << c.name;
-
-    ASSERT_EQ(store.toggleCompleted(c.completedId, kNow), EventStore::SaveResult::saved) << c.name;
-    EXPECT_EQ(dayOf(store), open) << c.name;
-    // Completed again, the occurrence's change is completed again; no second one is added.
-    ASSERT_EQ(store.toggleCompleted("c/t", kNow), EventStore::SaveResult::saved) << c.name;
-    EXPECT_EQ(dayOf(store), (Day{{}, {c.completedId}})) << c.name;
-    after = home.read("c", "t.ics");
-    EXPECT_EQ(after.find("RECURRENCE-ID"), after.rfind("RECURRENCE-ID")) << c.name;
+    auto added = addedOverride(after);
+    EXPECT_EQ(added.lines, c.written) << c.name << "\n" << after;
+    if (!c.written.empty()) {
+      EXPECT_EQ(added.rest, before) << c.name;
+    }
+    auto completed = c.completedId.empty() ? std::vector<std::string>{}
+                                           : std::vector<std::string>{c.completedId};
+    EXPECT_EQ(dayOf(store).completed, completed) << c.name;
+    auto current = store.reminder("c/t");
+    ASSERT_TRUE(current) << c.name;
+    EXPECT_EQ(current->due->date, c.next) << c.name;
+    EXPECT_EQ(current->completed, c.completedId == "c/t") << c.name;
   }
+}
+
+// Reopened, the occurrence's override is open again and the day is as it was; completed again,
+// the same override completes again: an occurrence never gets a second one.
+TEST(RecurringReminders, ReopeningAndCompletingAgainChangeTheSameOverride) {
+  CalendarHome home;
+  home.add("c", "t.ics",
+           repeating("DTSTART;TZID=Europe/Oslo:20261101T090000\n"
+                     "DUE;TZID=Europe/Oslo:20261101T100000\nRRULE:FREQ=DAILY"));
+  auto store = todayIn(home);
+  const Day open{{{"c/t", DueDate{.date = utc(2026, 12, 7, 9)}}}, {}};
+  ASSERT_EQ(dayOf(store), open);
+  ASSERT_EQ(store.toggleCompleted("c/t", kNow), EventStore::SaveResult::saved);
+  ASSERT_EQ(dayOf(store), (Day{{}, {"c/t#20261207T080000Z"}}));
+  ASSERT_EQ(store.toggleCompleted("c/t#20261207T080000Z", kNow), EventStore::SaveResult::saved);
+  EXPECT_EQ(dayOf(store), open);
+  ASSERT_EQ(store.toggleCompleted("c/t", kNow), EventStore::SaveResult::saved);
+  EXPECT_EQ(dayOf(store), (Day{{}, {"c/t#20261207T080000Z"}}));
+  std::string after = home.read("c", "t.ics");
+  EXPECT_EQ(after.find("RECURRENCE-ID"), after.rfind("RECURRENCE-ID"));
 }
 
 // With its last occurrence, a counted series completes as a whole, as a plain to-do does, and
@@ -182,18 +285,34 @@ TEST(RecurringReminders, TapsFromTwoProcessesAtOnceEachCompleteOneOccurrence) {
 }
 
 // The occurrence's change is written as the file is: after its byte-order mark, its lines ending
-// as the series' do.
+// as the series' END does, every line of the file ending as it did.
 TEST(RecurringReminders, AnOccurrencesChangeKeepsTheFilesMarkAndLineEnds) {
-  CalendarHome home;
-  std::string text = "\xEF\xBB\xBF"
-                     "BEGIN:VCALENDAR\rVERSION:2.0\rBEGIN:VTODO\rUID:t\r"
-                     "DUE:20261201T100000Z\rRRULE:FREQ=DAILY\rEND:VTODO\rEND:VCALENDAR\r";
-  home.addRaw("c", "t.ics", text);
-  ASSERT_EQ(todayIn(home).toggleCompleted("c/t", kNow), EventStore::SaveResult::saved);
-  std::string after = home.read("c", "t.ics");
-  EXPECT_EQ(after, "\xEF\xBB\xBF"
-                   "BEGIN:VCALENDAR\rVERSION:2.0\rBEGIN:VTODO\rUID:t\r"
-                   "DUE:20261201T100000Z\rRRULE:FREQ=DAILY\rEND:VTODO\rBEGIN:VTODO\rUID:t\r"
-                   "DTSTAMP:20261207T110000Z\rRECURRENCE-ID:20261207T100000Z\rSTATUS:COMPLETED\r"
-                   "COMPLETED:20261207T110000Z\rPERCENT-COMPLETE:100\rEND:VTODO\rEND:VCALENDAR\r");
+  struct Case {
+    const char *name;
+    std::string text;
+    std::string after;
+  };
+  const std::string series = "BEGIN:VCALENDAR\rVERSION:2.0\rBEGIN:VTODO\rUID:t\r"
+                             "DUE:20261201T100000Z\rRRULE:FREQ=DAILY\rEND:VTODO\r";
+  const std::string added = "BEGIN:VTODO\rUID:t\rDTSTAMP:20261207T110000Z\r"
+                            "RECURRENCE-ID:20261207T100000Z\rDUE:20261207T100000Z\r"
+                            "STATUS:COMPLETED\rCOMPLETED:20261207T110000Z\rPERCENT-COMPLETE:100\r"
+                            "END:VTODO\r";
+  const std::vector<Case> cases{
+      {"a mark and carriage returns", "\xEF\xBB\xBF" + series + "END:VCALENDAR\r",
+       "\xEF\xBB\xBF" + series + added + "END:VCALENDAR\r"},
+      {"CRLF before an END in LF",
+       "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nUID:t\r\nDUE:20261201T100000Z\r\nRRULE:FREQ=DAILY\r\n"
+       "END:VTODO\nEND:VCALENDAR\r\n",
+       "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nUID:t\r\nDUE:20261201T100000Z\r\nRRULE:FREQ=DAILY\r\n"
+       "END:VTODO\nBEGIN:VTODO\nUID:t\nDTSTAMP:20261207T110000Z\n"
+       "RECURRENCE-ID:20261207T100000Z\nDUE:20261207T100000Z\nSTATUS:COMPLETED\n"
+       "COMPLETED:20261207T110000Z\nPERCENT-COMPLETE:100\nEND:VTODO\nEND:VCALENDAR\r\n"},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    home.addRaw("c", "t.ics", c.text);
+    ASSERT_EQ(todayIn(home).toggleCompleted("c/t", kNow), EventStore::SaveResult::saved) << c.name;
+    EXPECT_EQ(home.read("c", "t.ics"), c.after) << c.name;
+  }
 }

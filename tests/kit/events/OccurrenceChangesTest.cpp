@@ -1,0 +1,215 @@
+#include "CalendarFixture.h"
+#include "ReminderDay.h"
+
+#include "kit/foundation/WriteFailureObserver.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using namespace events_test;
+using kit::events::DateRange;
+using kit::events::DueDate;
+
+namespace {
+
+EventStore storeAt(const CalendarHome &home, Date now, const std::string &zone = "Europe/Oslo") {
+  return EventStore(home.folder(), zone, kit::foundation::Clock::fixed(now));
+}
+
+std::string series(const std::string &uid, const std::string &lines) {
+  return "BEGIN:VTODO\nUID:" + uid + "\nSUMMARY:Water the plants\n" + lines + "\nEND:VTODO";
+}
+
+std::size_t timesFound(const std::string &text, const std::string &part) {
+  std::size_t found = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    ++found;
+  return found;
+}
+
+} // namespace
+
+// The day before the clocks go back is 25 hours long on the wall clock: a tap then completes
+// that day's occurrence alone, never the series, and the next day's is open; every year, daily
+// or weekly, in each hemisphere.
+TEST(OccurrenceChanges, ATapTheDayBeforeTheClocksGoBackCompletesThatDayAlone) {
+  struct Case {
+    std::string zone;
+    std::string day; // the Saturday before the change, as the wall clock writes it
+    Date tap;        // 10:00 that Saturday
+    Date next;       // 09:00 the day after
+  };
+  std::vector<Case> cases;
+  const std::pair<std::string, int> berlin[] = {
+      {"20271030", 30}, {"20281028", 28}, {"20291027", 27}, {"20301026", 26}, {"20311025", 25},
+      {"20321030", 30}, {"20331029", 29}, {"20341028", 28}, {"20351027", 27}, {"20361025", 25}};
+  for (const auto &[day, date] : berlin) {
+    int year = std::stoi(day.substr(0, 4));
+    cases.push_back({"Europe/Berlin", day, utc(year, 10, date, 8), utc(year, 10, date + 1, 8)});
+  }
+  cases.push_back({"America/New_York", "20261031", utc(2026, 10, 31, 14), utc(2026, 11, 1, 14)});
+  cases.push_back({"Australia/Sydney", "20270403", utc(2027, 4, 2, 23), utc(2027, 4, 3, 23)});
+  for (const auto &c : cases)
+    for (const std::string rule : {"FREQ=DAILY", "FREQ=WEEKLY;BYDAY=SA"}) {
+      std::string name = c.zone + " " + c.day + " " + rule;
+      CalendarHome home;
+      std::string start = ";TZID=" + c.zone + ":" + c.day.substr(0, 6) + "01T090000";
+      home.add("c", "t.ics", series("t", "DTSTART" + start + "\nDUE" + start + "\nRRULE:" + rule));
+      auto store = storeAt(home, c.tap, c.zone);
+      ASSERT_EQ(store.toggleCompleted("c/t", c.tap), EventStore::SaveResult::saved) << name;
+      std::string text = home.read("c", "t.ics");
+      EXPECT_EQ(timesFound(text, "STATUS:COMPLETED"), 1u) << name;
+      EXPECT_EQ(timesFound(text, "RECURRENCE-ID;TZID=" + c.zone + ":" + c.day + "T090000"), 1u)
+          << name << "\n"
+          << text;
+      auto current = store.reminder("c/t");
+      ASSERT_TRUE(current) << name;
+      EXPECT_FALSE(current->completed) << name;
+      // The weekly one is next due a week after the day, six after the day after.
+      Date next = rule == "FREQ=DAILY" ? c.next : c.next.addingTimeInterval(6 * 86400.0);
+      EXPECT_EQ(current->due->date, next) << name;
+    }
+}
+
+// An occurrence an RDATE adds is named by its own moment in the form of the series' start,
+// whatever form the RDATE is written in; a moment that form cannot name (one the clock shows
+// twice) in UTC. Completed, it is that occurrence: the series goes on to its next.
+TEST(OccurrenceChanges, AnRDateInAnotherFormIsNamedByItsOwnMomentInTheSeriesForm) {
+  struct Case {
+    std::string name;
+    std::string start;
+    std::string rdate;
+    Date now;
+    std::string written;     // the override's RECURRENCE-ID and DTSTART value
+    std::string completedId; // the completed occurrence's
+    Date next;
+  };
+  const Date march10 = utc(2026, 3, 10, 9);
+  const std::vector<Case> cases{
+      {"in New York, the series in Oslo", ";TZID=Europe/Oslo:20260301T090000",
+       "RDATE;TZID=America/New_York:20260310T030000", march10, ";TZID=Europe/Oslo:20260310T080000",
+       "c/t#20260310T070000Z", utc(2026, 4, 1, 7)},
+      {"floating, the series in Oslo", ";TZID=Europe/Oslo:20260301T090000", "RDATE:20260310T080000",
+       march10, ";TZID=Europe/Oslo:20260310T080000", "c/t#20260310T070000Z", utc(2026, 4, 1, 7)},
+      {"in New York, the series in UTC", ":20260301T080000Z",
+       "RDATE;TZID=America/New_York:20260310T030000", march10, ":20260310T070000Z",
+       "c/t#20260310T070000Z", utc(2026, 4, 1, 8)},
+      {"in UTC, the series floating", ":20260301T090000", "RDATE:20260310T070000Z", march10,
+       ":20260310T080000", "c/t#20260310T080000", utc(2026, 4, 1, 7)},
+      {"the second 02:30 of Oslo's night the clocks go back", ";TZID=Europe/Oslo:20260301T090000",
+       "RDATE:20261025T013000Z", utc(2026, 10, 25, 2), ":20261025T013000Z", "c/t#20261025T013000Z",
+       utc(2026, 11, 1, 8)},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    home.add(
+        "c", "t.ics",
+        series("t", "DTSTART" + c.start + "\nDUE" + c.start + "\nRRULE:FREQ=MONTHLY\n" + c.rdate));
+    auto store = storeAt(home, c.now);
+    ASSERT_EQ(store.toggleCompleted("c/t", c.now), EventStore::SaveResult::saved) << c.name;
+    std::string text = home.read("c", "t.ics");
+    EXPECT_EQ(timesFound(text, "\r\nRECURRENCE-ID" + c.written + "\r\nDTSTART" + c.written +
+                                   "\r\nDUE" + c.written + "\r\n"),
+              1u)
+        << c.name << "\n"
+        << text;
+    EXPECT_EQ(idsOf(store.completedReminders({})), std::vector<std::string>{c.completedId})
+        << c.name;
+    EXPECT_EQ(store.reminder("c/t")->due->date, c.next) << c.name;
+  }
+}
+
+// An override kept in another file of the calendar, before or after the series' file, counts:
+// the current occurrence passes over the one it completes, a tap on its completed row reopens it
+// there, and a tap on the series completes it there again. No occurrence gets a second override.
+TEST(OccurrenceChanges, AnOverrideInAnotherFileIsTheOneATapChanges) {
+  const Date now = utc(2026, 12, 8, 9); // 10:00 in Oslo
+  const DateRange today{utc(2026, 12, 7, 23), utc(2026, 12, 8, 23)};
+  const std::string eighth = "RECURRENCE-ID;TZID=Europe/Oslo:20261208T090000";
+  const std::string ninth = "RECURRENCE-ID;TZID=Europe/Oslo:20261209T090000";
+  for (const std::string seriesFile : {"a.ics", "s.ics"}) {
+    CalendarHome home;
+    home.add("home", seriesFile,
+             series("s", "DTSTART;TZID=Europe/Oslo:20261201T090000\n"
+                         "DUE;TZID=Europe/Oslo:20261201T090000\nRRULE:FREQ=DAILY"));
+    home.add("home", "b.ics",
+             "BEGIN:VTODO\nUID:s\n" + eighth +
+                 "\nSTATUS:COMPLETED\nCOMPLETED:20261208T083000Z\nEND:VTODO");
+    auto store = storeAt(home, now);
+    auto both = [&] { return home.read("home", seriesFile) + home.read("home", "b.ics"); };
+    ASSERT_EQ(dayOf(store, today), (Day{{}, {"home/s#20261208T080000Z"}})) << seriesFile;
+
+    ASSERT_EQ(store.toggleCompleted("home/s#20261208T080000Z", now), EventStore::SaveResult::saved);
+    EXPECT_NE(home.read("home", "b.ics").find("STATUS:NEEDS-ACTION"), std::string::npos);
+    EXPECT_EQ(dayOf(store, today), (Day{{{"home/s", DueDate{.date = utc(2026, 12, 8, 8)}}}, {}}))
+        << seriesFile;
+
+    ASSERT_EQ(store.toggleCompleted("home/s", now), EventStore::SaveResult::saved);
+    EXPECT_EQ(dayOf(store, today), (Day{{}, {"home/s#20261208T080000Z"}})) << seriesFile;
+    EXPECT_EQ(timesFound(both(), eighth), 1u) << both();
+
+    // The 8th done, the next tap completes the 9th, ahead of its day.
+    ASSERT_EQ(store.toggleCompleted("home/s", now), EventStore::SaveResult::saved);
+    EXPECT_EQ(timesFound(both(), eighth), 1u) << both();
+    EXPECT_EQ(timesFound(home.read("home", seriesFile), ninth), 1u) << both();
+    EXPECT_EQ(store.reminder("home/s")->due->date, utc(2026, 12, 10, 8)) << seriesFile;
+  }
+}
+
+// An override in another file that moves tomorrow's occurrence away leaves today's most recently
+// due one current, and a tap completes that one.
+TEST(OccurrenceChanges, AnOverrideElsewhereMovingAnOccurrenceLeavesTheOneDueCurrent) {
+  const Date now = utc(2026, 12, 8, 9);
+  const DateRange today{utc(2026, 12, 7, 23), utc(2026, 12, 8, 23)};
+  CalendarHome home;
+  home.add("home", "pill.ics",
+           series("pill", "DTSTART:20261201T090000\nDUE:20261201T090000\nRRULE:FREQ=DAILY"));
+  home.add("home", "zz.ics",
+           "BEGIN:VTODO\nUID:pill\nRECURRENCE-ID:20261208T090000\nDUE:20261209T090000\n"
+           "END:VTODO");
+  const std::string moved = home.read("home", "zz.ics");
+  auto store = storeAt(home, now);
+  ASSERT_EQ(dayOf(store, today), (Day{{{"home/pill", DueDate{.date = utc(2026, 12, 7, 8)}}}, {}}));
+  ASSERT_EQ(store.toggleCompleted("home/pill", now), EventStore::SaveResult::saved);
+  EXPECT_EQ(dayOf(store, today), (Day{{}, {"home/pill#20261207T090000"}}));
+  EXPECT_EQ(store.reminder("home/pill")->due->date, utc(2026, 12, 9, 8));
+  EXPECT_NE(home.read("home", "pill.ics").find("RECURRENCE-ID:20261207T090000"), std::string::npos);
+  EXPECT_EQ(home.read("home", "zz.ics"), moved);
+}
+
+// No override can name an occurrence of a series without a UID: a tap on it fails, says why,
+// and writes nothing.
+TEST(OccurrenceChanges, ASeriesWithoutAUidCannotCompleteOneOccurrence) {
+  CalendarHome home;
+  home.add("c", "t.ics",
+           "BEGIN:VTODO\nSUMMARY:Stretch\nDUE:20261201T100000Z\nRRULE:FREQ=DAILY\nEND:VTODO");
+  const std::string before = home.read("c", "t.ics");
+  std::vector<kit::foundation::WriteFailure> failures;
+  kit::foundation::WriteFailureObserver observer(
+      [&](const kit::foundation::WriteFailure &failure) { failures.push_back(failure); });
+  const Date now = utc(2026, 12, 7, 11);
+  EXPECT_EQ(storeAt(home, now).toggleCompleted("c/t.ics", now), EventStore::SaveResult::failed);
+  EXPECT_EQ(home.read("c", "t.ics"), before);
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_EQ(failures[0].name, (home.folder() / "c" / "t.ics").string());
+  EXPECT_NE(failures[0].reason.find("without a UID"), std::string::npos);
+}
+
+// A TZID holding a colon is quoted in the override, and the override read back names the
+// occurrence.
+TEST(OccurrenceChanges, AQuotedZoneNameIsQuotedInTheOverrideAndReadBack) {
+  CalendarHome home;
+  home.add("c", "t.ics",
+           "BEGIN:VTIMEZONE\nTZID:Office:Oslo\nBEGIN:STANDARD\nDTSTART:19700101T000000\n"
+           "TZOFFSETFROM:+0100\nTZOFFSETTO:+0100\nEND:STANDARD\nEND:VTIMEZONE\n" +
+               series("t", "DTSTART;TZID=\"Office:Oslo\":20261201T090000\n"
+                           "DUE;TZID=\"Office:Oslo\":20261201T090000\nRRULE:FREQ=DAILY"));
+  const Date now = utc(2026, 12, 7, 11);
+  auto store = storeAt(home, now);
+  ASSERT_EQ(store.toggleCompleted("c/t", now), EventStore::SaveResult::saved);
+  EXPECT_NE(home.read("c", "t.ics").find("RECURRENCE-ID;TZID=\"Office:Oslo\":20261207T090000"),
+            std::string::npos);
+  EXPECT_EQ(idsOf(store.completedReminders({})), std::vector<std::string>{"c/t#20261207T080000Z"});
+  EXPECT_EQ(store.reminder("c/t")->due->date, utc(2026, 12, 8, 8));
+}
