@@ -223,6 +223,51 @@ Files zoneLists8() {
   return files;
 }
 
+// Zones hostile files define, asked by every event of a folder: one that changes once a year by
+// a rule of seconds, asked by 10,000 events today (0.8 MB); one whose rule of seconds never
+// changes the clock, asked every 400 days since 2000 and by 2,000 events today (0.2 MB); and a
+// thousand files of 400 bytes, each defining it anew, 130 days back and a second apart.
+std::string secondsZone(const std::string &start, const std::string &rule) {
+  return "BEGIN:VTIMEZONE\r\nTZID:Z\r\nBEGIN:STANDARD\r\nDTSTART:" + start +
+         "\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0100\r\nRRULE:FREQ=SECONDLY;" + rule +
+         "\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+}
+
+std::string inZoneZ(int i, const std::string &wall) {
+  return event(fmt::format("z{}", i), fmt::format("DTSTART;TZID=Z:{}\r\n", wall));
+}
+
+Files zoneYearlyBySeconds() {
+  std::string components =
+      secondsZone("20000101T000000", "BYMONTH=1;BYMONTHDAY=1;BYHOUR=0;BYMINUTE=0;BYSECOND=0");
+  for (int i = 0; i < 10000; ++i)
+    components += inZoneZ(i, fmt::format("{}T120000", kToday));
+  return {{"work/standup.ics", kStandup}, {"zone/all.ics", calendarText(components)}};
+}
+
+Files zoneNeverChanging() {
+  std::string components = secondsZone("20000101T000000", "BYMONTH=1;BYYEARDAY=366");
+  std::int64_t first = kit::foundation::dayNumberOf({2000, 1, 1});
+  for (int i = 0; i < 24; ++i) {
+    auto day = kit::foundation::civilDateOf(first + 400 * i);
+    components +=
+        inZoneZ(100000 + i, fmt::format("{:04}{:02}{:02}T120000", day.year, day.month, day.day));
+  }
+  for (int i = 0; i < 2000; ++i)
+    components += inZoneZ(i, fmt::format("{}T120000", kToday));
+  return {{"work/standup.ics", kStandup}, {"zone/all.ics", calendarText(components)}};
+}
+
+Files zoneDefinitions1000() {
+  Files files{{"work/standup.ics", kStandup}};
+  for (int i = 0; i < 1000; ++i)
+    files[fmt::format("zones/{:04}.ics", i)] = calendarText(
+        secondsZone(fmt::format("20251030T{:02}{:02}{:02}", i / 3600, i / 60 % 60, i % 60),
+                    "BYMONTH=1;BYYEARDAY=366") +
+        inZoneZ(i, fmt::format("{}T120000", kToday)));
+  return files;
+}
+
 // A daily reminder ticked off every day for ten years: its series and 3,650 completed
 // occurrences in one file.
 Files completedDaily10y() {
@@ -335,6 +380,9 @@ CALENDAR_SHAPE(BM_CalendarReading, invitations1000);
 CALENDAR_SHAPE(BM_CalendarReading, invitationsInOneFile);
 CALENDAR_SHAPE(BM_CalendarReading, neverMatching1000);
 CALENDAR_SHAPE(BM_CalendarReading, zoneLists8);
+CALENDAR_SHAPE(BM_CalendarReading, zoneYearlyBySeconds);
+CALENDAR_SHAPE(BM_CalendarReading, zoneNeverChanging);
+CALENDAR_SHAPE(BM_CalendarReading, zoneDefinitions1000);
 
 CALENDAR_SHAPE(BM_RemindersReading, line8mb);
 CALENDAR_SHAPE(BM_RemindersReading, propertyLines1m);

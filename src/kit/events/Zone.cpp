@@ -1,10 +1,12 @@
 #include "kit/events/Zone.h"
 
-#include "kit/events/IcalTime.h"
+#include "kit/foundation/Date.h"
+#include "kit/foundation/TimeZone.h"
 
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <mutex>
 
 namespace kit::events {
 
@@ -15,35 +17,46 @@ public:
   std::int64_t offsetAt(std::int64_t) const override { return 0; }
 };
 
-// A zone of the system's zone database, as libical reads it.
+// A zone of the system's zone data, read as the clocks read it.
 class SystemZone final : public Zone {
 public:
-  explicit SystemZone(icaltimezone *zone) : zone_(zone) {}
+  explicit SystemZone(foundation::TimeZone zone) : zone_(std::move(zone)) {}
 
   std::int64_t offsetAt(std::int64_t unixSeconds) const override {
-    // Asked for later years, libical would work out the zone's changes again at every call.
     std::int64_t asked = std::min(unixSeconds, kLatestZoneReading);
-    auto instant = static_cast<time_t>(asked);
-    return wallSecondsOf(icaltime_from_timet_with_zone(instant, 0, zone_)) - asked;
+    return zone_.secondsFromGMT(foundation::Date::fromUnixTime(static_cast<double>(asked)));
   }
 
 private:
-  icaltimezone *zone_;
+  foundation::TimeZone zone_;
 };
 
-// libical's zones live as long as the process; so do these, one for each.
-const Zone *wrapped(icaltimezone *zone) {
-  static std::map<icaltimezone *, std::unique_ptr<SystemZone>> zones;
-  auto &entry = zones[zone];
-  if (!entry)
-    entry = std::make_unique<SystemZone>(zone);
-  return entry.get();
-}
+// Making a zone from its name costs more than reading a whole event: each name is looked up
+// once, and lives as long as the process. So many unknown names are not remembered that a
+// folder of made-up ones could fill memory.
+class SystemZones {
+public:
+  const Zone *named(std::string_view id) {
+    std::lock_guard lock(mutex_);
+    auto known = zones_.find(id);
+    if (known != zones_.end())
+      return known->second.get();
+    auto zone = id.empty() ? std::nullopt : foundation::TimeZone::named(id);
+    if (!zone && zones_.size() >= kMaxRemembered)
+      return nullptr;
+    auto made = zone ? std::make_unique<SystemZone>(std::move(*zone)) : nullptr;
+    return zones_.emplace(std::string(id), std::move(made)).first->second.get();
+  }
 
-icaltimezone *builtinZone(std::string_view id) {
-  if (id.empty())
-    return nullptr;
-  return icaltimezone_get_builtin_timezone(std::string(id).c_str());
+private:
+  static constexpr std::size_t kMaxRemembered = 4096;
+  std::mutex mutex_;
+  std::map<std::string, std::unique_ptr<SystemZone>, std::less<>> zones_;
+};
+
+SystemZones &systemZones() {
+  static SystemZones zones;
+  return zones;
 }
 
 } // namespace
@@ -55,8 +68,8 @@ const Zone *utcZone() {
 
 const Zone *systemZone(std::string_view tzid) {
   for (std::string_view tail = tzid;;) {
-    if (auto *zone = builtinZone(tail))
-      return wrapped(zone);
+    if (const Zone *zone = systemZones().named(tail))
+      return zone;
     std::size_t slash = tail.find('/');
     if (slash == std::string_view::npos)
       return nullptr;
@@ -65,8 +78,8 @@ const Zone *systemZone(std::string_view tzid) {
 }
 
 const Zone *namedZone(const std::string &id) {
-  auto *zone = builtinZone(id);
-  return zone ? wrapped(zone) : utcZone();
+  const Zone *zone = systemZones().named(id);
+  return zone ? zone : utcZone();
 }
 
 } // namespace kit::events

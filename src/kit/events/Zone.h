@@ -1,7 +1,5 @@
 #pragma once
 
-#include "kit/events/Ical.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,13 +25,13 @@ public:
 
 const Zone *utcZone();
 
-// The system's zone that `tzid` names: an IANA id, or one that ends in one after a publisher's
+// The system's zone that `tzid` names, read from the same zone data as the clocks, so that a
+// calendar and a clock never disagree: an IANA id, or one that ends in one after a publisher's
 // prefix, as some calendar programs write them ("/example.org/20070129_1/America/New_York"):
-// the longest trailing part that names a zone counts. None when no part names one. Call with
-// libical locked.
+// the longest trailing part that names a zone counts. None when no part names one.
 const Zone *systemZone(std::string_view tzid);
 
-// The system's zone named by `id`, or UTC when there is no such zone. Call with libical locked.
+// The system's zone named by `id`, or UTC when there is no such zone.
 const Zone *namedZone(const std::string &id);
 
 } // namespace kit::events

@@ -5,6 +5,7 @@
 #include "kit/events/Zone.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,9 +25,11 @@ inline constexpr std::size_t kMaxZoneText = 256 << 10;
 // A zone a file defines (a VTIMEZONE, RFC 5545 §3.6.5), read from its lines as CalendarText
 // keeps them. Its offset at a moment is that of the latest onset of its observances up to then
 // (before the first, the offset that onset changes from). A rule is expanded only around the
-// moments asked for, a year or so at a time, each piece once, and the work is charged to the
-// account of the file whose time asks; what would take one question more than a rule may take
-// (kMaxRuleSteps) leaves the zone unusable for the rest of the reading.
+// moments asked for, walking back from each in growing spans until it finds an onset, each span
+// once; every question is charged to the account of the file whose time asks, and one already
+// answered near by is answered from the onsets found. What would take one question more than a
+// rule may take (kMaxRuleSteps) leaves the zone unusable for the rest of the reading; a question
+// the asking file cannot pay for leaves it as it was, for another file to ask.
 class DefinedZone {
 public:
   explicit DefinedZone(std::string_view lines);
@@ -34,20 +37,33 @@ public:
   DefinedZone(const DefinedZone &) = delete;
   DefinedZone &operator=(const DefinedZone &) = delete;
 
-  // Empty when the definition names none: it cannot be used.
+  // Its TZID, a text value with its escapes undone; empty when it names none.
   const std::string &tzid() const { return tzid_; }
+  // Whether it gives any offset at all: one without an observance stands for nothing.
+  bool definesOffsets() const { return !listed_.empty(); }
 
   // Throws ReadingExhausted when the answer would take more than `account` (when given) may
   // spend, or more than one question may take.
   std::int64_t offsetAt(std::int64_t unixSeconds, FileAccount *account) const;
 
 private:
-  struct Observance;
+  class Rule;
+  struct ObservanceLines;
+  struct Onset;
+  struct Quiet;
+
+  void addObservance(ObservanceLines &observance);
 
   std::string tzid_;
-  std::vector<std::unique_ptr<Observance>> observances_;
-  // The offset before the first onset.
+  // The onsets the observances list (DTSTART and each RDATE date), in time order.
+  std::vector<Onset> listed_;
+  std::vector<std::unique_ptr<Rule>> rules_;
+  std::size_t observances_ = 0;
+  // The offset before the first onset, and that onset's moment.
   std::int64_t firstOffset_ = 0;
+  std::int64_t firstMoment_ = 0;
+  // Spans of time known to hold no onset after the one they begin with, by that onset's moment.
+  mutable std::map<std::int64_t, Quiet> answered_;
   mutable bool unusable_ = false;
 };
 

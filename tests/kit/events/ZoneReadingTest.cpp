@@ -1,0 +1,243 @@
+#include "CalendarFixture.h"
+
+#include "kit/events/IcalTime.h"
+#include "kit/foundation/CivilDate.h"
+#include "kit/foundation/Iso8601.h"
+#include "kit/foundation/TimeZone.h"
+
+#include <fmt/format.h>
+#include <gtest/gtest.h>
+#include <unicode/basictz.h>
+#include <unicode/tztrans.h>
+
+#include <cmath>
+#include <map>
+
+using namespace events_test;
+
+namespace {
+
+// Europe/Berlin's rules as mail programs write them, from 1601, under the name given.
+std::string berlinRules(const std::string &tzid) {
+  return "BEGIN:VTIMEZONE\nTZID:" + tzid +
+         "\nBEGIN:STANDARD\nDTSTART:16010101T030000\nTZOFFSETFROM:+0200\nTZOFFSETTO:+0100\n"
+         "RRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=10\nEND:STANDARD\nBEGIN:DAYLIGHT\n"
+         "DTSTART:16010101T020000\nTZOFFSETFROM:+0100\nTZOFFSETTO:+0200\n"
+         "RRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=3\nEND:DAYLIGHT\nEND:VTIMEZONE\n";
+}
+
+std::string fixedZone(const std::string &tzid, const std::string &offset) {
+  return "BEGIN:VTIMEZONE\nTZID:" + tzid + "\nBEGIN:STANDARD\nDTSTART:16010101T000000\n" +
+         "TZOFFSETFROM:" + offset + "\nTZOFFSETTO:" + offset + "\nEND:STANDARD\nEND:VTIMEZONE\n";
+}
+
+std::string meeting(const std::string &start) {
+  return "BEGIN:VEVENT\nUID:m\nDTSTART" + start + "\nEND:VEVENT\n";
+}
+
+// The start of the one event in `body`, read with days and floating times in `zone`.
+std::string startIn(const std::string &body, const std::string &zone) {
+  auto events = eventsIn(body, utc(1900, 1, 1), utc(2100, 1, 1), zone);
+  return events.size() == 1 ? kit::foundation::iso8601String(events[0].start) : "none";
+}
+
+} // namespace
+
+// A TZID is a text value, compared with its escapes undone; a VTIMEZONE without observances
+// stands for nothing, so its name reads as the system's zone of that name, else the machine's;
+// named zones and floating times read as the clocks read them; before a definition's first
+// change, its offset is the one that change is from.
+TEST(ZoneReading, ZonesReadAsTheirWritersNameThem) {
+  struct Case {
+    std::string name;
+    std::string body;
+    std::string machine; // the zone days and floating times are read in
+    std::string start;
+  };
+  const std::string amsterdam = "(UTC+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna";
+  const std::vector<Case> cases{
+      {"escaped commas in the definition, quoted in the event",
+       berlinRules("(UTC+01:00) Amsterdam\\, Berlin\\, Bern\\, Rome\\, Stockholm\\, Vienna") +
+           meeting(";TZID=\"" + amsterdam + "\":20261208T150000"),
+       "America/New_York", "2026-12-08T14:00:00Z"},
+      {"Kuala Lumpur, eight hours ahead",
+       fixedZone("(UTC+08:00) Kuala Lumpur\\, Singapore", "+0800") +
+           meeting(";TZID=\"(UTC+08:00) Kuala Lumpur, Singapore\":20261208T150000"),
+       "America/New_York", "2026-12-08T07:00:00Z"},
+      {"a definition holding its TZID alone: the system's zone",
+       "BEGIN:VTIMEZONE\nTZID:Europe/Berlin\nX-LIC-LOCATION:Europe/Berlin\nEND:VTIMEZONE\n" +
+           meeting(";TZID=Europe/Berlin:20261208T150000"),
+       "UTC", "2026-12-08T14:00:00Z"},
+      {"an empty definition before a full one of the same name",
+       "BEGIN:VTIMEZONE\nTZID:Office\nEND:VTIMEZONE\n" + fixedZone("Office", "+0300") +
+           meeting(";TZID=Office:20261208T150000"),
+       "UTC", "2026-12-08T12:00:00Z"},
+      {"an empty definition of a name the system lacks: the machine's zone",
+       "BEGIN:VTIMEZONE\nTZID:Nowhere\nBEGIN:STANDARD\nDTSTART:16010101T000000\n"
+       "TZOFFSETFROM:+0500\nEND:STANDARD\nEND:VTIMEZONE\n" +
+           meeting(";TZID=Nowhere:20261208T150000"),
+       "Asia/Tokyo", "2026-12-08T06:00:00Z"},
+      {"Jerusalem's summer of 2014", meeting(";TZID=Asia/Jerusalem:20140920T120000"), "UTC",
+       "2014-09-20T09:00:00Z"},
+      {"Easter Island's summer of 2022", meeting(";TZID=Pacific/Easter:20220101T120000"), "UTC",
+       "2022-01-01T17:00:00Z"},
+      {"St. John's summer of 2040", meeting(";TZID=America/St_Johns:20400701T120000"), "UTC",
+       "2040-07-01T14:30:00Z"},
+      {"a floating time in Jerusalem's summer of 2014", meeting(":20140920T120000"),
+       "Asia/Jerusalem", "2014-09-20T09:00:00Z"},
+      {"before the first change, its offset from",
+       "BEGIN:VTIMEZONE\nTZID:Late\nBEGIN:DAYLIGHT\nDTSTART:20260329T020000\n"
+       "TZOFFSETFROM:+0100\nTZOFFSETTO:+0200\nEND:DAYLIGHT\nEND:VTIMEZONE\n" +
+           meeting(";TZID=Late:20260115T120000"),
+       "UTC", "2026-01-15T11:00:00Z"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(startIn(c.body, c.machine), c.start) << c.name;
+}
+
+// Around every change of the clock from 1970 to 2050, in every zone the system knows, a
+// time with a TZID and no definition is the moment the clocks show it at: a time shown twice is
+// the first of them, one skipped is read with the offset before the change.
+TEST(ZoneReading, ANamedZoneReadsAsTheClocksAroundEveryChange) {
+  auto lock = kit::events::lockLibical();
+  const auto &ids = kit::foundation::TimeZone::knownIdentifiers();
+  const UDate end = 2524608000000.0; // 2050
+  int zones = 0;
+  for (std::size_t at = 0; at < ids.size(); ++at, ++zones) {
+    auto clock = kit::foundation::TimeZone::named(ids[at]);
+    const auto *basic = dynamic_cast<const icu::BasicTimeZone *>(&clock->icuZone());
+    ASSERT_TRUE(basic) << ids[at];
+    const kit::events::Zone *zone = kit::events::systemZone(ids[at]);
+    ASSERT_TRUE(zone) << ids[at];
+    auto offsetAt = [&](std::int64_t moment) {
+      return static_cast<std::int64_t>(clock->secondsFromGMT(Date::fromUnixTime(double(moment))));
+    };
+    icu::TimeZoneTransition change;
+    for (UDate from = 0; basic->getNextTransition(from, false, change) && change.getTime() < end;
+         from = change.getTime()) {
+      auto moment = static_cast<std::int64_t>(change.getTime() / 1000);
+      std::int64_t before = offsetAt(moment - 1);
+      std::int64_t after = offsetAt(moment);
+      for (std::int64_t wall : {moment + before - 3600, moment + before - 1, moment + before,
+                                moment + after - 1, moment + after, moment + after + 3600}) {
+        std::optional<std::int64_t> expected;
+        for (std::int64_t offset : {before, after})
+          if (offsetAt(wall - offset) == offset && (!expected || wall - offset < *expected))
+            expected = wall - offset;
+        kit::events::ZonedTime time{.time = kit::events::timeAt(wall, icaltime_null_time()),
+                                    .zone = zone};
+        EXPECT_EQ(kit::events::instantOf(time, kit::events::utcZone()).unixTime(),
+                  double(expected.value_or(wall - before)))
+            << ids[at] << " " << wall;
+      }
+    }
+  }
+  EXPECT_GE(zones, 300);
+}
+
+// Asked in any order, over and over, a zone answers from what it has found as it would afresh:
+// rules Europe/Berlin has kept since 1996 read every wall time as the system's Europe/Berlin,
+// times around each change and times spread over a century, in a scrambled order.
+TEST(ZoneReading, ADefinedZoneAskedInAnyOrderReadsAsTheSystemsZone) {
+  std::vector<std::string> walls;
+  for (int year = 1997; year <= 2099; ++year)
+    for (const char *day : {"0325", "0331", "1025", "1031"})
+      for (const char *time : {"013000", "023000", "033000"})
+        walls.push_back(fmt::format("{}{}T{}", year, day, time));
+  std::uint32_t seed = 12345;
+  auto next = [&] { return seed = seed * 1103515245u + 12345u; };
+  for (int i = 0; i < 2000; ++i)
+    walls.push_back(fmt::format("{}{:02}{:02}T{:02}{:02}00", 1997 + next() % 103, 1 + next() % 12,
+                                1 + next() % 28, next() % 24, next() % 60));
+  for (std::size_t i = walls.size() - 1; i > 0; --i)
+    std::swap(walls[i], walls[next() % (i + 1)]);
+  std::string body = berlinRules("Rules");
+  for (std::size_t i = 0; i < walls.size(); ++i)
+    for (const char *zone : {"Rules", "Europe/Berlin"})
+      body += fmt::format("BEGIN:VEVENT\nUID:{}-{}\nDTSTART;TZID={}:{}\nEND:VEVENT\n", zone, i,
+                          zone, walls[i]);
+  std::map<std::string, std::map<std::string, Date>> starts;
+  for (const auto &event : eventsIn(body, utc(1997, 1, 1), utc(2100, 1, 1))) {
+    auto dash = event.id.rfind('-');
+    starts[event.id.substr(dash + 1)][event.id.substr(2, dash - 2)] = event.start;
+  }
+  ASSERT_EQ(starts.size(), walls.size());
+  for (const auto &[index, byZone] : starts)
+    EXPECT_EQ(byZone.at("Rules"), byZone.at("Europe/Berlin")) << walls[std::stoul(index)];
+}
+
+// Zones that hostile files define, asked by thousands of times: one changing once a year by a
+// rule of seconds, one whose rule never changes the clock asked across 26 years, and a hundred
+// definitions a second apart. Every time reads in its zone, and the stand-up shows beside them.
+TEST(ZoneReading, ZonesAskedOftenAndFarReadEveryTimeRight) {
+  auto zone = [](const std::string &start, const std::string &rule) {
+    return "BEGIN:VTIMEZONE\nTZID:Z\nBEGIN:STANDARD\nDTSTART:" + start +
+           "\nTZOFFSETFROM:+0100\nTZOFFSETTO:+0100\nRRULE:FREQ=SECONDLY;" + rule +
+           "\nEND:STANDARD\nEND:VTIMEZONE\n";
+  };
+  auto at = [](int i, const std::string &wall) {
+    return fmt::format("BEGIN:VEVENT\nUID:e{}\nDTSTART;TZID=Z:{}\nEND:VEVENT\n", i, wall);
+  };
+  CalendarHome home;
+  home.add("work", "standup.ics",
+           "BEGIN:VEVENT\nUID:standup\nDTSTART;TZID=Europe/Oslo:20260105T090000\n"
+           "RRULE:FREQ=DAILY\nEND:VEVENT");
+  std::string yearly = zone("20000101T000000", "BYMONTH=1;BYMONTHDAY=1;BYHOUR=0;BYMINUTE=0;"
+                                               "BYSECOND=0");
+  for (int i = 0; i < 2000; ++i)
+    yearly += at(i, "20261207T120000");
+  home.add("yearly", "all.ics", yearly);
+  std::string never = zone("20000101T000000", "BYMONTH=1;BYYEARDAY=366");
+  for (int i = 0; i < 24; ++i) {
+    auto day = kit::foundation::civilDateOf(kit::foundation::dayNumberOf({2000, 1, 1}) + 400 * i);
+    never += at(10000 + i, fmt::format("{:04}{:02}{:02}T120000", day.year, day.month, day.day));
+  }
+  for (int i = 0; i < 2000; ++i)
+    never += at(i, "20261207T120000");
+  home.add("never", "all.ics", never);
+  for (int i = 0; i < 100; ++i)
+    home.add("apart", fmt::format("{:03}.ics", i),
+             zone(fmt::format("20260730T0000{:02}", i % 60), "BYMONTH=1;BYYEARDAY=366") +
+                 at(i, "20261207T120000"));
+  std::map<std::string, int> today;
+  for (const auto &event : home.store().events(utc(2026, 12, 6, 23), utc(2026, 12, 7, 23))) {
+    std::string calendar = event.id.substr(0, event.id.find('/'));
+    EXPECT_EQ(event.start, calendar == "work" ? utc(2026, 12, 7, 8) : utc(2026, 12, 7, 11))
+        << event.id;
+    ++today[calendar];
+  }
+  EXPECT_EQ(today, (std::map<std::string, int>{
+                       {"apart", 100}, {"never", 2000}, {"work", 1}, {"yearly", 2000}}));
+  int early = 0;
+  for (const auto &event : home.store().events(utc(2000, 1, 1), utc(2026, 6, 1)))
+    if (event.id.starts_with("never/e1")) {
+      EXPECT_EQ(std::fmod(event.start.unixTime() + 3600, 86400.0), 43200.0) << event.id;
+      ++early;
+    }
+  EXPECT_EQ(early, 24);
+}
+
+// A question its file cannot pay for leaves the zone as it was: another file defining it with
+// the same text still reads its time in it.
+TEST(ZoneReading, AZoneOneFileCannotAffordStaysUsableForAnother) {
+  // A rule whose every look back costs a step a day: from 2026 to 1700, more than a file may
+  // spend once the reading's budget is gone, less than a zone may take.
+  const std::string zone = "BEGIN:VTIMEZONE\nTZID:Z\nBEGIN:STANDARD\nDTSTART:17000101T000000\n"
+                           "TZOFFSETFROM:+0100\nTZOFFSETTO:+0100\n"
+                           "RRULE:FREQ=SECONDLY;BYMONTH=1;BYYEARDAY=366\nEND:STANDARD\n"
+                           "END:VTIMEZONE\n";
+  CalendarHome home;
+  for (int i = 0; i < 20; ++i)
+    home.add("a", fmt::format("{:02}.ics", i),
+             fmt::format("BEGIN:VEVENT\nUID:costly{}\nDTSTART:20260101T000000Z\n"
+                         "RRULE:FREQ=SECONDLY;INTERVAL=2;BYSECOND=1\nEND:VEVENT",
+                         i));
+  home.add("b", "today.ics",
+           zone + "BEGIN:VEVENT\nUID:today\nDTSTART;TZID=Z:20261207T120000\nEND:VEVENT");
+  home.add("c", "early.ics",
+           zone + "BEGIN:VEVENT\nUID:early\nDTSTART;TZID=Z:17010115T120000\nEND:VEVENT");
+  auto events = home.store().events(utc(1700, 1, 1), utc(2027, 1, 1));
+  std::erase_if(events, [](const auto &event) { return event.calendar == "a"; });
+  ASSERT_EQ(idsOf(events), std::vector<std::string>{"c/early"});
+  EXPECT_EQ(kit::foundation::iso8601String(events[0].start), "1701-01-15T11:00:00Z");
+}
