@@ -1,6 +1,7 @@
 #include "kit/foundation/AtomicFile.h"
 
 #include "kit/foundation/Descriptor.h"
+#include "kit/foundation/FileOwner.h"
 #include "kit/foundation/FileWriteObserver.h"
 #include "kit/foundation/WriteFailureObserver.h"
 #include "kit/foundation/WriteModes.h"
@@ -54,20 +55,6 @@ std::error_code createTemporary(const fs::path &target, Descriptor &file, std::s
   return std::make_error_code(std::errc::file_exists);
 }
 
-// The replaced file's owner and group given to its copy, as far as the process may: one that
-// may not give the owner still gives the group when it is one of the process's own, and one that
-// may give neither (or whose ids this system cannot map) leaves the copy its own.
-std::error_code keepOwner(int fd, const struct stat &status) {
-  auto mayNot = [] { return errno == EPERM || errno == EINVAL; };
-  if (::fchown(fd, status.st_uid, status.st_gid) == 0)
-    return {};
-  if (!mayNot())
-    return lastError();
-  if (::fchown(fd, static_cast<uid_t>(-1), status.st_gid) == 0 || mayNot())
-    return {};
-  return lastError();
-}
-
 std::error_code writeTemporary(const fs::path &target, std::string_view contents,
                                Durability durability, std::string &temporary) {
   Descriptor file;
@@ -76,7 +63,7 @@ std::error_code writeTemporary(const fs::path &target, std::string_view contents
   struct stat status {};
   if (::stat(target.c_str(), &status) == 0) {
     // Before the mode: a change of owner clears the set-user and set-group bits.
-    if (auto error = keepOwner(file.fd, status))
+    if (auto error = giveOwner(file.fd, status.st_uid, status.st_gid))
       return error;
     ::fchmod(file.fd, status.st_mode & 07777);
   }
