@@ -1,9 +1,11 @@
 #include "Shared/Data/AppGroup.h"
 #include "host/HostRun.h"
+#include "kit/foundation/JsonCoding.h"
 #include "kit/foundation/Utf8.h"
 #include "support/ScratchTree.h"
 #include "support/TempHome.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace zavel::host::testing {
@@ -32,6 +34,11 @@ const std::string kHostile = "\x1b[31m\xc2\x9b\xff";
 const std::string kShown = "\\x1B[31m\\xC2\\x9B\\xFF";
 const std::string kJsonHostile = "\\u001b[31m\\u009b";
 const std::string kJsonShown = "\\x1B[31m\\xC2\\x9B";
+
+// A reminder of UID "call", for a calendar folder to hold.
+constexpr const char *kReminder =
+    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Zavel tests//EN\r\nBEGIN:VTODO\r\n"
+    "UID:call\r\nSUMMARY:call\r\nEND:VTODO\r\nEND:VCALENDAR\r\n";
 
 // Every message that echoes a path, a kind, an argument or a value shows it escaped: refusals
 // (2), failures (1) and warnings of a command that does its work (0).
@@ -102,6 +109,23 @@ TEST(HostMessages, EveryEchoedNameAndValueIsEscaped) {
     EXPECT_NE(result.err.find(c.shown), std::string::npos) << result.err;
     EXPECT_TRUE(printsSafely(result.err)) << result.err;
   }
+}
+
+// What a press or perform prints escapes every control, DEL and C1 too, in JSON's own form: a
+// calendar's name in it cannot steer the terminal, and reads back as it was.
+TEST(HostMessages, TheReportEscapesEveryControl) {
+  zavel::test::TempHome home;
+  const std::string calendar = "in\x1b\xc2\x9b\x7f";
+  fs::create_directories(home.path() / "calendars" / calendar);
+  std::ofstream(home.path() / "calendars" / calendar / "call.ics", std::ios::binary) << kReminder;
+  HostResult result = runHostOnWidgets({"perform", "ToggleReminderIntent", "--params",
+                                        R"({"reminderID": "in\u001b\u009b\u007f/call"})"});
+  ASSERT_EQ(std::pair(result.status, result.err), std::pair(0, std::string()));
+  EXPECT_TRUE(printsSafely(result.out)) << result.out;
+  for (const char *escape : {"in\\u001b\\u009b\\u007f/call", "calendars/in\\u001b\\u009b\\u007f/"})
+    EXPECT_NE(result.out.find(escape), std::string::npos) << result.out;
+  EXPECT_EQ(kit::foundation::Json::parse(result.out)["wrote"].back(),
+            "calendars/" + calendar + "/call.ics");
 }
 
 } // namespace
