@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zavel::host::testing {
 namespace {
@@ -126,6 +127,43 @@ TEST(HostMessages, TheReportEscapesEveryControl) {
     EXPECT_NE(result.out.find(escape), std::string::npos) << result.out;
   EXPECT_EQ(kit::foundation::Json::parse(result.out)["wrote"].back(),
             "calendars/" + calendar + "/call.ics");
+}
+
+// A path in a message is never cut, however long: its end is what tells one file from another.
+// Each case names one whose last part is past the cut a name from the command line gets.
+TEST(HostMessages, APathIsShownWhole) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  const std::string longName(120, 'n');
+  const fs::path root = scratch.root() / longName;
+  const std::string file = scratch.write(longName + "/file", "a file");
+  const std::string folder = scratch.folder(longName + "/folder.png");
+  const std::string picture = root / "moon.png";
+  fs::create_symlink(picture, root / "link.png");
+  // A reminder whose file has no write bits, in a calendar of a long name.
+  const fs::path calendar = home.path() / "calendars" / longName;
+  fs::create_directories(calendar);
+  std::ofstream(calendar / "call.ics", std::ios::binary) << kReminder;
+  ::chmod((calendar / "call.ics").c_str(), 0444);
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"render", "zavel.moon", "-o", root / "none/end.png"},
+       "cannot write \"" + (root / "none/end.png").string() + "\": "},
+      {{"render", "zavel.moon", "-o", picture, "--tree", root / "none/end.json"},
+       "cannot write \"" + (root / "none/end.json").string() + "\": "},
+      {{"render", "zavel.moon", "-o", folder}, "cannot write \"" + folder + "\": it is a folder"},
+      {{"gallery", "-o", fs::path(file) / "end"}, "cannot make the folder \"" + file + "/end\": "},
+      {{"render", "zavel.moon", "-o", picture, "--tree", root / "link.png"},
+       "name the same file \"" + picture + "\""},
+      {{"perform", "ToggleReminderIntent", "--params",
+        R"({"reminderID":")" + longName + R"(/call"})"},
+       "not written: \"calendars/" + longName + "/call.ics\": "},
+  };
+  for (const auto &[words, shown] : cases) {
+    HostResult result = runHostOnWidgets(words);
+    EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
+    EXPECT_NE(result.err.find(shown), std::string::npos) << result.err;
+  }
+  ::chmod((calendar / "call.ics").c_str(), 0644);
 }
 
 } // namespace
