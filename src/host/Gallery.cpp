@@ -1,10 +1,13 @@
 #include "host/Gallery.h"
 
+#include "host/CommandErrors.h"
+#include "host/GalleryPage.h"
 #include "host/OutputFiles.h"
 #include "host/WidgetRendering.h"
 
 #include <algorithm>
 #include <atomic>
+#include <sstream>
 #include <system_error>
 #include <thread>
 
@@ -27,21 +30,31 @@ GalleryItem itemOf(const kit::widgets::AnyWidget &widget) {
   return item;
 }
 
-// Why the snapshot was not written; empty when it was.
+// Why the snapshot cannot be written; empty when it is ready in `picture`.
 std::string drawSnapshot(const kit::widgets::AnyWidget &widget, const GalleryItem &item,
-                         const std::filesystem::path &folder, double scale) {
+                         const std::filesystem::path &folder, double scale,
+                         PreparedOutput &picture) {
   std::error_code error;
   try {
     auto context = kit::widgets::TimelineContext::of(widget.info().family, true);
     auto entry = widget.configure(kit::foundation::Json::object()).snapshot(context);
     std::string png = renderPng(layOutEntry(entry, item.size), scale);
     error = png.empty() ? std::make_error_code(std::errc::invalid_argument)
-                        : writeOutputFile(folder / item.fileName, png);
+                        : picture.prepare(folder / item.fileName, std::move(png));
   } catch (...) {
-    // One widget that cannot be drawn leaves the others standing.
+    // The others are still drawn, so the failure names every picture that cannot be written.
     return "cannot draw " + item.kind;
   }
   return error ? cannotWrite(folder / item.fileName, error) : "";
+}
+
+// The failure that names the first picture that cannot be written, and how many cannot.
+[[noreturn]] void failOnPictures(const std::vector<GalleryItem> &items,
+                                 std::vector<GalleryItem>::const_iterator failed) {
+  auto missing =
+      std::count_if(failed, items.end(), [](const GalleryItem &item) { return !item.written; });
+  throw CommandFailure(std::to_string(missing) + " of " + std::to_string(items.size()) +
+                       " pictures could not be written; the first: " + failed->failure);
 }
 
 // Each drawing thread holds its own pictures and text caches; past four, more threads buy little
@@ -64,8 +77,8 @@ std::string snapshotFileName(std::string_view kind) {
   return name + ".png";
 }
 
-std::vector<GalleryItem> renderGallery(const kit::widgets::WidgetBundle &bundle,
-                                       const std::filesystem::path &folder, double scale) {
+std::vector<GalleryItem> writeGallery(const kit::widgets::WidgetBundle &bundle,
+                                      const std::filesystem::path &folder, double scale) {
   const auto &widgets = bundle.widgets();
   std::vector<GalleryItem> items;
   for (const auto &widget : widgets)
@@ -74,10 +87,12 @@ std::vector<GalleryItem> renderGallery(const kit::widgets::WidgetBundle &bundle,
     for (std::size_t i = section.begin; i < section.end && i < items.size(); ++i)
       items[i].section = section.title;
 
+  // The pictures, then the page.
+  std::vector<PreparedOutput> files(widgets.size() + 1);
   std::atomic<std::size_t> next = 0;
   auto work = [&] {
     for (std::size_t i = next++; i < widgets.size(); i = next++) {
-      items[i].failure = drawSnapshot(widgets[i], items[i], folder, scale);
+      items[i].failure = drawSnapshot(widgets[i], items[i], folder, scale, files[i]);
       items[i].written = items[i].failure.empty();
     }
   };
@@ -91,6 +106,16 @@ std::vector<GalleryItem> renderGallery(const kit::widgets::WidgetBundle &bundle,
     }
     work();
   }
+  auto failed = std::find_if(items.begin(), items.end(),
+                             [](const GalleryItem &item) { return !item.written; });
+  if (failed != items.end())
+    failOnPictures(items, failed);
+  const std::filesystem::path page = folder / "index.html";
+  if (auto error = files.back().prepare(page, galleryPage(items)))
+    throw CommandFailure(cannotWrite(page, error));
+  // No file of a gallery is standard output.
+  std::ostringstream none;
+  finishOutputsOrFail(files, none);
   return items;
 }
 

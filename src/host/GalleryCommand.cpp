@@ -1,12 +1,10 @@
 #include "host/CommandErrors.h"
 #include "host/CommandLine.h"
 #include "host/Commands.h"
-#include "host/GalleryPage.h"
+#include "host/Gallery.h"
 #include "host/OutputFiles.h"
 #include "host/QuotedText.h"
 #include "host/WidgetRendering.h"
-
-#include <algorithm>
 
 namespace zavel::host {
 
@@ -24,18 +22,7 @@ int galleryCommand(Words words, CommandContext &context) {
   }
 
   useShippedFonts(context);
-  auto items = renderGallery(context.bundle, folder);
-  auto pageError = writeOutputFile(folder / "index.html", galleryPage(items));
-  auto failed = std::find_if(items.begin(), items.end(),
-                             [](const GalleryItem &item) { return !item.written; });
-  if (failed != items.end()) {
-    auto missing =
-        std::count_if(failed, items.end(), [](const GalleryItem &item) { return !item.written; });
-    throw CommandFailure(std::to_string(missing) + " of " + std::to_string(items.size()) +
-                         " pictures could not be written; the first: " + failed->failure);
-  }
-  if (pageError)
-    throw CommandFailure(cannotWrite(folder / "index.html", pageError));
+  writeGallery(context.bundle, folder);
   return 0;
 }
 

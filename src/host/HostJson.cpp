@@ -2,6 +2,8 @@
 
 #include "kit/foundation/Iso8601.h"
 
+#include <fmt/format.h>
+
 namespace zavel::host::json {
 
 namespace {
@@ -22,6 +24,27 @@ Json entryForm(const kit::widgets::AnyEntry &entry) {
   } catch (const kit::foundation::EncodeError &) {
     return nullptr;
   }
+}
+
+// DEL and the C1 controls (U+0080 to U+009F, C2 80 to C2 9F), which the serializer leaves as
+// they are and some terminals obey, written as escapes. In valid UTF-8 those bytes stand only for
+// them, and only inside strings.
+std::string withControlsEscaped(const std::string &text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    auto byte = static_cast<unsigned char>(text[i]);
+    auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    if (byte == 0x7F) {
+      escaped += "\\u007f";
+    } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
+      escaped += fmt::format("\\u{:04x}", next);
+      ++i;
+    } else {
+      escaped += text[i];
+    }
+  }
+  return escaped;
 }
 
 template <class Value> Ordered orNull(const std::optional<Value> &value) {
@@ -74,7 +97,7 @@ Ordered actionReport(const ActionReport &report) {
 }
 
 void print(std::ostream &out, const Ordered &json) {
-  out << json.dump(-1, ' ', false, Ordered::error_handler_t::replace) << '\n';
+  out << withControlsEscaped(json.dump(-1, ' ', false, Ordered::error_handler_t::replace)) << '\n';
 }
 
 } // namespace zavel::host::json

@@ -32,7 +32,8 @@ Ordered timeline(std::string_view kind, const std::vector<kit::widgets::AnyEntry
 // happen.
 Ordered actionReport(const ActionReport &report);
 
-// One line of compact JSON; text that is not UTF-8 shows U+FFFD instead.
+// One line of compact JSON; text that is not UTF-8 shows U+FFFD instead, and DEL and the C1
+// controls show as escapes (\u009b), as the C0 controls do, so no text can steer the terminal.
 void print(std::ostream &out, const Ordered &json);
 
 } // namespace zavel::host::json

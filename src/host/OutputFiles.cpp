@@ -112,41 +112,81 @@ bool isSocket(int fd) {
   return ::fstat(fd, &status) == 0 && S_ISSOCK(status.st_mode);
 }
 
-} // namespace
-
-// Not flushed to the disk: the host makes these again at will, and a render waits for no disk.
-std::error_code writeOutputFile(const fs::path &path, std::string_view contents) {
-  if (auto descriptor = ownDescriptor(path))
-    return writeAll(*descriptor, contents, isSocket(*descriptor));
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) {
-    // Nothing there yet: a link that names nothing gets the file it names made.
-    auto end = endOfLinks(path);
-    if (!end)
-      return std::make_error_code(std::errc::too_many_symbolic_link_levels);
-    return kit::foundation::replaceFile(*end, contents, kit::foundation::Durability::whole);
-  }
-  if (S_ISREG(status.st_mode))
-    return kit::foundation::replaceFile(path, contents, kit::foundation::Durability::whole);
-  if (S_ISDIR(status.st_mode))
-    return std::make_error_code(std::errc::is_a_directory);
-  return writeInto(path, contents, S_ISSOCK(status.st_mode));
-}
-
-void writeOutputFileOrFail(const fs::path &path, std::string_view contents) {
-  if (auto error = writeOutputFile(path, contents))
-    throw CommandFailure(cannotWrite(path, error));
-}
-
-void writeOutputOrFail(const std::string &name, std::string_view contents, std::ostream &out) {
-  if (name != kStandardOutput)
-    return writeOutputFileOrFail(name, contents);
+std::error_code writeToStream(std::ostream &out, std::string_view contents) {
   errno = 0;
   out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
   out.flush();
-  if (!out)
-    throw CommandFailure(std::string("cannot write to standard output") +
-                         (errno ? std::string(": ") + std::strerror(errno) : ""));
+  if (out)
+    return {};
+  return errno ? lastError() : std::make_error_code(std::errc::io_error);
+}
+
+} // namespace
+
+// Not flushed to the disk: the host makes these again at will, and a render waits for no disk.
+std::error_code PreparedOutput::prepare(std::string name, std::string contents) {
+  name_ = std::move(name);
+  kind_ = Kind::replaced;
+  const fs::path path = name_;
+  auto replace = [&](const fs::path &file) {
+    return replacement_.prepare(file, contents, kit::foundation::Durability::whole);
+  };
+  if (name_ == kStandardOutput) {
+    kind_ = Kind::standardOutput;
+  } else if (auto descriptor = ownDescriptor(path)) {
+    kind_ = Kind::descriptor;
+    descriptor_ = *descriptor;
+  } else if (struct stat status{}; ::stat(path.c_str(), &status) != 0) {
+    // Nothing there yet: a link that names nothing gets the file it names made.
+    auto end = endOfLinks(path);
+    return end ? replace(*end) : std::make_error_code(std::errc::too_many_symbolic_link_levels);
+  } else if (S_ISREG(status.st_mode)) {
+    return replace(path);
+  } else if (S_ISDIR(status.st_mode)) {
+    return std::make_error_code(std::errc::is_a_directory);
+  } else {
+    kind_ = S_ISSOCK(status.st_mode) ? Kind::socket : Kind::device;
+  }
+  contents_ = std::move(contents);
+  return {};
+}
+
+std::error_code PreparedOutput::finish(std::ostream &out) {
+  switch (kind_) {
+  case Kind::replaced:
+    return replacement_.commit();
+  case Kind::standardOutput:
+    return writeToStream(out, contents_);
+  case Kind::descriptor:
+    return writeAll(descriptor_, contents_, isSocket(descriptor_));
+  case Kind::device:
+  case Kind::socket:
+    return writeInto(name_, contents_, kind_ == Kind::socket);
+  }
+  return std::make_error_code(std::errc::invalid_argument);
+}
+
+std::string PreparedOutput::failure(std::error_code error) const {
+  if (kind_ == Kind::standardOutput)
+    return "cannot write to standard output: " + error.message();
+  return cannotWrite(name_, error);
+}
+
+void finishOutputsOrFail(std::vector<PreparedOutput> &outputs, std::ostream &out) {
+  for (bool into : {true, false})
+    for (PreparedOutput &output : outputs)
+      if (output.writtenInto() == into)
+        if (auto error = output.finish(out))
+          throw CommandFailure(output.failure(error));
+}
+
+void writeOutputsOrFail(std::vector<std::pair<std::string, std::string>> outputs,
+                        std::ostream &out) {
+  std::vector<PreparedOutput> prepared(outputs.size());
+  for (std::size_t i = 0; i < outputs.size(); ++i)
+    if (auto error = prepared[i].prepare(outputs[i].first, std::move(outputs[i].second)))
+      throw CommandFailure(prepared[i].failure(error));
+  finishOutputsOrFail(prepared, out);
 }
 
 std::string cannotWrite(const fs::path &path, std::error_code error) {

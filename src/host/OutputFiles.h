@@ -1,32 +1,58 @@
 #pragma once
 
+#include "kit/foundation/AtomicFile.h"
+
 #include <filesystem>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace zavel::host {
 
-// Writes a file the host makes (a picture, a page, a tree). A regular file, or a name nothing
-// has yet, is written under a temporary name beside it and given its name once whole: a reader
-// never finds it cut short, and when the write fails the earlier file stays as it was and nothing
-// is left behind; a symbolic link is followed to its file, and one that names nothing gets that
-// file made (as a shell's redirection through it would, when its folder is there). Anything else is
-// written into as it is, never replaced: a device, a FIFO, a socket, or a descriptor of this
-// process named as /dev/stdout or /proc/self/fd/N. A folder is refused (is_a_directory). The error
-// that stopped it; none on success.
-std::error_code writeOutputFile(const std::filesystem::path &path, std::string_view contents);
+// One output of a command (a picture, a page, a tree) made ready to be written, so that a
+// command finds it can write every output before it changes any. A regular file, or a name nothing
+// has yet, is written whole under a temporary name beside it, and takes its name when finished: a
+// reader never finds it cut short, and when the command fails the earlier file stays as it was
+// and nothing is left behind; a symbolic link is followed to its file, and one that names nothing
+// gets that file made (as a shell's redirection through it would, when its folder is there).
+// Anything else keeps the contents until finished, then is written into as it is, never replaced:
+// standard output ("-"), a device, a FIFO, a socket, or a descriptor of this process named as
+// /dev/stdout or /proc/self/fd/N. A folder is refused (is_a_directory).
+class PreparedOutput {
+public:
+  // The error that stopped it; none when the output is ready.
+  std::error_code prepare(std::string name, std::string contents);
+  // Whether it is written into when finished rather than replaced.
+  bool writtenInto() const { return kind_ != Kind::replaced; }
+  // Writes the contents into the output (`out` for standard output), or has the file take them.
+  std::error_code finish(std::ostream &out);
+  // The line that says the output could not be written and why.
+  std::string failure(std::error_code error) const;
 
-// The same, a failure thrown as CommandFailure naming the file and why.
-void writeOutputFileOrFail(const std::filesystem::path &path, std::string_view contents);
+private:
+  enum class Kind { replaced, standardOutput, descriptor, device, socket };
+  std::string name_;
+  Kind kind_ = Kind::replaced;
+  std::string contents_;
+  int descriptor_ = -1;
+  kit::foundation::PendingReplacement replacement_;
+};
+
+// Finishes the outputs of one command, all prepared: what is written into first, then the files
+// take their places, so a stream that fails changes no file (a stream once written cannot be
+// taken back). A failure thrown as CommandFailure naming its output.
+void finishOutputsOrFail(std::vector<PreparedOutput> &outputs, std::ostream &out);
+
+// Output names with their contents, each prepared in turn and then all finished: a command that
+// fails changes none of its files. A failure thrown as CommandFailure naming its output.
+void writeOutputsOrFail(std::vector<std::pair<std::string, std::string>> outputs,
+                        std::ostream &out);
 
 // How the command line names standard output in place of a file.
 inline constexpr std::string_view kStandardOutput = "-";
-
-// The contents written to `out` when `name` is "-", else to the file of that name; a failure
-// thrown as CommandFailure.
-void writeOutputOrFail(const std::string &name, std::string_view contents, std::ostream &out);
 
 // Whether two output names ("-" for standard output) reach one file: the same file now, links
 // followed, or for names nothing has yet, the same place once links and folders are resolved.

@@ -113,12 +113,12 @@ int renderCommand(Words words, CommandContext &context) {
   std::string png = renderPng(tree, request.scale);
   if (png.empty())
     throw CommandFailure("the picture could not be encoded as PNG");
-  writeOutputOrFail(request.output, png, context.out);
+  std::vector<std::pair<std::string, std::string>> outputs{{request.output, std::move(png)}};
   if (request.tree)
-    writeOutputOrFail(*request.tree,
-                      kit::ui::treeJson(tree).dump(1, ' ', false,
-                                                   kit::foundation::Json::error_handler_t::replace),
-                      context.out);
+    outputs.emplace_back(*request.tree,
+                         kit::ui::treeJson(tree).dump(
+                             1, ' ', false, kit::foundation::Json::error_handler_t::replace));
+  writeOutputsOrFail(std::move(outputs), context.out);
   return 0;
 }
 

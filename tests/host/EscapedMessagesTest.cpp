@@ -1,10 +1,13 @@
 #include "Shared/Data/AppGroup.h"
 #include "host/HostRun.h"
+#include "kit/foundation/JsonCoding.h"
 #include "kit/foundation/Utf8.h"
 #include "support/ScratchTree.h"
 #include "support/TempHome.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zavel::host::testing {
 namespace {
@@ -32,6 +35,11 @@ const std::string kHostile = "\x1b[31m\xc2\x9b\xff";
 const std::string kShown = "\\x1B[31m\\xC2\\x9B\\xFF";
 const std::string kJsonHostile = "\\u001b[31m\\u009b";
 const std::string kJsonShown = "\\x1B[31m\\xC2\\x9B";
+
+// A reminder of UID "call", for a calendar folder to hold.
+constexpr const char *kReminder =
+    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Zavel tests//EN\r\nBEGIN:VTODO\r\n"
+    "UID:call\r\nSUMMARY:call\r\nEND:VTODO\r\nEND:VCALENDAR\r\n";
 
 // Every message that echoes a path, a kind, an argument or a value shows it escaped: refusals
 // (2), failures (1) and warnings of a command that does its work (0).
@@ -102,6 +110,60 @@ TEST(HostMessages, EveryEchoedNameAndValueIsEscaped) {
     EXPECT_NE(result.err.find(c.shown), std::string::npos) << result.err;
     EXPECT_TRUE(printsSafely(result.err)) << result.err;
   }
+}
+
+// What a press or perform prints escapes every control, DEL and C1 too, in JSON's own form: a
+// calendar's name in it cannot steer the terminal, and reads back as it was.
+TEST(HostMessages, TheReportEscapesEveryControl) {
+  zavel::test::TempHome home;
+  const std::string calendar = "in\x1b\xc2\x9b\x7f";
+  fs::create_directories(home.path() / "calendars" / calendar);
+  std::ofstream(home.path() / "calendars" / calendar / "call.ics", std::ios::binary) << kReminder;
+  HostResult result = runHostOnWidgets({"perform", "ToggleReminderIntent", "--params",
+                                        R"({"reminderID": "in\u001b\u009b\u007f/call"})"});
+  ASSERT_EQ(std::pair(result.status, result.err), std::pair(0, std::string()));
+  EXPECT_TRUE(printsSafely(result.out)) << result.out;
+  for (const char *escape : {"in\\u001b\\u009b\\u007f/call", "calendars/in\\u001b\\u009b\\u007f/"})
+    EXPECT_NE(result.out.find(escape), std::string::npos) << result.out;
+  EXPECT_EQ(kit::foundation::Json::parse(result.out)["wrote"].back(),
+            "calendars/" + calendar + "/call.ics");
+}
+
+// A path in a message is never cut, however long: its end is what tells one file from another.
+// Each case names one whose last part is past the cut a name from the command line gets.
+TEST(HostMessages, APathIsShownWhole) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  const std::string longName(120, 'n');
+  const fs::path root = scratch.root() / longName;
+  const std::string file = scratch.write(longName + "/file", "a file");
+  const std::string folder = scratch.folder(longName + "/folder.png");
+  const std::string picture = root / "moon.png";
+  fs::create_symlink(picture, root / "link.png");
+  // A reminder whose file has no write bits, in a calendar of a long name.
+  const fs::path calendar = home.path() / "calendars" / longName;
+  fs::create_directories(calendar);
+  std::ofstream(calendar / "call.ics", std::ios::binary) << kReminder;
+  ::chmod((calendar / "call.ics").c_str(), 0444);
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"render", "zavel.moon", "-o", root / "none/end.png"},
+       "cannot write \"" + (root / "none/end.png").string() + "\": "},
+      {{"render", "zavel.moon", "-o", picture, "--tree", root / "none/end.json"},
+       "cannot write \"" + (root / "none/end.json").string() + "\": "},
+      {{"render", "zavel.moon", "-o", folder}, "cannot write \"" + folder + "\": it is a folder"},
+      {{"gallery", "-o", fs::path(file) / "end"}, "cannot make the folder \"" + file + "/end\": "},
+      {{"render", "zavel.moon", "-o", picture, "--tree", root / "link.png"},
+       "name the same file \"" + picture + "\""},
+      {{"perform", "ToggleReminderIntent", "--params",
+        R"({"reminderID":")" + longName + R"(/call"})"},
+       "not written: \"calendars/" + longName + "/call.ics\": "},
+  };
+  for (const auto &[words, shown] : cases) {
+    HostResult result = runHostOnWidgets(words);
+    EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
+    EXPECT_NE(result.err.find(shown), std::string::npos) << result.err;
+  }
+  ::chmod((calendar / "call.ics").c_str(), 0644);
 }
 
 } // namespace

@@ -99,6 +99,44 @@ TEST(HostOutput, OntoAFullFileSystemTheEarlierPicturesStay) {
   EXPECT_EQ(full, before);
 }
 
+// A command that fails changes none of its outputs: each is found writable (a file written whole
+// under its temporary name, a device written into) before any file takes its place.
+TEST(HostOutput, ACommandThatFailsChangesNoneOfItsOutputs) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  const fs::path root = scratch.root();
+  const std::string old = scratch.write("old.png", "an older picture");
+  const std::string oldTree = scratch.write("old.json", "an older tree");
+  const std::string gallery = root / "gallery";
+  ASSERT_EQ(runHost({"gallery", "-o", gallery}).status, 0);
+  // One picture of the gallery cannot be written: a folder has its name. Another is older.
+  fs::remove(gallery + "/test.tally.board.png");
+  scratch.folder("gallery/test.tally.board.png");
+  scratch.write("gallery/test.tally.png", "an older picture");
+  fs::path full = root / "full";
+  bool device = ::mknod(full.c_str(), S_IFCHR | 0666, ::makedev(1, 7)) == 0;
+  std::vector<std::vector<std::string>> failing{
+      {"render", "test.tally", "-o", old, "--tree", root / "missing/t.json"},
+      {"render", "test.tally", "-o", old, "--tree", root / "gallery"},
+      {"render", "test.tally", "-o", root / "missing/p.png", "--tree", oldTree},
+      {"gallery", "-o", gallery},
+  };
+  if (device)
+    failing.push_back({"render", "test.tally", "-o", old, "--tree", full});
+  auto before = contentsBelow(root);
+  for (const auto &words : failing) {
+    HostResult result = runHost(words);
+    EXPECT_EQ(std::pair(result.status, lines(result.err).size()), std::pair(1, std::size_t{1}))
+        << words.back() << ": " << result.err;
+  }
+  auto after = contentsBelow(root);
+  EXPECT_EQ(after.size(), before.size());
+  for (const auto &[file, contents] : before)
+    EXPECT_TRUE(after[file] == contents) << file << " changed";
+  if (!device)
+    GTEST_SKIP() << "no device node of our own: a write into one was not tried";
+}
+
 // What a render of the tally at scale 1 writes: small enough for a pipe's or a socket's buffer,
 // so nothing below waits for a reader.
 const std::vector<std::string> kTallyAtScaleOne{"render", "test.tally", "--scale", "1", "-o"};

@@ -6,8 +6,10 @@
 #include "support/TempHome.h"
 
 #include "Shared/Data/SharedSuite.h"
+#include "kit/foundation/JsonCoding.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace zavel::host::testing {
 namespace {
@@ -118,6 +120,37 @@ TEST(HostRefusals, NamesAndValuesNotOfferedAreRefusedNamingWhatIsTaken) {
   }
   EXPECT_EQ(filesBelow(home.path()), suiteOnly);
   EXPECT_EQ(filesBelow(scratch.root()), std::vector<fs::path>{});
+}
+
+// A parameter given as null is left at its default, as one not given is: no refusal, and the
+// command does its work.
+TEST(HostRefusals, AParameterGivenAsNullKeepsItsDefault) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  const std::string png = scratch.root() / "moon.png", nullCasing = R"({"casing": null})";
+  ASSERT_EQ(
+      runHostOnWidgets({"perform", "WeatherDeckViewIntent", "--params", R"({"view": "week"})"})
+          .status,
+      0);
+  const std::vector<std::vector<std::string>> runs{
+      {"perform", "WeatherDeckViewIntent", "--params", R"({"view": null})"},
+      {"render", "zavel.moon", "-o", png, "--config", nullCasing},
+      {"timeline", "zavel.moon", "--config", nullCasing},
+      {"perform", "AddStepsIntent", "--params", R"({"steps": null})"},
+  };
+  std::map<std::string, kit::foundation::Json> printed;
+  for (const auto &words : runs) {
+    HostResult result = runHostOnWidgets(words);
+    EXPECT_EQ(std::pair(result.status, result.err), std::pair(0, std::string())) << words[1];
+    if (result.status == 0 && !result.out.empty())
+      printed[words[1]] = kit::foundation::Json::parse(result.out);
+  }
+  EXPECT_EQ(SharedSuite::open().string("zavel.deck.weather.view"), "home");
+  EXPECT_EQ(printed["zavel.moon"]["entries"][0]["casing"], "followApp");
+  // 1000 steps, not none.
+  const kit::foundation::Json &wrote = printed["AddStepsIntent"]["wrote"];
+  ASSERT_EQ(wrote.size(), 1u) << wrote;
+  EXPECT_EQ(SharedSuite::open().integer(wrote[0].get<std::string>()), 1000) << wrote;
 }
 
 // A zone id is kept as the configuration's value even when it names no zone (the clock then

@@ -1,6 +1,7 @@
 #include "kit/foundation/AtomicFile.h"
 
 #include "kit/foundation/Descriptor.h"
+#include "kit/foundation/FileOwner.h"
 #include "kit/foundation/FileWriteObserver.h"
 #include "kit/foundation/WriteFailureObserver.h"
 #include "kit/foundation/WriteModes.h"
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <random>
 #include <string>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -54,20 +56,6 @@ std::error_code createTemporary(const fs::path &target, Descriptor &file, std::s
   return std::make_error_code(std::errc::file_exists);
 }
 
-// The replaced file's owner and group given to its copy, as far as the process may: one that
-// may not give the owner still gives the group when it is one of the process's own, and one that
-// may give neither (or whose ids this system cannot map) leaves the copy its own.
-std::error_code keepOwner(int fd, const struct stat &status) {
-  auto mayNot = [] { return errno == EPERM || errno == EINVAL; };
-  if (::fchown(fd, status.st_uid, status.st_gid) == 0)
-    return {};
-  if (!mayNot())
-    return lastError();
-  if (::fchown(fd, static_cast<uid_t>(-1), status.st_gid) == 0 || mayNot())
-    return {};
-  return lastError();
-}
-
 std::error_code writeTemporary(const fs::path &target, std::string_view contents,
                                Durability durability, std::string &temporary) {
   Descriptor file;
@@ -76,7 +64,7 @@ std::error_code writeTemporary(const fs::path &target, std::string_view contents
   struct stat status {};
   if (::stat(target.c_str(), &status) == 0) {
     // Before the mode: a change of owner clears the set-user and set-group bits.
-    if (auto error = keepOwner(file.fd, status))
+    if (auto error = giveOwner(file.fd, status.st_uid, status.st_gid))
       return error;
     ::fchmod(file.fd, status.st_mode & 07777);
   }
@@ -123,25 +111,19 @@ void removeStaleCopies(const fs::path &target) {
   }
 }
 
-std::error_code replaceResolved(const fs::path &target, std::string_view contents,
-                                Durability durability, const BeforeReplace &beforeReplace) {
+// The new contents written whole under a temporary name beside `target`, in `temporary`; the
+// error that stopped it, nothing then left.
+std::error_code prepareResolved(const fs::path &target, std::string_view contents,
+                                Durability durability, std::string &temporary) {
   if (auto refusal = refusedByMode(target))
     return refusal;
   removeStaleCopies(target);
-  std::string temporary;
   std::error_code error = writeTemporary(target, contents, durability, temporary);
-  if (!error && beforeReplace && !beforeReplace(temporary))
-    error = std::make_error_code(std::errc::operation_canceled);
-  if (!error && ::rename(temporary.c_str(), target.c_str()) != 0)
-    error = lastError();
-  if (error) {
-    if (!temporary.empty())
-      ::unlink(temporary.c_str());
-    return error;
+  if (error && !temporary.empty()) {
+    ::unlink(temporary.c_str());
+    temporary.clear();
   }
-  if (durability == Durability::synced)
-    syncFolder(target.parent_path());
-  return {};
+  return error;
 }
 
 std::optional<fs::path> resolved(const fs::path &file, std::error_code &error) {
@@ -188,15 +170,68 @@ bool isTemporaryCopyName(std::string_view name, std::string_view fileName) {
 
 std::error_code replaceFile(const fs::path &file, std::string_view contents, Durability durability,
                             const BeforeReplace &beforeReplace) {
+  PendingReplacement replacement;
+  if (auto error = replacement.prepare(file, contents, durability))
+    return error;
+  return replacement.commit(beforeReplace);
+}
+
+PendingReplacement::PendingReplacement(PendingReplacement &&other) noexcept
+    : file_(std::move(other.file_)), target_(std::move(other.target_)),
+      temporary_(std::exchange(other.temporary_, {})), durability_(other.durability_) {}
+
+PendingReplacement &PendingReplacement::operator=(PendingReplacement &&other) noexcept {
+  if (this != &other) {
+    discard();
+    file_ = std::move(other.file_);
+    target_ = std::move(other.target_);
+    temporary_ = std::exchange(other.temporary_, {});
+    durability_ = other.durability_;
+  }
+  return *this;
+}
+
+PendingReplacement::~PendingReplacement() { discard(); }
+
+void PendingReplacement::discard() {
+  if (!temporary_.empty())
+    ::unlink(temporary_.c_str());
+  temporary_.clear();
+}
+
+std::error_code PendingReplacement::prepare(const fs::path &file, std::string_view contents,
+                                            Durability durability) {
+  discard();
+  file_ = file;
+  durability_ = durability;
   std::error_code error;
   auto target = resolved(file, error);
-  if (target)
-    error = replaceResolved(*target, contents, durability, beforeReplace);
-  if (error) {
+  if (target) {
+    target_ = *target;
+    error = prepareResolved(target_, contents, durability, temporary_);
+  }
+  if (error)
     announceWriteFailure({{}, file.string(), error.message()});
+  return error;
+}
+
+std::error_code PendingReplacement::commit(const BeforeReplace &beforeReplace) {
+  if (temporary_.empty())
+    return std::make_error_code(std::errc::invalid_argument);
+  std::error_code error;
+  if (beforeReplace && !beforeReplace(temporary_))
+    error = std::make_error_code(std::errc::operation_canceled);
+  else if (::rename(temporary_.c_str(), target_.c_str()) != 0)
+    error = lastError();
+  if (error) {
+    discard();
+    announceWriteFailure({{}, file_.string(), error.message()});
     return error;
   }
-  announceFileWritten(file);
+  temporary_.clear();
+  if (durability_ == Durability::synced)
+    syncFolder(target_.parent_path());
+  announceFileWritten(file_);
   return {};
 }
 

@@ -45,4 +45,31 @@ std::error_code replaceFile(const std::filesystem::path &file, std::string_view 
                             Durability durability = Durability::synced,
                             const BeforeReplace &beforeReplace = {});
 
+// A replacement in two steps, so that several files can each be written whole before any takes
+// its place: `prepare` writes the new contents under the temporary name, `commit` puts them in
+// the file's place. Each step as `replaceFile` does it, its failure told to write failure
+// observers; one never committed removes its temporary file and leaves the file as it was.
+class PendingReplacement {
+public:
+  PendingReplacement() = default;
+  PendingReplacement(PendingReplacement &&other) noexcept;
+  PendingReplacement &operator=(PendingReplacement &&other) noexcept;
+  PendingReplacement(const PendingReplacement &) = delete;
+  PendingReplacement &operator=(const PendingReplacement &) = delete;
+  ~PendingReplacement();
+
+  std::error_code prepare(const std::filesystem::path &file, std::string_view contents,
+                          Durability durability = Durability::synced);
+  // invalid_argument when nothing was prepared.
+  std::error_code commit(const BeforeReplace &beforeReplace = {});
+
+private:
+  void discard();
+
+  std::filesystem::path file_;   // the name given
+  std::filesystem::path target_; // the file it resolves to
+  std::string temporary_;        // empty when nothing waits
+  Durability durability_ = Durability::synced;
+};
+
 } // namespace kit::foundation

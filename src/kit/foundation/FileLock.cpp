@@ -1,5 +1,6 @@
 #include "kit/foundation/FileLock.h"
 
+#include "kit/foundation/FileOwner.h"
 #include "kit/foundation/WriteFailureObserver.h"
 #include "kit/foundation/WriteModes.h"
 
@@ -57,11 +58,14 @@ std::optional<FileLock> FileLock::exclusive(const std::filesystem::path &lockFil
   // Made like any file: not in a folder without write bits, whoever runs it.
   if (!std::filesystem::exists(lockFile, error) && !mayCreate(lockFile))
     return refused(lockFile, std::generic_category().message(EACCES));
-  int descriptor = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (descriptor < 0)
+  // Made owned as its folder, so a lock file a run as root made never shuts its owner out.
+  Descriptor file;
+  if (auto made = makeFile(lockFile, 0644, file); made && made != std::errc::file_exists)
+    return refused(lockFile, made.message());
+  if (file.fd < 0 && (file.fd = ::open(lockFile.c_str(), O_RDWR | O_CLOEXEC)) < 0)
     return refused(lockFile, std::generic_category().message(errno));
-  FileLock lock(descriptor);
-  if (!lockBefore(descriptor, deadline))
+  FileLock lock(std::exchange(file.fd, -1));
+  if (!lockBefore(lock.descriptor_, deadline))
     return refused(lockFile, "another writer holds its lock");
   return lock;
 }

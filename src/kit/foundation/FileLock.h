@@ -8,8 +8,9 @@ namespace kit::foundation {
 
 // An advisory lock on a lock file, held while the object lives: whoever takes the lock on the
 // same file, in another process or another thread, waits until it is let go. The lock file is
-// made when missing and never removed, so two takers can never hold locks on two files of one
-// name. Only writers that take it are kept apart; it stops nobody else.
+// made when missing, with its folder's owner and group where the process may give them, and never
+// removed, so two takers can never hold locks on two files of one name. Only writers that take it
+// are kept apart; it stops nobody else.
 class FileLock {
 public:
   // Takes the lock, waiting at most `patience` for its holder; none when the lock file cannot

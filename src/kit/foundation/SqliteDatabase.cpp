@@ -1,5 +1,7 @@
 #include "kit/foundation/SqliteDatabase.h"
 
+#include "kit/foundation/FileOwner.h"
+
 #include <algorithm>
 #include <chrono>
 #include <iterator>
@@ -9,6 +11,8 @@
 #include <string>
 #include <thread>
 #include <utility>
+
+#include <sys/stat.h>
 
 namespace kit::foundation {
 
@@ -98,6 +102,23 @@ bool compiles(sqlite3 *database, std::string_view sql, int &code) {
   return prepareSqlite(database, sql, &code) != nullptr;
 }
 
+// The database, its log and the log's index made here when missing rather than by SQLite, which
+// gives the last two the database's owner only when run as root: all three take their folder's
+// owner and group. An empty file is an empty database, log or index; the log and index get the
+// database's mode, as SQLite gives them.
+void makeOwnedFiles(const std::filesystem::path &database) {
+  Descriptor made;
+  makeFile(database, 0644, made);
+  struct stat status {};
+  if (::stat(database.c_str(), &status) != 0)
+    return;
+  for (const char *suffix : {"-wal", "-shm"}) {
+    Descriptor companion;
+    if (!makeFile(database.string() + suffix, status.st_mode & 0777, companion))
+      ::fchmod(companion.fd, status.st_mode & 0777);
+  }
+}
+
 // What an open that stopped at `code` gives.
 SqliteOpening stopped(int code) { return {nullptr, isBusySqlite(code)}; }
 
@@ -137,10 +158,9 @@ SqliteBusyWait replaceSqliteBusyWait(SqliteBusyWait wait) {
 
 SqliteOpening openSqliteFile(const std::filesystem::path &path, std::string_view schema,
                              std::string_view probe) {
-  std::error_code error;
-  std::filesystem::create_directories(path.parent_path(), error);
-  if (error)
+  if (makeFolders(path.parent_path()))
     return {};
+  makeOwnedFiles(path);
   sqlite3 *raw = nullptr;
   int code =
       sqlite3_open_v2(path.c_str(), &raw,

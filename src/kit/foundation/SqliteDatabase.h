@@ -23,6 +23,8 @@ struct SqliteOpening {
 
 // The database file at `path` (and its folder) opened, created when missing, in WAL mode with
 // a busy timeout, with `schema` applied. Several processes may create the same file at once.
+// What it makes (folders, the file, its log and the log's index) takes the owner and group of the
+// folder it is made in, where the process may give them.
 SqliteOpening openSqliteFile(const std::filesystem::path &path, std::string_view schema,
                              std::string_view probe);
 

@@ -1,5 +1,7 @@
 #include "kit/foundation/ZavelHome.h"
 
+#include "kit/foundation/FileOwner.h"
+
 #include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
@@ -35,8 +37,8 @@ std::filesystem::path zavelHome() {
 std::optional<std::filesystem::path> groupContainer(std::string_view group,
                                                     const std::filesystem::path &home) {
   auto container = home / "containers" / group;
+  makeFolders(container);
   std::error_code error;
-  std::filesystem::create_directories(container, error);
   if (!std::filesystem::is_directory(container, error))
     return std::nullopt;
   return container;

@@ -12,7 +12,8 @@ namespace kit::foundation {
 std::filesystem::path zavelHome();
 
 // The shared container of an application group, `home`/containers/<group>/, created when
-// missing; none when it cannot be had as a folder.
+// missing (each folder made owned as the one it is made in); none when it cannot be had as a
+// folder.
 std::optional<std::filesystem::path>
 groupContainer(std::string_view group, const std::filesystem::path &home = zavelHome());
 

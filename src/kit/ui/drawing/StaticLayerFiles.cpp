@@ -2,6 +2,7 @@
 
 #include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/BuildIdentity.h"
+#include "kit/foundation/FileOwner.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -146,11 +147,12 @@ void StaticLayerFiles::save(std::string_view key, const LayerPicture &picture) c
   for (int y = 0; y < header.height; ++y)
     contents.append(reinterpret_cast<const char *>(data + static_cast<std::size_t>(y) * stride),
                     row);
-  std::error_code error;
-  fs::create_directories(folder_, error);
   fs::path file = fileFor(full);
+  // Kept for the folder's owner: what a run as root saves there is theirs too.
+  auto ownedAsFolder = [](const fs::path &copy) { return !foundation::takeFolderOwner(copy); };
   // A layer lost to a crash is drawn again: not worth a flush.
-  if (error || foundation::replaceFile(file, contents, foundation::Durability::whole))
+  if (foundation::makeFolders(folder_) ||
+      foundation::replaceFile(file, contents, foundation::Durability::whole, ownedAsFolder))
     return;
   dropOldest(file);
 }
