@@ -94,6 +94,14 @@ std::vector<EventGroup> groupsOf(const std::vector<CalendarFile> &files) {
   return groups;
 }
 
+// Each file the event is written in gives it an item's share there.
+void startItem(const EventGroup &group) {
+  if (group.series.file)
+    group.series.file->account->startItem();
+  for (const auto &change : group.overrides)
+    change.file->account->startItem();
+}
+
 bool recurs(const ItemComponent &event) {
   return event.first(PropertyName::rrule) || event.first(PropertyName::rdate);
 }
@@ -110,6 +118,7 @@ public:
   EventCollector(const EventQuery &query, const Zone *local) : query_(query), local_(local) {}
 
   void addGroup(const EventGroup &group) {
+    startItem(group);
     std::size_t before = events_.size();
     try {
       addOccurrencesOf(group);
