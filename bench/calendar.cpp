@@ -88,8 +88,8 @@ Files events110k() {
   return {{"c/big.ics", calendarText(components)}, {"c/lunch.ics", calendarText(kLunch)}};
 }
 
-// Files of 8 MiB at most, as the reader takes them: one event and one reminder, each with one
-// line of nearly all of it, then with a million lines.
+// Files of 8 MiB: one event and one reminder, each with one line of nearly all of it, then with a
+// million lines.
 Files line8mb() {
   std::string summary = "SUMMARY:" + std::string((8 << 20) - 400, 'x') + "\r\n";
   return {{"c/line-event.ics",

@@ -103,6 +103,7 @@ public:
 
 private:
   ReadingBudget *budget_;
+  // No bytes: files are admitted by their size against the reading's alone.
   std::int64_t own_[ReadingBudget::resourceCount] = {0, kFileValues, kFileSteps, kFileOccurrences,
                                                      kFileReminders};
   std::int64_t item_[ReadingBudget::resourceCount] = {};
