@@ -88,8 +88,8 @@ Files events110k() {
   return {{"c/big.ics", calendarText(components)}, {"c/lunch.ics", calendarText(kLunch)}};
 }
 
-// Files of 8 MiB at most, as the reader takes them: one event and one reminder, each with one
-// line of nearly all of it, then with a million lines.
+// Files of 8 MiB: one event and one reminder, each with one line of nearly all of it, then with a
+// million lines.
 Files line8mb() {
   std::string summary = "SUMMARY:" + std::string((8 << 20) - 400, 'x') + "\r\n";
   return {{"c/line-event.ics",
@@ -317,6 +317,74 @@ Files realistic() {
   return files;
 }
 
+// Ten thousand tiny files, each one event whose rule gives nothing and takes all a rule may to
+// find so (every other second from an even one, of those at second 1), and the stand-up in a
+// calendar of its own.
+Files costlyFiles10k() {
+  Files files{{"work/standup.ics", kStandup}};
+  for (int i = 0; i < 10000; ++i)
+    files[fmt::format("costly/{:05}.ics", i)] = calendarText(
+        event(fmt::format("costly{}", i), "DTSTART:20260101T000000Z\r\nDURATION:P5D\r\n"
+                                          "RRULE:FREQ=SECONDLY;INTERVAL=2;BYSECOND=1\r\n"));
+  return files;
+}
+
+// A long line folded at 75 octets, as exports write it.
+std::string folded(const std::string &line) {
+  std::string text;
+  for (std::size_t at = 0; at < line.size(); at += 74)
+    text += (at ? "\r\n " : "") + line.substr(at, 74);
+  return text;
+}
+
+// A calendar exported whole into one file: `count` events spread over `days` days up to a month
+// from today, each with a description of `descriptionLines` sentences and an alarm when asked.
+std::string exportedCalendar(int count, int days, int descriptionLines, bool alarms) {
+  std::int64_t first = kit::foundation::dayNumberOf({2026, 3, 10}) + 30 - days;
+  std::string components;
+  for (int i = 0; i < count; ++i) {
+    auto date = kit::foundation::civilDateOf(first + std::int64_t{i} * days / count);
+    std::string day = fmt::format("{:04}{:02}{:02}", date.year, date.month, date.day);
+    std::string description = "DESCRIPTION:";
+    for (int line = 0; line < descriptionLines; ++line)
+      description += fmt::format("Item {} of the agenda\\, with notes and a link to "
+                                 "https://example.org/meetings/{}/notes. ",
+                                 line + 1, i);
+    components +=
+        event(fmt::format("{:08}-export@example.org", i),
+              fmt::format("DTSTAMP:20260301T000000Z\r\nCREATED:20110301T000000Z\r\n"
+                          "LAST-MODIFIED:20260301T000000Z\r\nSEQUENCE:1\r\n"
+                          "DTSTART;TZID=Europe/Berlin:{0}T{1:02}0000\r\n"
+                          "DTEND;TZID=Europe/Berlin:{0}T{1:02}4500\r\nSUMMARY:Meeting {2}\r\n"
+                          "LOCATION:Room {3}\r\n{4}\r\nSTATUS:CONFIRMED\r\nTRANSP:OPAQUE\r\n{5}",
+                          day, 8 + i % 10, i, i % 40, folded(description),
+                          alarms ? "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Reminder\r\n"
+                                   "TRIGGER:-PT15M\r\nEND:VALARM\r\n"
+                                 : ""));
+  }
+  return calendarText(kBerlin + components);
+}
+
+// Fifteen years of a calendar, 30,000 events with descriptions and alarms: 18 MB in one file.
+Files export18mb() {
+  return {{"work/standup.ics", kStandup},
+          {"export/all.ics", exportedCalendar(30000, 15 * 365, 2, true)}};
+}
+
+// Ten files of 8 MiB of tiny events without UIDs in a calendar read first, then a 5 MB export of
+// 5,000 events with descriptions.
+Files export5mbAfterTen8mb() {
+  const std::string tiny = "BEGIN:VEVENT\r\nDTSTART:20200101T090000Z\r\nEND:VEVENT\r\n";
+  std::string components;
+  while (components.size() + tiny.size() + 200 < (8 << 20))
+    components += tiny;
+  Files files{{"work/standup.ics", kStandup},
+              {"export/all.ics", exportedCalendar(5000, 10 * 365, 8, false)}};
+  for (int i = 0; i < 10; ++i)
+    files[fmt::format("a-full/{:02}.ics", i)] = calendarText(components);
+  return files;
+}
+
 // The app group of one shape, written once per process and kept for its benchmarks.
 const fs::path &homeOf(const std::string &shape, const std::function<Files()> &make) {
   static std::map<std::string, std::unique_ptr<bench::BenchFolder>> homes;
@@ -393,5 +461,9 @@ CALENDAR_SHAPE(BM_RemindersReading, completedDaily10y);
 CALENDAR_SHAPE(BM_ReminderPress, files10k);
 CALENDAR_SHAPE(BM_ReminderPress, realistic);
 CALENDAR_SHAPE(BM_ReminderPress, completedDaily10y);
+
+CALENDAR_SHAPE(BM_CalendarReading, costlyFiles10k);
+CALENDAR_SHAPE(BM_CalendarReading, export18mb);
+CALENDAR_SHAPE(BM_CalendarReading, export5mbAfterTen8mb);
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "kit/foundation/Utf8.h"
 
 #include <algorithm>
+#include <numeric>
 #include <system_error>
 
 namespace kit::events {
@@ -16,8 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A larger file is no single event or reminder; reading it would only cost memory.
-constexpr std::int64_t kMaxFileSize = 8 << 20;
+// Half the reading's bytes: a calendar exported whole into one file, with descriptions, is read
+// beside the others.
+constexpr std::int64_t kMaxFileSize = ReadingBudget::kBytes / 2;
 
 // The names in a folder, in order; hidden ones left out.
 std::vector<std::string> sortedNames(const fs::path &folder) {
@@ -42,42 +44,86 @@ bool holds(const std::vector<ItemComponent> &items, ComponentKind kind) {
                      [&](const ItemComponent &item) { return item.kind == kind; });
 }
 
-// The file at `path` when it can be read and holds an item of the kind the reading wants; none
-// otherwise.
-std::optional<CalendarFile> readFileAt(const fs::path &path, const std::string &calendar,
-                                       const std::string &fileName, FolderReading &reading) {
-  auto text = foundation::readRegularFile(path, kMaxFileSize);
-  if (!text)
-    return std::nullopt;
-  auto file = readCalendarFile(*text,
-                               {.calendar = calendar,
-                                .fileName = foundation::escapedUtf8(fileName),
-                                .path = path,
-                                .items = {},
-                                .zones = {},
-                                .account = {}},
-                               reading);
-  if (!file || file->items.empty())
-    return std::nullopt;
-  return file;
+// A calendar file as listed.
+struct ListedFile {
+  std::string calendar;
+  std::string fileName;
+  fs::path path;
+};
+
+// The calendar files of the folder's calendars (of those named `calendar`, when given), in
+// reading order: calendars, then their files, in name order.
+std::vector<ListedFile> listedFiles(const fs::path &folder, const std::string *calendar) {
+  std::vector<ListedFile> files;
+  for (const auto &folderName : sortedNames(folder)) {
+    std::error_code error;
+    std::string name = foundation::escapedUtf8(folderName);
+    fs::path calendarFolder = folder / folderName;
+    if ((calendar && name != *calendar) || !fs::is_directory(calendarFolder, error))
+      continue;
+    for (const auto &fileName : sortedNames(calendarFolder))
+      if (isCalendarFileName(fileName))
+        files.push_back({name, fileName, calendarFolder / fileName});
+  }
+  return files;
 }
 
-// Adds one calendar's files, in name order; true once `enough` holds for one of them.
-bool addCalendarFiles(const fs::path &calendarFolder, const std::string &calendar,
-                      FolderReading &reading,
-                      const std::function<bool(const CalendarFile &)> &enough,
-                      std::vector<CalendarFile> &files) {
-  for (const auto &fileName : sortedNames(calendarFolder)) {
-    if (!isCalendarFileName(fileName))
+// The files whose bytes fit in the reading's, smallest first (of equal sizes, the first in
+// reading order): what is left out is never smaller than what is read.
+std::vector<bool> admitted(const std::vector<ListedFile> &files) {
+  std::vector<std::int64_t> sizes;
+  for (const auto &file : files) {
+    std::error_code error;
+    std::uintmax_t size = fs::file_size(file.path, error);
+    sizes.push_back(error ? ReadingBudget::kBytes + 1 : static_cast<std::int64_t>(size));
+  }
+  std::vector<std::size_t> bySize(files.size());
+  std::iota(bySize.begin(), bySize.end(), std::size_t{0});
+  std::stable_sort(bySize.begin(), bySize.end(),
+                   [&](std::size_t a, std::size_t b) { return sizes[a] < sizes[b]; });
+  std::vector<bool> admits(files.size(), false);
+  std::int64_t left = ReadingBudget::kBytes;
+  for (std::size_t at : bySize) {
+    if (sizes[at] > left)
+      break;
+    left -= sizes[at];
+    admits[at] = true;
+  }
+  return admits;
+}
+
+// The listed files read in order (of them those `admits` holds, when given) up to the first for
+// which `enough` holds. Without `admits`, none as soon as a file's bytes do not fit in what is
+// left of the reading's.
+std::optional<std::vector<CalendarFile>>
+readListed(const std::vector<ListedFile> &listed, FolderReading &reading,
+           const std::function<bool(const CalendarFile &)> &enough,
+           const std::vector<bool> *admits) {
+  std::vector<CalendarFile> files;
+  for (std::size_t at = 0; at < listed.size(); ++at) {
+    if (admits && !(*admits)[at])
       continue;
-    auto file = readFileAt(calendarFolder / fileName, calendar, fileName, reading);
-    if (!file)
+    auto text = foundation::readRegularFile(listed[at].path, kMaxFileSize);
+    if (!text)
+      continue;
+    if (!admits &&
+        static_cast<std::int64_t>(text->size()) > reading.budget.left(ReadingBudget::bytes))
+      return std::nullopt;
+    auto file = readCalendarFile(*text,
+                                 {.calendar = listed[at].calendar,
+                                  .fileName = foundation::escapedUtf8(listed[at].fileName),
+                                  .path = listed[at].path,
+                                  .items = {},
+                                  .zones = {},
+                                  .account = {}},
+                                 reading);
+    if (!file || file->items.empty())
       continue;
     files.push_back(std::move(*file));
     if (enough && enough(files.back()))
-      return true;
+      break;
   }
-  return false;
+  return files;
 }
 
 } // namespace
@@ -112,17 +158,16 @@ std::optional<CalendarFile> readCalendarFile(std::string_view text, CalendarFile
 std::vector<CalendarFile>
 readCalendarFolder(const fs::path &folder, FolderReading &reading, const std::string *calendar,
                    const std::function<bool(const CalendarFile &)> &enough) {
-  std::vector<CalendarFile> files;
-  for (const auto &folderName : sortedNames(folder)) {
-    std::error_code error;
-    std::string name = foundation::escapedUtf8(folderName);
-    fs::path calendarFolder = folder / folderName;
-    if ((calendar && name != *calendar) || !fs::is_directory(calendarFolder, error))
-      continue;
-    if (addCalendarFiles(calendarFolder, name, reading, enough, files))
-      return files;
-  }
-  return files;
+  auto listed = listedFiles(folder, calendar);
+  // Nearly every folder fits in the reading's bytes: its files are read as listed, each one's
+  // size found as it is opened. Only a folder that does not is read again from the start, with
+  // the files that fit smallest first.
+  ReadingBudget before = reading.budget;
+  if (auto files = readListed(listed, reading, enough, nullptr))
+    return std::move(*files);
+  reading.budget = before;
+  auto admits = admitted(listed);
+  return std::move(*readListed(listed, reading, enough, &admits));
 }
 
 } // namespace kit::events

@@ -68,13 +68,15 @@ struct EventGroup {
 std::vector<EventGroup> groupsOf(const std::vector<CalendarFile> &files) {
   std::vector<EventGroup> groups;
   ItemKeys keys;
+  std::vector<std::size_t> uidless;
   for (const auto &file : files)
     for (const auto &item : file.items) {
       if (item.kind != ComponentKind::event)
         continue;
       std::string uid = uidOf(item);
       if (uid.empty()) {
-        groups.push_back({.id = baseId(file, item), .series = {&file, &item}, .overrides = {}});
+        uidless.push_back(groups.size());
+        groups.push_back({.id = {}, .series = {&file, &item}, .overrides = {}});
         continue;
       }
       auto [at, added] = keys.find(file, uid, groups.size());
@@ -86,7 +88,18 @@ std::vector<EventGroup> groupsOf(const std::vector<CalendarFile> &files) {
       else if (!group.series.item)
         group.series = {&file, &item};
     }
+  // A UID in any file of the calendar may take the name of an event without one.
+  for (std::size_t at : uidless)
+    groups[at].id = keys.uidlessId(*groups[at].series.file, *groups[at].series.item);
   return groups;
+}
+
+// Each file the event is written in gives it an item's share there.
+void startItem(const EventGroup &group) {
+  if (group.series.file)
+    group.series.file->account->startItem();
+  for (const auto &change : group.overrides)
+    change.file->account->startItem();
 }
 
 bool recurs(const ItemComponent &event) {
@@ -105,6 +118,7 @@ public:
   EventCollector(const EventQuery &query, const Zone *local) : query_(query), local_(local) {}
 
   void addGroup(const EventGroup &group) {
+    startItem(group);
     std::size_t before = events_.size();
     try {
       addOccurrencesOf(group);

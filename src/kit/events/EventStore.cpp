@@ -43,13 +43,16 @@ std::vector<FoundReminder> allReminders(const fs::path &folder, const std::strin
 
 // Whether the file holds the to-do a reminder of this id is read from, with nothing of it in
 // later files: a to-do of its UID that does not repeat (a change of one occurrence gives way to
-// a series in a later file), or a to-do of the file without a UID that the id names. Of a
-// repeating one, any file of the calendar may hold an occurrence that changes it.
+// a series in a later file). Of a repeating one, any file of the calendar may hold an occurrence
+// that changes it; a to-do without a UID takes its id only once every UID of the calendar is
+// known (ItemKeys::uidlessId).
 bool holdsReminderOf(const CalendarFile &file, std::string_view id) {
   return std::any_of(file.items.begin(), file.items.end(), [&](const ItemComponent &item) {
-    bool own = !item.first(PropertyName::recurrenceId) || uidOf(item).empty();
-    bool repeats = item.first(PropertyName::rrule) || item.first(PropertyName::rdate);
-    return item.kind == ComponentKind::todo && own && !repeats && baseId(file, item) == id;
+    if (item.kind != ComponentKind::todo || item.first(PropertyName::recurrenceId) ||
+        item.first(PropertyName::rrule) || item.first(PropertyName::rdate))
+      return false;
+    std::string uid = uidOf(item);
+    return !uid.empty() && file.calendar + "/" + uid == id;
   });
 }
 

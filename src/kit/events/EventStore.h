@@ -22,9 +22,10 @@ std::filesystem::path calendarsFolder(const std::filesystem::path &appGroup);
 // them. Nothing is cached: every call reads the folder afresh, so a store is cheap to make and
 // calls from several threads at once are safe. A file that cannot be read as a calendar with an
 // event or a to-do, that nests components too deep or that defines a zone listing too many
-// changes, is skipped; the rest still read. Each call is one reading: every file draws on its
-// own share of it, then on the reading's budget (FileAccount), so what passes a bound is left out
-// of that reading and belongs to the file that needed more.
+// changes, is skipped; the rest still read. Each call is one reading: every item draws on its own
+// share of it, then on its file's, then on the reading's budget (FileAccount), so what passes a
+// bound is left out of that reading and belongs to the item that needed more; of files too large
+// to read together, the largest are left out.
 class EventStore {
 public:
   // Days, and times written without a zone, are read in the zone `timeZoneId` names (an IANA id

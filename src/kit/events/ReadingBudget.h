@@ -5,15 +5,16 @@
 
 namespace kit::events {
 
-// What one reading of a calendars folder may spend beyond the files' own shares (FileAccount):
-// the last bound, so that no folder, whatever it holds, makes a reading slow or large. Only a
-// file that needs more than its own share draws on it, so what it leaves out (a file, a rule,
-// an occurrence) belongs to a file that passed its share; a folder of ordinary items never
-// comes near it.
+// What one reading of a calendars folder may spend beyond the items' and the files' own shares
+// (FileAccount): the last bound, so that no folder, whatever it holds, makes a reading slow or
+// large. Only an item that needs more than its own share and its file's draws on it, so what it
+// leaves out (a rule, an occurrence, a reminder) belongs to an item that passed them; a folder of
+// ordinary items never comes near it. Bytes are the exception: files are admitted smallest first
+// while their bytes fit (readCalendarFolder), so what they leave out is the largest files.
 class ReadingBudget {
 public:
-  // Bytes of calendar files read.
-  static constexpr std::int64_t kBytes = std::int64_t{64} << 20;
+  // Bytes of calendar files read, in all.
+  static constexpr std::int64_t kBytes = std::int64_t{128} << 20;
   // Property values kept from the files; each date of a list counts one.
   static constexpr std::int64_t kValues = 500000;
   // Work on recurrences: each step of a rule's expansion (zone rules included) counts one;
@@ -43,36 +44,42 @@ private:
   std::int64_t left_[resourceCount] = {kBytes, kValues, kSteps, kOccurrences, kReminders};
 };
 
-// One file's account within a reading: its own share of each resource, which no other file can
-// use up, then the reading's budget. The share is far more than an ordinary file needs (an
-// invitation with its zone, or a whole calendar exported into one file), so only a file whose
-// own items cost more than that ever finds the budget spent.
+// One file's account within a reading: the share of the item being read, which no other item
+// can use, then the file's own share, which no other file can use, then the reading's budget.
+// An item's share is what an ordinary event or reminder needs (a series with its zone and a few
+// dozen exceptions); the file's is small, for its items together may need a little more. So an
+// item that costs more than that takes from the reading only, every item after it still has its
+// own, and a folder of many costly files costs the reading's budget and their small shares, no
+// more.
 class FileAccount {
 public:
-  // A file's own share: so much for the file, and so much more for each of its items.
-  static constexpr std::int64_t kFileBytes = std::int64_t{1} << 20;
+  // A file's own share: so much for the file, and values so much more for each of its items.
   static constexpr std::int64_t kFileValues = 20000;
   static constexpr std::int64_t kItemValues = 100;
-  static constexpr std::int64_t kFileSteps = 50000;
-  static constexpr std::int64_t kItemSteps = 1000;
+  static constexpr std::int64_t kFileSteps = 1000;
   static constexpr std::int64_t kFileOccurrences = 1000;
-  static constexpr std::int64_t kItemOccurrences = 10;
   static constexpr std::int64_t kFileReminders = 1000;
+  // An item's own share, renewed as each item starts.
+  static constexpr std::int64_t kItemSteps = 2000;
+  static constexpr std::int64_t kItemOccurrences = 10;
 
   using Resource = ReadingBudget::Resource;
 
   explicit FileAccount(ReadingBudget &budget) : budget_(&budget) {}
 
-  // The share grows with the file's items, once they are known.
-  void addItems(std::int64_t count) {
-    own_[ReadingBudget::values] += kItemValues * count;
-    own_[ReadingBudget::steps] += kItemSteps * count;
-    own_[ReadingBudget::occurrences] += kItemOccurrences * count;
+  // The file's share of values grows with its items, once they are known.
+  void addItems(std::int64_t count) { own_[ReadingBudget::values] += kItemValues * count; }
+
+  // An item (or its part in this file) starts being read: what the one before left of its share
+  // is gone, and it has a share of its own.
+  void startItem() {
+    item_[ReadingBudget::steps] = kItemSteps;
+    item_[ReadingBudget::occurrences] = kItemOccurrences;
   }
 
-  // What is left to the file: its own, then the reading's.
+  // What is left to the item being read: its own, the file's, then the reading's.
   std::int64_t available(Resource resource) const {
-    return own_[resource] + budget_->left(resource);
+    return item_[resource] + own_[resource] + budget_->left(resource);
   }
 
   // All it is asked for, or nothing when that is more than is available.
@@ -86,15 +93,20 @@ public:
   // Work done, up to what is available.
   void spend(Resource resource, std::int64_t count) {
     count = std::clamp<std::int64_t>(count, 0, available(resource));
-    std::int64_t fromOwn = std::min(count, own_[resource]);
-    own_[resource] -= fromOwn;
-    budget_->take(resource, count - fromOwn);
+    for (std::int64_t *share : {&item_[resource], &own_[resource]}) {
+      std::int64_t taken = std::min(count, *share);
+      *share -= taken;
+      count -= taken;
+    }
+    budget_->take(resource, count);
   }
 
 private:
   ReadingBudget *budget_;
-  std::int64_t own_[ReadingBudget::resourceCount] = {kFileBytes, kFileValues, kFileSteps,
-                                                     kFileOccurrences, kFileReminders};
+  // No bytes: files are admitted by their size against the reading's alone.
+  std::int64_t own_[ReadingBudget::resourceCount] = {0, kFileValues, kFileSteps, kFileOccurrences,
+                                                     kFileReminders};
+  std::int64_t item_[ReadingBudget::resourceCount] = {};
 };
 
 } // namespace kit::events

@@ -20,6 +20,7 @@ struct ToDoGroup {
 std::vector<ToDoGroup> groupsOf(const std::vector<CalendarFile> &files) {
   std::vector<ToDoGroup> groups;
   ItemKeys keys;
+  std::vector<std::size_t> uidless;
   for (const auto &file : files)
     for (const auto &item : file.items) {
       if (item.kind != ComponentKind::todo)
@@ -27,7 +28,8 @@ std::vector<ToDoGroup> groupsOf(const std::vector<CalendarFile> &files) {
       ToDoPart part{&file, &item};
       std::string uid = uidOf(item);
       if (uid.empty()) {
-        groups.push_back({.id = baseId(file, item), .series = part, .overrides = {}});
+        uidless.push_back(groups.size());
+        groups.push_back({.id = {}, .series = part, .overrides = {}});
         continue;
       }
       auto [at, added] = keys.find(file, uid, groups.size());
@@ -39,6 +41,9 @@ std::vector<ToDoGroup> groupsOf(const std::vector<CalendarFile> &files) {
       else if (!group.series)
         group.series = part;
     }
+  // A UID in any file of the calendar may take the name of a to-do without one.
+  for (std::size_t at : uidless)
+    groups[at].id = keys.uidlessId(*groups[at].series->file, *groups[at].series->item);
   return groups;
 }
 
@@ -126,10 +131,19 @@ private:
   const ReminderQuery &query_;
 };
 
+// Each file the to-do is written in gives it an item's share there.
+void startItem(const ToDoGroup &group) {
+  if (group.series)
+    group.series->file->account->startItem();
+  for (const auto &change : group.overrides)
+    change.file->account->startItem();
+}
+
 // The reminders of one UID: a plain to-do's own, a repeating one's, or the first changed
 // occurrence's when the series itself is not there.
 std::vector<FoundReminder> remindersOf(const ToDoGroup &group, const Zone *local,
                                        const ReminderQuery &query) {
+  startItem(group);
   std::vector<FoundReminder> reminders;
   if (!group.series) {
     reminders.push_back(reminderOf(group.overrides.front(), group.id, local));

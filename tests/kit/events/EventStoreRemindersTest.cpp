@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 using namespace events_test;
 using kit::events::DateRange;
 using kit::events::DueDate;
@@ -137,6 +140,71 @@ TEST(EventStoreReminders, ToDosWithoutAUidAreEachTheirOwnAndKeepTheirNamesThroug
   EXPECT_EQ(store.reminder("c/list.ics/2")->completed, true);
   ASSERT_EQ(store.toggleCompleted("c/list.ics/2", utc(2024, 3, 12)), EventStore::SaveResult::saved);
   EXPECT_EQ(open(), all);
+}
+
+// A UID may be another file's name: its item keeps that id, and an item without a UID named the
+// same takes one that no item of its calendar has, "/1" added, whichever file comes first. Each
+// keeps its id from reading to reading, and a press on either changes that one alone.
+TEST(EventStoreReminders, AUidNamingAFileLeavesTheItemWithoutOneAnIdOfItsOwn) {
+  struct Case {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> files; // name, then UID and title per item
+    std::vector<std::string> listed;                        // id and title
+  };
+  const std::vector<Case> cases{
+      {"the UID in an earlier file",
+       {{"a.ics", "b.ics With"}, {"b.ics", " Without"}},
+       {"c/b.ics With", "c/b.ics/1 Without"}},
+      {"the UID in a later file",
+       {{"b.ics", " Without"}, {"c.ics", "b.ics With"}},
+       {"c/b.ics With", "c/b.ics/1 Without"}},
+      {"UIDs naming the file and its first other name",
+       {{"a.ics", "b.ics With"}, {"b.ics", " Without"}, {"c.ics", "b.ics/1 Other"}},
+       {"c/b.ics With", "c/b.ics/1 Other", "c/b.ics/1/1 Without"}},
+      {"a UID naming a second item without one",
+       {{"a.ics", "b.ics/2 With"}, {"b.ics", " First\n Second"}},
+       {"c/b.ics First", "c/b.ics/2 With", "c/b.ics/2/1 Second"}},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    std::string events, todos;
+    for (const auto &[file, items] : c.files) {
+      std::string body[2];
+      std::istringstream lines(items);
+      for (std::string line; std::getline(lines, line);) {
+        std::string uid = line.substr(0, line.find(' '));
+        std::string properties = (uid.empty() ? "" : "UID:" + uid + "\n") +
+                                 "SUMMARY:" + line.substr(line.find(' ') + 1) + "\n";
+        body[0] += "BEGIN:VEVENT\n" + properties + "DTSTART:20240312T090000Z\nEND:VEVENT\n";
+        body[1] += "BEGIN:VTODO\n" + properties + "END:VTODO\n";
+      }
+      home.add("c", file, body[0] + body[1]);
+    }
+    auto store = home.store();
+    auto titled = [](const auto &items) {
+      std::vector<std::string> listed;
+      for (const auto &item : items)
+        listed.push_back(item.id + " " + item.title.value_or(""));
+      std::sort(listed.begin(), listed.end());
+      return listed;
+    };
+    EXPECT_EQ(titled(store.events(utc(2024, 3, 12), utc(2024, 3, 13))), c.listed) << c.name;
+    auto open = [&] {
+      return titled(store.incompleteReminders({}, EventStore::Undated::included));
+    };
+    ASSERT_EQ(open(), c.listed) << c.name;
+    for (const auto &line : c.listed) {
+      std::string id = line.substr(0, line.find(' '));
+      ASSERT_EQ(store.toggleCompleted(id, utc(2024, 3, 12)), EventStore::SaveResult::saved)
+          << c.name << " " << id;
+      auto left = c.listed;
+      std::erase(left, line);
+      EXPECT_EQ(open(), left) << c.name << " " << id;
+      ASSERT_EQ(store.toggleCompleted(id, utc(2024, 3, 12)), EventStore::SaveResult::saved)
+          << c.name << " " << id;
+      EXPECT_EQ(open(), c.listed) << c.name << " " << id;
+    }
+  }
 }
 
 // Without a DUE, a to-do that starts and lasts is due when it ends (days and weeks on the

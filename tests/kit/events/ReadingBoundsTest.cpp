@@ -25,6 +25,15 @@ std::vector<std::string> idsOn(const CalendarHome &home, std::size_t perEvent = 
   return idsOf(EventStore(home.folder(), "UTC").events(kDay, kNextDay, perEvent));
 }
 
+// A calendar file of exactly `size` bytes: one event at `hour` on the day read, and a line of
+// filler.
+std::string sizedEventFile(const std::string &uid, int hour, std::size_t size) {
+  std::string text =
+      calendarText(event(uid, fmt::format("DTSTART:20261207T{:02}0000Z\nX-FILLER:", hour)));
+  text.insert(text.find("X-FILLER:") + 9, size - text.size(), 'x');
+  return text;
+}
+
 } // namespace
 
 // The agenda shows six events: a series gives no more than its first six occurrences that
@@ -91,20 +100,16 @@ TEST(ReadingBounds, AFileWithMoreValuesThanAReadingKeepsIsUnreadable) {
   EXPECT_EQ(idsOn(home), std::vector<std::string>{"c/plain"});
 }
 
-// A file's first MiB is its own; large files are read in name order while the rest of their bytes
-// fit in the reading's: nine of 7.5 MiB take 6.5 MiB each of its 64 MiB, a tenth does not fit,
-// a small one after it still reads.
+// Files are read while their bytes fit in the reading's 128 MiB: of nine of 15 MiB, the first
+// eight in name order take 120 MiB, the ninth does not fit, a small one after it still reads.
 TEST(ReadingBounds, FilesPastTheReadingsBytesAreLeftOutAndSmallerOnesAfterThemRead) {
-  constexpr std::size_t kLarge = 15 << 19; // 7.5 MiB
+  constexpr std::size_t kLarge = 15 << 20;
   CalendarHome home;
   std::vector<std::string> expected;
-  for (int i = 1; i <= 10; ++i) {
+  for (int i = 1; i <= 9; ++i) {
     std::string uid = fmt::format("large{:02}", i);
-    std::string text =
-        calendarText(event(uid, fmt::format("DTSTART:20261207T{:02}0000Z\nX-FILLER:", i)));
-    text.insert(text.find("X-FILLER:") + 9, kLarge - text.size(), 'x');
-    home.addRaw("c", uid + ".ics", text);
-    if (i <= 9)
+    home.addRaw("c", uid + ".ics", sizedEventFile(uid, i, kLarge));
+    if (i <= 8)
       expected.push_back("c/" + uid);
   }
   home.add("c", "small.ics", event("small", "DTSTART:20261207T120000Z"));
@@ -160,14 +165,16 @@ std::string invitation(int i) {
                            10 + i / 60, i % 60, i));
 }
 
+const std::string kOslo =
+    "BEGIN:VTIMEZONE\nTZID:Europe/Oslo\nBEGIN:DAYLIGHT\nTZOFFSETFROM:+0100\n"
+    "TZOFFSETTO:+0200\nDTSTART:19700329T020000\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\n"
+    "END:DAYLIGHT\nBEGIN:STANDARD\nTZOFFSETFROM:+0200\nTZOFFSETTO:+0100\n"
+    "DTSTART:19701025T030000\nRRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\nEND:STANDARD\n"
+    "END:VTIMEZONE\n";
+
 // A daily stand-up with its own zone, at 07:30 UTC on the day read.
 std::string standup() {
-  return "BEGIN:VTIMEZONE\nTZID:Europe/Oslo\nBEGIN:DAYLIGHT\nTZOFFSETFROM:+0100\n"
-         "TZOFFSETTO:+0200\nDTSTART:19700329T020000\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\n"
-         "END:DAYLIGHT\nBEGIN:STANDARD\nTZOFFSETFROM:+0200\nTZOFFSETTO:+0100\n"
-         "DTSTART:19701025T030000\nRRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\nEND:STANDARD\n"
-         "END:VTIMEZONE\n" +
-         event("standup", "DTSTART;TZID=Europe/Oslo:20250106T083000\nRRULE:FREQ=DAILY");
+  return kOslo + event("standup", "DTSTART;TZID=Europe/Oslo:20250106T083000\nRRULE:FREQ=DAILY");
 }
 
 // The day as each file of the folder gives it when read alone.
@@ -245,5 +252,105 @@ TEST(ReadingBounds, NoFileOrCalendarHidesAnotherWhicheverComesFirst) {
         EXPECT_EQ(ids, idsEachAlone(home)) << c.name << " " << fine;
       }
     }
+  }
+}
+
+// Files are admitted smallest first while their bytes fit in the reading's 128 MiB, then read in
+// name order: what is left out is the largest, wherever its name falls; a file may hold up to
+// 64 MiB.
+TEST(ReadingBounds, TheLargestFilesAreLeftOutAndAFileMayHoldUpTo64MiB) {
+  constexpr std::size_t kMiB = 1 << 20;
+  struct Case {
+    std::string name;
+    std::vector<std::pair<std::string, std::size_t>> files; // uid and size, each in "<uid>.ics"
+    std::vector<std::string> shown;
+  };
+  const std::vector<Case> cases{
+      {"64 MiB", {{"a", 64 * kMiB}}, {"c/a", "c/small"}},
+      {"a byte more", {{"a", 64 * kMiB + 1}}, {"c/small"}},
+      {"the largest first in name order",
+       {{"a", 50 * kMiB}, {"b", 40 * kMiB}, {"d", 40 * kMiB}},
+       {"c/b", "c/d", "c/small"}},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    int hour = 0;
+    for (const auto &[uid, size] : c.files)
+      home.addRaw("c", uid + ".ics", sizedEventFile(uid, ++hour, size));
+    home.add("c", "small.ics", event("small", "DTSTART:20261207T120000Z"));
+    EXPECT_EQ(idsOn(home), c.shown) << c.name;
+  }
+}
+
+namespace {
+
+// A rule that gives nothing, and takes all a rule may to find so: every other second from an
+// even one, of those at second 1.
+std::string costly(const std::string &kind, const std::string &uid) {
+  return "BEGIN:" + kind + "\nUID:" + uid +
+         "\nDTSTART:20260101T000000Z\nDURATION:P5D\nRRULE:FREQ=SECONDLY;INTERVAL=2;BYSECOND=1\n"
+         "END:" +
+         kind + "\n";
+}
+
+std::string costlyItems(const std::string &uid) {
+  return costly("VEVENT", "costly-event-" + uid) + costly("VTODO", "costly-todo-" + uid);
+}
+
+// A daily reminder in Oslo, due at 08:30 UTC on the day read.
+const std::string kPills =
+    "BEGIN:VTODO\nUID:pills\nSUMMARY:Pills\nDTSTART;TZID=Europe/Oslo:20250106T090000\n"
+    "DUE;TZID=Europe/Oslo:20250106T093000\nRRULE:FREQ=DAILY\nEND:VTODO\n";
+
+const std::string kLunch = event("lunch", "DTSTART:20261207T113000Z\nDTEND:20261207T123000Z");
+
+} // namespace
+
+// Once costly items of other files have spent the reading's budget, each item still has a share
+// of its own, then its file's: a costly item takes no more than that, and the items beside it in
+// its file still show, as do changes to a series written in a file of costly items, each part
+// drawing on its own file.
+TEST(ReadingBounds, EachItemHasItsOwnShareWhateverTheItemsOfItsFileCost) {
+  struct Case {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> files; // in calendar "mine"
+    std::vector<std::string> events;                        // id and start
+    std::vector<std::string> reminders;                     // id and title
+  };
+  const std::string movedStandup =
+      kOslo + event("standup", "RECURRENCE-ID;TZID=Europe/Oslo:20261207T083000\n"
+                               "DTSTART;TZID=Europe/Oslo:20261207T100000");
+  const std::string renamedPills = "BEGIN:VTODO\nUID:pills\n"
+                                   "RECURRENCE-ID;TZID=Europe/Oslo:20261207T090000\n"
+                                   "SUMMARY:Pills with food\nEND:VTODO\n";
+  const std::vector<Case> cases{
+      {"after costly items",
+       {{"all.ics", costlyItems("mine") + standup() + kLunch + kPills}},
+       {"mine/standup#20261207T073000Z 07:30", "mine/lunch 11:30"},
+       {"mine/pills Pills"}},
+      {"changed in a file of costly items",
+       {{"a.ics", costlyItems("mine") + movedStandup + renamedPills},
+        {"b.ics", standup() + kPills}},
+       {"mine/standup#20261207T073000Z 09:00"},
+       {"mine/pills Pills with food"}},
+  };
+  const Date now = utc(2026, 12, 7, 10);
+  for (const auto &c : cases) {
+    CalendarHome home;
+    for (int i = 0; i < 20; ++i)
+      home.add("a-other", fmt::format("{:02}.ics", i), costlyItems(fmt::format("other{}", i)));
+    for (const auto &[file, body] : c.files)
+      home.add("mine", file, body);
+    EventStore store(home.folder(), "UTC", kit::foundation::Clock::fixed(now));
+    std::vector<std::string> events;
+    for (const auto &e : store.events(kDay, kNextDay))
+      events.push_back(e.id + " " + kit::foundation::iso8601String(e.start).substr(11, 5));
+    EXPECT_EQ(events, c.events) << c.name;
+    std::vector<std::string> reminders;
+    // The costly to-dos list too; only the others are looked at here.
+    for (const auto &r : store.incompleteReminders({}, EventStore::Undated::included))
+      if (r.id.find("/costly-") == std::string::npos)
+        reminders.push_back(r.id + " " + r.title.value_or(""));
+    EXPECT_EQ(reminders, c.reminders) << c.name;
   }
 }
