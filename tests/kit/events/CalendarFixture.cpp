@@ -25,6 +25,14 @@ std::string calendarText(std::string_view body) {
   return text + "END:VCALENDAR\r\n";
 }
 
+std::string invitationZone(const std::string &tzid) {
+  return "BEGIN:VTIMEZONE\nTZID:" + tzid +
+         "\nBEGIN:STANDARD\nDTSTART:16010101T030000\nTZOFFSETFROM:+0200\nTZOFFSETTO:+0100\n"
+         "RRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=10\nEND:STANDARD\nBEGIN:DAYLIGHT\n"
+         "DTSTART:16010101T020000\nTZOFFSETFROM:+0100\nTZOFFSETTO:+0200\n"
+         "RRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=3\nEND:DAYLIGHT\nEND:VTIMEZONE\n";
+}
+
 std::vector<kit::events::Event> eventsIn(std::string_view body, Date start, Date end,
                                          const std::string &zone) {
   auto lock = kit::events::lockLibical();

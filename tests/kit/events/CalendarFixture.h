@@ -28,6 +28,10 @@ template <class Items> std::vector<std::string> idsOf(const Items &items) {
   return ids;
 }
 
+// A zone as mail programs write it into invitations: Europe/Berlin's rules from 1601, under the
+// name given (lines separated by '\n', as calendarText takes them).
+std::string invitationZone(const std::string &tzid);
+
 // The occurrences overlapping [start, end) of the events in `body` (as calendarText takes it),
 // read from memory as the store reads one file of calendar "c": days and floating times in
 // `zone`.

@@ -148,15 +148,6 @@ TEST(ReadingBounds, AReadingKeepsNoMoreRemindersThanItsBound) {
 
 namespace {
 
-// A zone as mail programs write it into invitations: rules from 1601, named by the invitation.
-std::string invitationZone(const std::string &tzid) {
-  return "BEGIN:VTIMEZONE\nTZID:" + tzid +
-         "\nBEGIN:STANDARD\nDTSTART:16010101T030000\nTZOFFSETFROM:+0200\nTZOFFSETTO:+0100\n"
-         "RRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=10\nEND:STANDARD\nBEGIN:DAYLIGHT\n"
-         "DTSTART:16010101T020000\nTZOFFSETFROM:+0100\nTZOFFSETTO:+0200\n"
-         "RRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=3\nEND:DAYLIGHT\nEND:VTIMEZONE\n";
-}
-
 std::string invitation(int i) {
   std::string tzid = fmt::format("Invite Zone {}", i);
   return invitationZone(tzid) +
