@@ -154,18 +154,19 @@ Date instantAfterDays(const ZonedTime &time, int days, const Zone *local) {
   return instantOf(later, local);
 }
 
-std::string timeKey(const ZonedTime &time) {
-  const auto &t = time.time;
+std::string basicForm(const icaltimetype &t) {
   if (t.is_date)
     return fmt::format("{:04}{:02}{:02}", t.year, t.month, t.day);
-  if (!time.zone && !icaltime_is_utc(t))
-    return fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}", t.year, t.month, t.day, t.hour, t.minute,
-                       t.second);
+  return fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}", t.year, t.month, t.day, t.hour, t.minute,
+                     t.second);
+}
+
+std::string timeKey(const ZonedTime &time) {
+  if (time.isDate() || (!time.zone && !icaltime_is_utc(time.time)))
+    return basicForm(time.time);
   // A UTC reading is the moment's Unix seconds.
   auto moment = static_cast<WallSeconds>(instantOf(time, utcZone()).unixTime());
-  icaltimetype utc = timeAt(moment);
-  return fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}Z", utc.year, utc.month, utc.day, utc.hour,
-                     utc.minute, utc.second);
+  return basicForm(timeAt(moment)) + "Z";
 }
 
 } // namespace kit::events

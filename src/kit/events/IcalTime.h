@@ -71,6 +71,10 @@ foundation::Date instantOf(const ZonedTime &time, const Zone *local);
 // `time` moved by whole days on the calendar, then read as a moment.
 foundation::Date instantAfterDays(const ZonedTime &time, int days, const Zone *local);
 
+// A day or a wall time in the basic form files write it in: "20240325", "20240325T080000" (no
+// zone or UTC mark).
+std::string basicForm(const icaltimetype &time);
+
 // A text naming the time that stays the same from read to read: "20240325" for a day,
 // "20240325T080000Z" (in UTC) for a time in a zone, the wall time for a floating time.
 std::string timeKey(const ZonedTime &time);

@@ -3,8 +3,6 @@
 #include "kit/events/ItemText.h"
 #include "kit/events/Recurrence.h"
 
-#include <fmt/format.h>
-
 #include <algorithm>
 #include <limits>
 
@@ -227,21 +225,17 @@ std::string ToDoSeries::writtenAs(const Property &form, Date moment) const {
     ZonedTime written{.time = timeAt(seconds + zone->offsetAt(seconds), like->time),
                       .zone = like->zone};
     if (instantOf(written, local_) == moment) {
-      const auto &t = written.time;
-      if (t.is_date)
-        return fmt::format(";VALUE=DATE:{:04}{:02}{:02}", t.year, t.month, t.day);
-      std::string value = fmt::format("{:04}{:02}{:02}T{:02}{:02}{:02}", t.year, t.month, t.day,
-                                      t.hour, t.minute, t.second);
-      if (icaltime_is_utc(t))
+      std::string value = basicForm(written.time);
+      if (written.isDate())
+        return ";VALUE=DATE:" + value;
+      if (icaltime_is_utc(written.time))
         return ":" + value + "Z";
       if (!form.tzid.empty())
         return ";TZID=" + quotedIfNeeded(form.tzid) + ":" + value;
       return ":" + value;
     }
   }
-  icaltimetype utc = timeAt(seconds);
-  return fmt::format(":{:04}{:02}{:02}T{:02}{:02}{:02}Z", utc.year, utc.month, utc.day, utc.hour,
-                     utc.minute, utc.second);
+  return ":" + basicForm(timeAt(seconds)) + "Z";
 }
 
 std::vector<std::string> ToDoSeries::linesNaming(const Occurrence &occurrence) const {
