@@ -2,8 +2,10 @@
 #include "Harnesses.h"
 
 #include "kit/events/EventStore.h"
+#include "kit/foundation/WriteFailureObserver.h"
 
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -31,6 +33,26 @@ std::optional<std::string> completedNow(const EventStore &store, const std::stri
   return std::nullopt;
 }
 
+std::string fileText() {
+  std::ifstream in(calendarFile(kit::events::calendarsFolder(fuzzingHome())), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Sets the reminder back. A repeating one reopened as a whole completes one occurrence next, which
+// a series without a UID, or one its file stops inside, refuses; a refusal writes nothing.
+void undo(const EventStore &store, const std::string &id, bool completed) {
+  bool refused = false;
+  kit::foundation::WriteFailureObserver failures([&](const kit::foundation::WriteFailure &failure) {
+    for (std::string_view why : {"without a UID", "before its END:VTODO"})
+      refused = refused || failure.reason.find(why) != std::string::npos;
+  });
+  auto before = fileText();
+  if (store.setCompleted(id, completed, fuzzNow) == EventStore::SaveResult::saved)
+    return;
+  require(refused, "a saved completion cannot be undone");
+  require(fileText() == before, "a refused completion changed its file");
+}
+
 // Completing a reminder and opening it again leaves it as it was read.
 void toggleCompletion(const EventStore &store, const kit::events::Reminder &reminder) {
   if (store.setCompleted(reminder.id, !reminder.completed, fuzzNow) !=
@@ -46,9 +68,7 @@ void toggleCompletion(const EventStore &store, const kit::events::Reminder &remi
     changed = completedNow(store, reminder.id);
     require(changed.has_value(), "a saved completion does not read back");
   }
-  require(store.setCompleted(*changed, reminder.completed, fuzzNow) ==
-              EventStore::SaveResult::saved,
-          "a saved completion cannot be undone");
+  undo(store, *changed, reminder.completed);
 }
 
 } // namespace

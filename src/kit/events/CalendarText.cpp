@@ -283,4 +283,8 @@ std::optional<CalendarText> scanCalendarText(std::string_view text) {
   return Scanner().run(text);
 }
 
+bool readsAsProperty(std::string_view line, std::size_t nameSize) {
+  return parametersOf(line, nameSize).has_value();
+}
+
 } // namespace kit::events

@@ -38,4 +38,8 @@ struct CalendarText {
 // readers have no use for are passed over unread.
 std::optional<CalendarText> scanCalendarText(std::string_view text);
 
+// Whether an unfolded content line whose name is `nameSize` bytes long reads as a property: its
+// parameters well formed, a value after them. The readers pass over a line that does not.
+bool readsAsProperty(std::string_view line, std::size_t nameSize);
+
 } // namespace kit::events

@@ -1,5 +1,6 @@
 #include "kit/events/CompletionEdit.h"
 
+#include "kit/events/CalendarText.h"
 #include "kit/events/ContentLines.h"
 #include "kit/foundation/Iso8601.h"
 #include "kit/foundation/TextOperations.h"
@@ -26,14 +27,19 @@ struct EditedLine {
   std::string value;       // case folded, for BEGIN and END
   std::size_t depth = 0;   // the components open before it
   bool inCalendar = false; // directly inside a VCALENDAR that is inside nothing
+  bool readable = false;   // read as a property, as the readers read it
 };
 
 EditedLine editedLine(const ContentLine &line) {
+  std::string whole = line.unfolded();
   std::string scratch;
-  EditedLine edited{
-      .raw = line.raw, .lineEnd = line.lineEnd(), .name = folded(line.name(scratch)), .value = {}};
+  std::string_view name = line.name(scratch);
+  EditedLine edited{.raw = line.raw,
+                    .lineEnd = line.lineEnd(),
+                    .name = folded(name),
+                    .value = {},
+                    .readable = readsAsProperty(whole, name.size())};
   if (edited.name == "begin" || edited.name == "end") {
-    std::string whole = line.unfolded();
     size_t colon = whole.find(':');
     std::string_view value =
         colon == std::string::npos ? "" : std::string_view(whole).substr(colon + 1);
@@ -79,6 +85,12 @@ std::optional<TodoLines> todoLines(const std::vector<EditedLine> &lines, std::si
     return TodoLines{at + 1, static_cast<std::size_t>(end - lines.begin())};
   }
   return std::nullopt;
+}
+
+// Whether the to-do's own END is in the file: one that stops inside it has none.
+bool isClosed(const std::vector<EditedLine> &lines, TodoLines todo) {
+  return todo.end > todo.first && lines[todo.end - 1].name == "end" &&
+         lines[todo.end - 1].depth == 2;
 }
 
 // STATUS (§3.8.1.11), COMPLETED (§3.8.2.1) and PERCENT-COMPLETE (§3.8.1.8) of the to-do itself,
@@ -127,11 +139,12 @@ std::string rewritten(std::string_view mark, const std::vector<EditedLine> &line
   return result;
 }
 
-// The to-do's own line of that name (not an alarm's), as written, without its line end.
+// The to-do's own line of that name (not an alarm's) that the readers read, the first that reads
+// as a property, as written, without its line end.
 std::optional<std::string_view> ownLine(const std::vector<EditedLine> &lines, TodoLines todo,
                                         std::string_view name) {
   for (std::size_t at = todo.first; at < todo.end; ++at)
-    if (lines[at].depth == 2 && lines[at].name == name)
+    if (lines[at].depth == 2 && lines[at].name == name && lines[at].readable)
       return lines[at].raw.substr(0, lines[at].raw.size() - lines[at].lineEnd.size());
   return std::nullopt;
 }
@@ -160,7 +173,7 @@ std::optional<std::string> withCompletedOccurrence(std::string_view text, std::s
   auto lines = editedLines(text);
   auto todo = todoLines(lines, todoIndex);
   auto uid = todo ? ownLine(lines, *todo, "uid") : std::nullopt;
-  if (!uid || todo->end == todo->first || naming.empty())
+  if (!uid || !isClosed(lines, *todo) || naming.empty())
     return std::nullopt;
   const EditedLine &end = lines[todo->end - 1]; // the to-do's END
   // The new lines end as the to-do's END does (as the line before it where the text ends there).
@@ -185,6 +198,12 @@ std::optional<std::string> withCompletedOccurrence(std::string_view text, std::s
     result += added;
   }
   return result;
+}
+
+bool endsInsideToDo(std::string_view text, std::size_t todoIndex) {
+  auto lines = editedLines(text);
+  auto todo = todoLines(lines, todoIndex);
+  return todo && !isClosed(lines, *todo);
 }
 
 } // namespace kit::events

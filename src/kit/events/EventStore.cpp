@@ -146,39 +146,43 @@ bool changesOnly(std::string_view before, std::string_view after, std::size_t to
 // What a change of completion makes of the locked file.
 struct CompletionChange {
   std::optional<std::string> text; // none to leave the file as it is
-  // The reminder is now read from another file: the change is to be made there.
+  // The reminder is now read from another file, or from none: look for it again.
   bool moved = false;
   // Why the change cannot be made, when it cannot.
   std::optional<std::string> refusal;
 };
 
+CompletionChange refused(std::string reason) {
+  return {.text = std::nullopt, .moved = false, .refusal = std::move(reason)};
+}
+
 // With the lock of the file the reminder was read from held: its calendar read again (an override
 // in any of its files may have changed which occurrence is current, and where it is kept), and
-// the file with the reminder changed in it. No text when the reminder is gone or the change
-// would not read as intended.
+// the file with the reminder changed in it. Moved when the reminder is now read elsewhere or not
+// at all; refused when the change cannot be written as meant.
 CompletionChange changedText(const fs::path &folder, const fs::path &file,
                              const FoundReminder &listed, Date now,
                              const std::function<bool(bool completed)> &change,
                              const std::string &zone) {
   auto current = reminderOf(folder, zone, listed.reminder.id, now);
-  if (current && current->file != listed.file)
+  if (!current || current->file != listed.file)
     return {.text = std::nullopt, .moved = true, .refusal = std::nullopt};
-  auto text = current ? readCalendarText(file) : std::nullopt;
+  auto text = readCalendarText(file);
   if (!text)
-    return {};
+    return refused("the file cannot be read");
   bool completed = change(current->reminder.completed);
   bool adding = current->occurrenceToAdd || current->seriesWithoutUid;
   if (adding && !completed)
     return {.text = text, .moved = false, .refusal = std::nullopt}; // nothing to reopen
   if (current->seriesWithoutUid)
-    return {.text = std::nullopt,
-            .moved = false,
-            .refusal = "a repeating reminder without a UID cannot have one occurrence completed"};
+    return refused("a repeating reminder without a UID cannot have one occurrence completed");
   auto edited =
       adding ? withCompletedOccurrence(*text, current->todoIndex, *current->occurrenceToAdd, now)
              : withCompletion(*text, current->todoIndex, completed, now);
   if (!edited || !changesOnly(*text, *edited, current->todoIndex, completed, adding))
-    return {};
+    return refused(endsInsideToDo(*text, current->todoIndex)
+                       ? "the file stops inside the reminder, before its END:VTODO"
+                       : "the change would not read back as made");
   return {.text = edited, .moved = false, .refusal = std::nullopt};
 }
 
@@ -273,6 +277,8 @@ EventStore::changeCompletion(std::string_view id, Date now,
         });
     if (made.moved && tried < kTries)
       continue;
+    if (made.moved)
+      made.refusal = "the reminder kept moving while it was being changed";
     if (made.refusal)
       foundation::announceWriteFailure({{}, target->file.string(), *made.refusal});
     return error ? SaveResult::failed : SaveResult::saved;

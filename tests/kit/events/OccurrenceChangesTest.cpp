@@ -196,6 +196,47 @@ TEST(OccurrenceChanges, ASeriesWithoutAUidCannotCompleteOneOccurrence) {
   EXPECT_NE(failures[0].reason.find("without a UID"), std::string::npos);
 }
 
+// A file cut short inside its to-do has no END for a change to follow, and a reminder there with
+// no completion line has no place for one: a tap fails, says why and writes nothing. Reopening
+// and completing again what has a completion line still works.
+TEST(OccurrenceChanges, AFileThatStopsInsideItsReminderRefusesWhatCannotBeWritten) {
+  struct Case {
+    std::string name;
+    std::string todo;
+    std::vector<bool> saved; // of each tap in turn
+  };
+  const std::vector<Case> cases = {
+      {"an open series", "UID:s\nDUE:20261201T100000Z\nRRULE:FREQ=DAILY", {false}},
+      {"a series completed whole reopens, then cannot complete its occurrence",
+       "UID:s\nDUE:20261201T100000Z\nRRULE:FREQ=DAILY\nCOMPLETED:20261206T100000Z",
+       {true, false}},
+      {"a plain reminder without a completion line", "UID:s\nDUE:20261207T100000Z", {false}},
+      {"a plain reminder with one", "UID:s\nDUE:20261207T100000Z\nSTATUS:NEEDS-ACTION",
+       {true, true, true}},
+  };
+  const Date now = utc(2026, 12, 7, 11);
+  for (const auto &c : cases) {
+    CalendarHome home;
+    home.addRaw("c", "t.ics", "BEGIN:VCALENDAR\nBEGIN:VTODO\nSUMMARY:Stretch\n" + c.todo + "\n");
+    std::vector<kit::foundation::WriteFailure> failures;
+    kit::foundation::WriteFailureObserver observer(
+        [&](const kit::foundation::WriteFailure &failure) { failures.push_back(failure); });
+    auto store = storeAt(home, now);
+    for (bool saved : c.saved) {
+      const std::string before = home.read("c", "t.ics");
+      failures.clear();
+      EXPECT_EQ(store.toggleCompleted("c/s", now) == EventStore::SaveResult::saved, saved) << c.name;
+      if (saved) {
+        EXPECT_TRUE(failures.empty()) << c.name;
+        continue;
+      }
+      EXPECT_EQ(home.read("c", "t.ics"), before) << c.name;
+      ASSERT_EQ(failures.size(), 1u) << c.name;
+      EXPECT_NE(failures[0].reason.find("before its END:VTODO"), std::string::npos) << c.name;
+    }
+  }
+}
+
 // A TZID holding a colon is quoted in the override, and the override read back names the
 // occurrence.
 TEST(OccurrenceChanges, AQuotedZoneNameIsQuotedInTheOverrideAndReadBack) {

@@ -95,8 +95,9 @@ TEST(RecurringReminders, TheCurrentOccurrenceInEveryShapeAndWhatATapWrites) {
         "DUE" + oslo + "20261207T090000"},
        "c/t#20261207T080000Z",
        utc(2026, 12, 7, 12)},
-      {"weekly, floating, repeating from its due time, not due yet today: last week's",
-       "DUE:20261130T170000\nRRULE:FREQ=WEEKLY\nSEQUENCE:3",
+      {"weekly, floating, repeating from its due time, not due yet today: last week's; its "
+       "SEQUENCE as read, not a line before it that reads as none",
+       "DUE:20261130T170000\nRRULE:FREQ=WEEKLY\nSEQUENCE;X-BROKEN:2\nSEQUENCE:3",
        kNow,
        DueDate{.date = utc(2026, 11, 30, 16)},
        {"RECURRENCE-ID:20261130T170000", "SEQUENCE:3", "DUE:20261130T170000"},
