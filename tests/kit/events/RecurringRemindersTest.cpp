@@ -28,6 +28,19 @@ std::string repeating(const std::string &lines) {
   return "BEGIN:VTODO\nUID:t\nSUMMARY:Take the pills\n" + lines + "\nEND:VTODO";
 }
 
+// A series' start and due lines on one day in Oslo's zone, at two times of it.
+std::string startAndDue(const std::string &day, const std::string &start, const std::string &due) {
+  return "DTSTART;TZID=Europe/Oslo:" + day + "T" + start + "\nDUE;TZID=Europe/Oslo:" + day + "T" +
+         due;
+}
+
+// The lines an override in Oslo's zone names its occurrence by, then gives its start and due.
+std::vector<std::string> occurrenceLines(const std::string &day, const std::string &start,
+                                         const std::string &due) {
+  const std::string oslo = ";TZID=Europe/Oslo:" + day + "T";
+  return {"RECURRENCE-ID" + oslo + start, "DTSTART" + oslo + start, "DUE" + oslo + due};
+}
+
 // An override of the occurrence the RECURRENCE-ID names, after the series.
 std::string change(const std::string &lines) { return "END:VTODO\nBEGIN:VTODO\nUID:t\n" + lines; }
 
@@ -79,21 +92,13 @@ TEST(RecurringReminders, TheCurrentOccurrenceInEveryShapeAndWhatATapWrites) {
   };
   const std::vector<Case> cases{
       {"daily, in a zone, due an hour after it starts",
-       "DTSTART" + oslo + "20261101T090000\nDUE" + oslo + "20261101T100000\nRRULE:FREQ=DAILY",
-       kNow,
-       DueDate{.date = utc(2026, 12, 7, 9)},
-       {"RECURRENCE-ID" + oslo + "20261207T090000", "DTSTART" + oslo + "20261207T090000",
-        "DUE" + oslo + "20261207T100000"},
-       "c/t#20261207T080000Z",
-       utc(2026, 12, 8, 9)},
+       startAndDue("20261101", "090000", "100000") + "\nRRULE:FREQ=DAILY", kNow,
+       DueDate{.date = utc(2026, 12, 7, 9)}, occurrenceLines("20261207", "090000", "100000"),
+       "c/t#20261207T080000Z", utc(2026, 12, 8, 9)},
       {"three a day: the one most recently due first, then the next",
-       "DTSTART" + oslo + "20261201T090000\nDUE" + oslo +
-           "20261201T090000\nRRULE:FREQ=DAILY;BYHOUR=9,13,18",
-       utc(2026, 12, 7, 8, 5),
-       DueDate{.date = utc(2026, 12, 7, 8)},
-       {"RECURRENCE-ID" + oslo + "20261207T090000", "DTSTART" + oslo + "20261207T090000",
-        "DUE" + oslo + "20261207T090000"},
-       "c/t#20261207T080000Z",
+       startAndDue("20261201", "090000", "090000") + "\nRRULE:FREQ=DAILY;BYHOUR=9,13,18",
+       utc(2026, 12, 7, 8, 5), DueDate{.date = utc(2026, 12, 7, 8)},
+       occurrenceLines("20261207", "090000", "090000"), "c/t#20261207T080000Z",
        utc(2026, 12, 7, 12)},
       {"weekly, floating, repeating from its due time, not due yet today: last week's; its "
        "SEQUENCE as read, not a line before it that reads as none",
@@ -127,25 +132,19 @@ TEST(RecurringReminders, TheCurrentOccurrenceInEveryShapeAndWhatATapWrites) {
        "c/t#20261207T090000Z",
        utc(2026, 12, 8, 10)},
       {"today left out: yesterday's stays",
-       "DTSTART" + oslo + "20261201T090000\nDUE" + oslo +
-           "20261201T093000\nRRULE:FREQ=DAILY\nEXDATE" + oslo + "20261207T090000",
-       kNow,
-       DueDate{.date = utc(2026, 12, 6, 8, 30)},
-       {"RECURRENCE-ID" + oslo + "20261206T090000", "DTSTART" + oslo + "20261206T090000",
-        "DUE" + oslo + "20261206T093000"},
-       "c/t#20261206T080000Z",
+       startAndDue("20261201", "090000", "093000") + "\nRRULE:FREQ=DAILY\nEXDATE" + oslo +
+           "20261207T090000",
+       kNow, DueDate{.date = utc(2026, 12, 6, 8, 30)},
+       occurrenceLines("20261206", "090000", "093000"), "c/t#20261206T080000Z",
        utc(2026, 12, 8, 8, 30)},
       {"today cancelled: as if left out",
-       "DTSTART" + oslo + "20261201T090000\nDUE" + oslo + "20261201T093000\nRRULE:FREQ=DAILY\n" +
+       startAndDue("20261201", "090000", "093000") + "\nRRULE:FREQ=DAILY\n" +
            change("RECURRENCE-ID" + oslo + "20261207T090000\nSTATUS:CANCELLED"),
-       kNow,
-       DueDate{.date = utc(2026, 12, 6, 8, 30)},
-       {"RECURRENCE-ID" + oslo + "20261206T090000", "DTSTART" + oslo + "20261206T090000",
-        "DUE" + oslo + "20261206T093000"},
-       "c/t#20261206T080000Z",
+       kNow, DueDate{.date = utc(2026, 12, 6, 8, 30)},
+       occurrenceLines("20261206", "090000", "093000"), "c/t#20261206T080000Z",
        utc(2026, 12, 8, 8, 30)},
       {"today's moved later by its override, which the tap completes",
-       "DTSTART" + oslo + "20261201T090000\nDUE" + oslo + "20261201T093000\nRRULE:FREQ=DAILY\n" +
+       startAndDue("20261201", "090000", "093000") + "\nRRULE:FREQ=DAILY\n" +
            change("RECURRENCE-ID" + oslo + "20261207T090000\nDUE" + oslo + "20261207T113000"),
        kNow,
        DueDate{.date = utc(2026, 12, 7, 10, 30)},
@@ -153,28 +152,15 @@ TEST(RecurringReminders, TheCurrentOccurrenceInEveryShapeAndWhatATapWrites) {
        "c/t#20261207T080000Z",
        utc(2026, 12, 8, 8, 30)},
       {"missed yesterday at 22:00: overdue until tonight's",
-       "DTSTART" + oslo + "20261201T220000\nDUE" + oslo + "20261201T220000\nRRULE:FREQ=DAILY",
-       kNow,
-       DueDate{.date = utc(2026, 12, 6, 21)},
-       {"RECURRENCE-ID" + oslo + "20261206T220000", "DTSTART" + oslo + "20261206T220000",
-        "DUE" + oslo + "20261206T220000"},
-       "c/t#20261206T210000Z",
-       utc(2026, 12, 7, 21)},
-      {"the first not due yet",
-       "DTSTART" + oslo + "20261207T150000\nDUE" + oslo + "20261207T150000\nRRULE:FREQ=DAILY",
-       kNow,
-       DueDate{.date = utc(2026, 12, 7, 14)},
-       {"RECURRENCE-ID" + oslo + "20261207T150000", "DTSTART" + oslo + "20261207T150000",
-        "DUE" + oslo + "20261207T150000"},
-       "c/t#20261207T140000Z",
-       utc(2026, 12, 8, 14)},
+       startAndDue("20261201", "220000", "220000") + "\nRRULE:FREQ=DAILY", kNow,
+       DueDate{.date = utc(2026, 12, 6, 21)}, occurrenceLines("20261206", "220000", "220000"),
+       "c/t#20261206T210000Z", utc(2026, 12, 7, 21)},
+      {"the first not due yet", startAndDue("20261207", "150000", "150000") + "\nRRULE:FREQ=DAILY",
+       kNow, DueDate{.date = utc(2026, 12, 7, 14)}, occurrenceLines("20261207", "150000", "150000"),
+       "c/t#20261207T140000Z", utc(2026, 12, 8, 14)},
       {"the first days ahead: not listed, yet a tap completes it",
-       "DTSTART" + oslo + "20261210T090000\nDUE" + oslo + "20261210T090000\nRRULE:FREQ=DAILY",
-       kNow,
-       std::nullopt,
-       {"RECURRENCE-ID" + oslo + "20261210T090000", "DTSTART" + oslo + "20261210T090000",
-        "DUE" + oslo + "20261210T090000"},
-       "c/t#20261210T080000Z",
+       startAndDue("20261210", "090000", "090000") + "\nRRULE:FREQ=DAILY", kNow, std::nullopt,
+       occurrenceLines("20261210", "090000", "090000"), "c/t#20261210T080000Z",
        utc(2026, 12, 11, 8)},
       {"yearly since 1992, a day long overdue",
        "DUE;VALUE=DATE:19920516\nRRULE:FREQ=YEARLY",
@@ -184,16 +170,14 @@ TEST(RecurringReminders, TheCurrentOccurrenceInEveryShapeAndWhatATapWrites) {
        "c/t#20260516",
        utc(2027, 5, 15, 22)},
       {"counted, today the last: the series completes whole",
-       "DTSTART" + oslo + "20261205T090000\nDUE" + oslo +
-           "20261205T100000\nRRULE:FREQ=DAILY;COUNT=3",
+       startAndDue("20261205", "090000", "100000") + "\nRRULE:FREQ=DAILY;COUNT=3",
        kNow,
        DueDate{.date = utc(2026, 12, 7, 9)},
        {},
        "c/t",
        utc(2026, 12, 7, 9)},
       {"until today, the last cancelled: yesterday's completes the series",
-       "DTSTART" + oslo + "20261201T090000\nDUE" + oslo +
-           "20261201T100000\nRRULE:FREQ=DAILY;UNTIL=20261207T080000Z\n" +
+       startAndDue("20261201", "090000", "100000") + "\nRRULE:FREQ=DAILY;UNTIL=20261207T080000Z\n" +
            change("RECURRENCE-ID" + oslo + "20261207T090000\nSTATUS:CANCELLED"),
        kNow,
        DueDate{.date = utc(2026, 12, 6, 9)},
