@@ -32,8 +32,8 @@ private:
 };
 
 // Making a zone from its name costs more than reading a whole event: each name is looked up
-// once, and lives as long as the process. So many unknown names are not remembered that a
-// folder of made-up ones could fill memory.
+// once, and lives as long as the process. Unknown names are remembered only up to a bound, so a
+// folder of made-up ones cannot fill memory.
 class SystemZones {
 public:
   const Zone *named(std::string_view id) {

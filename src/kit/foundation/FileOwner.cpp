@@ -25,6 +25,11 @@ template <class Change> std::error_code giveAsAllowed(Change change, uid_t owner
   return lastError();
 }
 
+// A change of the owner of the file open as `fd`.
+auto changingOwnerOf(int fd) {
+  return [fd](uid_t owner, gid_t group) { return ::fchown(fd, owner, group); };
+}
+
 template <class Change> std::error_code giveFolderOwner(Change change, const fs::path &folder) {
   struct stat status {};
   if (::stat(folder.empty() ? "." : folder.c_str(), &status) != 0)
@@ -35,7 +40,7 @@ template <class Change> std::error_code giveFolderOwner(Change change, const fs:
 } // namespace
 
 std::error_code giveOwner(int fd, uid_t owner, gid_t group) {
-  return giveAsAllowed([fd](uid_t u, gid_t g) { return ::fchown(fd, u, g); }, owner, group);
+  return giveAsAllowed(changingOwnerOf(fd), owner, group);
 }
 
 std::error_code takeFolderOwner(const fs::path &made) {
@@ -63,8 +68,7 @@ std::error_code makeFile(const fs::path &file, mode_t mode, Descriptor &made) {
   made.fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
   if (made.fd < 0)
     return lastError();
-  int fd = made.fd;
-  return giveFolderOwner([fd](uid_t u, gid_t g) { return ::fchown(fd, u, g); }, file.parent_path());
+  return giveFolderOwner(changingOwnerOf(made.fd), file.parent_path());
 }
 
 } // namespace kit::foundation
