@@ -385,6 +385,18 @@ Files export5mbAfterTen8mb() {
   return files;
 }
 
+// One event whose TZID is 100 KB of slashes ("a/" 50,000 times, then "x"): no part of it names a
+// zone, and only the last few are short enough to be asked.
+Files slashesTzid() {
+  std::string tzid;
+  for (int i = 0; i < 50000; ++i)
+    tzid += "a/";
+  return {{"work/standup.ics", kStandup},
+          {"odd/slashes.ics",
+           calendarText(
+               event("slashes", fmt::format("DTSTART;TZID={}x:{}T120000\r\n", tzid, kToday)))}};
+}
+
 // The app group of one shape, written once per process and kept for its benchmarks.
 const fs::path &homeOf(const std::string &shape, const std::function<Files()> &make) {
   static std::map<std::string, std::unique_ptr<bench::BenchFolder>> homes;
@@ -451,6 +463,7 @@ CALENDAR_SHAPE(BM_CalendarReading, zoneLists8);
 CALENDAR_SHAPE(BM_CalendarReading, zoneYearlyBySeconds);
 CALENDAR_SHAPE(BM_CalendarReading, zoneNeverChanging);
 CALENDAR_SHAPE(BM_CalendarReading, zoneDefinitions1000);
+CALENDAR_SHAPE(BM_CalendarReading, slashesTzid);
 
 CALENDAR_SHAPE(BM_RemindersReading, line8mb);
 CALENDAR_SHAPE(BM_RemindersReading, propertyLines1m);

@@ -162,7 +162,8 @@ void printDataHome(std::ostream &out) {
       {environmentVariable(WebService::airQuality), "the air-quality service's address"},
       {environmentVariable(WebService::stocks), "the stock quotes' address (a service"},
       {"", "whose address is unset is never asked)"},
-      {"TZ", "the zone"},
+      {"TZ", "the machine's zone"},
+      {"TZDIR", "the zone database (else /usr/share/zoneinfo)"},
       {"LC_ALL, LC_TIME, LANG", "the locale"},
   };
   for (const auto &[names, what] : variables)

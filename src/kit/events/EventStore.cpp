@@ -33,12 +33,12 @@ bool isReadableFolder(const fs::path &folder) {
 const DateRange kNoTime{Date{}, Date{}};
 
 // Every reminder of the folder, in one reading.
-std::vector<FoundReminder> allReminders(const fs::path &folder, const std::string &zone,
+std::vector<FoundReminder> allReminders(const fs::path &folder, const Zone *zone,
                                         const ReminderQuery &query) {
   auto lock = lockLibical();
   FolderReading reading{.wanted = ComponentKind::todo};
   auto files = readCalendarFolder(folder, reading);
-  return readReminders(files, namedZone(zone), query);
+  return readReminders(files, zone, query);
 }
 
 // Whether the file holds the to-do a reminder of this id is read from, with nothing of it in
@@ -61,7 +61,7 @@ const DateRange kAllTime{};
 
 // The reminder of this id as the store reads it at `now`, reading its calendar's files only up to
 // the one it is read from; none when there is no such reminder.
-std::optional<FoundReminder> reminderOf(const fs::path &folder, const std::string &zone,
+std::optional<FoundReminder> reminderOf(const fs::path &folder, const Zone *zone,
                                         std::string_view id, Date now) {
   // The calendar part of an id is its folder's name, which holds no '/'.
   std::string calendar(id.substr(0, std::min(id.find('/'), id.size())));
@@ -70,7 +70,7 @@ std::optional<FoundReminder> reminderOf(const fs::path &folder, const std::strin
   auto files = readCalendarFolder(folder, reading, &calendar, [&](const CalendarFile &file) {
     return holdsReminderOf(file, id);
   });
-  for (auto &item : readReminders(files, namedZone(zone), {.now = now, .completions = kAllTime}))
+  for (auto &item : readReminders(files, zone, {.now = now, .completions = kAllTime}))
     if (item.reminder.id == id)
       return std::move(item);
   return std::nullopt;
@@ -162,8 +162,7 @@ CompletionChange refused(std::string reason) {
 // at all; refused when the change cannot be written as meant.
 CompletionChange changedText(const fs::path &folder, const fs::path &file,
                              const FoundReminder &listed, Date now,
-                             const std::function<bool(bool completed)> &change,
-                             const std::string &zone) {
+                             const std::function<bool(bool completed)> &change, const Zone *zone) {
   auto current = reminderOf(folder, zone, listed.reminder.id, now);
   if (!current || current->file != listed.file)
     return {.text = std::nullopt, .moved = true, .refusal = std::nullopt};
@@ -190,9 +189,15 @@ CompletionChange changedText(const fs::path &folder, const fs::path &file,
 
 fs::path calendarsFolder(const fs::path &appGroup) { return appGroup / "calendars"; }
 
-EventStore::EventStore(fs::path calendarsFolder, std::string timeZoneId, foundation::Clock clock)
-    : folder_(std::move(calendarsFolder)), timeZoneId_(std::move(timeZoneId)),
-      clock_(std::move(clock)) {}
+EventStore::EventStore(fs::path calendarsFolder, foundation::TimeZone timeZone,
+                       foundation::Clock clock)
+    : folder_(std::move(calendarsFolder)), zone_(std::move(timeZone)), clock_(std::move(clock)) {}
+
+EventStore::EventStore(fs::path calendarsFolder, std::string_view timeZoneId,
+                       foundation::Clock clock)
+    : EventStore(std::move(calendarsFolder),
+                 foundation::TimeZone::named(timeZoneId).value_or(foundation::TimeZone::utc()),
+                 std::move(clock)) {}
 
 AuthorizationStatus EventStore::authorizationStatus(EntityType) const {
   struct stat status {};
@@ -207,8 +212,7 @@ std::vector<Event> EventStore::events(Date start, Date end, std::size_t perEvent
   auto lock = lockLibical();
   FolderReading reading{.wanted = ComponentKind::event};
   auto files = readCalendarFolder(folder_, reading);
-  return readEvents(files, {.start = start, .end = end, .perEvent = perEvent},
-                    namedZone(timeZoneId_));
+  return readEvents(files, {.start = start, .end = end, .perEvent = perEvent}, &zone_);
 }
 
 std::vector<Reminder> EventStore::incompleteReminders(DateRange due, Undated undated) const {
@@ -223,7 +227,7 @@ EventStore::ReminderLists EventStore::reminderLists(DateRange due, Undated undat
                                                     DateRange completion) const {
   ReminderLists lists;
   for (auto &item :
-       allReminders(folder_, timeZoneId_, {.now = clock_.now(), .completions = completion})) {
+       allReminders(folder_, &zone_, {.now = clock_.now(), .completions = completion})) {
     if (isOpen(item, due, undated))
       lists.incomplete.push_back(std::move(item.reminder));
     else if (isCompletedIn(item, completion))
@@ -235,7 +239,7 @@ EventStore::ReminderLists EventStore::reminderLists(DateRange due, Undated undat
 }
 
 std::optional<Reminder> EventStore::reminder(std::string_view id) const {
-  auto found = reminderOf(folder_, timeZoneId_, id, clock_.now());
+  auto found = reminderOf(folder_, &zone_, id, clock_.now());
   if (!found)
     return std::nullopt;
   return std::move(found->reminder);
@@ -260,14 +264,14 @@ EventStore::changeCompletion(std::string_view id, Date now,
   // another file meanwhile (a reopened override elsewhere, the next occurrence without one).
   constexpr int kTries = 3;
   for (int tried = 1;; ++tried) {
-    auto target = reminderOf(folder_, timeZoneId_, id, now);
+    auto target = reminderOf(folder_, &zone_, id, now);
     if (!target)
       return SaveResult::notFound;
     CompletionChange made;
     auto error = foundation::replaceLocked(
         target->file,
         [&](const fs::path &file) {
-          made = changedText(folder_, file, *target, now, change, timeZoneId_);
+          made = changedText(folder_, file, *target, now, change, &zone_);
           return made.text;
         },
         {},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/events/CalendarItems.h"
+#include "kit/events/Zone.h"
 #include "kit/foundation/Clock.h"
 
 #include <cstddef>
@@ -28,10 +29,13 @@ std::filesystem::path calendarsFolder(const std::filesystem::path &appGroup);
 // to read together, the largest are left out.
 class EventStore {
 public:
-  // Days, and times written without a zone, are read in the zone `timeZoneId` names (an IANA id
-  // such as "Europe/Oslo"; an unknown one means UTC). `clock` says which day is today where a
-  // reading asks for no day of its own.
-  EventStore(std::filesystem::path calendarsFolder, std::string timeZoneId,
+  // Days, and times written without a zone, are read in `timeZone` (the machine's). `clock` says
+  // which day is today where a reading asks for no day of its own.
+  EventStore(std::filesystem::path calendarsFolder, foundation::TimeZone timeZone,
+             foundation::Clock clock = {});
+  // The same in the zone of the database `timeZoneId` names ("Europe/Oslo"; an unknown one means
+  // UTC).
+  EventStore(std::filesystem::path calendarsFolder, std::string_view timeZoneId,
              foundation::Clock clock = {});
 
   // The same for both entity types, as both live in the one folder.
@@ -93,7 +97,7 @@ private:
                               const std::function<void()> &whileLocked) const;
 
   std::filesystem::path folder_;
-  std::string timeZoneId_;
+  SystemZone zone_;
   foundation::Clock clock_;
 };
 

@@ -1,7 +1,6 @@
 #include "kit/events/Zone.h"
 
-#include "kit/foundation/Date.h"
-#include "kit/foundation/TimeZone.h"
+#include "kit/foundation/ZoneDatabase.h"
 
 #include <algorithm>
 #include <map>
@@ -17,39 +16,22 @@ public:
   std::int64_t offsetAt(std::int64_t) const override { return 0; }
 };
 
-// A zone of the system's zone data, read as the clocks read it.
-class SystemZone final : public Zone {
-public:
-  explicit SystemZone(foundation::TimeZone zone) : zone_(std::move(zone)) {}
-
-  std::int64_t offsetAt(std::int64_t unixSeconds) const override {
-    std::int64_t asked = std::min(unixSeconds, kLatestZoneReading);
-    return zone_.secondsFromGMT(foundation::Date::fromUnixTime(static_cast<double>(asked)));
-  }
-
-private:
-  foundation::TimeZone zone_;
-};
-
-// Making a zone from its name costs more than reading a whole event: each name is looked up
-// once, and lives as long as the process. Unknown names are remembered only up to a bound, so a
-// folder of made-up ones cannot fill memory.
+// Each name of a database is looked up once and lives as long as the process. Only names the
+// database holds are asked, so they are few.
 class SystemZones {
 public:
   const Zone *named(std::string_view id) {
+    std::string key = foundation::ZoneDatabase::folder().string() + '\0' + std::string(id);
     std::lock_guard lock(mutex_);
-    auto known = zones_.find(id);
+    auto known = zones_.find(key);
     if (known != zones_.end())
       return known->second.get();
-    auto zone = id.empty() ? std::nullopt : foundation::TimeZone::named(id);
-    if (!zone && zones_.size() >= kMaxRemembered)
-      return nullptr;
+    auto zone = foundation::TimeZone::named(id);
     auto made = zone ? std::make_unique<SystemZone>(std::move(*zone)) : nullptr;
-    return zones_.emplace(std::string(id), std::move(made)).first->second.get();
+    return zones_.emplace(std::move(key), std::move(made)).first->second.get();
   }
 
 private:
-  static constexpr std::size_t kMaxRemembered = 4096;
   std::mutex mutex_;
   std::map<std::string, std::unique_ptr<SystemZone>, std::less<>> zones_;
 };
@@ -66,20 +48,30 @@ const Zone *utcZone() {
   return &utc;
 }
 
+std::int64_t SystemZone::offsetAt(std::int64_t unixSeconds) const {
+  return zone_.rules().offsetAt(std::min(unixSeconds, kLatestZoneReading));
+}
+
 const Zone *systemZone(std::string_view tzid) {
-  for (std::string_view tail = tzid;;) {
-    if (const Zone *zone = systemZones().named(tail))
-      return zone;
+  const auto &names = foundation::ZoneDatabase::names();
+  // Only the parts no longer than the longest name are asked: the first begins after the slash
+  // before them.
+  std::size_t first = 0;
+  if (tzid.size() > names.longest) {
+    std::size_t slash = tzid.find('/', tzid.size() - names.longest - 1);
+    if (slash == std::string_view::npos)
+      return nullptr;
+    first = slash + 1;
+  }
+  for (std::string_view tail = tzid.substr(first);;) {
+    if (names.all.contains(tail))
+      if (const Zone *zone = systemZones().named(tail))
+        return zone;
     std::size_t slash = tail.find('/');
     if (slash == std::string_view::npos)
       return nullptr;
     tail.remove_prefix(slash + 1);
   }
-}
-
-const Zone *namedZone(const std::string &id) {
-  const Zone *zone = systemZones().named(id);
-  return zone ? zone : utcZone();
 }
 
 } // namespace kit::events

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/foundation/TimeZone.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,13 +27,23 @@ public:
 
 const Zone *utcZone();
 
-// The system's zone that `tzid` names, read from the same zone data as the clocks, so that a
-// calendar and a clock never disagree: an IANA id, or one that ends in one after a publisher's
-// prefix, as some calendar programs write them ("/example.org/20070129_1/America/New_York"):
-// the longest trailing part that names a zone counts. None when no part names one.
-const Zone *systemZone(std::string_view tzid);
+// A zone of the machine's zone database, or the machine's own zone, read as the clocks read it.
+class SystemZone final : public Zone {
+public:
+  explicit SystemZone(foundation::TimeZone zone) : zone_(std::move(zone)) {}
 
-// The system's zone named by `id`, or UTC when there is no such zone.
-const Zone *namedZone(const std::string &id);
+  std::int64_t offsetAt(std::int64_t unixSeconds) const override;
+
+private:
+  foundation::TimeZone zone_;
+};
+
+// The zone of the machine's database that `tzid` names, read as the clocks read it, so that a
+// calendar and a clock never disagree: a name of the database, or one that ends in one after a
+// publisher's prefix, as some calendar programs write them
+// ("/example.org/20070129_1/America/New_York"): the longest trailing part that the database holds
+// counts. Parts longer than any name it holds are passed over unread, so a TZID of any length
+// costs a few lookups. None when no part names a zone.
+const Zone *systemZone(std::string_view tzid);
 
 } // namespace kit::events

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/foundation/Date.h"
+#include "kit/foundation/ZoneRules.h"
 
 #include <memory>
 #include <optional>
@@ -15,32 +16,41 @@ U_NAMESPACE_END
 
 namespace kit::foundation {
 
-// A time zone by its identifier ("Europe/London", "UTC", "GMT+05:30"), on ICU's zone data.
-// Immutable; copies share the zone and may be used from any thread.
+// A time zone by its identifier ("Europe/London", "UTC", "GMT+05:30"), on the machine's zone
+// database (ZoneDatabase), read as the C library reads it. Immutable; copies share the zone and
+// may be used from any thread.
 class TimeZone {
 public:
-  // The zone of that identifier; none when ICU knows no such zone.
+  // The zone the database holds under that name, or a fixed offset from GMT written as
+  // "GMT+05:30"; none for anything else.
   static std::optional<TimeZone> named(std::string_view identifier);
-  // The process's current zone: $TZ, else the zone /etc/localtime names, else UTC. An unknown
-  // $TZ means UTC, as for the C library. Read anew on every call.
+  // The machine's zone: $TZ as the C library reads it (a name of the database, ":name", a path to
+  // a zone file, or a POSIX rule such as "CET-1CEST,M3.5.0,M10.5.0/3"; empty or unreadable means
+  // UTC), else /etc/localtime, else UTC. Read anew on every call.
   static TimeZone current();
   static TimeZone utc();
-  // Every geographic zone identifier ("Area/City"), sorted, aliases included.
-  static const std::vector<std::string> &knownIdentifiers();
+  // Every geographic zone identifier ("Area/City") of the database, sorted, aliases included.
+  static std::vector<std::string> knownIdentifiers();
 
-  // The identifier as it was asked for.
+  // The identifier as it was asked for (for the machine's zone, its name in the database where
+  // there is one, else $TZ as written).
   const std::string &identifier() const { return identifier_; }
   // Offset from GMT at that moment, daylight saving included.
   int secondsFromGMT(Date date) const;
+  // The offsets of the zone; what is built from them for ICU gives the same.
+  const ZoneRules &rules() const;
 
-  const icu::TimeZone &icuZone() const { return *zone_; }
+  // Built on first use, shared by every copy.
+  const icu::TimeZone &icuZone() const;
 
   bool operator==(const TimeZone &other) const { return identifier_ == other.identifier_; }
 
-private:
-  TimeZone(std::shared_ptr<const icu::TimeZone> zone, std::string identifier);
+  struct Shared;
 
-  std::shared_ptr<const icu::TimeZone> zone_;
+private:
+  TimeZone(std::shared_ptr<const Shared> zone, std::string identifier);
+
+  std::shared_ptr<const Shared> zone_;
   std::string identifier_;
 };
 

@@ -1,11 +1,17 @@
 #include "Widgets/ClockWidgets/ClockWidgets.h"
+#include "Shared/Data/ClockFormat.h"
+#include "Shared/Data/SharedSuite.h"
 #include "Widgets/ZavelWidgetsBundle.h"
 #include "kit/foundation/Iso8601.h"
 #include "kit/ui/LayoutTesting.h"
+#include "support/CLibraryZone.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempHome.h"
 
+#include <fmt/format.h>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace zavel {
 namespace {
@@ -55,6 +61,50 @@ TEST(ClockWidgets, ZonesAndNamesAreWorkedOutFromTheConfigurationAtRender) {
   };
   for (const Case &c : cases)
     EXPECT_EQ(c.texts, c.expected) << c.name;
+}
+
+// The stacked clock shows the hour and minute `date` shows at 12:07 UTC on 15 January and 15 July
+// 2026: in every zone of zone1970.tab chosen as its city, and in the machine's zone under TZ
+// rules.
+TEST(ClockWidgets, TheStackedClockShowsTheTimeTheCLibraryShowsInEveryZone) {
+  test::TempHome home;
+  ASSERT_TRUE(SharedSuite::open().set(ClockFormat::timeFormatKey, std::int64_t{24}));
+  const std::vector<std::int64_t> moments{1768478820, 1784117220};
+  auto texts = [&](std::int64_t moment, const std::string &configuration) {
+    ClockProvider::Entry entry{
+        kit::foundation::Date::fromUnixTime(double(moment)),
+        kit::foundation::decodeJson<ClockConfigIntent>(Json::parse(configuration))};
+    ZCtx ctx;
+    ctx.size = ClockStackedWidget().size;
+    return kit::ui::testing::lay(ClockStackedWidget().face(entry, ctx), {300, 300}).root.texts();
+  };
+  auto shows = [](const test::CLibraryReading &reading) {
+    return std::vector<std::string>{fmt::format("{:02}", reading.hour),
+                                    fmt::format("{:02}", reading.minute)};
+  };
+  std::ifstream table("/usr/share/zoneinfo/zone1970.tab");
+  int zones = 0;
+  for (std::string line; std::getline(table, line);) {
+    if (line.empty() || line[0] == '#')
+      continue;
+    std::istringstream fields(line);
+    std::string codes, coordinates, zone;
+    fields >> codes >> coordinates >> zone;
+    ++zones;
+    auto readings = test::cLibraryReadings(zone, moments);
+    ASSERT_EQ(readings.size(), 2u) << zone;
+    for (std::size_t i = 0; i < moments.size(); ++i)
+      EXPECT_EQ(texts(moments[i], R"({"city": ")" + zone + R"("})"), shows(readings[i]))
+          << zone << " " << moments[i];
+  }
+  EXPECT_GE(zones, 300);
+  for (const std::string rule : {"CET-1CEST,M3.5.0,M10.5.0/3", "JST-9", "EST5EDT,M3.2.0,M11.1.0"}) {
+    test::ScopedEnvironment machine({{"TZ", rule}});
+    auto readings = test::cLibraryReadings(rule, moments);
+    ASSERT_EQ(readings.size(), 2u) << rule;
+    for (std::size_t i = 0; i < moments.size(); ++i)
+      EXPECT_EQ(texts(moments[i], "{}"), shows(readings[i])) << rule << " " << moments[i];
+  }
 }
 
 } // namespace

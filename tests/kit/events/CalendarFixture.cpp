@@ -47,8 +47,9 @@ std::vector<kit::events::Event> eventsIn(std::string_view body, Date start, Date
                                             reading);
   if (!file)
     return {};
-  return kit::events::readEvents({*file}, {.start = start, .end = end},
-                                 kit::events::namedZone(zone));
+  kit::events::SystemZone local(
+      kit::foundation::TimeZone::named(zone).value_or(kit::foundation::TimeZone::utc()));
+  return kit::events::readEvents({*file}, {.start = start, .end = end}, &local);
 }
 
 std::string CalendarHome::read(const std::string &calendar, const std::string &file) const {

@@ -11,8 +11,7 @@ using kit::events::EntityType;
 
 kit::events::EventStore openEventStore(const Environment &environment) {
   return kit::events::EventStore(kit::events::calendarsFolder(environment.home),
-                                 kit::foundation::TimeZone::current().identifier(),
-                                 environment.clock);
+                                 kit::foundation::TimeZone::current(), environment.clock);
 }
 
 bool hasFullAccess(const kit::events::EventStore &store, EntityType type) {

@@ -18,7 +18,8 @@ const std::array<kit::foundation::DateFormatter, 4> &rfc822Formatters() {
   using kit::foundation::DateFormatter;
   static const auto formatters = [] {
     auto posix = kit::foundation::Locale::posix();
-    auto gmt = *kit::foundation::TimeZone::named("GMT");
+    // Without a zone database, UTC keeps the same clock.
+    auto gmt = kit::foundation::TimeZone::named("GMT").value_or(kit::foundation::TimeZone::utc());
     return std::array<DateFormatter, 4>{
         DateFormatter("EEE, d MMM yyyy HH:mm:ss Z", posix, gmt),
         DateFormatter("EEE, d MMM yyyy HH:mm:ss zzz", posix, gmt),
