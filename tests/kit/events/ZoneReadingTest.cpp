@@ -169,6 +169,7 @@ TEST(ZoneReading, ATZIDIsItsLongestTrailingNameOfTheDatabase) {
   const std::vector<std::pair<std::string, std::string>> cases{
       {"/example.org/2026/America/New_York", "2026-07-15T13:00:00Z"},
       {slashes + "America/New_York", "2026-07-15T13:00:00Z"},
+      {slashes + "America/Argentina/ComodRivadavia", "2026-07-15T12:00:00Z"},
       {"Europe/../America/New_York", "2026-07-15T13:00:00Z"},
       {"America/New_York/..", "2026-07-15T00:00:00Z"},
       {slashes + "x", "2026-07-15T00:00:00Z"},
