@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -132,6 +134,20 @@ std::vector<CLibraryReading> cLibraryReadings(const std::string &tz,
         return writeList(fd, readings);
       },
       [](int fd) { return readList<CLibraryReading>(fd); });
+}
+
+std::set<std::string> zone1970Names() {
+  std::ifstream table("/usr/share/zoneinfo/zone1970.tab");
+  std::set<std::string> names;
+  for (std::string line; std::getline(table, line);) {
+    if (line.empty() || line[0] == '#')
+      continue;
+    std::istringstream fields(line);
+    std::string codes, coordinates, name;
+    fields >> codes >> coordinates >> name;
+    names.insert(name);
+  }
+  return names;
 }
 
 } // namespace zavel::test

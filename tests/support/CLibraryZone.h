@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,5 +36,8 @@ CLibraryZone cLibraryZone(const std::string &tz, std::int64_t from, std::int64_t
 // The readings of the given moments under TZ set to `tz`, likewise.
 std::vector<CLibraryReading> cLibraryReadings(const std::string &tz,
                                               const std::vector<std::int64_t> &moments);
+
+// The zones of the machine's zone1970.tab, read as the table is written.
+std::set<std::string> zone1970Names();
 
 } // namespace zavel::test

@@ -97,20 +97,6 @@ int failuresAgainst(const TimeZone &zone, const CLibraryZone &expected, std::str
   return failures;
 }
 
-std::set<std::string> zone1970Names() {
-  std::ifstream table(kDatabase + "/zone1970.tab");
-  std::set<std::string> names;
-  for (std::string line; std::getline(table, line);) {
-    if (line.empty() || line[0] == '#')
-      continue;
-    std::istringstream fields(line);
-    std::string codes, coordinates, name;
-    fields >> codes >> coordinates >> name;
-    names.insert(name);
-  }
-  return names;
-}
-
 // A copy of one of the machine's zone files under another name, in a database of its own.
 struct OwnDatabase {
   test_support::ScratchTree tree;
@@ -129,7 +115,7 @@ struct OwnDatabase {
 TEST(TimeZone, EveryZoneReadsAsTheCLibraryAroundEveryChange) {
   auto identifiers = TimeZone::knownIdentifiers();
   std::set<std::string> listed(identifiers.begin(), identifiers.end());
-  for (const auto &name : zone1970Names())
+  for (const auto &name : zavel::test::zone1970Names())
     EXPECT_TRUE(listed.contains(name)) << name;
   ASSERT_GE(identifiers.size(), 400u);
   std::string seen;
