@@ -14,7 +14,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <set>
-#include <sstream>
 #include <sys/stat.h>
 
 using kit::foundation::Calendar;
