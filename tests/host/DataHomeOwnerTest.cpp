@@ -69,9 +69,10 @@ void writeDatabase(const fs::path &file) {
   sqlite3_close(raw);
 }
 
-// Wednesday 4 March 2026 in Oslo, with an event at 15:00.
+// Wednesday 4 March 2026 in Oslo, the morning before the event of `calendarOf`.
 constexpr const char *kMorning = "2026-03-04 10:15:00";
 
+// A calendar of one event, from 15:00 to 15:30 that Wednesday.
 std::string calendarOf(const std::string &uid, const std::string &title) {
   return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Zavel tests//EN\r\nBEGIN:VEVENT\r\nUID:" +
          uid +
