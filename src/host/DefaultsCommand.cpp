@@ -48,7 +48,8 @@ int readValue(const std::string &key, CommandContext &context) {
   auto value = suite.object(key);
   if (!value)
     throw CommandFailure("no value under " + quotedWord(key));
-  context.out << defaultsValueText(*value) << '\n';
+  // Another program stored it: nothing in it may steer the terminal.
+  context.out << terminalText(defaultsValueText(*value)) << '\n';
   return 0;
 }
 

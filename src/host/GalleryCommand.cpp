@@ -5,6 +5,7 @@
 #include "host/OutputFiles.h"
 #include "host/QuotedText.h"
 #include "host/WidgetRendering.h"
+#include "kit/foundation/OwnerRights.h"
 
 namespace zavel::host {
 
@@ -14,11 +15,15 @@ int galleryCommand(Words words, CommandContext &context) {
   std::filesystem::path folder = line.required("-o");
   if (folder == kStandardOutput)
     throw BadInput("the gallery is a folder of files; -o - (standard output) cannot hold it");
-  std::error_code made, looked;
-  std::filesystem::create_directories(folder, made);
-  if (!std::filesystem::is_directory(folder, looked)) {
-    auto error = made ? made : looked ? looked : std::make_error_code(std::errc::not_a_directory);
-    throw CommandFailure("cannot make the folder " + quotedPath(folder) + ": " + error.message());
+  {
+    // The folder is an output, the invoker's.
+    kit::foundation::InvokerRights invoker;
+    std::error_code made, looked;
+    std::filesystem::create_directories(folder, made);
+    if (!std::filesystem::is_directory(folder, looked)) {
+      auto error = made ? made : looked ? looked : std::make_error_code(std::errc::not_a_directory);
+      throw CommandFailure("cannot make the folder " + quotedPath(folder) + ": " + error.message());
+    }
   }
 
   useShippedFonts(context);

@@ -3,6 +3,7 @@
 #include "host/CommandErrors.h"
 #include "host/Commands.h"
 #include "host/Help.h"
+#include "host/OutputFiles.h"
 #include "host/QuotedText.h"
 #include "kit/foundation/Locale.h"
 
@@ -86,6 +87,14 @@ int report(std::ostream &err, std::string_view command, const std::exception &er
   return status;
 }
 
+// What a command printed is part of its work: a reader that left early fails it.
+int checkPrinted(std::ostream &out, std::ostream &err, std::string_view command, int status) {
+  auto error = flushOutput(out);
+  if (!error || status != success)
+    return status;
+  return report(err, command, CommandFailure(cannotWriteStandardOutput(error)), failure);
+}
+
 const Command *findCommand(std::string_view name) {
   auto found = std::find_if(commands.begin(), commands.end(),
                             [&](const Command &command) { return command.name == name; });
@@ -127,7 +136,7 @@ int run(std::span<const std::string> words, const kit::widgets::WidgetBundle &bu
     return report(err, "", BadInput("no command; see zavel-widgets help"), badInput);
   const std::string &name = words.front();
   if (name == "help" || name == "--help" || name == "-h")
-    return helpCommand(words.subspan(1), bundle, out, err);
+    return checkPrinted(out, err, "help", helpCommand(words.subspan(1), bundle, out, err));
   const Command *command = findCommand(name);
   if (!command)
     return report(err, "",
@@ -146,6 +155,7 @@ int run(std::span<const std::string> words, const kit::widgets::WidgetBundle &bu
   } catch (const std::exception &error) {
     status = report(err, name, error, failure);
   }
+  status = checkPrinted(out, err, name, status);
   backgroundWait.wait();
   return status;
 }

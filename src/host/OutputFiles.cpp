@@ -4,6 +4,7 @@
 #include "host/QuotedText.h"
 #include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/Descriptor.h"
+#include "kit/foundation/OwnerRights.h"
 
 #include <cerrno>
 #include <charconv>
@@ -21,6 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using kit::foundation::Descriptor;
+using kit::foundation::InvokerRights;
 using kit::foundation::lastError;
 using kit::foundation::writeAll;
 
@@ -115,16 +117,23 @@ bool isSocket(int fd) {
 std::error_code writeToStream(std::ostream &out, std::string_view contents) {
   errno = 0;
   out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+  return flushOutput(out);
+}
+
+} // namespace
+
+std::error_code flushOutput(std::ostream &out) {
+  if (out)
+    errno = 0;
   out.flush();
   if (out)
     return {};
   return errno ? lastError() : std::make_error_code(std::errc::io_error);
 }
 
-} // namespace
-
 // Not flushed to the disk: the host makes these again at will, and a render waits for no disk.
 std::error_code PreparedOutput::prepare(std::string name, std::string contents) {
+  InvokerRights invoker;
   name_ = std::move(name);
   kind_ = Kind::replaced;
   const fs::path path = name_;
@@ -151,7 +160,13 @@ std::error_code PreparedOutput::prepare(std::string name, std::string contents) 
   return {};
 }
 
+PreparedOutput::~PreparedOutput() {
+  InvokerRights invoker;
+  replacement_ = {};
+}
+
 std::error_code PreparedOutput::finish(std::ostream &out) {
+  InvokerRights invoker;
   switch (kind_) {
   case Kind::replaced:
     return replacement_.commit();
@@ -168,7 +183,7 @@ std::error_code PreparedOutput::finish(std::ostream &out) {
 
 std::string PreparedOutput::failure(std::error_code error) const {
   if (kind_ == Kind::standardOutput)
-    return "cannot write to standard output: " + error.message();
+    return cannotWriteStandardOutput(error);
   return cannotWrite(name_, error);
 }
 
@@ -187,6 +202,10 @@ void writeOutputsOrFail(std::vector<std::pair<std::string, std::string>> outputs
     if (auto error = prepared[i].prepare(outputs[i].first, std::move(outputs[i].second)))
       throw CommandFailure(prepared[i].failure(error));
   finishOutputsOrFail(prepared, out);
+}
+
+std::string cannotWriteStandardOutput(std::error_code error) {
+  return "cannot write to standard output: " + error.message();
 }
 
 std::string cannotWrite(const fs::path &path, std::error_code error) {
@@ -224,6 +243,7 @@ fs::path placeToBe(const std::string &name) {
 } // namespace
 
 bool sameOutput(const std::string &first, const std::string &second) {
+  InvokerRights invoker;
   if (first == second)
     return true;
   auto firstFile = existingFile(first), secondFile = existingFile(second);

@@ -20,9 +20,16 @@ namespace zavel::host {
 // gets that file made (as a shell's redirection through it would, when its folder is there).
 // Anything else keeps the contents until finished, then is written into as it is, never replaced:
 // standard output ("-"), a device, a FIFO, a socket, or a descriptor of this process named as
-// /dev/stdout or /proc/self/fd/N. A folder is refused (is_a_directory).
+// /dev/stdout or /proc/self/fd/N. A folder is refused (is_a_directory). Outputs are the
+// invoker's: each step is taken with the rights the process was started with (InvokerRights).
 class PreparedOutput {
 public:
+  PreparedOutput() = default;
+  PreparedOutput(const PreparedOutput &) = delete;
+  PreparedOutput &operator=(const PreparedOutput &) = delete;
+  // A file never finished is left as it was, its temporary file removed.
+  ~PreparedOutput();
+
   // The error that stopped it; none when the output is ready.
   std::error_code prepare(std::string name, std::string contents);
   // Whether it is written into when finished rather than replaced.
@@ -55,10 +62,18 @@ void writeOutputsOrFail(std::vector<std::pair<std::string, std::string>> outputs
 inline constexpr std::string_view kStandardOutput = "-";
 
 // Whether two output names ("-" for standard output) reach one file: the same file now, links
-// followed, or for names nothing has yet, the same place once links and folders are resolved.
+// followed, or for names nothing has yet, the same place once links and folders are resolved; as
+// the invoker sees them.
 bool sameOutput(const std::string &first, const std::string &second);
 
 // The line that says a file could not be written and why.
 std::string cannotWrite(const std::filesystem::path &path, std::error_code error);
+
+// Flushes what was printed on `out`; the error when some of it did not reach its reader (one that
+// left early: a closed pipe), now or before.
+std::error_code flushOutput(std::ostream &out);
+
+// The line that says standard output could not be written and why.
+std::string cannotWriteStandardOutput(std::error_code error);
 
 } // namespace zavel::host

@@ -2,6 +2,7 @@
 
 #include "kit/foundation/Utf8.h"
 
+#include <algorithm>
 #include <fmt/format.h>
 
 namespace zavel::host {
@@ -18,8 +19,14 @@ bool isControl(std::string_view character) {
   return character.size() == 2 && byte(0) == 0xC2 && byte(1) <= 0x9F;
 }
 
-std::string quoted(std::string_view text, std::size_t shownCharacters) {
-  std::string shown = "\"";
+// How a name in a message or a printed text shows the characters it keeps as they are.
+enum class Form { quoted, text };
+
+// `text` with every byte that is not UTF-8, and every control but those a text keeps (tab and line
+// break), as \xNN per byte; in quoted form also a quote or a backslash escaped, and cut after
+// `shownCharacters` with "…".
+std::string escaped(std::string_view text, Form form, std::size_t shownCharacters) {
+  std::string shown;
   std::size_t characters = 0;
   while (!text.empty()) {
     if (characters == shownCharacters) {
@@ -27,23 +34,26 @@ std::string quoted(std::string_view text, std::size_t shownCharacters) {
       break;
     }
     std::size_t length = kit::foundation::wellFormedUtf8Length(text);
-    unsigned char first = static_cast<unsigned char>(text.front());
-    if (length == 0) {
-      shown += fmt::format("\\x{:02X}", first);
-      length = 1;
-    } else if (isControl(text.substr(0, length))) {
-      for (char byte : text.substr(0, length))
+    bool wellFormed = length != 0;
+    std::string_view character = text.substr(0, std::max<std::size_t>(length, 1));
+    bool kept = form == Form::text && (character == "\t" || character == "\n");
+    if (!wellFormed || (isControl(character) && !kept)) {
+      for (char byte : character)
         shown += fmt::format("\\x{:02X}", static_cast<unsigned char>(byte));
-    } else if (first == '"' || first == '\\') {
+    } else if (form == Form::quoted && (character == "\"" || character == "\\")) {
       shown += '\\';
-      shown += text.front();
+      shown += character;
     } else {
-      shown.append(text.substr(0, length));
+      shown += character;
     }
-    text.remove_prefix(length);
+    text.remove_prefix(character.size());
     ++characters;
   }
-  return shown + "\"";
+  return shown;
+}
+
+std::string quoted(std::string_view text, std::size_t shownCharacters) {
+  return "\"" + escaped(text, Form::quoted, shownCharacters) + "\"";
 }
 
 } // namespace
@@ -52,6 +62,10 @@ std::string quotedWord(std::string_view text) { return quoted(text, kShownCharac
 
 std::string quotedPath(const std::filesystem::path &path) {
   return quoted(path.native(), std::string::npos);
+}
+
+std::string terminalText(std::string_view text) {
+  return escaped(text, Form::text, std::string::npos);
 }
 
 } // namespace zavel::host

@@ -16,4 +16,9 @@ std::string quotedWord(std::string_view text);
 // the same way but whole: the system bounds its length.
 std::string quotedPath(const std::filesystem::path &path);
 
+// A text printed as it is (a stored value), but for what could steer a terminal: a byte that is
+// not UTF-8 and every control but tab and line break (C0, DEL, C1) as \xNN per byte, as in a
+// quoted word. Quotes and backslashes stay, so JSON reads as written.
+std::string terminalText(std::string_view text);
+
 } // namespace zavel::host

@@ -116,14 +116,17 @@ TEST(HostMessages, EveryEchoedNameAndValueIsEscaped) {
 // calendar's name in it cannot steer the terminal, and reads back as it was.
 TEST(HostMessages, TheReportEscapesEveryControl) {
   zavel::test::TempHome home;
-  const std::string calendar = "in\x1b\xc2\x9b\x7f";
+  // Both ends of the C1 controls, and the 8-bit CSI between them.
+  const std::string calendar = "in\x1b\xc2\x9b\x7f\xc2\x80\xc2\x9f";
   fs::create_directories(home.path() / "calendars" / calendar);
   std::ofstream(home.path() / "calendars" / calendar / "call.ics", std::ios::binary) << kReminder;
-  HostResult result = runHostOnWidgets({"perform", "ToggleReminderIntent", "--params",
-                                        R"({"reminderID": "in\u001b\u009b\u007f/call"})"});
+  HostResult result =
+      runHostOnWidgets({"perform", "ToggleReminderIntent", "--params",
+                        R"({"reminderID": "in\u001b\u009b\u007f\u0080\u009f/call"})"});
   ASSERT_EQ(std::pair(result.status, result.err), std::pair(0, std::string()));
   EXPECT_TRUE(printsSafely(result.out)) << result.out;
-  for (const char *escape : {"in\\u001b\\u009b\\u007f/call", "calendars/in\\u001b\\u009b\\u007f/"})
+  for (const char *escape : {"in\\u001b\\u009b\\u007f\\u0080\\u009f/call",
+                             "calendars/in\\u001b\\u009b\\u007f\\u0080\\u009f/"})
     EXPECT_NE(result.out.find(escape), std::string::npos) << result.out;
   EXPECT_EQ(kit::foundation::Json::parse(result.out)["wrote"].back(),
             "calendars/" + calendar + "/call.ics");
@@ -164,6 +167,32 @@ TEST(HostMessages, APathIsShownWhole) {
     EXPECT_NE(result.err.find(shown), std::string::npos) << result.err;
   }
   ::chmod((calendar / "call.ics").c_str(), 0644);
+}
+
+// A text another program stored is printed with what could steer the terminal escaped as error
+// lines show it (C0 but tab and line break, DEL, C1 from U+0080 to U+009F, bytes that are not
+// UTF-8), whatever the output is; everything else, a record's JSON too, as it was stored.
+TEST(HostMessages, AStoredTextIsPrintedWithItsControlsEscaped) {
+  zavel::test::TempHome home;
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"\x1b[31mred"}, "\\x1B[31mred"},
+      {{"a\tb\nc\rd"}, "a\tb\nc\\x0Dd"},
+      {{"\x01\x1f\x7f"}, "\\x01\\x1F\\x7F"},
+      {{"\xc2\x80|\xc2\x9b|\xc2\x9f|\xc2\xa0"}, "\\xC2\\x80|\\xC2\\x9B|\\xC2\\x9F|\xc2\xa0"},
+      {{"\xff\xc2"}, "\\xFF\\xC2"},
+      {{R"({"say": "\"hi\" \\ \u001b", "c1": ")"
+        "\xc2\x9f"
+        R"("})",
+        "--json"},
+       R"({"say": "\"hi\" \\ \u001b", "c1": "\xC2\x9F"})"},
+  };
+  for (const auto &[value, shown] : cases) {
+    std::vector<std::string> write{"defaults", "write", "stored", value.front()};
+    write.insert(write.end(), value.begin() + 1, value.end());
+    ASSERT_EQ(runHostOnWidgets(write).status, 0) << shown;
+    HostResult read = runHostOnWidgets({"defaults", "read", "stored"});
+    EXPECT_EQ(std::pair(read.status, read.out), std::pair(0, shown + "\n"));
+  }
 }
 
 } // namespace

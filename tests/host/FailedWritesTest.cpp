@@ -144,5 +144,19 @@ TEST(FailedWrites, JsonNestedTooDeepIsRefusedOrUnreadable) {
   EXPECT_EQ(runExecutable({"timeline", "zavel.notes.deck"}).status, 0);
 }
 
+// A link at a reminder's lock file that leads nowhere: the press fails naming the lock, not the
+// reminder, which is there and stays as it was.
+TEST(FailedWrites, ALockThatCannotBeOpenedIsNamedInTheFailure) {
+  agenda_test::AgendaHome home;
+  home.add("inbox", "call.ics", agenda_test::todo("call"));
+  fs::create_symlink(home.home() / "nowhere", home.calendars() / "inbox/.call.ics.lock");
+  const std::string reminder = home.read("inbox", "call.ics");
+  HostResult result = runExecutableAt(
+      kMorning, {"perform", "ToggleReminderIntent", "--params", R"({"reminderID":"inbox/call"})"});
+  expectWriteFailed(result, "calendars/inbox/.call.ics.lock", "No such file or directory",
+                    Json{"zavel.snapshot.reminders.v1"});
+  EXPECT_EQ(home.read("inbox", "call.ics"), reminder);
+}
+
 } // namespace
 } // namespace zavel::host::testing

@@ -17,6 +17,7 @@
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace zavel::host::testing {
@@ -172,6 +173,22 @@ struct Descriptor {
   }
 };
 
+// Runs the program with `writing` as its standard output, SIGPIPE as a fresh process has it: its
+// exit status (-1 when a signal ended it) and the lines of its standard error.
+std::pair<int, std::vector<std::string>> runWithOutput(int writing,
+                                                       const std::vector<std::string> &words) {
+  test_support::ScratchTree scratch;
+  const fs::path err = scratch.root() / "err";
+  Descriptor saved{::dup(STDOUT_FILENO)};
+  auto pipeSignal = std::signal(SIGPIPE, SIG_DFL);
+  std::fflush(stdout);
+  ::dup2(writing, STDOUT_FILENO);
+  int status = std::system((programCommand(words) + " 2>" + err.string()).c_str());
+  ::dup2(saved.fd, STDOUT_FILENO);
+  std::signal(SIGPIPE, pipeSignal);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, lines(fileText(err))};
+}
+
 // A FIFO and a listening socket get the bytes a regular file gets, and stay what they were; a
 // character device is written into too.
 TEST(HostOutput, AFifoASocketOrADeviceIsWrittenIntoAndNeverReplaced) {
@@ -313,24 +330,55 @@ TEST(HostOutput, PictureAndTreeNamingOneFileAreRefused) {
 // ended by SIGPIPE, which it gets as a fresh process has it.
 TEST(HostOutput, AStandardOutputSocketWithoutItsReaderFailsWithBrokenPipe) {
   zavel::test::TempHome home;
-  test_support::ScratchTree scratch;
   int ends[2];
   ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends), 0);
-  Descriptor writing{ends[0]}, saved{::dup(STDOUT_FILENO)};
+  Descriptor writing{ends[0]};
   ::close(ends[1]);
-  const fs::path err = scratch.root() / "err";
-  auto pipeSignal = std::signal(SIGPIPE, SIG_DFL);
-  std::fflush(stdout);
-  ::dup2(writing.fd, STDOUT_FILENO);
-  int status = std::system(
-      (programCommand({"render", "zavel.moon", "-o", "/dev/stdout"}) + " 2>" + err.string())
-          .c_str());
-  ::dup2(saved.fd, STDOUT_FILENO);
-  std::signal(SIGPIPE, pipeSignal);
-  EXPECT_EQ(std::pair(WIFEXITED(status), WEXITSTATUS(status)), std::pair(true, 1)) << status;
-  EXPECT_EQ(lines(fileText(err)), std::vector<std::string>{"zavel-widgets: render: cannot write "
-                                                           "\"/dev/stdout\": " +
-                                                           std::string(std::strerror(EPIPE))});
+  EXPECT_EQ(runWithOutput(writing.fd, {"render", "zavel.moon", "-o", "/dev/stdout"}),
+            std::pair(1, std::vector<std::string>{"zavel-widgets: render: cannot write "
+                                                  "\"/dev/stdout\": " +
+                                                  std::string(std::strerror(EPIPE))}));
+}
+
+// A reader that left before the command printed (a pipe closed, as `| head -c 10` closes it) is a
+// write that failed: exit 1 and one line, and no file named beside it is made or left half-made.
+TEST(HostOutput, AReaderThatLeftFailsTheCommandAndLeavesNoTemporaries) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  const std::string brokenPipe = std::strerror(EPIPE);
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"render", "zavel.moon", "-o", "-", "--tree", scratch.root() / "keep.json"},
+       "zavel-widgets: render: cannot write to standard output: " + brokenPipe},
+      {{"list", "--json"}, "zavel-widgets: list: cannot write to standard output: " + brokenPipe},
+      {{"help"}, "zavel-widgets: help: cannot write to standard output: " + brokenPipe},
+  };
+  for (const auto &[words, shown] : cases) {
+    int ends[2];
+    ASSERT_EQ(::pipe2(ends, O_CLOEXEC), 0);
+    Descriptor writing{ends[1]};
+    ::close(ends[0]);
+    EXPECT_EQ(runWithOutput(writing.fd, words), std::pair(1, std::vector{shown}));
+  }
+  EXPECT_EQ(filesBelow(scratch.root()), std::vector<fs::path>{});
+}
+
+// A gallery picture a FIFO whose reader opens it and leaves: the gallery fails with one line,
+// and no picture, page or temporary copy is left beside the FIFO.
+TEST(HostOutput, AGalleryPictureWhoseReaderLeavesFailsTheGalleryAndLeavesNothing) {
+  zavel::test::TempHome home;
+  test_support::ScratchTree scratch;
+  // The deck's picture is larger than a pipe holds, so it is written after the reader left.
+  const fs::path fifo = scratch.root() / "zavel.weather.deck.png";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::thread reader([&] { ::close(::open(fifo.c_str(), O_RDONLY | O_CLOEXEC)); });
+  HostResult result = runExecutable({"gallery", "-o", scratch.root()});
+  // A reader the gallery never met is let go.
+  ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+  reader.join();
+  EXPECT_EQ(std::pair(result.status, lines(result.err)),
+            std::pair(1, std::vector{"zavel-widgets: gallery: cannot write \"" + fifo.string() +
+                                     "\": " + std::strerror(EPIPE)}));
+  EXPECT_EQ(filesBelow(scratch.root()), std::vector{fifo});
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,34 +10,28 @@
 
 namespace kit::foundation {
 
-namespace {
-
-struct ReadDescriptor {
-  int fd;
-  ~ReadDescriptor() {
-    if (fd >= 0)
-      ::close(fd);
-  }
-};
-
-} // namespace
+std::optional<std::uintmax_t> openRegularFile(const std::filesystem::path &file,
+                                              Descriptor &opened) {
+  // Not blocking, so a pipe in the file's place is refused below instead of waited on.
+  Descriptor descriptor(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat status {};
+  if (descriptor.fd < 0 || ::fstat(descriptor.fd, &status) != 0 || !S_ISREG(status.st_mode))
+    return std::nullopt;
+  std::swap(opened.fd, descriptor.fd);
+  return static_cast<std::uintmax_t>(status.st_size);
+}
 
 std::optional<std::string> readRegularFile(const std::filesystem::path &file,
                                            std::uintmax_t largest) {
-  // Not blocking, so a pipe in the file's place is refused below instead of waited on.
-  ReadDescriptor descriptor{::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-  int fd = descriptor.fd;
-  if (fd < 0)
-    return std::nullopt;
-  struct stat status {};
-  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
-      static_cast<std::uintmax_t>(status.st_size) > largest)
+  Descriptor descriptor;
+  auto size = openRegularFile(file, descriptor);
+  if (!size || *size > largest)
     return std::nullopt;
   std::string text;
-  text.reserve(static_cast<size_t>(status.st_size));
+  text.reserve(static_cast<size_t>(*size));
   std::array<char, 65536> chunk;
   while (true) {
-    ssize_t got = ::read(fd, chunk.data(), chunk.size());
+    ssize_t got = ::read(descriptor.fd, chunk.data(), chunk.size());
     if (got < 0 && errno == EINTR)
       continue;
     if (got < 0)

@@ -43,9 +43,10 @@ std::filesystem::path guardedFile(const std::filesystem::path &lockFile) {
   return lockFile.parent_path() / name.substr(1, name.size() - 1 - kSuffix.size());
 }
 
-// No lock, so the write it guards will not happen.
-std::nullopt_t refused(const std::filesystem::path &lockFile, std::string reason) {
-  announceWriteFailure({{}, guardedFile(lockFile).string(), std::move(reason)});
+// No lock, so the write it guards will not happen: told naming `failed`, the guarded file, or
+// the lock file itself when that is what could not be opened.
+std::nullopt_t refused(const std::filesystem::path &failed, std::string reason) {
+  announceWriteFailure({{}, failed.string(), std::move(reason)});
   return std::nullopt;
 }
 
@@ -57,7 +58,7 @@ std::optional<FileLock> FileLock::exclusive(const std::filesystem::path &lockFil
   std::error_code error;
   // Made like any file: not in a folder without write bits, whoever runs it.
   if (!std::filesystem::exists(lockFile, error) && !mayCreate(lockFile))
-    return refused(lockFile, std::generic_category().message(EACCES));
+    return refused(guardedFile(lockFile), std::generic_category().message(EACCES));
   // Made owned as its folder, so a lock file a run as root made never shuts its owner out.
   Descriptor file;
   if (auto made = makeFile(lockFile, 0644, file); made && made != std::errc::file_exists)
@@ -66,7 +67,7 @@ std::optional<FileLock> FileLock::exclusive(const std::filesystem::path &lockFil
     return refused(lockFile, std::generic_category().message(errno));
   FileLock lock(std::exchange(file.fd, -1));
   if (!lockBefore(lock.descriptor_, deadline))
-    return refused(lockFile, "another writer holds its lock");
+    return refused(guardedFile(lockFile), "another writer holds its lock");
   return lock;
 }
 

@@ -15,8 +15,9 @@ class FileLock {
 public:
   // Takes the lock, waiting at most `patience` for its holder; none when the lock file cannot
   // be opened or made (nor is it made in a folder without write bits), or the holder keeps it
-  // longer. A lock not had is told to write failure observers, naming the file it guards (the
-  // file of `lockFileBeside`), as the write it guards will not happen.
+  // longer. A lock not had is told to write failure observers, as the write it guards will not
+  // happen: naming the lock file when it is what could not be opened or made (a link at its name
+  // that leads nowhere), else the file it guards (the file of `lockFileBeside`).
   static std::optional<FileLock>
   exclusive(const std::filesystem::path &lockFile,
             std::chrono::milliseconds patience = std::chrono::seconds(5));

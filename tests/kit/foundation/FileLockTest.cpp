@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using kit::foundation::FileLock;
@@ -42,8 +43,9 @@ TEST(FileLock, ASecondTakerWaitsForTheFirstAndAFolderInTheWayGivesNoLock) {
   EXPECT_FALSE(FileLock::exclusive(scratch.folder("a folder")));
 }
 
-// No lock means the write it guards will not happen: each refusal is heard, naming that file.
-// A folder without write bits gets no lock file, though the tests run as root.
+// No lock means the write it guards will not happen: each refusal is heard, naming that file, or
+// the lock file when it is what cannot be opened. A folder without write bits gets no lock file,
+// though the tests run as root.
 TEST(FileLock, ALockNotHadIsHeardAsAFailedWriteOfTheFileItGuards) {
   test_support::ScratchTree scratch;
   std::vector<std::string> failed;
@@ -60,9 +62,14 @@ TEST(FileLock, ALockNotHadIsHeardAsAFailedWriteOfTheFileItGuards) {
   EXPECT_FALSE(
       FileLock::exclusive(kit::foundation::lockFileBeside(scratch.root() / "notes.json"), 20ms));
   EXPECT_FALSE(FileLock::exclusive(scratch.folder("in the way")));
+  // A link at the lock's name that leads nowhere: the lock is what cannot be opened.
+  fs::create_symlink(scratch.root() / "nowhere",
+                     kit::foundation::lockFileBeside(scratch.root() / "lost.ics"));
+  EXPECT_FALSE(FileLock::exclusive(kit::foundation::lockFileBeside(scratch.root() / "lost.ics")));
   EXPECT_EQ(failed, (std::vector<std::string>{"milk.ics: Permission denied",
                                               "notes.json: another writer holds its lock",
-                                              "in the way: Is a directory"}));
+                                              "in the way: Is a directory",
+                                              ".lost.ics.lock: No such file or directory"}));
 }
 
 // Eight processes, each adding 1 to a number in a file 25 times under the lock: none is lost.
@@ -80,4 +87,42 @@ TEST(FileLock, ProcessesTakingTurnsLoseNoChange) {
     return true;
   }));
   EXPECT_EQ(readCount(counter), 200);
+}
+
+// A lock file is made only where nothing stands at its name: a link there, planted by whoever
+// may write the folder, never gets the file it names made, nor, run as root, a file of root's it
+// names given to the folder's owner.
+TEST(FileLock, ALinkAtTheLocksNameNeverHasItsFileMadeOrGivenAway) {
+  test_support::ScratchTree scratch;
+  ::chmod(scratch.root().c_str(), 0755);
+  const fs::path folder = scratch.folder("calendar"), elsewhere = scratch.folder("elsewhere");
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(folder.c_str(), 1234, 1234), 0);
+  }
+  struct Case {
+    const char *name;
+    fs::path named;
+    bool exists;
+  } cases[] = {
+      {"a link that names nothing", elsewhere / "made.lock", false},
+      {"a link to root's file", scratch.write("elsewhere/root's", "root's own"), true},
+  };
+  for (const Case &c : cases) {
+    if (c.exists && !root)
+      continue;
+    const fs::path lockFile = folder / ".call.ics.lock";
+    fs::remove(lockFile);
+    fs::create_symlink(c.named, lockFile);
+    auto lock = FileLock::exclusive(lockFile, 0ms);
+    EXPECT_EQ(bool(lock), c.exists) << c.name;
+    struct stat status {};
+    EXPECT_EQ(::stat(c.named.c_str(), &status) == 0, c.exists) << c.name;
+    if (c.exists) {
+      EXPECT_EQ(std::pair(status.st_uid, status.st_gid), std::pair(0u, 0u)) << c.name;
+    }
+  }
+  if (!root)
+    GTEST_SKIP() << "only root owns a file another user's link can name: the link to one was not "
+                    "tried";
 }

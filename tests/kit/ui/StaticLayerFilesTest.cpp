@@ -2,10 +2,12 @@
 #include "kit/ui/Png.h"
 #include "kit/ui/UI.h"
 #include "kit/ui/drawing/StaticLayerCache.h"
+#include "support/Processes.h"
 #include "support/ScratchTree.h"
 
 #include <chrono>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace kit::ui {
 namespace {
@@ -118,6 +120,18 @@ TEST_F(StaticLayerFiles, CopiesLeftBehindCountTowardTheCap) {
   EXPECT_EQ(files().size(), drawing::StaticLayerFiles::capacity);
   for (const auto &copy : copies)
     EXPECT_FALSE(fs::exists(copy)) << copy;
+}
+
+// A FIFO at a layer's name is passed over, never waited on: the layer is drawn, and saved in its
+// place.
+TEST_F(StaticLayerFiles, AFifoInAFilesPlaceIsPassedOverNotWaitedOn) {
+  auto reference = drawFresh();
+  fs::path file = files().at(0);
+  fs::remove(file);
+  ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+  EXPECT_TRUE(zavel::test::finishesWithin(std::chrono::seconds(10),
+                                          [&] { return drawFresh() == reference; }));
+  EXPECT_TRUE(fs::is_regular_file(file));
 }
 
 } // namespace

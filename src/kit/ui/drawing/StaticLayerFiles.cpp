@@ -2,6 +2,7 @@
 
 #include "kit/foundation/AtomicFile.h"
 #include "kit/foundation/BuildIdentity.h"
+#include "kit/foundation/FileContents.h"
 #include "kit/foundation/FileOwner.h"
 
 #include <algorithm>
@@ -101,9 +102,14 @@ fs::path StaticLayerFiles::fileFor(const std::string &qualifiedKey) const {
 
 std::shared_ptr<const LayerPicture> StaticLayerFiles::load(std::string_view key) const {
   std::string expected = qualified(key);
-  FilePtr file(std::fopen(fileFor(expected).c_str(), "rb"));
+  // Only a regular file is read: anything else at its name (a FIFO) counts as missing.
+  foundation::Descriptor opened;
+  if (!foundation::openRegularFile(fileFor(expected), opened))
+    return nullptr;
+  FilePtr file(::fdopen(opened.fd, "rb"));
   if (!file)
     return nullptr;
+  opened.fd = -1;
   char magic[sizeof kMagic];
   Header header;
   if (std::fread(magic, 1, sizeof magic, file.get()) != sizeof magic ||

@@ -18,11 +18,11 @@ struct LayerPicture {
 
 // Pictures of static layers kept in a folder between processes, so that a process that draws one
 // widget need not draw its casing again. A file is named by a hash of its key and of the build
-// that drew it, and holds the key in full; a file that cannot be read whole, or holds another
-// key, counts as missing. Saving replaces a file at once, and keeps the folder to a few dozen
-// files by dropping the oldest; the folders and files it makes take the owner and group of the
-// folder they are made in, where the process may give them. Every failure is silent: the layer
-// is simply drawn.
+// that drew it, and holds the key in full; a file that cannot be read whole, holds another key,
+// or is no regular file (a FIFO there is never waited on), counts as missing. Saving replaces a
+// file at once, and keeps the folder to a few dozen files by dropping the oldest; the folders and
+// files it makes take the owner and group of the folder they are made in, where the process may
+// give them. Every failure is silent: the layer is simply drawn.
 class StaticLayerFiles {
 public:
   explicit StaticLayerFiles(std::filesystem::path folder);
