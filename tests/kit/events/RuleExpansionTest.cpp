@@ -316,28 +316,21 @@ TEST(RuleExpansion, RulesThatCanNeverGiveAStartCostNothing) {
   }
 }
 
-namespace {
-
-// "0,1,...,last-1".
-std::string valuesBelow(int last) {
-  std::string values;
-  for (int value = 0; value < last; ++value)
-    values += (value ? "," : "") + std::to_string(value);
-  return values;
-}
-
-} // namespace
-
-// BYHOUR, BYMINUTE and BYSECOND below the frequency's unit give each period its times, in order,
-// each costing a step as it is made; a day the rule never takes costs its step whatever its
-// times. Every second of a day written out as lists is 86,400 times: two days of them fit in a
-// rule's 200,000 steps (a step for each period, day and time, and one for the period past the
-// window), three do not. A yearly rule in January on the 200th day of the year never gives a
-// start: 2026 costs a step for itself, one for each January day and one for each month passed
-// over, and the step that finds 2027 past the window.
+// The times a rule gives each period come in order, each costing a step as it is made; a day the
+// rule does not take costs its step whatever its times. Every second of a day written out as
+// lists is 86,400 times: two days of them fit in a rule's 200,000 steps (a step for each period,
+// day and time, and one for the period past the window), three do not. A yearly rule in January
+// on the 200th day of the year never gives a start: 2026 costs a step for itself, one for each
+// January day and one for each month passed over, and the step that finds 2027 past the window.
 TEST(RuleExpansion, TimesWithinAPeriodComeInOrderAndEachCostsAStep) {
-  std::string everySecond = ";BYHOUR=" + valuesBelow(24) + ";BYMINUTE=" + valuesBelow(60) +
-                            ";BYSECOND=" + valuesBelow(60);
+  auto below = [](int last) {
+    std::string values;
+    for (int value = 0; value < last; ++value)
+      values += (value ? "," : "") + std::to_string(value);
+    return values;
+  };
+  std::string everySecond =
+      ";BYHOUR=" + below(24) + ";BYMINUTE=" + below(60) + ";BYSECOND=" + below(60);
   struct Case {
     std::string rule;
     const char *from;
@@ -357,17 +350,6 @@ TEST(RuleExpansion, TimesWithinAPeriodComeInOrderAndEachCostsAStep) {
        "20260310T105959",
        {"20260310T091510", "20260310T094510", "20260310T101510", "20260310T104510"},
        2 * (1 + 2) + 1},
-      {"FREQ=MINUTELY;INTERVAL=30;BYSECOND=50,5",
-       "20260310T090000",
-       "20260310T095959",
-       {"20260310T090005", "20260310T090050", "20260310T093005", "20260310T093050"},
-       2 * (1 + 2) + 1},
-      // The day's times are 00:00, 00:59, 23:00 and 23:59.
-      {"FREQ=DAILY;BYHOUR=23,0;BYMINUTE=59,0;BYSETPOS=-1,2",
-       "20260310T000000",
-       "20260310T235959",
-       {"20260310T005900", "20260310T235900"},
-       1 + 1 + 4 + 1},
       {"FREQ=YEARLY;BYMONTH=1;BYYEARDAY=200" + everySecond,
        "20260101T000000",
        "20261231T235959",
@@ -383,8 +365,6 @@ TEST(RuleExpansion, TimesWithinAPeriodComeInOrderAndEachCostsAStep) {
   auto twoDays = ruleStarts("20260101T000000", "FREQ=DAILY" + everySecond, "20260310T000000",
                             "20260311T235959", &steps);
   ASSERT_EQ(twoDays.size(), 2u * 86400u);
-  EXPECT_EQ(twoDays.front(), "20260310T000000");
-  EXPECT_EQ(twoDays[86400], "20260311T000000");
   EXPECT_EQ(twoDays.back(), "20260311T235959");
   EXPECT_EQ(steps, 2 * (1 + 1 + 86400) + 1);
   EXPECT_EQ(ruleStarts("20260101T000000", "FREQ=DAILY" + everySecond, "20260310T000000",
