@@ -329,6 +329,46 @@ Files costlyFiles10k() {
   return files;
 }
 
+// A rule of every time of a day that never comes (the 200th day of the year, in January): lists
+// of hours, minutes and seconds that name 86,400 times a day.
+std::string everyTimeOfANeverDay() {
+  auto below = [](int last) {
+    std::string values;
+    for (int value = 0; value < last; ++value)
+      values += fmt::format("{}{}", value ? "," : "", value);
+    return values;
+  };
+  return fmt::format(
+      "RRULE:FREQ=YEARLY;BYMONTH=1;BYYEARDAY=200;BYHOUR={};BYMINUTE={};BYSECOND={}\r\n", below(24),
+      below(60), below(61));
+}
+
+// Two thousand files of 9 KB, each one event with 19 such rules, and the stand-up.
+Files ruleLists2000() {
+  std::string rules;
+  for (int i = 0; i < 19; ++i)
+    rules += everyTimeOfANeverDay();
+  Files files{{"work/standup.ics", kStandup}};
+  for (int i = 0; i < 2000; ++i)
+    files[fmt::format("lists/{:04}.ics", i)] =
+        calendarText(event(fmt::format("lists{}", i), "DTSTART:20200101T000000Z\r\n" + rules));
+  return files;
+}
+
+// A zone of 440 observances, each with such a rule, asked by 174 events a year apart since it
+// begins: one file of 261 KB.
+Files ruleListZone440() {
+  std::string components = "BEGIN:VTIMEZONE\r\nTZID:Z\r\n";
+  for (int i = 0; i < 440; ++i)
+    components += "BEGIN:STANDARD\r\nDTSTART:19700101T000000\r\nTZOFFSETFROM:+0100\r\n"
+                  "TZOFFSETTO:+0100\r\n" +
+                  everyTimeOfANeverDay() + "END:STANDARD\r\n";
+  components += "END:VTIMEZONE\r\n";
+  for (int i = 0; i < 174; ++i)
+    components += inZoneZ(i, fmt::format("{}0101T000000", 1970 + i));
+  return {{"work/standup.ics", kStandup}, {"zone/all.ics", calendarText(components)}};
+}
+
 // A long line folded at 75 octets, as exports write it.
 std::string folded(const std::string &line) {
   std::string text;
@@ -478,5 +518,7 @@ CALENDAR_SHAPE(BM_ReminderPress, completedDaily10y);
 CALENDAR_SHAPE(BM_CalendarReading, costlyFiles10k);
 CALENDAR_SHAPE(BM_CalendarReading, export18mb);
 CALENDAR_SHAPE(BM_CalendarReading, export5mbAfterTen8mb);
+CALENDAR_SHAPE(BM_CalendarReading, ruleLists2000);
+CALENDAR_SHAPE(BM_CalendarReading, ruleListZone440);
 
 } // namespace

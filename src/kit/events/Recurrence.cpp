@@ -71,16 +71,22 @@ std::function<bool(WallSeconds)> pastUntil(const icaltimetype &until, const Zone
 
 // The starts kept, each moment once, those the reading can use only: once it has more than it
 // can keep, the earliest are kept, so that a rule giving millions costs no more than its share.
+// A rule may give tens of thousands at once, so keeping one allocates nothing of its own.
 class KeptStarts {
 public:
   KeptStarts(const OccurrenceWindow &wanted, std::size_t room) : wanted_(wanted), room_(room) {}
+
+  // Room for `count` more starts, up to what is kept at most, grown as a vector grows.
+  void reserve(std::size_t count) {
+    std::size_t needed = kept_.size() + std::min(count, 2 * room_ + 64);
+    if (needed > kept_.capacity())
+      kept_.reserve(std::max(needed, 2 * kept_.capacity()));
+  }
 
   // A start that may reach into the window and is not excluded.
   void add(const OccurrenceStart &start, Date moment) {
     // A period lasts its own span, not the event's: the reading checks it.
     if (!start.period && wanted_.counts && !wanted_.counts(start.start, moment))
-      return;
-    if (!seen_.insert(moment).second)
       return;
     kept_.emplace_back(moment, start);
     if (kept_.size() > 2 * room_ + 64)
@@ -90,28 +96,31 @@ public:
   std::vector<OccurrenceStart> inOrder() && {
     keepEarliest();
     std::vector<OccurrenceStart> starts;
+    starts.reserve(kept_.size());
     for (auto &[moment, start] : kept_)
       starts.push_back(std::move(start));
     return starts;
   }
 
 private:
-  // Every period, and the earliest other starts up to the room.
+  // Each moment once, as it was first added; every period, and the earliest other starts up to
+  // the room.
   void keepEarliest() {
-    std::stable_sort(kept_.begin(), kept_.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    auto earlier = [](const auto &a, const auto &b) { return a.first < b.first; };
+    // Mostly in order already: a rule gives its starts so, but for a clock turned back.
+    if (!std::is_sorted(kept_.begin(), kept_.end(), earlier))
+      std::stable_sort(kept_.begin(), kept_.end(), earlier);
+    kept_.erase(std::unique(kept_.begin(), kept_.end(),
+                            [](const auto &a, const auto &b) { return a.first == b.first; }),
+                kept_.end());
     std::size_t others = 0;
     std::erase_if(kept_,
                   [&](const auto &entry) { return !entry.second.period && ++others > room_; });
-    seen_.clear();
-    for (const auto &entry : kept_)
-      seen_.insert(entry.first);
   }
 
   const OccurrenceWindow &wanted_;
   std::size_t room_;
   std::vector<std::pair<Date, OccurrenceStart>> kept_;
-  std::set<Date> seen_;
 };
 
 void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Window &window,
@@ -148,6 +157,7 @@ void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Wind
   // other items still show.
   if (!walls)
     return;
+  kept.reserve(walls->size());
   for (WallSeconds wall : *walls) {
     ZonedTime start = zonedAt(wall, dtstart);
     Date moment = instantOf(start, window.local);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <span>
 
 namespace kit::events {
 
@@ -19,21 +20,38 @@ int secondOfDay(WallSeconds wall) {
 }
 
 // BYHOUR, BYMINUTE and BYSECOND below a period's own unit expand it (RFC 5545 §3.3.10): a day
-// to each of its times, an hour to its minutes and seconds, a minute to its seconds. These are
-// the offsets, in seconds, from the start of the period.
-std::vector<int> expandedTimes(const RecurrenceRule &rule) {
-  std::vector<int> hours = rule.frequency >= Frequency::daily ? rule.hours : std::vector<int>{0};
-  std::vector<int> minutes =
-      rule.frequency >= Frequency::hourly ? rule.minutes : std::vector<int>{0};
-  std::vector<int> seconds =
-      rule.frequency >= Frequency::minutely ? rule.seconds : std::vector<int>{0};
-  std::vector<int> times;
-  for (int hour : hours)
-    for (int minute : minutes)
-      for (int second : seconds)
-        times.push_back(hour * 3600 + minute * 60 + second);
-  return times;
-}
+// to each of its times, an hour to its minutes and seconds, a minute to its seconds. The times
+// are walked as they are used, each charged as it is made, never listed ahead: three parts of
+// 24, 60 and 60 values make 86,400 times of a day that may never come.
+class PeriodTimes {
+public:
+  explicit PeriodTimes(const RecurrenceRule &rule)
+      : hours_(expanding(rule, Frequency::daily, rule.hours)),
+        minutes_(expanding(rule, Frequency::hourly, rule.minutes)),
+        seconds_(expanding(rule, Frequency::minutely, rule.seconds)) {}
+
+  // Hands each offset from the period's start, in order, to `take` until it returns false;
+  // false when it did.
+  template <typename Take> bool each(Take take) const {
+    for (int hour : hours_)
+      for (int minute : minutes_)
+        for (int second : seconds_)
+          if (!take(hour * 3600 + minute * 60 + second))
+            return false;
+    return true;
+  }
+
+private:
+  static std::span<const int> expanding(const RecurrenceRule &rule, Frequency from,
+                                        const std::vector<int> &part) {
+    static constexpr int kStart[] = {0};
+    return rule.frequency >= from ? std::span<const int>(part) : std::span<const int>(kStart);
+  }
+
+  std::span<const int> hours_;
+  std::span<const int> minutes_;
+  std::span<const int> seconds_;
+};
 
 // BYSETPOS (RFC 5545 §3.3.10): the starts of one whole period at the positions written, from
 // its end when negative, in time order and each once.
@@ -125,7 +143,7 @@ public:
   Expansion(const RecurrenceRule &rule, WallSeconds dtstart, WallSeconds from, WallSeconds to,
             const std::function<bool(WallSeconds)> &pastUntil, const ExpansionLimits &limits)
       : rule_(rule), from_(from), to_(to), maxSteps_(limits.maxSteps), periods_(rule, dtstart),
-        times_(expandedTimes(rule)), series_(rule, dtstart, from, to, pastUntil, limits) {}
+        times_(rule), series_(rule, dtstart, from, to, pastUntil, limits) {}
 
   std::optional<std::vector<WallSeconds>> run() {
     if (rule_.neverMatches)
@@ -180,20 +198,21 @@ private:
         day = dayNumberOf({date.year, date.month, 1}) + daysInMonth(date.year, date.month);
         continue;
       }
-      if (rule_.takesDay(day) && !addTimesOf(day))
+      if (rule_.takesDay(day) && !addTimesFrom(day * kSecondsPerDay))
         return false;
       ++day;
     }
     return true;
   }
 
-  bool addTimesOf(std::int64_t day) {
-    for (int time : times_) {
+  // False when the steps ran out.
+  bool addTimesFrom(WallSeconds start) {
+    return times_.each([&](int time) {
       if (!spend())
         return false;
-      candidates_.push_back(day * kSecondsPerDay + time);
-    }
-    return true;
+      candidates_.push_back(start + time);
+      return true;
+    });
   }
 
   // A period shorter than a day: when one of BYMONTH to BYDAY, BYHOUR, BYMINUTE or BYSECOND
@@ -209,9 +228,8 @@ private:
     if (auto next = nextAfterLeftOut(start))
       return periods_.firstFrom(*next, period);
     candidates_.clear();
-    for (int time : times_)
-      if (spend())
-        candidates_.push_back(start + time);
+    if (!addTimesFrom(start))
+      return period;
     keepCandidates();
     return period + 1;
   }
@@ -251,7 +269,7 @@ private:
   WallSeconds to_;
   std::int64_t maxSteps_;
   RulePeriods periods_;
-  std::vector<int> times_; // the starts of a period, from its start
+  PeriodTimes times_;
   SeriesStarts series_;
   std::vector<WallSeconds> candidates_;
   std::int64_t steps_ = 0;

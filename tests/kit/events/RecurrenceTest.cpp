@@ -400,3 +400,21 @@ TEST(Recurrence, ARuleBeyondTheBoundIsLeftOutOfThatReading) {
   EXPECT_EQ(idsOf(eventsIn(events, utc(2026, 12, 6), utc(2026, 12, 9), "UTC")),
             std::vector<std::string>{"c/ordinary"});
 }
+
+// A moment the recurrence set gives twice is one occurrence, as its first giver has it: DTSTART
+// and the rule come before RDATE, so a period written at one of their starts does not lengthen
+// it, while one at a moment of its own lasts its own span.
+TEST(Recurrence, AMomentGivenTwiceIsOneOccurrenceAsFirstGiven) {
+  auto events =
+      eventsIn(event("series", "DTSTART:20260301T090000Z\nDURATION:PT1H\n"
+                               "RRULE:FREQ=DAILY;COUNT=2\nRDATE;VALUE=PERIOD:20260301T090000Z/PT3H,"
+                               "20260302T090000Z/PT3H,20260303T090000Z/PT3H"),
+               utc(2026, 3, 1), utc(2026, 3, 4), "UTC");
+  std::vector<std::string> spans;
+  for (const auto &occurrence : events)
+    spans.push_back(kit::foundation::iso8601String(occurrence.start) + " to " +
+                    kit::foundation::iso8601String(occurrence.end));
+  EXPECT_EQ(spans, (std::vector<std::string>{"2026-03-01T09:00:00Z to 2026-03-01T10:00:00Z",
+                                             "2026-03-02T09:00:00Z to 2026-03-02T10:00:00Z",
+                                             "2026-03-03T09:00:00Z to 2026-03-03T12:00:00Z"}));
+}

@@ -315,3 +315,59 @@ TEST(RuleExpansion, RulesThatCanNeverGiveAStartCostNothing) {
     }
   }
 }
+
+// The times a rule gives each period come in order, each costing a step as it is made; a day the
+// rule does not take costs its step whatever its times. Every second of a day written out as
+// lists is 86,400 times: two days of them fit in a rule's 200,000 steps (a step for each period,
+// day and time, and one for the period past the window), three do not. A yearly rule in January
+// on the 200th day of the year never gives a start: 2026 costs a step for itself, one for each
+// January day and one for each month passed over, and the step that finds 2027 past the window.
+TEST(RuleExpansion, TimesWithinAPeriodComeInOrderAndEachCostsAStep) {
+  auto below = [](int last) {
+    std::string values;
+    for (int value = 0; value < last; ++value)
+      values += (value ? "," : "") + std::to_string(value);
+    return values;
+  };
+  std::string everySecond =
+      ";BYHOUR=" + below(24) + ";BYMINUTE=" + below(60) + ";BYSECOND=" + below(60);
+  struct Case {
+    std::string rule;
+    const char *from;
+    const char *to;
+    Starts starts;
+    std::int64_t steps;
+  };
+  const std::vector<Case> cases{
+      {"FREQ=DAILY;BYHOUR=17,9;BYMINUTE=30,0;BYSECOND=45,0",
+       "20260310T000000",
+       "20260310T235959",
+       {"20260310T090000", "20260310T090045", "20260310T093000", "20260310T093045",
+        "20260310T170000", "20260310T170045", "20260310T173000", "20260310T173045"},
+       1 + 1 + 8 + 1},
+      {"FREQ=HOURLY;BYMINUTE=45,15;BYSECOND=10",
+       "20260310T090000",
+       "20260310T105959",
+       {"20260310T091510", "20260310T094510", "20260310T101510", "20260310T104510"},
+       2 * (1 + 2) + 1},
+      {"FREQ=YEARLY;BYMONTH=1;BYYEARDAY=200" + everySecond,
+       "20260101T000000",
+       "20261231T235959",
+       {},
+       1 + 31 + 11 + 1},
+  };
+  for (const auto &c : cases) {
+    std::int64_t steps = 0;
+    EXPECT_EQ(ruleStarts("20260101T000000", c.rule, c.from, c.to, &steps), c.starts) << c.rule;
+    EXPECT_EQ(steps, c.steps) << c.rule;
+  }
+  std::int64_t steps = 0;
+  auto twoDays = ruleStarts("20260101T000000", "FREQ=DAILY" + everySecond, "20260310T000000",
+                            "20260311T235959", &steps);
+  ASSERT_EQ(twoDays.size(), 2u * 86400u);
+  EXPECT_EQ(twoDays.back(), "20260311T235959");
+  EXPECT_EQ(steps, 2 * (1 + 1 + 86400) + 1);
+  EXPECT_EQ(ruleStarts("20260101T000000", "FREQ=DAILY" + everySecond, "20260310T000000",
+                       "20260312T235959"),
+            Starts{"too much work"});
+}
