@@ -146,7 +146,7 @@ std::optional<CalendarFile> readCalendarFile(std::string_view text, CalendarFile
   if (!file.account->take(ReadingBudget::values, scanned->values))
     return std::nullopt;
   for (const auto &definition : scanned->zones) {
-    if (definition.changes > kMaxZoneChanges || definition.lines.size() > kMaxZoneText)
+    if (definition.changes > kMaxZoneChanges || definition.rules > kMaxZoneRules)
       return std::nullopt;
     file.zones.add(reading.zones.zone(definition.lines), file.account.get());
   }

@@ -39,9 +39,10 @@ struct FolderReading {
 
 // The file read from `text`, `file` giving its place, with an account of its own in the reading.
 // None when it is no calendar holding an event or a to-do, it nests too deep, it defines a zone
-// listing more than kMaxZoneChanges changes, its bytes pass what is left of the reading's, or its
-// values pass its own share and what is left of the reading's. A file holding no item of the kind
-// the reading wants is returned without its items, for nothing of it will be read.
+// listing more than kMaxZoneChanges changes or kMaxZoneRules rules, its bytes pass what is left
+// of the reading's, or its values pass its own share and what is left of the reading's. A file
+// holding no item of the kind the reading wants is returned without its items, for nothing of it
+// will be read.
 std::optional<CalendarFile> readCalendarFile(std::string_view text, CalendarFile file,
                                              FolderReading &reading);
 

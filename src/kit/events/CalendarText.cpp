@@ -126,8 +126,11 @@ bool readParameter(std::string_view line, std::size_t &at, Parameters &parameter
   return true;
 }
 
-// None for a line the format cannot read.
+// None for a line the format cannot read: one holding a NUL, which the format has none of, is
+// never read up to it.
 std::optional<Parameters> parametersOf(std::string_view line, std::size_t at) {
+  if (line.find('\0') != std::string_view::npos)
+    return std::nullopt;
   Parameters parameters;
   while (at < line.size() && line[at] == ';')
     if (!readParameter(line, at, parameters))
@@ -255,6 +258,7 @@ private:
                          : *zoneName == "DTSTART" ? 1
                                                   : 0;
     result_.zones.back().changes += dates;
+    result_.zones.back().rules += *zoneName == "RRULE" ? 1 : 0;
     keepZoneLine(std::string(*zoneName) + ":" + std::string(value),
                  std::max<std::int64_t>(dates, 1));
   }
@@ -276,12 +280,7 @@ private:
 
 } // namespace
 
-std::optional<CalendarText> scanCalendarText(std::string_view text) {
-  // The format has no NUL: a file holding one is refused whole, never read up to it.
-  if (text.find('\0') != std::string_view::npos)
-    return std::nullopt;
-  return Scanner().run(text);
-}
+std::optional<CalendarText> scanCalendarText(std::string_view text) { return Scanner().run(text); }
 
 bool readsAsProperty(std::string_view line, std::size_t nameSize) {
   return parametersOf(line, nameSize).has_value();

@@ -21,6 +21,8 @@ struct ZoneText {
   std::string lines;
   // The changes it lists: each observance's onset, and each date of its RDATEs.
   std::int64_t changes = 0;
+  // Its RRULEs.
+  std::int64_t rules = 0;
 };
 
 // What the readers take from the text of one .ics file, in one pass over it.
@@ -32,10 +34,10 @@ struct CalendarText {
   std::int64_t values = 0;
 };
 
-// The parts of a calendar file the readers use; none for text that holds a NUL anywhere (the
-// format has none) or nests components deeper than kMaxNesting. Property names, parameter names
-// and component names are read without regard to case; lines, parameters and components the
-// readers have no use for are passed over unread.
+// The parts of a calendar file the readers use; none for text that nests components deeper than
+// kMaxNesting. Property names, parameter names and component names are read without regard to
+// case; lines, parameters and components the readers have no use for are passed over unread, as
+// is a property line holding a NUL (the format has none), alone.
 std::optional<CalendarText> scanCalendarText(std::string_view text);
 
 // Whether an unfolded content line whose name is `nameSize` bytes long reads as a property: its

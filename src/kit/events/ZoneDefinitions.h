@@ -16,11 +16,10 @@
 namespace kit::events {
 
 // The most changes of offset one zone definition may list (each onset and each date of its
-// RDATEs counts one); a real zone lists a few. Its rules are not counted: they are read only
-// where a time asks.
+// RDATEs counts one); a real zone lists a few. Its rules are expanded only where a time asks,
+// but each is read as the zone is made and looked at by every question: a real zone has two.
 inline constexpr std::int64_t kMaxZoneChanges = 10000;
-// A zone's definition is a few kilobytes; one far larger is not read.
-inline constexpr std::size_t kMaxZoneText = 256 << 10;
+inline constexpr std::int64_t kMaxZoneRules = 1000;
 
 // A zone a file defines (a VTIMEZONE, RFC 5545 §3.6.5), read from its lines as CalendarText
 // keeps them. Its offset at a moment is that of the latest onset of its observances up to then

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 
 using namespace events_test;
 using kit::events::Event;
@@ -138,6 +139,53 @@ TEST(EventStoreEvents, UnreadableFilesAreSkippedAndTheRestRead) {
   // An event without a start is skipped alone: the to-do beside it reads.
   EXPECT_EQ(idsOf(home.store().incompleteReminders({}, EventStore::Undated::included)),
             std::vector<std::string>{"c/todo-beside"});
+}
+
+// The format has no NUL: a line holding one is lost alone, or with it the item it begins, never
+// the file. Another program reads a NUL in a description as part of its text.
+TEST(EventStoreEvents, ALineHoldingANulIsLostAloneNeverItsFile) {
+  const std::string nul(1, '\0');
+  struct Case {
+    std::string name;
+    std::string lines; // the event's, after its UID
+    std::string begin; // its BEGIN line
+    std::vector<std::string> shown;
+    std::optional<std::string> title;
+  };
+  const std::string start = "DTSTART:20240312T080000Z\n";
+  const std::vector<Case> cases{
+      {"in a description",
+       start + "SUMMARY:Review\nDESCRIPTION:notes" + nul + "more",
+       "BEGIN:VEVENT",
+       {"c/review", "c/standup"},
+       "Review"},
+      {"in the title",
+       start + "SUMMARY:Rev" + nul + "iew",
+       "BEGIN:VEVENT",
+       {"c/review", "c/standup"},
+       std::nullopt},
+      {"in the start",
+       "DTSTART:20240312T08" + nul + "0000Z\nSUMMARY:Review",
+       "BEGIN:VEVENT",
+       {"c/standup"},
+       std::nullopt},
+      {"in the line that begins it",
+       start + "SUMMARY:Review",
+       "BEGIN:VEVENT" + nul,
+       {"c/standup"},
+       std::nullopt},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    home.add("c", "both.ics",
+             c.begin + "\nUID:review\n" + c.lines + "\nEND:VEVENT\n" +
+                 timedEvent("standup", "20240312T100000", "20240312T101500"));
+    auto events = eventsOnMarch(home, 12);
+    EXPECT_EQ(idsOf(events), c.shown) << c.name;
+    if (events.size() == 2) {
+      EXPECT_EQ(events[0].title, c.title) << c.name;
+    }
+  }
 }
 
 TEST(EventStoreEvents, ByStartThenIdEachIdOnceAndTextValidOrAbsent) {

@@ -82,9 +82,10 @@ TEST(ReminderCompletion, ReopeningDropsFoldedAndLowerCaseLinesWholeAndKeepsAnAla
         << c.name;
 }
 
-// Some exporters begin a file with a byte-order mark, some end lines in LF or CR alone, and a
-// file edited by hand may mix them: each is read, and a toggle keeps every byte but the
-// completion lines, which end as the line they take the place of does.
+// Some exporters begin a file with a byte-order mark, some end lines in LF or CR alone, a file
+// edited by hand may mix them, and some write a NUL the format has none of: each is read, and a
+// toggle keeps every byte but the completion lines, which end as the line they take the place
+// of does.
 TEST(ReminderCompletion, FilesWithAMarkOrAnyLineEndsAreReadAndKeepThemThroughAToggle) {
   struct Case {
     const char *name;
@@ -112,6 +113,14 @@ TEST(ReminderCompletion, FilesWithAMarkOrAnyLineEndsAreReadAndKeepThemThroughATo
        "END:VCALENDAR\n",
        "STATUS:NEEDS-ACTION\r",
        "STATUS:COMPLETED\rCOMPLETED:20240312T101530Z\rPERCENT-COMPLETE:100\r"},
+      {"NULs in descriptions",
+       calendarText("BEGIN:VEVENT\nUID:e\nDTSTART:20240312T090000Z\nDESCRIPTION:a" +
+                    std::string(1, '\0') +
+                    "b\nEND:VEVENT\nBEGIN:VTODO\nUID:t\nSUMMARY:Call the\n  bank\n"
+                    "DESCRIPTION:x" +
+                    std::string(1, '\0') + "\nSTATUS:NEEDS-ACTION\nEND:VTODO"),
+       "STATUS:NEEDS-ACTION\r\n",
+       "STATUS:COMPLETED\r\nCOMPLETED:20240312T101530Z\r\nPERCENT-COMPLETE:100\r\n"},
   };
   for (const auto &c : cases) {
     CalendarHome home;

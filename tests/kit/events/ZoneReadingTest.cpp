@@ -313,3 +313,50 @@ TEST(ZoneReading, AZoneOneFileCannotAffordStaysUsableForAnother) {
   ASSERT_EQ(idsOf(events), std::vector<std::string>{"c/early"});
   EXPECT_EQ(kit::foundation::iso8601String(events[0].start), "1701-01-15T11:00:00Z");
 }
+
+// A zone within the documented bounds reads, however long its text: 10,000 changes each an
+// observance of its own (a megabyte), a thousand rules. One rule more leaves its file out, the
+// stand-up beside it included, and no other file.
+TEST(ZoneReading, AZoneWithinItsBoundsReadsWhateverItsLengthAndOnePastThemLeavesItsFileOut) {
+  // Observances that each keep the clock an hour ahead of UTC, one a year from 1601.
+  auto observances = [](int count) {
+    std::string lines;
+    for (int i = 0; i < count; ++i)
+      lines += fmt::format("BEGIN:STANDARD\nDTSTART:{:04}0101T000000\nTZOFFSETFROM:+0100\n"
+                           "TZOFFSETTO:+0100\nEND:STANDARD\n",
+                           1601 + i % 400);
+    return lines;
+  };
+  auto rules = [](int count) {
+    std::string lines = "BEGIN:STANDARD\nDTSTART:16010101T000000\nTZOFFSETFROM:+0100\n"
+                        "TZOFFSETTO:+0100\n";
+    for (int i = 0; i < count; ++i)
+      lines += fmt::format("RRULE:FREQ=YEARLY;BYMONTH={};BYMONTHDAY=1\n", 1 + i % 12);
+    return lines + "END:STANDARD\n";
+  };
+  struct Case {
+    std::string name;
+    std::string observances;
+    std::vector<std::string> shown;
+  };
+  const std::vector<std::string> both{"c/zoned 2026-12-07T09:00:00Z",
+                                      "c/other 2026-12-07T11:00:00Z",
+                                      "c/standup 2026-12-07T12:00:00Z"};
+  const std::vector<Case> cases{
+      {"10,000 changes", observances(10000), both},
+      {"a thousand rules", rules(1000), both},
+      {"a rule more", rules(1001), {"c/other 2026-12-07T11:00:00Z"}},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    home.add("c", "long.ics",
+             "BEGIN:VTIMEZONE\nTZID:Long\n" + c.observances +
+                 "END:VTIMEZONE\nBEGIN:VEVENT\nUID:zoned\nDTSTART;TZID=Long:20261207T100000\n"
+                 "END:VEVENT\nBEGIN:VEVENT\nUID:standup\nDTSTART:20261207T120000Z\nEND:VEVENT");
+    home.add("c", "other.ics", "BEGIN:VEVENT\nUID:other\nDTSTART:20261207T110000Z\nEND:VEVENT");
+    std::vector<std::string> shown;
+    for (const auto &event : home.store().events(utc(2026, 12, 7), utc(2026, 12, 8)))
+      shown.push_back(event.id + " " + kit::foundation::iso8601String(event.start));
+    EXPECT_EQ(shown, c.shown) << c.name;
+  }
+}
