@@ -124,17 +124,31 @@ std::string completionLines(bool completed, foundation::Date now, std::string_vi
                      utcStamp(now));
 }
 
+// DTSTAMP (§3.8.7.2) and LAST-MODIFIED (§3.8.7.3) of the to-do itself: when it was last changed.
+bool isStampLine(const EditedLine &line) {
+  return line.depth == 2 && (line.name == "dtstamp" || line.name == "last-modified");
+}
+
 // The lines as they were after the file's byte-order mark, the to-do's own completion lines left
-// out and `inserted` put in before line `insertAt`.
+// out and `inserted` put in before line `insertAt`; its first DTSTAMP and LAST-MODIFIED each
+// renewed where they stand (`now`), and any later ones left out.
 std::string rewritten(std::string_view mark, const std::vector<EditedLine> &lines, TodoLines todo,
-                      std::size_t insertAt, std::string_view inserted) {
+                      std::size_t insertAt, std::string_view inserted, foundation::Date now) {
   std::string result(mark);
+  std::vector<std::string_view> renewed;
   for (std::size_t at = 0; at < lines.size(); ++at) {
+    const EditedLine &line = lines[at];
     if (at == insertAt)
       result += inserted;
     bool inTodo = at >= todo.first && at < todo.end;
-    if (!inTodo || !isCompletionLine(lines[at]))
-      result += lines[at].raw;
+    if (inTodo && isStampLine(line)) {
+      if (std::find(renewed.begin(), renewed.end(), line.name) == renewed.end())
+        result += fmt::format("{}:{}{}", foundation::asciiUppercased(line.name), utcStamp(now),
+                              line.lineEnd);
+      renewed.push_back(line.name);
+    } else if (!inTodo || !isCompletionLine(line)) {
+      result += line.raw;
+    }
   }
   return result;
 }
@@ -164,7 +178,7 @@ std::optional<std::string> withCompletion(std::string_view text, std::size_t tod
   if (newline.empty())
     newline = lines[*insertAt - 1].lineEnd;
   return rewritten(byteOrderMark(text), lines, *todo, *insertAt,
-                   completionLines(completed, now, newline));
+                   completionLines(completed, now, newline), now);
 }
 
 std::optional<std::string> withCompletedOccurrence(std::string_view text, std::size_t todoIndex,

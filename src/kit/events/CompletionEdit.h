@@ -13,9 +13,10 @@ namespace kit::events {
 // The text of a calendar file with the completion of one to-do changed, the `todoIndex`-th of
 // those directly inside its calendars. Completing sets STATUS:COMPLETED, COMPLETED (`now`, in
 // UTC) and PERCENT-COMPLETE:100; reopening sets STATUS:NEEDS-ACTION and drops COMPLETED and
-// PERCENT-COMPLETE. Every other line stays exactly as written, whatever it says, so nothing the
-// readers pass over is lost. None when the file has no such to-do, or stops inside it before any
-// line the new ones could go before.
+// PERCENT-COMPLETE. Either renews the to-do's DTSTAMP, and its LAST-MODIFIED where it has one
+// (`now`; RFC 5545 §3.8.7.2, §3.8.7.3). Every other line stays exactly as written, whatever it
+// says, so nothing the readers pass over is lost. None when the file has no such to-do, or stops
+// inside it before any line the new ones could go before.
 std::optional<std::string> withCompletion(std::string_view text, std::size_t todoIndex,
                                           bool completed, foundation::Date now);
 

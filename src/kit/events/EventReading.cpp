@@ -34,7 +34,7 @@ Length lengthOf(const ItemComponent &event, const FileZones &zones, const ZonedT
     return {.allDay = false, .days = 0, .seconds = std::max(seconds, 0.0)};
   }
   const Property *durationProperty = event.first(PropertyName::duration);
-  if (auto duration = durationProperty ? durationOf(*durationProperty) : std::nullopt)
+  if (auto duration = durationProperty ? durationOf(*durationProperty, start) : std::nullopt)
     return nominalLength(*duration, allDay);
   return {.allDay = allDay, .days = allDay ? 1 : 0, .seconds = 0};
 }
@@ -146,11 +146,16 @@ private:
     // An override names the occurrence it replaces by its original start (RFC 5545 §3.8.4.4); a
     // RANGE=THISANDFUTURE on it is read as that one occurrence alone.
     std::set<Date> moved;
+    auto seriesStart =
+        group.series.item && !group.overrides.empty() ? startOf(group.series) : std::nullopt;
     for (const auto &change : group.overrides) {
       const Property *recurrenceId = change.item->first(PropertyName::recurrenceId);
       auto original = zonedTimeOf(*recurrenceId, change.file->zones);
       if (!original)
         continue;
+      if (seriesStart)
+        original = namedOccurrence(*original, *group.series.item, group.series.file->zones,
+                                   *seriesStart, local_, *group.series.file->account);
       moved.insert(instantOf(*original, local_));
       auto start = startOf(change);
       if (start && !isCancelled(*change.item))

@@ -70,10 +70,11 @@ std::optional<FoundReminder> reminderOf(const fs::path &folder, const Zone *zone
   auto files = readCalendarFolder(folder, reading, &calendar, [&](const CalendarFile &file) {
     return holdsReminderOf(file, id);
   });
-  for (auto &item : readReminders(files, zone, {.now = now, .completions = kAllTime}))
-    if (item.reminder.id == id)
-      return std::move(item);
-  return std::nullopt;
+  auto found =
+      readReminders(files, zone, {.now = now, .completions = kAllTime, .id = std::string(id)});
+  if (found.empty())
+    return std::nullopt;
+  return std::move(found.front());
 }
 
 bool isOpen(const FoundReminder &item, const DateRange &due, EventStore::Undated undated) {
@@ -117,11 +118,11 @@ bool sameBesidesCompletion(const ItemComponent &a, const ItemComponent &b) {
   return a.kind == b.kind && rest(a) == rest(b);
 }
 
-// Whether the edit changed the file as meant and nothing else: the `todoIndex`-th to-do (or,
-// with `added`, a new one right after it: a change of an occurrence with the series' UID)
-// reads as `completed`, and every other item of the file reads as it did.
-bool changesOnly(std::string_view before, std::string_view after, std::size_t todoIndex,
-                 bool completed, bool added) {
+// Whether the edit changed the file as meant and nothing else: the to-dos at `changed` (or,
+// with `added`, a new one right after the one there: a change of an occurrence with the series'
+// UID) read as `completed`, and every other item of the file reads as it did.
+bool changesOnly(std::string_view before, std::string_view after,
+                 const std::vector<std::size_t> &changed, bool completed, bool added) {
   auto was = scanCalendarText(before);
   auto is = scanCalendarText(after);
   if (!was || !is || is->items.size() != was->items.size() + (added ? 1 : 0))
@@ -129,7 +130,9 @@ bool changesOnly(std::string_view before, std::string_view after, std::size_t to
   std::size_t shift = 0;
   for (std::size_t at = 0; at < is->items.size(); ++at) {
     const ItemComponent &item = is->items[at];
-    bool target = item.kind == ComponentKind::todo && item.index == todoIndex + (added ? 1 : 0);
+    bool target = item.kind == ComponentKind::todo &&
+                  (added ? item.index == changed.front() + 1
+                         : std::count(changed.begin(), changed.end(), item.index) > 0);
     if (target && added) {
       shift = 1;
       if (!item.first(PropertyName::recurrenceId) || uidOf(item) != uidOf(was->items[at - 1]))
@@ -143,9 +146,25 @@ bool changesOnly(std::string_view before, std::string_view after, std::size_t to
   return true;
 }
 
-// What a change of completion makes of the locked file.
+// The text with the to-dos at `changed` completed (at `now`) or reopened; none when that does not
+// read back as made.
+std::optional<std::string> withCompletions(std::string_view text,
+                                           const std::vector<std::size_t> &changed, bool completed,
+                                           Date now) {
+  std::optional<std::string> edited(text);
+  for (std::size_t todoIndex : changed)
+    if (edited)
+      edited = withCompletion(*edited, todoIndex, completed, now);
+  if (!edited || !changesOnly(text, *edited, changed, completed, false))
+    return std::nullopt;
+  return edited;
+}
+
+// What a change of completion makes of the locked files.
 struct CompletionChange {
   std::optional<std::string> text; // none to leave the file as it is
+  // The text of the file of the to-do that changes alongside, when it is another.
+  std::optional<std::string> alongsideText;
   // The reminder is now read from another file, or from none: look for it again.
   bool moved = false;
   // Why the change cannot be made, when it cannot.
@@ -153,36 +172,65 @@ struct CompletionChange {
 };
 
 CompletionChange refused(std::string reason) {
-  return {.text = std::nullopt, .moved = false, .refusal = std::move(reason)};
+  return {.text = std::nullopt,
+          .alongsideText = std::nullopt,
+          .moved = false,
+          .refusal = std::move(reason)};
 }
 
-// With the lock of the file the reminder was read from held: its calendar read again (an override
-// in any of its files may have changed which occurrence is current, and where it is kept), and
-// the file with the reminder changed in it. Moved when the reminder is now read elsewhere or not
+const std::string kStopsInside = "the file stops inside the reminder, before its END:VTODO";
+
+// With the lock of the file the reminder was read from held (and of the file of the to-do that
+// changes alongside, `alongside`, when that is another): its calendar read again (an override in
+// any of its files may have changed which occurrence is current, and where it is kept), and the
+// files with the reminder changed in them. Moved when the reminder is now read elsewhere or not
 // at all; refused when the change cannot be written as meant.
 CompletionChange changedText(const fs::path &folder, const fs::path &file,
-                             const FoundReminder &listed, Date now,
+                             const fs::path *alongside, const FoundReminder &listed, Date now,
                              const std::function<bool(bool completed)> &change, const Zone *zone) {
   auto current = reminderOf(folder, zone, listed.reminder.id, now);
-  if (!current || current->file != listed.file)
-    return {.text = std::nullopt, .moved = true, .refusal = std::nullopt};
+  if (!current || current->file != listed.file || current->alongside != listed.alongside)
+    return {.text = std::nullopt,
+            .alongsideText = std::nullopt,
+            .moved = true,
+            .refusal = std::nullopt};
   auto text = readCalendarText(file);
   if (!text)
     return refused("the file cannot be read");
   bool completed = change(current->reminder.completed);
   bool adding = current->occurrenceToAdd || current->seriesWithoutUid;
   if (adding && !completed)
-    return {.text = text, .moved = false, .refusal = std::nullopt}; // nothing to reopen
+    return {.text = text,
+            .alongsideText = std::nullopt,
+            .moved = false,
+            .refusal = std::nullopt}; // nothing to reopen
   if (current->seriesWithoutUid)
     return refused("a repeating reminder without a UID cannot have one occurrence completed");
+  std::vector<std::size_t> changed{current->todoIndex};
+  if (current->alongside && !alongside)
+    changed.push_back(current->alongside->todoIndex);
   auto edited =
       adding ? withCompletedOccurrence(*text, current->todoIndex, *current->occurrenceToAdd, now)
-             : withCompletion(*text, current->todoIndex, completed, now);
-  if (!edited || !changesOnly(*text, *edited, current->todoIndex, completed, adding))
+             : withCompletions(*text, changed, completed, now);
+  if (adding && edited && !changesOnly(*text, *edited, changed, completed, true))
+    edited.reset();
+  if (!edited)
     return refused(endsInsideToDo(*text, current->todoIndex)
-                       ? "the file stops inside the reminder, before its END:VTODO"
+                       ? kStopsInside
                        : "the change would not read back as made");
-  return {.text = edited, .moved = false, .refusal = std::nullopt};
+  CompletionChange made{
+      .text = edited, .alongsideText = std::nullopt, .moved = false, .refusal = std::nullopt};
+  if (alongside) {
+    auto other = readCalendarText(*alongside);
+    made.alongsideText =
+        other ? withCompletions(*other, {current->alongside->todoIndex}, completed, now)
+              : std::nullopt;
+    if (!made.alongsideText)
+      return refused(other && endsInsideToDo(*other, current->alongside->todoIndex)
+                         ? kStopsInside
+                         : "the series' file cannot be changed with its occurrence");
+  }
+  return made;
 }
 
 } // namespace
@@ -271,7 +319,18 @@ EventStore::changeCompletion(std::string_view id, Date now,
     auto error = foundation::replaceLocked(
         target->file,
         [&](const fs::path &file) {
-          made = changedText(folder_, file, *target, now, change, &zone_);
+          if (!target->alongside || target->alongside->file == target->file) {
+            made = changedText(folder_, file, nullptr, *target, now, change, &zone_);
+            return made.text;
+          }
+          // The file of the to-do that changes alongside is locked too, and written first.
+          auto written =
+              foundation::replaceLocked(target->alongside->file, [&](const fs::path &other) {
+                made = changedText(folder_, file, &other, *target, now, change, &zone_);
+                return made.alongsideText;
+              });
+          if (written && made.alongsideText)
+            made = refused("the series' file cannot be written");
           return made.text;
         },
         {},

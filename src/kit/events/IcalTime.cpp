@@ -5,6 +5,7 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <climits>
 
 namespace kit::events {
 
@@ -53,11 +54,88 @@ std::optional<icaltimetype> basicTime(const std::string &text) {
   return time;
 }
 
+// The last reading a time of the calendar may have: 9999-12-31 23:59:59.
+const WallSeconds kLastWall = (dayNumberOf({9999, 12, 31}) + 1) * kSecondsPerDay - 1;
+
+// A duration as written (RFC 5545 §3.3.6), its weeks counted as days, in numbers that hold every
+// value exactly (libical keeps each in 32 bits and wraps a larger one); none when a number or
+// the whole in seconds passes a signed 64-bit count.
+struct ExactDuration {
+  std::int64_t days = 0;
+  std::int64_t seconds = 0;
+};
+
+std::optional<ExactDuration> exactDuration(std::string_view text) {
+  ExactDuration exact;
+  std::int64_t number = 0;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      if (__builtin_mul_overflow(number, 10, &number) ||
+          __builtin_add_overflow(number, c - '0', &number))
+        return std::nullopt;
+      continue;
+    }
+    if (c == 'W' || c == 'D' || c == 'H' || c == 'M' || c == 'S') {
+      std::int64_t &total = c == 'W' || c == 'D' ? exact.days : exact.seconds;
+      std::int64_t unit = c == 'W' ? 7 : c == 'H' ? 3600 : c == 'M' ? 60 : 1;
+      std::int64_t part = 0;
+      if (__builtin_mul_overflow(number, unit, &part) ||
+          __builtin_add_overflow(total, part, &total))
+        return std::nullopt;
+    }
+    number = 0;
+  }
+  std::int64_t whole = 0;
+  if (__builtin_mul_overflow(exact.days, kSecondsPerDay, &whole) ||
+      __builtin_add_overflow(whole, exact.seconds, &whole))
+    return std::nullopt;
+  return exact;
+}
+
+// The duration of the text from `start`; none when it is none, or passes a signed 64-bit count
+// of seconds, or ends after the calendar's last day. Its days are kept as days, its time in hours
+// and seconds, so that libical's 32-bit fields hold it.
+std::optional<icaldurationtype> durationFrom(const std::string &text, const ZonedTime &start) {
+  icaldurationtype duration = icaldurationtype_from_string(text.c_str());
+  auto exact = exactDuration(text);
+  if (icaldurationtype_is_bad_duration(duration) || !exact)
+    return std::nullopt;
+  if (!duration.is_neg &&
+      exact->days * kSecondsPerDay + exact->seconds > kLastWall - wallSecondsOf(start.time))
+    return std::nullopt;
+  duration.weeks = 0;
+  duration.days = static_cast<unsigned>(std::min<std::int64_t>(exact->days, UINT_MAX));
+  duration.hours = static_cast<unsigned>(std::min<std::int64_t>(exact->seconds / 3600, UINT_MAX));
+  duration.minutes = 0;
+  duration.seconds = static_cast<unsigned>(exact->seconds % 3600);
+  return duration;
+}
+
 ZonedTime zoned(icaltimetype time, const Property &property, const FileZones &zones) {
   ZonedTime result{.time = time, .zone = nullptr};
   if (!icaltime_is_utc(time) && !time.is_date && !property.tzid.empty())
     result.zone = zoneNamed(property.tzid, zones);
   return result;
+}
+
+// The moments the zone's clock may show a reading at: read with the offset before a change near
+// it, and with the offset after.
+struct Readings {
+  std::int64_t withOffsetBefore;
+  std::int64_t withOffsetAfter;
+  bool showsBefore;
+  bool showsAfter;
+};
+
+Readings readingsOf(WallSeconds reading, const Zone *zone) {
+  Readings readings{.withOffsetBefore = reading - zone->offsetAt(reading - kSecondsPerDay),
+                    .withOffsetAfter = reading - zone->offsetAt(reading + kSecondsPerDay),
+                    .showsBefore = false,
+                    .showsAfter = false};
+  auto shows = [&](std::int64_t moment) { return moment + zone->offsetAt(moment) == reading; };
+  readings.showsBefore = shows(readings.withOffsetBefore);
+  readings.showsAfter = shows(readings.withOffsetAfter);
+  return readings;
 }
 
 } // namespace
@@ -114,18 +192,22 @@ std::optional<ZonedPeriod> zonedPeriodOf(const Property &property, const FileZon
   ZonedPeriod result{.start = zoned(period.start, property, zones),
                      .end = std::nullopt,
                      .duration = period.duration};
-  if (!icaltime_is_null_time(period.end) && icaltime_is_valid_time(period.end))
+  if (!icaltime_is_null_time(period.end) && icaltime_is_valid_time(period.end)) {
     result.end = zoned(period.end, property, zones);
-  else if (icaldurationtype_is_bad_duration(period.duration))
+    return result;
+  }
+  std::size_t slash = property.value.find('/');
+  auto duration = slash == std::string::npos
+                      ? std::nullopt
+                      : durationFrom(property.value.substr(slash + 1), result.start);
+  if (!duration)
     return std::nullopt;
+  result.duration = *duration;
   return result;
 }
 
-std::optional<icaldurationtype> durationOf(const Property &property) {
-  icaldurationtype duration = icaldurationtype_from_string(property.value.c_str());
-  if (icaldurationtype_is_bad_duration(duration))
-    return std::nullopt;
-  return duration;
+std::optional<icaldurationtype> durationOf(const Property &property, const ZonedTime &start) {
+  return durationFrom(property.value, start);
 }
 
 bool holdsTime(const Property &property) {
@@ -139,13 +221,21 @@ Date instantOf(const ZonedTime &time, const Zone *local) {
     return Date::fromUnixTime(static_cast<double>(reading));
   // RFC 5545 §3.3.5: a time the clock shows twice is the first of them, one it skips is read
   // with the offset in force before the change.
-  std::int64_t withOffsetBefore = reading - zone->offsetAt(reading - kSecondsPerDay);
-  std::int64_t withOffsetAfter = reading - zone->offsetAt(reading + kSecondsPerDay);
-  auto shows = [&](std::int64_t moment) { return moment + zone->offsetAt(moment) == reading; };
-  std::int64_t moment = withOffsetBefore;
-  if (shows(withOffsetAfter) && (!shows(withOffsetBefore) || withOffsetAfter < withOffsetBefore))
-    moment = withOffsetAfter;
+  Readings readings = readingsOf(reading, zone);
+  std::int64_t moment = readings.withOffsetBefore;
+  if (readings.showsAfter &&
+      (!readings.showsBefore || readings.withOffsetAfter < readings.withOffsetBefore))
+    moment = readings.withOffsetAfter;
   return Date::fromUnixTime(static_cast<double>(moment));
+}
+
+bool isShownTwice(const ZonedTime &time, const Zone *local) {
+  const Zone *zone = effectiveZone(time, local);
+  if (time.isDate() || zone == utcZone())
+    return false;
+  Readings readings = readingsOf(wallSecondsOf(time.time), zone);
+  return readings.showsBefore && readings.showsAfter &&
+         readings.withOffsetBefore != readings.withOffsetAfter;
 }
 
 Date instantAfterDays(const ZonedTime &time, int days, const Zone *local) {

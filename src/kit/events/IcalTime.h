@@ -22,6 +22,8 @@ struct ZonedTime {
   const Zone *zone = nullptr;
 
   bool isDate() const { return time.is_date != 0; }
+  // A time of day without a zone or UTC's mark.
+  bool isFloating() const { return !isDate() && !zone && !icaltime_is_utc(time); }
 };
 
 // A period as the file writes it (RFC 5545 §3.3.9): a start, and an end or a duration.
@@ -38,11 +40,13 @@ struct ZonedPeriod {
 std::optional<ZonedTime> zonedTimeOf(const Property &property, const FileZones &zones);
 
 // The value of an RDATE;VALUE=PERIOD, its times in the zone its TZID names. None for anything
-// else.
+// else, a period whose duration durationOf refuses included.
 std::optional<ZonedPeriod> zonedPeriodOf(const Property &property, const FileZones &zones);
 
-// The value of a DURATION (RFC 5545 §3.3.6); none when it is not one.
-std::optional<icaldurationtype> durationOf(const Property &property);
+// The value of a DURATION (RFC 5545 §3.3.6) of an item that starts at `start`; none when it is
+// not one, or when it passes a signed 64-bit count of seconds or ends after 9999-12-31: the item
+// is read as if it had none.
+std::optional<icaldurationtype> durationOf(const Property &property, const ZonedTime &start);
 
 // Whether the property holds a day or a time libical can read.
 bool holdsTime(const Property &property);
@@ -67,6 +71,10 @@ const Zone *effectiveZone(const ZonedTime &time, const Zone *local);
 // clock shows twice is the first of them, one it skips is read with the offset before the change
 // (RFC 5545 §3.3.5).
 foundation::Date instantOf(const ZonedTime &time, const Zone *local);
+
+// Whether the clock the time is read on shows its reading at two moments, as in the hour a
+// clock goes back: readers differ on which of them it names.
+bool isShownTwice(const ZonedTime &time, const Zone *local);
 
 // `time` moved by whole days on the calendar, then read as a moment.
 foundation::Date instantAfterDays(const ZonedTime &time, int days, const Zone *local);

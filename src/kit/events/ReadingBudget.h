@@ -25,10 +25,12 @@ public:
   static constexpr std::int64_t kDateSteps = 40;
   // Occurrences of events kept.
   static constexpr std::int64_t kOccurrences = 100000;
-  // Reminders kept: more than anyone keeps open, fewer than take a widget long to list.
+  // Reminders kept: more than anyone keeps open, fewer than take a widget long to list. Open and
+  // completed ones are kept apart, so that what is done never takes the place of what is not.
   static constexpr std::int64_t kReminders = 10000;
+  static constexpr std::int64_t kCompletedReminders = 10000;
 
-  enum Resource { bytes, values, steps, occurrences, reminders, resourceCount };
+  enum Resource { bytes, values, steps, occurrences, reminders, completedReminders, resourceCount };
 
   std::int64_t left(Resource resource) const { return left_[resource]; }
 
@@ -41,7 +43,8 @@ public:
   }
 
 private:
-  std::int64_t left_[resourceCount] = {kBytes, kValues, kSteps, kOccurrences, kReminders};
+  std::int64_t left_[resourceCount] = {kBytes,       kValues,    kSteps,
+                                       kOccurrences, kReminders, kCompletedReminders};
 };
 
 // One file's account within a reading: the share of the item being read, which no other item
@@ -59,6 +62,7 @@ public:
   static constexpr std::int64_t kFileSteps = 1000;
   static constexpr std::int64_t kFileOccurrences = 1000;
   static constexpr std::int64_t kFileReminders = 1000;
+  static constexpr std::int64_t kFileCompletedReminders = 1000;
   // An item's own share, renewed as each item starts.
   static constexpr std::int64_t kItemSteps = 2000;
   static constexpr std::int64_t kItemOccurrences = 10;
@@ -104,8 +108,8 @@ public:
 private:
   ReadingBudget *budget_;
   // No bytes: files are admitted by their size against the reading's alone.
-  std::int64_t own_[ReadingBudget::resourceCount] = {0, kFileValues, kFileSteps, kFileOccurrences,
-                                                     kFileReminders};
+  std::int64_t own_[ReadingBudget::resourceCount] = {
+      0, kFileValues, kFileSteps, kFileOccurrences, kFileReminders, kFileCompletedReminders};
   std::int64_t item_[ReadingBudget::resourceCount] = {};
 };
 

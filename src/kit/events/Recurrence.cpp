@@ -234,4 +234,26 @@ std::vector<OccurrenceStart> occurrenceStarts(const ItemComponent &event, const 
   return std::move(kept).inOrder();
 }
 
+ZonedTime namedOccurrence(const ZonedTime &recurrenceId, const ItemComponent &series,
+                          const FileZones &zones, const ZonedTime &dtstart, const Zone *local,
+                          FileAccount &account) {
+  if (dtstart.isDate() || (!recurrenceId.isFloating() && !recurrenceId.isDate()))
+    return recurrenceId;
+  // On the series' clock: its zone, UTC's mark, or neither.
+  ZonedTime named{.time = recurrenceId.time, .zone = dtstart.zone};
+  named.time.zone = dtstart.time.zone;
+  if (!recurrenceId.isDate())
+    return named;
+  named.time.is_date = 0;
+  named.time.hour = named.time.minute = named.time.second = 0;
+  OccurrenceWindow day{.start = instantOf(named, local),
+                       .end = instantAfterDays(named, 1, local),
+                       .longestSeconds = 0,
+                       .local = local,
+                       .enough = 1,
+                       .counts = [](const ZonedTime &, Date) { return true; }};
+  auto starts = occurrenceStarts(series, zones, dtstart, day, account);
+  return starts.empty() ? recurrenceId : starts.front().start;
+}
+
 } // namespace kit::events

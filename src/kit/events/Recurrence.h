@@ -41,4 +41,13 @@ std::vector<OccurrenceStart> occurrenceStarts(const ItemComponent &event, const 
                                               const ZonedTime &dtstart,
                                               const OccurrenceWindow &window, FileAccount &account);
 
+// The start of the occurrence an override names by its RECURRENCE-ID (RFC 5545 §3.8.4.4), in
+// the form of the series' DTSTART, as other programs match them: a time written without a zone
+// names that wall time in the series' zone (in UTC for a series in UTC), and a day the first
+// occurrence that starts on that day on the series' clock. Any other is the time as written, and
+// so is a day no occurrence starts on. Looking for that day's occurrence draws on `account`.
+ZonedTime namedOccurrence(const ZonedTime &recurrenceId, const ItemComponent &series,
+                          const FileZones &zones, const ZonedTime &dtstart, const Zone *local,
+                          FileAccount &account);
+
 } // namespace kit::events

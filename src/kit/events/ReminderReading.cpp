@@ -66,6 +66,10 @@ FoundReminder reminderOf(const ToDoPart &todo, const std::string &id, const Zone
   return found;
 }
 
+ToDoPlace placeOf(const ToDoPart &todo) {
+  return {.file = todo.file->path, .todoIndex = todo.item->index};
+}
+
 // The reminders a repeating to-do gives: the one for its current occurrence (or the series
 // completed as a whole), and its occurrences completed in the span asked for.
 class SeriesReminders {
@@ -74,20 +78,27 @@ public:
                   const ReminderQuery &query)
       : series_(series), id_(id), local_(local), query_(query) {}
 
-  void addTo(std::vector<FoundReminder> &reminders, const std::vector<ToDoPart> &overrides) const {
-    if (auto own = seriesReminder())
+  void addTo(std::vector<FoundReminder> &reminders) const {
+    const ToDoPart *whole = nullptr; // the override the series completed as a whole stands for
+    if (auto own = seriesReminder(whole))
       reminders.push_back(std::move(*own));
-    for (const auto &change : overrides)
-      if (auto done = completedOccurrence(change))
-        reminders.push_back(std::move(*done));
+    for (const auto &[moment, change] : series_.changes())
+      if (&change.part != whole)
+        if (auto done = completedOccurrence(change))
+          reminders.push_back(std::move(*done));
   }
 
 private:
-  std::optional<FoundReminder> seriesReminder() const {
+  std::optional<FoundReminder> seriesReminder(const ToDoPart *&whole) const {
     FoundReminder found = reminderOf(series_.series(), id_, local_);
     if (found.reminder.completed) {
       if (auto shown = series_.latestOrFirst(query_.now))
         found.reminder.due = shown->due;
+      // Its last occurrence, completed with it, reopens with it.
+      if (auto last = series_.lastChanged(); last && last->completed()) {
+        whole = last->change;
+        found.alongside = placeOf(*whole);
+      }
       return found;
     }
     auto current = series_.current(query_.now);
@@ -95,11 +106,14 @@ private:
       return std::nullopt;
     found.reminder.due = current->due;
     if (current->change) {
-      // Its override says what it is called and where a toggle writes.
+      // Its override says what it is called and where a toggle writes; the last completes the
+      // series with it.
       FoundReminder changed = reminderOf(*current->change, id_, local_);
       found.reminder.title = changed.reminder.title ? changed.reminder.title : found.reminder.title;
       found.file = changed.file;
       found.todoIndex = changed.todoIndex;
+      if (!series_.hasAfter(*current))
+        found.alongside = placeOf(series_.series());
     } else if (series_.hasAfter(*current)) {
       found.seriesWithoutUid = uidOf(*series_.series().item).empty();
       if (!found.seriesWithoutUid)
@@ -108,18 +122,16 @@ private:
     return found;
   }
 
-  std::optional<FoundReminder> completedOccurrence(const ToDoPart &change) const {
-    if (!isCompleted(*change.item))
+  std::optional<FoundReminder> completedOccurrence(const ToDoSeries::Change &change) const {
+    if (!isCompleted(*change.part.item))
       return std::nullopt;
-    FoundReminder found = reminderOf(change, id_, local_);
+    FoundReminder found = reminderOf(change.part, id_, local_);
     if (!found.reminder.completionDate ||
         !query_.completions.contains(*found.reminder.completionDate))
       return std::nullopt;
-    auto occurrence = series_.occurrenceOf(change);
-    if (!occurrence)
-      return std::nullopt;
-    found.reminder.id = id_ + "#" + timeKey(occurrence->start);
-    found.reminder.due = occurrence->due;
+    auto occurrence = series_.occurrenceAt(change.named);
+    found.reminder.id = id_ + "#" + timeKey(occurrence.start);
+    found.reminder.due = occurrence.due;
     if (!found.reminder.title)
       found.reminder.title = itemText(*series_.series().item, PropertyName::summary);
     return found;
@@ -150,10 +162,26 @@ std::vector<FoundReminder> remindersOf(const ToDoGroup &group, const Zone *local
     return reminders;
   }
   if (auto series = ToDoSeries::of(*group.series, group.overrides, local))
-    SeriesReminders(*series, group.id, local, query).addTo(reminders, group.overrides);
+    SeriesReminders(*series, group.id, local, query).addTo(reminders);
   else
     reminders.push_back(reminderOf(*group.series, group.id, local));
   return reminders;
+}
+
+// Whether the group can give the reminder of this id: its own, or one of its occurrences'.
+bool mayGive(const ToDoGroup &group, const std::string &id) {
+  return id.starts_with(group.id) && (id.size() == group.id.size() || id[group.id.size()] == '#');
+}
+
+// Whether the reading keeps the reminder: the one asked for, or one a list may show.
+bool kept(const FoundReminder &found, const ReminderQuery &query) {
+  const Reminder &reminder = found.reminder;
+  if (query.id)
+    return reminder.id == *query.id;
+  if (found.cancelled)
+    return false;
+  return !reminder.completed ||
+         (reminder.completionDate && query.completions.contains(*reminder.completionDate));
 }
 
 } // namespace
@@ -163,6 +191,8 @@ std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files,
   std::vector<FoundReminder> reminders;
   std::set<std::string> ids;
   for (const auto &group : groupsOf(files)) {
+    if (query.id && !mayGive(group, *query.id))
+      continue;
     std::vector<FoundReminder> found;
     try {
       found = remindersOf(group, local, query);
@@ -171,7 +201,16 @@ std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files,
     }
     const CalendarFile &file = group.series ? *group.series->file : *group.overrides.front().file;
     for (auto &reminder : found) {
-      if (ids.count(reminder.reminder.id) || !file.account->take(ReadingBudget::reminders, 1))
+      if (ids.count(reminder.reminder.id))
+        continue;
+      // One not kept still takes its id, as it would in a reading that keeps it.
+      if (!kept(reminder, query)) {
+        ids.insert(reminder.reminder.id);
+        continue;
+      }
+      auto resource = reminder.reminder.completed ? ReadingBudget::completedReminders
+                                                  : ReadingBudget::reminders;
+      if (!file.account->take(resource, 1))
         continue;
       ids.insert(reminder.reminder.id);
       reminders.push_back(std::move(reminder));

@@ -17,17 +17,24 @@ std::optional<ZonedTime> timeOf(const ToDoPart &todo, PropertyName name) {
   return property ? zonedTimeOf(*property, todo.file->zones) : std::nullopt;
 }
 
-std::optional<Length> durationLength(const ToDoPart &todo, bool allDay) {
+std::optional<Length> durationLength(const ToDoPart &todo, const ZonedTime &start) {
   const Property *property = todo.item->first(PropertyName::duration);
-  auto duration = property ? durationOf(*property) : std::nullopt;
+  auto duration = property ? durationOf(*property, start) : std::nullopt;
   if (!duration || duration->is_neg)
     return std::nullopt;
-  return nominalLength(*duration, allDay);
+  return nominalLength(*duration, start.isDate());
 }
 
-// How long after its start a to-do is due: to a DUE day, days on the calendar; to a DUE time,
-// exact seconds; by a DURATION, its days nominal and the rest exact.
+// How long after its start a to-do is due: to a DUE day, days on the calendar; to a floating DUE
+// time from a floating start, time on the wall clock; to any other DUE time, exact seconds; by a
+// DURATION, its days nominal and the rest exact.
 Length dueLength(const ZonedTime &start, const ZonedTime &due, const Zone *local) {
+  if (start.isFloating() && due.isFloating())
+    return Length{.allDay = false,
+                  .days = 0,
+                  .seconds = static_cast<double>(std::max<WallSeconds>(
+                      wallSecondsOf(due.time) - wallSecondsOf(start.time), 0)),
+                  .onWallClock = true};
   if (start.isDate() && due.isDate())
     return Length{.allDay = true,
                   .days = static_cast<int>(std::max<std::int64_t>(
@@ -49,6 +56,14 @@ constexpr double kLookBack[] = {3600.0, 2 * 86400.0, 40 * 86400.0, 400 * 86400.0
 
 const Date kLastMoment = Date::fromUnixTime(static_cast<double>(kLatestZoneReading));
 
+// Whether a time is written as `like` is: both days, or both times on one clock (UTC, one zone,
+// or the wall clock of no zone).
+bool sameForm(const ZonedTime &time, const ZonedTime &like) {
+  if (time.isDate() || like.isDate())
+    return time.isDate() && like.isDate();
+  return icaltime_is_utc(time.time) == icaltime_is_utc(like.time) && time.zone == like.zone;
+}
+
 std::string quotedIfNeeded(const std::string &parameter) {
   if (parameter.find_first_of(";:,") == std::string::npos)
     return parameter;
@@ -61,7 +76,7 @@ std::optional<DueDate> dueOfToDo(const ToDoPart &todo, const Zone *local) {
   if (auto due = timeOf(todo, PropertyName::due))
     return DueDate{.date = instantOf(*due, local), .hasTime = !due->isDate()};
   auto start = timeOf(todo, PropertyName::dtstart);
-  auto length = start ? durationLength(todo, start->isDate()) : std::nullopt;
+  auto length = start ? durationLength(todo, *start) : std::nullopt;
   if (!length)
     return std::nullopt;
   return DueDate{.date = length->endAfter(*start, instantOf(*start, local), local),
@@ -96,16 +111,19 @@ ToDoSeries::of(const ToDoPart &series, const std::vector<ToDoPart> &overrides, c
     made.length_ = dueLength(*start, *due, local);
     made.dueHasTime_ = !due->isDate();
   } else {
-    made.length_ = durationLength(series, start->isDate());
+    made.length_ = durationLength(series, *start);
     made.dueHasTime_ = !start->isDate();
     if (made.length_)
       made.durationProperty_ = series.item->first(PropertyName::duration);
   }
   for (const auto &change : overrides) {
     const Property *recurrenceId = change.item->first(PropertyName::recurrenceId);
-    auto named = recurrenceId ? zonedTimeOf(*recurrenceId, change.file->zones) : std::nullopt;
-    if (named)
-      made.changes_.try_emplace(instantOf(*named, local), change);
+    auto written = recurrenceId ? zonedTimeOf(*recurrenceId, change.file->zones) : std::nullopt;
+    if (!written)
+      continue;
+    ZonedTime named = namedOccurrence(*written, *series.item, series.file->zones, made.start_,
+                                      local, *series.file->account);
+    made.changes_.try_emplace(instantOf(named, local), Change{.named = named, .part = change});
   }
   return made;
 }
@@ -114,7 +132,7 @@ ToDoSeries::Occurrence ToDoSeries::occurrenceAt(const ZonedTime &start) const {
   Occurrence occurrence{.start = start, .moment = instantOf(start, local_), .due = std::nullopt};
   auto change = changes_.find(occurrence.moment);
   if (change != changes_.end())
-    occurrence.change = &change->second;
+    occurrence.change = &change->second.part;
   // An override that gives its own due time moves the occurrence's.
   if (occurrence.change)
     occurrence.due = dueOfToDo(*occurrence.change, local_);
@@ -124,12 +142,16 @@ ToDoSeries::Occurrence ToDoSeries::occurrenceAt(const ZonedTime &start) const {
   return occurrence;
 }
 
-std::optional<ToDoSeries::Occurrence> ToDoSeries::occurrenceOf(const ToDoPart &change) const {
-  const Property *recurrenceId = change.item->first(PropertyName::recurrenceId);
-  auto named = recurrenceId ? zonedTimeOf(*recurrenceId, change.file->zones) : std::nullopt;
-  if (!named)
-    return std::nullopt;
-  return occurrenceAt(*named);
+std::optional<ToDoSeries::Occurrence> ToDoSeries::lastChanged() const {
+  for (auto change = changes_.rbegin(); change != changes_.rend(); ++change) {
+    auto occurrence = occurrenceAt(change->second.named);
+    if (occurrence.cancelled())
+      continue;
+    if (hasAfter(occurrence))
+      return std::nullopt;
+    return occurrence;
+  }
+  return std::nullopt;
 }
 
 std::optional<ToDoSeries::Occurrence> ToDoSeries::latestDue(Date now) const {
@@ -160,7 +182,7 @@ std::optional<ToDoSeries::Occurrence> ToDoSeries::latestDue(Date now) const {
   // An override may have moved a later occurrence's due time to now or before.
   for (const auto &[moment, change] : changes_)
     if (!latest || moment > latest->moment)
-      if (auto occurrence = occurrenceOf(change); occurrence && dueByNow(*occurrence))
+      if (auto occurrence = occurrenceAt(change.named); dueByNow(occurrence))
         latest = occurrence;
   return latest;
 }
@@ -217,37 +239,55 @@ std::optional<ToDoSeries::Occurrence> ToDoSeries::latestOrFirst(Date now) const 
                     [](const Occurrence &occurrence) { return occurrence.cancelled(); });
 }
 
-std::string ToDoSeries::writtenAs(const Property &form, Date moment) const {
+std::optional<ZonedTime> ToDoSeries::inFormOf(const Property &form,
+                                              const std::optional<ZonedTime> &time,
+                                              Date moment) const {
   auto like = zonedTimeOf(form, series_.file->zones);
+  if (!like)
+    return std::nullopt;
+  if (time && sameForm(*time, *like))
+    return ZonedTime{.time = timeAt(wallSecondsOf(time->time), like->time), .zone = like->zone};
+  const Zone *zone = like->isDate() ? local_ : effectiveZone(*like, local_);
   auto seconds = static_cast<std::int64_t>(moment.unixTime());
-  if (like) {
-    const Zone *zone = like->isDate() ? local_ : effectiveZone(*like, local_);
-    ZonedTime written{.time = timeAt(seconds + zone->offsetAt(seconds), like->time),
-                      .zone = like->zone};
-    if (instantOf(written, local_) == moment) {
-      std::string value = basicForm(written.time);
-      if (written.isDate())
-        return ";VALUE=DATE:" + value;
-      if (icaltime_is_utc(written.time))
-        return ":" + value + "Z";
-      if (!form.tzid.empty())
-        return ";TZID=" + quotedIfNeeded(form.tzid) + ":" + value;
-      return ":" + value;
-    }
-  }
-  return ":" + basicForm(timeAt(seconds)) + "Z";
+  ZonedTime written{.time = timeAt(seconds + zone->offsetAt(seconds), like->time),
+                    .zone = like->zone};
+  if (instantOf(written, local_) != moment)
+    return std::nullopt;
+  return written;
+}
+
+std::optional<ZonedTime> ToDoSeries::unambiguous(const std::optional<ZonedTime> &time) const {
+  if (time && time->zone && isShownTwice(*time, local_))
+    return std::nullopt;
+  return time;
+}
+
+std::string ToDoSeries::written(const Property &form, const std::optional<ZonedTime> &time,
+                                Date moment) const {
+  if (!time)
+    return ":" + basicForm(timeAt(static_cast<std::int64_t>(moment.unixTime()))) + "Z";
+  std::string text = basicForm(time->time);
+  if (time->isDate())
+    return ";VALUE=DATE:" + text;
+  if (icaltime_is_utc(time->time))
+    return ":" + text + "Z";
+  if (!form.tzid.empty())
+    return ";TZID=" + quotedIfNeeded(form.tzid) + ":" + text;
+  return ":" + text;
 }
 
 std::vector<std::string> ToDoSeries::linesNaming(const Occurrence &occurrence) const {
-  std::string start = writtenAs(*anchor_, occurrence.moment);
-  std::vector<std::string> lines{"RECURRENCE-ID" + start};
-  bool fromStart = anchor_->name == PropertyName::dtstart;
-  if (fromStart)
-    lines.push_back("DTSTART" + start);
-  if (dueProperty_ && occurrence.due)
-    lines.push_back("DUE" + writtenAs(*dueProperty_, occurrence.due->date));
-  else if (durationProperty_)
+  auto named = inFormOf(*anchor_, occurrence.start, occurrence.moment);
+  std::vector<std::string> lines{"RECURRENCE-ID" + written(*anchor_, named, occurrence.moment)};
+  if (anchor_->name == PropertyName::dtstart)
+    lines.push_back("DTSTART" + written(*anchor_, unambiguous(named), occurrence.moment));
+  if (dueProperty_ && occurrence.due) {
+    Date due = occurrence.due->date;
+    lines.push_back("DUE" + written(*dueProperty_,
+                                    unambiguous(inFormOf(*dueProperty_, std::nullopt, due)), due));
+  } else if (durationProperty_) {
     lines.push_back("DURATION:" + durationProperty_->value);
+  }
   return lines;
 }
 

@@ -28,9 +28,9 @@ std::optional<DueDate> dueOfToDo(const ToDoPart &todo, const Zone *local);
 // whichever file of the calendar they are kept. Its occurrences start as its DTSTART recurs, or
 // its DUE when it has no DTSTART, in the series' order (by the moment each RECURRENCE-ID names);
 // one an EXDATE leaves out or an override cancels is no occurrence. Each is due as long after
-// its start as the series' DUE (or DURATION) is after its DTSTART, unless its override gives a
-// due time of its own. Expanding it draws on the account of the series' file; what does not fit
-// leaves it unread (ReadingExhausted).
+// its start as the series' DUE (or DURATION) is after its DTSTART (on the wall clock when both
+// are floating), unless its override gives a due time of its own. Expanding it draws on the account
+// of the series' file; what does not fit leaves it unread (ReadingExhausted).
 class ToDoSeries {
 public:
   // None when the to-do does not repeat, or has neither a start nor a due time.
@@ -59,8 +59,20 @@ public:
   // Whether an occurrence follows this one.
   bool hasAfter(const Occurrence &occurrence) const;
 
-  // The occurrence an override of the series names; none when its RECURRENCE-ID holds no time.
-  std::optional<Occurrence> occurrenceOf(const ToDoPart &change) const;
+  // An override with the start of the occurrence it names (namedOccurrence).
+  struct Change {
+    ZonedTime named;
+    ToDoPart part;
+  };
+  // The overrides by the moment each names; of two naming one occurrence, the first.
+  const std::map<foundation::Date, Change> &changes() const { return changes_; }
+
+  // The occurrence that starts at `start`, with its override, if any.
+  Occurrence occurrenceAt(const ZonedTime &start) const;
+
+  // The occurrence the latest override not cancelling one names, when no occurrence follows it:
+  // the series' last, which completes and reopens with the series as a whole.
+  std::optional<Occurrence> lastChanged() const;
 
   // The series' latest occurrence due at or before `now`, else its first.
   std::optional<Occurrence> latestOrFirst(foundation::Date now) const;
@@ -68,8 +80,11 @@ public:
   // The lines an override of the occurrence names it and gives its times with, as the series
   // writes its own: its RECURRENCE-ID and DTSTART in the form of the series' start
   // ("RECURRENCE-ID;TZID=Europe/Oslo:20261207T090000"), then its DUE in the form of the series'
-  // DUE, or the series' DURATION. A moment that form cannot name exactly (an RDATE's, a time the
-  // clock shows twice) is written in UTC.
+  // DUE, or the series' DURATION. An occurrence of the series' own form is named by its original
+  // value, as the series writes it (RFC 5545 §3.8.4.4), a time its clock skips or shows twice
+  // included; a floating series' due time is as far on the wall clock after its start as the
+  // series' own. A moment the form cannot name exactly (an RDATE's in another form), and a start
+  // or due time its zone's clock shows twice, are written in UTC.
   std::vector<std::string> linesNaming(const Occurrence &occurrence) const;
 
   const ToDoPart &series() const { return series_; }
@@ -77,15 +92,21 @@ public:
 private:
   ToDoSeries(const ToDoPart &series, const Zone *local) : series_(series), local_(local) {}
 
-  Occurrence occurrenceAt(const ZonedTime &start) const;
   std::optional<Occurrence> latestDue(foundation::Date now) const;
   // The first occurrence after `moment` for which `passedOver` does not hold.
   std::optional<Occurrence> firstAfter(foundation::Date moment,
                                        bool (*passedOver)(const Occurrence &)) const;
   // The first occurrences starting after `moment`, up to `count` of them.
   std::vector<Occurrence> after(foundation::Date moment, std::size_t count) const;
-  // `moment` as a property like `form` writes it: its parameters and value.
-  std::string writtenAs(const Property &form, foundation::Date moment) const;
+  // `time` in the form of `form`: as it is when it has that form, else its `moment` in that form;
+  // none where that form cannot name the moment exactly.
+  std::optional<ZonedTime> inFormOf(const Property &form, const std::optional<ZonedTime> &time,
+                                    foundation::Date moment) const;
+  // None for a time in a zone whose clock shows it twice, which readers take for either.
+  std::optional<ZonedTime> unambiguous(const std::optional<ZonedTime> &time) const;
+  // A property like `form` giving `time`, its parameters and value; `moment` in UTC without one.
+  std::string written(const Property &form, const std::optional<ZonedTime> &time,
+                      foundation::Date moment) const;
 
   ToDoPart series_;
   const Zone *local_;
@@ -96,7 +117,7 @@ private:
   foundation::Date startMoment_;
   std::optional<Length> length_; // from start to due; none when it has no due
   bool dueHasTime_ = true;
-  std::map<foundation::Date, ToDoPart> changes_; // overrides by the moment they name
+  std::map<foundation::Date, Change> changes_;
 };
 
 } // namespace kit::events

@@ -312,6 +312,22 @@ TEST(EventStoreEvents, OccurrencesLastTheirNominalOrExactLength) {
        "DTSTART;TZID=Europe/Berlin:20260302T090000\nDURATION:PT15M\n"
        "RDATE;value=period:20260310T100000Z/PT2H",
        utc(2026, 3, 9, 23), utc(2026, 3, 10, 23), "2026-03-10T10:00:00Z 7200\n"},
+      // A duration past a signed 64-bit count of seconds, or past 9999, is none: the event lasts
+      // no time, as one without a DURATION, and a period without its length is none.
+      {"weeks past 64 bits of seconds, on its day",
+       "DTSTART:20240101T090000Z\nDURATION:P999999999999999999W", utc(2024, 1, 1), utc(2024, 1, 2),
+       "2024-01-01T09:00:00Z 0\n"},
+      {"weeks past 64 bits of seconds, a later day",
+       "DTSTART:20240101T090000Z\nDURATION:P999999999999999999W", utc(2026, 3, 10),
+       utc(2026, 3, 11), ""},
+      {"seconds past 64 bits", "DTSTART:20240101T090000Z\nDURATION:PT9223372036854775808S",
+       utc(2026, 3, 10), utc(2026, 3, 11), ""},
+      {"days ending after 9999", "DTSTART:20240101T090000Z\nDURATION:P3000000D", utc(2026, 3, 10),
+       utc(2026, 3, 11), ""},
+      {"a period ending after 9999",
+       "DTSTART;TZID=Europe/Berlin:20260302T090000\nDURATION:PT15M\n"
+       "RDATE;VALUE=PERIOD:20260310T100000Z/P999999999999999999W",
+       utc(2026, 3, 9, 23), utc(2026, 3, 10, 23), ""},
   };
   for (const auto &c : cases) {
     CalendarHome home;

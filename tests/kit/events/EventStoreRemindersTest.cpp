@@ -217,6 +217,9 @@ TEST(EventStoreReminders, AToDoWithAStartAndADurationIsDueWhenItEnds) {
   home.add("c", "night.ics",
            todo("night", "DTSTART;TZID=Europe/Oslo:20240330T090000\nDURATION:P1D"));
   home.add("c", "started.ics", todo("started", "DTSTART:20240312T090000Z"));
+  // A duration that ends after 9999 is none.
+  home.add("c", "endless.ics",
+           todo("endless", "DTSTART:20240312T090000Z\nDURATION:P999999999999999999W"));
   home.add("c", "both.ics",
            todo("both", "DTSTART:20240312T090000Z\nDURATION:PT1H\n"
                         "DUE:20240313T090000Z"));
@@ -226,6 +229,7 @@ TEST(EventStoreReminders, AToDoWithAStartAndADurationIsDueWhenItEnds) {
             (DueDate{.date = utc(2024, 3, 13, 23), .hasTime = false}));
   EXPECT_EQ(store.reminder("c/night")->due, (DueDate{.date = utc(2024, 3, 31, 7)}));
   EXPECT_EQ(store.reminder("c/started")->due, std::nullopt);
+  EXPECT_EQ(store.reminder("c/endless")->due, std::nullopt);
   EXPECT_EQ(store.reminder("c/both")->due, (DueDate{.date = utc(2024, 3, 13, 9)}));
 }
 

@@ -211,7 +211,8 @@ TEST(OccurrenceChanges, AFileThatStopsInsideItsReminderRefusesWhatCannotBeWritte
        "UID:s\nDUE:20261201T100000Z\nRRULE:FREQ=DAILY\nCOMPLETED:20261206T100000Z",
        {true, false}},
       {"a plain reminder without a completion line", "UID:s\nDUE:20261207T100000Z", {false}},
-      {"a plain reminder with one", "UID:s\nDUE:20261207T100000Z\nSTATUS:NEEDS-ACTION",
+      {"a plain reminder with one",
+       "UID:s\nDUE:20261207T100000Z\nSTATUS:NEEDS-ACTION",
        {true, true, true}},
   };
   const Date now = utc(2026, 12, 7, 11);
@@ -225,7 +226,8 @@ TEST(OccurrenceChanges, AFileThatStopsInsideItsReminderRefusesWhatCannotBeWritte
     for (bool saved : c.saved) {
       const std::string before = home.read("c", "t.ics");
       failures.clear();
-      EXPECT_EQ(store.toggleCompleted("c/s", now) == EventStore::SaveResult::saved, saved) << c.name;
+      EXPECT_EQ(store.toggleCompleted("c/s", now) == EventStore::SaveResult::saved, saved)
+          << c.name;
       if (saved) {
         EXPECT_TRUE(failures.empty()) << c.name;
         continue;
@@ -253,4 +255,99 @@ TEST(OccurrenceChanges, AQuotedZoneNameIsQuotedInTheOverrideAndReadBack) {
             std::string::npos);
   EXPECT_EQ(idsOf(store.completedReminders({})), std::vector<std::string>{"c/t#20261207T080000Z"});
   EXPECT_EQ(store.reminder("c/t")->due->date, utc(2026, 12, 8, 8));
+}
+
+// Mail programs name an occurrence of a series in a zone without the zone, or by its day: the
+// first names the series' wall time in the series' zone, the second the occurrence that starts
+// on that day there. Either is that occurrence, for events and reminders alike, in every machine
+// zone: a moved one shows once, a completed one is passed over, and a tap completes the next.
+TEST(OccurrenceChanges, AChangeNamedInAnotherFormIsItsOccurrenceInEveryZone) {
+  const Date now = utc(2026, 7, 8, 8, 30); // 10:30 in Berlin
+  const std::string start = "DTSTART;TZID=Europe/Berlin:20260706T090000\n";
+  for (const std::string named :
+       {"RECURRENCE-ID:20260708T090000", "RECURRENCE-ID;VALUE=DATE:20260708"})
+    for (const std::string zone : {"America/New_York", "Europe/Berlin", "Asia/Tokyo", "UTC"}) {
+      std::string name = named + " in " + zone;
+      CalendarHome home;
+      home.add("c", "e.ics",
+               "BEGIN:VEVENT\nUID:e\n" + start +
+                   "RRULE:FREQ=DAILY\nEND:VEVENT\nBEGIN:VEVENT\nUID:e\n" + named +
+                   "\nDTSTART;TZID=Europe/Berlin:20260708T120000\nEND:VEVENT");
+      home.add("c", "t.ics",
+               series("t", start + "DUE;TZID=Europe/Berlin:20260706T100000\nRRULE:FREQ=DAILY") +
+                   "\nBEGIN:VTODO\nUID:t\n" + named +
+                   "\nSTATUS:COMPLETED\nCOMPLETED:20260708T073000Z\nEND:VTODO");
+      auto store = storeAt(home, now, zone);
+      auto events = store.events(utc(2026, 7, 8), utc(2026, 7, 9));
+      EXPECT_EQ(idsOf(events), std::vector<std::string>{"c/e#20260708T070000Z"}) << name;
+      EXPECT_EQ(events.front().start, utc(2026, 7, 8, 10)) << name;
+      EXPECT_EQ(store.reminder("c/t")->due->date, utc(2026, 7, 9, 8)) << name;
+      ASSERT_EQ(store.toggleCompleted("c/t", now), EventStore::SaveResult::saved) << name;
+      EXPECT_EQ(idsOf(store.completedReminders({})),
+                (std::vector<std::string>{"c/t#20260708T070000Z", "c/t#20260709T070000Z"}))
+          << name;
+    }
+}
+
+// An occurrence of the series' own form is named as the series writes it, by its original value
+// (RFC 5545 §3.8.4.4), also where the clock skips it (29 March 2026 in Berlin) or shows it twice
+// (25 October): read in another zone, it is that occurrence still, completed. A floating
+// series' change is floating, due as long after its start on the wall clock as the series is; a
+// start or due time its zone shows twice is written in UTC, as readers differ on which it means.
+TEST(OccurrenceChanges, AnOccurrenceTheClockSkipsOrShowsTwiceIsNamedAsItsSeriesWritesIt) {
+  struct Case {
+    std::string name;
+    std::string lines;
+    Date now;                         // in Berlin
+    std::vector<std::string> written; // the change's RECURRENCE-ID, DTSTART and DUE
+    Date next;                        // the current occurrence's due after the tap
+    Date nowInUtc;                    // read with the machine in UTC
+    Date nextInUtc;
+  };
+  const std::string berlin = ";TZID=Europe/Berlin:";
+  const std::vector<Case> cases{
+      {"floating, the clock skips it",
+       "DTSTART:20260320T023000\nDUE:20260320T030000\nRRULE:FREQ=DAILY",
+       utc(2026, 3, 29, 2, 15),
+       {"RECURRENCE-ID:20260329T023000", "DTSTART:20260329T023000", "DUE:20260329T030000"},
+       utc(2026, 3, 30, 1),
+       utc(2026, 3, 29, 3),
+       utc(2026, 3, 30, 3)},
+      {"in a zone, the clock skips it",
+       "DTSTART" + berlin + "20260320T023000\nDUE" + berlin + "20260320T030000\nRRULE:FREQ=DAILY",
+       utc(2026, 3, 29, 2, 15),
+       {"RECURRENCE-ID" + berlin + "20260329T023000", "DTSTART" + berlin + "20260329T023000",
+        "DUE" + berlin + "20260329T040000"},
+       utc(2026, 3, 30, 1),
+       utc(2026, 3, 29, 3),
+       utc(2026, 3, 30, 1)},
+      {"floating, the clock shows it twice",
+       "DTSTART:20261020T023000\nDUE:20261020T030000\nRRULE:FREQ=DAILY",
+       utc(2026, 10, 25, 2, 10),
+       {"RECURRENCE-ID:20261025T023000", "DTSTART:20261025T023000", "DUE:20261025T030000"},
+       utc(2026, 10, 26, 2),
+       utc(2026, 10, 25, 3, 10),
+       utc(2026, 10, 26, 3)},
+      {"in a zone, the clock shows it twice",
+       "DTSTART" + berlin + "20261020T023000\nDUE" + berlin + "20261020T030000\nRRULE:FREQ=DAILY",
+       utc(2026, 10, 25, 1, 10),
+       {"RECURRENCE-ID" + berlin + "20261025T023000", "DTSTART:20261025T003000Z",
+        "DUE:20261025T010000Z"},
+       utc(2026, 10, 26, 2),
+       utc(2026, 10, 25, 3, 10),
+       utc(2026, 10, 26, 2)},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    home.add("c", "t.ics", series("t", c.lines));
+    auto store = storeAt(home, c.now, "Europe/Berlin");
+    ASSERT_EQ(store.toggleCompleted("c/t", c.now), EventStore::SaveResult::saved) << c.name;
+    std::string text = home.read("c", "t.ics");
+    std::string change;
+    for (const auto &line : c.written)
+      change += "\r\n" + line;
+    EXPECT_EQ(timesFound(text, change + "\r\n"), 1u) << c.name << "\n" << text;
+    EXPECT_EQ(store.reminder("c/t")->due->date, c.next) << c.name;
+    EXPECT_EQ(storeAt(home, c.nowInUtc, "UTC").reminder("c/t")->due->date, c.nextInUtc) << c.name;
+  }
 }

@@ -14,6 +14,13 @@ using kit::events::ReadingBudget;
 
 namespace {
 
+// A moment as a file writes it in UTC: "20261207T080000Z".
+std::string basicUtc(Date date) {
+  std::string text = kit::foundation::iso8601String(date);
+  std::erase_if(text, [](char c) { return c == '-' || c == ':'; });
+  return text;
+}
+
 std::string event(const std::string &uid, std::string_view lines) {
   return "BEGIN:VEVENT\nUID:" + uid + "\n" + std::string(lines) + "\nEND:VEVENT\n";
 }
@@ -144,6 +151,61 @@ TEST(ReadingBounds, AReadingKeepsNoMoreRemindersThanItsBound) {
   auto ids = idsOf(home.store().incompleteReminders({}, EventStore::Undated::included));
   ASSERT_EQ(ids.size(), std::size_t{kKept});
   EXPECT_EQ(ids.back(), fmt::format("c/t{:05}", kKept - 1));
+}
+
+// What is completed never takes the place of what is open, in the list or for a tap: neither
+// reminders completed long ago, nor a long history of completed occurrences, nor more completed
+// today than a reading keeps. Nor do those completed long ago take the place of one completed
+// today. A reminder the list shows is found by its tap.
+TEST(ReadingBounds, WhatIsCompletedNeverHidesOrBlocksWhatIsOpen) {
+  const Date now = utc(2026, 12, 7, 10);
+  const kit::events::DateRange today{utc(2026, 12, 7), utc(2026, 12, 8)};
+  constexpr std::int64_t kCompletedKept =
+      FileAccount::kFileCompletedReminders + ReadingBudget::kCompletedReminders;
+  auto completed = [](std::int64_t count, const std::string &when) {
+    std::string todos;
+    for (std::int64_t i = 0; i < count; ++i)
+      todos += fmt::format("BEGIN:VTODO\nUID:done{:05}\nSTATUS:COMPLETED\nCOMPLETED:{}\n"
+                           "END:VTODO\n",
+                           i, when);
+    return todos;
+  };
+  std::string hourly = "BEGIN:VTODO\nUID:hourly\nDTSTART:20250101T000000Z\nRRULE:FREQ=HOURLY\n"
+                       "END:VTODO\n";
+  for (int i = 0; i < 10999; ++i)
+    hourly += fmt::format("BEGIN:VTODO\nUID:hourly\nRECURRENCE-ID:{}\nSTATUS:COMPLETED\n"
+                          "COMPLETED:20250101T000000Z\nEND:VTODO\n",
+                          basicUtc(utc(2025, 1, 1).addingTimeInterval(3600.0 * i)));
+  const std::string milk = "BEGIN:VTODO\nUID:milk\nDUE:20261207T170000Z\nEND:VTODO\n";
+  const std::string bread =
+      "BEGIN:VTODO\nUID:bread\nSTATUS:COMPLETED\nCOMPLETED:20261207T080000Z\nEND:VTODO\n";
+  struct Case {
+    std::string name;
+    std::string text;
+    std::size_t completedToday;
+  };
+  const std::vector<Case> cases{
+      {"a list exported whole: 11,000 completed in 2020",
+       completed(11000, "20200601T100000Z") + milk + bread, 1},
+      {"an hourly series completed 10,999 times", hourly + milk + bread, 1},
+      {"more completed today than a reading keeps",
+       completed(kCompletedKept + 1, "20261207T080000Z") + milk, std::size_t{kCompletedKept}},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    home.add("c", "list.ics", c.text);
+    EventStore store(home.folder(), "UTC", kit::foundation::Clock::fixed(now));
+    auto lists =
+        store.reminderLists({std::nullopt, today.end}, EventStore::Undated::excluded, today);
+    ASSERT_EQ(idsOf(lists.incomplete), std::vector<std::string>{"c/milk"}) << c.name;
+    ASSERT_EQ(lists.completed.size(), c.completedToday) << c.name;
+    // A tap on each row shown: the open one completes, the completed one reopens.
+    for (const auto &row : {lists.incomplete.front(), lists.completed.back()}) {
+      ASSERT_EQ(store.toggleCompleted(row.id, now), EventStore::SaveResult::saved)
+          << c.name << " " << row.id;
+      EXPECT_NE(store.reminder(row.id)->completed, row.completed) << c.name << " " << row.id;
+    }
+  }
 }
 
 namespace {
@@ -294,7 +356,6 @@ const std::string kPills =
     "DUE;TZID=Europe/Oslo:20250106T093000\nRRULE:FREQ=DAILY\nEND:VTODO\n";
 
 const std::string kLunch = event("lunch", "DTSTART:20261207T113000Z\nDTEND:20261207T123000Z");
-
 } // namespace
 
 // Once costly items of other files have spent the reading's budget, each item still has a share

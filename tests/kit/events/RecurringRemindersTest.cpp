@@ -254,6 +254,51 @@ TEST(RecurringReminders, TheLastOccurrenceCompletesTheSeriesAndOthersChangesCoun
   EXPECT_EQ(dayOf(store), (Day{{}, {"c/t#20261207T090000Z"}}));
 }
 
+// The last occurrence changed by an override (here moved to 12:00, due 13:00) completes with the
+// series as a whole, wherever the override is kept, and shows as the series completed; a second
+// tap reopens both.
+TEST(RecurringReminders, TheLastOccurrencesOverrideCompletesAndReopensWithTheSeries) {
+  const std::string series =
+      repeating(startAndDue("20261205", "090000", "100000") + "\nRRULE:FREQ=DAILY;COUNT=3");
+  const std::string moved = "BEGIN:VTODO\nUID:t\nRECURRENCE-ID;TZID=Europe/Oslo:20261207T090000\n" +
+                            startAndDue("20261207", "120000", "130000") + "\nEND:VTODO";
+  const DueDate due{.date = utc(2026, 12, 7, 12)};
+  const Date now = utc(2026, 12, 7, 12, 30); // the last one due half an hour ago
+  struct Case {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> files; // in calendar "c"
+  };
+  const std::vector<Case> cases{
+      {"in the series' file", {{"t.ics", series + "\n" + moved}}},
+      {"in a file before it", {{"a.ics", moved}, {"t.ics", series}}},
+      {"in a file after it", {{"t.ics", series}, {"z.ics", moved}}},
+  };
+  auto statuses = [](const CalendarHome &home, const Case &c) {
+    std::size_t completed = 0;
+    for (const auto &[file, body] : c.files) {
+      std::string text = home.read("c", file);
+      for (auto at = text.find("STATUS:COMPLETED"); at != std::string::npos;
+           at = text.find("STATUS:COMPLETED", at + 1))
+        ++completed;
+    }
+    return completed;
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    for (const auto &[file, body] : c.files)
+      home.add("c", file, body);
+    auto store = todayIn(home, now);
+    ASSERT_EQ(dayOf(store), (Day{{{"c/t", due}}, {}})) << c.name;
+    ASSERT_EQ(store.toggleCompleted("c/t", now), EventStore::SaveResult::saved) << c.name;
+    EXPECT_EQ(statuses(home, c), 2u) << c.name;
+    EXPECT_EQ(dayOf(store), (Day{{}, {"c/t"}})) << c.name;
+    EXPECT_TRUE(store.reminder("c/t")->completed) << c.name;
+    ASSERT_EQ(store.toggleCompleted("c/t", now), EventStore::SaveResult::saved) << c.name;
+    EXPECT_EQ(statuses(home, c), 0u) << c.name;
+    EXPECT_EQ(dayOf(store), (Day{{{"c/t", due}}, {}})) << c.name;
+  }
+}
+
 // Two processes tapping the series at once each complete one occurrence, today's and the next,
 // each once.
 TEST(RecurringReminders, TapsFromTwoProcessesAtOnceEachCompleteOneOccurrence) {

@@ -19,7 +19,7 @@ namespace {
 // Written by some other program: folded lines, a property and a parameter libical does not
 // know, an alarm, a stale libical error note, which is the file's own line like any other.
 const std::string kCallFile =
-    calendarText("BEGIN:VTODO\nUID:call\nDTSTAMP:20240301T000000Z\n"
+    calendarText("BEGIN:VTODO\nUID:call\nDTSTAMP:20240301T000000Z\nLAST-MODIFIED:20240301T000000Z\n"
                  "SUMMARY;X-FOO=bar:Call the\n  bank\n"
                  "FOO-BAR;LEVEL=3:an unknown property\nX-APPLE-SORT-ORDER:12\n"
                  "DUE;TZID=Europe/Oslo:20240312T170000\nSTATUS:NEEDS-ACTION\n"
@@ -27,8 +27,10 @@ const std::string kCallFile =
                  "BEGIN:VALARM\nACTION:DISPLAY\nTRIGGER:-PT15M\nDESCRIPTION:Reminder\nEND:VALARM\n"
                  "END:VTODO\nX-LIC-ERROR:an old note");
 
+// The text with every `from` in it replaced.
 std::string replaced(std::string text, const std::string &from, const std::string &to) {
-  text.replace(text.find(from), from.size(), to);
+  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
   return text;
 }
 
@@ -41,16 +43,53 @@ TEST(ReminderCompletion, CompletingAndReopeningRewriteOnlyTheCompletion) {
 
   ASSERT_EQ(store.setCompleted("inbox/call", true, utc(2024, 3, 12, 10, 15, 30)),
             EventStore::SaveResult::saved);
-  std::string completedText =
+  std::string completedText = replaced(
       replaced(kCallFile, "STATUS:NEEDS-ACTION\r\n",
-               "STATUS:COMPLETED\r\nCOMPLETED:20240312T101530Z\r\nPERCENT-COMPLETE:100\r\n");
+               "STATUS:COMPLETED\r\nCOMPLETED:20240312T101530Z\r\nPERCENT-COMPLETE:100\r\n"),
+      "20240301T000000Z", "20240312T101530Z");
   EXPECT_EQ(home.read("inbox", "call.ics"), completedText);
   // Read back through the store.
   EXPECT_EQ(store.reminder("inbox/call")->completionDate, utc(2024, 3, 12, 10, 15, 30));
 
   ASSERT_EQ(store.setCompleted("inbox/call", false, utc(2024, 3, 12, 11)),
             EventStore::SaveResult::saved);
-  EXPECT_EQ(home.read("inbox", "call.ics"), kCallFile);
+  EXPECT_EQ(home.read("inbox", "call.ics"),
+            replaced(kCallFile, "20240301T000000Z", "20240312T110000Z"));
+}
+
+// A tap on a series says when it changed the to-do it writes: the series completing whole with
+// its last occurrence, or an occurrence's change; no other to-do's stamp changes.
+TEST(ReminderCompletion, ATapRenewsTheStampsOfTheToDoItChangesAlone) {
+  const Date now = utc(2026, 12, 7, 11, 15);
+  const std::string old = "20240101T000000Z";
+  const std::string done = "STATUS:COMPLETED\r\nCOMPLETED:20261207T111500Z\r\n"
+                           "PERCENT-COMPLETE:100\r\n";
+  const std::string series = "BEGIN:VTODO\nUID:s\nDTSTAMP:" + old + "\nDUE:20261205T100000Z\n";
+  struct Case {
+    std::string body;
+    std::string from; // the lines the tap changes, and what they become
+    std::string to;
+  };
+  const std::vector<Case> cases{
+      {series + "RRULE:FREQ=DAILY;COUNT=3\nEND:VTODO",
+       "DTSTAMP:" + old + "\r\nDUE:20261205T100000Z\r\nRRULE:FREQ=DAILY;COUNT=3\r\n",
+       "DTSTAMP:20261207T111500Z\r\nDUE:20261205T100000Z\r\nRRULE:FREQ=DAILY;COUNT=3\r\n" + done},
+      {series +
+           "RRULE:FREQ=DAILY\nEND:VTODO\nBEGIN:VTODO\nUID:s\n"
+           "RECURRENCE-ID:20261207T100000Z\nDTSTAMP:" +
+           old + "\nLAST-MODIFIED:" + old + "\nEND:VTODO",
+       "DTSTAMP:" + old + "\r\nLAST-MODIFIED:" + old + "\r\n",
+       "DTSTAMP:20261207T111500Z\r\nLAST-MODIFIED:20261207T111500Z\r\n" + done},
+  };
+  for (const auto &c : cases) {
+    CalendarHome home;
+    home.add("c", "f.ics", c.body);
+    std::string expected = replaced(home.read("c", "f.ics"), c.from, c.to);
+    ASSERT_EQ(EventStore(home.folder(), "UTC", kit::foundation::Clock::fixed(now))
+                  .toggleCompleted("c/s", now),
+              EventStore::SaveResult::saved);
+    EXPECT_EQ(home.read("c", "f.ics"), expected);
+  }
 }
 
 TEST(ReminderCompletion, ReopeningDropsFoldedAndLowerCaseLinesWholeAndKeepsAnAlarmsStatus) {
