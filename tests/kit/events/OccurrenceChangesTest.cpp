@@ -3,6 +3,8 @@
 
 #include "kit/foundation/WriteFailureObserver.h"
 
+#include "support/Processes.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -214,6 +216,10 @@ TEST(OccurrenceChanges, AFileThatStopsInsideItsReminderRefusesWhatCannotBeWritte
       {"a plain reminder with one",
        "UID:s\nDUE:20261207T100000Z\nSTATUS:NEEDS-ACTION",
        {true, true, true}},
+      {"an open series cut short after its alarm's END",
+       "UID:s\nDUE:20261201T100000Z\nRRULE:FREQ=DAILY\nBEGIN:VALARM\nACTION:DISPLAY\n"
+       "TRIGGER:-PT15M\nEND:VALARM",
+       {false}},
   };
   const Date now = utc(2026, 12, 7, 11);
   for (const auto &c : cases) {
@@ -349,5 +355,32 @@ TEST(OccurrenceChanges, AnOccurrenceTheClockSkipsOrShowsTwiceIsNamedAsItsSeriesW
     EXPECT_EQ(timesFound(text, change + "\r\n"), 1u) << c.name << "\n" << text;
     EXPECT_EQ(store.reminder("c/t")->due->date, c.next) << c.name;
     EXPECT_EQ(storeAt(home, c.nowInUtc, "UTC").reminder("c/t")->due->date, c.nextInUtc) << c.name;
+  }
+}
+
+// Two taps at once on a series whose current occurrence's change sits in another file, after
+// another reminder: one completes that change, the other the next occurrence in the series'
+// file; the other reminder is never written to.
+TEST(OccurrenceChanges, TwoTapsAtOnceNeverWriteIntoAnotherReminderOfTheChangesFile) {
+  const Date now = utc(2026, 12, 8, 9);
+  for (int round = 0; round < 12; ++round) {
+    CalendarHome home;
+    home.add("home", "a.ics",
+             series("s", "DTSTART:20261201T090000Z\nDUE:20261201T090000Z\nRRULE:FREQ=DAILY"));
+    home.add("home", "b.ics",
+             "BEGIN:VTODO\nUID:other\nSUMMARY:Post the letter\nSTATUS:NEEDS-ACTION\nEND:VTODO\n"
+             "BEGIN:VTODO\nUID:s\nRECURRENCE-ID:20261208T090000Z\nDUE:20261208T090000Z\n"
+             "STATUS:NEEDS-ACTION\nEND:VTODO");
+    ASSERT_TRUE(zavel::test::runInProcessesAtOnce(2, [&](int) {
+      return storeAt(home, now).toggleCompleted("home/s", now) == EventStore::SaveResult::saved;
+    })) << round;
+    auto store = storeAt(home, now);
+    EXPECT_EQ(idsOf(store.completedReminders({})),
+              (std::vector<std::string>{"home/s#20261208T090000Z", "home/s#20261209T090000Z"}))
+        << round;
+    std::string b = home.read("home", "b.ics");
+    EXPECT_EQ(timesFound(b, "UID:other"), 1u) << round << "\n" << b;
+    EXPECT_EQ(timesFound(b, "BEGIN:VTODO"), 2u) << round << "\n" << b;
+    EXPECT_FALSE(store.reminder("home/other")->completed) << round;
   }
 }

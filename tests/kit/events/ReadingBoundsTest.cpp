@@ -318,12 +318,19 @@ TEST(ReadingBounds, TheLargestFilesAreLeftOutAndAFileMayHoldUpTo64MiB) {
     std::vector<std::pair<std::string, std::size_t>> files; // uid and size, each in "<uid>.ics"
     std::vector<std::string> shown;
   };
+  const std::size_t small = calendarText(event("small", "DTSTART:20261207T120000Z")).size();
   const std::vector<Case> cases{
       {"64 MiB", {{"a", 64 * kMiB}}, {"c/a", "c/small"}},
       {"a byte more", {{"a", 64 * kMiB + 1}}, {"c/small"}},
       {"the largest first in name order",
        {{"a", 50 * kMiB}, {"b", 40 * kMiB}, {"d", 40 * kMiB}},
        {"c/b", "c/d", "c/small"}},
+      {"all of them filling 128 MiB exactly",
+       {{"a", 64 * kMiB}, {"b", 64 * kMiB - small}},
+       {"c/a", "c/b", "c/small"}},
+      {"the smallest filling 128 MiB exactly",
+       {{"a", 64 * kMiB}, {"b", 64 * kMiB - small}, {"d", 64 * kMiB}},
+       {"c/a", "c/b", "c/small"}},
   };
   for (const auto &c : cases) {
     CalendarHome home;
@@ -356,6 +363,15 @@ const std::string kPills =
     "DUE;TZID=Europe/Oslo:20250106T093000\nRRULE:FREQ=DAILY\nEND:VTODO\n";
 
 const std::string kLunch = event("lunch", "DTSTART:20261207T113000Z\nDTEND:20261207T123000Z");
+
+// An EXDATE of `count` dates long past, which costs the item that many times a date's steps.
+std::string exdates(int count) {
+  std::string dates = "EXDATE:20200101T000000Z";
+  for (int i = 1; i < count; ++i)
+    dates += fmt::format(",2020{:02}{:02}T000000Z", 1 + i / 28, 1 + i % 28);
+  return dates;
+}
+
 } // namespace
 
 // Once costly items of other files have spent the reading's budget, each item still has a share
@@ -385,6 +401,13 @@ TEST(ReadingBounds, EachItemHasItsOwnShareWhateverTheItemsOfItsFileCost) {
         {"b.ics", standup() + kPills}},
        {"mine/standup#20261207T073000Z 09:00"},
        {"mine/pills Pills with food"}},
+      // The first needs nearly its own share, the second its own and most of the file's: each
+      // spends its own before the file's.
+      {"needing the file's share after one that needed nearly its own",
+       {{"all.ics", event("x", "DTSTART:20261207T090000Z\n" + exdates(45)) +
+                        event("y", "DTSTART:20261207T100000Z\n" + exdates(72))}},
+       {"mine/x 09:00", "mine/y 10:00"},
+       {}},
   };
   const Date now = utc(2026, 12, 7, 10);
   for (const auto &c : cases) {

@@ -1,6 +1,8 @@
 #include "CalendarFixture.h"
 
 #include "kit/events/IcalTime.h"
+#include "kit/events/ReadingBudget.h"
+#include "kit/events/ZoneDefinitions.h"
 #include "kit/foundation/CivilDate.h"
 #include "kit/foundation/Iso8601.h"
 #include "kit/foundation/TimeZone.h"
@@ -358,5 +360,33 @@ TEST(ZoneReading, AZoneWithinItsBoundsReadsWhateverItsLengthAndOnePastThemLeaves
     for (const auto &event : home.store().events(utc(2026, 12, 7), utc(2026, 12, 8)))
       shown.push_back(event.id + " " + kit::foundation::iso8601String(event.start));
     EXPECT_EQ(shown, c.shown) << c.name;
+  }
+}
+
+// Each question to a zone costs the item asking a step, however it is answered: from the onsets
+// the zone lists, or from what a question at that moment found before.
+TEST(ZoneReading, EachQuestionToAZoneCostsTheItemAskingAStep) {
+  const std::string observance = "BEGIN:STANDARD\r\nDTSTART:16010101T000000\r\n"
+                                 "TZOFFSETFROM:+0100\r\nTZOFFSETTO:+0100\r\n";
+  struct Case {
+    std::string name;
+    std::string lines; // as a file's reading keeps them
+  };
+  const std::vector<Case> cases{
+      {"listed onsets", "TZID:Z\r\n" + observance + "END:STANDARD\r\n"},
+      {"a rule", "TZID:Z\r\n" + observance + "RRULE:FREQ=YEARLY;BYMONTH=10\r\nEND:STANDARD\r\n"},
+  };
+  const std::int64_t moment = 1796601600; // 2026-12-07 00:00 UTC
+  for (const auto &c : cases) {
+    kit::events::DefinedZone zone(c.lines);
+    kit::events::ReadingBudget budget;
+    kit::events::FileAccount account(budget);
+    account.startItem();
+    ASSERT_EQ(zone.offsetAt(moment, &account), 3600) << c.name;
+    for (int asked = 0; asked < 3; ++asked) {
+      auto before = account.available(kit::events::ReadingBudget::steps);
+      ASSERT_EQ(zone.offsetAt(moment, &account), 3600) << c.name;
+      EXPECT_EQ(before - account.available(kit::events::ReadingBudget::steps), 1) << c.name;
+    }
   }
 }
