@@ -155,7 +155,7 @@ public:
 
   bool operator==(const icu::TimeZone &other) const override {
     const auto *shared = dynamic_cast<const SharedZone *>(&other);
-    return shared && (shared->zone_ == zone_ || *shared->zone_ == *zone_);
+    return shared && (shared->zone_ == zone_ || shared->zone_->operator==(*zone_));
   }
   UBool hasSameRules(const icu::TimeZone &other) const override {
     const auto *shared = dynamic_cast<const SharedZone *>(&other);
