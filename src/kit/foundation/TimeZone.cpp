@@ -158,7 +158,9 @@ TimeZone TimeZone::current() {
       return ZoneRules(*parsed);
     return std::nullopt;
   });
-  return rule ? TimeZone(std::move(rule), std::string(value)) : utc();
+  // Named by its abbreviations and offsets, without the days of its changes, whose slashes
+  // would make a city of a time ("CET-1CEST,M3.5.0,M10.5.0/3" is "CET-1CEST").
+  return rule ? TimeZone(std::move(rule), std::string(value.substr(0, value.find(',')))) : utc();
 }
 
 std::vector<std::string> TimeZone::knownIdentifiers() {

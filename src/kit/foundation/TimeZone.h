@@ -32,8 +32,8 @@ public:
   // Every geographic zone identifier ("Area/City") of the database, sorted, aliases included.
   static std::vector<std::string> knownIdentifiers();
 
-  // The identifier as it was asked for (for the machine's zone, its name in the database where
-  // there is one, else $TZ as written).
+  // The identifier as it was asked for; for the machine's zone, its name in the database where
+  // there is one, else $TZ as written up to the days of its changes ("CET-1CEST").
   const std::string &identifier() const { return identifier_; }
   // Offset from GMT at that moment, daylight saving included.
   int secondsFromGMT(Date date) const;

@@ -158,6 +158,7 @@ TEST(TimeZone, CurrentZoneIsNamedAsTZNamesIt) {
   for (auto [tz, expected] : {std::pair{":Europe/Paris", "Europe/Paris"},
                               {"/usr/share/zoneinfo/America/Denver", "America/Denver"},
                               {"JST-9", "JST-9"},
+                              {"CET-1CEST,M3.5.0,M10.5.0/3", "CET-1CEST"},
                               {"Nowhere/Land", "UTC"},
                               {"BST", "UTC"},
                               {"", "UTC"}}) {
