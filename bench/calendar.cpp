@@ -23,6 +23,11 @@
 #include <memory>
 #include <string>
 
+#include <malloc.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -438,6 +443,52 @@ Files slashesTzid() {
                event("slashes", fmt::format("DTSTART;TZID={}x:{}T120000\r\n", tzid, kToday)))}};
 }
 
+// A zone changing every second (two observances every other second) asked by 60,000 events an
+// hour and a few seconds apart since 2000: 7.8 MB.
+Files everySecondZone60k() {
+  std::string components =
+      "BEGIN:VTIMEZONE\r\nTZID:Z\r\nBEGIN:STANDARD\r\nDTSTART:20000101T000000\r\n"
+      "TZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nRRULE:FREQ=SECONDLY;INTERVAL=2\r\n"
+      "END:STANDARD\r\nBEGIN:DAYLIGHT\r\nDTSTART:20000101T000001\r\nTZOFFSETFROM:+0100\r\n"
+      "TZOFFSETTO:+0200\r\nRRULE:FREQ=SECONDLY;INTERVAL=2\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n";
+  std::int64_t first = kit::foundation::dayNumberOf({2000, 1, 1});
+  for (int i = 0; i < 60000; ++i) {
+    std::int64_t second = std::int64_t{3607} * i;
+    auto day = kit::foundation::civilDateOf(first + second / 86400);
+    components += event(
+        fmt::format("every-second-{:06}@example.org", i),
+        fmt::format("DTSTART;TZID=Z:{:04}{:02}{:02}T{:02}{:02}{:02}\r\nSUMMARY:Event {}\r\n",
+                    day.year, day.month, day.day, second % 86400 / 3600, second % 3600 / 60,
+                    second % 60, i));
+  }
+  return {{"work/standup.ics", kStandup}, {"zone/all.ics", calendarText(components)}};
+}
+
+// A file of `unit` repeated to 64 MiB less `spare`, in a calendar.
+std::string filledCalendar(const std::string &unit, std::size_t spare) {
+  const std::string head = "BEGIN:VCALENDAR\r\n", tail = "END:VCALENDAR\r\n";
+  std::string text = head;
+  while (text.size() + unit.size() + tail.size() + spare <= (64 << 20))
+    text += unit;
+  return text + tail;
+}
+
+// Two files of 64 MiB less 1 KiB in one calendar, each of events without a line.
+Files emptyEvents2x64mb() {
+  std::string text = filledCalendar("BEGIN:VEVENT\r\nEND:VEVENT\r\n", 1024);
+  return {{"work/standup.ics", kStandup}, {"empty/a.ics", text}, {"empty/b.ics", text}};
+}
+
+// 1.14 million ordinary events long past in one file of 64 MiB.
+Files events64mb() {
+  std::string components;
+  for (int i = 0; components.size() < (64 << 20) - 400; ++i)
+    components += fmt::format("BEGIN:VEVENT\r\nUID:{}\r\nDTSTART:20200101T090000Z\r\n"
+                              "END:VEVENT\r\n",
+                              i);
+  return {{"work/standup.ics", kStandup}, {"big/all.ics", calendarText(components)}};
+}
+
 // The app group of one shape, written once per process and kept for its benchmarks.
 const fs::path &homeOf(const std::string &shape, const std::function<Files()> &make) {
   static std::map<std::string, std::unique_ptr<bench::BenchFolder>> homes;
@@ -502,6 +553,50 @@ void BM_ReminderTap(benchmark::State &state, const std::string &shape, Files (*m
     zavel::EventSync::toggleReminder(id, environment);
 }
 
+std::int64_t bytesUnder(const fs::path &folder) {
+  std::int64_t bytes = 0;
+  for (const auto &entry : fs::recursive_directory_iterator(folder))
+    if (entry.is_regular_file())
+      bytes += static_cast<std::int64_t>(entry.file_size());
+  return bytes;
+}
+
+std::int64_t residentBytes() {
+  long pages = 0, resident = 0;
+  std::ifstream("/proc/self/statm") >> pages >> resident;
+  return std::int64_t{resident} * sysconf(_SC_PAGESIZE);
+}
+
+// The memory one reading takes at its peak, in a child process of its own: its peak resident
+// set above what the process held when it began, against the bound of four times the bytes the
+// calendars hold and 100 MB.
+void BM_ReadingMemory(benchmark::State &state, const std::string &shape, Files (*make)()) {
+  const fs::path &home = homeOf(shape, make);
+  auto environment = environmentOf(home);
+  double peak = 0;
+  for (auto _ : state) {
+    // What the shape's making freed goes back, so the reading cannot reuse it unseen.
+    malloc_trim(0);
+    std::int64_t before = residentBytes();
+    pid_t child = fork();
+    if (child == 0) {
+      zavel::EventSync::readCalendar(environment);
+      _exit(0);
+    }
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
+      state.SkipWithError("the reading's process failed");
+      return;
+    }
+    peak = std::max(peak, static_cast<double>(usage.ru_maxrss * 1024 - before));
+  }
+  constexpr double kMB = 1 << 20;
+  state.counters["peak_MB"] = peak / kMB;
+  state.counters["bound_MB"] = 4 * bytesUnder(home / "calendars") / kMB + 100;
+}
+
 #define CALENDAR_SHAPE(bench, shape)                                                               \
   BENCHMARK_CAPTURE(bench, shape, #shape, shape)->Unit(benchmark::kMillisecond)
 
@@ -539,5 +634,15 @@ CALENDAR_SHAPE(BM_CalendarReading, export18mb);
 CALENDAR_SHAPE(BM_CalendarReading, export5mbAfterTen8mb);
 CALENDAR_SHAPE(BM_CalendarReading, ruleLists2000);
 CALENDAR_SHAPE(BM_CalendarReading, ruleListZone440);
+CALENDAR_SHAPE(BM_CalendarReading, everySecondZone60k);
+CALENDAR_SHAPE(BM_CalendarReading, emptyEvents2x64mb);
+CALENDAR_SHAPE(BM_CalendarReading, events64mb);
+
+CALENDAR_SHAPE(BM_ReadingMemory, everySecondZone60k)->Iterations(1);
+CALENDAR_SHAPE(BM_ReadingMemory, emptyEvents2x64mb)->Iterations(1);
+CALENDAR_SHAPE(BM_ReadingMemory, events64mb)->Iterations(1);
+CALENDAR_SHAPE(BM_ReadingMemory, ruleLists2000)->Iterations(1);
+CALENDAR_SHAPE(BM_ReadingMemory, ruleListZone440)->Iterations(1);
+CALENDAR_SHAPE(BM_ReadingMemory, export18mb)->Iterations(1);
 
 } // namespace

@@ -39,7 +39,7 @@ bool isCalendarFileName(std::string_view name) {
          foundation::equalsIgnoringASCIICase(name.substr(name.size() - 4), ".ICS");
 }
 
-bool holds(const std::vector<ItemComponent> &items, ComponentKind kind) {
+bool holds(const ItemList &items, ComponentKind kind) {
   return std::any_of(items.begin(), items.end(),
                      [&](const ItemComponent &item) { return item.kind == kind; });
 }
@@ -114,6 +114,7 @@ readListed(const std::vector<ListedFile> &listed, FolderReading &reading,
                                   .fileName = foundation::escapedUtf8(listed[at].fileName),
                                   .path = listed[at].path,
                                   .items = {},
+                                  .properties = {},
                                   .zones = {},
                                   .account = {}},
                                  reading);
@@ -151,6 +152,7 @@ std::optional<CalendarFile> readCalendarFile(std::string_view text, CalendarFile
     file.zones.add(reading.zones.zone(definition.lines), file.account.get());
   }
   file.items = std::move(scanned->items);
+  file.properties = std::move(scanned->properties);
   numberUidlessItems(file.items);
   return file;
 }

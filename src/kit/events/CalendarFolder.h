@@ -20,7 +20,8 @@ struct CalendarFile {
   std::string calendar;
   std::string fileName;
   std::filesystem::path path; // as found while listing the folder; never made from an item's id
-  std::vector<ItemComponent> items;
+  ItemList items;
+  std::shared_ptr<const ItemProperties> properties; // what its items keep
   FileZones zones;
   // What reading its items may still spend; shared by the file's copies.
   std::shared_ptr<FileAccount> account;

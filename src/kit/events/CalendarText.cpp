@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <utility>
 
 namespace kit::events {
@@ -70,7 +71,7 @@ bool holdsMany(PropertyName name) {
 // The parameters a property line gives after its name (RFC 5545 §3.1, §3.2), and where its
 // value begins.
 struct Parameters {
-  std::string tzid; // the first TZID's
+  std::string_view tzid; // the first TZID's
   bool tzidGiven = false;
   bool periodValue = false;
   std::size_t valueAt = 0;
@@ -144,6 +145,10 @@ std::optional<Parameters> parametersOf(std::string_view line, std::size_t at) {
 class Scanner {
 public:
   std::optional<CalendarText> run(std::string_view text) {
+    // What is kept is sized and counted in 32 bits.
+    if (text.size() > std::numeric_limits<std::uint32_t>::max())
+      return std::nullopt;
+    properties_ = std::make_shared<ItemProperties>(text.size());
     ContentLines lines(text);
     ContentLine line;
     while (lines.next(line)) {
@@ -159,6 +164,7 @@ public:
         addZoneLine(line, name);
       }
     }
+    result_.properties = std::move(properties_);
     return std::move(result_);
   }
 
@@ -186,18 +192,22 @@ private:
   }
 
   bool begin(const ContentLine &line) {
-    std::string whole = line.unfolded();
+    std::string_view whole = line.unfolded(unfolded_);
     std::size_t colon = whole.find(':');
-    Kind kind = colon == std::string::npos ? Kind::other
-                                           : kindNamed(std::string_view(whole).substr(colon + 1));
+    Kind kind = colon == std::string_view::npos ? Kind::other : kindNamed(whole.substr(colon + 1));
     bool directlyInCalendar = open_.size() == 1 && inCalendar();
     open_.push_back(kind);
     if (open_.size() > kMaxNesting)
       return false;
     if (directlyInCalendar && (kind == Kind::event || kind == Kind::todo)) {
       auto componentKind = kind == Kind::event ? ComponentKind::event : ComponentKind::todo;
-      std::size_t &count = componentKind == ComponentKind::event ? events_ : todos_;
-      result_.items.push_back({.kind = componentKind, .index = count++, .properties = {}});
+      std::uint32_t &count = componentKind == ComponentKind::event ? events_ : todos_;
+      result_.items.push_back({.kept = properties_.get(),
+                               .firstProperty = static_cast<std::uint32_t>(properties_->size()),
+                               .propertyCount = 0,
+                               .kind = componentKind,
+                               .index = count++,
+                               .uidlessIndex = 0});
       kept_ = 0;
     } else if (directlyInCalendar && kind == Kind::timezone) {
       result_.zones.emplace_back();
@@ -223,36 +233,28 @@ private:
     auto bit = std::uint32_t{1} << static_cast<unsigned>(*property);
     if (!holdsMany(*property) && (kept_ & bit))
       return;
-    std::string whole = line.unfolded();
+    std::string_view whole = line.unfolded(unfolded_);
     auto parameters = parametersOf(whole, name.size());
     if (!parameters)
       return;
     kept_ |= bit;
-    std::string_view values = std::string_view(whole).substr(parameters->valueAt);
+    std::string_view value = whole.substr(parameters->valueAt);
+    properties_->add(*property, parameters->periodValue, parameters->tzid, value);
+    ++item.propertyCount;
     // A list of dates is one value per date.
-    bool split = *property == PropertyName::rdate || *property == PropertyName::exdate;
-    while (true) {
-      std::size_t comma = split ? values.find(',') : std::string_view::npos;
-      item.properties.push_back({.name = *property,
-                                 .periodValue = parameters->periodValue,
-                                 .tzid = parameters->tzid,
-                                 .value = std::string(values.substr(0, comma))});
-      ++result_.values;
-      if (comma == std::string_view::npos)
-        break;
-      values.remove_prefix(comma + 1);
-    }
+    bool list = *property == PropertyName::rdate || *property == PropertyName::exdate;
+    result_.values += list ? std::count(value.begin(), value.end(), ',') + 1 : 1;
   }
 
   void addZoneLine(const ContentLine &line, std::string_view name) {
     auto zoneName = zonePropertyNamed(name, open_.size() == 3);
     if (!zoneName)
       return;
-    std::string whole = line.unfolded();
+    std::string_view whole = line.unfolded(unfolded_);
     auto parameters = parametersOf(whole, name.size());
     if (!parameters)
       return;
-    std::string_view value = std::string_view(whole).substr(parameters->valueAt);
+    std::string_view value = whole.substr(parameters->valueAt);
     // Every date of a list is a change of its own, and a value.
     std::int64_t dates = *zoneName == "RDATE"     ? std::count(value.begin(), value.end(), ',') + 1
                          : *zoneName == "DTSTART" ? 1
@@ -272,10 +274,12 @@ private:
 
   std::vector<Kind> open_;
   CalendarText result_;
-  std::size_t events_ = 0;
-  std::size_t todos_ = 0;
+  std::shared_ptr<ItemProperties> properties_;
+  std::uint32_t events_ = 0;
+  std::uint32_t todos_ = 0;
   std::uint32_t kept_ = 0; // the properties the current item has, one bit each
-  std::string scratch_;
+  std::string scratch_;  // a name folded
+  std::string unfolded_; // a line folded
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "kit/events/ItemComponent.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,15 +28,16 @@ struct ZoneText {
 
 // What the readers take from the text of one .ics file, in one pass over it.
 struct CalendarText {
-  // The events and to-dos directly inside its calendars, in file order.
-  std::vector<ItemComponent> items;
+  // The events and to-dos directly inside its calendars, in file order, and what they keep.
+  ItemList items;
+  std::shared_ptr<const ItemProperties> properties;
   std::vector<ZoneText> zones;
   // How many property values were kept, each date of a list one, zone lines included.
   std::int64_t values = 0;
 };
 
 // The parts of a calendar file the readers use; none for text that nests components deeper than
-// kMaxNesting. Property names, parameter names and component names are read without regard to
+// kMaxNesting, or of 4 GiB or more. Property names, parameter names and component names are read without regard to
 // case; lines, parameters and components the readers have no use for are passed over unread, as
 // is a property line holding a NUL (the format has none), alone.
 std::optional<CalendarText> scanCalendarText(std::string_view text);

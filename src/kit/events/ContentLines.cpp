@@ -53,6 +53,14 @@ std::string ContentLine::unfolded() const {
   if (!folded)
     return std::string(first);
   std::string text;
+  unfolded(text);
+  return text;
+}
+
+std::string_view ContentLine::unfolded(std::string &text) const {
+  if (!folded)
+    return first;
+  text.clear();
   text.reserve(raw.size());
   std::size_t nextLf = firstOf('\n', raw, 0, raw.size());
   for (std::size_t at = 0; at < raw.size();) {
@@ -69,8 +77,7 @@ std::string ContentLine::unfolded() const {
 std::string_view ContentLine::name(std::string &scratch) const {
   if (!folded || first.find_first_of(";:") != std::string_view::npos)
     return nameIn(first);
-  scratch = unfolded();
-  return nameIn(scratch);
+  return nameIn(unfolded(scratch));
 }
 
 std::string_view ContentLine::lineEnd() const { return raw.substr(withoutLineEnd(raw).size()); }

@@ -20,6 +20,8 @@ struct ContentLine {
   // The line with its folding undone: every line end dropped, and the one space or tab that
   // begins each folded line.
   std::string unfolded() const;
+  // The same, as `first` when nothing is folded onto it and else in `scratch`.
+  std::string_view unfolded(std::string &scratch) const;
 
   // The name the line begins with, up to its first ';' or ':', as written; `scratch` holds the
   // unfolded line when the name itself is folded.

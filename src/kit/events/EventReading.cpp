@@ -1,6 +1,6 @@
 #include "kit/events/EventReading.h"
 
-#include "kit/events/ItemKeys.h"
+#include "kit/events/ItemGroups.h"
 #include "kit/events/ItemLength.h"
 #include "kit/events/ItemText.h"
 #include "kit/events/Recurrence.h"
@@ -25,7 +25,7 @@ int daysBetween(const icaltimetype &from, const icaltimetype &to) {
 Length lengthOf(const ItemComponent &event, const FileZones &zones, const ZonedTime &start,
                 const Zone *local) {
   bool allDay = start.isDate();
-  const Property *endProperty = event.first(PropertyName::dtend);
+  auto endProperty = event.first(PropertyName::dtend);
   if (auto end = endProperty ? zonedTimeOf(*endProperty, zones) : std::nullopt) {
     if (allDay)
       return {
@@ -33,7 +33,7 @@ Length lengthOf(const ItemComponent &event, const FileZones &zones, const ZonedT
     double seconds = instantOf(*end, local).timeIntervalSince(instantOf(start, local));
     return {.allDay = false, .days = 0, .seconds = std::max(seconds, 0.0)};
   }
-  const Property *durationProperty = event.first(PropertyName::duration);
+  auto durationProperty = event.first(PropertyName::duration);
   if (auto duration = durationProperty ? durationOf(*durationProperty, start) : std::nullopt)
     return nominalLength(*duration, allDay);
   return {.allDay = allDay, .days = allDay ? 1 : 0, .seconds = 0};
@@ -51,53 +51,10 @@ bool overlaps(Date start, Date end, Date windowStart, Date windowEnd) {
   return start < windowEnd && (end > windowStart || start >= windowStart);
 }
 
-struct Part {
-  const CalendarFile *file = nullptr;
-  const ItemComponent *item = nullptr;
-};
-
-// An event of one calendar: its series (or its single occurrence) and its moved or changed
-// occurrences, from whichever of the calendar's files they are written in. An event without a
-// UID is its own, whatever else it says.
-struct EventGroup {
-  std::string id;
-  Part series;
-  std::vector<Part> overrides;
-};
-
-std::vector<EventGroup> groupsOf(const std::vector<CalendarFile> &files) {
-  std::vector<EventGroup> groups;
-  ItemKeys keys;
-  std::vector<std::size_t> uidless;
-  for (const auto &file : files)
-    for (const auto &item : file.items) {
-      if (item.kind != ComponentKind::event)
-        continue;
-      std::string uid = uidOf(item);
-      if (uid.empty()) {
-        uidless.push_back(groups.size());
-        groups.push_back({.id = {}, .series = {&file, &item}, .overrides = {}});
-        continue;
-      }
-      auto [at, added] = keys.find(file, uid, groups.size());
-      if (added)
-        groups.push_back({.id = baseId(file, item), .series = {}, .overrides = {}});
-      auto &group = groups[at];
-      if (item.first(PropertyName::recurrenceId))
-        group.overrides.push_back({&file, &item});
-      else if (!group.series.item)
-        group.series = {&file, &item};
-    }
-  // A UID in any file of the calendar may take the name of an event without one.
-  for (std::size_t at : uidless)
-    groups[at].id = keys.uidlessId(*groups[at].series.file, *groups[at].series.item);
-  return groups;
-}
-
 // Each file the event is written in gives it an item's share there.
-void startItem(const EventGroup &group) {
-  if (group.series.file)
-    group.series.file->account->startItem();
+void startItem(const ItemGroup &group) {
+  if (group.series)
+    group.series->file->account->startItem();
   for (const auto &change : group.overrides)
     change.file->account->startItem();
 }
@@ -106,8 +63,8 @@ bool recurs(const ItemComponent &event) {
   return event.first(PropertyName::rrule) || event.first(PropertyName::rdate);
 }
 
-std::optional<ZonedTime> startOf(const Part &part) {
-  const Property *start = part.item->first(PropertyName::dtstart);
+std::optional<ZonedTime> startOf(const ItemPart &part) {
+  auto start = part.item->first(PropertyName::dtstart);
   return start ? zonedTimeOf(*start, part.file->zones) : std::nullopt;
 }
 
@@ -117,7 +74,7 @@ class EventCollector {
 public:
   EventCollector(const EventQuery &query, const Zone *local) : query_(query), local_(local) {}
 
-  void addGroup(const EventGroup &group) {
+  void addGroup(const ItemGroup &group) {
     startItem(group);
     std::size_t before = events_.size();
     try {
@@ -138,37 +95,37 @@ public:
   }
 
 private:
-  void addOccurrencesOf(const EventGroup &group) {
-    if (group.series.item && isCancelled(*group.series.item))
+  void addOccurrencesOf(const ItemGroup &group) {
+    if (group.series && isCancelled(*group.series->item))
       return;
     const std::string &base = group.id;
-    bool isSeries = !group.overrides.empty() || (group.series.item && recurs(*group.series.item));
+    bool isSeries = !group.overrides.empty() || (group.series && recurs(*group.series->item));
     // An override names the occurrence it replaces by its original start (RFC 5545 §3.8.4.4); a
     // RANGE=THISANDFUTURE on it is read as that one occurrence alone.
     std::set<Date> moved;
     auto seriesStart =
-        group.series.item && !group.overrides.empty() ? startOf(group.series) : std::nullopt;
+        group.series && !group.overrides.empty() ? startOf(*group.series) : std::nullopt;
     for (const auto &change : group.overrides) {
-      const Property *recurrenceId = change.item->first(PropertyName::recurrenceId);
+      auto recurrenceId = change.item->first(PropertyName::recurrenceId);
       auto original = zonedTimeOf(*recurrenceId, change.file->zones);
       if (!original)
         continue;
       if (seriesStart)
-        original = namedOccurrence(*original, *group.series.item, group.series.file->zones,
-                                   *seriesStart, local_, *group.series.file->account);
+        original = namedOccurrence(*original, *group.series->item, group.series->file->zones,
+                                   *seriesStart, local_, *group.series->file->account);
       moved.insert(instantOf(*original, local_));
       auto start = startOf(change);
       if (start && !isCancelled(*change.item))
         add(change, *start, lengthOf(*change.item, change.file->zones, *start, local_),
             base + "#" + timeKey(*original));
     }
-    if (group.series.item)
-      addSeries(group.series, base, isSeries, moved);
+    if (group.series)
+      addSeries(*group.series, base, isSeries, moved);
   }
 
   // The first occurrences of the series that overlap the window and no override replaces; a
   // single event keeps the base id. An event without a start has none.
-  void addSeries(const Part &series, const std::string &base, bool isSeries,
+  void addSeries(const ItemPart &series, const std::string &base, bool isSeries,
                  const std::set<Date> &moved) {
     auto start = startOf(series);
     if (!start)
@@ -198,7 +155,7 @@ private:
     }
   }
 
-  bool add(const Part &part, const ZonedTime &start, const Length &length, std::string id) {
+  bool add(const ItemPart &part, const ZonedTime &start, const Length &length, std::string id) {
     Date begins = instantOf(start, local_);
     Date ends = std::max(length.endAfter(start, begins, local_), begins);
     if (!overlaps(begins, ends, query_.start, query_.end) || ids_.count(id) ||
@@ -226,8 +183,9 @@ private:
 std::vector<Event> readEvents(const std::vector<CalendarFile> &files, const EventQuery &query,
                               const Zone *local) {
   EventCollector collector(query, local);
-  for (const auto &group : groupsOf(files))
+  ItemGroups(files, ComponentKind::event).forEach([&](const ItemGroup &group) {
     collector.addGroup(group);
+  });
   return std::move(collector).sorted();
 }
 

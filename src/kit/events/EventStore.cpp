@@ -45,7 +45,7 @@ std::vector<FoundReminder> allReminders(const fs::path &folder, const Zone *zone
 // later files: a to-do of its UID that does not repeat (a change of one occurrence gives way to
 // a series in a later file). Of a repeating one, any file of the calendar may hold an occurrence
 // that changes it; a to-do without a UID takes its id only once every UID of the calendar is
-// known (ItemKeys::uidlessId).
+// known (ItemGroups).
 bool holdsReminderOf(const CalendarFile &file, std::string_view id) {
   return std::any_of(file.items.begin(), file.items.end(), [&](const ItemComponent &item) {
     if (item.kind != ComponentKind::todo || item.first(PropertyName::recurrenceId) ||
@@ -110,7 +110,7 @@ void sortByCompletion(std::vector<Reminder> &reminders) {
 bool sameBesidesCompletion(const ItemComponent &a, const ItemComponent &b) {
   auto rest = [](const ItemComponent &item) {
     std::vector<Property> kept;
-    for (const auto &property : item.properties)
+    for (const auto &property : item.properties())
       if (property.name != PropertyName::status && property.name != PropertyName::completed)
         kept.push_back(property);
     return kept;

@@ -13,13 +13,13 @@ namespace {
 
 using foundation::Date;
 
-const Zone *zoneNamed(const std::string &tzid, const FileZones &zones) {
+const Zone *zoneNamed(std::string_view tzid, const FileZones &zones) {
   if (auto *own = zones.named(tzid))
     return own;
   return systemZone(tzid);
 }
 
-int digitsAt(const std::string &text, std::size_t at, std::size_t count) {
+int digitsAt(std::string_view text, std::size_t at, std::size_t count) {
   int value = 0;
   for (std::size_t i = at; i < at + count; ++i) {
     if (text[i] < '0' || text[i] > '9')
@@ -31,7 +31,7 @@ int digitsAt(const std::string &text, std::size_t at, std::size_t count) {
 
 // The forms nearly every file writes, "20260310", "20260310T090000" and "20260310T090000Z",
 // read without libical's scanf; none for any other form.
-std::optional<icaltimetype> basicTime(const std::string &text) {
+std::optional<icaltimetype> basicTime(std::string_view text) {
   bool isDate = text.size() == 8;
   bool utc = text.size() == 16 && text[15] == 'Z';
   if ((!isDate && text.size() != 15 && !utc) || (!isDate && text[8] != 'T'))
@@ -95,8 +95,8 @@ std::optional<ExactDuration> exactDuration(std::string_view text) {
 // The duration of the text from `start`; none when it is none, or passes a signed 64-bit count
 // of seconds, or ends after the calendar's last day. Its days are kept as days, its time in hours
 // and seconds, so that libical's 32-bit fields hold it.
-std::optional<icaldurationtype> durationFrom(const std::string &text, const ZonedTime &start) {
-  icaldurationtype duration = icaldurationtype_from_string(text.c_str());
+std::optional<icaldurationtype> durationFrom(std::string_view text, const ZonedTime &start) {
+  icaldurationtype duration = icaldurationtype_from_string(std::string(text).c_str());
   auto exact = exactDuration(text);
   if (icaldurationtype_is_bad_duration(duration) || !exact)
     return std::nullopt;
@@ -141,9 +141,9 @@ Readings readingsOf(WallSeconds reading, const Zone *zone) {
 } // namespace
 
 // Which of a day and a time it is follows from its form.
-std::optional<icaltimetype> timeIn(const std::string &text) {
+std::optional<icaltimetype> timeIn(std::string_view text) {
   auto basic = basicTime(text);
-  icaltimetype time = basic ? *basic : icaltime_from_string(text.c_str());
+  icaltimetype time = basic ? *basic : icaltime_from_string(std::string(text).c_str());
   if (icaltime_is_null_time(time) || !icaltime_is_valid_time(time))
     return std::nullopt;
   return time;
@@ -185,7 +185,7 @@ std::optional<ZonedTime> zonedTimeOf(const Property &property, const FileZones &
 std::optional<ZonedPeriod> zonedPeriodOf(const Property &property, const FileZones &zones) {
   if (!property.periodValue)
     return std::nullopt;
-  icalperiodtype period = icalperiodtype_from_string(property.value.c_str());
+  icalperiodtype period = icalperiodtype_from_string(std::string(property.value).c_str());
   if (icalperiodtype_is_null_period(period) || icaltime_is_null_time(period.start) ||
       !icaltime_is_valid_time(period.start))
     return std::nullopt;
@@ -197,7 +197,7 @@ std::optional<ZonedPeriod> zonedPeriodOf(const Property &property, const FileZon
     return result;
   }
   std::size_t slash = property.value.find('/');
-  auto duration = slash == std::string::npos
+  auto duration = slash == std::string_view::npos
                       ? std::nullopt
                       : durationFrom(property.value.substr(slash + 1), result.start);
   if (!duration)

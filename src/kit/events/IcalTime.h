@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kit::events {
 
@@ -53,7 +54,7 @@ bool holdsTime(const Property &property);
 
 // A day or a time as written ("20260310", "20260310T090000", "20260310T090000Z", or any other form
 // libical reads); none when it is neither.
-std::optional<icaltimetype> timeIn(const std::string &text);
+std::optional<icaltimetype> timeIn(std::string_view text);
 
 // The reading of a time on its own wall clock, whatever its zone says; a day reads as its
 // midnight.

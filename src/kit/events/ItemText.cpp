@@ -49,7 +49,7 @@ std::string textValue(std::string_view value) {
 }
 
 std::optional<std::string> itemText(const ItemComponent &item, PropertyName name) {
-  const Property *property = item.first(name);
+  auto property = item.first(name);
   if (!property)
     return std::nullopt;
   // Every escape takes two bytes for at most one: the text read from this much has all it keeps.
@@ -60,7 +60,7 @@ std::optional<std::string> itemText(const ItemComponent &item, PropertyName name
 }
 
 std::string uidOf(const ItemComponent &item) {
-  const Property *uid = item.first(PropertyName::uid);
+  auto uid = item.first(PropertyName::uid);
   return uid ? textValue(uid->value) : std::string();
 }
 
@@ -74,7 +74,7 @@ std::string baseId(const CalendarFile &file, const ItemComponent &item) {
   return id;
 }
 
-void numberUidlessItems(std::vector<ItemComponent> &items) {
+void numberUidlessItems(ItemList &items) {
   std::size_t events = 0;
   std::size_t todos = 0;
   for (auto &item : items)
@@ -83,7 +83,7 @@ void numberUidlessItems(std::vector<ItemComponent> &items) {
 }
 
 std::optional<std::string> statusOf(const ItemComponent &item) {
-  const Property *status = item.first(PropertyName::status);
+  auto status = item.first(PropertyName::status);
   if (!status)
     return std::nullopt;
   return foundation::asciiUppercased(status->value);
@@ -94,7 +94,7 @@ bool isCancelled(const ItemComponent &item) { return statusOf(item) == "CANCELLE
 bool isCompleted(const ItemComponent &todo) {
   if (auto status = statusOf(todo))
     return *status == "COMPLETED";
-  const Property *completed = todo.first(PropertyName::completed);
+  auto completed = todo.first(PropertyName::completed);
   return completed && holdsTime(*completed);
 }
 

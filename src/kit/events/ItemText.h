@@ -29,7 +29,7 @@ std::string uidOf(const ItemComponent &item);
 std::string baseId(const CalendarFile &file, const ItemComponent &item);
 
 // Numbers each item without a UID among those of its kind in the file (uidlessIndex).
-void numberUidlessItems(std::vector<ItemComponent> &items);
+void numberUidlessItems(ItemList &items);
 
 // The STATUS the item gives, upper-cased, if any.
 std::optional<std::string> statusOf(const ItemComponent &item);

@@ -123,12 +123,12 @@ private:
   std::vector<std::pair<Date, OccurrenceStart>> kept_;
 };
 
-void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Window &window,
+void addRuleStarts(std::string_view text, const ZonedTime &dtstart, const Window &window,
                    const OccurrenceWindow &wanted, const Excluded &excluded, FileAccount &account,
                    KeptStarts &kept) {
   if (!account.take(ReadingBudget::steps, ReadingBudget::kRuleSteps))
     return;
-  IcalRule parsed = icalRuleOf(text);
+  IcalRule parsed = icalRuleOf(std::string(text));
   const icalrecurrencetype &ical = parsed.rule;
   WallSeconds first = wallSecondsOf(dtstart.time);
   auto rule = recurrenceRuleOf(ical, first, dtstart.isDate());
@@ -168,11 +168,11 @@ void addRuleStarts(const std::string &text, const ZonedTime &dtstart, const Wind
 
 // EXDATE values (RFC 5545 §3.8.5.1) leave out the starts at the same moment, whichever zone
 // either is written in.
-Excluded excludedMoments(const std::vector<const Property *> &exdates, const FileZones &zones,
+Excluded excludedMoments(const std::vector<Property> &exdates, const FileZones &zones,
                          const Zone *local) {
   Excluded excluded;
-  for (const auto *property : exdates)
-    if (auto time = zonedTimeOf(*property, zones))
+  for (const auto &property : exdates)
+    if (auto time = zonedTimeOf(property, zones))
       excluded.insert(instantOf(*time, local));
   return excluded;
 }
@@ -190,13 +190,13 @@ bool mayReach(const OccurrenceStart &start, Date moment, const Window &window, D
 }
 
 // RDATE values (RFC 5545 §3.8.5.2): days, times, or periods that carry their own end.
-void addDates(const std::vector<const Property *> &rdates, const FileZones &zones,
-              const Window &window, Date windowStart, const Excluded &excluded, KeptStarts &kept) {
-  for (const auto *property : rdates) {
+void addDates(const std::vector<Property> &rdates, const FileZones &zones, const Window &window,
+              Date windowStart, const Excluded &excluded, KeptStarts &kept) {
+  for (const auto &property : rdates) {
     OccurrenceStart start;
-    if (auto period = zonedPeriodOf(*property, zones))
+    if (auto period = zonedPeriodOf(property, zones))
       start = {period->start, period};
-    else if (auto time = zonedTimeOf(*property, zones))
+    else if (auto time = zonedTimeOf(property, zones))
       start = {*time, std::nullopt};
     else
       continue;
@@ -228,8 +228,8 @@ std::vector<OccurrenceStart> occurrenceStarts(const ItemComponent &event, const 
   Date firstMoment = instantOf(dtstart, wanted.local);
   if (mayReach(first, firstMoment, window, wanted.start) && !excluded.count(firstMoment))
     kept.add(first, firstMoment);
-  for (const auto *property : event.all(PropertyName::rrule))
-    addRuleStarts(property->value, dtstart, window, wanted, excluded, account, kept);
+  for (const auto &property : event.all(PropertyName::rrule))
+    addRuleStarts(property.value, dtstart, window, wanted, excluded, account, kept);
   addDates(rdates, zones, window, wanted.start, excluded, kept);
   return std::move(kept).inOrder();
 }

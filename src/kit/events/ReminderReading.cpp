@@ -1,6 +1,6 @@
 #include "kit/events/ReminderReading.h"
 
-#include "kit/events/ItemKeys.h"
+#include "kit/events/ItemGroups.h"
 #include "kit/events/ItemText.h"
 #include "kit/events/ToDoSeries.h"
 
@@ -9,43 +9,6 @@
 namespace kit::events {
 
 namespace {
-
-// The to-dos of one UID in a calendar: its series and the occurrences changed apart from it.
-struct ToDoGroup {
-  std::string id;
-  std::optional<ToDoPart> series;
-  std::vector<ToDoPart> overrides;
-};
-
-std::vector<ToDoGroup> groupsOf(const std::vector<CalendarFile> &files) {
-  std::vector<ToDoGroup> groups;
-  ItemKeys keys;
-  std::vector<std::size_t> uidless;
-  for (const auto &file : files)
-    for (const auto &item : file.items) {
-      if (item.kind != ComponentKind::todo)
-        continue;
-      ToDoPart part{&file, &item};
-      std::string uid = uidOf(item);
-      if (uid.empty()) {
-        uidless.push_back(groups.size());
-        groups.push_back({.id = {}, .series = part, .overrides = {}});
-        continue;
-      }
-      auto [at, added] = keys.find(file, uid, groups.size());
-      if (added)
-        groups.push_back({.id = baseId(file, item), .series = std::nullopt, .overrides = {}});
-      auto &group = groups[at];
-      if (item.first(PropertyName::recurrenceId))
-        group.overrides.push_back(part);
-      else if (!group.series)
-        group.series = part;
-    }
-  // A UID in any file of the calendar may take the name of a to-do without one.
-  for (std::size_t at : uidless)
-    groups[at].id = keys.uidlessId(*groups[at].series->file, *groups[at].series->item);
-  return groups;
-}
 
 FoundReminder reminderOf(const ToDoPart &todo, const std::string &id, const Zone *local) {
   FoundReminder found{.reminder = {.id = id,
@@ -59,7 +22,7 @@ FoundReminder reminderOf(const ToDoPart &todo, const std::string &id, const Zone
                       .todoIndex = todo.item->index,
                       .occurrenceToAdd = std::nullopt,
                       .seriesWithoutUid = false};
-  const Property *completion = todo.item->first(PropertyName::completed);
+  auto completion = todo.item->first(PropertyName::completed);
   auto completed = completion ? zonedTimeOf(*completion, todo.file->zones) : std::nullopt;
   if (completed && found.reminder.completed)
     found.reminder.completionDate = instantOf(*completed, local);
@@ -144,7 +107,7 @@ private:
 };
 
 // Each file the to-do is written in gives it an item's share there.
-void startItem(const ToDoGroup &group) {
+void startItem(const ItemGroup &group) {
   if (group.series)
     group.series->file->account->startItem();
   for (const auto &change : group.overrides)
@@ -153,7 +116,7 @@ void startItem(const ToDoGroup &group) {
 
 // The reminders of one UID: a plain to-do's own, a repeating one's, or the first changed
 // occurrence's when the series itself is not there.
-std::vector<FoundReminder> remindersOf(const ToDoGroup &group, const Zone *local,
+std::vector<FoundReminder> remindersOf(const ItemGroup &group, const Zone *local,
                                        const ReminderQuery &query) {
   startItem(group);
   std::vector<FoundReminder> reminders;
@@ -169,7 +132,7 @@ std::vector<FoundReminder> remindersOf(const ToDoGroup &group, const Zone *local
 }
 
 // Whether the group can give the reminder of this id: its own, or one of its occurrences'.
-bool mayGive(const ToDoGroup &group, const std::string &id) {
+bool mayGive(const ItemGroup &group, const std::string &id) {
   return id.starts_with(group.id) && (id.size() == group.id.size() || id[group.id.size()] == '#');
 }
 
@@ -190,14 +153,14 @@ std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files,
                                          const ReminderQuery &query) {
   std::vector<FoundReminder> reminders;
   std::set<std::string> ids;
-  for (const auto &group : groupsOf(files)) {
+  ItemGroups(files, ComponentKind::todo).forEach([&](const ItemGroup &group) {
     if (query.id && !mayGive(group, *query.id))
-      continue;
+      return;
     std::vector<FoundReminder> found;
     try {
       found = remindersOf(group, local, query);
     } catch (const ReadingExhausted &) {
-      continue;
+      return;
     }
     const CalendarFile &file = group.series ? *group.series->file : *group.overrides.front().file;
     for (auto &reminder : found) {
@@ -215,7 +178,7 @@ std::vector<FoundReminder> readReminders(const std::vector<CalendarFile> &files,
       ids.insert(reminder.reminder.id);
       reminders.push_back(std::move(reminder));
     }
-  }
+  });
   return reminders;
 }
 

@@ -13,12 +13,12 @@ namespace {
 using foundation::Date;
 
 std::optional<ZonedTime> timeOf(const ToDoPart &todo, PropertyName name) {
-  const Property *property = todo.item->first(name);
+  auto property = todo.item->first(name);
   return property ? zonedTimeOf(*property, todo.file->zones) : std::nullopt;
 }
 
 std::optional<Length> durationLength(const ToDoPart &todo, const ZonedTime &start) {
-  const Property *property = todo.item->first(PropertyName::duration);
+  auto property = todo.item->first(PropertyName::duration);
   auto duration = property ? durationOf(*property, start) : std::nullopt;
   if (!duration || duration->is_neg)
     return std::nullopt;
@@ -64,10 +64,10 @@ bool sameForm(const ZonedTime &time, const ZonedTime &like) {
   return icaltime_is_utc(time.time) == icaltime_is_utc(like.time) && time.zone == like.zone;
 }
 
-std::string quotedIfNeeded(const std::string &parameter) {
-  if (parameter.find_first_of(";:,") == std::string::npos)
-    return parameter;
-  return "\"" + parameter + "\"";
+std::string quotedIfNeeded(std::string_view parameter) {
+  if (parameter.find_first_of(";:,") == std::string_view::npos)
+    return std::string(parameter);
+  return "\"" + std::string(parameter) + "\"";
 }
 
 } // namespace
@@ -117,7 +117,7 @@ ToDoSeries::of(const ToDoPart &series, const std::vector<ToDoPart> &overrides, c
       made.durationProperty_ = series.item->first(PropertyName::duration);
   }
   for (const auto &change : overrides) {
-    const Property *recurrenceId = change.item->first(PropertyName::recurrenceId);
+    auto recurrenceId = change.item->first(PropertyName::recurrenceId);
     auto written = recurrenceId ? zonedTimeOf(*recurrenceId, change.file->zones) : std::nullopt;
     if (!written)
       continue;
@@ -286,7 +286,7 @@ std::vector<std::string> ToDoSeries::linesNaming(const Occurrence &occurrence) c
     lines.push_back("DUE" + written(*dueProperty_,
                                     unambiguous(inFormOf(*dueProperty_, std::nullopt, due)), due));
   } else if (durationProperty_) {
-    lines.push_back("DURATION:" + durationProperty_->value);
+    lines.push_back("DURATION:" + std::string(durationProperty_->value));
   }
   return lines;
 }

@@ -3,6 +3,7 @@
 #include "kit/events/CalendarFolder.h"
 #include "kit/events/CalendarItems.h"
 #include "kit/events/IcalTime.h"
+#include "kit/events/ItemGroups.h"
 #include "kit/events/ItemLength.h"
 
 #include <map>
@@ -13,10 +14,7 @@
 namespace kit::events {
 
 // A to-do component with the file it is read from.
-struct ToDoPart {
-  const CalendarFile *file = nullptr;
-  const ItemComponent *item = nullptr;
-};
+using ToDoPart = ItemPart;
 
 // The moment a to-do is due: DUE (RFC 5545 §3.8.2.3), a day due at its local midnight; without
 // one, a DTSTART with a DURATION is due that long after it starts (§3.8.2.5), days and weeks
@@ -110,9 +108,9 @@ private:
 
   ToDoPart series_;
   const Zone *local_;
-  const Property *anchor_ = nullptr; // DTSTART, else DUE
-  const Property *dueProperty_ = nullptr;
-  const Property *durationProperty_ = nullptr; // when it gives its length so
+  std::optional<Property> anchor_; // DTSTART, else DUE
+  std::optional<Property> dueProperty_;
+  std::optional<Property> durationProperty_; // when it gives its length so
   ZonedTime start_;
   foundation::Date startMoment_;
   std::optional<Length> length_; // from start to due; none when it has no due

@@ -15,11 +15,14 @@ namespace {
 // Onsets are worked out to a day past the last moment zones are read at.
 constexpr WallSeconds kLastChange = kLatestZoneReading + kSecondsPerDay;
 
+// What an entry of a map of spans, runs or answers takes, about.
+constexpr std::int64_t kEntryBytes = 80;
+
 // One question to a zone: the work it has taken, within what one question may take and what
-// the asking file may spend.
+// the asking file may spend, and what it leaves kept.
 class Question {
 public:
-  explicit Question(FileAccount *account) : account_(account) {}
+  Question(FileAccount *account, ZoneMemory *memory) : account_(account), memory_(memory) {}
 
   std::int64_t allowance() const {
     std::int64_t own = kMaxRuleSteps - spent_;
@@ -41,10 +44,20 @@ public:
       account_->spend(ReadingBudget::steps, steps);
   }
 
+  void keep(std::int64_t bytes) {
+    if (memory_)
+      memory_->keep(bytes);
+  }
+
 private:
   FileAccount *account_;
+  ZoneMemory *memory_;
   std::int64_t spent_ = 0;
 };
+
+std::int64_t bytesOf(const std::vector<WallSeconds> &onsets) {
+  return static_cast<std::int64_t>(onsets.capacity() * sizeof(WallSeconds));
+}
 
 // A UTC offset as written, "+0100", "-0530" or "+013045"; none for anything else.
 std::optional<std::int64_t> offsetIn(std::string_view text) {
@@ -120,7 +133,7 @@ struct DefinedZone::ObservanceLines {
     } else if (name == "TZOFFSETTO") {
       to = offsetIn(value);
     } else if (name == "DTSTART") {
-      auto time = timeIn(std::string(value));
+      auto time = timeIn(value);
       start = time ? std::optional(wallSecondsOf(*time)) : std::nullopt;
     } else if (name == "RRULE") {
       ruleTexts.emplace_back(value);
@@ -165,14 +178,22 @@ public:
     return wall ? std::optional(*wall - from_) : std::nullopt;
   }
 
+  void forget() {
+    all_.reset();
+    explored_.clear();
+    found_.clear();
+  }
+
 private:
   std::optional<WallSeconds> latestWallUpTo(WallSeconds wall, Question &question, bool &unusable) {
     if (wall < start_ || rule_.neverMatches)
       return std::nullopt;
     // A counted rule is walked from its start, once: the count needs every onset before.
     if (counted_) {
-      if (!all_)
+      if (!all_) {
         all_ = expand(start_, last_, question, unusable);
+        question.keep(bytesOf(*all_));
+      }
       return latestIn(*all_, wall);
     }
     WallSeconds span = piece_;
@@ -223,6 +244,7 @@ private:
         end = std::min(end, next->first - 1);
     }
     auto onsets = expand(from, end, question, unusable);
+    question.keep(kEntryBytes + (onsets.empty() ? 0 : kEntryBytes + bytesOf(onsets)));
     if (!onsets.empty())
       found_.emplace(onsets.front(), std::move(onsets));
     addExplored(from, end);
@@ -276,7 +298,9 @@ private:
   std::map<WallSeconds, std::vector<WallSeconds>> found_; // runs of onsets, by their first
 };
 
-DefinedZone::DefinedZone(std::string_view lines) {
+DefinedZone::DefinedZone(std::string_view lines, ZoneMemory *memory) : memory_(memory) {
+  if (memory_)
+    memory_->add(this);
   std::optional<ObservanceLines> open;
   for (std::size_t at = 0; at < lines.size();) {
     std::size_t end = std::min(lines.find("\r\n", at), lines.size());
@@ -337,8 +361,10 @@ DefinedZone::~DefinedZone() = default;
 std::int64_t DefinedZone::offsetAt(std::int64_t unixSeconds, FileAccount *account) const {
   if (unusable_)
     throw ReadingExhausted{};
+  if (memory_)
+    memory_->makeRoom();
   std::int64_t moment = std::min(unixSeconds, kLatestZoneReading);
-  Question question(account);
+  Question question(account, memory_);
   question.ask();
   auto quiet = answered_.upper_bound(moment);
   if (quiet != answered_.begin() && std::prev(quiet)->second.end >= moment)
@@ -360,9 +386,25 @@ std::int64_t DefinedZone::offsetAt(std::int64_t unixSeconds, FileAccount *accoun
   std::int64_t begins = latest ? latest->moment : std::numeric_limits<std::int64_t>::min();
   std::int64_t offset = latest ? latest->offset : firstOffset_;
   auto [known, added] = answered_.try_emplace(begins, Quiet{moment, offset});
-  if (!added)
+  if (added)
+    question.keep(kEntryBytes);
+  else
     known->second.end = std::max(known->second.end, moment);
   return offset;
+}
+
+void DefinedZone::forget() const {
+  answered_.clear();
+  for (const auto &rule : rules_)
+    rule->forget();
+}
+
+void ZoneMemory::makeRoom() {
+  if (kept_ <= most_)
+    return;
+  for (const auto *zone : zones_)
+    zone->forget();
+  kept_ = 0;
 }
 
 class FileZones::Charged final : public Zone {
@@ -397,7 +439,7 @@ const Zone *FileZones::named(std::string_view tzid) const {
 const DefinedZone *ZoneCache::zone(const std::string &lines) {
   auto &zone = zones_[lines];
   if (!zone)
-    zone = std::make_unique<DefinedZone>(lines);
+    zone = std::make_unique<DefinedZone>(lines, memory_.get());
   return zone.get();
 }
 

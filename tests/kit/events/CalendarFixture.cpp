@@ -42,6 +42,7 @@ std::vector<kit::events::Event> eventsIn(std::string_view body, Date start, Date
                                              .fileName = "events.ics",
                                              .path = {},
                                              .items = {},
+                                             .properties = {},
                                              .zones = {},
                                              .account = {}},
                                             reading);

@@ -18,8 +18,8 @@ std::string readingOf(std::string_view text) {
   std::string reading;
   for (const auto &item : scanned->items) {
     reading += "[" + kit::events::itemText(item, PropertyName::summary).value_or("-");
-    if (const auto *start = item.first(PropertyName::dtstart))
-      reading += " @" + start->tzid + " " + start->value;
+    if (auto start = item.first(PropertyName::dtstart))
+      reading.append(" @").append(start->tzid).append(" ").append(start->value);
     reading += "]";
   }
   return reading;
@@ -102,4 +102,45 @@ TEST(CalendarText, TextValuesUndoTheirEscapes) {
       {"line breaks in either case", toDo("SUMMARY:a\\nb\\Nc"), "[a\nb\nc]"},
       {"a lone backslash at the end stays", toDo("SUMMARY:a\\"), "[a\\]"},
   });
+}
+
+// A long file keeps each item's own lines, whatever is kept beside them: ten thousand items of
+// values long and short (a list, zones that change from line to line, a folded title) read back
+// as written, item by item and value by value.
+TEST(CalendarText, EveryItemOfALongFileReadsItsOwnValues) {
+  constexpr int kItems = 10000;
+  std::string text = "BEGIN:VCALENDAR\r\n";
+  for (int i = 0; i < kItems; ++i) {
+    std::string title = std::string(i % 700, 'a' + i % 26) + std::to_string(i);
+    text += "BEGIN:" + std::string(i % 3 ? "VEVENT" : "VTODO") + "\r\nUID:" + std::to_string(i) +
+            "\r\nSUMMARY:" + title.substr(0, 40) + "\r\n " + title.substr(std::min<std::size_t>(
+                                                                   40, title.size())) +
+            "\r\nDTSTART;TZID=Z" + std::to_string(i % 5) + ":20260101T" + std::to_string(100000 + i % 3) +
+            "\r\nDTEND;TZID=Y:20260102\r\nEXDATE:2026010" + std::to_string(i % 9 + 1) + ",," +
+            std::to_string(i) + "\r\nEND:" + std::string(i % 3 ? "VEVENT" : "VTODO") + "\r\n";
+  }
+  auto scanned = kit::events::scanCalendarText(text + "END:VCALENDAR\r\n");
+  ASSERT_TRUE(scanned);
+  ASSERT_EQ(scanned->items.size(), std::size_t{kItems});
+  int wrong = 0;
+  for (int i = 0; i < kItems; ++i) {
+    const auto &item = scanned->items[i];
+    std::string title = std::string(i % 700, 'a' + i % 26) + std::to_string(i);
+    auto start = item.first(PropertyName::dtstart);
+    auto end = item.first(PropertyName::dtend);
+    std::vector<std::string> exdates;
+    for (const auto &exdate : item.all(PropertyName::exdate))
+      exdates.emplace_back(exdate.value);
+    bool right =
+        item.kind == (i % 3 ? kit::events::ComponentKind::event : kit::events::ComponentKind::todo) &&
+        kit::events::uidOf(item) == std::to_string(i) &&
+        kit::events::itemText(item, PropertyName::summary) == title.substr(0, 1024) && start &&
+        start->tzid == "Z" + std::to_string(i % 5) &&
+        start->value == "20260101T" + std::to_string(100000 + i % 3) && end && end->tzid == "Y" &&
+        exdates == std::vector<std::string>{"2026010" + std::to_string(i % 9 + 1), "",
+                                            std::to_string(i)};
+    if (!right && ++wrong <= 3)
+      ADD_FAILURE() << "item " << i << " reads otherwise than written";
+  }
+  EXPECT_EQ(wrong, 0);
 }

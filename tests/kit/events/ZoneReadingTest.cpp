@@ -390,3 +390,39 @@ TEST(ZoneReading, EachQuestionToAZoneCostsTheItemAskingAStep) {
     }
   }
 }
+
+// A zone whose reading keeps more than it may forgets what it found before the next question and
+// finds it again: asked with no room to keep anything, around every change of a century and on days
+// between, in a scrambled order, rules of Europe/Berlin (one counted, which is walked whole) read every moment
+// as the C library reads Europe/Berlin.
+TEST(ZoneReading, AZoneThatForgetsWhatItFoundReadsAsTheCLibrary) {
+  const std::string lines =
+      "TZID:Forgetful\r\nBEGIN:STANDARD\r\nDTSTART:19961027T030000\r\nTZOFFSETFROM:+0200\r\n"
+      "TZOFFSETTO:+0100\r\nRRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=10;COUNT=120\r\nEND:STANDARD\r\n"
+      "BEGIN:DAYLIGHT\r\nDTSTART:19810329T020000\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\n"
+      "RRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=3\r\nEND:DAYLIGHT\r\n";
+  auto expected = zavel::test::cLibraryZone("Europe/Berlin", 852076800, 3786825600); // 1997-2090
+  ASSERT_GT(expected.changes.size(), 180u);
+  std::vector<std::pair<std::int64_t, std::int64_t>> asked; // moment, offset
+  for (const auto &[before, after] : expected.changes)
+    asked.insert(asked.end(), {{after.at - 1, before.offset}, {after.at, after.offset}});
+  for (std::size_t day = 0; day < expected.daily.size(); day += 97)
+    asked.emplace_back(expected.daily[day].at, expected.daily[day].offset);
+  std::uint32_t seed = 7;
+  for (std::size_t i = asked.size() - 1; i > 0; --i)
+    std::swap(asked[i], asked[(seed = seed * 1103515245u + 12345u) % (i + 1)]);
+  kit::events::ZoneMemory memory(0);
+  kit::events::DefinedZone zone(lines, &memory);
+  int wrong = 0;
+  std::string seen;
+  for (const auto &[moment, offset] : asked) {
+    // Each question on a reading of its own: finding again costs what finding first did.
+    kit::events::ReadingBudget budget;
+    kit::events::FileAccount account(budget);
+    account.startItem();
+    std::int64_t got = zone.offsetAt(moment, &account);
+    if (got != offset && ++wrong <= 5)
+      seen += fmt::format("{}: {} for {}\n", moment, got, offset);
+  }
+  EXPECT_EQ(wrong, 0) << seen;
+}
