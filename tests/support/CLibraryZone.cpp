@@ -1,5 +1,7 @@
 #include "support/CLibraryZone.h"
 
+#include "kit/foundation/Descriptor.h"
+
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -36,21 +38,13 @@ CLibraryChange changeBetween(std::int64_t before, std::int64_t after) {
   return {readingAt(after - 1), readingAt(after)};
 }
 
-bool writeAll(int fd, const void *bytes, std::size_t size) {
-  const char *at = static_cast<const char *>(bytes);
-  while (size > 0) {
-    ssize_t written = write(fd, at, size);
-    if (written <= 0)
-      return false;
-    at += written;
-    size -= static_cast<std::size_t>(written);
-  }
-  return true;
-}
-
 template <class T> bool writeList(int fd, const std::vector<T> &list) {
   std::size_t count = list.size();
-  return writeAll(fd, &count, sizeof count) && writeAll(fd, list.data(), count * sizeof(T));
+  auto bytes = [](const void *at, std::size_t size) {
+    return std::string_view(static_cast<const char *>(at), size);
+  };
+  return !kit::foundation::writeAll(fd, bytes(&count, sizeof count)) &&
+         !kit::foundation::writeAll(fd, bytes(list.data(), count * sizeof(T)));
 }
 
 bool readAll(int fd, void *bytes, std::size_t size) {

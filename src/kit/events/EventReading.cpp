@@ -51,14 +51,6 @@ bool overlaps(Date start, Date end, Date windowStart, Date windowEnd) {
   return start < windowEnd && (end > windowStart || start >= windowStart);
 }
 
-// Each file the event is written in gives it an item's share there.
-void startItem(const ItemGroup &group) {
-  if (group.series)
-    group.series->file->account->startItem();
-  for (const auto &change : group.overrides)
-    change.file->account->startItem();
-}
-
 bool recurs(const ItemComponent &event) {
   return event.first(PropertyName::rrule) || event.first(PropertyName::rdate);
 }
@@ -75,7 +67,7 @@ public:
   EventCollector(const EventQuery &query, const Zone *local) : query_(query), local_(local) {}
 
   void addGroup(const ItemGroup &group) {
-    startItem(group);
+    group.startItem();
     std::size_t before = events_.size();
     try {
       addOccurrencesOf(group);

@@ -18,6 +18,13 @@ bool withoutUid(const ItemComponent &item) {
 
 } // namespace
 
+void ItemGroup::startItem() const {
+  if (series)
+    series->file->account->startItem();
+  for (const auto &change : overrides)
+    change.file->account->startItem();
+}
+
 ItemGroups::ItemGroups(const std::vector<CalendarFile> &files, ComponentKind kind)
     : files_(files), kind_(kind) {
   std::map<std::string_view, std::uint32_t> named;

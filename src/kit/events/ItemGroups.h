@@ -26,6 +26,9 @@ struct ItemGroup {
   // The first of its components without a RECURRENCE-ID, if any; later ones are passed over.
   std::optional<ItemPart> series;
   std::vector<ItemPart> overrides;
+
+  // Each file it is written in gives it an item's share there.
+  void startItem() const;
 };
 
 // The items the components of one kind make: one per UID within a calendar, whichever of the

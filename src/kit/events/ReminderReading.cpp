@@ -106,19 +106,11 @@ private:
   const ReminderQuery &query_;
 };
 
-// Each file the to-do is written in gives it an item's share there.
-void startItem(const ItemGroup &group) {
-  if (group.series)
-    group.series->file->account->startItem();
-  for (const auto &change : group.overrides)
-    change.file->account->startItem();
-}
-
 // The reminders of one UID: a plain to-do's own, a repeating one's, or the first changed
 // occurrence's when the series itself is not there.
 std::vector<FoundReminder> remindersOf(const ItemGroup &group, const Zone *local,
                                        const ReminderQuery &query) {
-  startItem(group);
+  group.startItem();
   std::vector<FoundReminder> reminders;
   if (!group.series) {
     reminders.push_back(reminderOf(group.overrides.front(), group.id, local));
